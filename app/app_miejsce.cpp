@@ -1,0 +1,1 @@
+// Miejsce na portfel, fraze i kwoty.

@@ -1,0 +1,13 @@
+#pragma once
+// Zamiana tekstu na liczbe wedlug regul strtol/strtoll (podstawa 10):
+// biale znaki na poczatku, jeden znak, cyfry do pierwszej nie-cyfry, reszta ignorowana.
+
+#include <cstdint>
+#include <optional>
+#include <string_view>
+
+[[nodiscard]] std::optional<std::int64_t> liczbaJakStrtoll(std::string_view tekst);
+[[nodiscard]] std::optional<std::int32_t> liczbaJakStrtol32(std::string_view tekst);
+
+// Dopisuje liczbe dziesietnie (bez zer wiodacych, minus tylko dla ujemnych).
+void dopiszLiczbe(std::string& cel, std::int64_t wartosc);

@@ -1,0 +1,51 @@
+#include "plik_lancucha.h"
+
+#include <iostream>
+
+#include "format_lancucha.h"
+#include "pliki.h"
+
+std::mutex mutexPlikuLancucha;
+std::mutex mutexZapisuLancucha;
+
+bool wczytajLancuch(Blockchain& ksiega, const std::string& sciezka)
+{
+    std::lock_guard blokada(mutexPlikuLancucha);
+    std::optional<std::string> tekst = wczytajPlik(sciezka);
+    if (!tekst)
+        return false;
+    usunCrPrzedLf(*tekst);
+    return parsujLancuch(ksiega, *tekst);
+}
+
+bool zapiszLancuch(const Blockchain& ksiega, const std::string& sciezka)
+{
+    const std::string tekst = serializujLancuch(ksiega);
+    std::lock_guard blokada(mutexPlikuLancucha);
+    return zapiszAtomowo(sciezka, tekst);
+}
+
+bool wczytajPrzedZapisem(Blockchain& ksiega, const std::string& sciezka)
+{
+    if (wczytajLancuch(ksiega, sciezka) || !plikIstnieje(sciezka))
+        return true;
+    const std::string nowa = odlozNaBok(sciezka);
+    if (nowa.empty()) {
+        std::cout << "BLAD: plik " << sciezka
+                  << " nie jest czytelnym lancuchem i nie udalo sie go odlozyc.\n";
+        return false;
+    }
+    std::cout << "Plik " << sciezka << " nie jest czytelnym lancuchem - odlozono go jako " << nowa
+              << ".\n";
+    return true;
+}
+
+void kopIZapisz(Blockchain& ksiega, const std::string& adresGornika, const std::string& sciezka,
+                const std::vector<Transakcja>& oczekujace)
+{
+    std::lock_guard blokada(mutexZapisuLancucha);
+    const bool wolnoZapisac = wczytajPrzedZapisem(ksiega, sciezka);
+    ksiega.wykopIDodajBlok(adresGornika, oczekujace);
+    if (wolnoZapisac)
+        (void)zapiszLancuch(ksiega, sciezka);
+}

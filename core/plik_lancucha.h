@@ -1,0 +1,28 @@
+#pragma once
+// Plik lancucha i dwa muteksy procesu.
+// Kolejnosc blokowania: najpierw mutexZapisuLancucha, potem mutexPlikuLancucha.
+
+#include <mutex>
+#include <string>
+#include <vector>
+
+#include "blockchain.h"
+
+inline constexpr const char* PLIK_LANCUCHA = "blockchain.dat";
+
+// Chroni pojedynczy odczyt i zapis pliku.
+extern std::mutex mutexPlikuLancucha;
+// Czyni sekwencje wczytaj-zmien-zapisz wylaczna wzgledem innych piszacych.
+extern std::mutex mutexZapisuLancucha;
+
+[[nodiscard]] bool wczytajLancuch(Blockchain& ksiega, const std::string& sciezka);
+// Zapis przez plik tymczasowy i rename: stary plik zostaje, gdy cokolwiek zawiedzie.
+[[nodiscard]] bool zapiszLancuch(const Blockchain& ksiega, const std::string& sciezka);
+
+// Wczytanie przed zapisem, pod mutexZapisuLancucha. Plik, ktory istnieje, ale sie nie
+// wczytal, zostaje odlozony na bok, zeby zapis go nie zniszczyl. Zwraca false tylko wtedy,
+// gdy takiego pliku nie udalo sie odlozyc: wtedy nie wolno zapisywac.
+[[nodiscard]] bool wczytajPrzedZapisem(Blockchain& ksiega, const std::string& sciezka);
+
+void kopIZapisz(Blockchain& ksiega, const std::string& adresGornika, const std::string& sciezka,
+                const std::vector<Transakcja>& oczekujace);

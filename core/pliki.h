@@ -1,0 +1,24 @@
+#pragma once
+// Bezpieczne operacje na malych plikach tekstowych (POSIX).
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <sys/types.h>
+
+// Cala zawartosc pliku albo nic, gdy nie da sie go otworzyc lub przeczytac.
+[[nodiscard]] std::optional<std::string> wczytajPlik(const std::string& sciezka);
+
+// Zapis calosci: plik tymczasowy w tym samym folderze (z prawami `tryb`), fsync, rename.
+// Przy bledzie false, a stary plik zostaje nietkniety.
+[[nodiscard]] bool zapiszAtomowo(const std::string& sciezka, std::string_view tekst,
+                                 mode_t tryb = 0666);
+
+[[nodiscard]] bool plikIstnieje(const std::string& sciezka);
+
+// Przenosi plik pod wolna nazwe "<sciezka>.uszkodzony" (albo ".uszkodzony.N").
+// Zwraca nowa nazwe albo pusty tekst, gdy sie nie udalo.
+[[nodiscard]] std::string odlozNaBok(const std::string& sciezka);
+
+// Usuwa CR stojace tuz przed LF (pliki skopiowane z Windows).
+void usunCrPrzedLf(std::string& tekst);

@@ -1,0 +1,1 @@
+talvarin_fuzz(fuzz_lancuch fuzz_lancuch.cpp talvarin_core)

@@ -1,0 +1,14 @@
+#!/usr/bin/env bash
+# Instaluje zaleznosci, buduje program i uruchamia go w jego wlasnym folderze danych.
+set -euo pipefail
+zrodla="$(cd "$(dirname "$0")/.." && pwd)"
+cd "$zrodla"
+
+bash scripts/zainstaluj.sh
+cmake -S . -B build-program -G Ninja -DCMAKE_BUILD_TYPE=Release -DTALVARIN_TESTY=OFF -DTALVARIN_BENCH=OFF
+cmake --build build-program --target talvarin
+
+dane="${TALVARIN_DANE:-$HOME/talvarin-dane}"
+mkdir -p "$dane"
+cd "$dane"
+exec "$zrodla/build-program/app/talvarin" "$@"

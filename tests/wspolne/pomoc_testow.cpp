@@ -1,0 +1,79 @@
+#include "pomoc_testow.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+#include <sstream>
+#include <stdexcept>
+#include <unistd.h>
+
+FolderTymczasowy::FolderTymczasowy()
+{
+    char wzor[] = "/tmp/talvarin-test-XXXXXX";
+    if (::mkdtemp(wzor) == nullptr)
+        throw std::runtime_error("mkdtemp");
+    folder = wzor;
+}
+
+FolderTymczasowy::~FolderTymczasowy()
+{
+    std::error_code blad;
+    std::filesystem::permissions(folder, std::filesystem::perms::owner_all,
+                                 std::filesystem::perm_options::add, blad);
+    std::filesystem::remove_all(folder, blad);
+}
+
+PrzechwycWyjscie::PrzechwycWyjscie()
+{
+    std::cout.flush();
+    std::fflush(stdout);
+    char wzor[] = "/tmp/talvarin-wyjscie-XXXXXX";
+    plikFd = ::mkstemp(wzor);
+    if (plikFd < 0)
+        throw std::runtime_error("mkstemp");
+    ::unlink(wzor);
+    zapasowy = ::dup(1);
+    ::dup2(plikFd, 1);
+}
+
+PrzechwycWyjscie::~PrzechwycWyjscie() { zakoncz(); }
+
+void PrzechwycWyjscie::zakoncz()
+{
+    if (zapasowy < 0)
+        return;
+    std::cout.flush();
+    std::fflush(stdout);
+    ::dup2(zapasowy, 1);
+    ::close(zapasowy);
+    zapasowy = -1;
+    ::lseek(plikFd, 0, SEEK_SET);
+    char bufor[4096];
+    ssize_t n = 0;
+    while ((n = ::read(plikFd, bufor, sizeof bufor)) > 0)
+        zebrane.append(bufor, static_cast<std::size_t>(n));
+    ::close(plikFd);
+    plikFd = -1;
+}
+
+std::string PrzechwycWyjscie::tekst()
+{
+    zakoncz();
+    return zebrane;
+}
+
+std::string czytajPlikTestu(const std::string& sciezka)
+{
+    std::ifstream plik(sciezka, std::ios::binary);
+    std::ostringstream tresc;
+    tresc << plik.rdbuf();
+    return tresc.str();
+}
+
+void zapiszPlikTestu(const std::string& sciezka, const std::string& tekst)
+{
+    std::ofstream plik(sciezka, std::ios::binary | std::ios::trunc);
+    plik << tekst;
+}
