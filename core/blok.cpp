@@ -1,5 +1,6 @@
 #include "blok.h"
 
+#include <algorithm>
 #include <ctime>
 #include <iostream>
 #include <string_view>
@@ -47,16 +48,37 @@ std::string Blok::obliczHash() const
     return sha256Hex(tekst);
 }
 
+namespace {
+
+// Czy pierwsze `cyfry` cyfr szesnastkowych skrotu to "0" (bez budowania tekstu).
+bool zeraNaPoczatku(const unsigned char* skrot, std::size_t cyfry)
+{
+    for (std::size_t i = 0; i < cyfry; ++i) {
+        const unsigned char polbajt = (i % 2 == 0) ? skrot[i / 2] >> 4 : skrot[i / 2] & 0x0f;
+        if (polbajt != 0)
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
 void Blok::kopBlok(int trudnosc)
 {
     const std::string cel(static_cast<std::size_t>(trudnosc > 0 ? trudnosc : 0), '0');
     std::cout << "Kopanie bloku " << indeks << "... " << std::flush;
-    // Kazda proba buduje caly tekst bloku od nowa; bufor tylko oszczedza alokacje.
-    std::string tekst;
-    while (std::string_view(hash).substr(0, cel.size()) != cel) {
-        ++nonce;
-        zbudujTekstBloku(tekst);
-        hash = sha256Hex(tekst);
+    if (std::string_view(hash).substr(0, cel.size()) != cel) {
+        // Kazda proba buduje caly tekst bloku od nowa i haszuje go od poczatku; tekst hasha
+        // powstaje tylko dla zwyciezcy, bo posrednich wartosci nikt nie oglada.
+        const std::size_t cyfry = std::min<std::size_t>(cel.size(), 64);
+        std::string tekst;
+        unsigned char skrot[32];
+        do {
+            ++nonce;
+            zbudujTekstBloku(tekst);
+            sha256Bajty(tekst, skrot);
+        } while (!zeraNaPoczatku(skrot, cyfry));
+        hash = bajtyNaHex(skrot, sizeof skrot);
     }
     std::cout << "SUKCES! Znaleziono Hash: " << hash << " (Nonce: " << nonce << ")" << std::endl;
 }

@@ -43,7 +43,10 @@ void synchronizujFolder(const std::string& sciezka)
 std::string nazwaTymczasowa(const std::string& sciezka)
 {
     static std::atomic<unsigned long> licznik{0};
-    return sciezka + ".tmp." + std::to_string(::getpid()) + "." + std::to_string(++licznik);
+    std::string nazwa = sciezka;
+    nazwa.append(".tmp.").append(std::to_string(::getpid()));
+    nazwa.append(".").append(std::to_string(++licznik));
+    return nazwa;
 }
 
 } // namespace
@@ -103,7 +106,7 @@ std::string odlozNaBok(const std::string& sciezka)
     for (int numer = 0; numer < 1000; ++numer) {
         std::string nowa = sciezka + ".uszkodzony";
         if (numer > 0)
-            nowa += "." + std::to_string(numer);
+            nowa.append(".").append(std::to_string(numer));
         // link() nie nadpisuje istniejacej nazwy, w przeciwienstwie do rename().
         if (::link(sciezka.c_str(), nowa.c_str()) == 0) {
             ::unlink(sciezka.c_str());

@@ -8,10 +8,16 @@ namespace {
 constexpr char cyfryHex[] = "0123456789abcdef";
 }
 
+void sha256Bajty(std::string_view tekst, unsigned char (&skrot)[32])
+{
+    static_assert(crypto_hash_sha256_BYTES == 32);
+    crypto_hash_sha256(skrot, reinterpret_cast<const unsigned char*>(tekst.data()), tekst.size());
+}
+
 std::string sha256Hex(std::string_view tekst)
 {
-    unsigned char skrot[crypto_hash_sha256_BYTES];
-    crypto_hash_sha256(skrot, reinterpret_cast<const unsigned char*>(tekst.data()), tekst.size());
+    unsigned char skrot[32];
+    sha256Bajty(tekst, skrot);
     return bajtyNaHex(skrot, sizeof skrot);
 }
 

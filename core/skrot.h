@@ -8,6 +8,9 @@
 // Tekst skrotu: 64 male cyfry szesnastkowe.
 [[nodiscard]] std::string sha256Hex(std::string_view tekst);
 
+// Surowe 32 bajty skrotu, bez tekstu.
+void sha256Bajty(std::string_view tekst, unsigned char (&skrot)[32]);
+
 // Dwie male cyfry na bajt, starszy polbajt pierwszy.
 [[nodiscard]] std::string bajtyNaHex(const unsigned char* bajty, std::size_t ile);
 

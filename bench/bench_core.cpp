@@ -1,0 +1,192 @@
+// Pomiary rdzenia: tempo kopania wobec surowego SHA-256, tekst lancucha i walidacja.
+
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <map>
+#include <sodium.h>
+#include <unistd.h>
+
+#include "format_lancucha.h"
+#include "plik_lancucha.h"
+#include "skrot.h"
+
+namespace {
+
+// Wyciszone standardowe wyjscie na czas budowy lancucha i kopania.
+class Cisza {
+public:
+    Cisza()
+    {
+        std::fflush(stdout);
+        zapasowy = ::dup(1);
+        std::FILE* nic = std::fopen("/dev/null", "w");
+        ::dup2(::fileno(nic), 1);
+        std::fclose(nic);
+    }
+    ~Cisza()
+    {
+        std::fflush(stdout);
+        ::dup2(zapasowy, 1);
+        ::close(zapasowy);
+    }
+
+private:
+    int zapasowy = -1;
+};
+
+Blok blokDoKopania()
+{
+    const std::string gornik(64, 'a');
+    return Blok(12345, {transakcjaNagrody(gornik, 5000000000)}, std::string(64, '0'));
+}
+
+// Lancuch `ile` blokow; co dziesiaty niesie tez podpisana platnosc, gdy `zPlatnosciami`.
+const Blockchain& lancuch(int ile, bool zPlatnosciami)
+{
+    static std::map<std::pair<int, bool>, Blockchain> gotowe;
+    auto it = gotowe.find({ile, zPlatnosciami});
+    if (it != gotowe.end())
+        return it->second;
+    Cisza cisza;
+    const ParaKluczy gornik = generujPareKluczy();
+    const std::string adres = kluczPublicznyHex(gornik);
+    Blockchain nowy;
+    nowy.trudnosc = 0; // dowod pracy nie jest tu mierzony
+    for (int i = 1; i < ile; ++i) {
+        std::vector<Transakcja> platnosci;
+        if (zPlatnosciami && i % 10 == 0)
+            platnosci.emplace_back(gornik, std::string(64, 'b'), 100000000, "");
+        nowy.wykopIDodajBlok(adres, platnosci);
+    }
+    return gotowe.emplace(std::make_pair(ile, zPlatnosciami), std::move(nowy)).first->second;
+}
+
+void BM_ProbaKopania(benchmark::State& stan)
+{
+    // Ta sama proba co w kopBlok: caly tekst bloku od nowa i skrot od poczatku.
+    Blok blok = blokDoKopania();
+    std::string tekst;
+    unsigned char skrot[32];
+    std::size_t trafienia = 0;
+    for (auto _ : stan) {
+        ++blok.nonce;
+        blok.zbudujTekstBloku(tekst);
+        sha256Bajty(tekst, skrot);
+        trafienia += (skrot[0] == 0 && skrot[1] == 0) ? 1 : 0;
+    }
+    benchmark::DoNotOptimize(trafienia);
+    stan.SetItemsProcessed(stan.iterations());
+    stan.counters["bajtow_tekstu"] = static_cast<double>(tekst.size());
+}
+BENCHMARK(BM_ProbaKopania);
+
+void BM_SurowySha256(benchmark::State& stan)
+{
+    // Tekst tej samej dlugosci co w BM_ProbaKopania (nonce siedmiocyfrowy).
+    Blok blok = blokDoKopania();
+    blok.nonce = 1000000;
+    std::string tekst;
+    blok.zbudujTekstBloku(tekst);
+    unsigned char skrot[crypto_hash_sha256_BYTES];
+    for (auto _ : stan) {
+        crypto_hash_sha256(skrot, reinterpret_cast<const unsigned char*>(tekst.data()), tekst.size());
+        benchmark::DoNotOptimize(skrot);
+        tekst[0] = static_cast<char>(skrot[0] | 1);
+    }
+    stan.SetItemsProcessed(stan.iterations());
+    stan.counters["bajtow_tekstu"] = static_cast<double>(tekst.size());
+}
+BENCHMARK(BM_SurowySha256);
+
+// Prawdziwe kopBlok przy trudnosci 4; proby = nonce + 1.
+void BM_KopBlok(benchmark::State& stan)
+{
+    std::int64_t proby = 0;
+    int indeks = 1;
+    Cisza cisza;
+    for (auto _ : stan) {
+        Blok blok(indeks++, {transakcjaNagrody(std::string(64, 'a'), 5000000000)},
+                  std::string(64, '0'));
+        blok.kopBlok(4);
+        proby += blok.nonce + 1;
+    }
+    stan.SetItemsProcessed(proby);
+}
+BENCHMARK(BM_KopBlok)->Unit(benchmark::kMillisecond)->Iterations(40);
+
+void BM_Serializuj(benchmark::State& stan)
+{
+    const Blockchain& zrodlo = lancuch(static_cast<int>(stan.range(0)), true);
+    std::size_t bajty = 0;
+    for (auto _ : stan) {
+        const std::string tekst = serializujLancuch(zrodlo);
+        bajty += tekst.size();
+        benchmark::DoNotOptimize(tekst.data());
+    }
+    stan.SetBytesProcessed(static_cast<std::int64_t>(bajty));
+    stan.SetItemsProcessed(stan.iterations() * stan.range(0));
+}
+BENCHMARK(BM_Serializuj)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
+
+void BM_Parsuj(benchmark::State& stan)
+{
+    const std::string tekst = serializujLancuch(lancuch(static_cast<int>(stan.range(0)), true));
+    for (auto _ : stan) {
+        Blockchain cel;
+        if (!parsujLancuch(cel, tekst))
+            stan.SkipWithError("nie sparsowano");
+        benchmark::DoNotOptimize(cel.lancuch.data());
+    }
+    stan.SetBytesProcessed(stan.iterations() * static_cast<std::int64_t>(tekst.size()));
+    stan.SetItemsProcessed(stan.iterations() * stan.range(0));
+}
+BENCHMARK(BM_Parsuj)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
+
+void walidacja(benchmark::State& stan, bool zPlatnosciami)
+{
+    const Blockchain& zrodlo = lancuch(static_cast<int>(stan.range(0)), zPlatnosciami);
+    for (auto _ : stan) {
+        if (!zrodlo.czyLancuchPoprawny())
+            stan.SkipWithError("lancuch niepoprawny");
+    }
+    stan.SetItemsProcessed(stan.iterations() * stan.range(0));
+}
+void BM_WalidujZPlatnosciami(benchmark::State& stan) { walidacja(stan, true); }
+void BM_WalidujSameNagrody(benchmark::State& stan) { walidacja(stan, false); }
+BENCHMARK(BM_WalidujZPlatnosciami)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_WalidujSameNagrody)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
+
+void BM_WczytajIZapiszPlik(benchmark::State& stan)
+{
+    const Blockchain& zrodlo = lancuch(static_cast<int>(stan.range(0)), true);
+    char folder[] = "/tmp/talvarin-bench-XXXXXX";
+    if (::mkdtemp(folder) == nullptr) {
+        stan.SkipWithError("mkdtemp");
+        return;
+    }
+    const std::string plik = std::string(folder) + "/blockchain.dat";
+    if (!zapiszLancuch(zrodlo, plik))
+        stan.SkipWithError("zapis");
+    for (auto _ : stan) {
+        Blockchain ksiega;
+        if (!wczytajLancuch(ksiega, plik) || !zapiszLancuch(ksiega, plik))
+            stan.SkipWithError("wczytanie lub zapis");
+    }
+    stan.SetItemsProcessed(stan.iterations() * stan.range(0));
+    ::unlink(plik.c_str());
+    ::rmdir(folder);
+}
+BENCHMARK(BM_WczytajIZapiszPlik)->Arg(100000)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (sodium_init() < 0)
+        return 1;
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
