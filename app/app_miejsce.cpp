@@ -1,1 +1,0 @@
-// Miejsce na portfel, fraze i kwoty.

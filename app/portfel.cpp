@@ -1,0 +1,104 @@
+#include "portfel.h"
+
+#include <iostream>
+#include <sodium.h>
+#include <string_view>
+#include <sys/stat.h>
+
+#include "pliki.h"
+#include "skrot.h"
+
+namespace {
+
+constexpr std::size_t ZNAKOW_PUBLICZNEGO = 64;
+constexpr std::size_t ZNAKOW_TAJNEGO = 128;
+// Klucz tajny w pliku jawnym tekstem: tylko wlasciciel czyta i pisze.
+constexpr mode_t PRAWA_PORTFELA = 0600;
+
+// Kolejna linia do LF, bez CR stojacego tuz przed nim; ostatnia linia bez LF tez sie liczy.
+bool nastepnaLinia(std::string_view& reszta, std::string_view& linia)
+{
+    if (reszta.empty())
+        return false;
+    const std::size_t lf = reszta.find('\n');
+    if (lf == std::string_view::npos) {
+        linia = reszta;
+        reszta = {};
+        return true;
+    }
+    linia = reszta.substr(0, lf);
+    if (!linia.empty() && linia.back() == '\r')
+        linia.remove_suffix(1);
+    reszta.remove_prefix(lf + 1);
+    return true;
+}
+
+// Tekst z kluczem tajnym nie zostaje w zwolnionej pamieci.
+void wyczysc(std::string& tekst)
+{
+    sodium_memzero(tekst.data(), tekst.size());
+}
+
+void tylkoDlaWlasciciela(const std::string& sciezka)
+{
+    struct stat info {};
+    if (::lstat(sciezka.c_str(), &info) == 0 && S_ISREG(info.st_mode))
+        (void)::chmod(sciezka.c_str(), PRAWA_PORTFELA);
+}
+
+} // namespace
+
+bool zapiszPortfel(const ParaKluczy& klucze, const std::string& sciezka)
+{
+    std::string tekst = bajtyNaHex(klucze.publiczny(), 32) + '\n' + bajtyNaHex(klucze.tajny(), 64)
+        + '\n';
+    const bool zapisany = zapiszAtomowo(sciezka, tekst, PRAWA_PORTFELA);
+    wyczysc(tekst);
+    return zapisany;
+}
+
+bool wczytajPortfel(ParaKluczy& klucze, const std::string& sciezka)
+{
+    std::optional<std::string> zawartosc = wczytajPlik(sciezka);
+    if (!zawartosc)
+        return false;
+    std::string_view reszta = *zawartosc;
+    std::string_view publiczny;
+    std::string_view tajny;
+    ParaKluczy nowe;
+    const bool dobrze = nastepnaLinia(reszta, publiczny) && nastepnaLinia(reszta, tajny)
+        && publiczny.size() == ZNAKOW_PUBLICZNEGO && tajny.size() == ZNAKOW_TAJNEGO
+        && hexNaBajty(publiczny, nowe.bajty.data(), 32)
+        && hexNaBajty(tajny, nowe.bajty.data() + 32, 64);
+    wyczysc(*zawartosc);
+    // Klucze podmieniane dopiero, gdy obie linie sie odkodowaly.
+    if (dobrze)
+        klucze = nowe;
+    sodium_memzero(nowe.bajty.data(), nowe.bajty.size());
+    return dobrze;
+}
+
+ParaKluczy otworzPortfel(const std::string& sciezka)
+{
+    ParaKluczy klucze = generujPareKluczy();
+    if (wczytajPortfel(klucze, sciezka))
+        return klucze;
+
+    // Na nieczytelnym pliku moga wisiec monety uzytkownika: nigdy go nie nadpisujemy.
+    if (plikIstnieje(sciezka)) {
+        const std::string nowa = odlozNaBok(sciezka);
+        if (nowa.empty()) {
+            std::cout << "UWAGA: nie mozna wczytac portfela " << sciezka
+                      << " ani przeniesc go na bok - plik zostaje, nowy portfel nie zostanie"
+                         " zapisany."
+                      << std::endl;
+            return klucze;
+        }
+        tylkoDlaWlasciciela(nowa);
+        std::cout << "UWAGA: nie mozna wczytac portfela " << sciezka << " - przeniesiono go do "
+                  << nowa << ", tworze nowy portfel." << std::endl;
+    }
+    // Bez zapisu program dziala dalej na tej parze; przy nastepnym starcie bedzie nowa.
+    (void)zapiszPortfel(klucze, sciezka);
+    return klucze;
+}

@@ -1,0 +1,31 @@
+#pragma once
+// Plik portfela (klucz publiczny i tajny jako dwie linie hex) oraz plik nazwy uzytkownika.
+
+#include <string>
+
+#include "klucze.h"
+
+inline constexpr char PLIK_PORTFELA[] = "moj_portfel.dat";
+inline constexpr char PLIK_NAZWY_UZYTKOWNIKA[] = "nazwa_uzytkownika.txt";
+
+// Zapis atomowy z prawami 0600 od chwili utworzenia pliku. False, gdy sie nie udalo;
+// wtedy stary plik zostaje nietkniety.
+[[nodiscard]] bool zapiszPortfel(const ParaKluczy& klucze, const std::string& sciezka);
+
+// True i oba klucze podmienione, gdy plik jest poprawny; inaczej false, a `klucze`
+// zostaja dokladnie takie, jakie byly.
+[[nodiscard]] bool wczytajPortfel(ParaKluczy& klucze, const std::string& sciezka);
+
+// Portfel przy starcie okna: wczytany z pliku, a gdy sie nie da, nowa losowa para
+// zapisana do pliku. Istniejacy, ale nieczytelny plik jest najpierw odkladany na bok
+// (".uszkodzony", prawa 0600) i nigdy nie jest nadpisywany; linia na stdout mowi gdzie.
+[[nodiscard]] ParaKluczy otworzPortfel(const std::string& sciezka = PLIK_PORTFELA);
+
+// Nazwa bez bialych znakow na brzegach; brak pliku albo blad odczytu daje pusty tekst.
+[[nodiscard]] std::string wczytajNazweUzytkownika(
+    const std::string& sciezka = PLIK_NAZWY_UZYTKOWNIKA);
+
+// Zapisuje nazwe (obcieta z bialych znakow) bez konca linii. False, gdy sie nie udalo;
+// wtedy stary plik zostaje.
+bool zapiszNazweUzytkownika(const std::string& nazwa,
+                            const std::string& sciezka = PLIK_NAZWY_UZYTKOWNIKA);
