@@ -21,7 +21,8 @@ SprawdzonaFraza sprawdzFraze(std::string_view wpisanyTekst)
     const QByteArray male = wpisany.toLower().toUtf8();
 
     SprawdzonaFraza wynik;
-    wynik.slowa = podzielFraze(std::string_view(male.constData(), static_cast<std::size_t>(male.size())));
+    wynik.slowa = podzielFraze(
+        std::string_view(male.constData(), static_cast<std::size_t>(male.size())));
     if (wynik.slowa.size() != SLOW_WE_FRAZIE) {
         wynik.komunikat = przetlumaczony("Fraza musi miec dokladnie 12 slow (masz %1).",
                                          QString::number(wynik.slowa.size()));

@@ -117,8 +117,10 @@ TEST_F(FrazaTest, ZapisyTejSamejFrazyDajaTeSameZiarno)
 {
     const std::string wzor = ziarnoHex(podzielFraze(FRAZA_WZORCOWA));
     const char* zapisy[] = {
-        "Abandon abandon abandon abandon abandon abandon abandon abandon abandon abandon abandon about",
-        "ABANDON ABANDON ABANDON ABANDON ABANDON ABANDON ABANDON ABANDON ABANDON ABANDON ABANDON ABOUT",
+        "Abandon abandon abandon abandon abandon abandon abandon abandon abandon abandon "
+        "abandon about",
+        "ABANDON ABANDON ABANDON ABANDON ABANDON ABANDON ABANDON ABANDON ABANDON ABANDON "
+        "ABANDON ABOUT",
         "  abandon  abandon abandon\nabandon abandon abandon\r\nabandon abandon abandon\n"
         "abandon\tabandon about \n",
     };
@@ -147,7 +149,8 @@ TEST_F(FrazaTest, KomunikatyIdaPrzezTlumaczenieWKontekscieQObject)
     TlumaczTestowy tlumacz;
     ASSERT_TRUE(QCoreApplication::installTranslator(&tlumacz));
     EXPECT_EQ(komunikat("a b c"), "Need 12 words (got 3).");
-    EXPECT_EQ(komunikat("zoo zoo zoo zoo zoo zoo zoo zoo zoo zoo zoo Zooo"), "Not a BIP39 word: zooo");
+    EXPECT_EQ(komunikat("zoo zoo zoo zoo zoo zoo zoo zoo zoo zoo zoo Zooo"),
+              "Not a BIP39 word: zooo");
     QCoreApplication::removeTranslator(&tlumacz);
 }
 
