@@ -3,6 +3,7 @@
 #include <arpa/inet.h>
 #include <netinet/in.h>
 #include <sodium.h>
+#include <ostream>
 #include <stdexcept>
 #include <sys/socket.h>
 #include <unistd.h>
@@ -29,6 +30,11 @@ void czekajNaGotowosc(const std::atomic<int>& stan)
 }
 
 } // namespace
+
+void PrintTo(const Wezel& wezel, std::ostream* os)
+{
+    *os << "{" << wierszWezla(wezel) << "}";
+}
 
 int wolnyPortTcp()
 {

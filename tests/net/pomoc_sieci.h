@@ -12,8 +12,12 @@
 #include "blockchain.h"
 #include "gniazda.h"
 #include "klucze.h"
+#include "wezly.h"
 
 using namespace std::chrono_literals;
+
+// Czytelny wydruk wezla w komunikatach gtest.
+void PrintTo(const Wezel& wezel, std::ostream* os);
 
 // Port TCP, ktory przed chwila byl wolny (przydzielony przez system).
 [[nodiscard]] int wolnyPortTcp();
