@@ -50,6 +50,7 @@ TEST(Ramki, DuzaWiadomoscPrzechodziBezZmian)
 }
 
 struct PrzypadekNaglowka {
+    std::string nazwa;
     std::string naglowek;
     std::string tresc;        // bajty wyslane po naglowku
     std::string oczekiwana;   // wynik odbierzWiadomosc
@@ -72,18 +73,19 @@ INSTANTIATE_TEST_SUITE_P(
     Przypadki, NaglowekRamki,
     testing::Values(
         // pusta tresc: nic wiecej nie jest czytane
-        PrzypadekNaglowka{"0000000000", "dalej", "", "dalej"},
-        PrzypadekNaglowka{"-123456789", "dalej", "", "dalej"},
+        PrzypadekNaglowka{"PustaTresc", "0000000000", "dalej", "", "dalej"},
+        PrzypadekNaglowka{"Ujemna", "-123456789", "dalej", "", "dalej"},
         // poza 32 bitami
-        PrzypadekNaglowka{"9999999999", "dalej", "", "dalej"},
-        PrzypadekNaglowka{"          ", "dalej", "", "dalej"},
-        PrzypadekNaglowka{"abcdefghij", "dalej", "", "dalej"},
+        PrzypadekNaglowka{"PozaInt32", "9999999999", "dalej", "", "dalej"},
+        PrzypadekNaglowka{"SameOdstepy", "          ", "dalej", "", "dalej"},
+        PrzypadekNaglowka{"Litery", "abcdefghij", "dalej", "", "dalej"},
         // cyfry do pierwszej nie-cyfry, biale znaki na poczatku
-        PrzypadekNaglowka{"12abc     ", "0123456789ABzz", "0123456789AB", "zz"},
-        PrzypadekNaglowka{"  +5xxxxxx", "hello!", "hello", "!"},
+        PrzypadekNaglowka{"CyfryDoLitery", "12abc     ", "0123456789ABzz", "0123456789AB", "zz"},
+        PrzypadekNaglowka{"OdstepyIPlus", "  +5xxxxxx", "hello!", "hello", "!"},
         // zapowiedz powyzej 512 MiB: odmowa bez czytania tresci
-        PrzypadekNaglowka{"0536870913", "tresc", "", "tresc"},
-        PrzypadekNaglowka{"2147483647", "tresc", "", "tresc"}));
+        PrzypadekNaglowka{"PonadLimit", "0536870913", "tresc", "", "tresc"},
+        PrzypadekNaglowka{"MaksInt32", "2147483647", "tresc", "", "tresc"}),
+    [](const testing::TestParamInfo<PrzypadekNaglowka>& info) { return info.param.nazwa; });
 
 TEST(Ramki, DokladnieDoLimitu512MiBTrescJestCzytana)
 {
