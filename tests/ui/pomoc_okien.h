@@ -11,6 +11,8 @@
 
 #include "pomoc_testow.h"
 
+class QPushButton;
+
 // Kolejne kroki dostaja kolejne nowe okna modalne (dialogi) albo nowo pokazane okno
 // glowne; po ostatnim kroku kazde dalsze okno modalne jest liczone jako nadmiarowe
 // i zamykane, zeby test nie zawisl.
@@ -50,5 +52,4 @@ private:
 };
 
 // Przycisk o danym tekscie wsrod dzieci okna (nullptr, gdy go nie ma).
-class QPushButton;
 [[nodiscard]] QPushButton* przyciskOTekscie(QWidget* okno, const QString& tekst);

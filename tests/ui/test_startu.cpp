@@ -54,6 +54,7 @@ class TestStartu : public QObject {
     Q_OBJECT
 
 private slots:
+    void initTestCase() { QVERIFY(sodium_init() >= 0); }
     void init() { folder = std::make_unique<FolderRoboczy>(); }
     void cleanup() { folder.reset(); }
 
