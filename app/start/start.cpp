@@ -7,10 +7,10 @@
 #include <sodium.h>
 
 #include "dialogi_startowe.h"
+#include "gniazda.h"
 #include "katalogi.h"
 #include "mainwindow.h"
 #include "pliki.h"
-#include "gniazda.h"
 
 namespace {
 
