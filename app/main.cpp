@@ -1,10 +1,9 @@
-#include <cstdio>
-#include <sodium.h>
+#include <QApplication>
 
-int main()
+#include "start.h"
+
+int main(int argc, char* argv[])
 {
-    if (sodium_init() < 0)
-        return 1;
-    std::puts("Talvarin: okno programu jeszcze nie istnieje, na razie dziala tylko rdzen ksiegi.");
-    return 0;
+    QApplication aplikacja(argc, argv);
+    return uruchomProgram(aplikacja, prawdziweBiblioteki());
 }

@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
 # Instaluje brakujace pakiety Debiana 12 potrzebne do budowy, testow i uruchomienia.
+# Argumenty to dodatkowe pakiety (np. narzedzia zrzutow ekranu w scripts/zrzuty.sh).
 set -euo pipefail
 
 pakiety=(
@@ -9,7 +10,8 @@ pakiety=(
   libgtest-dev googletest libbenchmark-dev
   clang libclang-rt-14-dev
   iproute2 util-linux
-  xvfb xauth fonts-noto-color-emoji
+  xvfb xauth fonts-noto-color-emoji fonts-dejavu-core
+  "$@"
 )
 
 brakujace=()

@@ -1,0 +1,31 @@
+#pragma once
+// Przebieg startu programu: jezyk, biblioteki, dialogi, okno glowne i petla zdarzen.
+
+#include <QString>
+
+#include <functional>
+
+class QApplication;
+class QTranslator;
+
+// Biblioteki startowane przed oknami; podmieniane tylko w testach sciezek bledu.
+struct BibliotekiStartu {
+    std::function<int()> inicjalizujSodium;
+    std::function<bool()> inicjalizujSiec;
+    std::function<void()> zakonczSiec;
+};
+
+[[nodiscard]] BibliotekiStartu prawdziweBiblioteki();
+
+// Zawartosc jezyk.txt jako UTF-8 bez bialych znakow na brzegach; pusty tekst, gdy brak pliku.
+[[nodiscard]] QString wczytajJezyk();
+
+// Kod z jezyk.txt, a gdy go nie ma, z dialogu wyboru jezyka.
+[[nodiscard]] QString ustalJezyk();
+
+// Laduje katalog dla kodu innego niz "pl_PL" i instaluje go w aplikacji, tylko gdy sie
+// wczytal. True, gdy tlumaczenie zostalo zainstalowane.
+bool zainstalujTlumaczenie(QTranslator& tlumacz, const QString& kod);
+
+// Wszystko po utworzeniu obiektu aplikacji; wynik to kod wyjscia programu.
+[[nodiscard]] int uruchomProgram(QApplication& aplikacja, const BibliotekiStartu& biblioteki);

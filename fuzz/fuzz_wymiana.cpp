@@ -1,0 +1,64 @@
+// Dowolne zapytanie dla serwera wymiany: rozdzielenie i cala decyzja na plikach
+// w folderze tymczasowym. Bez klucza i bez wlasnego portu, a plik wezlow jest pusty
+// przy kazdym rozgloszeniu, wiec nic nie wychodzi do sieci.
+
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <fcntl.h>
+#include <sodium.h>
+#include <string>
+#include <unistd.h>
+
+#include "format_lancucha.h"
+#include "pliki.h"
+#include "wymiana_lancucha.h"
+
+namespace {
+
+std::string folder;
+std::string tekstPoczatkowy;
+
+} // namespace
+
+extern "C" int LLVMFuzzerInitialize(int*, char***)
+{
+    if (sodium_init() < 0)
+        std::abort();
+    char wzor[] = "/dev/shm/talvarin-fuzz-XXXXXX";
+    char wzorTmp[] = "/tmp/talvarin-fuzz-XXXXXX";
+    const char* utworzony = ::mkdtemp(wzor);
+    folder = utworzony != nullptr ? utworzony : ::mkdtemp(wzorTmp);
+    Blockchain lancuch;
+    lancuch.trudnosc = 1;
+    lancuch.wykopIDodajBlok("00", {});
+    tekstPoczatkowy = serializujLancuch(lancuch);
+    // Komunikaty serwera tylko by zasmiecaly wyjscie fuzzera.
+    const int nic = ::open("/dev/null", O_WRONLY);
+    ::dup2(nic, 1);
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bajty, std::size_t rozmiar)
+{
+    const std::string wiadomosc(reinterpret_cast<const char*>(bajty), rozmiar);
+    std::string lancuch;
+    std::string wezly;
+    if (rozdzielWiadomoscLancucha(wiadomosc, lancuch, wezly)
+        && lancuch.size() + wezly.size() + 10 != wiadomosc.size())
+        __builtin_trap();
+
+    const std::string plikLancucha = folder + "/blockchain.dat";
+    const std::string plikWezlow = folder + "/wezly.dat";
+    ::unlink(plikWezlow.c_str());
+    if (!zapiszAtomowo(plikLancucha, tekstPoczatkowy))
+        std::abort();
+    Blockchain zywy;
+    KontekstSerwera kontekst{zywy, plikLancucha, plikWezlow, "", -1,
+                             std::chrono::milliseconds(100)};
+    const std::string odpowiedz = obsluzPrzychodzacyLancuch(kontekst, wiadomosc);
+    // Odpowiedz to zawsze lista wezlow z pliku po scaleniu.
+    if (odpowiedz != wezlyDoTekstu(wczytajWezly(plikWezlow)))
+        __builtin_trap();
+    return 0;
+}

@@ -1,0 +1,404 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de_DE" sourcelanguage="pl_PL">
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Talvarin</source>
+        <translation>Talvarin</translation>
+    </message>
+    <message>
+        <source>Przeglad</source>
+        <translation>Übersicht</translation>
+    </message>
+    <message>
+        <source>Portfel</source>
+        <translation>Wallet</translation>
+    </message>
+    <message>
+        <source>Twoj klucz publiczny: -</source>
+        <translation>Dein öffentlicher Schlüssel: -</translation>
+    </message>
+    <message>
+        <source>Kopiuj klucz</source>
+        <translation>Schlüssel kopieren</translation>
+    </message>
+    <message>
+        <source>Saldo: -</source>
+        <translation>Kontostand: -</translation>
+    </message>
+    <message>
+        <source>Wysokosc lancucha: -</source>
+        <translation>Kettenhöhe: -</translation>
+    </message>
+    <message>
+        <source>Kopanie</source>
+        <translation>Schürfen</translation>
+    </message>
+    <message>
+        <source>Kop blok</source>
+        <translation>Block schürfen</translation>
+    </message>
+    <message>
+        <source>Odswiez</source>
+        <translation>Aktualisieren</translation>
+    </message>
+    <message>
+        <source>Kop w petli</source>
+        <translation>In Schleife schürfen</translation>
+    </message>
+    <message>
+        <source>Nieaktywne.</source>
+        <translation>Inaktiv.</translation>
+    </message>
+    <message>
+        <source>Wyslij</source>
+        <translation>Senden</translation>
+    </message>
+    <message>
+        <source>Nowa transakcja</source>
+        <translation>Neue Transaktion</translation>
+    </message>
+    <message>
+        <source>Znany odbiorca:</source>
+        <translation>Bekannter Empfänger:</translation>
+    </message>
+    <message>
+        <source>Klucz publiczny odbiorcy:</source>
+        <translation>Öffentlicher Schlüssel des Empfängers:</translation>
+    </message>
+    <message>
+        <source>Kwota:</source>
+        <translation>Betrag:</translation>
+    </message>
+    <message>
+        <source>Odebrane</source>
+        <translation>Empfangen</translation>
+    </message>
+    <message>
+        <source>Otrzymane od innych</source>
+        <translation>Von anderen empfangen</translation>
+    </message>
+    <message>
+        <source>Lancuch</source>
+        <translation>Kette</translation>
+    </message>
+    <message>
+        <source>Bloki</source>
+        <translation>Blöcke</translation>
+    </message>
+    <message>
+        <source>Siec</source>
+        <translation>Netzwerk</translation>
+    </message>
+    <message>
+        <source>Nasluchiwanie</source>
+        <translation>Lauschen</translation>
+    </message>
+    <message>
+        <source>Moj port:</source>
+        <translation>Mein Port:</translation>
+    </message>
+    <message>
+        <source>1700</source>
+        <translation>1700</translation>
+    </message>
+    <message>
+        <source>Nasluchuj</source>
+        <translation>Lauschen</translation>
+    </message>
+    <message>
+        <source>Nieaktywny.</source>
+        <translation>Inaktiv.</translation>
+    </message>
+    <message>
+        <source>Znane wezly</source>
+        <translation>Bekannte Knoten</translation>
+    </message>
+    <message>
+        <source>Usun wybrany wezel</source>
+        <translation>Ausgewählten Knoten entfernen</translation>
+    </message>
+    <message>
+        <source>Rozglos teraz</source>
+        <translation>Jetzt verbreiten</translation>
+    </message>
+    <message>
+        <source>Dodaj wezel</source>
+        <translation>Knoten hinzufügen</translation>
+    </message>
+    <message>
+        <source>Adres IP:</source>
+        <translation>IP-Adresse:</translation>
+    </message>
+    <message>
+        <source>Port:</source>
+        <translation>Port:</translation>
+    </message>
+    <message>
+        <source>Seedy (stale punkty startowe)</source>
+        <translation>Seeds (feste Startpunkte)</translation>
+    </message>
+    <message>
+        <source>Dodaj seed</source>
+        <translation>Seed hinzufügen</translation>
+    </message>
+    <message>
+        <source>Usun wybrany seed</source>
+        <translation>Ausgewählten Seed entfernen</translation>
+    </message>
+    <message>
+        <source>np. 12.5</source>
+        <translation>z. B. 12.5</translation>
+    </message>
+    <message>
+        <source>Skopiowano!</source>
+        <translation>Kopiert!</translation>
+    </message>
+    <message>
+        <source>Odswiezono!</source>
+        <translation>Aktualisiert!</translation>
+    </message>
+    <message>
+        <source>Kopanie...</source>
+        <translation>Schürfe...</translation>
+    </message>
+    <message>
+        <source>Rozglaszanie...</source>
+        <translation>Verbreite...</translation>
+    </message>
+    <message>
+        <source>Zatrzymaj kopanie</source>
+        <translation>Schürfen stoppen</translation>
+    </message>
+    <message>
+        <source>Zatrzymywanie...</source>
+        <translation>Wird gestoppt...</translation>
+    </message>
+    <message>
+        <source>Aktywne kopanie w petli. Wykopano: %1 blokow w tej sesji.</source>
+        <translation>Schürfen in Schleife aktiv. Geschürft: %1 Blöcke in dieser Sitzung.</translation>
+    </message>
+    <message>
+        <source>Wylaczone podczas &apos;Kop w petli&apos; - dwa watki nie moga naraz zapisywac
+lancucha, zeby nic nie zgubic. Zatrzymaj kopanie w petli, zeby odblokowac.</source>
+        <translation>Deaktiviert während &apos;In Schleife schürfen&apos; - zwei Threads dürfen die Kette nicht
+gleichzeitig schreiben, damit nichts verloren geht. Beende das Schürfen in Schleife zum Entsperren.</translation>
+    </message>
+    <message>
+        <source>Twoj klucz publiczny:
+</source>
+        <translation>Dein öffentlicher Schlüssel:
+</translation>
+    </message>
+    <message>
+        <source>To klucz publiczny - mozna go bezpiecznie udostepniac.</source>
+        <translation>Das ist ein öffentlicher Schlüssel - er kann bedenkenlos geteilt werden.</translation>
+    </message>
+    <message>
+        <source>Saldo: %1 %2</source>
+        <translation>Kontostand: %1 %2</translation>
+    </message>
+    <message>
+        <source>Wysokosc lancucha: %1 blokow (lokalnie)</source>
+        <translation>Kettenhöhe: %1 Blöcke (lokal)</translation>
+    </message>
+    <message>
+        <source>-- wklej recznie ponizej --</source>
+        <translation>-- unten manuell einfügen --</translation>
+    </message>
+    <message>
+        <source>Niepoprawny format klucza publicznego odbiorcy.</source>
+        <translation>Ungültiges Format des öffentlichen Schlüssels des Empfängers.</translation>
+    </message>
+    <message>
+        <source>Niepoprawna kwota (np. 12.5, max 8 miejsc po przecinku).</source>
+        <translation>Ungültiger Betrag (z. B. 12.5, höchstens 8 Nachkommastellen).</translation>
+    </message>
+    <message>
+        <source>Za malo srodkow - masz %1 %2.</source>
+        <translation>Zu wenig Guthaben - du hast %1 %2.</translation>
+    </message>
+    <message>
+        <source>Potwierdz wyslanie</source>
+        <translation>Senden bestätigen</translation>
+    </message>
+    <message>
+        <source>Na pewno wyslac %1 %2 do %3?
+
+Transakcji w blockchainie NIE da sie cofnac.</source>
+        <translation>Wirklich %1 %2 an %3 senden?
+
+Eine Transaktion in der Blockchain lässt sich NICHT rückgängig machen.</translation>
+    </message>
+    <message>
+        <source>Transakcja zapisana lokalnie. Rozglaszanie do sieci...</source>
+        <translation>Transaktion lokal gespeichert. Verbreitung ins Netzwerk...</translation>
+    </message>
+    <message>
+        <source>Transakcja zapisana lokalnie. Brak znanych wezlow - dodaj wezel w zakladce Siec, zeby odbiorca ja zobaczyl.</source>
+        <translation>Transaktion lokal gespeichert. Keine bekannten Knoten - füge im Tab Netzwerk einen Knoten hinzu, damit der Empfänger sie sieht.</translation>
+    </message>
+    <message>
+        <source>Transakcja wyslana i zapisana. Rozgloszono do %1/%2 wezlow.</source>
+        <translation>Transaktion gesendet und gespeichert. An %1/%2 Knoten verbreitet.</translation>
+    </message>
+    <message>
+        <source>Transakcja zapisana lokalnie, ale rozgloszenie NIE powiodlo sie do zadnego z %1 znanych wezlow (offline?). Sprobuj &quot;Rozglos teraz&quot; w zakladce Siec.</source>
+        <translation>Transaktion lokal gespeichert, aber die Verbreitung ist an KEINEN der %1 bekannten Knoten gelungen (offline?). Versuche &quot;Jetzt verbreiten&quot; im Tab Netzwerk.</translation>
+    </message>
+    <message>
+        <source>Wysylanie wylaczone dopoki trwa &apos;Kop w petli&apos; (zakladka Przeglad) - zatrzymaj je najpierw.</source>
+        <translation>Senden deaktiviert, solange &apos;In Schleife schürfen&apos; läuft (Tab Übersicht) - beende es zuerst.</translation>
+    </message>
+    <message>
+        <source>Blok #%1: %2</source>
+        <translation>Block #%1: %2</translation>
+    </message>
+    <message>
+        <source>Blok #%1: NAGRODA ZA KOPANIE  +%2</source>
+        <translation>Block #%1: BELOHNUNG FÜRS SCHÜRFEN  +%2</translation>
+    </message>
+    <message>
+        <source>Blok #%1: nagroda dla %2  +%3</source>
+        <translation>Block #%1: Belohnung für %2  +%3</translation>
+    </message>
+    <message>
+        <source>Blok #%1: WYSLANO DO SIEBIE  %2</source>
+        <translation>Block #%1: AN DICH SELBST GESENDET  %2</translation>
+    </message>
+    <message>
+        <source>Blok #%1: WYSLANO do %2  -%3</source>
+        <translation>Block #%1: GESENDET an %2  -%3</translation>
+    </message>
+    <message>
+        <source>Blok #%1: OTRZYMANO od %2  +%3</source>
+        <translation>Block #%1: EMPFANGEN von %2  +%3</translation>
+    </message>
+    <message>
+        <source>Blok #%1: %2 -&gt; %3  %4</source>
+        <translation>Block #%1: %2 -&gt; %3  %4</translation>
+    </message>
+    <message>
+        <source>Blok #%1: od %2  +%3</source>
+        <translation>Block #%1: von %2  +%3</translation>
+    </message>
+    <message>
+        <source>Jeszcze nikt Ci nic nie wyslal.</source>
+        <translation>Dir hat noch niemand etwas gesendet.</translation>
+    </message>
+    <message>
+        <source>Niepoprawny port.</source>
+        <translation>Ungültiger Port.</translation>
+    </message>
+    <message>
+        <source>Uruchamianie nasluchu na porcie %1...</source>
+        <translation>Starte Lauschen auf Port %1...</translation>
+    </message>
+    <message>
+        <source>Nasluch aktywny na porcie %1.</source>
+        <translation>Lauschen aktiv auf Port %1.</translation>
+    </message>
+    <message>
+        <source>BLAD: nie udalo sie nasluchiwac na porcie %1 (port juz zajety?).</source>
+        <translation>FEHLER: Lauschen auf Port %1 fehlgeschlagen (Port bereits belegt?).</translation>
+    </message>
+    <message>
+        <source>Zatrzymaj nasluch</source>
+        <translation>Lauschen beenden</translation>
+    </message>
+    <message>
+        <source>Wykryto nowy wezel w sieci: %1:%2</source>
+        <translation>Neuer Knoten im Netzwerk erkannt: %1:%2</translation>
+    </message>
+    <message>
+        <source>Rozgloszono: %1/%2</source>
+        <translation>Verbreitet: %1/%2</translation>
+    </message>
+    <message>
+        <source>Brak znanych wezlow!</source>
+        <translation>Keine bekannten Knoten!</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Wersja 0.1</source>
+        <translation>Version 0.1</translation>
+    </message>
+    <message>
+        <source>Twoja nazwa:</source>
+        <translation>Dein Name:</translation>
+    </message>
+    <message>
+        <source>Wpisz jak mamy Cie nazywac</source>
+        <translation>Gib ein, wie wir dich nennen sollen</translation>
+    </message>
+    <message>
+        <source>Kontynuuj</source>
+        <translation>Weiter</translation>
+    </message>
+    <message>
+        <source>Portfel</source>
+        <translation>Wallet</translation>
+    </message>
+    <message>
+        <source>Nie znaleziono portfela w tym folderze. Co chcesz zrobic?</source>
+        <translation>In diesem Ordner wurde kein Wallet gefunden. Was möchtest du tun?</translation>
+    </message>
+    <message>
+        <source>Utworz nowy portfel</source>
+        <translation>Neues Wallet erstellen</translation>
+    </message>
+    <message>
+        <source>Mam fraze odzyskiwania (12 slow)</source>
+        <translation>Ich habe eine Wiederherstellungsphrase (12 Wörter)</translation>
+    </message>
+    <message>
+        <source>Fraza musi miec dokladnie 12 slow (masz %1).</source>
+        <translation>Die Phrase muss genau 12 Wörter haben (du hast %1).</translation>
+    </message>
+    <message>
+        <source>Slowo &quot;%1&quot; nie jest na liscie BIP39 - sprawdz literowki.</source>
+        <translation>Das Wort &quot;%1&quot; steht nicht auf der BIP39-Liste - prüfe auf Tippfehler.</translation>
+    </message>
+    <message>
+        <source>Zapisz fraze odzyskiwania</source>
+        <translation>Wiederherstellungsphrase notieren</translation>
+    </message>
+    <message>
+        <source>To jest JEDYNY sposob odzyskania portfela, jesli stracisz ten komputer.
+Zapisz te 12 slow w bezpiecznym miejscu (np. na kartce). Nikomu ich nie pokazuj.</source>
+        <translation>Dies ist die EINZIGE Möglichkeit, dein Wallet wiederherzustellen, wenn du diesen Computer verlierst.
+Schreibe diese 12 Wörter an einem sicheren Ort auf (z. B. auf Papier). Zeige sie niemandem.</translation>
+    </message>
+    <message>
+        <source>Zapisalem te slowa - kontynuuj</source>
+        <translation>Ich habe die Wörter notiert - weiter</translation>
+    </message>
+    <message>
+        <source>Wpisz fraze odzyskiwania</source>
+        <translation>Wiederherstellungsphrase eingeben</translation>
+    </message>
+    <message>
+        <source>Wpisz 12 slow oddzielonych spacja, w tej samej kolejnosci co przy tworzeniu:</source>
+        <translation>Gib die 12 Wörter durch Leerzeichen getrennt ein, in derselben Reihenfolge wie beim Erstellen:</translation>
+    </message>
+    <message>
+        <source>Odtworz portfel</source>
+        <translation>Wallet wiederherstellen</translation>
+    </message>
+    <message>
+        <source>Blad</source>
+        <translation>Fehler</translation>
+    </message>
+    <message>
+        <source>Nie udalo sie zainicjalizowac libsodium.</source>
+        <translation>libsodium konnte nicht initialisiert werden.</translation>
+    </message>
+    <message>
+        <source>Nie udalo sie zainicjalizowac sieci (WSAStartup).</source>
+        <translation>Netzwerk konnte nicht initialisiert werden (WSAStartup).</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,404 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en_US" sourcelanguage="pl_PL">
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Talvarin</source>
+        <translation>Talvarin</translation>
+    </message>
+    <message>
+        <source>Przeglad</source>
+        <translation>Overview</translation>
+    </message>
+    <message>
+        <source>Portfel</source>
+        <translation>Wallet</translation>
+    </message>
+    <message>
+        <source>Twoj klucz publiczny: -</source>
+        <translation>Your public key: -</translation>
+    </message>
+    <message>
+        <source>Kopiuj klucz</source>
+        <translation>Copy key</translation>
+    </message>
+    <message>
+        <source>Saldo: -</source>
+        <translation>Balance: -</translation>
+    </message>
+    <message>
+        <source>Wysokosc lancucha: -</source>
+        <translation>Chain height: -</translation>
+    </message>
+    <message>
+        <source>Kopanie</source>
+        <translation>Mining</translation>
+    </message>
+    <message>
+        <source>Kop blok</source>
+        <translation>Mine block</translation>
+    </message>
+    <message>
+        <source>Odswiez</source>
+        <translation>Refresh</translation>
+    </message>
+    <message>
+        <source>Kop w petli</source>
+        <translation>Mine in a loop</translation>
+    </message>
+    <message>
+        <source>Nieaktywne.</source>
+        <translation>Inactive.</translation>
+    </message>
+    <message>
+        <source>Wyslij</source>
+        <translation>Send</translation>
+    </message>
+    <message>
+        <source>Nowa transakcja</source>
+        <translation>New transaction</translation>
+    </message>
+    <message>
+        <source>Znany odbiorca:</source>
+        <translation>Known recipient:</translation>
+    </message>
+    <message>
+        <source>Klucz publiczny odbiorcy:</source>
+        <translation>Recipient&apos;s public key:</translation>
+    </message>
+    <message>
+        <source>Kwota:</source>
+        <translation>Amount:</translation>
+    </message>
+    <message>
+        <source>Odebrane</source>
+        <translation>Received</translation>
+    </message>
+    <message>
+        <source>Otrzymane od innych</source>
+        <translation>Received from others</translation>
+    </message>
+    <message>
+        <source>Lancuch</source>
+        <translation>Chain</translation>
+    </message>
+    <message>
+        <source>Bloki</source>
+        <translation>Blocks</translation>
+    </message>
+    <message>
+        <source>Siec</source>
+        <translation>Network</translation>
+    </message>
+    <message>
+        <source>Nasluchiwanie</source>
+        <translation>Listening</translation>
+    </message>
+    <message>
+        <source>Moj port:</source>
+        <translation>My port:</translation>
+    </message>
+    <message>
+        <source>1700</source>
+        <translation>1700</translation>
+    </message>
+    <message>
+        <source>Nasluchuj</source>
+        <translation>Listen</translation>
+    </message>
+    <message>
+        <source>Nieaktywny.</source>
+        <translation>Inactive.</translation>
+    </message>
+    <message>
+        <source>Znane wezly</source>
+        <translation>Known nodes</translation>
+    </message>
+    <message>
+        <source>Usun wybrany wezel</source>
+        <translation>Remove selected node</translation>
+    </message>
+    <message>
+        <source>Rozglos teraz</source>
+        <translation>Broadcast now</translation>
+    </message>
+    <message>
+        <source>Dodaj wezel</source>
+        <translation>Add node</translation>
+    </message>
+    <message>
+        <source>Adres IP:</source>
+        <translation>IP address:</translation>
+    </message>
+    <message>
+        <source>Port:</source>
+        <translation>Port:</translation>
+    </message>
+    <message>
+        <source>Seedy (stale punkty startowe)</source>
+        <translation>Seeds (fixed starting points)</translation>
+    </message>
+    <message>
+        <source>Dodaj seed</source>
+        <translation>Add seed</translation>
+    </message>
+    <message>
+        <source>Usun wybrany seed</source>
+        <translation>Remove selected seed</translation>
+    </message>
+    <message>
+        <source>np. 12.5</source>
+        <translation>e.g. 12.5</translation>
+    </message>
+    <message>
+        <source>Skopiowano!</source>
+        <translation>Copied!</translation>
+    </message>
+    <message>
+        <source>Odswiezono!</source>
+        <translation>Refreshed!</translation>
+    </message>
+    <message>
+        <source>Kopanie...</source>
+        <translation>Mining...</translation>
+    </message>
+    <message>
+        <source>Rozglaszanie...</source>
+        <translation>Broadcasting...</translation>
+    </message>
+    <message>
+        <source>Zatrzymaj kopanie</source>
+        <translation>Stop mining</translation>
+    </message>
+    <message>
+        <source>Zatrzymywanie...</source>
+        <translation>Stopping...</translation>
+    </message>
+    <message>
+        <source>Aktywne kopanie w petli. Wykopano: %1 blokow w tej sesji.</source>
+        <translation>Mining in a loop is active. Mined: %1 blocks in this session.</translation>
+    </message>
+    <message>
+        <source>Wylaczone podczas &apos;Kop w petli&apos; - dwa watki nie moga naraz zapisywac
+lancucha, zeby nic nie zgubic. Zatrzymaj kopanie w petli, zeby odblokowac.</source>
+        <translation>Disabled during &apos;Mine in a loop&apos; - two threads cannot write the chain
+at the same time, so that nothing gets lost. Stop the mining loop to unlock.</translation>
+    </message>
+    <message>
+        <source>Twoj klucz publiczny:
+</source>
+        <translation>Your public key:
+</translation>
+    </message>
+    <message>
+        <source>To klucz publiczny - mozna go bezpiecznie udostepniac.</source>
+        <translation>This is a public key - it can be shared safely.</translation>
+    </message>
+    <message>
+        <source>Saldo: %1 %2</source>
+        <translation>Balance: %1 %2</translation>
+    </message>
+    <message>
+        <source>Wysokosc lancucha: %1 blokow (lokalnie)</source>
+        <translation>Chain height: %1 blocks (local)</translation>
+    </message>
+    <message>
+        <source>-- wklej recznie ponizej --</source>
+        <translation>-- paste manually below --</translation>
+    </message>
+    <message>
+        <source>Niepoprawny format klucza publicznego odbiorcy.</source>
+        <translation>Invalid format of the recipient&apos;s public key.</translation>
+    </message>
+    <message>
+        <source>Niepoprawna kwota (np. 12.5, max 8 miejsc po przecinku).</source>
+        <translation>Invalid amount (e.g. 12.5, at most 8 decimal places).</translation>
+    </message>
+    <message>
+        <source>Za malo srodkow - masz %1 %2.</source>
+        <translation>Insufficient funds - you have %1 %2.</translation>
+    </message>
+    <message>
+        <source>Potwierdz wyslanie</source>
+        <translation>Confirm sending</translation>
+    </message>
+    <message>
+        <source>Na pewno wyslac %1 %2 do %3?
+
+Transakcji w blockchainie NIE da sie cofnac.</source>
+        <translation>Really send %1 %2 to %3?
+
+A transaction in the blockchain can NOT be undone.</translation>
+    </message>
+    <message>
+        <source>Transakcja zapisana lokalnie. Rozglaszanie do sieci...</source>
+        <translation>Transaction saved locally. Broadcasting to the network...</translation>
+    </message>
+    <message>
+        <source>Transakcja zapisana lokalnie. Brak znanych wezlow - dodaj wezel w zakladce Siec, zeby odbiorca ja zobaczyl.</source>
+        <translation>Transaction saved locally. No known nodes - add a node on the Network tab so that the recipient can see it.</translation>
+    </message>
+    <message>
+        <source>Transakcja wyslana i zapisana. Rozgloszono do %1/%2 wezlow.</source>
+        <translation>Transaction sent and saved. Broadcast to %1/%2 nodes.</translation>
+    </message>
+    <message>
+        <source>Transakcja zapisana lokalnie, ale rozgloszenie NIE powiodlo sie do zadnego z %1 znanych wezlow (offline?). Sprobuj &quot;Rozglos teraz&quot; w zakladce Siec.</source>
+        <translation>Transaction saved locally, but broadcasting did NOT succeed to any of the %1 known nodes (offline?). Try &quot;Broadcast now&quot; on the Network tab.</translation>
+    </message>
+    <message>
+        <source>Wysylanie wylaczone dopoki trwa &apos;Kop w petli&apos; (zakladka Przeglad) - zatrzymaj je najpierw.</source>
+        <translation>Sending is disabled while &apos;Mine in a loop&apos; is running (Overview tab) - stop it first.</translation>
+    </message>
+    <message>
+        <source>Blok #%1: %2</source>
+        <translation>Block #%1: %2</translation>
+    </message>
+    <message>
+        <source>Blok #%1: NAGRODA ZA KOPANIE  +%2</source>
+        <translation>Block #%1: MINING REWARD  +%2</translation>
+    </message>
+    <message>
+        <source>Blok #%1: nagroda dla %2  +%3</source>
+        <translation>Block #%1: reward for %2  +%3</translation>
+    </message>
+    <message>
+        <source>Blok #%1: WYSLANO DO SIEBIE  %2</source>
+        <translation>Block #%1: SENT TO YOURSELF  %2</translation>
+    </message>
+    <message>
+        <source>Blok #%1: WYSLANO do %2  -%3</source>
+        <translation>Block #%1: SENT to %2  -%3</translation>
+    </message>
+    <message>
+        <source>Blok #%1: OTRZYMANO od %2  +%3</source>
+        <translation>Block #%1: RECEIVED from %2  +%3</translation>
+    </message>
+    <message>
+        <source>Blok #%1: %2 -&gt; %3  %4</source>
+        <translation>Block #%1: %2 -&gt; %3  %4</translation>
+    </message>
+    <message>
+        <source>Blok #%1: od %2  +%3</source>
+        <translation>Block #%1: from %2  +%3</translation>
+    </message>
+    <message>
+        <source>Jeszcze nikt Ci nic nie wyslal.</source>
+        <translation>Nobody has sent you anything yet.</translation>
+    </message>
+    <message>
+        <source>Niepoprawny port.</source>
+        <translation>Invalid port.</translation>
+    </message>
+    <message>
+        <source>Uruchamianie nasluchu na porcie %1...</source>
+        <translation>Starting to listen on port %1...</translation>
+    </message>
+    <message>
+        <source>Nasluch aktywny na porcie %1.</source>
+        <translation>Listening active on port %1.</translation>
+    </message>
+    <message>
+        <source>BLAD: nie udalo sie nasluchiwac na porcie %1 (port juz zajety?).</source>
+        <translation>ERROR: could not listen on port %1 (port already in use?).</translation>
+    </message>
+    <message>
+        <source>Zatrzymaj nasluch</source>
+        <translation>Stop listening</translation>
+    </message>
+    <message>
+        <source>Wykryto nowy wezel w sieci: %1:%2</source>
+        <translation>New node detected on the network: %1:%2</translation>
+    </message>
+    <message>
+        <source>Rozgloszono: %1/%2</source>
+        <translation>Broadcast: %1/%2</translation>
+    </message>
+    <message>
+        <source>Brak znanych wezlow!</source>
+        <translation>No known nodes!</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Wersja 0.1</source>
+        <translation>Version 0.1</translation>
+    </message>
+    <message>
+        <source>Twoja nazwa:</source>
+        <translation>Your name:</translation>
+    </message>
+    <message>
+        <source>Wpisz jak mamy Cie nazywac</source>
+        <translation>Enter what we should call you</translation>
+    </message>
+    <message>
+        <source>Kontynuuj</source>
+        <translation>Continue</translation>
+    </message>
+    <message>
+        <source>Portfel</source>
+        <translation>Wallet</translation>
+    </message>
+    <message>
+        <source>Nie znaleziono portfela w tym folderze. Co chcesz zrobic?</source>
+        <translation>No wallet found in this folder. What do you want to do?</translation>
+    </message>
+    <message>
+        <source>Utworz nowy portfel</source>
+        <translation>Create new wallet</translation>
+    </message>
+    <message>
+        <source>Mam fraze odzyskiwania (12 slow)</source>
+        <translation>I have a recovery phrase (12 words)</translation>
+    </message>
+    <message>
+        <source>Fraza musi miec dokladnie 12 slow (masz %1).</source>
+        <translation>The phrase must have exactly 12 words (you have %1).</translation>
+    </message>
+    <message>
+        <source>Slowo &quot;%1&quot; nie jest na liscie BIP39 - sprawdz literowki.</source>
+        <translation>The word &quot;%1&quot; is not on the BIP39 list - check for typos.</translation>
+    </message>
+    <message>
+        <source>Zapisz fraze odzyskiwania</source>
+        <translation>Save your recovery phrase</translation>
+    </message>
+    <message>
+        <source>To jest JEDYNY sposob odzyskania portfela, jesli stracisz ten komputer.
+Zapisz te 12 slow w bezpiecznym miejscu (np. na kartce). Nikomu ich nie pokazuj.</source>
+        <translation>This is the ONLY way to recover your wallet if you lose this computer.
+Write these 12 words down in a safe place (e.g. on paper). Never show them to anyone.</translation>
+    </message>
+    <message>
+        <source>Zapisalem te slowa - kontynuuj</source>
+        <translation>I have written these words down - continue</translation>
+    </message>
+    <message>
+        <source>Wpisz fraze odzyskiwania</source>
+        <translation>Enter recovery phrase</translation>
+    </message>
+    <message>
+        <source>Wpisz 12 slow oddzielonych spacja, w tej samej kolejnosci co przy tworzeniu:</source>
+        <translation>Enter the 12 words separated by spaces, in the same order as when the wallet was created:</translation>
+    </message>
+    <message>
+        <source>Odtworz portfel</source>
+        <translation>Restore wallet</translation>
+    </message>
+    <message>
+        <source>Blad</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>Nie udalo sie zainicjalizowac libsodium.</source>
+        <translation>Failed to initialize libsodium.</translation>
+    </message>
+    <message>
+        <source>Nie udalo sie zainicjalizowac sieci (WSAStartup).</source>
+        <translation>Failed to initialize networking (WSAStartup).</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,404 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr_FR" sourcelanguage="pl_PL">
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Talvarin</source>
+        <translation>Talvarin</translation>
+    </message>
+    <message>
+        <source>Przeglad</source>
+        <translation>Aperçu</translation>
+    </message>
+    <message>
+        <source>Portfel</source>
+        <translation>Portefeuille</translation>
+    </message>
+    <message>
+        <source>Twoj klucz publiczny: -</source>
+        <translation>Votre clé publique : -</translation>
+    </message>
+    <message>
+        <source>Kopiuj klucz</source>
+        <translation>Copier la clé</translation>
+    </message>
+    <message>
+        <source>Saldo: -</source>
+        <translation>Solde : -</translation>
+    </message>
+    <message>
+        <source>Wysokosc lancucha: -</source>
+        <translation>Hauteur de la chaîne : -</translation>
+    </message>
+    <message>
+        <source>Kopanie</source>
+        <translation>Minage</translation>
+    </message>
+    <message>
+        <source>Kop blok</source>
+        <translation>Miner un bloc</translation>
+    </message>
+    <message>
+        <source>Odswiez</source>
+        <translation>Actualiser</translation>
+    </message>
+    <message>
+        <source>Kop w petli</source>
+        <translation>Miner en boucle</translation>
+    </message>
+    <message>
+        <source>Nieaktywne.</source>
+        <translation>Inactif.</translation>
+    </message>
+    <message>
+        <source>Wyslij</source>
+        <translation>Envoyer</translation>
+    </message>
+    <message>
+        <source>Nowa transakcja</source>
+        <translation>Nouvelle transaction</translation>
+    </message>
+    <message>
+        <source>Znany odbiorca:</source>
+        <translation>Destinataire connu :</translation>
+    </message>
+    <message>
+        <source>Klucz publiczny odbiorcy:</source>
+        <translation>Clé publique du destinataire :</translation>
+    </message>
+    <message>
+        <source>Kwota:</source>
+        <translation>Montant :</translation>
+    </message>
+    <message>
+        <source>Odebrane</source>
+        <translation>Reçues</translation>
+    </message>
+    <message>
+        <source>Otrzymane od innych</source>
+        <translation>Reçu des autres</translation>
+    </message>
+    <message>
+        <source>Lancuch</source>
+        <translation>Chaîne</translation>
+    </message>
+    <message>
+        <source>Bloki</source>
+        <translation>Blocs</translation>
+    </message>
+    <message>
+        <source>Siec</source>
+        <translation>Réseau</translation>
+    </message>
+    <message>
+        <source>Nasluchiwanie</source>
+        <translation>Écoute</translation>
+    </message>
+    <message>
+        <source>Moj port:</source>
+        <translation>Mon port :</translation>
+    </message>
+    <message>
+        <source>1700</source>
+        <translation>1700</translation>
+    </message>
+    <message>
+        <source>Nasluchuj</source>
+        <translation>Écouter</translation>
+    </message>
+    <message>
+        <source>Nieaktywny.</source>
+        <translation>Inactive.</translation>
+    </message>
+    <message>
+        <source>Znane wezly</source>
+        <translation>Nœuds connus</translation>
+    </message>
+    <message>
+        <source>Usun wybrany wezel</source>
+        <translation>Supprimer le nœud sélectionné</translation>
+    </message>
+    <message>
+        <source>Rozglos teraz</source>
+        <translation>Diffuser maintenant</translation>
+    </message>
+    <message>
+        <source>Dodaj wezel</source>
+        <translation>Ajouter un nœud</translation>
+    </message>
+    <message>
+        <source>Adres IP:</source>
+        <translation>Adresse IP :</translation>
+    </message>
+    <message>
+        <source>Port:</source>
+        <translation>Port :</translation>
+    </message>
+    <message>
+        <source>Seedy (stale punkty startowe)</source>
+        <translation>Seeds (points de départ fixes)</translation>
+    </message>
+    <message>
+        <source>Dodaj seed</source>
+        <translation>Ajouter un seed</translation>
+    </message>
+    <message>
+        <source>Usun wybrany seed</source>
+        <translation>Supprimer le seed sélectionné</translation>
+    </message>
+    <message>
+        <source>np. 12.5</source>
+        <translation>ex. 12.5</translation>
+    </message>
+    <message>
+        <source>Skopiowano!</source>
+        <translation>Copié !</translation>
+    </message>
+    <message>
+        <source>Odswiezono!</source>
+        <translation>Actualisé !</translation>
+    </message>
+    <message>
+        <source>Kopanie...</source>
+        <translation>Minage...</translation>
+    </message>
+    <message>
+        <source>Rozglaszanie...</source>
+        <translation>Diffusion...</translation>
+    </message>
+    <message>
+        <source>Zatrzymaj kopanie</source>
+        <translation>Arrêter le minage</translation>
+    </message>
+    <message>
+        <source>Zatrzymywanie...</source>
+        <translation>Arrêt...</translation>
+    </message>
+    <message>
+        <source>Aktywne kopanie w petli. Wykopano: %1 blokow w tej sesji.</source>
+        <translation>Minage en boucle actif. Minés : %1 blocs dans cette session.</translation>
+    </message>
+    <message>
+        <source>Wylaczone podczas &apos;Kop w petli&apos; - dwa watki nie moga naraz zapisywac
+lancucha, zeby nic nie zgubic. Zatrzymaj kopanie w petli, zeby odblokowac.</source>
+        <translation>Désactivé pendant &apos;Miner en boucle&apos; - deux threads ne peuvent pas écrire la chaîne
+en même temps, pour ne rien perdre. Arrêtez le minage en boucle pour débloquer.</translation>
+    </message>
+    <message>
+        <source>Twoj klucz publiczny:
+</source>
+        <translation>Votre clé publique :
+</translation>
+    </message>
+    <message>
+        <source>To klucz publiczny - mozna go bezpiecznie udostepniac.</source>
+        <translation>C&apos;est une clé publique - elle peut être partagée sans risque.</translation>
+    </message>
+    <message>
+        <source>Saldo: %1 %2</source>
+        <translation>Solde : %1 %2</translation>
+    </message>
+    <message>
+        <source>Wysokosc lancucha: %1 blokow (lokalnie)</source>
+        <translation>Hauteur de la chaîne : %1 blocs (local)</translation>
+    </message>
+    <message>
+        <source>-- wklej recznie ponizej --</source>
+        <translation>-- coller manuellement ci-dessous --</translation>
+    </message>
+    <message>
+        <source>Niepoprawny format klucza publicznego odbiorcy.</source>
+        <translation>Format de la clé publique du destinataire invalide.</translation>
+    </message>
+    <message>
+        <source>Niepoprawna kwota (np. 12.5, max 8 miejsc po przecinku).</source>
+        <translation>Montant invalide (ex. 12.5, 8 décimales au maximum).</translation>
+    </message>
+    <message>
+        <source>Za malo srodkow - masz %1 %2.</source>
+        <translation>Fonds insuffisants - vous avez %1 %2.</translation>
+    </message>
+    <message>
+        <source>Potwierdz wyslanie</source>
+        <translation>Confirmer l&apos;envoi</translation>
+    </message>
+    <message>
+        <source>Na pewno wyslac %1 %2 do %3?
+
+Transakcji w blockchainie NIE da sie cofnac.</source>
+        <translation>Vraiment envoyer %1 %2 à %3 ?
+
+Une transaction dans la blockchain NE peut PAS être annulée.</translation>
+    </message>
+    <message>
+        <source>Transakcja zapisana lokalnie. Rozglaszanie do sieci...</source>
+        <translation>Transaction enregistrée localement. Diffusion sur le réseau...</translation>
+    </message>
+    <message>
+        <source>Transakcja zapisana lokalnie. Brak znanych wezlow - dodaj wezel w zakladce Siec, zeby odbiorca ja zobaczyl.</source>
+        <translation>Transaction enregistrée localement. Aucun nœud connu - ajoutez un nœud dans l&apos;onglet Réseau pour que le destinataire la voie.</translation>
+    </message>
+    <message>
+        <source>Transakcja wyslana i zapisana. Rozgloszono do %1/%2 wezlow.</source>
+        <translation>Transaction envoyée et enregistrée. Diffusée à %1/%2 nœuds.</translation>
+    </message>
+    <message>
+        <source>Transakcja zapisana lokalnie, ale rozgloszenie NIE powiodlo sie do zadnego z %1 znanych wezlow (offline?). Sprobuj &quot;Rozglos teraz&quot; w zakladce Siec.</source>
+        <translation>Transaction enregistrée localement, mais la diffusion n&apos;a réussi vers AUCUN des %1 nœuds connus (hors ligne ?). Essayez &quot;Diffuser maintenant&quot; dans l&apos;onglet Réseau.</translation>
+    </message>
+    <message>
+        <source>Wysylanie wylaczone dopoki trwa &apos;Kop w petli&apos; (zakladka Przeglad) - zatrzymaj je najpierw.</source>
+        <translation>Envoi désactivé tant que &apos;Miner en boucle&apos; est actif (onglet Aperçu) - arrêtez-le d&apos;abord.</translation>
+    </message>
+    <message>
+        <source>Blok #%1: %2</source>
+        <translation>Bloc #%1 : %2</translation>
+    </message>
+    <message>
+        <source>Blok #%1: NAGRODA ZA KOPANIE  +%2</source>
+        <translation>Bloc #%1 : RÉCOMPENSE DE MINAGE  +%2</translation>
+    </message>
+    <message>
+        <source>Blok #%1: nagroda dla %2  +%3</source>
+        <translation>Bloc #%1 : récompense pour %2  +%3</translation>
+    </message>
+    <message>
+        <source>Blok #%1: WYSLANO DO SIEBIE  %2</source>
+        <translation>Bloc #%1 : ENVOYÉ À VOUS-MÊME  %2</translation>
+    </message>
+    <message>
+        <source>Blok #%1: WYSLANO do %2  -%3</source>
+        <translation>Bloc #%1 : ENVOYÉ à %2  -%3</translation>
+    </message>
+    <message>
+        <source>Blok #%1: OTRZYMANO od %2  +%3</source>
+        <translation>Bloc #%1 : REÇU de %2  +%3</translation>
+    </message>
+    <message>
+        <source>Blok #%1: %2 -&gt; %3  %4</source>
+        <translation>Bloc #%1 : %2 -&gt; %3  %4</translation>
+    </message>
+    <message>
+        <source>Blok #%1: od %2  +%3</source>
+        <translation>Bloc #%1 : de %2  +%3</translation>
+    </message>
+    <message>
+        <source>Jeszcze nikt Ci nic nie wyslal.</source>
+        <translation>Personne ne vous a encore rien envoyé.</translation>
+    </message>
+    <message>
+        <source>Niepoprawny port.</source>
+        <translation>Port invalide.</translation>
+    </message>
+    <message>
+        <source>Uruchamianie nasluchu na porcie %1...</source>
+        <translation>Démarrage de l&apos;écoute sur le port %1...</translation>
+    </message>
+    <message>
+        <source>Nasluch aktywny na porcie %1.</source>
+        <translation>Écoute active sur le port %1.</translation>
+    </message>
+    <message>
+        <source>BLAD: nie udalo sie nasluchiwac na porcie %1 (port juz zajety?).</source>
+        <translation>ERREUR : impossible d&apos;écouter sur le port %1 (port déjà utilisé ?).</translation>
+    </message>
+    <message>
+        <source>Zatrzymaj nasluch</source>
+        <translation>Arrêter l&apos;écoute</translation>
+    </message>
+    <message>
+        <source>Wykryto nowy wezel w sieci: %1:%2</source>
+        <translation>Nouveau nœud détecté sur le réseau : %1:%2</translation>
+    </message>
+    <message>
+        <source>Rozgloszono: %1/%2</source>
+        <translation>Diffusé : %1/%2</translation>
+    </message>
+    <message>
+        <source>Brak znanych wezlow!</source>
+        <translation>Aucun nœud connu !</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Wersja 0.1</source>
+        <translation>Version 0.1</translation>
+    </message>
+    <message>
+        <source>Twoja nazwa:</source>
+        <translation>Votre nom :</translation>
+    </message>
+    <message>
+        <source>Wpisz jak mamy Cie nazywac</source>
+        <translation>Indiquez comment vous appeler</translation>
+    </message>
+    <message>
+        <source>Kontynuuj</source>
+        <translation>Continuer</translation>
+    </message>
+    <message>
+        <source>Portfel</source>
+        <translation>Portefeuille</translation>
+    </message>
+    <message>
+        <source>Nie znaleziono portfela w tym folderze. Co chcesz zrobic?</source>
+        <translation>Aucun portefeuille trouvé dans ce dossier. Que voulez-vous faire ?</translation>
+    </message>
+    <message>
+        <source>Utworz nowy portfel</source>
+        <translation>Créer un nouveau portefeuille</translation>
+    </message>
+    <message>
+        <source>Mam fraze odzyskiwania (12 slow)</source>
+        <translation>J&apos;ai une phrase de récupération (12 mots)</translation>
+    </message>
+    <message>
+        <source>Fraza musi miec dokladnie 12 slow (masz %1).</source>
+        <translation>La phrase doit contenir exactement 12 mots (vous en avez %1).</translation>
+    </message>
+    <message>
+        <source>Slowo &quot;%1&quot; nie jest na liscie BIP39 - sprawdz literowki.</source>
+        <translation>Le mot &quot;%1&quot; ne figure pas dans la liste BIP39 - vérifiez les fautes de frappe.</translation>
+    </message>
+    <message>
+        <source>Zapisz fraze odzyskiwania</source>
+        <translation>Notez votre phrase de récupération</translation>
+    </message>
+    <message>
+        <source>To jest JEDYNY sposob odzyskania portfela, jesli stracisz ten komputer.
+Zapisz te 12 slow w bezpiecznym miejscu (np. na kartce). Nikomu ich nie pokazuj.</source>
+        <translation>C&apos;est le SEUL moyen de récupérer votre portefeuille si vous perdez cet ordinateur.
+Notez ces 12 mots dans un endroit sûr (par ex. sur papier). Ne les montrez à personne.</translation>
+    </message>
+    <message>
+        <source>Zapisalem te slowa - kontynuuj</source>
+        <translation>J&apos;ai noté ces mots - continuer</translation>
+    </message>
+    <message>
+        <source>Wpisz fraze odzyskiwania</source>
+        <translation>Saisir la phrase de récupération</translation>
+    </message>
+    <message>
+        <source>Wpisz 12 slow oddzielonych spacja, w tej samej kolejnosci co przy tworzeniu:</source>
+        <translation>Saisissez les 12 mots séparés par des espaces, dans le même ordre qu&apos;à la création :</translation>
+    </message>
+    <message>
+        <source>Odtworz portfel</source>
+        <translation>Restaurer le portefeuille</translation>
+    </message>
+    <message>
+        <source>Blad</source>
+        <translation>Erreur</translation>
+    </message>
+    <message>
+        <source>Nie udalo sie zainicjalizowac libsodium.</source>
+        <translation>Impossible d&apos;initialiser libsodium.</translation>
+    </message>
+    <message>
+        <source>Nie udalo sie zainicjalizowac sieci (WSAStartup).</source>
+        <translation>Impossible d&apos;initialiser le réseau (WSAStartup).</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,404 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="uk_UA" sourcelanguage="pl_PL">
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>Talvarin</source>
+        <translation>Talvarin</translation>
+    </message>
+    <message>
+        <source>Przeglad</source>
+        <translation>Огляд</translation>
+    </message>
+    <message>
+        <source>Portfel</source>
+        <translation>Гаманець</translation>
+    </message>
+    <message>
+        <source>Twoj klucz publiczny: -</source>
+        <translation>Ваш публічний ключ: -</translation>
+    </message>
+    <message>
+        <source>Kopiuj klucz</source>
+        <translation>Копіювати ключ</translation>
+    </message>
+    <message>
+        <source>Saldo: -</source>
+        <translation>Баланс: -</translation>
+    </message>
+    <message>
+        <source>Wysokosc lancucha: -</source>
+        <translation>Висота ланцюга: -</translation>
+    </message>
+    <message>
+        <source>Kopanie</source>
+        <translation>Майнінг</translation>
+    </message>
+    <message>
+        <source>Kop blok</source>
+        <translation>Видобути блок</translation>
+    </message>
+    <message>
+        <source>Odswiez</source>
+        <translation>Оновити</translation>
+    </message>
+    <message>
+        <source>Kop w petli</source>
+        <translation>Майнити в циклі</translation>
+    </message>
+    <message>
+        <source>Nieaktywne.</source>
+        <translation>Неактивний.</translation>
+    </message>
+    <message>
+        <source>Wyslij</source>
+        <translation>Надіслати</translation>
+    </message>
+    <message>
+        <source>Nowa transakcja</source>
+        <translation>Нова транзакція</translation>
+    </message>
+    <message>
+        <source>Znany odbiorca:</source>
+        <translation>Відомий отримувач:</translation>
+    </message>
+    <message>
+        <source>Klucz publiczny odbiorcy:</source>
+        <translation>Публічний ключ отримувача:</translation>
+    </message>
+    <message>
+        <source>Kwota:</source>
+        <translation>Сума:</translation>
+    </message>
+    <message>
+        <source>Odebrane</source>
+        <translation>Отримані</translation>
+    </message>
+    <message>
+        <source>Otrzymane od innych</source>
+        <translation>Отримано від інших</translation>
+    </message>
+    <message>
+        <source>Lancuch</source>
+        <translation>Ланцюг</translation>
+    </message>
+    <message>
+        <source>Bloki</source>
+        <translation>Блоки</translation>
+    </message>
+    <message>
+        <source>Siec</source>
+        <translation>Мережа</translation>
+    </message>
+    <message>
+        <source>Nasluchiwanie</source>
+        <translation>Прослуховування</translation>
+    </message>
+    <message>
+        <source>Moj port:</source>
+        <translation>Мій порт:</translation>
+    </message>
+    <message>
+        <source>1700</source>
+        <translation>1700</translation>
+    </message>
+    <message>
+        <source>Nasluchuj</source>
+        <translation>Слухати</translation>
+    </message>
+    <message>
+        <source>Nieaktywny.</source>
+        <translation>Неактивне.</translation>
+    </message>
+    <message>
+        <source>Znane wezly</source>
+        <translation>Відомі вузли</translation>
+    </message>
+    <message>
+        <source>Usun wybrany wezel</source>
+        <translation>Видалити вибраний вузол</translation>
+    </message>
+    <message>
+        <source>Rozglos teraz</source>
+        <translation>Розіслати зараз</translation>
+    </message>
+    <message>
+        <source>Dodaj wezel</source>
+        <translation>Додати вузол</translation>
+    </message>
+    <message>
+        <source>Adres IP:</source>
+        <translation>IP-адреса:</translation>
+    </message>
+    <message>
+        <source>Port:</source>
+        <translation>Порт:</translation>
+    </message>
+    <message>
+        <source>Seedy (stale punkty startowe)</source>
+        <translation>Початкові вузли (сталі точки старту)</translation>
+    </message>
+    <message>
+        <source>Dodaj seed</source>
+        <translation>Додати початковий вузол</translation>
+    </message>
+    <message>
+        <source>Usun wybrany seed</source>
+        <translation>Видалити вибраний початковий вузол</translation>
+    </message>
+    <message>
+        <source>np. 12.5</source>
+        <translation>напр. 12.5</translation>
+    </message>
+    <message>
+        <source>Skopiowano!</source>
+        <translation>Скопійовано!</translation>
+    </message>
+    <message>
+        <source>Odswiezono!</source>
+        <translation>Оновлено!</translation>
+    </message>
+    <message>
+        <source>Kopanie...</source>
+        <translation>Майнінг...</translation>
+    </message>
+    <message>
+        <source>Rozglaszanie...</source>
+        <translation>Розсилання...</translation>
+    </message>
+    <message>
+        <source>Zatrzymaj kopanie</source>
+        <translation>Зупинити майнінг</translation>
+    </message>
+    <message>
+        <source>Zatrzymywanie...</source>
+        <translation>Зупинення...</translation>
+    </message>
+    <message>
+        <source>Aktywne kopanie w petli. Wykopano: %1 blokow w tej sesji.</source>
+        <translation>Активний майнінг у циклі. Видобуто: %1 блоків за цей сеанс.</translation>
+    </message>
+    <message>
+        <source>Wylaczone podczas &apos;Kop w petli&apos; - dwa watki nie moga naraz zapisywac
+lancucha, zeby nic nie zgubic. Zatrzymaj kopanie w petli, zeby odblokowac.</source>
+        <translation>Вимкнено під час &apos;Майнити в циклі&apos; - два потоки не можуть одночасно записувати
+ланцюг, щоб нічого не втратити. Зупиніть майнінг у циклі, щоб розблокувати.</translation>
+    </message>
+    <message>
+        <source>Twoj klucz publiczny:
+</source>
+        <translation>Ваш публічний ключ:
+</translation>
+    </message>
+    <message>
+        <source>To klucz publiczny - mozna go bezpiecznie udostepniac.</source>
+        <translation>Це публічний ключ - ним можна безпечно ділитися.</translation>
+    </message>
+    <message>
+        <source>Saldo: %1 %2</source>
+        <translation>Баланс: %1 %2</translation>
+    </message>
+    <message>
+        <source>Wysokosc lancucha: %1 blokow (lokalnie)</source>
+        <translation>Висота ланцюга: %1 блоків (локально)</translation>
+    </message>
+    <message>
+        <source>-- wklej recznie ponizej --</source>
+        <translation>-- вставте вручну нижче --</translation>
+    </message>
+    <message>
+        <source>Niepoprawny format klucza publicznego odbiorcy.</source>
+        <translation>Неправильний формат публічного ключа отримувача.</translation>
+    </message>
+    <message>
+        <source>Niepoprawna kwota (np. 12.5, max 8 miejsc po przecinku).</source>
+        <translation>Неправильна сума (напр. 12.5, не більше 8 знаків після коми).</translation>
+    </message>
+    <message>
+        <source>Za malo srodkow - masz %1 %2.</source>
+        <translation>Недостатньо коштів - у вас %1 %2.</translation>
+    </message>
+    <message>
+        <source>Potwierdz wyslanie</source>
+        <translation>Підтвердьте надсилання</translation>
+    </message>
+    <message>
+        <source>Na pewno wyslac %1 %2 do %3?
+
+Transakcji w blockchainie NIE da sie cofnac.</source>
+        <translation>Справді надіслати %1 %2 на %3?
+
+Транзакцію в блокчейні НЕ можна скасувати.</translation>
+    </message>
+    <message>
+        <source>Transakcja zapisana lokalnie. Rozglaszanie do sieci...</source>
+        <translation>Транзакцію збережено локально. Розсилання в мережу...</translation>
+    </message>
+    <message>
+        <source>Transakcja zapisana lokalnie. Brak znanych wezlow - dodaj wezel w zakladce Siec, zeby odbiorca ja zobaczyl.</source>
+        <translation>Транзакцію збережено локально. Немає відомих вузлів - додайте вузол на вкладці Мережа, щоб отримувач її побачив.</translation>
+    </message>
+    <message>
+        <source>Transakcja wyslana i zapisana. Rozgloszono do %1/%2 wezlow.</source>
+        <translation>Транзакцію надіслано й збережено. Розіслано на %1/%2 вузлів.</translation>
+    </message>
+    <message>
+        <source>Transakcja zapisana lokalnie, ale rozgloszenie NIE powiodlo sie do zadnego z %1 znanych wezlow (offline?). Sprobuj &quot;Rozglos teraz&quot; w zakladce Siec.</source>
+        <translation>Транзакцію збережено локально, але розсилання НЕ вдалося на жоден із %1 відомих вузлів (офлайн?). Спробуйте &quot;Розіслати зараз&quot; на вкладці Мережа.</translation>
+    </message>
+    <message>
+        <source>Wysylanie wylaczone dopoki trwa &apos;Kop w petli&apos; (zakladka Przeglad) - zatrzymaj je najpierw.</source>
+        <translation>Надсилання вимкнено, поки триває &apos;Майнити в циклі&apos; (вкладка Огляд) - спершу зупиніть його.</translation>
+    </message>
+    <message>
+        <source>Blok #%1: %2</source>
+        <translation>Блок #%1: %2</translation>
+    </message>
+    <message>
+        <source>Blok #%1: NAGRODA ZA KOPANIE  +%2</source>
+        <translation>Блок #%1: ВИНАГОРОДА ЗА МАЙНІНГ  +%2</translation>
+    </message>
+    <message>
+        <source>Blok #%1: nagroda dla %2  +%3</source>
+        <translation>Блок #%1: винагорода для %2  +%3</translation>
+    </message>
+    <message>
+        <source>Blok #%1: WYSLANO DO SIEBIE  %2</source>
+        <translation>Блок #%1: НАДІСЛАНО СОБІ  %2</translation>
+    </message>
+    <message>
+        <source>Blok #%1: WYSLANO do %2  -%3</source>
+        <translation>Блок #%1: НАДІСЛАНО на %2  -%3</translation>
+    </message>
+    <message>
+        <source>Blok #%1: OTRZYMANO od %2  +%3</source>
+        <translation>Блок #%1: ОТРИМАНО від %2  +%3</translation>
+    </message>
+    <message>
+        <source>Blok #%1: %2 -&gt; %3  %4</source>
+        <translation>Блок #%1: %2 -&gt; %3  %4</translation>
+    </message>
+    <message>
+        <source>Blok #%1: od %2  +%3</source>
+        <translation>Блок #%1: від %2  +%3</translation>
+    </message>
+    <message>
+        <source>Jeszcze nikt Ci nic nie wyslal.</source>
+        <translation>Вам ще ніхто нічого не надіслав.</translation>
+    </message>
+    <message>
+        <source>Niepoprawny port.</source>
+        <translation>Неправильний порт.</translation>
+    </message>
+    <message>
+        <source>Uruchamianie nasluchu na porcie %1...</source>
+        <translation>Запуск прослуховування на порту %1...</translation>
+    </message>
+    <message>
+        <source>Nasluch aktywny na porcie %1.</source>
+        <translation>Прослуховування активне на порту %1.</translation>
+    </message>
+    <message>
+        <source>BLAD: nie udalo sie nasluchiwac na porcie %1 (port juz zajety?).</source>
+        <translation>ПОМИЛКА: не вдалося прослуховувати порт %1 (порт уже зайнятий?).</translation>
+    </message>
+    <message>
+        <source>Zatrzymaj nasluch</source>
+        <translation>Зупинити прослуховування</translation>
+    </message>
+    <message>
+        <source>Wykryto nowy wezel w sieci: %1:%2</source>
+        <translation>Виявлено новий вузол у мережі: %1:%2</translation>
+    </message>
+    <message>
+        <source>Rozgloszono: %1/%2</source>
+        <translation>Розіслано: %1/%2</translation>
+    </message>
+    <message>
+        <source>Brak znanych wezlow!</source>
+        <translation>Немає відомих вузлів!</translation>
+    </message>
+</context>
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Wersja 0.1</source>
+        <translation>Версія 0.1</translation>
+    </message>
+    <message>
+        <source>Twoja nazwa:</source>
+        <translation>Ваше ім&apos;я:</translation>
+    </message>
+    <message>
+        <source>Wpisz jak mamy Cie nazywac</source>
+        <translation>Введіть, як до вас звертатися</translation>
+    </message>
+    <message>
+        <source>Kontynuuj</source>
+        <translation>Продовжити</translation>
+    </message>
+    <message>
+        <source>Portfel</source>
+        <translation>Гаманець</translation>
+    </message>
+    <message>
+        <source>Nie znaleziono portfela w tym folderze. Co chcesz zrobic?</source>
+        <translation>У цій теці гаманець не знайдено. Що ви хочете зробити?</translation>
+    </message>
+    <message>
+        <source>Utworz nowy portfel</source>
+        <translation>Створити новий гаманець</translation>
+    </message>
+    <message>
+        <source>Mam fraze odzyskiwania (12 slow)</source>
+        <translation>У мене є фраза відновлення (12 слів)</translation>
+    </message>
+    <message>
+        <source>Fraza musi miec dokladnie 12 slow (masz %1).</source>
+        <translation>Фраза має містити рівно 12 слів (у вас %1).</translation>
+    </message>
+    <message>
+        <source>Slowo &quot;%1&quot; nie jest na liscie BIP39 - sprawdz literowki.</source>
+        <translation>Слова &quot;%1&quot; немає у списку BIP39 - перевірте, чи немає помилок.</translation>
+    </message>
+    <message>
+        <source>Zapisz fraze odzyskiwania</source>
+        <translation>Збережіть фразу відновлення</translation>
+    </message>
+    <message>
+        <source>To jest JEDYNY sposob odzyskania portfela, jesli stracisz ten komputer.
+Zapisz te 12 slow w bezpiecznym miejscu (np. na kartce). Nikomu ich nie pokazuj.</source>
+        <translation>Це ЄДИНИЙ спосіб відновити гаманець, якщо ви втратите цей комп&apos;ютер.
+Запишіть ці 12 слів і зберігайте в безпечному місці (напр. на папері). Нікому їх не показуйте.</translation>
+    </message>
+    <message>
+        <source>Zapisalem te slowa - kontynuuj</source>
+        <translation>Я записав ці слова - продовжити</translation>
+    </message>
+    <message>
+        <source>Wpisz fraze odzyskiwania</source>
+        <translation>Введіть фразу відновлення</translation>
+    </message>
+    <message>
+        <source>Wpisz 12 slow oddzielonych spacja, w tej samej kolejnosci co przy tworzeniu:</source>
+        <translation>Введіть 12 слів через пробіл у тому ж порядку, що й під час створення:</translation>
+    </message>
+    <message>
+        <source>Odtworz portfel</source>
+        <translation>Відновити гаманець</translation>
+    </message>
+    <message>
+        <source>Blad</source>
+        <translation>Помилка</translation>
+    </message>
+    <message>
+        <source>Nie udalo sie zainicjalizowac libsodium.</source>
+        <translation>Не вдалося ініціалізувати libsodium.</translation>
+    </message>
+    <message>
+        <source>Nie udalo sie zainicjalizowac sieci (WSAStartup).</source>
+        <translation>Не вдалося ініціалізувати мережу (WSAStartup).</translation>
+    </message>
+</context>
+</TS>

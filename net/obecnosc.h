@@ -1,0 +1,34 @@
+#pragma once
+// Wykrywanie obecnosci w sieci lokalnej: ogloszenia UDP na porcie 1699.
+
+#include <atomic>
+#include <chrono>
+#include <functional>
+#include <string>
+
+#include "gniazda.h"
+
+inline constexpr int PORT_WYKRYWANIA = 1699;
+inline constexpr const char* PREFIKS_OGLOSZENIA = "TLV1 ";
+inline constexpr std::chrono::milliseconds OKRES_OGLOSZEN{5000};
+
+using WykrytoWezel = std::function<void(const std::string&, int)>;
+
+[[nodiscard]] std::string wygenerujIdWezla();
+[[nodiscard]] std::string tekstOgloszenia(int port, const std::string& id,
+                                          const std::string& klucz, const std::string& nazwa);
+[[nodiscard]] bool oglosObecnosc(int port, const std::string& id, const std::string& klucz,
+                                 const std::string& nazwa);
+
+void obsluzOgloszenie(const std::string& tekst, const std::string& nadawca,
+                      const std::string& mojeId, const std::string& plikWezlow,
+                      const WykrytoWezel& wykryto);
+
+void nasluchujObecnosciWPetli(int port, const std::string& mojeId, const std::string& plikWezlow,
+                              const StopPredykat& stop, const WykrytoWezel& wykryto);
+
+// Petla ogloszen dla osobnego watku: pierwsze od razu, potem co `okres`,
+// flaga zatrzymania sprawdzana co 100 ms.
+void oglaszajObecnoscWPetli(int port, const std::string& id, const std::string& klucz,
+                            const std::string& nazwa, const std::atomic<bool>& stop,
+                            std::chrono::milliseconds okres = OKRES_OGLOSZEN);

@@ -1,0 +1,19 @@
+#pragma once
+// Ramki wiadomosci: dziesiec cyfr dlugosci i tresc.
+
+#include <chrono>
+#include <string>
+
+#include "gniazda.h"
+
+[[nodiscard]] bool wyslijWiadomosc(Gniazdo gniazdo, const std::string& tresc);
+[[nodiscard]] bool odbierzDokladnie(Gniazdo gniazdo, std::string& cel, int ile,
+                                    std::chrono::milliseconds limit = LIMIT_ODBIORU);
+[[nodiscard]] std::string odbierzWiadomosc(Gniazdo gniazdo,
+                                           std::chrono::milliseconds limit = LIMIT_ODBIORU);
+[[nodiscard]] bool wyslijIOdbierz(const std::string& ip, int port, const std::string& zapytanie,
+                                  std::string& odpowiedz,
+                                  std::chrono::milliseconds limit = LIMIT_ODBIORU);
+
+// Naglowek dlugosci: co najmniej dziesiec cyfr z zerami z lewej.
+[[nodiscard]] std::string naglowekDlugosci(std::size_t dlugosc);

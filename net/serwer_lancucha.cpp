@@ -1,0 +1,84 @@
+// Decyzja serwera o otrzymanym lancuchu: odczyt, walidacja, porownanie pod blokada,
+// przyjecie albo odmowa; na kazdej drodze scalenie listy wezlow i odpowiedz.
+
+#include <iostream>
+#include <mutex>
+
+#include "format_lancucha.h"
+#include "plik_lancucha.h"
+#include "rozgloszenie.h"
+#include "wymiana_lancucha.h"
+
+namespace {
+
+// Porownanie i ewentualny zapis pod mutexZapisuLancucha; true, gdy lancuch przyjeto.
+bool porownajIPrzyjmij(KontekstSerwera& kontekst, Blockchain& otrzymany)
+{
+    std::lock_guard blokada(mutexZapisuLancucha);
+    // Blok zapisany chwile temu przez okno lub kopanie ma sie liczyc.
+    if (!wczytajPrzedZapisem(kontekst.lancuch, kontekst.plikLancucha)) {
+        std::cout << "Nie mozna bezpiecznie zapisac pliku " << kontekst.plikLancucha
+                  << " - odrzucam otrzymany lancuch.\n";
+        return false;
+    }
+    const auto ileOtrzymany = static_cast<std::int32_t>(otrzymany.liczbaBlokow());
+    const auto ileMoj = static_cast<std::int32_t>(kontekst.lancuch.liczbaBlokow());
+    if (ileOtrzymany <= ileMoj) {
+        std::cout << "Otrzymany lancuch (" << ileOtrzymany << " blokow) nie jest dluzszy niz moj ("
+                  << ileMoj << " blokow) - zostaje przy swoim.\n";
+        return false;
+    }
+    if (!kontekst.kluczPubliczny.empty()) {
+        const std::int64_t przed = kontekst.lancuch.saldo(kontekst.kluczPubliczny);
+        const std::int64_t po = otrzymany.saldo(kontekst.kluczPubliczny);
+        if (po < przed) {
+            std::cout << "Otrzymany lancuch jest dluzszy, ale ZMNIEJSZYLBY Twoje saldo (" << przed
+                      << " -> " << po << ") - odrzucam.\n";
+            return false;
+        }
+    }
+    kontekst.lancuch.trudnosc = otrzymany.trudnosc;
+    kontekst.lancuch.zastapLancuch(std::move(otrzymany.lancuch));
+    (void)zapiszLancuch(kontekst.lancuch, kontekst.plikLancucha);
+    std::cout << "Przyjeto nowy, dluzszy lancuch (" << kontekst.lancuch.liczbaBlokow()
+              << " blokow).\n";
+    return true;
+}
+
+// Kroki od odczytu do decyzji; true, gdy lancuch przyjeto.
+bool rozpatrzLancuch(KontekstSerwera& kontekst, const std::string& tekstLancucha)
+{
+    if (tekstLancucha.empty()) {
+        std::cout << "Nie udalo sie odebrac lancucha.\n";
+        return false;
+    }
+    Blockchain otrzymany;
+    if (!parsujLancuch(otrzymany, tekstLancucha)) {
+        std::cout << "Otrzymane dane nie sa poprawnym lancuchem.\n";
+        return false;
+    }
+    if (!otrzymany.czyLancuchPoprawny()) {
+        std::cout << "Otrzymany lancuch NIE jest poprawny - odrzucam.\n";
+        return false;
+    }
+    return porownajIPrzyjmij(kontekst, otrzymany);
+}
+
+} // namespace
+
+std::string obsluzPrzychodzacyLancuch(KontekstSerwera& kontekst, const std::string& wiadomosc)
+{
+    std::string tekstLancucha;
+    std::string tekstWezlow;
+    if (!rozdzielWiadomoscLancucha(wiadomosc, tekstLancucha, tekstWezlow)) {
+        tekstLancucha = wiadomosc;
+        tekstWezlow.clear();
+    }
+    if (rozpatrzLancuch(kontekst, tekstLancucha)) {
+        // Po zwolnieniu blokady; wpisy oznaczajace ten wezel sa pomijane.
+        (void)rozglosLancuch(kontekst.lancuch, kontekst.plikWezlow, kontekst.mojPort,
+                             kontekst.limitOdbioru);
+    }
+    scalListeWezlow(tekstWezlow, kontekst.plikWezlow, kontekst.mojPort);
+    return wezlyDoTekstu(wczytajWezly(kontekst.plikWezlow));
+}

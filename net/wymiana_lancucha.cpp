@@ -1,0 +1,79 @@
+#include "wymiana_lancucha.h"
+
+#include "format_lancucha.h"
+#include "liczby.h"
+#include "ramki.h"
+
+namespace {
+
+constexpr std::size_t DLUGOSC_NAGLOWKA = 10;
+
+} // namespace
+
+std::string zbudujWiadomoscLancucha(const std::string& tekstLancucha,
+                                    const std::string& tekstWezlow)
+{
+    std::string wiadomosc = naglowekDlugosci(tekstLancucha.size());
+    wiadomosc.reserve(wiadomosc.size() + tekstLancucha.size() + tekstWezlow.size());
+    wiadomosc += tekstLancucha;
+    wiadomosc += tekstWezlow;
+    return wiadomosc;
+}
+
+bool rozdzielWiadomoscLancucha(const std::string& wiadomosc, std::string& tekstLancucha,
+                               std::string& tekstWezlow)
+{
+    if (wiadomosc.size() < DLUGOSC_NAGLOWKA)
+        return false;
+    const auto dlugosc =
+        liczbaJakStrtol32(std::string_view(wiadomosc).substr(0, DLUGOSC_NAGLOWKA));
+    if (!dlugosc || *dlugosc < 0)
+        return false;
+    // Suma w 64 bitach: dlugosc blisko granicy int32 nie moze sie przekrecic.
+    const auto potrzeba = static_cast<std::uint64_t>(*dlugosc) + DLUGOSC_NAGLOWKA;
+    if (wiadomosc.size() < potrzeba)
+        return false;
+    const auto ile = static_cast<std::size_t>(*dlugosc);
+    tekstLancucha = wiadomosc.substr(DLUGOSC_NAGLOWKA, ile);
+    tekstWezlow = wiadomosc.substr(DLUGOSC_NAGLOWKA + ile);
+    return true;
+}
+
+void scalListeWezlow(const std::string& tekstWezlow, const std::string& plikWezlow, int mojPort)
+{
+    for (const Wezel& wezel : wezlyZTekstu(tekstWezlow)) {
+        if (!czyToJa(wezel.ip, wezel.port, mojPort))
+            dodajLubUzupelnijWezel(plikWezlow, wezel.ip, wezel.port, wezel.kluczPubliczny,
+                                   wezel.nazwa);
+    }
+}
+
+bool wyslijLancuchDoWezla(const Blockchain& lancuch, const Wezel& wezel, int port,
+                          const std::string& plikWezlow, int mojPort,
+                          std::chrono::milliseconds limitOdbioru)
+{
+    const std::string zapytanie =
+        zbudujWiadomoscLancucha(serializujLancuch(lancuch), wezlyDoTekstu(wczytajWezly(plikWezlow)));
+    std::string odpowiedz;
+    const bool wyslano = wyslijIOdbierz(wezel.ip, port, zapytanie, odpowiedz, limitOdbioru);
+    if (wyslano && !odpowiedz.empty())
+        scalListeWezlow(odpowiedz, plikWezlow, mojPort);
+    return wyslano;
+}
+
+void nasluchujIPrzyjmujLancuchyWPetli(Blockchain& lancuch, int port,
+                                      const std::string& plikLancucha,
+                                      const std::string& plikWezlow, const StopPredykat& stop,
+                                      const std::function<void(bool)>& gotowy,
+                                      const std::string& kluczPubliczny,
+                                      std::chrono::milliseconds limitOdbioru)
+{
+    KontekstSerwera kontekst{lancuch, plikLancucha, plikWezlow, kluczPubliczny, port,
+                             limitOdbioru};
+    nasluchujTcpWPetli(
+        port, stop,
+        [&kontekst](const std::string& wiadomosc) {
+            return obsluzPrzychodzacyLancuch(kontekst, wiadomosc);
+        },
+        gotowy, limitOdbioru);
+}

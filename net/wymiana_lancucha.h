@@ -1,0 +1,44 @@
+#pragma once
+// Wymiana lancuchow: zapytanie (lancuch i lista wezlow), odpowiedz (lista wezlow),
+// klient jednej wymiany i serwer, ktory decyduje o przyjeciu lancucha.
+
+#include <chrono>
+#include <functional>
+#include <string>
+
+#include "blockchain.h"
+#include "gniazda.h"
+#include "wezly.h"
+
+// Wszystko, z czym pracuje obsluga zapytan serwera przez caly czas jego petli.
+struct KontekstSerwera {
+    Blockchain& lancuch;
+    std::string plikLancucha;
+    std::string plikWezlow;
+    std::string kluczPubliczny;
+    int mojPort = -1;
+    std::chrono::milliseconds limitOdbioru = LIMIT_ODBIORU;
+};
+
+[[nodiscard]] std::string zbudujWiadomoscLancucha(const std::string& tekstLancucha,
+                                                  const std::string& tekstWezlow);
+[[nodiscard]] bool rozdzielWiadomoscLancucha(const std::string& wiadomosc,
+                                             std::string& tekstLancucha,
+                                             std::string& tekstWezlow);
+
+[[nodiscard]] bool wyslijLancuchDoWezla(const Blockchain& lancuch, const Wezel& wezel, int port,
+                                        const std::string& plikWezlow, int mojPort,
+                                        std::chrono::milliseconds limitOdbioru = LIMIT_ODBIORU);
+
+[[nodiscard]] std::string obsluzPrzychodzacyLancuch(KontekstSerwera& kontekst,
+                                                    const std::string& wiadomosc);
+
+void nasluchujIPrzyjmujLancuchyWPetli(Blockchain& lancuch, int port,
+                                      const std::string& plikLancucha,
+                                      const std::string& plikWezlow, const StopPredykat& stop,
+                                      const std::function<void(bool)>& gotowy,
+                                      const std::string& kluczPubliczny,
+                                      std::chrono::milliseconds limitOdbioru = LIMIT_ODBIORU);
+
+// Dopisuje do pliku wezly z listy, pomijajac wpisy oznaczajace ten wezel.
+void scalListeWezlow(const std::string& tekstWezlow, const std::string& plikWezlow, int mojPort);

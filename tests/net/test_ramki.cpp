@@ -1,0 +1,169 @@
+// Ramki wiadomosci na prawdziwych gniazdach TCP (127.0.0.1).
+
+#include <gtest/gtest.h>
+
+#include <poll.h>
+#include <sys/socket.h>
+
+#include "pomoc_sieci.h"
+#include "ramki.h"
+
+namespace {
+
+// Wszystko, co jeszcze czeka w gniezdzie (do zamkniecia drugiej strony albo ciszy).
+std::string resztaWGniezdzie(Gniazdo g)
+{
+    std::string reszta;
+    char bufor[4096];
+    while (czekajNaGniazdo(g, POLLIN, 200ms) > 0) {
+        const ssize_t n = ::recv(g, bufor, sizeof bufor, 0);
+        if (n <= 0)
+            break;
+        reszta.append(bufor, static_cast<std::size_t>(n));
+    }
+    return reszta;
+}
+
+} // namespace
+
+TEST(Ramki, NaglowekToDziesiecCyfrZZeramiPotemTresc)
+{
+    ParaTcp para;
+    ASSERT_TRUE(wyslijWiadomosc(para.klient, "abc"));
+    ASSERT_TRUE(wyslijWiadomosc(para.klient, ""));
+    ASSERT_TRUE(wyslijWiadomosc(para.klient, std::string(1234, 'x')));
+    para.zamknijKlienta();
+    EXPECT_EQ(resztaWGniezdzie(para.serwer),
+              "0000000003abc" "0000000000" "0000001234" + std::string(1234, 'x'));
+}
+
+TEST(Ramki, DuzaWiadomoscPrzechodziBezZmian)
+{
+    ParaTcp para;
+    std::string tresc(3 * 1024 * 1024 + 7, '\0');
+    for (std::size_t i = 0; i < tresc.size(); ++i)
+        tresc[i] = static_cast<char>(i * 131 % 251);
+    std::thread nadawca([&] { EXPECT_TRUE(wyslijWiadomosc(para.klient, tresc)); });
+    const std::string odebrana = odbierzWiadomosc(para.serwer, 5s);
+    nadawca.join();
+    EXPECT_EQ(odebrana, tresc);
+}
+
+struct PrzypadekNaglowka {
+    std::string nazwa;
+    std::string naglowek;
+    std::string tresc;        // bajty wyslane po naglowku
+    std::string oczekiwana;   // wynik odbierzWiadomosc
+    std::string nieprzeczytane; // co musi zostac w gniezdzie
+};
+
+class NaglowekRamki : public testing::TestWithParam<PrzypadekNaglowka> {};
+
+TEST_P(NaglowekRamki, WynikIBajtyNieprzeczytane)
+{
+    const PrzypadekNaglowka& p = GetParam();
+    ParaTcp para;
+    para.wyslijSurowo(p.naglowek + p.tresc);
+    para.zamknijKlienta();
+    EXPECT_EQ(odbierzWiadomosc(para.serwer, 2s), p.oczekiwana);
+    EXPECT_EQ(resztaWGniezdzie(para.serwer), p.nieprzeczytane);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Przypadki, NaglowekRamki,
+    testing::Values(
+        // pusta tresc: nic wiecej nie jest czytane
+        PrzypadekNaglowka{"PustaTresc", "0000000000", "dalej", "", "dalej"},
+        PrzypadekNaglowka{"Ujemna", "-123456789", "dalej", "", "dalej"},
+        // poza 32 bitami
+        PrzypadekNaglowka{"PozaInt32", "9999999999", "dalej", "", "dalej"},
+        PrzypadekNaglowka{"SameOdstepy", "          ", "dalej", "", "dalej"},
+        PrzypadekNaglowka{"Litery", "abcdefghij", "dalej", "", "dalej"},
+        // cyfry do pierwszej nie-cyfry, biale znaki na poczatku
+        PrzypadekNaglowka{"CyfryDoLitery", "12abc     ", "0123456789ABzz", "0123456789AB", "zz"},
+        PrzypadekNaglowka{"OdstepyIPlus", "  +5xxxxxx", "hello!", "hello", "!"},
+        // zapowiedz powyzej 512 MiB: odmowa bez czytania tresci
+        PrzypadekNaglowka{"PonadLimit", "0536870913", "tresc", "", "tresc"},
+        PrzypadekNaglowka{"MaksInt32", "2147483647", "tresc", "", "tresc"}),
+    [](const testing::TestParamInfo<PrzypadekNaglowka>& info) { return info.param.nazwa; });
+
+TEST(Ramki, DokladnieDoLimitu512MiBTrescJestCzytana)
+{
+    // Dlugosc rowna granicy jest przyjeta: odbior zaczyna czytac tresc (i konczy sie
+    // niepowodzeniem dopiero na zamknieciu polaczenia).
+    ParaTcp para;
+    para.wyslijSurowo("0536870912tresc");
+    para.zamknijKlienta();
+    EXPECT_EQ(odbierzWiadomosc(para.serwer, 2s), "");
+    EXPECT_EQ(resztaWGniezdzie(para.serwer), "");
+}
+
+TEST(Ramki, ZamkniecieWTrakcieRamkiDajePustaWiadomosc)
+{
+    {
+        ParaTcp para;
+        para.wyslijSurowo("0000000010abc");
+        para.zamknijKlienta();
+        EXPECT_EQ(odbierzWiadomosc(para.serwer, 2s), "");
+    }
+    {
+        ParaTcp para;
+        para.wyslijSurowo("00000");
+        para.zamknijKlienta();
+        EXPECT_EQ(odbierzWiadomosc(para.serwer, 2s), "");
+    }
+}
+
+TEST(Ramki, MilczacyNadawcaKonczyOdbiorPoLimicie)
+{
+    ParaTcp para;
+    para.wyslijSurowo("0000000010abc");
+    std::string cel;
+    EXPECT_FALSE(odbierzDokladnie(para.serwer, cel, 20, 200ms));
+    EXPECT_EQ(cel, "0000000010abc");
+    // Polaczenie dalej otwarte: to limit czasu, nie zamkniecie, konczy odbior.
+    ParaTcp para2;
+    para2.wyslijSurowo("000000");
+    EXPECT_EQ(odbierzWiadomosc(para2.serwer, 200ms), "");
+}
+
+TEST(Ramki, LimitDotyczyCiszyANieCalegoOdbioru)
+{
+    ParaTcp para;
+    std::thread nadawca([&] {
+        para.wyslijSurowo("0000000008");
+        for (int i = 0; i < 8; ++i) {
+            std::this_thread::sleep_for(60ms);
+            para.wyslijSurowo(std::string(1, static_cast<char>('a' + i)));
+        }
+    });
+    // Calosc trwa ok. 480 ms, ale zadna przerwa nie przekracza 300 ms.
+    EXPECT_EQ(odbierzWiadomosc(para.serwer, 300ms), "abcdefgh");
+    nadawca.join();
+}
+
+TEST(Ramki, OdbierzDokladnieZeroIUjemneNieCzyta)
+{
+    ParaTcp para;
+    para.wyslijSurowo("xyz");
+    std::string cel = "stare";
+    EXPECT_TRUE(odbierzDokladnie(para.serwer, cel, 0, 100ms));
+    EXPECT_EQ(cel, "");
+    EXPECT_TRUE(odbierzDokladnie(para.serwer, cel, -5, 100ms));
+    ASSERT_TRUE(odbierzDokladnie(para.serwer, cel, 3, 1s));
+    EXPECT_EQ(cel, "xyz");
+}
+
+TEST(Ramki, WysylkaDoZamknietegoNieKonczyProcesuSygnalem)
+{
+    ParaTcp para;
+    zamknijGniazdo(para.serwer);
+    para.serwer = NIEPRAWIDLOWE_GNIAZDO;
+    // Pierwsze wyslanie moze jeszcze wejsc do bufora; kolejne dostaje EPIPE, nie SIGPIPE.
+    bool wszystkieUdane = true;
+    for (int i = 0; i < 20 && wszystkieUdane; ++i) {
+        wszystkieUdane = wyslijWiadomosc(para.klient, std::string(64 * 1024, 'z'));
+        std::this_thread::sleep_for(5ms);
+    }
+    EXPECT_FALSE(wszystkieUdane);
+}

@@ -1,0 +1,82 @@
+#include "mainwindow.h"
+
+#include <QFileInfo>
+#include <QTimer>
+
+#include "kropka_statusu.h"
+#include "obecnosc.h"
+#include "plik_lancucha.h"
+#include "portfel.h"
+#include "ui_mainwindow.h"
+
+MainWindow::MainWindow(QString nazwa, QWidget* parent)
+    : QMainWindow(parent), ui(new Ui::MainWindow)
+{
+    ui->setupUi(this);
+    ui->labelStatusNasluchu->setText(kropkaStatusu(KOLOR_CZERWONY, tr("Nieaktywny.")));
+
+    // Nazwa uzytkownika nie przechodzi przez tlumaczenie.
+    nazwaUzytkownika = std::move(nazwa);
+    if (!nazwaUzytkownika.isEmpty())
+        setWindowTitle(QStringLiteral("Talvarin - ") + nazwaUzytkownika);
+
+    polaczPrzyciski();
+    ui->editKwota->setPlaceholderText(tr("np. 12.5"));
+    connect(this, &MainWindow::nasluchGotowy, this, &MainWindow::naNasluchGotowy);
+    connect(this, &MainWindow::wezelWykryty, this, &MainWindow::naWezelWykryty);
+    connect(this, &MainWindow::rozgloszonoWTle, this, &MainWindow::naRozgloszonoWTle);
+    connect(this, &MainWindow::bootstrapZakonczony, this, &MainWindow::naBootstrapZakonczony);
+
+    idWezla = wygenerujIdWezla();
+
+    // Losowa para, gdy pliku portfela nie da sie wczytac; wtedy od razu zapisana.
+    klucze = otworzPortfel();
+    static_cast<void>(wczytajLancuch(mojLancuch, PLIK_LANCUCHA));
+
+    odswiezPrzeglad();
+    odswiezListeBlokow();
+    odswiezWezly();
+    odswiezSeedy();
+    odswiezOdebrane();
+
+    const QFileInfo plik(QString::fromUtf8(PLIK_LANCUCHA));
+    if (plik.exists())
+        ostatniaZmianaPliku = plik.lastModified().toMSecsSinceEpoch();
+    timerPliku = new QTimer(this);
+    connect(timerPliku, &QTimer::timeout, this, &MainWindow::naSprawdzZmianyPliku);
+}
+
+MainWindow::~MainWindow()
+{
+    // Najpierw watki, dopiero potem widzety, z ktorymi rozmawiaja przez sygnaly.
+    for (std::thread* watek : {&watekSerwera, &watekObecnosci, &watekOgloszen}) {
+        if (watek->joinable()) {
+            stopSieci = true;
+            watek->join();
+        }
+    }
+    if (watekKopania.joinable()) {
+        stopKopania = true;
+        watekKopania.join();
+    }
+    delete ui;
+}
+
+void MainWindow::polaczPrzyciski()
+{
+    connect(ui->buttonKop, &QPushButton::clicked, this, &MainWindow::naKopBlok);
+    connect(ui->buttonOdswiez, &QPushButton::clicked, this, &MainWindow::naOdswiez);
+    connect(ui->buttonWyslij, &QPushButton::clicked, this, &MainWindow::naWyslij);
+    connect(ui->buttonOdswiezLancuch, &QPushButton::clicked, this, &MainWindow::naOdswiezLancuch);
+    connect(ui->buttonDodajWezel, &QPushButton::clicked, this, &MainWindow::naDodajWezel);
+    connect(ui->buttonDodajSeed, &QPushButton::clicked, this, &MainWindow::naDodajSeed);
+    connect(ui->buttonUsunWezel, &QPushButton::clicked, this, &MainWindow::naUsunWezel);
+    connect(ui->buttonUsunSeed, &QPushButton::clicked, this, &MainWindow::naUsunSeed);
+    connect(ui->buttonRozgloscTeraz, &QPushButton::clicked, this, &MainWindow::naRozgloscTeraz);
+    connect(ui->buttonNasluchuj, &QPushButton::clicked, this, &MainWindow::naNasluchuj);
+    connect(ui->buttonKopWPetli, &QPushButton::clicked, this, &MainWindow::naKopWPetli);
+    connect(ui->buttonKopiujKlucz, &QPushButton::clicked, this, &MainWindow::naKopiujKlucz);
+    connect(ui->buttonOdswiezOdebrane, &QPushButton::clicked, this, &MainWindow::naOdswiezOdebrane);
+    connect(ui->comboZnaniOdbiorcy, &QComboBox::activated, this,
+            &MainWindow::naWybranoZnanegoOdbiorce);
+}

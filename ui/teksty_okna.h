@@ -1,0 +1,53 @@
+#pragma once
+// Komunikaty okna wypisywane przez sloty zakladek (kontekst tlumaczenia "MainWindow").
+// Stale widziane przez lupdate; w kodzie zawsze przez tr(STALA).
+
+#include <QtGlobal>
+
+// Przeglad i kopanie.
+inline constexpr const char* TEKST_SKOPIOWANO = QT_TRANSLATE_NOOP("MainWindow", "Skopiowano!");
+inline constexpr const char* TEKST_ODSWIEZONO = QT_TRANSLATE_NOOP("MainWindow", "Odswiezono!");
+inline constexpr const char* TEKST_KOPANIE = QT_TRANSLATE_NOOP("MainWindow", "Kopanie...");
+inline constexpr const char* TEKST_ROZGLASZANIE = QT_TRANSLATE_NOOP("MainWindow", "Rozglaszanie...");
+inline constexpr const char* TEKST_ZATRZYMAJ_KOPANIE = QT_TRANSLATE_NOOP("MainWindow", "Zatrzymaj kopanie");
+inline constexpr const char* TEKST_ZATRZYMYWANIE = QT_TRANSLATE_NOOP("MainWindow", "Zatrzymywanie...");
+inline constexpr const char* TEKST_KOPANIE_AKTYWNE = QT_TRANSLATE_NOOP("MainWindow", "Aktywne kopanie w petli. Wykopano: %1 blokow w tej sesji.");
+inline constexpr const char* TEKST_WYLACZONE_PODCZAS_PETLI = QT_TRANSLATE_NOOP("MainWindow", "Wylaczone podczas 'Kop w petli' - dwa watki nie moga naraz zapisywac\nlancucha, zeby nic nie zgubic. Zatrzymaj kopanie w petli, zeby odblokowac.");
+inline constexpr const char* TEKST_KLUCZ = QT_TRANSLATE_NOOP("MainWindow", "Twoj klucz publiczny:\n");
+inline constexpr const char* TEKST_KLUCZ_PODPOWIEDZ = QT_TRANSLATE_NOOP("MainWindow", "To klucz publiczny - mozna go bezpiecznie udostepniac.");
+inline constexpr const char* TEKST_SALDO = QT_TRANSLATE_NOOP("MainWindow", "Saldo: %1 %2");
+inline constexpr const char* TEKST_WYSOKOSC = QT_TRANSLATE_NOOP("MainWindow", "Wysokosc lancucha: %1 blokow (lokalnie)");
+
+// Wysylanie.
+inline constexpr const char* TEKST_WKLEJ_RECZNIE = QT_TRANSLATE_NOOP("MainWindow", "-- wklej recznie ponizej --");
+inline constexpr const char* TEKST_ZLY_KLUCZ = QT_TRANSLATE_NOOP("MainWindow", "Niepoprawny format klucza publicznego odbiorcy.");
+inline constexpr const char* TEKST_ZLA_KWOTA = QT_TRANSLATE_NOOP("MainWindow", "Niepoprawna kwota (np. 12.5, max 8 miejsc po przecinku).");
+inline constexpr const char* TEKST_ZA_MALO_SRODKOW = QT_TRANSLATE_NOOP("MainWindow", "Za malo srodkow - masz %1 %2.");
+inline constexpr const char* TEKST_POTWIERDZ_TYTUL = QT_TRANSLATE_NOOP("MainWindow", "Potwierdz wyslanie");
+inline constexpr const char* TEKST_POTWIERDZ_PYTANIE = QT_TRANSLATE_NOOP("MainWindow", "Na pewno wyslac %1 %2 do %3?\n\nTransakcji w blockchainie NIE da sie cofnac.");
+inline constexpr const char* TEKST_WYSLANO_ROZGLASZANIE = QT_TRANSLATE_NOOP("MainWindow", "Transakcja zapisana lokalnie. Rozglaszanie do sieci...");
+inline constexpr const char* TEKST_WYSLANO_BEZ_WEZLOW = QT_TRANSLATE_NOOP("MainWindow", "Transakcja zapisana lokalnie. Brak znanych wezlow - dodaj wezel w zakladce Siec, zeby odbiorca ja zobaczyl.");
+inline constexpr const char* TEKST_WYSLANO_ROZGLOSZONO = QT_TRANSLATE_NOOP("MainWindow", "Transakcja wyslana i zapisana. Rozgloszono do %1/%2 wezlow.");
+inline constexpr const char* TEKST_WYSLANO_NIKT_NIE_PRZYJAL = QT_TRANSLATE_NOOP("MainWindow", "Transakcja zapisana lokalnie, ale rozgloszenie NIE powiodlo sie do zadnego z %1 znanych wezlow (offline?). Sprobuj \"Rozglos teraz\" w zakladce Siec.");
+inline constexpr const char* TEKST_WYSYLANIE_WYLACZONE = QT_TRANSLATE_NOOP("MainWindow", "Wysylanie wylaczone dopoki trwa 'Kop w petli' (zakladka Przeglad) - zatrzymaj je najpierw.");
+
+// Lancuch i odebrane.
+inline constexpr const char* TEKST_BLOK_GENEZA = QT_TRANSLATE_NOOP("MainWindow", "Blok #%1: %2");
+inline constexpr const char* TEKST_BLOK_MOJA_NAGRODA = QT_TRANSLATE_NOOP("MainWindow", "Blok #%1: NAGRODA ZA KOPANIE  +%2");
+inline constexpr const char* TEKST_BLOK_CUDZA_NAGRODA = QT_TRANSLATE_NOOP("MainWindow", "Blok #%1: nagroda dla %2  +%3");
+inline constexpr const char* TEKST_BLOK_DO_SIEBIE = QT_TRANSLATE_NOOP("MainWindow", "Blok #%1: WYSLANO DO SIEBIE  %2");
+inline constexpr const char* TEKST_BLOK_WYSLANO = QT_TRANSLATE_NOOP("MainWindow", "Blok #%1: WYSLANO do %2  -%3");
+inline constexpr const char* TEKST_BLOK_OTRZYMANO = QT_TRANSLATE_NOOP("MainWindow", "Blok #%1: OTRZYMANO od %2  +%3");
+inline constexpr const char* TEKST_BLOK_OBCY = QT_TRANSLATE_NOOP("MainWindow", "Blok #%1: %2 -> %3  %4");
+inline constexpr const char* TEKST_ODEBRANE_OD = QT_TRANSLATE_NOOP("MainWindow", "Blok #%1: od %2  +%3");
+inline constexpr const char* TEKST_NIC_NIE_ODEBRANO = QT_TRANSLATE_NOOP("MainWindow", "Jeszcze nikt Ci nic nie wyslal.");
+
+// Siec.
+inline constexpr const char* TEKST_ZLY_PORT = QT_TRANSLATE_NOOP("MainWindow", "Niepoprawny port.");
+inline constexpr const char* TEKST_URUCHAMIANIE_NASLUCHU = QT_TRANSLATE_NOOP("MainWindow", "Uruchamianie nasluchu na porcie %1...");
+inline constexpr const char* TEKST_NASLUCH_AKTYWNY = QT_TRANSLATE_NOOP("MainWindow", "Nasluch aktywny na porcie %1.");
+inline constexpr const char* TEKST_NASLUCH_BLAD = QT_TRANSLATE_NOOP("MainWindow", "BLAD: nie udalo sie nasluchiwac na porcie %1 (port juz zajety?).");
+inline constexpr const char* TEKST_ZATRZYMAJ_NASLUCH = QT_TRANSLATE_NOOP("MainWindow", "Zatrzymaj nasluch");
+inline constexpr const char* TEKST_WYKRYTO_WEZEL = QT_TRANSLATE_NOOP("MainWindow", "Wykryto nowy wezel w sieci: %1:%2");
+inline constexpr const char* TEKST_ROZGLOSZONO = QT_TRANSLATE_NOOP("MainWindow", "Rozgloszono: %1/%2");
+inline constexpr const char* TEKST_BRAK_WEZLOW = QT_TRANSLATE_NOOP("MainWindow", "Brak znanych wezlow!");
