@@ -174,6 +174,19 @@ void BM_Wysylka(benchmark::State& stan)
     rozmiar(stan, bajty);
 }
 
+// Czesc wysylki: sam tekst lancucha i zapytanie, bez gniazd.
+void BM_Serializacja(benchmark::State& stan)
+{
+    const Blockchain& b = lancuch(stan.range(0));
+    std::size_t bajty = 0;
+    for (auto _ : stan) {
+        const std::string z = zbudujWiadomoscLancucha(serializujLancuch(b), "");
+        bajty = z.size();
+        benchmark::DoNotOptimize(z.data());
+    }
+    rozmiar(stan, bajty);
+}
+
 void BM_Odczyt(benchmark::State& stan)
 {
     const std::string tekst = serializujLancuch(lancuch(stan.range(0)));
@@ -247,6 +260,7 @@ void BM_CalePchniecie(benchmark::State& stan)
 
 BENCHMARK(BM_SurowyTransfer)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_Wysylka)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_Serializacja)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_Odczyt)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_Walidacja)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_Zapis)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond)->UseRealTime();

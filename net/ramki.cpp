@@ -1,5 +1,6 @@
 #include "ramki.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <poll.h>
 #include <sys/socket.h>

@@ -183,6 +183,20 @@ TEST_F(SerwerLancucha, NieczytelnyPlikJestOdkladanyPrzedZapisem)
     EXPECT_EQ(czytajPlikTestu(plikLancucha + ".uszkodzony"), "=== BLOK ===\nzepsute\n");
 }
 
+TEST_F(SerwerLancucha, PlikuKtoregoNieDaSieOdlozycNieNadpisuje)
+{
+    // Plik istnieje, nie jest lancuchem i nie da sie go przeniesc ani zapisac.
+    kontekst.plikLancucha = "/proc/version";
+    kontekst.kluczPubliczny.clear();
+    const std::string przed = czytajPlikTestu("/proc/version");
+    const std::string odpowiedz = obsluz(zapytanie(lancuchTestowy(obcyKlucz, 1)));
+    EXPECT_EQ(wyjscie, "BLAD: plik /proc/version nie jest czytelnym lancuchem i nie udalo sie go "
+                       "odlozyc.\nNie mozna bezpiecznie zapisac pliku /proc/version - odrzucam "
+                       "otrzymany lancuch.\n");
+    EXPECT_EQ(czytajPlikTestu("/proc/version"), przed);
+    sprawdzScalenie(odpowiedz);
+}
+
 TEST_F(SerwerLancucha, PorownujeZLancuchemZapisanymChwileWczesniej)
 {
     WezelTestowy serwer(plikLancucha, plikWezlow, mojKlucz, 2s);

@@ -123,14 +123,6 @@ TEST_F(PlikWezlow, UzupelnianieTylkoPustychPol)
     EXPECT_EQ(wczytajWezly(plik).size(), 4u);
 }
 
-TEST_F(PlikWezlow, DodajNowyMowiCzyWezelBylNowy)
-{
-    EXPECT_TRUE(dodajNowyLubUzupelnij(plik, {"10.0.0.1", 1700, "", ""}));
-    EXPECT_FALSE(dodajNowyLubUzupelnij(plik, {"10.0.0.1", 1700, "k", "n"}));
-    EXPECT_TRUE(dodajNowyLubUzupelnij(plik, {"10.0.0.1", 1701, "", ""}));
-    EXPECT_EQ(czytajPlikTestu(plik), "10.0.0.1 1700 k n\n10.0.0.1 1701 - -\n");
-}
-
 TEST_F(PlikWezlow, UsuwanieWszystkichWpisowWezla)
 {
     zapiszPlikTestu(plik, "10.0.0.1 1700 - -\n10.0.0.2 1700 - -\n10.0.0.1 1700 k Ala\n");
