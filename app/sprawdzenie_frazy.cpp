@@ -24,15 +24,17 @@ SprawdzonaFraza sprawdzFraze(std::string_view wpisanyTekst)
     wynik.slowa = podzielFraze(
         std::string_view(male.constData(), static_cast<std::size_t>(male.size())));
     if (wynik.slowa.size() != SLOW_WE_FRAZIE) {
-        wynik.komunikat = przetlumaczony("Fraza musi miec dokladnie 12 slow (masz %1).",
-                                         QString::number(wynik.slowa.size()));
+        wynik.komunikat = przetlumaczony(
+            QT_TRANSLATE_NOOP("QObject", "Fraza musi miec dokladnie 12 slow (masz %1)."),
+            QString::number(wynik.slowa.size()));
         wynik.slowa.clear();
         return wynik;
     }
     for (const std::string& slowo : wynik.slowa) {
         if (!naLiscieBIP39(slowo)) {
             wynik.komunikat = przetlumaczony(
-                "Slowo \"%1\" nie jest na liscie BIP39 - sprawdz literowki.",
+                QT_TRANSLATE_NOOP("QObject",
+                                  "Slowo \"%1\" nie jest na liscie BIP39 - sprawdz literowki."),
                 QString::fromStdString(slowo));
             wynik.slowa.clear();
             return wynik;

@@ -9,19 +9,6 @@
 
 namespace {
 
-bool zapiszWszystko(int fd, std::string_view tekst)
-{
-    while (!tekst.empty()) {
-        const ssize_t n = ::write(fd, tekst.data(), tekst.size());
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            return false;
-        tekst.remove_prefix(static_cast<std::size_t>(n));
-    }
-    return true;
-}
-
 std::string folderPliku(const std::string& sciezka)
 {
     const std::size_t ukosnik = sciezka.rfind('/');
@@ -50,6 +37,19 @@ std::string nazwaTymczasowa(const std::string& sciezka)
 }
 
 } // namespace
+
+bool zapiszWszystko(int fd, std::string_view tekst)
+{
+    while (!tekst.empty()) {
+        const ssize_t n = ::write(fd, tekst.data(), tekst.size());
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            return false;
+        tekst.remove_prefix(static_cast<std::size_t>(n));
+    }
+    return true;
+}
 
 std::optional<std::string> wczytajPlik(const std::string& sciezka)
 {

@@ -14,6 +14,9 @@
 [[nodiscard]] bool zapiszAtomowo(const std::string& sciezka, std::string_view tekst,
                                  mode_t tryb = 0666);
 
+// Zapisuje caly tekst do deskryptora (powtarza po czesciowym zapisie i EINTR).
+[[nodiscard]] bool zapiszWszystko(int fd, std::string_view tekst);
+
 [[nodiscard]] bool plikIstnieje(const std::string& sciezka);
 
 // Przenosi plik pod wolna nazwe "<sciezka>.uszkodzony" (albo ".uszkodzony.N").

@@ -28,19 +28,6 @@ void zapiszBezBlokady(const std::string& plik, const std::vector<Wezel>& wezly)
     (void)zapiszAtomowo(plik, wezlyDoTekstu(wezly));
 }
 
-bool zapiszCalosc(int fd, std::string_view tekst)
-{
-    while (!tekst.empty()) {
-        const ssize_t n = ::write(fd, tekst.data(), tekst.size());
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            return false;
-        tekst.remove_prefix(static_cast<std::size_t>(n));
-    }
-    return true;
-}
-
 // Ostatni wiersz bez konca wiersza (reczna edycja, urwany zapis) dostaje go najpierw,
 // inaczej nowy wpis skleilby sie z nim i oba wezly by przepadly.
 void dopiszWiersz(const std::string& plik, const Wezel& wezel)
@@ -55,7 +42,7 @@ void dopiszWiersz(const std::string& plik, const Wezel& wezel)
         tekst += '\n';
     tekst += wierszWezla(wezel);
     tekst += '\n';
-    (void)zapiszCalosc(fd, tekst);
+    (void)zapiszWszystko(fd, tekst);
     ::close(fd);
 }
 

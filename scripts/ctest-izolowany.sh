@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Uruchamia ctest w nowej przestrzeni sieciowej z samym loopbackiem.
 set -euo pipefail
-katalog="$1"; shift
+katalog="$(cd "$1" && pwd)"; shift
 export QT_QPA_PLATFORM=offscreen
 if unshare -n true 2>/dev/null; then
   exec unshare -n sh -c 'ip link set lo up && exec ctest --test-dir "$0" --output-on-failure -j2 --timeout 600 "$@"' "$katalog" "$@"

@@ -6,12 +6,6 @@
 
 #include "dialogi_startowe.h"
 
-// Komunikaty sprawdzFraze tlumaczy app/sprawdzenie_frazy.cpp; tu sa widoczne dla lupdate.
-[[maybe_unused]] static const char* const KOMUNIKATY_FRAZY[] = {
-    QT_TRANSLATE_NOOP("QObject", "Fraza musi miec dokladnie 12 slow (masz %1)."),
-    QT_TRANSLATE_NOOP("QObject", "Slowo \"%1\" nie jest na liscie BIP39 - sprawdz literowki."),
-};
-
 void pokazFraze(const Fraza& fraza)
 {
     QDialog dialog;
