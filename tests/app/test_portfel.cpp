@@ -10,7 +10,6 @@
 
 #include "pomoc_testow.h"
 #include "portfel.h"
-#include "proces_potomny.h"
 #include "skrot.h"
 
 namespace {

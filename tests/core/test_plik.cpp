@@ -1,107 +1,47 @@
 #include <gtest/gtest.h>
 
 #include <csignal>
-#include <iostream>
-#include <filesystem>
-#include <sched.h>
-#include <sys/mount.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include "format_lancucha.h"
 #include "pliki.h"
 #include "plik_lancucha.h"
 #include "pomoc_lancucha.h"
-#include "pomoc_testow.h"
 
-namespace {
-
-std::string zamienLfNaCrLf(const std::string& tekst)
-{
-    std::string wynik;
-    for (const char z : tekst) {
-        if (z == '\n')
-            wynik += '\r';
-        wynik += z;
-    }
-    return wynik;
-}
-
-enum class WynikZapisu { blad, sukces, nieDaloSiePrzygotowac };
-
-// Uruchamia zapis w procesie potomnym z folderem tylko do odczytu
-// (montowanie ro dziala tez dla roota, chmod tylko dla zwyklego uzytkownika).
-WynikZapisu zapisWFolderzeTylkoDoOdczytu(const Blockchain& lancuch, const std::string& folder,
-                                  const std::string& plik)
-{
-    const pid_t pid = ::fork();
-    if (pid == 0) {
-        bool tylkoOdczyt = false;
-        if (::unshare(CLONE_NEWNS) == 0
-            && ::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) == 0
-            && ::mount(folder.c_str(), folder.c_str(), nullptr, MS_BIND, nullptr) == 0
-            && ::mount(nullptr, folder.c_str(), nullptr, MS_REMOUNT | MS_BIND | MS_RDONLY,
-                       nullptr) == 0)
-            tylkoOdczyt = true;
-        if (!tylkoOdczyt && ::geteuid() != 0)
-            tylkoOdczyt = ::chmod(folder.c_str(), 0555) == 0;
-        if (!tylkoOdczyt)
-            ::_exit(2);
-        ::_exit(zapiszLancuch(lancuch, plik) ? 1 : 0);
-    }
-    int stan = 0;
-    ::waitpid(pid, &stan, 0);
-    ::chmod(folder.c_str(), 0755);
-    if (!WIFEXITED(stan) || WEXITSTATUS(stan) == 2)
-        return WynikZapisu::nieDaloSiePrzygotowac;
-    return WEXITSTATUS(stan) == 0 ? WynikZapisu::blad : WynikZapisu::sukces;
-}
-
-} // namespace
-
-TEST(PlikLancucha, BrakPlikuNieTworzyGo)
-{
+class PlikLancucha : public testing::Test {
+protected:
     FolderTymczasowy folder;
+    const std::string plik = folder.plik("blockchain.dat");
+};
+
+TEST_F(PlikLancucha, BrakPlikuNieTworzyGo)
+{
     Blockchain lancuch;
     const auto przed = lancuch.pobierzLancuch();
-    EXPECT_FALSE(wczytajLancuch(lancuch, folder.plik("blockchain.dat")));
-    EXPECT_FALSE(plikIstnieje(folder.plik("blockchain.dat")));
+    EXPECT_FALSE(wczytajLancuch(lancuch, plik));
+    EXPECT_FALSE(plikIstnieje(plik));
     EXPECT_EQ(lancuch.pobierzLancuch(), przed);
 }
 
-TEST(PlikLancucha, ZapisIOdczytTegoSamegoLancucha)
+TEST_F(PlikLancucha, ZapisIOdczytTegoSamegoLancucha)
 {
-    FolderTymczasowy folder;
-    const std::string plik = folder.plik("blockchain.dat");
-    Blockchain zrodlo = lancuchTestowy();
-    {
-        PrzechwycWyjscie cisza;
-        dokop(zrodlo, OBCY_ADRES, 2);
-    }
+    const Blockchain zrodlo = lancuchTestowy(1, 2);
     ASSERT_TRUE(zapiszLancuch(zrodlo, plik));
     EXPECT_EQ(czytajPlikTestu(plik), serializujLancuch(zrodlo));
+    EXPECT_EQ(folder.liczbaWpisow(), 1u); // bez plikow tymczasowych
     Blockchain cel;
     ASSERT_TRUE(wczytajLancuch(cel, plik));
     EXPECT_EQ(cel.pobierzLancuch(), zrodlo.pobierzLancuch());
-    // Zapis nie zostawia plikow tymczasowych.
-    int plikow = 0;
-    for (const auto& wpis : std::filesystem::directory_iterator(folder.sciezka()))
-        plikow += wpis.is_regular_file() ? 1 : 0;
-    EXPECT_EQ(plikow, 1);
 }
 
-TEST(PlikLancucha, PlikZWindowsZCrLf)
+TEST_F(PlikLancucha, PlikZWindowsZCrLf)
 {
-    FolderTymczasowy folder;
-    const std::string plik = folder.plik("blockchain.dat");
-    Blockchain zrodlo = lancuchTestowy();
-    {
-        PrzechwycWyjscie cisza;
-        dokop(zrodlo, OBCY_ADRES, 1);
-    }
-    zapiszPlikTestu(plik, zamienLfNaCrLf(serializujLancuch(zrodlo)));
+    const Blockchain zrodlo = lancuchTestowy(1, 1);
+    std::string crlf;
+    for (const char z : serializujLancuch(zrodlo))
+        crlf += z == '\n' ? std::string("\r\n") : std::string(1, z);
+    zapiszPlikTestu(plik, crlf);
     Blockchain cel;
     ASSERT_TRUE(wczytajLancuch(cel, plik));
     EXPECT_EQ(cel.pobierzLancuch(), zrodlo.pobierzLancuch());
@@ -111,78 +51,55 @@ TEST(PlikLancucha, PlikZWindowsZCrLf)
     EXPECT_EQ(cel.pobierzLancuch()[0].poprzedniHash, "ab\rc");
 }
 
-TEST(PlikLancucha, NieudanyZapisZostawiaStaryPlik)
+TEST_F(PlikLancucha, NieudanyZapisZostawiaStaryPlik)
 {
-    FolderTymczasowy folder;
-    const std::string plik = folder.plik("blockchain.dat");
-    const Blockchain stary;
-    ASSERT_TRUE(zapiszLancuch(stary, plik));
+    ASSERT_TRUE(zapiszLancuch(Blockchain(), plik));
     const std::string trescPrzed = czytajPlikTestu(plik);
-    Blockchain nowy = lancuchTestowy();
-    {
-        PrzechwycWyjscie cisza;
-        dokop(nowy, OBCY_ADRES, 3);
-    }
-
-    // Folder tylko do odczytu.
-    const WynikZapisu wynik = zapisWFolderzeTylkoDoOdczytu(nowy, folder.sciezka(), plik);
-    if (wynik == WynikZapisu::nieDaloSiePrzygotowac)
-        std::cout << "Pominieto przypadek folderu tylko do odczytu: brak uprawnien do mount.\n";
-    else
-        EXPECT_EQ(wynik, WynikZapisu::blad);
-    EXPECT_EQ(czytajPlikTestu(plik), trescPrzed);
-
+    const Blockchain nowy = lancuchTestowy(1, 3);
+    // Folder bez prawa zapisu.
+    ::chmod(folder.sciezka().c_str(), 0555);
+    EXPECT_EQ(wProcesiePotomnym([&] { return zapiszLancuch(nowy, plik) ? 1 : 0; }, true), 0);
+    ::chmod(folder.sciezka().c_str(), 0700);
     // Pelny dysk w polowie zapisu (limit rozmiaru pliku dziala tez dla roota).
-    const pid_t pid = ::fork();
-    if (pid == 0) {
-        std::signal(SIGXFSZ, SIG_IGN);
-        const rlimit limit{100, 100};
-        ::setrlimit(RLIMIT_FSIZE, &limit);
-        ::_exit(zapiszLancuch(nowy, plik) ? 1 : 0);
-    }
-    int stan = 0;
-    ::waitpid(pid, &stan, 0);
-    ASSERT_TRUE(WIFEXITED(stan));
-    EXPECT_EQ(WEXITSTATUS(stan), 0) << "zapis powinien zglosic blad";
+    EXPECT_EQ(wProcesiePotomnym([&] {
+                  std::signal(SIGXFSZ, SIG_IGN);
+                  const rlimit limit{100, 100};
+                  return ::setrlimit(RLIMIT_FSIZE, &limit) != 0 ? 2 : zapiszLancuch(nowy, plik) ? 1 : 0;
+              }),
+              0);
     EXPECT_EQ(czytajPlikTestu(plik), trescPrzed);
-    int plikow = 0;
-    for (const auto& wpis : std::filesystem::directory_iterator(folder.sciezka()))
-        plikow += wpis.exists() ? 1 : 0;
-    EXPECT_EQ(plikow, 1) << "plik tymczasowy zostal";
+    EXPECT_EQ(folder.liczbaWpisow(), 1u) << "plik tymczasowy zostal";
 }
 
-TEST(PlikLancucha, NieczytelnyPlikJestOdkladanyNaBok)
+TEST_F(PlikLancucha, NieczytelnyPlikJestOdkladanyNaBok)
 {
-    FolderTymczasowy folder;
-    const std::string plik = folder.plik("blockchain.dat");
-    zapiszPlikTestu(plik, "to nie jest lancuch\n");
+    const std::string zepsute[] = {"to nie jest lancuch\n", "=== BLOK ===\n0\nprev\nhash\nx\n1\n0\n"};
     Blockchain lancuch = lancuchTestowy();
     PrzechwycWyjscie wyjscie;
-    kopIZapisz(lancuch, OBCY_ADRES, plik, {});
-    EXPECT_EQ(czytajPlikTestu(plik + ".uszkodzony"), "to nie jest lancuch\n");
+    for (const std::string& tresc : zepsute) {
+        zapiszPlikTestu(plik, tresc);
+        kopIZapisz(lancuch, OBCY_ADRES, plik, {});
+    }
+    // Za drugim razem nazwa jest zajeta, wiec dostaje numer.
+    EXPECT_EQ(czytajPlikTestu(plik + ".uszkodzony"), zepsute[0]);
+    EXPECT_EQ(czytajPlikTestu(plik + ".uszkodzony.1"), zepsute[1]);
+    const std::string tekst = wyjscie.tekst();
+    for (const char* nazwa : {".uszkodzony.\n", ".uszkodzony.1.\n"})
+        EXPECT_NE(tekst.find("Plik " + plik + " nie jest czytelnym lancuchem - odlozono go jako "
+                             + plik + nazwa),
+                  std::string::npos)
+            << tekst;
     Blockchain zapisany;
     ASSERT_TRUE(wczytajLancuch(zapisany, plik));
-    EXPECT_EQ(zapisany.liczbaBlokow(), 2u);
-
-    // Drugi raz: nazwa zajeta, wiec dostaje numer.
-    zapiszPlikTestu(plik, "=== BLOK ===\n0\nprev\nhash\nx\n1\n0\n");
-    kopIZapisz(lancuch, OBCY_ADRES, plik, {});
-    EXPECT_EQ(czytajPlikTestu(plik + ".uszkodzony"), "to nie jest lancuch\n");
-    EXPECT_EQ(czytajPlikTestu(plik + ".uszkodzony.1"), "=== BLOK ===\n0\nprev\nhash\nx\n1\n0\n");
-    ASSERT_TRUE(wczytajLancuch(zapisany, plik));
     EXPECT_EQ(zapisany.liczbaBlokow(), 3u);
-    EXPECT_NE(wyjscie.tekst().find("odlozono go jako " + plik + ".uszkodzony.1"),
-              std::string::npos);
 }
 
-TEST(PlikLancucha, KopIZapiszTworzyPlikIDokladaDoIstniejacego)
+TEST_F(PlikLancucha, KopIZapiszTworzyPlikIDokladaDoIstniejacego)
 {
-    FolderTymczasowy folder;
-    const std::string plik = folder.plik("blockchain.dat");
     Blockchain a = lancuchTestowy();
+    Blockchain b = lancuchTestowy();
     PrzechwycWyjscie cisza;
     kopIZapisz(a, OBCY_ADRES, plik, {});
-    Blockchain b = lancuchTestowy();
     kopIZapisz(b, OBCY_ADRES, plik, {});
     // b wczytal plik a, wiec ma jego geneze i jeden blok wiecej.
     EXPECT_EQ(b.liczbaBlokow(), 3u);

@@ -1,11 +1,9 @@
 #include <gtest/gtest.h>
 
 #include "pomoc_lancucha.h"
-#include "pomoc_testow.h"
 
 namespace {
 
-const std::string BLAD = "  [BLAD] Blok #";
 const std::string H = " ma dane niezgodne z jego hashem (ktos je zmienil po fakcie)!\n";
 const std::string L_ = " nie jest poprawnie polaczony z poprzednim blokiem!\n";
 const std::string S = " ma transakcje z NIEPRAWIDLOWYM podpisem (ktos podszywa sie pod nadawce)!\n";
@@ -14,175 +12,127 @@ const std::string B = " zawiera transakcje wydajaca wiecej niz nadawca faktyczni
 const std::string R =
     " zawiera niepoprawna nagrode za kopanie (falszywe 'drukowanie' monet znikad)!\n";
 
-// Wynik walidacji razem z tym, co wypisala.
-struct Werdykt {
-    bool poprawny;
-    std::string wyjscie;
-};
-
-Werdykt waliduj(const Blockchain& lancuch)
+// Wiersz bledu walidacji dla bloku o numerze `nr`.
+std::string blad(const std::string& nr, const std::string& regula)
 {
-    PrzechwycWyjscie wyjscie;
-    const bool poprawny = lancuch.czyLancuchPoprawny();
-    return {poprawny, wyjscie.tekst()};
+    return "  [BLAD] Blok #" + nr + regula;
 }
 
+// Lancuch z blokami 1..4 wykopanymi przez `gornik`.
 class Walidacja : public ::testing::Test {
 protected:
-    void SetUp() override
+    // To, co wypisala walidacja; pusty tekst tylko dla poprawnego lancucha.
+    std::string waliduj()
     {
-        gornik = generujPareKluczy();
-        adres = kluczPublicznyHex(gornik);
-        PrzechwycWyjscie cisza;
-        dokop(lancuch, adres, 4); // bloki 1..4
+        PrzechwycWyjscie wyjscie;
+        const bool poprawny = lancuch.czyLancuchPoprawny();
+        std::string tekst = wyjscie.tekst();
+        EXPECT_EQ(poprawny, tekst.empty()) << tekst;
+        return tekst;
     }
 
-    // Podmienia transakcje ostatniego bloku i przelicza jego hash.
-    void ostatniBlok(std::vector<Transakcja> transakcje)
+    // Podmienia transakcje ostatniego bloku, przelicza jego hash i waliduje.
+    std::string ostatniBlok(std::vector<Transakcja> transakcje)
     {
-        Blok& blok = lancuch.lancuch.back();
-        blok.transakcje = std::move(transakcje);
-        przeliczHash(blok);
+        lancuch.lancuch.back().transakcje = std::move(transakcje);
+        przeliczOd(lancuch, 4);
+        return waliduj();
     }
 
-    ParaKluczy gornik;
-    std::string adres;
-    Blockchain lancuch = lancuchTestowy();
+    Transakcja nagroda(std::int64_t kwota = 5000000000) const { return transakcjaNagrody(adres, kwota); }
+
+    ParaKluczy gornik = generujPareKluczy();
+    std::string adres = kluczPublicznyHex(gornik);
+    Blockchain lancuch = lancuchTestowy(1, 4, adres);
 };
 
 } // namespace
 
 TEST_F(Walidacja, PoprawnyLancuchNicNieWypisuje)
 {
-    EXPECT_EQ(waliduj(lancuch).wyjscie, "");
-    EXPECT_TRUE(waliduj(lancuch).poprawny);
-    const Blockchain geneza;
-    EXPECT_TRUE(waliduj(geneza).poprawny);
+    EXPECT_EQ(waliduj(), "");
+    lancuch = Blockchain();
+    EXPECT_EQ(waliduj(), "");
 }
 
-TEST_F(Walidacja, ZmianaDanychBezHashaToRegulaH)
+TEST_F(Walidacja, HashIPolaczenieTylkoPierwszyBlad)
 {
-    lancuch.lancuch[3].transakcje[0].kwota = 5000000001;
-    const Werdykt w = waliduj(lancuch);
-    EXPECT_FALSE(w.poprawny);
-    EXPECT_EQ(w.wyjscie, BLAD + "3" + H);
-}
-
-TEST_F(Walidacja, PrzeliczonyHashRwiePolaczenieNastepnego)
-{
-    lancuch.lancuch[3].czas += 1;
-    przeliczHash(lancuch.lancuch[3]);
-    EXPECT_EQ(waliduj(lancuch).wyjscie, BLAD + "4" + L_);
-    // Ostatni blok po przeliczeniu jest znow poprawny.
-    lancuch.lancuch[4].czas += 1;
-    przeliczHash(lancuch.lancuch[4]);
-    lancuch.lancuch.erase(lancuch.lancuch.begin() + 3);
-    lancuch.lancuch[3].poprzedniHash = lancuch.lancuch[2].hash;
-    przeliczHash(lancuch.lancuch[3]);
-    EXPECT_TRUE(waliduj(lancuch).poprawny);
-}
-
-TEST_F(Walidacja, NumerWKomunikacieToZapisanyIndeks)
-{
+    // Zmiana danych bez hasha; numer w komunikacie to zapisany indeks.
     lancuch.lancuch[2].indeks = 77;
-    EXPECT_EQ(waliduj(lancuch).wyjscie, BLAD + "77" + H);
+    lancuch.lancuch[4].transakcje[0].kwota = 1;
+    EXPECT_EQ(waliduj(), blad("77", H));
+    lancuch.lancuch[2].indeks = 2;
+    EXPECT_EQ(waliduj(), blad("4", H));
+    lancuch.lancuch[4].transakcje[0].kwota = 5000000000;
+    EXPECT_EQ(waliduj(), "");
+    // Przeliczony hash rwie polaczenie nastepnego bloku.
+    lancuch.lancuch[3].czas += 1;
+    lancuch.lancuch[3].hash = lancuch.lancuch[3].obliczHash();
+    EXPECT_EQ(waliduj(), blad("4", L_));
+    // Usuniecie bloku i ponowne powiazanie daje znow poprawny lancuch.
+    lancuch.lancuch.erase(lancuch.lancuch.begin() + 3);
+    przeliczOd(lancuch, 3);
+    EXPECT_EQ(waliduj(), "");
 }
 
 TEST_F(Walidacja, NagrodyRegulaR)
 {
-    ostatniBlok({transakcjaNagrody(adres, 5000000000), transakcjaNagrody(adres, 5000000000)});
-    EXPECT_EQ(waliduj(lancuch).wyjscie, BLAD + "4" + R);
-    ostatniBlok({transakcjaNagrody(adres, 4999999999)});
-    EXPECT_EQ(waliduj(lancuch).wyjscie, BLAD + "4" + R);
-    ostatniBlok({transakcjaNagrody(adres, 5000000001)});
-    EXPECT_EQ(waliduj(lancuch).wyjscie, BLAD + "4" + R);
+    for (const auto& zle : {std::vector{nagroda(), nagroda()}, std::vector{nagroda(4999999999)},
+                            std::vector{nagroda(5000000001)}}) {
+        SCOPED_TRACE(zle.size() == 2 ? "dwie nagrody" : std::to_string(zle[0].kwota));
+        EXPECT_EQ(ostatniBlok(zle), blad("4", R));
+    }
 }
 
 TEST_F(Walidacja, NagrodaMozeStacGdziekolwiekAlboWcaleJej)
 {
-    const ParaKluczy nowy = generujPareKluczy();
     // Gornik wydaje nagrode tego samego bloku, bo nagroda stoi wczesniej.
-    ostatniBlok({transakcjaNagrody(adres, 5000000000), Transakcja(gornik, OBCY_ADRES, 20000000000, "")});
-    EXPECT_TRUE(waliduj(lancuch).poprawny);
-    // Nagroda na koncu bloku.
-    ostatniBlok({Transakcja(gornik, OBCY_ADRES, 1, ""), transakcjaNagrody(adres, 5000000000)});
-    EXPECT_TRUE(waliduj(lancuch).poprawny);
-    ostatniBlok({});
-    EXPECT_TRUE(waliduj(lancuch).poprawny);
+    EXPECT_EQ(ostatniBlok({nagroda(), Transakcja(gornik, OBCY_ADRES, 20000000000, "")}), "");
+    EXPECT_EQ(ostatniBlok({Transakcja(gornik, OBCY_ADRES, 1, ""), nagroda()}), "");
+    EXPECT_EQ(ostatniBlok({}), "");
     // Nowy klucz nie moze wydac nagrody, ktora stoi za jego platnoscia.
-    ostatniBlok({Transakcja(nowy, OBCY_ADRES, 1, ""),
-                 transakcjaNagrody(kluczPublicznyHex(nowy), 5000000000)});
-    EXPECT_EQ(waliduj(lancuch).wyjscie, BLAD + "4" + B);
+    const ParaKluczy nowy = generujPareKluczy();
+    EXPECT_EQ(ostatniBlok({Transakcja(nowy, OBCY_ADRES, 1, ""),
+                           transakcjaNagrody(kluczPublicznyHex(nowy), 5000000000)}),
+              blad("4", B));
 }
 
-TEST_F(Walidacja, SaldaBiezaceRegulaB)
+TEST_F(Walidacja, SaldaBiezaceIUjemnaKwotaRegulaB)
 {
     const ParaKluczy biedny = generujPareKluczy();
-    ostatniBlok({Transakcja(biedny, adres, 1, "")});
-    EXPECT_EQ(waliduj(lancuch).wyjscie, BLAD + "4" + B);
+    EXPECT_EQ(ostatniBlok({Transakcja(biedny, adres, 1, "")}), blad("4", B));
     // Cale saldo (4 nagrody) przechodzi i zeruje je; nastepna jednostka juz nie.
-    ostatniBlok({Transakcja(gornik, OBCY_ADRES, 15000000000, ""),
-                 transakcjaNagrody(adres, 5000000000), Transakcja(gornik, OBCY_ADRES, 5000000000, "")});
-    EXPECT_TRUE(waliduj(lancuch).poprawny);
-    ostatniBlok({Transakcja(gornik, OBCY_ADRES, 15000000001, "")});
-    EXPECT_EQ(waliduj(lancuch).wyjscie, BLAD + "4" + B);
-}
-
-TEST_F(Walidacja, UjemnaPlatnoscJestOdrzucana)
-{
+    EXPECT_EQ(ostatniBlok({Transakcja(gornik, OBCY_ADRES, 15000000000, ""), nagroda(),
+                           Transakcja(gornik, OBCY_ADRES, 5000000000, "")}),
+              "");
+    EXPECT_EQ(ostatniBlok({Transakcja(gornik, OBCY_ADRES, 15000000001, "")}), blad("4", B));
     // Ujemna kwota "do" ofiary zabieralaby jej monety bez jej podpisu.
-    const ParaKluczy zlodziej = generujPareKluczy();
-    ostatniBlok({Transakcja(zlodziej, adres, -10000000000, "")});
-    EXPECT_EQ(waliduj(lancuch).wyjscie, BLAD + "4" + B);
-    ostatniBlok({Transakcja(zlodziej, adres, 0, "")});
-    EXPECT_TRUE(waliduj(lancuch).poprawny);
+    EXPECT_EQ(ostatniBlok({Transakcja(biedny, adres, -10000000000, "")}), blad("4", B));
+    EXPECT_EQ(ostatniBlok({Transakcja(biedny, adres, 0, "")}), "");
 }
 
 TEST_F(Walidacja, ObcyLubZepsutyPodpisRegulaS)
 {
     Transakcja tx(gornik, OBCY_ADRES, 5, "");
-    tx.podpis = podpiszTekst(gornik, "inny tekst");
-    ostatniBlok({tx});
-    EXPECT_EQ(waliduj(lancuch).wyjscie, BLAD + "4" + S);
-    tx.podpis = "zz" + tx.podpis.substr(2);
-    ostatniBlok({tx});
-    EXPECT_EQ(waliduj(lancuch).wyjscie, BLAD + "4" + S);
-    tx.podpis.pop_back();
-    ostatniBlok({tx});
-    EXPECT_EQ(waliduj(lancuch).wyjscie, BLAD + "4" + S);
+    const std::string obcy = podpiszTekst(gornik, "inny tekst");
+    for (const std::string& podpis : {obcy, "zz" + obcy.substr(2), obcy.substr(1)}) {
+        tx.podpis = podpis;
+        EXPECT_EQ(ostatniBlok({tx}), blad("4", S)) << podpis;
+    }
 }
 
 TEST_F(Walidacja, NieSprawdzaDowoduPracyIndeksowAniCzasu)
 {
     // Blok bez "0000", z dziwnym indeksem i czasem, ale zgodny z hashem i polaczony.
-    Blockchain bezPracy = lancuchTestowy(0);
-    PrzechwycWyjscie cisza;
-    dokop(bezPracy, adres, 3);
-    bezPracy.lancuch[1].indeks = -5;
-    bezPracy.lancuch[1].czas = -1;
-    przeliczHash(bezPracy.lancuch[1]);
-    for (std::size_t i = 2; i < bezPracy.lancuch.size(); ++i) {
-        bezPracy.lancuch[i].poprzedniHash = bezPracy.lancuch[i - 1].hash;
-        przeliczHash(bezPracy.lancuch[i]);
-    }
-    EXPECT_TRUE(bezPracy.czyLancuchPoprawny());
+    lancuch = lancuchTestowy(0, 3, adres);
+    lancuch.lancuch[1].indeks = -5;
+    lancuch.lancuch[1].czas = -1;
+    przeliczOd(lancuch, 1);
+    EXPECT_EQ(waliduj(), "");
     // Blok genezy nie jest sprawdzany z hashem, ale jego transakcje tak.
-    bezPracy.lancuch[0].hash = "cokolwiek";
-    bezPracy.lancuch[1].poprzedniHash = "cokolwiek";
-    przeliczHash(bezPracy.lancuch[1]);
-    bezPracy.lancuch[2].poprzedniHash = bezPracy.lancuch[1].hash;
-    przeliczHash(bezPracy.lancuch[2]);
-    bezPracy.lancuch[3].poprzedniHash = bezPracy.lancuch[2].hash;
-    przeliczHash(bezPracy.lancuch[3]);
-    EXPECT_TRUE(bezPracy.czyLancuchPoprawny());
-    bezPracy.lancuch[0].transakcje.push_back(transakcjaNagrody(adres, 1));
-    EXPECT_FALSE(bezPracy.czyLancuchPoprawny());
-}
-
-TEST_F(Walidacja, PierwszyBladKonczySprawdzanie)
-{
-    lancuch.lancuch[2].transakcje[0].kwota = 1;
-    lancuch.lancuch[4].transakcje[0].kwota = 1;
-    const Werdykt w = waliduj(lancuch);
-    EXPECT_EQ(w.wyjscie, BLAD + "2" + H);
+    lancuch.lancuch[0].hash = "cokolwiek";
+    przeliczOd(lancuch, 1);
+    EXPECT_EQ(waliduj(), "");
+    lancuch.lancuch[0].transakcje.push_back(transakcjaNagrody(adres, 1));
+    EXPECT_EQ(waliduj(), blad("0", R));
 }

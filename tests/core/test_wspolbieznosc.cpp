@@ -6,7 +6,6 @@
 #include "pliki.h"
 #include "plik_lancucha.h"
 #include "pomoc_lancucha.h"
-#include "pomoc_testow.h"
 
 TEST(Wspolbieznosc, DwaWatkiKopiaNicNieGubiac)
 {
@@ -23,14 +22,13 @@ TEST(Wspolbieznosc, DwaWatkiKopiaNicNieGubiac)
             kopIZapisz(wlasny, adres, plik, {});
     };
     // Czytelnik, jak okno: kazdy odczyt istniejacego pliku musi sie udac.
-    auto czytelnik = [&] {
+    std::thread c([&] {
         while (!koniec.load()) {
             Blockchain widok;
             if (plikIstnieje(plik) && !wczytajLancuch(widok, plik))
                 nieudaneOdczyty.fetch_add(1);
         }
-    };
-    std::thread c(czytelnik);
+    });
     std::thread a(gornik, std::string(64, 'a'));
     std::thread b(gornik, std::string(64, 'b'));
     a.join();

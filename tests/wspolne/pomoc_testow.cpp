@@ -1,12 +1,15 @@
 #include "pomoc_testow.h"
 
+#include <cctype>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <grp.h>
 #include <iostream>
 #include <sstream>
 #include <stdexcept>
+#include <sys/wait.h>
 #include <unistd.h>
 
 FolderTymczasowy::FolderTymczasowy()
@@ -23,6 +26,14 @@ FolderTymczasowy::~FolderTymczasowy()
     std::filesystem::permissions(folder, std::filesystem::perms::owner_all,
                                  std::filesystem::perm_options::add, blad);
     std::filesystem::remove_all(folder, blad);
+}
+
+std::size_t FolderTymczasowy::liczbaWpisow() const
+{
+    std::size_t ile = 0;
+    for ([[maybe_unused]] const auto& wpis : std::filesystem::directory_iterator(folder))
+        ++ile;
+    return ile;
 }
 
 PrzechwycWyjscie::PrzechwycWyjscie()
@@ -76,4 +87,28 @@ void zapiszPlikTestu(const std::string& sciezka, const std::string& tekst)
 {
     std::ofstream plik(sciezka, std::ios::binary | std::ios::trunc);
     plik << tekst;
+}
+
+std::string naWielkieLitery(std::string tekst)
+{
+    for (char& z : tekst)
+        z = static_cast<char>(std::toupper(static_cast<unsigned char>(z)));
+    return tekst;
+}
+
+int wProcesiePotomnym(const std::function<int()>& praca, bool bezRoota)
+{
+    const pid_t pid = ::fork();
+    if (pid < 0)
+        return -1;
+    if (pid == 0) {
+        if (bezRoota && ::geteuid() == 0
+            && (::setgroups(0, nullptr) != 0 || ::setgid(65534) != 0 || ::setuid(65534) != 0))
+            ::_exit(99);
+        ::_exit(praca());
+    }
+    int stan = 0;
+    if (::waitpid(pid, &stan, 0) != pid || !WIFEXITED(stan))
+        return -1;
+    return WEXITSTATUS(stan);
 }

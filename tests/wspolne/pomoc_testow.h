@@ -1,6 +1,8 @@
 #pragma once
-// Wspolne narzedzia testow: folder tymczasowy i przechwytywanie standardowego wyjscia.
+// Wspolne narzedzia testow: folder tymczasowy, przechwytywanie wyjscia, proces potomny.
 
+#include <cstddef>
+#include <functional>
 #include <string>
 
 // Nowy pusty folder w /tmp, usuwany razem z zawartoscia w destruktorze.
@@ -13,6 +15,8 @@ public:
 
     [[nodiscard]] const std::string& sciezka() const { return folder; }
     [[nodiscard]] std::string plik(const std::string& nazwa) const { return folder + "/" + nazwa; }
+    // Liczba wpisow w folderze (takze pozostawionych plikow tymczasowych).
+    [[nodiscard]] std::size_t liczbaWpisow() const;
 
 private:
     std::string folder;
@@ -38,3 +42,11 @@ private:
 
 [[nodiscard]] std::string czytajPlikTestu(const std::string& sciezka);
 void zapiszPlikTestu(const std::string& sciezka, const std::string& tekst);
+// Litery ASCII zamienione na wielkie (np. tekst szesnastkowy).
+[[nodiscard]] std::string naWielkieLitery(std::string tekst);
+
+// Praca w procesie potomnym, zeby ograniczenia (rlimit, prawa) nie dotknely procesu testow.
+// Kod wyjscia pracy albo -1, gdy potomek nie skonczyl sie normalnie. Z `bezRoota` root
+// oddaje w potomku uprawnienia (uid/gid 65534), zeby prawa folderu dzialaly jak u
+// zwyklego uzytkownika (99, gdy sie nie udalo).
+[[nodiscard]] int wProcesiePotomnym(const std::function<int()>& praca, bool bezRoota = false);
