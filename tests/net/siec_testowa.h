@@ -24,13 +24,18 @@ public:
     [[nodiscard]] std::string sciezkaHosta(int host) const;
 
 private:
-    bool uruchom(const std::string& polecenie);
-    int hosty = 0;
+    static bool uruchom(const std::string& polecenie);
     std::string przedrostek;
     std::vector<std::string> utworzone;
     bool udana = false;
     std::string powod;
 };
+
+// Tworzy `siec` z `hosty` hostami albo pomija test (GTEST_SKIP), gdy sie nie da.
+#define SIEC_LAN_ALBO_POMIN(siec, hosty) \
+    SiecLan siec(hosty);                 \
+    if (!siec.gotowa())                  \
+        GTEST_SKIP() << siec.przyczyna()
 
 // Watek, ktory przed wywolaniem funkcji wchodzi do przestrzeni sieciowej hosta.
 // Gdy wejscie sie nie uda, funkcja nie jest wolana, a `wszedl` (jesli podany) zostaje false.

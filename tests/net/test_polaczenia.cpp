@@ -2,10 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include <arpa/inet.h>
-#include <netinet/in.h>
+#include <memory>
 #include <sys/socket.h>
-#include <unistd.h>
 
 #include "pomoc_sieci.h"
 #include "pomoc_testow.h"
@@ -18,76 +16,42 @@ std::string liniaPolaczenia(int port)
     return "BLAD: nie udalo sie polaczyc z 127.0.0.1:" + std::to_string(port) + "\n";
 }
 
-// Nasluch, ktory nigdy nie przyjmuje, z kolejka zapelniona jednym polaczeniem:
-// kolejna proba polaczenia nie dostaje odpowiedzi.
-struct ZapchanyNasluch {
-    int nasluch = -1;
-    int zapychacz = -1;
-    int port = 0;
-    ZapchanyNasluch()
-    {
-        nasluch = ::socket(AF_INET, SOCK_STREAM, 0);
-        sockaddr_in sa{};
-        sa.sin_family = AF_INET;
-        sa.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-        socklen_t dl = sizeof sa;
-        if (::bind(nasluch, reinterpret_cast<sockaddr*>(&sa), sizeof sa) != 0
-            || ::listen(nasluch, 0) != 0
-            || ::getsockname(nasluch, reinterpret_cast<sockaddr*>(&sa), &dl) != 0)
-            throw std::runtime_error("ZapchanyNasluch");
-        port = ntohs(sa.sin_port);
-        zapychacz = ::socket(AF_INET, SOCK_STREAM, 0);
-        if (::connect(zapychacz, reinterpret_cast<sockaddr*>(&sa), sizeof sa) != 0)
-            throw std::runtime_error("ZapchanyNasluch: connect");
-    }
-    ~ZapchanyNasluch()
-    {
-        ::close(zapychacz);
-        ::close(nasluch);
-    }
-};
-
 } // namespace
 
-TEST(Laczenie, NazwaHostaJestOdrzucanaAdres127Dziala)
+TEST(Laczenie, ZleAdresyIPortyDajaDokladneLinie)
 {
     SerwerTestowy serwer;
-    PrzechwycWyjscie wyjscie;
-    EXPECT_EQ(polaczZLimitemCzasu("localhost", serwer.port()), NIEPRAWIDLOWE_GNIAZDO);
-    EXPECT_EQ(polaczZLimitemCzasu("127.0.0.256", serwer.port()), NIEPRAWIDLOWE_GNIAZDO);
-    const Gniazdo g = polaczZLimitemCzasu("127.0.0.1", serwer.port());
-    EXPECT_NE(g, NIEPRAWIDLOWE_GNIAZDO);
-    zamknijGniazdo(g);
-    EXPECT_EQ(wyjscie.tekst(), "BLAD: niepoprawny adres IP.\nBLAD: niepoprawny adres IP.\n");
-}
-
-TEST(Laczenie, ZamknietyPortDajeLiniePolaczenia)
-{
-    const int port = wolnyPortTcp();
-    PrzechwycWyjscie wyjscie;
-    EXPECT_EQ(polaczZLimitemCzasu("127.0.0.1", port), NIEPRAWIDLOWE_GNIAZDO);
-    EXPECT_EQ(wyjscie.tekst(), liniaPolaczenia(port));
+    const int zamkniety = wolnyPortTcp();
+    // Port 65536 + p obcialby sie do p, na ktorym ktos slucha.
+    const int zaDuzy = serwer.port() + 65536;
+    const std::tuple<std::string, int, std::string> przypadki[] = {
+        {"localhost", serwer.port(), "BLAD: niepoprawny adres IP.\n"},
+        {"127.0.0.256", serwer.port(), "BLAD: niepoprawny adres IP.\n"},
+        {"127.0.0.1", zamkniety, liniaPolaczenia(zamkniety)},
+        {"127.0.0.1", zaDuzy, liniaPolaczenia(zaDuzy)},
+        {"127.0.0.1", 0, liniaPolaczenia(0)},
+        {"127.0.0.1", -1, liniaPolaczenia(-1)},
+    };
+    for (const auto& [ip, port, linia] : przypadki) {
+        SCOPED_TRACE(ip + ":" + std::to_string(port));
+        PrzechwycWyjscie wyjscie;
+        EXPECT_EQ(polaczZLimitemCzasu(ip, port), NIEPRAWIDLOWE_GNIAZDO);
+        EXPECT_EQ(wyjscie.tekst(), linia);
+    }
 }
 
 TEST(Laczenie, BrakOdpowiedziDajeLinieLimituCzasu)
 {
-    ZapchanyNasluch zapchany;
+    // Nasluch, ktory nigdy nie przyjmuje, z kolejka zapelniona jednym polaczeniem.
+    int port = 0;
+    const Gniazdo nasluch = nasluchNaLoopbacku(0, port);
+    const Gniazdo zapychacz = polaczZLoopbackiem(port);
     PrzechwycWyjscie wyjscie;
-    EXPECT_EQ(polaczZLimitemCzasu("127.0.0.1", zapchany.port, 300ms), NIEPRAWIDLOWE_GNIAZDO);
+    EXPECT_EQ(polaczZLimitemCzasu("127.0.0.1", port, 300ms), NIEPRAWIDLOWE_GNIAZDO);
     EXPECT_EQ(wyjscie.tekst(), "BLAD: przekroczono czas oczekiwania na polaczenie z 127.0.0.1:"
-                                   + std::to_string(zapchany.port) + " (wezel offline?)\n");
-}
-
-TEST(Laczenie, PortSpozaZakresuNieJestObcinany)
-{
-    // Port 65536 + p obcielby sie do p, na ktorym ktos slucha.
-    SerwerTestowy serwer;
-    const int zaDuzy = serwer.port() + 65536;
-    PrzechwycWyjscie wyjscie;
-    EXPECT_EQ(polaczZLimitemCzasu("127.0.0.1", zaDuzy), NIEPRAWIDLOWE_GNIAZDO);
-    EXPECT_EQ(polaczZLimitemCzasu("127.0.0.1", 0), NIEPRAWIDLOWE_GNIAZDO);
-    EXPECT_EQ(polaczZLimitemCzasu("127.0.0.1", -1), NIEPRAWIDLOWE_GNIAZDO);
-    EXPECT_EQ(wyjscie.tekst(), liniaPolaczenia(zaDuzy) + liniaPolaczenia(0) + liniaPolaczenia(-1));
+                                   + std::to_string(port) + " (wezel offline?)\n");
+    zamknijGniazdo(zapychacz);
+    zamknijGniazdo(nasluch);
 }
 
 TEST(Laczenie, PolaczoneGniazdoJestBlokujace)
@@ -96,8 +60,10 @@ TEST(Laczenie, PolaczoneGniazdoJestBlokujace)
         std::this_thread::sleep_for(150ms);
         return "odp:" + w;
     });
+    PrzechwycWyjscie cisza;
     const Gniazdo g = polaczZLimitemCzasu("127.0.0.1", serwer.port());
     ASSERT_NE(g, NIEPRAWIDLOWE_GNIAZDO);
+    EXPECT_EQ(cisza.tekst(), "");
     ASSERT_TRUE(wyslijWiadomosc(g, "ping"));
     // recv bez poll na gniezdzie nieblokujacym wrocilby od razu z EAGAIN.
     char bajt = 0;
@@ -112,14 +78,13 @@ TEST(PetlaTcp, ZajetyPortGotowyFalseINieStartuje)
     std::vector<bool> gotowosci;
     PrzechwycWyjscie wyjscie;
     int wywolaniaObslugi = 0;
-    nasluchujTcpWPetli(
-        pierwszy.port(), [] { return false; },
-        [&](const std::string&) {
-            ++wywolaniaObslugi;
-            return std::string();
-        },
-        [&](bool ok) { gotowosci.push_back(ok); });
-    nasluchujTcpWPetli(70000, [] { return false; }, [](const std::string&) { return ""; }, {});
+    auto obsluga = [&](const std::string&) {
+        ++wywolaniaObslugi;
+        return std::string();
+    };
+    nasluchujTcpWPetli(pierwszy.port(), [] { return false; }, obsluga,
+                       [&](bool ok) { gotowosci.push_back(ok); });
+    nasluchujTcpWPetli(70000, [] { return false; }, obsluga, {});
     EXPECT_EQ(gotowosci, std::vector<bool>{false});
     EXPECT_EQ(wywolaniaObslugi, 0);
     EXPECT_EQ(wyjscie.tekst(), "BLAD: nie udalo sie zbindowac portu " + std::to_string(pierwszy.port())
@@ -131,42 +96,32 @@ TEST(PetlaTcp, ZajetyPortGotowyFalseINieStartuje)
 TEST(PetlaTcp, PustaWiadomoscNieWolaObslugiIPustaOdpowiedzNieJestWysylana)
 {
     SerwerTestowy serwer([](const std::string& w) { return w == "echo" ? w : std::string(); });
-    std::string odpowiedz = "nietkniete";
-    EXPECT_TRUE(wyslijIOdbierz("127.0.0.1", serwer.port(), "", odpowiedz, 2s));
-    EXPECT_EQ(odpowiedz, "");
-    EXPECT_TRUE(wyslijIOdbierz("127.0.0.1", serwer.port(), "cisza", odpowiedz, 2s));
-    EXPECT_EQ(odpowiedz, "");
-    EXPECT_TRUE(wyslijIOdbierz("127.0.0.1", serwer.port(), "echo", odpowiedz, 2s));
-    EXPECT_EQ(odpowiedz, "echo");
+    for (const auto& [zapytanie, oczekiwana] :
+         {std::pair{"", ""}, std::pair{"cisza", ""}, std::pair{"echo", "echo"}}) {
+        std::string odpowiedz = "nietkniete";
+        EXPECT_TRUE(wyslijIOdbierz("127.0.0.1", serwer.port(), zapytanie, odpowiedz, 2s));
+        EXPECT_EQ(odpowiedz, oczekiwana) << zapytanie;
+    }
     EXPECT_EQ(serwer.otrzymane(), (std::vector<std::string>{"cisza", "echo"}));
 }
 
 TEST(PetlaTcp, MilczacyKlientNieZatrzymujeSerwera)
 {
     SerwerTestowy serwer([](const std::string& w) { return "ok:" + w; }, 200ms);
-    const Gniazdo milczacy = polaczZLimitemCzasu("127.0.0.1", serwer.port());
-    ASSERT_NE(milczacy, NIEPRAWIDLOWE_GNIAZDO);
+    const Gniazdo milczacy = polaczZLoopbackiem(serwer.port());
     std::string odpowiedz;
     EXPECT_TRUE(wyslijIOdbierz("127.0.0.1", serwer.port(), "drugi", odpowiedz, 5s));
     EXPECT_EQ(odpowiedz, "ok:drugi");
     zamknijGniazdo(milczacy);
 }
 
-TEST(PetlaTcp, ZatrzymanieDzialaTezBezPolaczen)
+TEST(PetlaTcp, ZatrzymanieBezPolaczenSzybkieIZamykaNasluch)
 {
-    std::atomic<bool> stop{false};
-    std::atomic<bool> skonczone{false};
-    const int port = wolnyPortTcp();
-    std::thread petla([&] {
-        nasluchujTcpWPetli(port, [&] { return stop.load(); },
-                           [](const std::string&) { return ""; }, {});
-        skonczone = true;
-    });
-    std::this_thread::sleep_for(100ms);
-    EXPECT_FALSE(skonczone.load());
-    stop = true;
-    EXPECT_TRUE(czekajAz([&] { return skonczone.load(); }, 3s));
-    petla.join();
+    auto serwer = std::make_unique<SerwerTestowy>();
+    const int port = serwer->port();
+    const auto start = std::chrono::steady_clock::now();
+    serwer.reset(); // ustawia stop i czeka na koniec petli
+    EXPECT_LT(std::chrono::steady_clock::now() - start, 3s);
     // Gniazdo nasluchu zamkniete: port da sie zajac ponownie.
     const Gniazdo ponownie = utworzGniazdoNasluchu(port);
     EXPECT_NE(ponownie, NIEPRAWIDLOWE_GNIAZDO);
@@ -200,9 +155,9 @@ TEST(CzyToJa, AdresyPetliZwrotnejIPorty)
 {
     EXPECT_TRUE(czyToJa("127.0.0.1", 1700, 1700));
     EXPECT_TRUE(czyToJa("localhost", 1700, 1700));
-    EXPECT_FALSE(czyToJa("127.0.0.1", 1701, 1700));
-    EXPECT_FALSE(czyToJa("localhost", 1701, 1700));
-    EXPECT_FALSE(czyToJa("127.0.0.1", -1, -1));
-    EXPECT_FALSE(czyToJa("127.0.0.1", 1700, -1));
-    EXPECT_FALSE(czyToJa("127.0.0.01", 1701, 1700));
+    const std::tuple<const char*, int, int> inne[] = {
+        {"127.0.0.1", 1701, 1700}, {"localhost", 1701, 1700}, {"127.0.0.1", -1, -1},
+        {"127.0.0.1", 1700, -1}, {"127.0.0.01", 1701, 1700}};
+    for (const auto& [ip, port, mojPort] : inne)
+        EXPECT_FALSE(czyToJa(ip, port, mojPort)) << ip << ":" << port << " moj " << mojPort;
 }

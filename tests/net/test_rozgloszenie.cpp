@@ -17,22 +17,31 @@ std::string wpis(int port, const std::string& nazwa = "-")
 
 class Rozgloszenie : public testing::Test {
 protected:
+    // Rozgloszenie z przechwyconym wyjsciem (w `wyjscie`).
+    WynikRozgloszenia rozglos(int mojPort = -1)
+    {
+        PrzechwycWyjscie przechwyc;
+        const WynikRozgloszenia wynik = rozglosLancuch(lancuch, plikWezlow, mojPort, 1s);
+        wyjscie = przechwyc.tekst();
+        return wynik;
+    }
+
     FolderTymczasowy folder;
     std::string plikWezlow = folder.plik("wezly.dat");
     std::string plikSeedow = folder.plik("seedy.dat");
-    Blockchain lancuch = lancuchTestowy(kluczPublicznyHex(kluczeTestowe(0)), 1);
+    Blockchain lancuch = lancuchTestowy(1, 1, adresTestowy(0));
     std::string tekstLancucha = serializujLancuch(lancuch);
+    std::string wyjscie;
 };
 
 } // namespace
 
 TEST_F(Rozgloszenie, PustyLubBrakujacyPlikDajeZeroZero)
 {
-    PrzechwycWyjscie wyjscie;
-    EXPECT_EQ(rozglosLancuch(lancuch, plikWezlow, -1, 1s), (WynikRozgloszenia{0, 0}));
+    EXPECT_EQ(rozglos(), (WynikRozgloszenia{0, 0}));
     zapiszPlikTestu(plikWezlow, "zly wiersz\n");
-    EXPECT_EQ(rozglosLancuch(lancuch, plikWezlow, -1, 1s), (WynikRozgloszenia{0, 0}));
-    EXPECT_EQ(wyjscie.tekst(), "");
+    EXPECT_EQ(rozglos(), (WynikRozgloszenia{0, 0}));
+    EXPECT_EQ(wyjscie, "");
 }
 
 TEST_F(Rozgloszenie, LicznikiIWierszeWKolejnosciPliku)
@@ -41,27 +50,24 @@ TEST_F(Rozgloszenie, LicznikiIWierszeWKolejnosciPliku)
     SerwerTestowy c;
     const int b = wolnyPortTcp();
     zapiszPlikTestu(plikWezlow, wpis(a.port()) + wpis(b) + wpis(c.port()));
-    PrzechwycWyjscie wyjscie;
-    EXPECT_EQ(rozglosLancuch(lancuch, plikWezlow, -1, 1s), (WynikRozgloszenia{2, 3}));
+    EXPECT_EQ(rozglos(), (WynikRozgloszenia{2, 3}));
     const std::string pb = std::to_string(b);
-    EXPECT_EQ(wyjscie.tekst(), "Rozgloszono do 127.0.0.1:" + std::to_string(a.port())
-                                   + "\nBLAD: nie udalo sie polaczyc z 127.0.0.1:" + pb
-                                   + "\nNie udalo sie rozglosic do 127.0.0.1:" + pb
-                                   + " (offline?)\nRozgloszono do 127.0.0.1:"
-                                   + std::to_string(c.port()) + "\n");
+    EXPECT_EQ(wyjscie, "Rozgloszono do 127.0.0.1:" + std::to_string(a.port())
+                           + "\nBLAD: nie udalo sie polaczyc z 127.0.0.1:" + pb
+                           + "\nNie udalo sie rozglosic do 127.0.0.1:" + pb
+                           + " (offline?)\nRozgloszono do 127.0.0.1:" + std::to_string(c.port()) + "\n");
     const std::string oczekiwane = zbudujWiadomoscLancucha(tekstLancucha, czytajPlikTestu(plikWezlow));
     EXPECT_EQ(a.otrzymane(), std::vector<std::string>{oczekiwane});
     EXPECT_EQ(c.otrzymane(), std::vector<std::string>{oczekiwane});
     // Wezel offline zostaje w pliku.
-    EXPECT_EQ(wczytajWezly(plikWezlow).size(), 3u);
+    EXPECT_EQ(czytajPlikTestu(plikWezlow), wpis(a.port()) + wpis(b) + wpis(c.port()));
 }
 
 TEST_F(Rozgloszenie, PowtorzonyWpisJestOdwiedzanyILiczonyDwaRazy)
 {
     SerwerTestowy a;
     zapiszPlikTestu(plikWezlow, wpis(a.port()) + wpis(a.port(), "znowu"));
-    PrzechwycWyjscie wyjscie;
-    EXPECT_EQ(rozglosLancuch(lancuch, plikWezlow, -1, 1s), (WynikRozgloszenia{2, 2}));
+    EXPECT_EQ(rozglos(), (WynikRozgloszenia{2, 2}));
     EXPECT_EQ(a.otrzymane().size(), 2u);
 }
 
@@ -71,8 +77,7 @@ TEST_F(Rozgloszenie, PoznanyZOdpowiedziJestPrzekazanyAleNieOdwiedzony)
     SerwerTestowy a([&](const std::string&) { return wpis(nowy.port(), "Nowy"); });
     SerwerTestowy b;
     zapiszPlikTestu(plikWezlow, wpis(a.port()) + wpis(b.port()));
-    PrzechwycWyjscie wyjscie;
-    EXPECT_EQ(rozglosLancuch(lancuch, plikWezlow, -1, 1s), (WynikRozgloszenia{2, 2}));
+    EXPECT_EQ(rozglos(), (WynikRozgloszenia{2, 2}));
     const std::string lista = wpis(a.port()) + wpis(b.port()) + wpis(nowy.port(), "Nowy");
     EXPECT_EQ(czytajPlikTestu(plikWezlow), lista);
     EXPECT_EQ(b.otrzymane(), std::vector<std::string>{zbudujWiadomoscLancucha(tekstLancucha, lista)});
@@ -84,23 +89,18 @@ TEST_F(Rozgloszenie, WpisyOznaczajaceTenWezelSaPomijane)
     // "Ja" naprawde slucha na tym porcie: polaczenie z samym soba byloby zauwazone.
     SerwerTestowy ja;
     SerwerTestowy a;
-    zapiszPlikTestu(plikWezlow, wpis(ja.port()) + "localhost " + std::to_string(ja.port())
-                                    + " - -\n" + wpis(a.port()));
-    PrzechwycWyjscie wyjscie;
-    EXPECT_EQ(rozglosLancuch(lancuch, plikWezlow, ja.port(), 1s), (WynikRozgloszenia{1, 1}));
-    EXPECT_EQ(wyjscie.tekst(), "Rozgloszono do 127.0.0.1:" + std::to_string(a.port()) + "\n");
+    zapiszPlikTestu(plikWezlow, wpis(ja.port()) + "localhost " + std::to_string(ja.port()) + " - -\n"
+                                    + wpis(a.port()));
+    EXPECT_EQ(rozglos(ja.port()), (WynikRozgloszenia{1, 1}));
+    EXPECT_EQ(wyjscie, "Rozgloszono do 127.0.0.1:" + std::to_string(a.port()) + "\n");
     EXPECT_TRUE(ja.otrzymane().empty());
 }
 
 TEST_F(Rozgloszenie, OdpowiedzZWlasnymWpisemNieWracaDoPliku)
 {
-    constexpr int MOJ_PORT = 1700;
-    SerwerTestowy a([&](const std::string&) {
-        return wpis(MOJ_PORT, "Ja") + "10.1.2.3 1701 k Ktos\n";
-    });
+    SerwerTestowy a([&](const std::string&) { return wpis(1700, "Ja") + "10.1.2.3 1701 k Ktos\n"; });
     zapiszPlikTestu(plikWezlow, wpis(a.port()));
-    PrzechwycWyjscie wyjscie;
-    EXPECT_EQ(rozglosLancuch(lancuch, plikWezlow, MOJ_PORT, 1s), (WynikRozgloszenia{1, 1}));
+    EXPECT_EQ(rozglos(1700), (WynikRozgloszenia{1, 1}));
     EXPECT_EQ(czytajPlikTestu(plikWezlow), wpis(a.port()) + "10.1.2.3 1701 k Ktos\n");
 }
 
@@ -131,13 +131,12 @@ TEST_F(Rozgloszenie, BootstrapDwaSeedyPoKoleiIJednoGotowe)
     };
     SerwerTestowy pierwszy(zapamietaj("pierwszy", "10.0.0.1 1700 k1 Ala\n"));
     SerwerTestowy drugi(zapamietaj("drugi", "10.0.0.2 1700 - -\n10.0.0.1 1700 - -\n"));
-    zapiszPlikTestu(plikSeedow, wpis(pierwszy.port()) + wpis(drugi.port()));
-    const std::vector<Wezel> seedy = seedyDoBootstrapu(plikWezlow, plikSeedow);
-    ASSERT_EQ(seedy.size(), 2u);
+    const std::string seedy = wpis(pierwszy.port()) + wpis(drugi.port());
+    zapiszPlikTestu(plikSeedow, seedy);
     int gotowe = 0;
     std::vector<std::string> kolejnoscPrzyGotowym;
-    PrzechwycWyjscie wyjscie;
-    bootstrapZSeedow(lancuch, seedy, plikWezlow, -1, [&] {
+    PrzechwycWyjscie cisza;
+    bootstrapZSeedow(lancuch, seedyDoBootstrapu(plikWezlow, plikSeedow), plikWezlow, -1, [&] {
         ++gotowe;
         std::lock_guard blokada(mutexKolejnosci);
         kolejnoscPrzyGotowym = kolejnosc;
@@ -147,5 +146,5 @@ TEST_F(Rozgloszenie, BootstrapDwaSeedyPoKoleiIJednoGotowe)
     EXPECT_EQ(czytajPlikTestu(plikWezlow), "10.0.0.1 1700 k1 Ala\n10.0.0.2 1700 - -\n");
     // Seed dostaje lancuch i (pusta) liste wezlow; plik seedow sie nie zmienia.
     EXPECT_EQ(pierwszy.otrzymane(), std::vector<std::string>{zbudujWiadomoscLancucha(tekstLancucha, "")});
-    EXPECT_EQ(czytajPlikTestu(plikSeedow), wpis(pierwszy.port()) + wpis(drugi.port()));
+    EXPECT_EQ(czytajPlikTestu(plikSeedow), seedy);
 }

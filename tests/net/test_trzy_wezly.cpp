@@ -4,14 +4,14 @@
 #include <gtest/gtest.h>
 
 #include <csignal>
-#include <set>
 #include <fcntl.h>
 #include <filesystem>
 #include <sched.h>
+#include <set>
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include "format_lancucha.h"
+#include "plik_lancucha.h"
 #include "pliki.h"
 #include "pomoc_sieci.h"
 #include "pomoc_testow.h"
@@ -22,13 +22,13 @@ namespace {
 
 constexpr int PORT = 1700;
 
-// Proces wezla w przestrzeni hosta; -1, gdy nie wystartowal.
-pid_t uruchomWezel(const SiecLan& siec, int host, const std::string& folder,
-                   const std::string& klucz, bool kop)
+// Proces wezla w przestrzeni hosta, z wyjsciem w log.txt jego folderu.
+pid_t uruchomWezel(const SiecLan& siec, int host, const std::string& folder, bool kop)
 {
     const std::string przestrzen = siec.sciezkaHosta(host);
     const std::string log = folder + "/log.txt";
     const std::string port = std::to_string(PORT);
+    const std::string klucz = adresTestowy(host - 1);
     const pid_t pid = ::fork();
     if (pid != 0)
         return pid;
@@ -44,7 +44,7 @@ pid_t uruchomWezel(const SiecLan& siec, int host, const std::string& folder,
     ::_exit(127);
 }
 
-// Czeka na koniec procesu; po limicie go zabija.
+// Kod wyjscia procesu; po limicie zabija go i daje -1.
 int zakonczWezel(pid_t pid)
 {
     int status = 0;
@@ -56,88 +56,61 @@ int zakonczWezel(pid_t pid)
     return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
 
-std::set<std::string> adresyWezlow(const std::string& plik)
-{
-    std::set<std::string> adresy;
-    for (const Wezel& w : wczytajWezly(plik))
-        adresy.insert(w.ip + ":" + std::to_string(w.port));
-    return adresy;
-}
-
-std::size_t blokiWPliku(const std::string& plik)
-{
-    Blockchain lancuch;
-    const auto tekst = wczytajPlik(plik);
-    if (!tekst || !parsujLancuch(lancuch, *tekst))
-        return 0;
-    return lancuch.liczbaBlokow();
-}
-
 } // namespace
 
 TEST(TrzyWezlyWLan, LancuchIListyWezlowRozchodzaSie)
 {
-    SiecLan siec(3);
-    if (!siec.gotowa())
-        GTEST_SKIP() << siec.przyczyna();
+    SIEC_LAN_ALBO_POMIN(siec, 3);
     FolderTymczasowy folder;
-    std::vector<std::string> foldery;
-    for (int i = 1; i <= 3; ++i) {
-        foldery.push_back(folder.plik("w" + std::to_string(i)));
-        std::filesystem::create_directory(foldery.back());
-        // Pierscien: 1 zna 2, 2 zna 3, 3 zna 1.
-        zapiszPlikTestu(foldery.back() + "/wezly.dat",
-                        siec.adres(i % 3 + 1) + " " + std::to_string(PORT) + " - -\n");
-    }
+    auto f = [&](int host, const std::string& nazwa = "") {
+        return folder.plik("w" + std::to_string(host)) + (nazwa.empty() ? "" : "/" + nazwa);
+    };
     auto adresZPortem = [&](int host) { return siec.adres(host) + ":" + std::to_string(PORT); };
-
-    std::vector<pid_t> procesy;
-    for (int i : {2, 3})
-        procesy.push_back(uruchomWezel(siec, i, foldery[i - 1],
-                                       kluczPublicznyHex(kluczeTestowe(i - 1)), false));
-    const bool gotowe = czekajAz([&] {
-        return plikIstnieje(foldery[1] + "/gotowy") && plikIstnieje(foldery[2] + "/gotowy");
-    });
+    for (int i = 1; i <= 3; ++i) {
+        std::filesystem::create_directory(f(i));
+        // Pierscien: 1 zna 2, 2 zna 3, 3 zna 1.
+        zapiszPlikTestu(f(i, "wezly.dat"), siec.adres(i % 3 + 1) + " " + std::to_string(PORT) + " - -\n");
+    }
+    std::vector<pid_t> procesy = {uruchomWezel(siec, 2, f(2), false), uruchomWezel(siec, 3, f(3), false)};
+    const bool gotowe = czekajAz([&] { return plikIstnieje(f(2, "gotowy")) && plikIstnieje(f(3, "gotowy")); });
     if (gotowe)
-        procesy.push_back(uruchomWezel(siec, 1, foldery[0], kluczPublicznyHex(kluczeTestowe(0)), true));
+        procesy.push_back(uruchomWezel(siec, 1, f(1), true));
 
     auto wszystkoDotarlo = [&] {
         for (int i = 1; i <= 3; ++i) {
             std::set<std::string> inni;
+            std::set<std::string> znani;
             for (int j = 1; j <= 3; ++j)
                 if (j != i)
                     inni.insert(adresZPortem(j));
-            if (blokiWPliku(foldery[i - 1] + "/blockchain.dat") != 3
-                || adresyWezlow(foldery[i - 1] + "/wezly.dat") != inni)
+            for (const Wezel& w : wczytajWezly(f(i, "wezly.dat")))
+                znani.insert(w.ip + ":" + std::to_string(w.port));
+            Blockchain lancuch;
+            if (!wczytajLancuch(lancuch, f(i, "blockchain.dat")) || lancuch.liczbaBlokow() != 3 || znani != inni)
                 return false;
         }
         return true;
     };
     const bool dotarlo = gotowe && czekajAz(wszystkoDotarlo, 30s);
-    for (const std::string& f : foldery)
-        zapiszPlikTestu(f + "/stop", "");
+    for (int i = 1; i <= 3; ++i)
+        zapiszPlikTestu(f(i, "stop"), "");
     std::vector<int> kody;
     for (pid_t pid : procesy)
         kody.push_back(zakonczWezel(pid));
 
-    ASSERT_TRUE(gotowe) << czytajPlikTestu(foldery[1] + "/log.txt");
-    EXPECT_TRUE(dotarlo) << czytajPlikTestu(foldery[0] + "/log.txt") << "\n---\n"
-                         << czytajPlikTestu(foldery[1] + "/log.txt") << "\n---\n"
-                         << czytajPlikTestu(foldery[2] + "/log.txt");
+    ASSERT_TRUE(gotowe) << czytajPlikTestu(f(2, "log.txt"));
+    EXPECT_TRUE(dotarlo) << czytajPlikTestu(f(1, "log.txt")) << "\n---\n" << czytajPlikTestu(f(2, "log.txt"))
+                         << "\n---\n" << czytajPlikTestu(f(3, "log.txt"));
     EXPECT_EQ(kody, (std::vector<int>{0, 0, 0}));
     // Wszystkie trzy maja ten sam lancuch, wykopany na wezle 1.
-    const std::string lancuch1 = czytajPlikTestu(foldery[0] + "/blockchain.dat");
-    EXPECT_EQ(czytajPlikTestu(foldery[1] + "/blockchain.dat"), lancuch1);
-    EXPECT_EQ(czytajPlikTestu(foldery[2] + "/blockchain.dat"), lancuch1);
-    const std::string log2 = czytajPlikTestu(foldery[1] + "/log.txt");
-    const std::string log3 = czytajPlikTestu(foldery[2] + "/log.txt");
-    EXPECT_NE(log2.find("Przyjeto nowy, dluzszy lancuch (3 blokow).\nRozgloszono do "
-                        + adresZPortem(3) + "\n"),
-              std::string::npos)
-        << log2;
-    EXPECT_NE(log3.find("Przyjeto nowy, dluzszy lancuch (3 blokow).\nRozgloszono do "
-                        + adresZPortem(1) + "\n"),
-              std::string::npos)
-        << log3;
-    EXPECT_NE(czytajPlikTestu(foldery[0] + "/log.txt").find("Wynik: 1/1"), std::string::npos);
+    EXPECT_EQ(czytajPlikTestu(f(2, "blockchain.dat")), czytajPlikTestu(f(1, "blockchain.dat")));
+    EXPECT_EQ(czytajPlikTestu(f(3, "blockchain.dat")), czytajPlikTestu(f(1, "blockchain.dat")));
+    // Wezel 2 przyjal i rozglosil do 3, a wezel 3 do 1.
+    for (const auto& [host, dalej] : {std::pair{2, 3}, std::pair{3, 1}}) {
+        const std::string log = czytajPlikTestu(f(host, "log.txt"));
+        EXPECT_NE(log.find("Przyjeto nowy, dluzszy lancuch (3 blokow).\nRozgloszono do " + adresZPortem(dalej) + "\n"),
+                  std::string::npos)
+            << log;
+    }
+    EXPECT_NE(czytajPlikTestu(f(1, "log.txt")).find("Wynik: 1/1"), std::string::npos);
 }
