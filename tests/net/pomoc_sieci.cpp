@@ -1,9 +1,9 @@
 #include "pomoc_sieci.h"
 
 #include <arpa/inet.h>
+#include <array>
 #include <netinet/in.h>
 #include <ostream>
-#include <sodium.h>
 #include <stdexcept>
 #include <sys/socket.h>
 #include <unistd.h>
@@ -124,17 +124,8 @@ std::vector<std::string> SerwerTestowy::otrzymane()
 
 const ParaKluczy& kluczeTestowe(int numer)
 {
-    static const std::vector<ParaKluczy> klucze = [] {
-        if (sodium_init() < 0)
-            throw std::runtime_error("sodium_init");
-        std::vector<ParaKluczy> wynik;
-        for (unsigned char i = 1; i <= 3; ++i) {
-            Ziarno ziarno{};
-            ziarno.fill(i);
-            wynik.push_back(paraKluczyZZiarna(ziarno));
-        }
-        return wynik;
-    }();
+    static const std::array<ParaKluczy, 3> klucze = {generujPareKluczy(), generujPareKluczy(),
+                                                     generujPareKluczy()};
     return klucze.at(static_cast<std::size_t>(numer));
 }
 

@@ -70,7 +70,7 @@ private:
     PetlaTestowa petla; // ostatnia: watek startuje po pozostalych polach
 };
 
-// Stale pary kluczy z ziaren 1, 2, 3 (numer 0..2).
+// Trzy pary kluczy, te same przez caly przebieg (numer 0..2).
 [[nodiscard]] const ParaKluczy& kluczeTestowe(int numer);
 [[nodiscard]] inline std::string adresTestowy(int numer) { return kluczPublicznyHex(kluczeTestowe(numer)); }
 

@@ -76,13 +76,10 @@ std::string SiecLan::adres(int host) const { return "10.77.0." + std::to_string(
 
 std::string SiecLan::sciezkaHosta(int host) const { return "/var/run/netns/" + nazwaHosta(host); }
 
-std::thread watekWHoscie(const SiecLan& siec, int host, std::function<void()> praca, bool* wszedl)
+std::thread watekWHoscie(const SiecLan& siec, int host, std::function<void()> praca)
 {
-    return std::thread([sciezka = siec.sciezkaHosta(host), praca = std::move(praca), wszedl] {
-        const bool ok = wejdzDoPrzestrzeni(sciezka);
-        if (wszedl != nullptr)
-            *wszedl = ok;
-        if (ok)
+    return std::thread([sciezka = siec.sciezkaHosta(host), praca = std::move(praca)] {
+        if (wejdzDoPrzestrzeni(sciezka))
             praca();
     });
 }

@@ -38,9 +38,8 @@ private:
         GTEST_SKIP() << siec.przyczyna()
 
 // Watek, ktory przed wywolaniem funkcji wchodzi do przestrzeni sieciowej hosta.
-// Gdy wejscie sie nie uda, funkcja nie jest wolana, a `wszedl` (jesli podany) zostaje false.
-[[nodiscard]] std::thread watekWHoscie(const SiecLan& siec, int host, std::function<void()> praca,
-                                       bool* wszedl = nullptr);
+// Gdy wejscie sie nie uda, funkcja nie jest wolana.
+[[nodiscard]] std::thread watekWHoscie(const SiecLan& siec, int host, std::function<void()> praca);
 
 // Jeden datagram UDP na adres i port (z przestrzeni biezacego watku).
 bool wyslijDatagram(const std::string& adres, int port, const std::string& tresc);

@@ -87,21 +87,9 @@ INSTANTIATE_TEST_SUITE_P(
         PrzypadekNaglowka{"UrwanyNaglowek", "00000", "", ""}),
     [](const testing::TestParamInfo<PrzypadekNaglowka>& info) { return info.param.nazwa; });
 
-TEST(Ramki, MilczacyNadawcaKonczyOdbiorPoLimicie)
+TEST(Ramki, MilczacyNadawcaKonczyOdbiorPoLimicieAPamiecRosnieTylkoOOdebrane)
 {
-    ParaTcp para;
-    para.wyslijSurowo("0000000010abc");
-    std::string cel;
-    EXPECT_FALSE(odbierzDokladnie(para.serwer, cel, 20, 200ms));
-    EXPECT_EQ(cel, "0000000010abc");
     // Polaczenie dalej otwarte: to limit czasu, nie zamkniecie, konczy odbior.
-    ParaTcp para2;
-    para2.wyslijSurowo("000000");
-    EXPECT_EQ(odbierzWiadomosc(para2.serwer, 200ms), "");
-}
-
-TEST(Ramki, PamiecRosnieTylkoOOdebraneBajty)
-{
     ParaTcp para;
     para.wyslijSurowo(std::string(100, 'p'));
     std::string cel;
@@ -109,6 +97,8 @@ TEST(Ramki, PamiecRosnieTylkoOOdebraneBajty)
     EXPECT_FALSE(odbierzDokladnie(para.serwer, cel, 500 * 1024 * 1024, 200ms));
     EXPECT_EQ(cel, std::string(100, 'p'));
     EXPECT_LT(cel.capacity(), 64u * 1024);
+    para.wyslijSurowo("000000");
+    EXPECT_EQ(odbierzWiadomosc(para.serwer, 200ms), "");
 }
 
 TEST(Ramki, LimitDotyczyCiszyANieCalegoOdbioru)
@@ -124,18 +114,6 @@ TEST(Ramki, LimitDotyczyCiszyANieCalegoOdbioru)
     // Calosc trwa ok. 800 ms, ale zadna przerwa nie przekracza 400 ms.
     EXPECT_EQ(odbierzWiadomosc(para.serwer, 400ms), "abcdefgh");
     nadawca.join();
-}
-
-TEST(Ramki, OdbierzDokladnieZeroIUjemneNieCzyta)
-{
-    ParaTcp para;
-    para.wyslijSurowo("xyz");
-    std::string cel = "stare";
-    EXPECT_TRUE(odbierzDokladnie(para.serwer, cel, 0, 100ms));
-    EXPECT_EQ(cel, "");
-    EXPECT_TRUE(odbierzDokladnie(para.serwer, cel, -5, 100ms));
-    ASSERT_TRUE(odbierzDokladnie(para.serwer, cel, 3, 1s));
-    EXPECT_EQ(cel, "xyz");
 }
 
 TEST(Ramki, WysylkaDoZamknietegoNieKonczyProcesuSygnalem)
