@@ -4,9 +4,19 @@
 #include <QPushButton>
 #include <QListWidget>
 
+#include <arpa/inet.h>
+#include <netinet/in.h>
+#include <poll.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
+#include <chrono>
+
 #include "kwota.h"
 #include "plik_lancucha.h"
 #include "portfel.h"
+#include "wezly.h"
+#include "wymiana_lancucha.h"
 
 std::int64_t jednostki(const char* tekst)
 {
@@ -77,4 +87,68 @@ void odpowiedzNaPytanie(SterownikOkien& sterownik, QMessageBox::StandardButton o
         }
         pytanie->button(odpowiedz)->click();
     });
+}
+
+WezelPomocniczy::WezelPomocniczy(int port)
+{
+    watek = std::thread([this, port] {
+        nasluchujIPrzyjmujLancuchyWPetli(
+            lancuch, port, folder.plik(PLIK_LANCUCHA), folder.plik(PLIK_WEZLOW),
+            [this] { return stop.load(); }, [this](bool ok) { gotowy = ok ? 1 : 0; },
+            kluczPublicznyHex(generujPareKluczy()));
+    });
+    for (int i = 0; i < 500 && gotowy.load() < 0; ++i)
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+}
+
+WezelPomocniczy::~WezelPomocniczy()
+{
+    stop = true;
+    watek.join();
+}
+
+std::size_t WezelPomocniczy::blokiWPliku() const
+{
+    Blockchain zPliku;
+    if (!wczytajLancuch(zPliku, folder.plik(PLIK_LANCUCHA)))
+        return 0;
+    return zPliku.liczbaBlokow();
+}
+
+CichyWezel::CichyWezel()
+{
+    nasluch = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    sockaddr_in adres{};
+    adres.sin_family = AF_INET;
+    adres.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    socklen_t dlugosc = sizeof adres;
+    if (nasluch < 0 || ::bind(nasluch, reinterpret_cast<sockaddr*>(&adres), sizeof adres) != 0
+        || ::listen(nasluch, 4) != 0
+        || ::getsockname(nasluch, reinterpret_cast<sockaddr*>(&adres), &dlugosc) != 0)
+        return;
+    numerPortu = ntohs(adres.sin_port);
+    watek = std::thread([this] {
+        while (!stop.load() && przyjete.load() < 0) {
+            pollfd czekaj{nasluch, POLLIN, 0};
+            if (::poll(&czekaj, 1, 50) > 0)
+                przyjete = ::accept4(nasluch, nullptr, nullptr, SOCK_CLOEXEC);
+        }
+    });
+}
+
+CichyWezel::~CichyWezel()
+{
+    zamknij();
+    if (nasluch >= 0)
+        ::close(nasluch);
+}
+
+void CichyWezel::zamknij()
+{
+    stop = true;
+    if (watek.joinable())
+        watek.join();
+    const int gniazdo = przyjete.exchange(-2);
+    if (gniazdo >= 0)
+        ::close(gniazdo);
 }

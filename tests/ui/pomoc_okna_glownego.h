@@ -5,8 +5,10 @@
 #include <QMessageBox>
 #include <QStringList>
 
+#include <atomic>
 #include <cstdint>
 #include <string>
+#include <thread>
 
 #include "blockchain.h"
 #include "klucze.h"
@@ -39,3 +41,44 @@ struct OdpowiedzNaPytanie {
 };
 void odpowiedzNaPytanie(SterownikOkien& sterownik, QMessageBox::StandardButton odpowiedz,
                         OdpowiedzNaPytanie* widziane = nullptr);
+
+// Prawdziwy serwer wymiany lancuchow na 127.0.0.1:port, z plikami we wlasnym folderze.
+// Stala liczba portu: tylko w prywatnej przestrzeni sieciowej testu.
+class WezelPomocniczy {
+public:
+    explicit WezelPomocniczy(int port);
+    ~WezelPomocniczy();
+    WezelPomocniczy(const WezelPomocniczy&) = delete;
+    WezelPomocniczy& operator=(const WezelPomocniczy&) = delete;
+
+    [[nodiscard]] bool dziala() const { return gotowy.load() == 1; }
+    [[nodiscard]] std::size_t blokiWPliku() const;
+
+private:
+    FolderTymczasowy folder;
+    Blockchain lancuch;
+    std::atomic<bool> stop{false};
+    std::atomic<int> gotowy{-1};
+    std::thread watek;
+};
+
+// Odbiorca, ktory przyjmuje polaczenie i milczy, az test go zamknie. Port wybiera system.
+class CichyWezel {
+public:
+    CichyWezel();
+    ~CichyWezel();
+    CichyWezel(const CichyWezel&) = delete;
+    CichyWezel& operator=(const CichyWezel&) = delete;
+
+    [[nodiscard]] int port() const { return numerPortu; }
+    [[nodiscard]] bool przyjalPolaczenie() const { return przyjete.load() >= 0; }
+    // Zamyka przyjete polaczenie: czekajacy nadawca dostaje koniec strumienia.
+    void zamknij();
+
+private:
+    int nasluch = -1;
+    int numerPortu = 0;
+    std::atomic<int> przyjete{-1};
+    std::atomic<bool> stop{false};
+    std::thread watek;
+};
