@@ -29,6 +29,12 @@ void zapiszLancuchTestu(const Blockchain& lancuch);
 [[nodiscard]] QStringList liniePozycji(const QListWidget* lista);
 [[nodiscard]] std::size_t blokiWPlikuLancucha();
 
+// Gniazdo TCP zajmujace port na wszystkich adresach (jak zajety port); -1, gdy sie nie udalo.
+[[nodiscard]] int zajmijPort(int port);
+
+// Port na 127.0.0.1, na ktorym nikt nie slucha (polaczenie odrzucone od razu).
+[[nodiscard]] int wolnyPort();
+
 // Krotki klucz widokow: 12 znakow i "...".
 [[nodiscard]] QString skrot12(const std::string& klucz);
 
@@ -53,6 +59,8 @@ public:
 
     [[nodiscard]] bool dziala() const { return gotowy.load() == 1; }
     [[nodiscard]] std::size_t blokiWPliku() const;
+    // Wezly, ktore ten wezel zna i odda w odpowiedzi.
+    void zapiszZnaneWezly(const std::string& tekst) const;
 
 private:
     FolderTymczasowy folder;
