@@ -72,6 +72,7 @@ private:
     friend class TestWysylania;
     friend class TestSieciOkna;
     friend class TestPracyWTle;
+    friend class PomiarOkna;
 
     void polaczPrzyciski();
     void odswiezPrzeglad();
