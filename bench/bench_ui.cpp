@@ -84,6 +84,15 @@ std::unique_ptr<MainWindow> oknoDla(int ile)
     return std::make_unique<MainWindow>(QString{});
 }
 
+// Nastepny pomiar startuje od lancucha tej samej dlugosci (po pomiarze, bez mierzenia).
+void przywrocDlugosc(int ile)
+{
+    Blockchain lancuch;
+    static_cast<void>(wczytajLancuch(lancuch, PLIK_LANCUCHA));
+    lancuch.lancuch.resize(static_cast<std::size_t>(ile), lancuch.lancuch.front());
+    static_cast<void>(zapiszLancuch(lancuch, PLIK_LANCUCHA));
+}
+
 void BM_WczytajLancuch(benchmark::State& stan)
 {
     QDir::setCurrent(folderZLancuchem(static_cast<int>(stan.range(0))));
@@ -125,13 +134,7 @@ void BM_NaKopBlok(benchmark::State& stan)
             QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
         stan.ResumeTiming();
     }
-    // Nastepny pomiar startuje od lancucha tej samej dlugosci.
-    stan.PauseTiming();
-    Blockchain lancuch;
-    static_cast<void>(wczytajLancuch(lancuch, PLIK_LANCUCHA));
-    lancuch.lancuch.resize(static_cast<std::size_t>(ile), lancuch.lancuch.front());
-    static_cast<void>(zapiszLancuch(lancuch, PLIK_LANCUCHA));
-    stan.ResumeTiming();
+    przywrocDlugosc(ile);
 }
 
 void BM_KopIZapisz(benchmark::State& stan)
@@ -144,10 +147,7 @@ void BM_KopIZapisz(benchmark::State& stan)
         Blockchain ksiega;
         kopIZapisz(ksiega, klucz, PLIK_LANCUCHA, {});
     }
-    Blockchain lancuch;
-    static_cast<void>(wczytajLancuch(lancuch, PLIK_LANCUCHA));
-    lancuch.lancuch.resize(static_cast<std::size_t>(ile), lancuch.lancuch.front());
-    static_cast<void>(zapiszLancuch(lancuch, PLIK_LANCUCHA));
+    przywrocDlugosc(ile);
 }
 
 #define ROZMIARY ->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond)

@@ -57,6 +57,7 @@ private slots:
     void licznikObejmujePrzyjeteBloki();
     void zegarPlikuZNasluchemIBez();
     void wynikJednegoBlokuNieOdblokowujePodczasPetli();
+    void zatrzymaniePetliNieOdblokowujePodczasRozgloszeniaBloku();
     void odmowaWatkuPetliZostawiaStan();
 
 private:
@@ -250,6 +251,28 @@ void TestKopania::wynikJednegoBlokuNieOdblokowujePodczasPetli()
     QVERIFY(!ui.buttonKop->isEnabled());
     QCOMPARE(ui.buttonKop->toolTip(), TEKST_M);
     ui.buttonKopWPetli->click();
+    QVERIFY(ui.buttonKop->isEnabled());
+}
+
+void TestKopania::zatrzymaniePetliNieOdblokowujePodczasRozgloszeniaBloku()
+{
+    static_cast<void>(zapiszNowyPortfel());
+    CichyWezel cichy;
+    zapiszPlikTestu(PLIK_WEZLOW, "127.0.0.1 " + std::to_string(cichy.port()) + " - -\n");
+    MainWindow okno(QString{});
+    Ui::MainWindow& ui = *okno.ui;
+    ui.buttonKop->click();
+    QTRY_VERIFY_WITH_TIMEOUT(cichy.przyjalPolaczenie(), 10000); // rozgloszenie bloku czeka
+    zapiszPlikTestu(PLIK_WEZLOW, ""); // przebiegi petli nie lacza sie z nikim
+    okno.kopacz = pustyPrzebieg;
+    ui.buttonKopWPetli->click();
+    ui.buttonKopWPetli->click();
+    QVERIFY(!okno.kopanieWPetli);
+    QCOMPARE(ui.buttonKop->text(), QStringLiteral("Rozglaszanie..."));
+    QVERIFY(!ui.buttonKop->isEnabled());
+    QVERIFY(ui.buttonWyslij->isEnabled());
+    cichy.zamknij();
+    QTRY_COMPARE_WITH_TIMEOUT(ui.buttonKop->text(), QStringLiteral("Kop blok"), 10000);
     QVERIFY(ui.buttonKop->isEnabled());
 }
 
