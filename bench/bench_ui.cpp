@@ -102,6 +102,18 @@ void BM_WczytajLancuch(benchmark::State& stan)
     }
 }
 
+// Migawka lancucha dla watku rozgloszenia (kopia mojLancuch w rozglosWTle).
+void BM_KopiaLancucha(benchmark::State& stan)
+{
+    QDir::setCurrent(folderZLancuchem(static_cast<int>(stan.range(0))));
+    Blockchain zrodlo;
+    static_cast<void>(wczytajLancuch(zrodlo, PLIK_LANCUCHA));
+    for (auto _ : stan) {
+        Blockchain kopia = zrodlo;
+        benchmark::DoNotOptimize(kopia.lancuch.data());
+    }
+}
+
 void BM_NaOdswiezLancuch(benchmark::State& stan)
 {
     auto okno = oknoDla(static_cast<int>(stan.range(0)));
@@ -153,6 +165,7 @@ void BM_KopIZapisz(benchmark::State& stan)
 #define ROZMIARY ->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond)
 BENCHMARK(BM_WczytajLancuch) ROZMIARY;
 BENCHMARK(BM_NaOdswiezLancuch) ROZMIARY;
+BENCHMARK(BM_KopiaLancucha) ROZMIARY;
 BENCHMARK_TEMPLATE(BM_Przebudowa, PomiarOkna::lista) ROZMIARY;
 BENCHMARK_TEMPLATE(BM_Przebudowa, PomiarOkna::przeglad) ROZMIARY;
 BENCHMARK_TEMPLATE(BM_Przebudowa, PomiarOkna::odebrane) ROZMIARY;
