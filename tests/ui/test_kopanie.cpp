@@ -20,6 +20,7 @@
 #include "pomoc_okna_glownego.h"
 #include "przestrzen_sieci.h"
 #include "ui_mainwindow.h"
+#include "wezly.h"
 
 namespace {
 
