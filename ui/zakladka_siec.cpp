@@ -129,20 +129,21 @@ void MainWindow::naNasluchGotowy(bool sukces, int port)
 
 void MainWindow::uruchomWatkiObecnosci(int port)
 {
-    const bool sluchacz = utworzWatek(watekObecnosci, [this, port] {
+    PracaWatku sluchacz = [this, port] {
         nasluchujObecnosciWPetli(
             port, idWezla, PLIK_WEZLOW, [this] { return stopSieci.load(); },
             [this](const std::string& ip, int portWezla) {
                 emit wezelWykryty(QString::fromStdString(ip), portWezla);
             });
-    });
-    const bool oglaszacz = sluchacz && utworzWatek(watekOgloszen, [this, port, klucz = kluczPublicznyHex(klucze),
-                                                                   nazwa = nazwaUzytkownika.toStdString()] {
+    };
+    PracaWatku oglaszacz = [this, port, klucz = kluczPublicznyHex(klucze),
+                            nazwa = nazwaUzytkownika.toStdString()] {
         oglaszajObecnoscWPetli(port, idWezla, klucz, nazwa, stopSieci);
-    });
-    if (oglaszacz)
+    };
+    if (utworzWatek(watekObecnosci, std::move(sluchacz))
+        && utworzWatek(watekOgloszen, std::move(oglaszacz)))
         return;
-    // Bez obu watkow obecnosci wezel nie jest w pelni wlaczony: wszystko wraca do stanu sprzed klikniecia.
+    // Bez obu watkow obecnosci wezel nie dziala w pelni: wszystko wraca do stanu sprzed klikniecia.
     std::cout << "BLAD: nie udalo sie utworzyc watku obecnosci - nasluch zatrzymany.\n";
     zatrzymajWatkiSieci();
     wrocDoStanuBezNasluchu(statusPrzedNasluchem);
