@@ -8,13 +8,14 @@ cd "$zrodla"
 
 if [ "${TALVARIN_ZRZUTY_W_NETNS:-}" != 1 ]; then
   bash scripts/zainstaluj.sh xdotool imagemagick
-  cmake -S . -B build-program -G Ninja -DCMAKE_BUILD_TYPE=Release -DTALVARIN_TESTY=OFF -DTALVARIN_BENCH=OFF
-  cmake --build build-program --target talvarin
+  cmake -S . -B build-program -G Ninja -DCMAKE_BUILD_TYPE=Release -DTALVARIN_TESTY=ON -DTALVARIN_BENCH=OFF
+  cmake --build build-program --target talvarin dane_zrzutow
   export TALVARIN_ZRZUTY_W_NETNS=1
   exec unshare -n bash "$0" "$@"
 fi
 
 program="$zrodla/build-program/app/talvarin"
+dane_zrzutow="$zrodla/build-program/tests/ui/dane_zrzutow"
 cel="$zrodla/docs/zrzuty"
 mkdir -p "$cel"
 robocze="$(mktemp -d /tmp/talvarin-zrzuty-XXXXXX)"
@@ -74,9 +75,7 @@ zrzut "Portfel" dialog-portfela.png
 xdotool key Return
 zrzut "Zapisz fraze odzyskiwania" dialog-frazy.png
 xdotool key Return
-zrzut "Talvarin - Ala" okno.png
-xdotool key ctrl+Tab ctrl+Tab ctrl+Tab ctrl+Tab
-zrzut "Talvarin - Ala" okno-siec.png
+czekaj "Talvarin - Ala" >/dev/null
 zakoncz
 
 echo "Odtwarzanie portfela z frazy:"
@@ -94,14 +93,23 @@ xdotool key Return
 zrzut "Wpisz fraze odzyskiwania" dialog-wpisywania-frazy.png
 zakoncz
 
-echo "Okno po angielsku (jezyk.txt = en_US):"
-mkdir -p "$robocze/angielski"
-printf 'en_US' > "$robocze/angielski/jezyk.txt"
-printf 'Ala' > "$robocze/angielski/nazwa_uzytkownika.txt"
-cp "$robocze/pierwszy/moj_portfel.dat" "$robocze/angielski/"
-uruchom angielski
-czekaj "Talvarin" >/dev/null
-xdotool key Return
-zrzut "Talvarin - Ala" okno-en.png
-zakoncz
+# Piec zakladek z prawdziwym lancuchem (bloki, platnosc wyslana i odebrana, znane wezly).
+zakladki() {
+  local jezyk="$1" przyrostek="$2"
+  mkdir -p "$robocze/lancuch-$jezyk"
+  "$dane_zrzutow" "$robocze/lancuch-$jezyk" "$jezyk" >/dev/null
+  uruchom "lancuch-$jezyk"
+  czekaj "Talvarin" >/dev/null
+  xdotool key Return
+  local nazwa
+  for nazwa in przeglad wyslij odebrane lancuch siec; do
+    zrzut "Talvarin - Ala" "okno-$nazwa$przyrostek.png"
+    xdotool key ctrl+Tab
+  done
+  zakoncz
+}
+
+echo "Zakladki okna po polsku i po angielsku:"
+zakladki pl_PL ""
+zakladki en_US "-en"
 echo "Zrzuty w $cel"

@@ -48,6 +48,8 @@ MainWindow::MainWindow(QString nazwa, QWidget* parent)
 
 MainWindow::~MainWindow()
 {
+    // Watki odlaczone od tej chwili nie wysylaja juz sygnalow do okna.
+    straz->odlacz();
     // Najpierw watki, dopiero potem widzety, z ktorymi rozmawiaja przez sygnaly.
     for (std::thread* watek : {&watekSerwera, &watekObecnosci, &watekOgloszen}) {
         if (watek->joinable()) {

@@ -6,11 +6,20 @@
 
 #include <atomic>
 #include <cstdint>
+#include <functional>
+#include <memory>
 #include <string>
 #include <thread>
+#include <vector>
 
 #include "blockchain.h"
 #include "klucze.h"
+#include "plik_lancucha.h"
+#include "watki_okna.h"
+
+// Wczytaj-wykop-zapisz; w oknie zawsze kopIZapisz, testy moga podejrzec wywolanie.
+using KopaczBloku = std::function<void(Blockchain&, const std::string&, const std::string&,
+                                       const std::vector<Transakcja>&)>;
 
 class QTimer;
 
@@ -56,8 +65,14 @@ private slots:
     void naUsunSeed();
 
 private:
-    // Test ksztaltu okna sprawdza polaczenia przyciskow z prywatnymi slotami.
+    // Testy zagladaja do prywatnych slotow, watkow i furtek.
     friend class TestOkna;
+    friend class TestWidokow;
+    friend class TestKopania;
+    friend class TestWysylania;
+    friend class TestSieciOkna;
+    friend class TestPracyWTle;
+    friend class PomiarOkna;
 
     void polaczPrzyciski();
     void odswiezPrzeglad();
@@ -68,6 +83,16 @@ private:
     void rozglosWTle(int kontekst);
     void bootstrapZSeedow();
     [[nodiscard]] int mojPort() const;
+
+    // Pomocnicze kroki slotow (kazdy w pliku swojej zakladki).
+    void blokujNaCzasPetli(bool blokuj);
+    void zatrzymajPetleKopania();
+    void uruchomWatkiObecnosci(int port);
+    void zatrzymajWatkiSieci();
+    void wrocDoStanuBezNasluchu(const QString& status);
+    void pokazWynikWyslania(int sukcesy, int wszystkie);
+    [[nodiscard]] bool uruchomOdlaczony(PracaWatku praca, const char* opis);
+    [[nodiscard]] int liczbaWezlowDoRozgloszenia() const;
 
     Ui::MainWindow* ui = nullptr;
     QString nazwaUzytkownika;
@@ -85,4 +110,15 @@ private:
     std::int32_t wysokoscStartowa = 0;
     QTimer* timerPliku = nullptr;
     std::int64_t ostatniaZmianaPliku = 0;
+
+    // Ponizej: stan spoza tabeli czlonkow, potrzebny rozsadnemu zachowaniu.
+    // Watki odlaczone docieraja do okna tylko przez straz (destruktor ja odlacza).
+    std::shared_ptr<StrazOkna> straz = std::make_shared<StrazOkna>(this);
+    // Jedyne miejsce tworzenia watkow; test moze wymusic odmowe systemu.
+    TworcaWatku utworzWatek = utworzWatekSystemowy;
+    KopaczBloku kopacz = kopIZapisz;
+    // Rozgloszenie jednego bloku w toku: zatrzymanie petli nie odblokowuje wtedy buttonKop.
+    bool rozglaszanieBloku = false;
+    // Tekst statusu sprzed klikniecia Nasluchuj, przywracany, gdy watek nie powstal.
+    QString statusPrzedNasluchem;
 };

@@ -1,17 +1,113 @@
-// Rozglaszanie w tle, podglad zmian pliku lancucha i jego ponowne wczytanie.
-// Zachowanie dochodzi razem z warstwa sieci; na razie sloty istnieja i sa podlaczone.
-#include "mainwindow.h"
+// Rozglaszanie w tle, wyniki rozgloszen, podglad zmian pliku lancucha i jego ponowne wczytanie.
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTimer>
 
-void MainWindow::rozglosWTle(int) {}
+#include <iostream>
+
+#include "mainwindow.h"
+#include "rozgloszenie.h"
+#include "teksty_okna.h"
+#include "ui_mainwindow.h"
+#include "wezly.h"
+
+namespace {
+
+// Czas modyfikacji pliku lancucha w ms od epoki; 0, gdy pliku nie ma.
+std::int64_t czasZmianyLancucha()
+{
+    const QFileInfo plik(QString::fromUtf8(PLIK_LANCUCHA));
+    return plik.exists() ? plik.lastModified().toMSecsSinceEpoch() : 0;
+}
+
+} // namespace
 
 int MainWindow::mojPort() const
 {
-    // Do czasu odczytu pola portu: brak wlasnego portu.
-    return -1;
+    bool ok = false;
+    const int port = ui->editPortNasluchu->text().toInt(&ok, 10);
+    return ok ? port : -1;
 }
 
-void MainWindow::naSprawdzZmianyPliku() {}
+bool MainWindow::uruchomOdlaczony(PracaWatku praca, const char* opis)
+{
+    straz->rozpoczetoPrace();
+    std::thread watek;
+    if (!utworzWatek(watek, [praca = std::move(praca), straz = straz] {
+            praca();
+            straz->zakonczonoPrace();
+        })) {
+        straz->zakonczonoPrace();
+        std::cout << "BLAD: nie udalo sie utworzyc watku " << opis << ".\n";
+        return false;
+    }
+    watek.detach();
+    return true;
+}
 
-void MainWindow::naOdswiezLancuch() {}
+int MainWindow::liczbaWezlowDoRozgloszenia() const
+{
+    const int port = mojPort();
+    int ile = 0;
+    for (const Wezel& wezel : wczytajWezly(PLIK_WEZLOW))
+        if (!czyToJa(wezel.ip, wezel.port, port))
+            ++ile;
+    return ile;
+}
 
-void MainWindow::naRozgloszonoWTle(int, int, int) {}
+void MainWindow::rozglosWTle(int kontekst)
+{
+    auto praca = [kopia = mojLancuch, port = mojPort(), kontekst, straz = straz] {
+        const WynikRozgloszenia wynik = rozglosLancuch(kopia, PLIK_WEZLOW, port);
+        straz->jesliZyje([&wynik, kontekst](MainWindow& okno) {
+            emit okno.rozgloszonoWTle(wynik.sukcesy, wynik.wszystkie, kontekst);
+        });
+    };
+    if (uruchomOdlaczony(std::move(praca), "rozgloszenia"))
+        return;
+    // Bez watku nic nie zostalo wyslane: wynik "zaden z N wezlow", podany od razu.
+    naRozgloszonoWTle(0, liczbaWezlowDoRozgloszenia(), kontekst);
+}
+
+void MainWindow::naRozgloszonoWTle(int sukcesy, int wszystkie, int kontekst)
+{
+    switch (kontekst) {
+    case 0:
+        pokazWynikWyslania(sukcesy, wszystkie);
+        break;
+    case 1:
+        rozglaszanieBloku = false;
+        ui->buttonKop->setText(tr("Kop blok"));
+        // Petla trzyma zapis lancucha: kopanie z okna czekaloby na nia.
+        ui->buttonKop->setEnabled(!kopanieWPetli);
+        break;
+    case 2:
+        ui->buttonRozgloscTeraz->setText(
+            wszystkie > 0 ? tr(TEKST_ROZGLOSZONO).arg(sukcesy).arg(wszystkie) : tr(TEKST_BRAK_WEZLOW));
+        ui->buttonRozgloscTeraz->setEnabled(true);
+        QTimer::singleShot(2000, this, [this] { ui->buttonRozgloscTeraz->setText(tr("Rozglos teraz")); });
+        break;
+    default:
+        break;
+    }
+}
+
+void MainWindow::naSprawdzZmianyPliku()
+{
+    const std::int64_t czas = czasZmianyLancucha();
+    if (czas == ostatniaZmianaPliku)
+        return;
+    ostatniaZmianaPliku = czas;
+    naOdswiezLancuch();
+}
+
+void MainWindow::naOdswiezLancuch()
+{
+    static_cast<void>(wczytajLancuch(mojLancuch, PLIK_LANCUCHA));
+    odswiezListeBlokow();
+    odswiezPrzeglad();
+    odswiezOdebrane();
+    ui->buttonOdswiezLancuch->setText(tr(TEKST_ODSWIEZONO));
+    QTimer::singleShot(1000, this, [this] { ui->buttonOdswiezLancuch->setText(tr("Odswiez")); });
+}

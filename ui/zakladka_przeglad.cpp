@@ -1,13 +1,107 @@
-// Zakladka Przeglad: klucz, saldo, wysokosc lancucha i przyciski kopania.
-// Zachowanie przyciskow dochodzi w nastepnym kroku; na razie sloty istnieja i sa podlaczone.
+// Zakladka Przeglad: kopiowanie klucza, odswiezenie, jeden blok i kopanie w petli.
+#include <QApplication>
+#include <QClipboard>
+#include <QPushButton>
+#include <QTimer>
+
+#include <iostream>
+
+#include "kursor_czekania.h"
 #include "mainwindow.h"
+#include "rozgloszenie.h"
+#include "teksty_okna.h"
+#include "ui_mainwindow.h"
+#include "wezly.h"
 
-void MainWindow::naKopiujKlucz() {}
+void MainWindow::naKopiujKlucz()
+{
+    QGuiApplication::clipboard()->setText(QString::fromStdString(kluczPublicznyHex(klucze)));
+    ui->buttonKopiujKlucz->setText(tr(TEKST_SKOPIOWANO));
+    QTimer::singleShot(1200, this, [this] { ui->buttonKopiujKlucz->setText(tr("Kopiuj klucz")); });
+}
 
-void MainWindow::naOdswiez() {}
+void MainWindow::naOdswiez()
+{
+    static_cast<void>(wczytajLancuch(mojLancuch, PLIK_LANCUCHA));
+    odswiezPrzeglad();
+    odswiezListeBlokow();
+    odswiezOdebrane();
+    ui->buttonOdswiez->setText(tr(TEKST_ODSWIEZONO));
+    QTimer::singleShot(1000, this, [this] { ui->buttonOdswiez->setText(tr("Odswiez")); });
+}
 
-void MainWindow::naKopBlok() {}
+void MainWindow::naKopBlok()
+{
+    ui->buttonKop->setEnabled(false);
+    ui->buttonKop->setText(tr(TEKST_KOPANIE));
+    {
+        // Kursor ustawiony przed odmalowaniem, zeby byl widoczny przez cale kopanie.
+        const KursorCzekania kursor;
+        QCoreApplication::processEvents();
+        kopacz(mojLancuch, kluczPublicznyHex(klucze), PLIK_LANCUCHA, {});
+    }
+    odswiezPrzeglad();
+    odswiezListeBlokow();
+    odswiezOdebrane();
+    ui->buttonKop->setText(tr(TEKST_ROZGLASZANIE));
+    rozglaszanieBloku = true;
+    rozglosWTle(1);
+}
 
-void MainWindow::naKopWPetli() {}
+void MainWindow::blokujNaCzasPetli(bool blokuj)
+{
+    const QString podpowiedz = blokuj ? tr(TEKST_WYLACZONE_PODCZAS_PETLI) : QString();
+    // Rozgloszenie jednego bloku w toku odblokuje buttonKop samo, gdy skonczy.
+    ui->buttonKop->setEnabled(!blokuj && !rozglaszanieBloku);
+    ui->buttonKop->setToolTip(podpowiedz);
+    ui->buttonWyslij->setEnabled(!blokuj);
+    ui->buttonWyslij->setToolTip(podpowiedz);
+    ui->labelStatusWyslij->setText(blokuj ? tr(TEKST_WYSYLANIE_WYLACZONE) : QString());
+}
 
-void MainWindow::odswiezPrzeglad() {}
+void MainWindow::naKopWPetli()
+{
+    if (kopanieWPetli) {
+        zatrzymajPetleKopania();
+        return;
+    }
+    stopKopania = false;
+    wysokoscStartowa = static_cast<std::int32_t>(mojLancuch.liczbaBlokow());
+    const int port = mojPort();
+    // Watek dostaje kopie wszystkiego poza flaga zatrzymania.
+    PracaWatku petla = [this, port, klucz = kluczPublicznyHex(klucze), kop = kopacz] {
+        Blockchain prywatny;
+        while (!stopKopania) {
+            kop(prywatny, klucz, PLIK_LANCUCHA, {});
+            static_cast<void>(rozglosLancuch(prywatny, PLIK_WEZLOW, port));
+        }
+    };
+    if (!utworzWatek(watekKopania, std::move(petla))) {
+        std::cout << "BLAD: nie udalo sie utworzyc watku kopania w petli.\n";
+        return;
+    }
+    kopanieWPetli = true;
+    blokujNaCzasPetli(true);
+    ui->buttonKopWPetli->setText(tr(TEKST_ZATRZYMAJ_KOPANIE));
+    ui->labelStatusKopania->setText(tr(TEKST_KOPANIE_AKTYWNE).arg(0));
+    if (!timerPliku->isActive())
+        timerPliku->start(1000);
+}
+
+void MainWindow::zatrzymajPetleKopania()
+{
+    ui->buttonKopWPetli->setEnabled(false);
+    ui->buttonKopWPetli->setText(tr(TEKST_ZATRZYMYWANIE));
+    QCoreApplication::processEvents();
+    stopKopania = true;
+    if (watekKopania.joinable())
+        watekKopania.join();
+    kopanieWPetli = false;
+    if (!nasluchAktywny)
+        timerPliku->stop();
+    blokujNaCzasPetli(false);
+    ui->buttonKopWPetli->setText(tr("Kop w petli"));
+    ui->buttonKopWPetli->setEnabled(true);
+    ui->labelStatusKopania->setText(tr("Nieaktywne."));
+    naOdswiezLancuch();
+}

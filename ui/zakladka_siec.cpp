@@ -1,27 +1,253 @@
-// Zakladka Siec: nasluch, znane wezly i seedy.
-// Zachowanie dochodzi razem z warstwa sieci; na razie sloty istnieja i sa podlaczone.
+// Zakladka Siec: nasluch, znane wezly, seedy i bootstrap.
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTimer>
+
+#include <iostream>
+
+#include "kropka_statusu.h"
 #include "mainwindow.h"
+#include "obecnosc.h"
+#include "rozgloszenie.h"
+#include "teksty_okna.h"
+#include "ui_mainwindow.h"
+#include "wezly.h"
+#include "wymiana_lancucha.h"
 
-void MainWindow::naNasluchuj() {}
+namespace {
 
-void MainWindow::naNasluchGotowy(bool, int) {}
+// Port z pola: liczba dziesietna 1..65535.
+bool poprawnyPort(const QString& tekst, int& port)
+{
+    bool ok = false;
+    port = tekst.toInt(&ok, 10);
+    return ok && port >= 1 && port <= 65535;
+}
 
-void MainWindow::naWezelWykryty(QString, int) {}
+QString adresWezla(const Wezel& wezel)
+{
+    return QString::fromStdString(wezel.ip) + u':' + QString::number(wezel.port);
+}
 
-void MainWindow::naDodajWezel() {}
+QString etykietaWezla(const Wezel& wezel)
+{
+    if (wezel.nazwa.empty())
+        return adresWezla(wezel);
+    return QString::fromStdString(wezel.nazwa) + QStringLiteral(" - ") + adresWezla(wezel);
+}
 
-void MainWindow::naUsunWezel() {}
+void dodajPozycje(QListWidget* lista, const QString& tekst, const Wezel& wezel)
+{
+    auto* pozycja = new QListWidgetItem(tekst, lista);
+    pozycja->setData(Qt::UserRole, QString::fromStdString(wezel.ip));
+    pozycja->setData(Qt::UserRole + 1, wezel.port);
+}
 
-void MainWindow::naDodajSeed() {}
+// Dodaje wpis z pol; false, gdy pola sa niepoprawne (wtedy nic sie nie zmienia).
+bool dodajZPol(QLineEdit* poleIp, QLineEdit* polePortu, const char* plik)
+{
+    int port = 0;
+    const QString ip = poleIp->text();
+    if (ip.isEmpty() || !poprawnyPort(polePortu->text(), port))
+        return false;
+    dodajLubUzupelnijWezel(plik, ip.toStdString(), port, std::string(), std::string());
+    poleIp->clear();
+    polePortu->clear();
+    return true;
+}
 
-void MainWindow::naUsunSeed() {}
+// Usuwa biezaca pozycje listy z pliku; false, gdy nic nie jest wybrane.
+bool usunWybrany(QListWidget* lista, const char* plik)
+{
+    const QListWidgetItem* pozycja = lista->currentItem();
+    if (pozycja == nullptr)
+        return false;
+    usunWezel(plik, pozycja->data(Qt::UserRole).toString().toStdString(),
+              pozycja->data(Qt::UserRole + 1).toInt());
+    return true;
+}
 
-void MainWindow::naRozgloscTeraz() {}
+} // namespace
 
-void MainWindow::naBootstrapZakonczony() {}
+void MainWindow::naNasluchuj()
+{
+    if (nasluchAktywny) {
+        ui->buttonNasluchuj->setEnabled(false);
+        ui->buttonNasluchuj->setText(tr(TEKST_ZATRZYMYWANIE));
+        QCoreApplication::processEvents();
+        zatrzymajWatkiSieci();
+        wrocDoStanuBezNasluchu(kropkaStatusu(KOLOR_CZERWONY, tr("Nieaktywny.")));
+        return;
+    }
+    int port = 0;
+    if (!poprawnyPort(ui->editPortNasluchu->text(), port)) {
+        ui->labelStatusNasluchu->setText(kropkaStatusu(KOLOR_CZERWONY, tr(TEKST_ZLY_PORT)));
+        return;
+    }
+    statusPrzedNasluchem = ui->labelStatusNasluchu->text();
+    ui->editPortNasluchu->setEnabled(false);
+    ui->buttonNasluchuj->setEnabled(false);
+    ui->labelStatusNasluchu->setText(
+        kropkaStatusu(KOLOR_POMARANCZOWY, tr(TEKST_URUCHAMIANIE_NASLUCHU).arg(port)));
+    stopSieci = false;
+    PracaWatku serwer = [this, port, klucz = kluczPublicznyHex(klucze)] {
+        Blockchain prywatny;
+        static_cast<void>(wczytajLancuch(prywatny, PLIK_LANCUCHA));
+        nasluchujIPrzyjmujLancuchyWPetli(
+            prywatny, port, PLIK_LANCUCHA, PLIK_WEZLOW, [this] { return stopSieci.load(); },
+            [this, port](bool sukces) { emit nasluchGotowy(sukces, port); }, klucz);
+    };
+    if (!utworzWatek(watekSerwera, std::move(serwer))) {
+        std::cout << "BLAD: nie udalo sie utworzyc watku serwera na porcie " << port << ".\n";
+        wrocDoStanuBezNasluchu(statusPrzedNasluchem);
+    }
+}
 
-void MainWindow::odswiezWezly() {}
+void MainWindow::naNasluchGotowy(bool sukces, int port)
+{
+    if (!sukces) {
+        if (watekSerwera.joinable())
+            watekSerwera.join();
+        wrocDoStanuBezNasluchu(kropkaStatusu(KOLOR_CZERWONY, tr(TEKST_NASLUCH_BLAD).arg(port)));
+        return;
+    }
+    nasluchAktywny = true;
+    ui->buttonNasluchuj->setText(tr(TEKST_ZATRZYMAJ_NASLUCH));
+    ui->buttonNasluchuj->setEnabled(true);
+    ui->labelStatusNasluchu->setText(kropkaStatusu(KOLOR_ZIELONY, tr(TEKST_NASLUCH_AKTYWNY).arg(port)));
+    if (!timerPliku->isActive())
+        timerPliku->start(1000);
+    if (usunSiebieZListy(PLIK_WEZLOW, port) > 0)
+        odswiezWezly();
+    bootstrapZSeedow();
+    uruchomWatkiObecnosci(port);
+}
 
-void MainWindow::odswiezSeedy() {}
+void MainWindow::uruchomWatkiObecnosci(int port)
+{
+    PracaWatku sluchacz = [this, port] {
+        nasluchujObecnosciWPetli(
+            port, idWezla, PLIK_WEZLOW, [this] { return stopSieci.load(); },
+            [this](const std::string& ip, int portWezla) {
+                emit wezelWykryty(QString::fromStdString(ip), portWezla);
+            });
+    };
+    PracaWatku oglaszacz = [this, port, klucz = kluczPublicznyHex(klucze),
+                            nazwa = nazwaUzytkownika.toStdString()] {
+        oglaszajObecnoscWPetli(port, idWezla, klucz, nazwa, stopSieci);
+    };
+    if (utworzWatek(watekObecnosci, std::move(sluchacz))
+        && utworzWatek(watekOgloszen, std::move(oglaszacz)))
+        return;
+    // Bez obu watkow obecnosci wezel nie dziala w pelni: wszystko wraca do stanu sprzed klikniecia.
+    std::cout << "BLAD: nie udalo sie utworzyc watku obecnosci - nasluch zatrzymany.\n";
+    zatrzymajWatkiSieci();
+    wrocDoStanuBezNasluchu(statusPrzedNasluchem);
+}
 
-void MainWindow::bootstrapZSeedow() {}
+void MainWindow::zatrzymajWatkiSieci()
+{
+    stopSieci = true;
+    for (std::thread* watek : {&watekSerwera, &watekObecnosci, &watekOgloszen})
+        if (watek->joinable())
+            watek->join();
+}
+
+void MainWindow::wrocDoStanuBezNasluchu(const QString& status)
+{
+    nasluchAktywny = false;
+    if (!kopanieWPetli)
+        timerPliku->stop();
+    ui->editPortNasluchu->setEnabled(true);
+    ui->buttonNasluchuj->setText(tr("Nasluchuj"));
+    ui->buttonNasluchuj->setEnabled(true);
+    ui->labelStatusNasluchu->setText(status);
+}
+
+void MainWindow::naWezelWykryty(QString ip, int port)
+{
+    odswiezWezly();
+    ui->labelStatusNasluchu->setText(tr(TEKST_WYKRYTO_WEZEL).arg(ip).arg(port));
+}
+
+void MainWindow::naDodajWezel()
+{
+    if (dodajZPol(ui->editIpWezla, ui->editPortWezla, PLIK_WEZLOW))
+        odswiezWezly();
+}
+
+void MainWindow::naDodajSeed()
+{
+    if (!dodajZPol(ui->editIpSeeda, ui->editPortSeeda, PLIK_SEEDOW))
+        return;
+    odswiezSeedy();
+    bootstrapZSeedow();
+}
+
+void MainWindow::naUsunWezel()
+{
+    if (usunWybrany(ui->listaWezlow, PLIK_WEZLOW))
+        odswiezWezly();
+}
+
+void MainWindow::naUsunSeed()
+{
+    if (usunWybrany(ui->listaSeedow, PLIK_SEEDOW))
+        odswiezSeedy();
+}
+
+void MainWindow::naRozgloscTeraz()
+{
+    ui->buttonRozgloscTeraz->setEnabled(false);
+    ui->buttonRozgloscTeraz->setText(tr(TEKST_ROZGLASZANIE));
+    rozglosWTle(2);
+}
+
+void MainWindow::naBootstrapZakonczony()
+{
+    odswiezWezly();
+}
+
+void MainWindow::odswiezWezly()
+{
+    QComboBox* pudelko = ui->comboZnaniOdbiorcy;
+    const QString wybranyKlucz = pudelko->currentData().toString();
+    ui->listaWezlow->clear();
+    pudelko->clear();
+    pudelko->addItem(tr(TEKST_WKLEJ_RECZNIE), QString());
+    for (const Wezel& wezel : wczytajWezly(PLIK_WEZLOW)) {
+        const QString etykieta = etykietaWezla(wezel);
+        dodajPozycje(ui->listaWezlow, etykieta, wezel);
+        if (wezel.kluczPubliczny.empty())
+            continue;
+        const QString klucz = QString::fromStdString(wezel.kluczPubliczny);
+        pudelko->addItem(QStringLiteral("%1 (%2)").arg(etykieta, klucz.left(8) + QStringLiteral("...") + klucz.right(8)),
+                         klucz);
+    }
+    const int indeks = pudelko->findData(wybranyKlucz, Qt::UserRole, Qt::MatchExactly);
+    pudelko->setCurrentIndex(indeks >= 0 ? indeks : 0);
+}
+
+void MainWindow::odswiezSeedy()
+{
+    ui->listaSeedow->clear();
+    for (const Wezel& seed : wczytajWezly(PLIK_SEEDOW))
+        dodajPozycje(ui->listaSeedow, adresWezla(seed), seed);
+}
+
+void MainWindow::bootstrapZSeedow()
+{
+    std::vector<Wezel> seedy = seedyDoBootstrapu(PLIK_WEZLOW, PLIK_SEEDOW);
+    if (seedy.empty())
+        return;
+    auto praca = [kopia = mojLancuch, seedy = std::move(seedy), port = mojPort(), straz = straz] {
+        ::bootstrapZSeedow(kopia, seedy, PLIK_WEZLOW, port, [&straz] {
+            straz->jesliZyje([](MainWindow& okno) { emit okno.bootstrapZakonczony(); });
+        });
+    };
+    static_cast<void>(uruchomOdlaczony(std::move(praca), "bootstrapu"));
+}

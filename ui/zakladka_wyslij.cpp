@@ -1,7 +1,86 @@
 // Zakladka Wyslij: sprawdzenie pol, potwierdzenie, blok z platnoscia, rozgloszenie.
-// Zachowanie dochodzi w nastepnym kroku; na razie sloty istnieja i sa podlaczone.
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+
+#include "kursor_czekania.h"
+#include "kwota.h"
 #include "mainwindow.h"
+#include "teksty_okna.h"
+#include "ui_mainwindow.h"
 
-void MainWindow::naWyslij() {}
+namespace {
 
-void MainWindow::naWybranoZnanegoOdbiorce(int) {}
+// Pierwsze 8 znakow, "...", ostatnie 8.
+QString skrotOdbiorcy(const QString& klucz)
+{
+    return klucz.left(8) + QStringLiteral("...") + klucz.right(8);
+}
+
+} // namespace
+
+void MainWindow::naWyslij()
+{
+    const QString odbiorca = ui->editOdbiorca->text();
+    const std::string odbiorcaTekst = odbiorca.toStdString();
+    if (!czyPoprawnyKluczPubliczny(odbiorcaTekst)) {
+        ui->labelStatusWyslij->setText(tr(TEKST_ZLY_KLUCZ));
+        return;
+    }
+    bool ok = false;
+    const std::int64_t kwota = parsujKwote(ui->editKwota->text().toStdString(), ok);
+    if (!ok || kwota < 1) {
+        ui->labelStatusWyslij->setText(tr(TEKST_ZLA_KWOTA));
+        return;
+    }
+    const std::string ja = kluczPublicznyHex(klucze);
+    const std::int64_t saldo = mojLancuch.saldo(ja);
+    const QString symbol = QLatin1String(SYMBOL_MONETY);
+    if (kwota > saldo) {
+        ui->labelStatusWyslij->setText(
+            tr(TEKST_ZA_MALO_SRODKOW).arg(QString::fromStdString(formatujKwote(saldo)), symbol));
+        return;
+    }
+    const QString pytanie = tr(TEKST_POTWIERDZ_PYTANIE)
+                                .arg(QString::fromStdString(formatujKwote(kwota)), symbol,
+                                     skrotOdbiorcy(odbiorca));
+    if (QMessageBox::question(this, tr(TEKST_POTWIERDZ_TYTUL), pytanie,
+                              QMessageBox::Yes | QMessageBox::No, QMessageBox::No)
+        != QMessageBox::Yes)
+        return;
+
+    const Transakcja platnosc(klucze, odbiorcaTekst, kwota, std::string());
+    {
+        const KursorCzekania kursor;
+        kopacz(mojLancuch, ja, PLIK_LANCUCHA, {platnosc});
+    }
+    ui->editOdbiorca->clear();
+    ui->editKwota->clear();
+    ui->buttonWyslij->setEnabled(false);
+    ui->labelStatusWyslij->setText(tr(TEKST_WYSLANO_ROZGLASZANIE));
+    odswiezPrzeglad();
+    odswiezListeBlokow();
+    odswiezOdebrane();
+    rozglosWTle(0);
+}
+
+void MainWindow::pokazWynikWyslania(int sukcesy, int wszystkie)
+{
+    // Petla uruchomiona w czasie rozgloszenia trzyma wysylanie zablokowane (jak buttonKop).
+    ui->buttonWyslij->setEnabled(!kopanieWPetli);
+    if (wszystkie == 0)
+        ui->labelStatusWyslij->setText(tr(TEKST_WYSLANO_BEZ_WEZLOW));
+    else if (sukcesy > 0)
+        ui->labelStatusWyslij->setText(tr(TEKST_WYSLANO_ROZGLOSZONO).arg(sukcesy).arg(wszystkie));
+    else
+        ui->labelStatusWyslij->setText(tr(TEKST_WYSLANO_NIKT_NIE_PRZYJAL).arg(wszystkie));
+}
+
+void MainWindow::naWybranoZnanegoOdbiorce(int indeks)
+{
+    const QString klucz = ui->comboZnaniOdbiorcy->itemData(indeks).toString();
+    if (!klucz.isEmpty())
+        ui->editOdbiorca->setText(klucz);
+}

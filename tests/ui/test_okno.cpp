@@ -113,12 +113,12 @@ const std::map<QString, std::vector<Wiersz>>& oczekiwaneFormularze()
     return formularze;
 }
 
-// Teksty widzetow po konstrukcji (bez tlumaczenia).
+// Teksty widzetow po konstrukcji (bez tlumaczenia). Klucz, saldo i wysokosc nadpisuje
+// pierwsze wypelnienie widokow; sprawdza je test widokow.
 const std::vector<std::pair<const char*, const char*>>& oczekiwaneTeksty()
 {
     static const std::vector<std::pair<const char*, const char*>> teksty = {
-        {"labelKlucz", "Twoj klucz publiczny: -"}, {"buttonKopiujKlucz", "Kopiuj klucz"},
-        {"labelSaldo", "Saldo: -"}, {"labelWysokoscLancucha", "Wysokosc lancucha: -"},
+        {"buttonKopiujKlucz", "Kopiuj klucz"},
         {"buttonKop", "Kop blok"}, {"buttonOdswiez", "Odswiez"}, {"buttonKopWPetli", "Kop w petli"},
         {"labelStatusKopania", "Nieaktywne."}, {"labelZnanyOdbiorca", "Znany odbiorca:"},
         {"labelOdbiorca", "Klucz publiczny odbiorcy:"}, {"labelKwota", "Kwota:"},

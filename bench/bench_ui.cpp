@@ -1,0 +1,190 @@
+// Koszt okna wraz z dlugoscia lancucha: naOdswiezLancuch (wczytanie i trzy przebudowy),
+// kazda przebudowa osobno i naKopBlok, obok samego wczytajLancuch. Wszystko w folderze
+// tymczasowym; rozgloszenie bloku nie ma zadnych wezlow, wiec nic nie wychodzi z maszyny.
+
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QDir>
+#include <QTemporaryDir>
+
+#include <sodium.h>
+#include <unistd.h>
+
+#include <iostream>
+#include <map>
+#include <memory>
+#include <sstream>
+
+#include "mainwindow.h"
+#include "plik_lancucha.h"
+#include "portfel.h"
+
+// Dostep do prywatnych przebudow okna.
+class PomiarOkna {
+public:
+    static void lista(MainWindow& okno) { okno.odswiezListeBlokow(); }
+    static void przeglad(MainWindow& okno) { okno.odswiezPrzeglad(); }
+    static void odebrane(MainWindow& okno) { okno.odswiezOdebrane(); }
+    static void odswiezLancuch(MainWindow& okno) { okno.naOdswiezLancuch(); }
+    static void kopBlok(MainWindow& okno) { okno.naKopBlok(); }
+};
+
+namespace {
+
+// Wypisy kopania na stdout nie mieszaja sie z tabela wynikow.
+class Cisza {
+public:
+    Cisza() : poprzedni(std::cout.rdbuf(bufor.rdbuf())) {}
+    ~Cisza() { std::cout.rdbuf(poprzedni); }
+    Cisza(const Cisza&) = delete;
+    Cisza& operator=(const Cisza&) = delete;
+
+private:
+    std::ostringstream bufor;
+    std::streambuf* poprzedni;
+};
+
+// Folder danych z portfelem i lancuchem `ile` blokow: nagrody na przemian dla mnie
+// i dla innego klucza, co piaty blok z platnoscia (na przemian do mnie i ode mnie),
+// wiec przebudowy przechodza przez rozne wiersze tabeli.
+QString folderZLancuchem(int ile)
+{
+    static std::map<int, std::unique_ptr<QTemporaryDir>> gotowe;
+    auto& wpis = gotowe[ile];
+    if (wpis)
+        return wpis->path();
+    wpis = std::make_unique<QTemporaryDir>();
+    const std::string folder = wpis->path().toStdString();
+    const ParaKluczy ja = generujPareKluczy();
+    const ParaKluczy inny = generujPareKluczy();
+    const std::string mojKlucz = kluczPublicznyHex(ja);
+    const std::string innyKlucz = kluczPublicznyHex(inny);
+    static_cast<void>(zapiszPortfel(ja, folder + "/" + PLIK_PORTFELA));
+    Cisza cisza;
+    Blockchain lancuch;
+    lancuch.trudnosc = 0; // dowod pracy nie jest tu mierzony
+    for (int i = 1; i < ile; ++i) {
+        std::vector<Transakcja> platnosci;
+        if (i % 10 == 5)
+            platnosci.emplace_back(inny, mojKlucz, 100000000, "");
+        else if (i % 10 == 0)
+            platnosci.emplace_back(ja, innyKlucz, 50000000, "");
+        lancuch.wykopIDodajBlok(i % 2 == 0 ? mojKlucz : innyKlucz, platnosci);
+    }
+    static_cast<void>(zapiszLancuch(lancuch, folder + "/" + PLIK_LANCUCHA));
+    return wpis->path();
+}
+
+// Okno w folderze danych lancucha; folder biezacy zostaje tam na czas pomiaru.
+std::unique_ptr<MainWindow> oknoDla(int ile)
+{
+    QDir::setCurrent(folderZLancuchem(ile));
+    Cisza cisza;
+    return std::make_unique<MainWindow>(QString{});
+}
+
+// Nastepny pomiar startuje od lancucha tej samej dlugosci (po pomiarze, bez mierzenia).
+void przywrocDlugosc(int ile)
+{
+    Blockchain lancuch;
+    static_cast<void>(wczytajLancuch(lancuch, PLIK_LANCUCHA));
+    lancuch.lancuch.resize(static_cast<std::size_t>(ile), lancuch.lancuch.front());
+    static_cast<void>(zapiszLancuch(lancuch, PLIK_LANCUCHA));
+}
+
+void BM_WczytajLancuch(benchmark::State& stan)
+{
+    QDir::setCurrent(folderZLancuchem(static_cast<int>(stan.range(0))));
+    for (auto _ : stan) {
+        Blockchain ksiega;
+        benchmark::DoNotOptimize(wczytajLancuch(ksiega, PLIK_LANCUCHA));
+    }
+}
+
+// Migawka lancucha dla watku rozgloszenia (kopia mojLancuch w rozglosWTle).
+void BM_KopiaLancucha(benchmark::State& stan)
+{
+    QDir::setCurrent(folderZLancuchem(static_cast<int>(stan.range(0))));
+    Blockchain zrodlo;
+    static_cast<void>(wczytajLancuch(zrodlo, PLIK_LANCUCHA));
+    for (auto _ : stan) {
+        Blockchain kopia = zrodlo;
+        benchmark::DoNotOptimize(kopia.lancuch.data());
+    }
+}
+
+void BM_NaOdswiezLancuch(benchmark::State& stan)
+{
+    auto okno = oknoDla(static_cast<int>(stan.range(0)));
+    for (auto _ : stan) {
+        PomiarOkna::odswiezLancuch(*okno);
+        stan.PauseTiming();
+        QCoreApplication::processEvents();
+        stan.ResumeTiming();
+    }
+}
+
+template <void (*Przebudowa)(MainWindow&)>
+void BM_Przebudowa(benchmark::State& stan)
+{
+    auto okno = oknoDla(static_cast<int>(stan.range(0)));
+    for (auto _ : stan)
+        Przebudowa(*okno);
+}
+
+void BM_NaKopBlok(benchmark::State& stan)
+{
+    const int ile = static_cast<int>(stan.range(0));
+    auto okno = oknoDla(ile);
+    Cisza cisza;
+    for (auto _ : stan) {
+        PomiarOkna::kopBlok(*okno);
+        // Wynik rozgloszenia (brak wezlow) wraca, zanim zacznie sie nastepny blok.
+        stan.PauseTiming();
+        while (okno->findChild<QWidget*>(QStringLiteral("buttonKop"))->isEnabled() == false)
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+        stan.ResumeTiming();
+    }
+    przywrocDlugosc(ile);
+}
+
+void BM_KopIZapisz(benchmark::State& stan)
+{
+    QDir::setCurrent(folderZLancuchem(static_cast<int>(stan.range(0))));
+    Cisza cisza;
+    const std::string klucz = kluczPublicznyHex(generujPareKluczy());
+    const int ile = static_cast<int>(stan.range(0));
+    for (auto _ : stan) {
+        Blockchain ksiega;
+        kopIZapisz(ksiega, klucz, PLIK_LANCUCHA, {});
+    }
+    przywrocDlugosc(ile);
+}
+
+#define ROZMIARY ->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond)
+BENCHMARK(BM_WczytajLancuch) ROZMIARY;
+BENCHMARK(BM_NaOdswiezLancuch) ROZMIARY;
+BENCHMARK(BM_KopiaLancucha) ROZMIARY;
+BENCHMARK_TEMPLATE(BM_Przebudowa, PomiarOkna::lista) ROZMIARY;
+BENCHMARK_TEMPLATE(BM_Przebudowa, PomiarOkna::przeglad) ROZMIARY;
+BENCHMARK_TEMPLATE(BM_Przebudowa, PomiarOkna::odebrane) ROZMIARY;
+// Kopanie przy trudnosci 4 trwa losowo dlugo: stala, wieksza liczba prob.
+BENCHMARK(BM_KopIZapisz) ROZMIARY->Iterations(30);
+BENCHMARK(BM_NaKopBlok) ROZMIARY->Iterations(30);
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication aplikacja(argc, argv);
+    if (sodium_init() < 0)
+        return 1;
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
