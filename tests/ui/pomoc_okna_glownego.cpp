@@ -1,6 +1,7 @@
 #include "pomoc_okna_glownego.h"
 
 #include <QAbstractButton>
+#include <QFile>
 #include <QPushButton>
 #include <QListWidget>
 
@@ -43,6 +44,12 @@ void dopiszBlok(Blockchain& lancuch, const std::string& gornik, const std::vecto
 void zapiszLancuchTestu(const Blockchain& lancuch)
 {
     static_cast<void>(zapiszLancuch(lancuch, PLIK_LANCUCHA));
+}
+
+bool ustawCzasPliku(const QDateTime& czas)
+{
+    QFile plik(QString::fromUtf8(PLIK_LANCUCHA));
+    return plik.open(QIODevice::ReadWrite) && plik.setFileTime(czas, QFileDevice::FileModificationTime);
 }
 
 QStringList liniePozycji(const QListWidget* lista)

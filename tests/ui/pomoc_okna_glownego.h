@@ -2,6 +2,7 @@
 // Wspolne kroki testow okna glownego: portfel i lancuch w folderze roboczym, odczyt list,
 // liczba blokow w pliku i odpowiedz na pytanie potwierdzenia.
 
+#include <QDateTime>
 #include <QMessageBox>
 #include <QStringList>
 
@@ -25,6 +26,8 @@ class QListWidget;
 // Blok wykopany szybko (trudnosc 0): tylko widoki, bez dowodu pracy.
 void dopiszBlok(Blockchain& lancuch, const std::string& gornik, const std::vector<Transakcja>& platnosci = {});
 void zapiszLancuchTestu(const Blockchain& lancuch);
+// Czas modyfikacji pliku lancucha; dwa zapisy w tym samym tyknieciu zegara jadra mialyby ten sam.
+[[nodiscard]] bool ustawCzasPliku(const QDateTime& czas);
 
 [[nodiscard]] QStringList liniePozycji(const QListWidget* lista);
 [[nodiscard]] std::size_t blokiWPlikuLancucha();

@@ -192,6 +192,7 @@ void TestKopania::licznikObejmujePrzyjeteBloki()
     Blockchain lancuch;
     dopiszBlok(lancuch, kluczPublicznyHex(ja));
     zapiszLancuchTestu(lancuch);
+    QVERIFY(ustawCzasPliku(QDateTime::currentDateTime().addSecs(-3600)));
     MainWindow okno(QString{});
     okno.kopacz = pustyPrzebieg;
     okno.ui->buttonKopWPetli->click();

@@ -31,13 +31,6 @@ bool odmowaWatku(std::thread&, PracaWatku)
     return false;
 }
 
-void ustawCzasPliku(const QDateTime& czas)
-{
-    QFile plik(QString::fromUtf8(PLIK_LANCUCHA));
-    QVERIFY(plik.open(QIODevice::ReadWrite));
-    QVERIFY(plik.setFileTime(czas, QFileDevice::FileModificationTime));
-}
-
 } // namespace
 
 class TestPracyWTle : public QObject {
@@ -64,7 +57,7 @@ void TestPracyWTle::zmianaPlikuWidocznaTakzeGdyCzasSieCofa()
     Blockchain lancuch;
     dopiszBlok(lancuch, kluczPublicznyHex(ja));
     zapiszLancuchTestu(lancuch);
-    ustawCzasPliku(QDateTime::currentDateTime().addSecs(-3600));
+    QVERIFY(ustawCzasPliku(QDateTime::currentDateTime().addSecs(-3600)));
     MainWindow okno(QString{});
     Ui::MainWindow& ui = *okno.ui;
     okno.kopacz = pustyPrzebieg;
@@ -81,7 +74,7 @@ void TestPracyWTle::zmianaPlikuWidocznaTakzeGdyCzasSieCofa()
     // Plik przywrocony z kopii: czas modyfikacji cofa sie, a zmiana i tak jest widoczna.
     dopiszBlok(lancuch, kluczPublicznyHex(ja));
     zapiszLancuchTestu(lancuch);
-    ustawCzasPliku(QDateTime::currentDateTime().addSecs(-7200));
+    QVERIFY(ustawCzasPliku(QDateTime::currentDateTime().addSecs(-7200)));
     QTRY_COMPARE_WITH_TIMEOUT(ui.listaBlokow->count(), 4, 5000);
     QCOMPARE(ui.labelSaldo->text(), QStringLiteral("Saldo: 100 TLV"));
     ui.buttonKopWPetli->click();
