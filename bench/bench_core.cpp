@@ -1,6 +1,6 @@
 // Pomiary rdzenia: tempo kopania wobec surowego SHA-256, tekst lancucha i walidacja.
 
-#include <benchmark/benchmark.h>
+#include "pomiary.h"
 
 #include <cstdio>
 #include <map>
@@ -183,10 +183,5 @@ BENCHMARK(BM_WczytajIZapiszPlik)->Arg(100000)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)
 {
-    if (sodium_init() < 0)
-        return 1;
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return uruchomPomiary(argc, argv);
 }

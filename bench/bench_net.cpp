@@ -1,7 +1,7 @@
 // Wypchniecie lancucha 10 000 i 100 000 blokow miedzy dwoma wezlami po loopbacku,
 // rozbite na wysylke, odczyt, walidacje i zapis, obok surowego przesylu tych samych bajtow.
 
-#include <benchmark/benchmark.h>
+#include "pomiary.h"
 
 #include <arpa/inet.h>
 #include <atomic>
@@ -268,11 +268,7 @@ BENCHMARK(BM_CalePchniecie)->Arg(10000)->Arg(100000)->Unit(benchmark::kMilliseco
 
 int main(int argc, char** argv)
 {
-    if (sodium_init() < 0)
-        return 1;
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
+    const int wynik = uruchomPomiary(argc, argv);
     std::filesystem::remove_all(folderRoboczy());
-    return 0;
+    return wynik;
 }

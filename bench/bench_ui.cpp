@@ -2,7 +2,7 @@
 // kazda przebudowa osobno i naKopBlok, obok samego wczytajLancuch. Wszystko w folderze
 // tymczasowym; rozgloszenie bloku nie ma zadnych wezlow, wiec nic nie wychodzi z maszyny.
 
-#include <benchmark/benchmark.h>
+#include "pomiary.h"
 
 #include <QApplication>
 #include <QDir>
@@ -179,12 +179,5 @@ int main(int argc, char** argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication aplikacja(argc, argv);
-    if (sodium_init() < 0)
-        return 1;
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return uruchomPomiary(argc, argv);
 }
