@@ -47,13 +47,6 @@ Gniazdo polaczZLoopbackiem(int port)
     return g;
 }
 
-int wolnyPortTcp()
-{
-    int port = 0;
-    zamknijGniazdo(nasluchNaLoopbacku(1, port));
-    return port;
-}
-
 ParaTcp::ParaTcp()
 {
     int port = 0;
@@ -81,7 +74,7 @@ void ParaTcp::zamknijKlienta()
     klient = NIEPRAWIDLOWE_GNIAZDO;
 }
 
-PetlaTestowa::PetlaTestowa(Petla petla) : numerPortu(wolnyPortTcp())
+PetlaTestowa::PetlaTestowa(Petla petla) : numerPortu(wolnyPort())
 {
     watek = std::thread([this, petla = std::move(petla)] {
         petla(numerPortu, [this] { return stop.load(); }, [this](bool ok) { stanGotowosci = ok ? 1 : 2; });

@@ -12,6 +12,7 @@
 #include "gniazda.h"
 #include "klucze.h"
 #include "pomoc_lancucha.h"
+#include "pomoc_testow.h"
 #include "wezly.h"
 
 using namespace std::chrono_literals;
@@ -23,8 +24,6 @@ void PrintTo(const Wezel& wezel, std::ostream* os);
 [[nodiscard]] Gniazdo nasluchNaLoopbacku(int kolejka, int& port);
 // Zwykle (blokujace) polaczenie z 127.0.0.1:port.
 [[nodiscard]] Gniazdo polaczZLoopbackiem(int port);
-// Port TCP, ktory przed chwila byl wolny.
-[[nodiscard]] int wolnyPortTcp();
 
 // Para polaczonych gniazd TCP na 127.0.0.1: `klient` i `serwer`.
 struct ParaTcp {

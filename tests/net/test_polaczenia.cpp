@@ -21,7 +21,7 @@ std::string liniaPolaczenia(int port)
 TEST(Laczenie, ZleAdresyIPortyDajaDokladneLinie)
 {
     SerwerTestowy serwer;
-    const int zamkniety = wolnyPortTcp();
+    const int zamkniety = wolnyPort();
     // Nasluch, ktory nigdy nie przyjmuje, z kolejka zapelniona jednym polaczeniem.
     int zapchany = 0;
     const Gniazdo nasluch = nasluchNaLoopbacku(0, zapchany);
@@ -124,7 +124,7 @@ TEST(PetlaTcp, ZatrzymanieBezPolaczenSzybkieIZamykaNasluch)
 
 TEST(WyslijIOdbierz, BrakPolaczeniaZostawiaOdpowiedzINieUdajeSie)
 {
-    const int port = wolnyPortTcp();
+    const int port = wolnyPort();
     std::string odpowiedz = "nietkniete";
     PrzechwycWyjscie wyjscie;
     EXPECT_FALSE(wyslijIOdbierz("127.0.0.1", port, "x", odpowiedz, 1s));

@@ -48,7 +48,7 @@ TEST_F(Rozgloszenie, LicznikiIWierszeWKolejnosciPliku)
 {
     SerwerTestowy a;
     SerwerTestowy c;
-    const int b = wolnyPortTcp();
+    const int b = wolnyPort();
     zapiszPlikTestu(plikWezlow, wpis(a.port()) + wpis(b) + wpis(c.port()));
     EXPECT_EQ(rozglos(), (WynikRozgloszenia{2, 3}));
     const std::string pb = std::to_string(b);

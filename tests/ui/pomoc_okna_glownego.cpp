@@ -142,22 +142,6 @@ int zajmijPort(int port)
     return -1;
 }
 
-int wolnyPort()
-{
-    const int gniazdo = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
-    sockaddr_in adres{};
-    adres.sin_family = AF_INET;
-    adres.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    socklen_t dlugosc = sizeof adres;
-    int port = 0;
-    if (gniazdo >= 0 && ::bind(gniazdo, reinterpret_cast<sockaddr*>(&adres), sizeof adres) == 0
-        && ::getsockname(gniazdo, reinterpret_cast<sockaddr*>(&adres), &dlugosc) == 0)
-        port = ntohs(adres.sin_port);
-    if (gniazdo >= 0)
-        ::close(gniazdo);
-    return port;
-}
-
 CichyWezel::CichyWezel()
 {
     nasluch = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);

@@ -35,8 +35,6 @@ void zapiszLancuchTestu(const Blockchain& lancuch);
 // Gniazdo TCP zajmujace port na wszystkich adresach (jak zajety port); -1, gdy sie nie udalo.
 [[nodiscard]] int zajmijPort(int port);
 
-// Port na 127.0.0.1, na ktorym nikt nie slucha (polaczenie odrzucone od razu).
-[[nodiscard]] int wolnyPort();
 
 // Krotki klucz widokow: 12 znakow i "...".
 [[nodiscard]] QString skrot12(const std::string& klucz);

@@ -10,6 +10,9 @@
 #include <sstream>
 #include <stdexcept>
 #include <sys/wait.h>
+#include <arpa/inet.h>
+#include <netinet/in.h>
+#include <sys/socket.h>
 #include <unistd.h>
 
 FolderTymczasowy::FolderTymczasowy()
@@ -111,4 +114,20 @@ int wProcesiePotomnym(const std::function<int()>& praca, bool bezRoota)
     if (::waitpid(pid, &stan, 0) != pid || !WIFEXITED(stan))
         return -1;
     return WEXITSTATUS(stan);
+}
+
+int wolnyPort()
+{
+    const int gniazdo = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    sockaddr_in adres{};
+    adres.sin_family = AF_INET;
+    adres.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    socklen_t dlugosc = sizeof adres;
+    int port = 0;
+    if (gniazdo >= 0 && ::bind(gniazdo, reinterpret_cast<sockaddr*>(&adres), sizeof adres) == 0
+        && ::getsockname(gniazdo, reinterpret_cast<sockaddr*>(&adres), &dlugosc) == 0)
+        port = ntohs(adres.sin_port);
+    if (gniazdo >= 0)
+        ::close(gniazdo);
+    return port;
 }

@@ -50,3 +50,6 @@ void zapiszPlikTestu(const std::string& sciezka, const std::string& tekst);
 // oddaje w potomku uprawnienia (uid/gid 65534), zeby prawa folderu dzialaly jak u
 // zwyklego uzytkownika (99, gdy sie nie udalo).
 [[nodiscard]] int wProcesiePotomnym(const std::function<int()>& praca, bool bezRoota = false);
+
+// Port TCP na 127.0.0.1, ktory przed chwila byl wolny; 0, gdy nie udalo sie go znalezc.
+[[nodiscard]] int wolnyPort();
