@@ -15,7 +15,7 @@ if [ "${TALVARIN_ZRZUTY_W_NETNS:-}" != 1 ]; then
 fi
 
 program="$zrodla/build-program/app/talvarin"
-dane_zrzutow="$zrodla/build-program/tests/ui/dane_zrzutow"
+dane_zrzutow="$zrodla/build-program/narzedzia/dane_zrzutow"
 cel="$zrodla/docs/zrzuty"
 mkdir -p "$cel"
 robocze="$(mktemp -d /tmp/talvarin-zrzuty-XXXXXX)"

@@ -67,11 +67,6 @@ private slots:
 private:
     // Testy zagladaja do prywatnych slotow, watkow i furtek.
     friend class TestOkna;
-    friend class TestWidokow;
-    friend class TestKopania;
-    friend class TestWysylania;
-    friend class TestSieciOkna;
-    friend class TestPracyWTle;
     friend class PomiarOkna;
 
     void polaczPrzyciski();

@@ -1,85 +1,30 @@
 #include "pomoc_sieci.h"
 
-#include <arpa/inet.h>
-#include <array>
-#include <netinet/in.h>
-#include <ostream>
+#include <cstdlib>
+#include <fcntl.h>
+#include <sched.h>
 #include <stdexcept>
-#include <sys/socket.h>
 #include <unistd.h>
 
-namespace {
+#include "pomoc_testow.h"
 
-sockaddr_in adresLoopbacku(int port)
+bool czekajAz(const std::function<bool()>& warunek, std::chrono::milliseconds limit)
 {
-    sockaddr_in sa{};
-    sa.sin_family = AF_INET;
-    sa.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    sa.sin_port = htons(static_cast<std::uint16_t>(port));
-    return sa;
-}
-
-} // namespace
-
-void PrintTo(const Wezel& wezel, std::ostream* os)
-{
-    *os << "{" << wierszWezla(wezel) << "}";
-}
-
-Gniazdo nasluchNaLoopbacku(int kolejka, int& port)
-{
-    const Gniazdo g = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
-    sockaddr_in sa = adresLoopbacku(0);
-    socklen_t dl = sizeof sa;
-    if (::bind(g, reinterpret_cast<sockaddr*>(&sa), sizeof sa) != 0 || ::listen(g, kolejka) != 0
-        || ::getsockname(g, reinterpret_cast<sockaddr*>(&sa), &dl) != 0)
-        throw std::runtime_error("nasluch na 127.0.0.1");
-    port = ntohs(sa.sin_port);
-    return g;
-}
-
-Gniazdo polaczZLoopbackiem(int port)
-{
-    const Gniazdo g = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
-    const sockaddr_in sa = adresLoopbacku(port);
-    if (::connect(g, reinterpret_cast<const sockaddr*>(&sa), sizeof sa) != 0)
-        throw std::runtime_error("connect na 127.0.0.1");
-    return g;
-}
-
-ParaTcp::ParaTcp()
-{
-    int port = 0;
-    const Gniazdo nasluch = nasluchNaLoopbacku(1, port);
-    klient = polaczZLoopbackiem(port);
-    serwer = ::accept(nasluch, nullptr, nullptr);
-    ::close(nasluch);
-}
-
-ParaTcp::~ParaTcp()
-{
-    zamknijKlienta();
-    zamknijGniazdo(serwer);
-}
-
-void ParaTcp::wyslijSurowo(const std::string& bajty) const
-{
-    if (::send(klient, bajty.data(), bajty.size(), MSG_NOSIGNAL) != static_cast<ssize_t>(bajty.size()))
-        throw std::runtime_error("ParaTcp: send");
-}
-
-void ParaTcp::zamknijKlienta()
-{
-    zamknijGniazdo(klient);
-    klient = NIEPRAWIDLOWE_GNIAZDO;
+    const auto koniec = std::chrono::steady_clock::now() + limit;
+    while (!warunek()) {
+        if (std::chrono::steady_clock::now() >= koniec)
+            return warunek();
+        std::this_thread::sleep_for(10ms);
+    }
+    return true;
 }
 
 PetlaTestowa::PetlaTestowa(Petla petla) : numerPortu(wolnyPort())
 {
     watek = std::thread([this, petla = std::move(petla)] {
-        petla(numerPortu, [this] { return stop.load(); }, [this](bool ok) { stanGotowosci = ok ? 1 : 2; });
+        petla(numerPortu, [this] { return stop.load(); }, [this](bool ok) { stan = ok ? 1 : 2; });
     });
-    if (!czekajAz([&] { return stanGotowosci.load() != 0; }) || stanGotowosci.load() != 1) {
+    if (!czekajAz([&] { return stan.load() != 0; }) || stan.load() != 1) {
         zatrzymaj();
         throw std::runtime_error("serwer testowy nie wystartowal");
     }
@@ -92,43 +37,57 @@ void PetlaTestowa::zatrzymaj()
         watek.join();
 }
 
-SerwerTestowy::SerwerTestowy(Obsluga obslugaWiadomosci, std::chrono::milliseconds limit)
-    : obsluga(std::move(obslugaWiadomosci)),
-      petla([this, limit](int port, const StopPredykat& stop, const std::function<void(bool)>& gotowy) {
-          nasluchujTcpWPetli(
-              port, stop,
-              [this](const std::string& wiadomosc) {
-                  {
-                      std::lock_guard blokada(mutexOtrzymanych);
-                      zebrane.push_back(wiadomosc);
-                  }
-                  return obsluga ? obsluga(wiadomosc) : std::string();
-              },
-              gotowy, limit);
-      })
+namespace {
+
+bool uruchom(const std::string& polecenie)
 {
+    return std::system((polecenie + " >/dev/null 2>&1").c_str()) == 0;
 }
 
-std::vector<std::string> SerwerTestowy::otrzymane()
-{
-    std::lock_guard blokada(mutexOtrzymanych);
-    return zebrane;
-}
+} // namespace
 
-const ParaKluczy& kluczeTestowe(int numer)
+SiecLan::SiecLan(int liczbaHostow)
 {
-    static const std::array<ParaKluczy, 3> klucze = {generujPareKluczy(), generujPareKluczy(),
-                                                     generujPareKluczy()};
-    return klucze.at(static_cast<std::size_t>(numer));
-}
-
-bool czekajAz(const std::function<bool()>& warunek, std::chrono::milliseconds limit)
-{
-    const auto koniec = std::chrono::steady_clock::now() + limit;
-    while (!warunek()) {
-        if (std::chrono::steady_clock::now() >= koniec)
-            return warunek();
-        std::this_thread::sleep_for(10ms);
+    if (std::getenv("TALVARIN_BEZ_NETNS") != nullptr || ::geteuid() != 0)
+        return;
+    const std::string most = przedrostek + "br";
+    std::vector<std::string> polecenia = {"ip netns add " + most, "ip -n " + most + " link add br0 type bridge",
+                                          "ip -n " + most + " link set br0 up"};
+    for (int i = 1; i <= liczbaHostow; ++i) {
+        const std::string h = przedrostek + "h" + std::to_string(i);
+        const std::string v = "v" + std::to_string(i);
+        polecenia.insert(polecenia.end(),
+                         {"ip netns add " + h, "ip -n " + most + " link add " + v + " type veth peer name eth0 netns " + h,
+                          "ip -n " + most + " link set " + v + " master br0", "ip -n " + most + " link set " + v + " up",
+                          "ip -n " + h + " addr add " + adres(i) + "/24 dev eth0", "ip -n " + h + " link set eth0 up",
+                          "ip -n " + h + " link set lo up", "ip -n " + h + " route add default dev eth0"});
     }
-    return true;
+    for (const std::string& polecenie : polecenia) {
+        if (!uruchom(polecenie))
+            return;
+        if (polecenie.starts_with("ip netns add "))
+            utworzone.push_back(polecenie.substr(13));
+    }
+    udana = true;
+}
+
+SiecLan::~SiecLan()
+{
+    for (auto it = utworzone.rbegin(); it != utworzone.rend(); ++it)
+        (void)uruchom("ip netns del " + *it);
+}
+
+std::string SiecLan::sciezkaHosta(int host) const
+{
+    return "/var/run/netns/" + przedrostek + "h" + std::to_string(host);
+}
+
+bool wejdzDoHosta(const SiecLan& siec, int host)
+{
+    const int fd = ::open(siec.sciezkaHosta(host).c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    const bool ok = ::setns(fd, CLONE_NEWNET) == 0;
+    ::close(fd);
+    return ok;
 }

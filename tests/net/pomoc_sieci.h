@@ -1,78 +1,60 @@
 #pragma once
-// Narzedzia testow sieci: gniazda i serwery testowe na 127.0.0.1, klucze, czekanie.
+// Narzedzia testow sieci: czekanie na warunek, petla serwera na watku, symulowana siec LAN.
 
 #include <atomic>
 #include <chrono>
 #include <functional>
-#include <mutex>
 #include <string>
 #include <thread>
 #include <vector>
 
 #include "gniazda.h"
-#include "klucze.h"
-#include "pomoc_lancucha.h"
-#include "pomoc_testow.h"
-#include "wezly.h"
 
 using namespace std::chrono_literals;
 
-// Czytelny wydruk wezla w komunikatach gtest.
-void PrintTo(const Wezel& wezel, std::ostream* os);
+// Czeka, az warunek bedzie prawdziwy albo minie limit; zwraca ostatni wynik.
+[[nodiscard]] bool czekajAz(const std::function<bool()>& warunek, std::chrono::milliseconds limit = 10s);
 
-// Nasluch TCP na 127.0.0.1 z portem przydzielonym przez system.
-[[nodiscard]] Gniazdo nasluchNaLoopbacku(int kolejka, int& port);
-// Zwykle (blokujace) polaczenie z 127.0.0.1:port.
-[[nodiscard]] Gniazdo polaczZLoopbackiem(int port);
-
-// Para polaczonych gniazd TCP na 127.0.0.1: `klient` i `serwer`.
-struct ParaTcp {
-    Gniazdo klient = NIEPRAWIDLOWE_GNIAZDO;
-    Gniazdo serwer = NIEPRAWIDLOWE_GNIAZDO;
-    ParaTcp();
-    ~ParaTcp();
-    ParaTcp(const ParaTcp&) = delete;
-    ParaTcp& operator=(const ParaTcp&) = delete;
-    void wyslijSurowo(const std::string& bajty) const;
-    void zamknijKlienta();
-};
-
-// Petla serwera (np. nasluchujTcpWPetli) na osobnym watku i wolnym porcie;
-// konstruktor czeka, az petla zglosi gotowosc.
+// Petla serwera na osobnym watku i wolnym porcie; konstruktor czeka na gotowosc.
 class PetlaTestowa {
 public:
     using Petla = std::function<void(int, const StopPredykat&, const std::function<void(bool)>&)>;
     explicit PetlaTestowa(Petla petla);
     ~PetlaTestowa() { zatrzymaj(); }
     [[nodiscard]] int port() const { return numerPortu; }
+    [[nodiscard]] bool gotowa() const { return stan.load() == 1; }
     void zatrzymaj();
 
 private:
     int numerPortu = 0;
     std::atomic<bool> stop{false};
-    std::atomic<int> stanGotowosci{0};
+    std::atomic<int> stan{0};
     std::thread watek;
 };
 
-// nasluchujTcpWPetli z zapisem otrzymanych wiadomosci.
-class SerwerTestowy {
+// Symulowana siec lokalna: przestrzen sieciowa na hosta (10.77.0.N), polaczone mostem.
+// Nazwy zawieraja PID, wiec rownolegle przebiegi sie nie zderzaja.
+class SiecLan {
 public:
-    using Obsluga = std::function<std::string(const std::string&)>;
-    explicit SerwerTestowy(Obsluga obsluga = {}, std::chrono::milliseconds limit = LIMIT_ODBIORU);
-    [[nodiscard]] int port() const { return petla.port(); }
-    [[nodiscard]] std::vector<std::string> otrzymane();
+    explicit SiecLan(int liczbaHostow);
+    ~SiecLan();
+    SiecLan(const SiecLan&) = delete;
+    SiecLan& operator=(const SiecLan&) = delete;
+    [[nodiscard]] bool gotowa() const { return udana; }
+    [[nodiscard]] std::string adres(int host) const { return "10.77.0." + std::to_string(host); }
+    [[nodiscard]] std::string sciezkaHosta(int host) const;
 
 private:
-    std::mutex mutexOtrzymanych;
-    std::vector<std::string> zebrane;
-    Obsluga obsluga;
-    PetlaTestowa petla; // ostatnia: watek startuje po pozostalych polach
+    std::string przedrostek = "tlv" + std::to_string(::getpid());
+    std::vector<std::string> utworzone;
+    bool udana = false;
 };
 
-// Trzy pary kluczy, te same przez caly przebieg (numer 0..2).
-[[nodiscard]] const ParaKluczy& kluczeTestowe(int numer);
-[[nodiscard]] inline std::string adresTestowy(int numer) { return kluczPublicznyHex(kluczeTestowe(numer)); }
+// Bez uprawnien do przestrzeni test jest pomijany, nigdy zaliczany.
+#define SIEC_LAN_ALBO_POMIN(siec, hosty) \
+    SiecLan siec(hosty);                 \
+    if (!siec.gotowa())                  \
+    GTEST_SKIP() << "nie mozna utworzyc przestrzeni sieciowych"
 
-// Czeka az warunek bedzie prawdziwy albo minie limit; zwraca ostatni wynik warunku.
-[[nodiscard]] bool czekajAz(const std::function<bool()>& warunek,
-                            std::chrono::milliseconds limit = 10s);
+// Biezacy watek przechodzi do przestrzeni sieciowej hosta.
+[[nodiscard]] bool wejdzDoHosta(const SiecLan& siec, int host);

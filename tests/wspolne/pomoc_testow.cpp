@@ -1,6 +1,5 @@
 #include "pomoc_testow.h"
 
-#include <cctype>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -92,13 +91,6 @@ void zapiszPlikTestu(const std::string& sciezka, const std::string& tekst)
     plik << tekst;
 }
 
-std::string naWielkieLitery(std::string tekst)
-{
-    for (char& z : tekst)
-        z = static_cast<char>(std::toupper(static_cast<unsigned char>(z)));
-    return tekst;
-}
-
 int wProcesiePotomnym(const std::function<int()>& praca, bool bezRoota)
 {
     const pid_t pid = ::fork();
@@ -130,4 +122,29 @@ int wolnyPort()
     if (gniazdo >= 0)
         ::close(gniazdo);
     return port;
+}
+
+Blockchain lancuchTestowy(int trudnosc, int ile, const std::string& gornik)
+{
+    Blockchain lancuch;
+    lancuch.trudnosc = trudnosc;
+    dokop(lancuch, gornik, ile);
+    return lancuch;
+}
+
+void dokop(Blockchain& lancuch, const std::string& gornik, int ile,
+           const std::vector<Transakcja>& platnosci)
+{
+    PrzechwycWyjscie cisza;
+    for (int i = 0; i < ile; ++i)
+        lancuch.wykopIDodajBlok(gornik, platnosci);
+}
+
+void przeliczOd(Blockchain& lancuch, std::size_t od)
+{
+    for (std::size_t i = od; i < lancuch.lancuch.size(); ++i) {
+        if (i > 0)
+            lancuch.lancuch[i].poprzedniHash = lancuch.lancuch[i - 1].hash;
+        lancuch.lancuch[i].hash = lancuch.lancuch[i].obliczHash();
+    }
 }

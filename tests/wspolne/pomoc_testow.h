@@ -1,9 +1,10 @@
 #pragma once
-// Wspolne narzedzia testow: folder tymczasowy, przechwytywanie wyjscia, proces potomny.
+// Wspolne narzedzia testow: folder tymczasowy, przechwycone wyjscie, proces potomny, lancuchy.
 
-#include <cstddef>
 #include <functional>
 #include <string>
+
+#include "blockchain.h"
 
 // Nowy pusty folder w /tmp, usuwany razem z zawartoscia w destruktorze.
 class FolderTymczasowy {
@@ -12,7 +13,6 @@ public:
     ~FolderTymczasowy();
     FolderTymczasowy(const FolderTymczasowy&) = delete;
     FolderTymczasowy& operator=(const FolderTymczasowy&) = delete;
-
     [[nodiscard]] const std::string& sciezka() const { return folder; }
     [[nodiscard]] std::string plik(const std::string& nazwa) const { return folder + "/" + nazwa; }
     // Liczba wpisow w folderze (takze pozostawionych plikow tymczasowych).
@@ -29,8 +29,6 @@ public:
     ~PrzechwycWyjscie();
     PrzechwycWyjscie(const PrzechwycWyjscie&) = delete;
     PrzechwycWyjscie& operator=(const PrzechwycWyjscie&) = delete;
-
-    // Konczy przechwytywanie (przy pierwszym wywolaniu) i zwraca wszystko, co wypisano.
     [[nodiscard]] std::string tekst();
 
 private:
@@ -42,14 +40,20 @@ private:
 
 [[nodiscard]] std::string czytajPlikTestu(const std::string& sciezka);
 void zapiszPlikTestu(const std::string& sciezka, const std::string& tekst);
-// Litery ASCII zamienione na wielkie (np. tekst szesnastkowy).
-[[nodiscard]] std::string naWielkieLitery(std::string tekst);
 
-// Praca w procesie potomnym, zeby ograniczenia (rlimit, prawa) nie dotknely procesu testow.
-// Kod wyjscia pracy albo -1, gdy potomek nie skonczyl sie normalnie. Z `bezRoota` root
-// oddaje w potomku uprawnienia (uid/gid 65534), zeby prawa folderu dzialaly jak u
-// zwyklego uzytkownika (99, gdy sie nie udalo).
+// Praca w procesie potomnym (rlimit, prawa nie dotykaja testow); kod wyjscia albo -1.
+// `bezRoota`: potomek przechodzi na uid/gid 65534, zeby prawa folderu dzialaly.
 [[nodiscard]] int wProcesiePotomnym(const std::function<int()>& praca, bool bezRoota = false);
-
-// Port TCP na 127.0.0.1, ktory przed chwila byl wolny; 0, gdy nie udalo sie go znalezc.
+// Port TCP na 127.0.0.1, ktory przed chwila byl wolny.
 [[nodiscard]] int wolnyPort();
+
+// Adres, ktorego nikt nie posiada.
+inline const std::string OBCY_ADRES(64, 'e');
+
+// Lancuch z niska trudnoscia i `ile` blokami nagrody dla `gornik`.
+[[nodiscard]] Blockchain lancuchTestowy(int trudnosc = 1, int ile = 0,
+                                        const std::string& gornik = OBCY_ADRES);
+void dokop(Blockchain& lancuch, const std::string& gornik, int ile,
+           const std::vector<Transakcja>& platnosci = {});
+// Po recznej zmianie: od bloku `od` wiaze kazdy blok z poprzednim i przelicza hash.
+void przeliczOd(Blockchain& lancuch, std::size_t od);

@@ -1,0 +1,102 @@
+#!/usr/bin/env bash
+# Sieje po jednym realistycznym bledzie w kodzie produkcyjnym, buduje i uruchamia testy.
+# Wynik: tabela "zlapany / przeoczony" dla kazdego bledu. Kod wraca do stanu sprzed.
+# Uzycie: bash scripts/zasiej-bledy.sh [katalog_budowy] [numery bledow...]
+set -uo pipefail
+cd "$(dirname "$0")/.."
+katalog="${1:-build}"; shift || true
+wybrane=("$@")
+wynik="${TALVARIN_WYNIK_BLEDOW:-$katalog/zasiane-bledy.txt}"
+
+# Kazdy blad: numer, warstwa, plik, wyrazenie perla (musi cos zmienic), opis.
+bledy=()
+blad() { bledy+=("$1"$'\x1f'"$2"$'\x1f'"$3"$'\x1f'"$4"$'\x1f'"$5"); }
+
+blad 1 core core/walidacja.cpp 's/if \(blok\.poprzedniHash != lancuch\[p - 1\]\.hash\)/if (false)/' \
+  "walidacja: brak sprawdzenia polaczenia z poprzednim blokiem"
+blad 2 core core/walidacja.cpp 's/if \(tx\.kwota < 0\)/if (false)/' \
+  "walidacja: ujemna kwota platnosci przechodzi"
+blad 3 core core/walidacja.cpp 's/nagrody > 1 \|\|/nagrody > 2 ||/' \
+  "walidacja: dwie nagrody w jednym bloku przechodza"
+blad 4 core core/walidacja.cpp 's/if \(saldoNadawcy < 0\)/if (saldoNadawcy < -1)/' \
+  "walidacja: wydanie o jedna jednostke wiecej niz saldo przechodzi"
+blad 5 core core/transakcja.cpp 's/cel\.append\(opis\)\.push_back\(\x27\|\x27\)/cel.append(opis).push_back(\x27;\x27)/' \
+  "tekst kanoniczny transakcji: zly separator przed podpisem"
+blad 6 core core/blok.cpp 's/    dopiszLiczbe\(bufor, czas\);\n//' \
+  "tekst bloku: brak czasu w haszowanym tekscie"
+blad 7 core core/blockchain.cpp 's/if \(tx\.nadawca == adres\)\n\s*suma = odejmijNasycajac\(suma, tx\.kwota\);//' \
+  "saldo: wydatki nie odejmowane"
+blad 8 core core/pliki.cpp 's/const std::string tymczasowy = nazwaTymczasowa\(sciezka\);/const std::string tymczasowy = sciezka;/; s/O_CREAT \| O_EXCL/O_CREAT | O_TRUNC/' \
+  "zapis w miejscu zamiast przez plik tymczasowy (nieatomowy)"
+blad 9 core core/plik_lancucha.cpp 's/(void kopIZapisz[^{]*\{\n)\s*std::lock_guard blokada\(mutexZapisuLancucha\);\n/$1/' \
+  "kopIZapisz bez blokady zapisu lancucha"
+blad 10 core core/plik_lancucha.cpp 's/const std::string nowa = odlozNaBok\(sciezka\);/const std::string nowa = sciezka + ".x";/' \
+  "nieczytelny plik lancucha nie jest odkladany na bok"
+blad 11 core core/plik_lancucha.cpp 's/    usunCrPrzedLf\(\*tekst\);\n//' \
+  "plik lancucha z CR LF sie nie wczytuje"
+blad 12 core core/klucze.cpp 's/if \(tekst\.size\(\) != 64\)/if (tekst.size() < 64)/' \
+  "klucz publiczny dluzszy niz 64 znaki uznany za poprawny"
+blad 13 net net/ramki.cpp 's/DLUGOSC_NAGLOWKA = 10;/DLUGOSC_NAGLOWKA = 8;/' \
+  "naglowek ramki: 8 cyfr zamiast 10"
+blad 14 net net/ramki.cpp 's/\|\| \*dlugosc > MAKS_DLUGOSC_RAMKI//' \
+  "brak limitu dlugosci odbieranej ramki"
+blad 15 net net/serwer_lancucha.cpp 's/if \(po < przed\)/if (po < przed \&\& false)/' \
+  "serwer: brak straznika salda"
+blad 16 net net/serwer_lancucha.cpp 's/if \(ileOtrzymany <= ileMoj\)/if (ileOtrzymany < ileMoj)/' \
+  "serwer: przyjmuje lancuch tej samej dlugosci"
+blad 17 net net/wezly.cpp 's/(bool dodajNowyLubUzupelnij\(const std::string& plik, const Wezel& nowy\)\n\{\n)\s*std::lock_guard blokada\(mutexPlikowWezlow\);\n/$1/' \
+  "pliki wezlow: dopisanie bez blokady"
+blad 18 net net/wezly.cpp 's/wezel\.kluczPubliczny = nowy\.kluczPubliczny;\n\s*zmiana = true;/zmiana = false;/' \
+  "znany wezel nie dostaje klucza z nowego wpisu"
+blad 19 net net/czy_to_ja.cpp 's/ip == "127\.0\.0\.1" \|\| //' \
+  "czyToJa nie rozpoznaje 127.0.0.1"
+blad 20 net net/obecnosc.cpp 's/\|\| id == mojeId\)/)/' \
+  "obecnosc: wlasne ogloszenie dopisuje siebie"
+blad 21 net net/rozgloszenie.cpp 's/\+\+wynik\.sukcesy;/;/' \
+  "rozgloszenie: sukcesy nie liczone"
+blad 22 app app/portfel.cpp 's/PRAWA_PORTFELA = 0600;/PRAWA_PORTFELA = 0644;/' \
+  "portfel zapisany z prawami 0644"
+blad 23 app app/kwota.cpp 's/ulamkowa\.size\(\) > CYFR_ULAMKA/ulamkowa.size() > CYFR_ULAMKA + 1/' \
+  "kwota: dziewiec cyfr ulamka przyjete"
+blad 24 app app/kwota.cpp 's/while \(cyfry\[dlugosc - 1\] == \x270\x27\)/while (false)/' \
+  "kwota: zera na koncu ulamka nie obcinane"
+blad 25 app app/fraza.cpp 's/tekst \+= \x27 \x27;/tekst += "  ";/' \
+  "fraza: slowa laczone dwiema spacjami (inne ziarno)"
+blad 26 app app/portfel.cpp 's/&& publiczny\.size\(\) == ZNAKOW_PUBLICZNEGO //' \
+  "portfel: linia klucza publicznego dowolnej dlugosci"
+blad 27 ui ui/zakladka_wyslij.cpp 's/if \(!ok \|\| kwota < 1\)/if (!ok || kwota < 0)/' \
+  "wysylanie: kwota zero przechodzi"
+blad 28 ui ui/zakladka_wyslij.cpp 's/if \(kwota > saldo\)/if (false)/' \
+  "wysylanie: brak sprawdzenia salda"
+blad 29 ui ui/zakladka_wyslij.cpp 's/ui->buttonWyslij->setEnabled\(!kopanieWPetli\);/ui->buttonWyslij->setEnabled(true);/' \
+  "wysylanie: przycisk wlaczony mimo petli kopania"
+blad 30 ui ui/praca_w_tle.cpp 's/if \(czas == ostatniaZmianaPliku\)\n\s*return;/if (czas != ostatniaZmianaPliku) return;/' \
+  "okno: zmiana pliku lancucha nie odswieza widokow"
+blad 31 ui ui/widoki_lancucha.cpp 's/tx\.nadawca != ja && tx\.odbiorca == ja/tx.odbiorca == ja/' \
+  "Odebrane: nagrody i platnosci do siebie na liscie"
+blad 32 i18n i18n/Talvarin_GUI_de_DE.ts 's/<translation>Senden<\/translation>/<translation type="unfinished"><\/translation>/' \
+  "katalog niemiecki: brak tlumaczenia"
+
+przywroc() { [ -n "${kopia:-}" ] && cp "$kopia" "$plik" && rm -f "$kopia"; kopia=; }
+trap przywroc EXIT INT TERM
+
+: > "$wynik"
+printf '%-3s %-5s %-9s %s\n' nr warstwa wynik opis | tee -a "$wynik"
+for wpis in "${bledy[@]}"; do
+  IFS=$'\x1f' read -r nr warstwa plik wyrazenie opis <<< "$wpis"
+  if [ ${#wybrane[@]} -gt 0 ] && [[ ! " ${wybrane[*]} " =~ " $nr " ]]; then continue; fi
+  kopia="$(mktemp)"; cp "$plik" "$kopia"
+  perl -0pi -e "$wyrazenie" "$plik"
+  if cmp -s "$plik" "$kopia"; then
+    stan=NIE-PASUJE
+  elif ! cmake --build "$katalog" > "$katalog/zasiew-$nr.log" 2>&1; then
+    stan=NIE-BUDUJE
+  elif bash scripts/ctest-izolowany.sh "$katalog" --stop-on-failure >> "$katalog/zasiew-$nr.log" 2>&1; then
+    stan=PRZEOCZONY
+  else
+    stan=ZLAPANY
+  fi
+  przywroc
+  printf '%-3s %-5s %-9s %s\n' "$nr" "$warstwa" "$stan" "$opis" | tee -a "$wynik"
+done
+cmake --build "$katalog" > /dev/null 2>&1 || true

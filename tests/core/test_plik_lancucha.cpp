@@ -1,0 +1,132 @@
+// Tekst lancucha i plik: format, odrzucenia, CR LF, atomowy zapis, odkladanie na bok, dwa watki.
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <csignal>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <thread>
+
+#include "format_lancucha.h"
+#include "plik_lancucha.h"
+#include "pliki.h"
+#include "pomoc_testow.h"
+
+TEST(FormatLancucha, GenezaIZapisOdczytTychSamychBlokow)
+{
+    const Blockchain pusty;
+    const Blok& g = pusty.pobierzLancuch()[0];
+    EXPECT_EQ(serializujLancuch(pusty), "=== BLOK ===\n0\n0\n" + g.hash + "\n0\n"
+                                            + std::to_string(g.czas)
+                                            + "\n1\n\n\n0\nBlok Genezy - Start sieci Talvarin (TLV)\n\n");
+    const ParaKluczy para = generujPareKluczy();
+    Blockchain zrodlo = lancuchTestowy(1, 1, kluczPublicznyHex(para));
+    dokop(zrodlo, OBCY_ADRES, 1, {Transakcja(para, OBCY_ADRES, 123, "opis | z kreska")});
+    zrodlo.lancuch[1].czas = -7;
+    const std::string tekst = serializujLancuch(zrodlo);
+    Blockchain cel;
+    ASSERT_TRUE(parsujLancuch(cel, tekst));
+    EXPECT_EQ(cel.pobierzLancuch(), zrodlo.pobierzLancuch());
+    EXPECT_EQ(serializujLancuch(cel), tekst);
+}
+
+TEST(FormatLancucha, OdrzuconyTekstNieZmieniaLancucha)
+{
+    const std::string blok = "=== BLOK ===\n0\nprev\nhash\n0\n100\n";
+    const std::string zle[] = {"", "bez znacznika\n", blok, blok + "2\n\nodb\n5\nopis\n\n",
+                               blok + "x\n", blok + "1\n\nodb\n9223372036854775808\n\n\n"};
+    Blockchain lancuch;
+    const auto przed = lancuch.pobierzLancuch();
+    for (const std::string& tekst : zle) {
+        EXPECT_FALSE(parsujLancuch(lancuch, tekst)) << tekst;
+        EXPECT_EQ(lancuch.pobierzLancuch(), przed);
+    }
+}
+
+class PlikLancucha : public testing::Test {
+protected:
+    FolderTymczasowy folder;
+    const std::string plik = folder.plik("blockchain.dat");
+};
+
+TEST_F(PlikLancucha, PlikZWindowsZCrLfSieWczytuje)
+{
+    const Blockchain zrodlo = lancuchTestowy(1, 1);
+    std::string crlf;
+    for (const char z : serializujLancuch(zrodlo))
+        crlf += z == '\n' ? std::string("\r\n") : std::string(1, z);
+    zapiszPlikTestu(plik, crlf);
+    Blockchain cel;
+    ASSERT_TRUE(wczytajLancuch(cel, plik));
+    EXPECT_EQ(cel.pobierzLancuch(), zrodlo.pobierzLancuch());
+}
+
+TEST_F(PlikLancucha, NieudanyZapisZostawiaStaryPlik)
+{
+    ASSERT_TRUE(zapiszLancuch(Blockchain(), plik));
+    const std::string przed = czytajPlikTestu(plik);
+    const Blockchain nowy = lancuchTestowy(1, 3);
+    ::chmod(folder.sciezka().c_str(), 0555);
+    EXPECT_EQ(wProcesiePotomnym([&] { return zapiszLancuch(nowy, plik) ? 1 : 0; }, true), 0);
+    ::chmod(folder.sciezka().c_str(), 0700);
+    // Pelny dysk w polowie zapisu (limit rozmiaru dziala tez dla roota).
+    EXPECT_EQ(wProcesiePotomnym([&] {
+                  std::signal(SIGXFSZ, SIG_IGN);
+                  const rlimit limit{100, 100};
+                  return ::setrlimit(RLIMIT_FSIZE, &limit) != 0 ? 2 : zapiszLancuch(nowy, plik) ? 1 : 0;
+              }),
+              0);
+    EXPECT_EQ(czytajPlikTestu(plik), przed);
+    EXPECT_EQ(folder.liczbaWpisow(), 1u) << "zostal plik tymczasowy";
+}
+
+TEST_F(PlikLancucha, NieczytelnyPlikJestOdkladanyNaBok)
+{
+    const std::string zepsute[] = {"to nie jest lancuch\n", "=== BLOK ===\n0\np\nh\nx\n1\n0\n"};
+    Blockchain lancuch = lancuchTestowy();
+    PrzechwycWyjscie wyjscie;
+    for (const std::string& tresc : zepsute) {
+        zapiszPlikTestu(plik, tresc);
+        kopIZapisz(lancuch, OBCY_ADRES, plik, {});
+    }
+    EXPECT_EQ(czytajPlikTestu(plik + ".uszkodzony"), zepsute[0]);
+    EXPECT_EQ(czytajPlikTestu(plik + ".uszkodzony.1"), zepsute[1]);
+    EXPECT_NE(wyjscie.tekst().find("Plik " + plik + " nie jest czytelnym lancuchem - odlozono go jako "
+                                   + plik + ".uszkodzony.1.\n"),
+              std::string::npos);
+    Blockchain zapisany;
+    ASSERT_TRUE(wczytajLancuch(zapisany, plik));
+    EXPECT_EQ(zapisany.liczbaBlokow(), 3u);
+}
+
+TEST_F(PlikLancucha, DwaWatkiKopiaNicNieGubiacACzytelnikZawszeCzyta)
+{
+    constexpr int N = 4;
+    std::atomic<bool> koniec{false};
+    std::atomic<int> nieudane{0};
+    PrzechwycWyjscie cisza;
+    auto gornik = [&](const std::string& adres) {
+        Blockchain wlasny = lancuchTestowy(4);
+        for (int i = 0; i < N; ++i)
+            kopIZapisz(wlasny, adres, plik, {});
+    };
+    std::thread czytelnik([&] {
+        while (!koniec.load()) {
+            Blockchain widok;
+            if (plikIstnieje(plik) && !wczytajLancuch(widok, plik))
+                nieudane.fetch_add(1);
+        }
+    });
+    std::thread a(gornik, std::string(64, 'a'));
+    std::thread b(gornik, std::string(64, 'b'));
+    a.join();
+    b.join();
+    koniec = true;
+    czytelnik.join();
+    Blockchain wynik;
+    ASSERT_TRUE(wczytajLancuch(wynik, plik));
+    EXPECT_EQ(wynik.liczbaBlokow(), static_cast<std::size_t>(2 * N + 1));
+    EXPECT_TRUE(wynik.czyLancuchPoprawny());
+    EXPECT_EQ(wynik.saldo(std::string(64, 'a')), N * 5000000000);
+    EXPECT_EQ(nieudane.load(), 0);
+}

@@ -1,0 +1,133 @@
+// Ramki, decyzje serwera z dokladnymi wierszami, przyjecie z rozgloszeniem dalej.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <sys/socket.h>
+
+#include "format_lancucha.h"
+#include "plik_lancucha.h"
+#include "pliki.h"
+#include "pomoc_sieci.h"
+#include "pomoc_testow.h"
+#include "ramki.h"
+#include "rozgloszenie.h"
+#include "wymiana_lancucha.h"
+
+TEST(Ramki, NaglowekDziesieciuCyfrILimitDlugosci)
+{
+    int para[2];
+    ASSERT_EQ(::socketpair(AF_UNIX, SOCK_STREAM, 0, para), 0);
+    ASSERT_TRUE(wyslijWiadomosc(para[0], "abc"));
+    char bufor[32] = {};
+    EXPECT_EQ(std::string(bufor, static_cast<std::size_t>(::recv(para[1], bufor, sizeof bufor, 0))),
+              "0000000003abc");
+    ASSERT_TRUE(wyslijWiadomosc(para[0], "xyz"));
+    EXPECT_EQ(odbierzWiadomosc(para[1], 1s), "xyz");
+    // Za dluga zapowiedz: odmowa bez czytania tresci (bajty tresci zostaja w gniezdzie).
+    const std::string zaDluga = "0536870913tresc";
+    ASSERT_EQ(::send(para[0], zaDluga.data(), zaDluga.size(), 0), static_cast<ssize_t>(zaDluga.size()));
+    EXPECT_EQ(odbierzWiadomosc(para[1], 200ms), "");
+    EXPECT_EQ(::recv(para[1], bufor, sizeof bufor, MSG_DONTWAIT), 5);
+    ::close(para[0]);
+    ::close(para[1]);
+}
+
+namespace {
+
+const std::string LISTA = "10.0.0.5 1800 - Nadawca\n127.0.0.1 1700 - Ja sam\n";
+const std::string SCALONA = "10.0.0.5 1800 - Nadawca\n"; // bez wpisu oznaczajacego ten wezel
+
+class Serwer : public testing::Test {
+protected:
+    void SetUp() override { ASSERT_TRUE(zapiszLancuch(mojLancuch, plikLancucha)); }
+
+    std::string obsluz(const std::string& wiadomosc)
+    {
+        PrzechwycWyjscie przechwyc;
+        const std::string odpowiedz = obsluzPrzychodzacyLancuch(kontekst, wiadomosc);
+        wyjscie = przechwyc.tekst();
+        return odpowiedz;
+    }
+
+    static std::string zapytanie(const Blockchain& l, const std::string& lista = LISTA)
+    {
+        return zbudujWiadomoscLancucha(serializujLancuch(l), lista);
+    }
+
+    FolderTymczasowy folder;
+    std::string plikLancucha = folder.plik("blockchain.dat");
+    std::string plikWezlow = folder.plik("wezly.dat");
+    ParaKluczy moje = generujPareKluczy();
+    std::string mojKlucz = kluczPublicznyHex(moje);
+    Blockchain mojLancuch = lancuchTestowy(1, 1, mojKlucz);
+    Blockchain zywy;
+    KontekstSerwera kontekst{zywy, plikLancucha, plikWezlow, mojKlucz, 1700, 2s};
+    std::string wyjscie;
+};
+
+} // namespace
+
+TEST_F(Serwer, OdmowyZDokladnymWierszemScalajaListeINieRuszajaPliku)
+{
+    const std::string tekstPliku = czytajPlikTestu(plikLancucha);
+    Blockchain zmieniony = lancuchTestowy(1, 3);
+    zmieniony.lancuch[2].transakcje[0].kwota += 1;
+    Blockchain placacy = mojLancuch;
+    dokop(placacy, OBCY_ADRES, 1, {Transakcja(moje, OBCY_ADRES, 1, "")});
+    const std::string saldo = "Otrzymany lancuch jest dluzszy, ale ZMNIEJSZYLBY Twoje saldo (5000000000 -> ";
+    const std::pair<std::string, std::string> przypadki[] = {
+        {"0000000000" + LISTA, "Nie udalo sie odebrac lancucha.\n"},
+        {zbudujWiadomoscLancucha("to nie lancuch\n", LISTA), "Otrzymane dane nie sa poprawnym lancuchem.\n"},
+        {zapytanie(zmieniony), "  [BLAD] Blok #2 ma dane niezgodne z jego hashem (ktos je zmienil po "
+                               "fakcie)!\nOtrzymany lancuch NIE jest poprawny - odrzucam.\n"},
+        {zapytanie(lancuchTestowy(1, 1)),
+         "Otrzymany lancuch (2 blokow) nie jest dluzszy niz moj (2 blokow) - zostaje przy swoim.\n"},
+        {zapytanie(placacy), saldo + "4999999999) - odrzucam.\n"},
+    };
+    for (const auto& [wiadomosc, wiersz] : przypadki) {
+        SCOPED_TRACE(wiersz);
+        std::remove(plikWezlow.c_str());
+        EXPECT_EQ(obsluz(wiadomosc), SCALONA);
+        EXPECT_EQ(wyjscie, wiersz);
+        EXPECT_EQ(czytajPlikTestu(plikWezlow), SCALONA);
+        EXPECT_EQ(czytajPlikTestu(plikLancucha), tekstPliku);
+    }
+}
+
+TEST_F(Serwer, PrzyjecieZapisujeIRozglaszaDoSasiadow)
+{
+    std::vector<std::string> otrzymane;
+    PetlaTestowa sasiad([&](int port, const StopPredykat& stop, const std::function<void(bool)>& gotowy) {
+        nasluchujTcpWPetli(port, stop, [&](const std::string& w) { otrzymane.push_back(w); return std::string(); },
+                           gotowy, 2s);
+    });
+    const std::string lista = "127.0.0.1 " + std::to_string(sasiad.port()) + " - Sasiad\n127.0.0.1 1700 - Ja\n";
+    zapiszPlikTestu(plikWezlow, lista);
+    Blockchain obcy = mojLancuch;
+    dokop(obcy, OBCY_ADRES, 2);
+    const std::string odpowiedz = obsluz(zapytanie(obcy));
+    EXPECT_EQ(wyjscie, "Przyjeto nowy, dluzszy lancuch (4 blokow).\nRozgloszono do 127.0.0.1:"
+                           + std::to_string(sasiad.port()) + "\n");
+    EXPECT_EQ(czytajPlikTestu(plikLancucha), serializujLancuch(obcy));
+    EXPECT_EQ(odpowiedz, lista + SCALONA);
+    // Rozgloszenie liczy tylko wezly, ktore odebraly lancuch; siebie pomija.
+    zapiszPlikTestu(plikWezlow, lista + "127.0.0.1 " + std::to_string(wolnyPort()) + " - Martwy\n");
+    {
+        PrzechwycWyjscie cisza;
+        EXPECT_EQ(rozglosLancuch(obcy, plikWezlow, 1700, 2s), (WynikRozgloszenia{1, 2}));
+    }
+    sasiad.zatrzymaj();
+    ASSERT_EQ(otrzymane.size(), 2u);
+    EXPECT_EQ(otrzymane[0], zbudujWiadomoscLancucha(serializujLancuch(obcy), lista));
+}
+
+TEST_F(Serwer, BezKluczaBrakStraznikaSaldaINieczytelnyPlikOdlozony)
+{
+    zapiszPlikTestu(plikLancucha, "=== BLOK ===\nzepsute\n");
+    kontekst.kluczPubliczny.clear();
+    const Blockchain obcy = lancuchTestowy(1, 1);
+    (void)obsluz(zapytanie(obcy));
+    EXPECT_NE(wyjscie.find("Przyjeto nowy, dluzszy lancuch (2 blokow).\n"), std::string::npos) << wyjscie;
+    EXPECT_EQ(czytajPlikTestu(plikLancucha), serializujLancuch(obcy));
+    EXPECT_EQ(czytajPlikTestu(plikLancucha + ".uszkodzony"), "=== BLOK ===\nzepsute\n");
+}
