@@ -135,7 +135,7 @@ TEST(ObecnoscWLan, TrzyHostyWidzaSiePoJednymOkresie)
     std::this_thread::sleep_for(300ms); // nasluchy zwiazane z portem 1699
     for (int h = 1; h <= 3; ++h)
         watki.push_back(watekWHoscie(siec, h, [&, h] {
-            oglaszajObecnoscWPetli(1699 + h, id(h), "klucz" + std::to_string(h),
+            oglaszajObecnoscWPetli(1699 + h, id(h), std::string(64, static_cast<char>('0' + h)),
                                    "Host nr " + std::to_string(h), stop, OKRES);
         }));
     const bool naCzas = czekajAz([&] {
@@ -151,8 +151,8 @@ TEST(ObecnoscWLan, TrzyHostyWidzaSiePoJednymOkresie)
         std::vector<std::string> wiersze;
         for (int j = 1; j <= 3; ++j)
             if (j != h)
-                wiersze.push_back(siec.adres(j) + " " + std::to_string(1699 + j) + " klucz"
-                                  + std::to_string(j) + " Host nr " + std::to_string(j));
+                wiersze.push_back(siec.adres(j) + " " + std::to_string(1699 + j) + " " + std::string(64, static_cast<char>('0' + j))
+                                  + " Host nr " + std::to_string(j));
         EXPECT_EQ(wierszeWezlow(plik(h)), wiersze) << "host " << h;
     }
 }
@@ -181,7 +181,7 @@ TEST(ObecnoscWLan, DlugoscDatagramuZleIObceDatagramy)
         "TLV1 cccc",                                     // bez portu
         dopelnij("TLV1 dddd 1702 - ", 511),              // najdluzszy przyjmowany
         dopelnij("TLV1 eeee 1703 - ", 512),              // za dlugi
-        std::string("TLV1 gggg 1704 k Ala\0ukryte", 27), // tekst do bajtu zerowego
+        std::string("TLV1 gggg 1704 - Ala\0ukryte", 27), // tekst do bajtu zerowego
         "TLV1 hhhh 1705 - -",                            // znacznik konca
     };
     bool wyslane = false;
@@ -197,8 +197,8 @@ TEST(ObecnoscWLan, DlugoscDatagramuZleIObceDatagramy)
     EXPECT_TRUE(doszlo);
     const std::string nadawca = siec.adres(1);
     EXPECT_EQ(wczytajWezly(plik), (std::vector<Wezel>{{nadawca, 1699, "", ""},
-                                                      {nadawca, 1702, "", std::string(511 - 17, 'n')},
-                                                      {nadawca, 1704, "k", "Ala"},
+                                                      {nadawca, 1702, "", std::string(MAKS_DLUGOSC_NAZWY_WEZLA, 'n')},
+                                                      {nadawca, 1704, "", "Ala"},
                                                       {nadawca, 1705, "", ""}}));
     EXPECT_EQ(zgloszenia.load(), 4);
 }

@@ -98,10 +98,10 @@ TEST_F(Rozgloszenie, WpisyOznaczajaceTenWezelSaPomijane)
 
 TEST_F(Rozgloszenie, OdpowiedzZWlasnymWpisemNieWracaDoPliku)
 {
-    SerwerTestowy a([&](const std::string&) { return wpis(1700, "Ja") + "10.1.2.3 1701 k Ktos\n"; });
+    SerwerTestowy a([&](const std::string&) { return wpis(1700, "Ja") + "10.1.2.3 1701 " + std::string(64, 'a') + " Ktos\n"; });
     zapiszPlikTestu(plikWezlow, wpis(a.port()));
     EXPECT_EQ(rozglos(1700), (WynikRozgloszenia{1, 1}));
-    EXPECT_EQ(czytajPlikTestu(plikWezlow), wpis(a.port()) + "10.1.2.3 1701 k Ktos\n");
+    EXPECT_EQ(czytajPlikTestu(plikWezlow), wpis(a.port()) + "10.1.2.3 1701 " + std::string(64, 'a') + " Ktos\n");
 }
 
 TEST_F(Rozgloszenie, BootstrapTylkoGdyBrakZnanychWezlow)
@@ -129,7 +129,7 @@ TEST_F(Rozgloszenie, BootstrapDwaSeedyPoKoleiIJednoGotowe)
             return odpowiedz;
         };
     };
-    SerwerTestowy pierwszy(zapamietaj("pierwszy", "10.0.0.1 1700 k1 Ala\n"));
+    SerwerTestowy pierwszy(zapamietaj("pierwszy", "10.0.0.1 1700 " + std::string(64, '1') + " Ala\n"));
     SerwerTestowy drugi(zapamietaj("drugi", "10.0.0.2 1700 - -\n10.0.0.1 1700 - -\n"));
     const std::string seedy = wpis(pierwszy.port()) + wpis(drugi.port());
     zapiszPlikTestu(plikSeedow, seedy);
@@ -143,7 +143,7 @@ TEST_F(Rozgloszenie, BootstrapDwaSeedyPoKoleiIJednoGotowe)
     }, 1s);
     EXPECT_EQ(gotowe, 1);
     EXPECT_EQ(kolejnoscPrzyGotowym, (std::vector<std::string>{"pierwszy", "drugi"}));
-    EXPECT_EQ(czytajPlikTestu(plikWezlow), "10.0.0.1 1700 k1 Ala\n10.0.0.2 1700 - -\n");
+    EXPECT_EQ(czytajPlikTestu(plikWezlow), "10.0.0.1 1700 " + std::string(64, '1') + " Ala\n10.0.0.2 1700 - -\n");
     // Seed dostaje lancuch i (pusta) liste wezlow; plik seedow sie nie zmienia.
     EXPECT_EQ(pierwszy.otrzymane(), std::vector<std::string>{zbudujWiadomoscLancucha(tekstLancucha, "")});
     EXPECT_EQ(czytajPlikTestu(plikSeedow), seedy);

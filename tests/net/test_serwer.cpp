@@ -62,7 +62,7 @@ protected:
     Blockchain mojLancuch = lancuchTestowy(1, 1, mojKlucz);
     std::string tekstPliku;
     Blockchain zywy;
-    KontekstSerwera kontekst{zywy, plikLancucha, plikWezlow, mojKlucz, 1700, 2s};
+    KontekstSerwera kontekst{zywy, plikLancucha, plikWezlow, mojKlucz, 1700, 2s, {}};
     std::string wyjscie;
 };
 
