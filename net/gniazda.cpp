@@ -145,7 +145,9 @@ Gniazdo utworzGniazdoNasluchu(int port)
         zamknijGniazdo(gniazdo);
         return NIEPRAWIDLOWE_GNIAZDO;
     }
-    if (::listen(gniazdo, 1) != 0) {
+    // Kolejka na tyle polaczen, ile obslugujemy naraz: przy kolejce 1 nadmiarowe SYN-y sa
+    // gubione i klient czeka na ich powtorzenie (1 s, 3 s, ...).
+    if (::listen(gniazdo, MAKS_POLACZEN) != 0) {
         std::cout << "BLAD: nie udalo sie nasluchiwac.\n";
         zamknijGniazdo(gniazdo);
         return NIEPRAWIDLOWE_GNIAZDO;
