@@ -125,7 +125,7 @@ void zaSaczacym(const std::string& folder)
     std::thread saczenie([&] {
         std::string bajty = "0001048576";
         while (!koniec && ::send(saczacy, bajty.data(), bajty.size(), MSG_NOSIGNAL) > 0) {
-            bajty = "s";
+            bajty.assign(1, 's');
             std::this_thread::sleep_for(std::chrono::milliseconds(200));
         }
     });
@@ -228,9 +228,11 @@ void szczytPamieci(const std::string& folder)
 void scalenie(const std::string& folder)
 {
     std::vector<Wezel> wezly;
-    for (int i = 0; i < 20000; ++i)
-        wezly.push_back({"10." + std::to_string(i / 250) + "." + std::to_string(i % 250) + ".1",
-                         1700 + i % 7, std::string(64, 'a'), "Wezel " + std::to_string(i)});
+    for (int i = 0; i < 20000; ++i) {
+        std::string ip = "10.";
+        ip.append(std::to_string(i / 250)).append(".").append(std::to_string(i % 250)).append(".1");
+        wezly.push_back({ip, 1700 + i % 7, std::string(64, 'a'), std::string("Wezel ").append(std::to_string(i))});
+    }
     std::vector<double> czasy;
     for (int i = 0; i < 5; ++i) {
         const std::string plik = folder + "/wezly-scalenie.dat";
