@@ -245,6 +245,28 @@ void scalenie(const std::string& folder)
     std::printf("scalenie 20 000 wpisow (do limitu 10 000 w pliku): mediana %.1f ms\n", czasy[2]);
 }
 
+// Szacunek pamieci wzgledem tekstu dla lancuchow, jakie robi program, i dla pustych transakcji.
+void proporcjePamieci()
+{
+    const ParaKluczy klucze = generujPareKluczy();
+    Blockchain nagrody = lancuch(1000);
+    Blockchain platnosci = lancuch(1);
+    while (platnosci.liczbaBlokow() < 1000)
+        platnosci.lancuch.emplace_back(
+            static_cast<std::int32_t>(platnosci.liczbaBlokow()),
+            std::vector<Transakcja>{transakcjaNagrody(kluczPublicznyHex(klucze), NAGRODA_ZA_BLOK),
+                                    Transakcja(klucze, std::string(64, 'b'), 123456789, "")},
+            platnosci.lancuch.back().hash);
+    std::string puste = "=== BLOK ===\n1\n0\n0\n0\n0\n100000\n";
+    for (int i = 0; i < 100000; ++i)
+        puste += "\n\n0\n\n\n";
+    for (const auto& [opis, tekst] : {std::pair{"nagrody", serializujLancuch(nagrody)},
+                                      std::pair{"nagrody i platnosci", serializujLancuch(platnosci)},
+                                      std::pair{"puste transakcje", puste}})
+        std::printf("pamiec/tekst, %s: %.2f\n", opis,
+                    static_cast<double>(szacujPamiecLancucha(tekst)) / static_cast<double>(tekst.size()));
+}
+
 } // namespace
 
 int main()
@@ -255,6 +277,7 @@ int main()
     const std::string folder = ::mkdtemp(wzor);
     std::streambuf* wyjscie = std::cout.rdbuf(nullptr); // wiersze serwera nie mieszaja sie z wynikami
     szczytPamieci(folder);
+    proporcjePamieci();
     scalenie(folder);
     zaSaczacym(folder);
     zatrzymanieZZawieszonym(folder);

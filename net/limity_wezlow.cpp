@@ -29,8 +29,11 @@ void przytnijNazwe(std::string& nazwa)
     std::size_t dlugosc = MAKS_DLUGOSC_NAZWY_WEZLA;
     while (dlugosc > 0 && (static_cast<unsigned char>(nazwa[dlugosc]) & 0xC0) == 0x80)
         --dlugosc;
-    // Po przycieciu wiersz ma sie odczytac tak samo: bez bialych znakow na koncu.
+    // Po przycieciu wiersz ma sie odczytac tak samo: bez bialych znakow na koncu,
+    // a samo "-" znaczy w pliku brak nazwy.
     nazwa = przytnij(std::string_view(nazwa).substr(0, dlugosc));
+    if (nazwa == "-")
+        nazwa.clear();
 }
 
 } // namespace

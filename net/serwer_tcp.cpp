@@ -11,7 +11,7 @@
 #include <new>
 #include <poll.h>
 #include <sys/socket.h>
-#include <system_error>
+#include <exception>
 #include <thread>
 
 #include "gniazda.h"
@@ -72,23 +72,34 @@ public:
     void przyjmij(Gniazdo klient, std::uint32_t adres)
     {
         std::lock_guard blokada(mutex);
-        if (aktywne >= MAKS_POLACZEN || zAdresu[adres] >= MAKS_POLACZEN_Z_ADRESU) {
-            if (zAdresu[adres] == 0)
-                zAdresu.erase(adres);
+        const auto znany = zAdresu.find(adres);
+        if (aktywne >= MAKS_POLACZEN
+            || (znany != zAdresu.end() && znany->second >= MAKS_POLACZEN_Z_ADRESU)) {
             zamknijGniazdo(klient);
             return;
         }
-        auto miejsce = watki.emplace(watki.end());
+        // Nowy watek najpierw na osobnej liscie: gdy cokolwiek zawiedzie (pamiec, watek),
+        // liczniki i lista zostaja jak byly.
+        std::list<Watek> nowy;
         try {
-            miejsce->watek = std::thread([this, klient, adres, miejsce] { pracuj(klient, adres, miejsce); });
-        } catch (const std::system_error&) {
-            watki.erase(miejsce);
+            nowy.emplace_back();
+            const auto miejsce = nowy.begin();
+            auto& licznik = zAdresu.try_emplace(adres, 0).first->second;
+            try {
+                miejsce->watek = std::thread([this, klient, adres, miejsce] { pracuj(klient, adres, miejsce); });
+            } catch (...) {
+                if (licznik == 0)
+                    zAdresu.erase(adres);
+                throw;
+            }
+            ++licznik;
+        } catch (const std::exception&) {
             zamknijGniazdo(klient);
             std::cout << "BLAD: nie udalo sie utworzyc watku obslugi polaczenia.\n";
             return;
         }
         ++aktywne;
-        ++zAdresu[adres];
+        watki.splice(watki.end(), nowy);
     }
 
     void sprzatnij()
