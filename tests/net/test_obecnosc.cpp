@@ -69,35 +69,38 @@ TEST_F(Ogloszenie, ObceZleIWlasneSaIgnorowane)
     EXPECT_TRUE(zgloszone.empty());
 }
 
+// Poprawny klucz publiczny w tekscie: 64 cyfry szesnastkowe.
+#define KLUCZ "cccccccccccccccccccccccccccccccccccccccccccccccccccccccccccccccc"
+
 TEST_F(Ogloszenie, NowyWezelZapisanyRazIZgloszonyRaz)
 {
-    obsluz("TLV1 abcd 1701 kk   Jan  Kowalski \t");
-    obsluz("TLV1 abcd 1701 kk   Jan  Kowalski \t");
-    obsluz("TLV1 abcd 1701 kk Inna nazwa");
+    obsluz("TLV1 abcd 1701 " KLUCZ "   Jan  Kowalski \t");
+    obsluz("TLV1 abcd 1701 " KLUCZ "   Jan  Kowalski \t");
+    obsluz("TLV1 abcd 1701 " KLUCZ " Inna nazwa");
     // Nazwa z ogloszenia traci tylko poczatkowe odstepy; odczyt pliku przycina oba konce.
-    EXPECT_EQ(czytajPlikTestu(plik), "10.0.0.9 1701 kk Jan  Kowalski \t\n");
+    EXPECT_EQ(czytajPlikTestu(plik), "10.0.0.9 1701 " KLUCZ " Jan  Kowalski \t\n");
     EXPECT_EQ(wczytajWezly(plik)[0].nazwa, "Jan  Kowalski");
     EXPECT_EQ(zgloszone, std::vector<std::string>{"10.0.0.9:1701"});
 }
 
 TEST_F(Ogloszenie, KluczINazwaMyslnikToPuste)
 {
-    for (const char* tekst : {"TLV1 abcd 1700 - -", "TLV1 abcd 1702", "TLV1 abcd 1703 tylkoKlucz",
-                              "TLV1 abcd 1704 k Ala\nreszta po LF"})
+    for (const char* tekst : {"TLV1 abcd 1700 - -", "TLV1 abcd 1702", "TLV1 abcd 1703 " KLUCZ,
+                              "TLV1 abcd 1704 " KLUCZ " Ala\nreszta po LF"})
         obsluz(tekst);
     EXPECT_EQ(czytajPlikTestu(plik), "10.0.0.9 1700 - -\n10.0.0.9 1702 - -\n"
-                                     "10.0.0.9 1703 tylkoKlucz -\n10.0.0.9 1704 k Ala\n");
+                                     "10.0.0.9 1703 " KLUCZ " -\n10.0.0.9 1704 " KLUCZ " Ala\n");
     EXPECT_EQ(zgloszone.size(), 4u);
 }
 
 TEST_F(Ogloszenie, ZnanyBezNazwyJestUzupelnianyBezZgloszenia)
 {
     zapiszPlikTestu(plik, "10.0.0.9 1700 - -\n");
-    obsluz("TLV1 abcd 1700 kk Ola Nowak");
-    EXPECT_EQ(czytajPlikTestu(plik), "10.0.0.9 1700 kk Ola Nowak\n");
+    obsluz("TLV1 abcd 1700 " KLUCZ " Ola Nowak");
+    EXPECT_EQ(czytajPlikTestu(plik), "10.0.0.9 1700 " KLUCZ " Ola Nowak\n");
     EXPECT_TRUE(zgloszone.empty());
     // Ten sam port z innego adresu to inny wezel.
-    obsluz("TLV1 abcd 1700 kk Ola Nowak", "10.0.0.10");
+    obsluz("TLV1 abcd 1700 " KLUCZ " Ola Nowak", "10.0.0.10");
     EXPECT_EQ(zgloszone, std::vector<std::string>{"10.0.0.10:1700"});
 }
 
