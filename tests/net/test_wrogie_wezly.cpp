@@ -68,13 +68,13 @@ TEST(WrogiPeer, WysylkaDoNieczytajacegoKonczySieLimitemLubStopem)
 
 TEST(WrogiPeer, SaczacyIMilczacyNieBlokujaUczciwego)
 {
-    SerwerTestowy serwer([](const std::string& w) { return "echo " + w; }, 400ms);
+    SerwerTestowy serwer([](const std::string& w) { return "echo " + w; }, 1s);
     std::vector<Gniazdo> milczace;
     for (const char* adres : {"127.0.0.2", "127.0.0.2", "127.0.0.3", "127.0.0.4", "127.0.0.5"})
         milczace.push_back(polaczZAdresu(adres, serwer.port()));
     // Trzecie polaczenie z jednego adresu jest od razu zamykane.
     milczace.push_back(polaczZAdresu("127.0.0.2", serwer.port()));
-    EXPECT_TRUE(zamkniete(milczace.back(), 1s));
+    EXPECT_TRUE(zamkniete(milczace.back(), 300ms));
     // Zapowiada 1000 bajtow i saczy bajt co 100 ms: kazda przerwa krotsza niz limit.
     const Gniazdo saczacy = polaczZAdresu("127.0.0.7", serwer.port());
     const auto start = Zegar::now();
@@ -213,11 +213,11 @@ TEST(ListyWezlow, FifoZamiastPlikuNieZawiesza)
     ASSERT_EQ(::mkfifo(plik.c_str(), 0600), 0);
     PrzechwycWyjscie przechwyc;
     EXPECT_TRUE(wczytajWezly(plik).empty());
+    EXPECT_NE(przechwyc.tekst().find("nie jest zwyklym plikiem"), std::string::npos);
     dodajLubUzupelnijWezel(plik, "10.0.0.1", 1700, "", "");
     (void)scalWezly(plik, {Wezel{"10.0.0.2", 1700, "", ""}});
     struct stat info {};
     EXPECT_TRUE(::stat(plik.c_str(), &info) == 0 && S_ISFIFO(info.st_mode));
-    EXPECT_NE(przechwyc.tekst().find("nie jest zwyklym plikiem"), std::string::npos);
 }
 
 TEST_F(WrogiLancuch, OdpowiedzPrzedRozgloszeniemDoZawieszonegoIZatrzymanieWSekunde)
