@@ -25,7 +25,7 @@
 // Usuwa pliki tymczasowe "<sciezka>.tmp.<pid>.<n>" zostawione przez proces, ktory juz
 // nie dziala (przerwany zapis). Z `zamazac` tresc jest najpierw nadpisywana zerami.
 // Zwraca liczbe usunietych.
-int usunPozostalosciZapisow(const std::string& sciezka, bool zamazac = false);
+[[nodiscard]] int usunPozostalosciZapisow(const std::string& sciezka, bool zamazac = false);
 
 // Przenosi plik pod wolna nazwe "<sciezka>.uszkodzony" (albo ".uszkodzony.N").
 // Zwraca nowa nazwe albo pusty tekst, gdy sie nie udalo.

@@ -46,7 +46,7 @@ void usunWezel(const std::string& plik, const std::string& ip, int port);
 // Scala liste z plikiem jednym odczytem i jednym zapisem: nowe wpisy na koniec (poki plik
 // ma mniej niz MAKS_WEZLOW_W_PLIKU), znanym uzupelnia puste klucz i nazwe. Wpisy, ktorych
 // nie wolno zapisac, pomija. Zwraca liczbe dopisanych.
-int scalWezly(const std::string& plik, const std::vector<Wezel>& nowe);
+[[nodiscard]] int scalWezly(const std::string& plik, const std::vector<Wezel>& nowe);
 
 // Jak dodajLubUzupelnijWezel, ale mowi, czy wezla wczesniej w pliku nie bylo.
 // Sprawdzenie i dopisanie dzieja sie pod ta sama blokada.

@@ -27,7 +27,7 @@ struct KontekstSerwera {
 
 // Otrzymany lancuch, ktorego postac w pamieci przekroczylaby tyle razy jego tekst, jest
 // odrzucany. Lancuchy tego programu (nawet milion blokow z platnosciami) potrzebuja
-// najwyzej okolo 4 razy tyle co tekst; puste transakcje okolo 45 razy.
+// najwyzej okolo 2,7 razy tyle co tekst; puste transakcje okolo 45 razy.
 inline constexpr std::uint64_t MNOZNIK_PAMIECI_LANCUCHA = 8;
 
 [[nodiscard]] std::string zbudujWiadomoscLancucha(const std::string& tekstLancucha,
