@@ -1,15 +1,11 @@
-// Pliki tymczasowe po przerwanych zapisach i pliki, ktore nie sa zwyklymi plikami.
+// Pliki tymczasowe zostawione przez przerwane zapisy.
 
 #include <gtest/gtest.h>
 
-#include <functional>
-#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include "plik_lancucha.h"
 #include "pliki.h"
-#include "pomoc_lancucha.h"
 #include "pomoc_testow.h"
 
 TEST(Pozostalosci, UsuwanePlikiMartwychProcesowPortfelZamazany)
@@ -33,22 +29,4 @@ TEST(Pozostalosci, UsuwanePlikiMartwychProcesowPortfelZamazany)
     EXPECT_EQ(czytajPlikTestu(folder.plik("podglad")), std::string(5, '\0'));
     EXPECT_TRUE(plikIstnieje(zywy));
     EXPECT_EQ(folder.liczbaWpisow(), 3u);
-}
-
-TEST(Pozostalosci, FifoZamiastLancuchaOdrzucaneBezCzekania)
-{
-    FolderTymczasowy folder;
-    const std::string plik = folder.plik("blockchain.dat");
-    ASSERT_EQ(::mkfifo(plik.c_str(), 0600), 0);
-    Blockchain lancuch = lancuchTestowy(1, 1);
-    const std::string wiersz = "BLAD: plik " + plik + " nie jest zwyklym plikiem - pomijam go.\n";
-    for (const auto& krok : std::vector<std::function<bool()>>{
-             [&] { return wczytajLancuch(lancuch, plik); }, [&] { return zapiszLancuch(lancuch, plik); },
-             [&] { return wczytajPrzedZapisem(lancuch, plik); }}) {
-        PrzechwycWyjscie przechwyc;
-        EXPECT_FALSE(krok());
-        EXPECT_EQ(przechwyc.tekst().substr(0, wiersz.size()), wiersz);
-    }
-    struct stat info {};
-    EXPECT_TRUE(::stat(plik.c_str(), &info) == 0 && S_ISFIFO(info.st_mode));
 }

@@ -43,26 +43,22 @@ bool zamkniete(Gniazdo g, std::chrono::milliseconds limit)
 TEST(WrogiPeer, WysylkaDoNieczytajacegoKonczySieLimitemLubStopem)
 {
     int port = 0;
-    const Gniazdo nasluch = nasluchNaLoopbacku(4, port); // polaczenia nikt nie przyjmie ani nie czyta
-    const std::string duzo(16 << 20, 'x');
-    Gniazdo g = polaczZLoopbackiem(port);
-    auto start = Zegar::now();
-    EXPECT_FALSE(wyslijWiadomosc(g, duzo, 300ms));
-    EXPECT_LT(Zegar::now() - start, 2s);
-    zamknijGniazdo(g);
-    // Dlugi limit, ale zatrzymanie watku konczy czekanie.
+    const Gniazdo nasluch = nasluchNaLoopbacku(4, port); // polaczen nikt nie przyjmie ani nie czyta
     std::atomic<bool> stop{false};
     const StopPredykat predykat = [&] { return stop.load(); };
+    const ZakresStopu zakres(predykat);
+    // Czas proby wysylki 16 MiB; drugi raz z dlugim limitem, ale zatrzymaniem po 300 ms.
+    auto czasWysylki = [&](std::chrono::milliseconds limit) {
+        const Gniazdo g = polaczZLoopbackiem(port);
+        const auto start = Zegar::now();
+        EXPECT_FALSE(wyslijWiadomosc(g, std::string(16 << 20, 'x'), limit));
+        zamknijGniazdo(g);
+        return Zegar::now() - start;
+    };
+    EXPECT_LT(czasWysylki(300ms), 2s);
     std::thread zatrzymaj([&] { std::this_thread::sleep_for(300ms); stop = true; });
-    g = polaczZLoopbackiem(port);
-    start = Zegar::now();
-    {
-        const ZakresStopu zakres(predykat);
-        EXPECT_FALSE(wyslijWiadomosc(g, duzo, 30s));
-    }
-    EXPECT_LT(Zegar::now() - start, 1300ms);
+    EXPECT_LT(czasWysylki(30s), 1300ms);
     zatrzymaj.join();
-    zamknijGniazdo(g);
     zamknijGniazdo(nasluch);
 }
 
@@ -104,12 +100,12 @@ TEST(WrogiPeer, BrakPamieciKonczyJednoZapytanie)
             throw std::bad_alloc();
         return "dalej";
     });
-    std::string odpowiedz;
+    std::string pierwsza = "-";
+    std::string druga;
     PrzechwycWyjscie przechwyc;
-    EXPECT_TRUE(wyslijIOdbierz("127.0.0.1", serwer.port(), "pierwsze", odpowiedz, 2s));
-    EXPECT_EQ(odpowiedz, "");
-    EXPECT_TRUE(wyslijIOdbierz("127.0.0.1", serwer.port(), "drugie", odpowiedz, 2s));
-    EXPECT_EQ(odpowiedz, "dalej");
+    EXPECT_TRUE(wyslijIOdbierz("127.0.0.1", serwer.port(), "1", pierwsza, 2s)
+                && wyslijIOdbierz("127.0.0.1", serwer.port(), "2", druga, 2s));
+    EXPECT_EQ(pierwsza + druga, "dalej");
     EXPECT_NE(przechwyc.tekst().find("BLAD: zabraklo pamieci"), std::string::npos);
 }
 
@@ -175,49 +171,54 @@ TEST(ListyWezlow, WpisyPoprawneNazwyPrzycieteLimityWiadomosciIPliku)
 {
     for (Wezel w : {Wezel{"10.0.0.1", 1, "", ""}, Wezel{"10.0.0.1", 65535, std::string(64, 'A'), "Ola"}})
         EXPECT_TRUE(przygotujWezelDoZapisu(w));
-    for (Wezel w : {Wezel{"host", 1700, "", ""}, Wezel{"10.0.0.1", 0, "", ""},
-                    Wezel{"10.0.0.1", -1, "", ""}, Wezel{"10.0.0.1", 70000, "", ""},
-                    Wezel{"10.0.0.1", 1700, "abc", ""}, Wezel{"10.0.0.1", 1700, std::string(64, 'g'), ""}})
+    for (Wezel w : {Wezel{"host", 1700, "", ""}, Wezel{"10.0.0.1", 0, "", ""}, Wezel{"10.0.0.1", -1, "", ""},
+                    Wezel{"10.0.0.1", 70000, "", ""}, Wezel{"10.0.0.1", 1700, std::string(64, 'g'), ""}})
         EXPECT_FALSE(przygotujWezelDoZapisu(w)) << wierszWezla(w);
     // "a" i 40 razy dwubajtowe "\xC5\x81": 64. bajt to srodek znaku, wiec zostaje 63.
-    std::string dluga = "a";
+    Wezel zNazwa{"10.0.0.1", 1700, "", "a"};
     for (int i = 0; i < 40; ++i)
-        dluga += "\xC5\x81";
-    Wezel zNazwa{"10.0.0.1", 1700, "", dluga};
+        zNazwa.nazwa += "\xC5\x81";
+    const std::string dluga = zNazwa.nazwa;
     ASSERT_TRUE(przygotujWezelDoZapisu(zNazwa));
     EXPECT_EQ(zNazwa.nazwa, dluga.substr(0, 63));
 
     FolderTymczasowy folder;
     const std::string plik = folder.plik("wezly.dat");
-    std::string lista;
     std::vector<Wezel> wezly;
-    for (int i = 0; i < 20000; ++i) {
+    for (int i = 0; i < 20000; ++i)
         wezly.push_back({"10." + std::to_string(i / 250) + "." + std::to_string(i % 250) + ".1", 1700, "", ""});
-        lista += wierszWezla(wezly.back()) + "\n";
-    }
-    scalListeWezlow(lista, plik, 1700);
+    scalListeWezlow(wezlyDoTekstu(wezly), plik, 1700);
     EXPECT_EQ(wczytajWezly(plik).size(), MAKS_WEZLOW_Z_WIADOMOSCI);
-    EXPECT_EQ(scalWezly(plik, wezly), static_cast<int>(MAKS_WEZLOW_W_PLIKU - MAKS_WEZLOW_Z_WIADOMOSCI));
     wezly[0].nazwa = "Uzupelniona";
-    EXPECT_EQ(scalWezly(plik, wezly), 0);
+    EXPECT_EQ(scalWezly(plik, wezly), static_cast<int>(MAKS_WEZLOW_W_PLIKU - MAKS_WEZLOW_Z_WIADOMOSCI));
     const std::vector<Wezel> wPliku = wczytajWezly(plik);
     ASSERT_EQ(wPliku.size(), MAKS_WEZLOW_W_PLIKU);
-    EXPECT_EQ(wPliku[0].nazwa, "Uzupelniona");
+    EXPECT_EQ(wPliku[0], wezly[0]);
     EXPECT_EQ(wPliku.back(), wezly[MAKS_WEZLOW_W_PLIKU - 1]);
 }
 
-TEST(ListyWezlow, FifoZamiastPlikuNieZawiesza)
+TEST(PlikiNiezwykle, FifoZamiastLancuchaIWezlowOdrzucaneBezCzekania)
 {
     FolderTymczasowy folder;
-    const std::string plik = folder.plik("wezly.dat");
-    ASSERT_EQ(::mkfifo(plik.c_str(), 0600), 0);
-    PrzechwycWyjscie przechwyc;
-    EXPECT_TRUE(wczytajWezly(plik).empty());
-    EXPECT_NE(przechwyc.tekst().find("nie jest zwyklym plikiem"), std::string::npos);
-    dodajLubUzupelnijWezel(plik, "10.0.0.1", 1700, "", "");
-    (void)scalWezly(plik, {Wezel{"10.0.0.2", 1700, "", ""}});
+    const std::string lancuch = folder.plik("blockchain.dat");
+    const std::string wezly = folder.plik("wezly.dat");
+    ASSERT_TRUE(::mkfifo(lancuch.c_str(), 0600) == 0 && ::mkfifo(wezly.c_str(), 0600) == 0);
+    Blockchain b = lancuchTestowy(1, 1);
+    const std::pair<std::string, std::function<void()>> kroki[] = {
+        {lancuch, [&] { EXPECT_FALSE(wczytajLancuch(b, lancuch)); }},
+        {lancuch, [&] { EXPECT_FALSE(zapiszLancuch(b, lancuch)); }},
+        {lancuch, [&] { EXPECT_FALSE(wczytajPrzedZapisem(b, lancuch)); }},
+        {wezly, [&] { EXPECT_TRUE(wczytajWezly(wezly).empty()); }},
+        {wezly, [&] { dodajLubUzupelnijWezel(wezly, "10.0.0.1", 1700, "", ""); }},
+        {wezly, [&] { (void)scalWezly(wezly, {Wezel{"10.0.0.2", 1700, "", ""}}); }}};
+    for (const auto& [plik, krok] : kroki) {
+        const std::string wiersz = "BLAD: plik " + plik + " nie jest zwyklym plikiem - pomijam go.\n";
+        PrzechwycWyjscie przechwyc;
+        krok();
+        EXPECT_EQ(przechwyc.tekst().substr(0, wiersz.size()), wiersz);
+    }
     struct stat info {};
-    EXPECT_TRUE(::stat(plik.c_str(), &info) == 0 && S_ISFIFO(info.st_mode));
+    EXPECT_TRUE(::stat(lancuch.c_str(), &info) == 0 && S_ISFIFO(info.st_mode));
 }
 
 TEST_F(WrogiLancuch, OdpowiedzPrzedRozgloszeniemDoZawieszonegoIZatrzymanieWSekunde)
