@@ -1,2 +1,6 @@
 add_executable(bench_net bench_net.cpp)
 target_link_libraries(bench_net PRIVATE talvarin_net benchmark::benchmark)
+
+# Jednorazowy pomiar wobec wrogich wezlow (uruchamiac w osobnej przestrzeni sieciowej).
+add_executable(pomiar_wrogich pomiar_wrogich.cpp)
+target_link_libraries(pomiar_wrogich PRIVATE talvarin_net)

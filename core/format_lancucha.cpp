@@ -143,3 +143,45 @@ bool parsujLancuch(Blockchain& ksiega, std::string_view tekst)
     ksiega.zastapLancuch(std::move(bloki));
     return true;
 }
+
+namespace {
+
+// Napis dluzszy niz bufor wewnetrzny (15 znakow w libstdc++) trzyma tresc na stercie.
+std::uint64_t naStercie(std::string_view pole)
+{
+    return pole.size() > 15 ? pole.size() + 1 : 0;
+}
+
+// Wektor rosnie podwajaniem: liczymy najgorszy przypadek, dwa razy tyle elementow.
+constexpr std::uint64_t ZAPAS_WEKTORA = 2;
+
+} // namespace
+
+std::uint64_t szacujPamiecLancucha(std::string_view tekst)
+{
+    std::uint64_t suma = 0;
+    CzytnikWierszy czytnik(tekst);
+    std::string_view wiersz;
+    while (czytnik.nastepny(wiersz)) {
+        if (wiersz != ZNACZNIK)
+            continue;
+        std::string_view naglowek[6];
+        for (std::string_view& w : naglowek)
+            if (!czytnik.nastepny(w))
+                return suma;
+        const auto ile = liczbaJakStrtol32(naglowek[5]);
+        if (!ile)
+            return suma;
+        suma += ZAPAS_WEKTORA * sizeof(Blok) + naStercie(naglowek[1]) + naStercie(naglowek[2]);
+        for (std::int32_t i = 0; i < *ile; ++i) {
+            std::string_view pola[5];
+            for (std::string_view& pole : pola)
+                if (!czytnik.nastepny(pole))
+                    return suma;
+            suma += ZAPAS_WEKTORA * sizeof(Transakcja);
+            for (std::string_view pole : pola)
+                suma += naStercie(pole);
+        }
+    }
+    return suma;
+}

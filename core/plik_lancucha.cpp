@@ -29,6 +29,9 @@ bool wczytajPrzedZapisem(Blockchain& ksiega, const std::string& sciezka)
 {
     if (wczytajLancuch(ksiega, sciezka) || !plikIstnieje(sciezka))
         return true;
+    // FIFO albo urzadzenie: nie odkladamy go i nie zapisujemy w jego miejsce.
+    if (!zwyklyLubBrak(sciezka))
+        return false;
     const std::string nowa = odlozNaBok(sciezka);
     if (nowa.empty()) {
         std::cout << "BLAD: plik " << sciezka

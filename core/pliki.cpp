@@ -2,8 +2,11 @@
 
 #include <atomic>
 #include <cerrno>
+#include <csignal>
 #include <cstdio>
+#include <dirent.h>
 #include <fcntl.h>
+#include <iostream>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -36,6 +39,11 @@ std::string nazwaTymczasowa(const std::string& sciezka)
     return nazwa;
 }
 
+void wypiszNieZwykly(const std::string& sciezka)
+{
+    std::cout << "BLAD: plik " << sciezka << " nie jest zwyklym plikiem - pomijam go.\n";
+}
+
 } // namespace
 
 bool zapiszWszystko(int fd, std::string_view tekst)
@@ -53,12 +61,18 @@ bool zapiszWszystko(int fd, std::string_view tekst)
 
 std::optional<std::string> wczytajPlik(const std::string& sciezka)
 {
-    const int fd = ::open(sciezka.c_str(), O_RDONLY | O_CLOEXEC);
+    // O_NONBLOCK: otwarcie FIFO bez pisarza nie czeka; potem i tak odmawiamy.
+    const int fd = ::open(sciezka.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0)
         return std::nullopt;
     std::string tekst;
     struct stat info {};
-    if (::fstat(fd, &info) == 0 && info.st_size > 0)
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+        ::close(fd);
+        wypiszNieZwykly(sciezka);
+        return std::nullopt;
+    }
+    if (info.st_size > 0)
         tekst.reserve(static_cast<std::size_t>(info.st_size));
     char bufor[65536];
     for (;;) {
@@ -79,6 +93,11 @@ std::optional<std::string> wczytajPlik(const std::string& sciezka)
 
 bool zapiszAtomowo(const std::string& sciezka, std::string_view tekst, mode_t tryb)
 {
+    // FIFO albo urzadzenie pod nazwa pliku nie jest po cichu zastepowane.
+    if (!zwyklyLubBrak(sciezka)) {
+        wypiszNieZwykly(sciezka);
+        return false;
+    }
     const std::string tymczasowy = nazwaTymczasowa(sciezka);
     const int fd = ::open(tymczasowy.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, tryb);
     if (fd < 0)
@@ -99,6 +118,14 @@ bool plikIstnieje(const std::string& sciezka)
 {
     struct stat info {};
     return ::lstat(sciezka.c_str(), &info) == 0;
+}
+
+bool zwyklyLubBrak(const std::string& sciezka)
+{
+    struct stat info {};
+    if (::stat(sciezka.c_str(), &info) != 0)
+        return errno == ENOENT;
+    return S_ISREG(info.st_mode);
 }
 
 std::string odlozNaBok(const std::string& sciezka)
@@ -135,4 +162,76 @@ void usunCrPrzedLf(std::string& tekst)
         tekst[cel++] = tekst[i];
     }
     tekst.resize(cel);
+}
+
+namespace {
+
+// Pid z nazwy "<plik>.tmp.<pid>.<n>"; 0, gdy nazwa nie ma tej postaci.
+pid_t pidPozostalosci(std::string_view nazwa, std::string_view przedrostek)
+{
+    if (!nazwa.starts_with(przedrostek))
+        return 0;
+    nazwa.remove_prefix(przedrostek.size());
+    const std::size_t kropka = nazwa.find('.');
+    if (kropka == 0 || kropka == std::string_view::npos || kropka + 1 == nazwa.size())
+        return 0;
+    long long pid = 0;
+    for (const char znak : nazwa.substr(0, kropka)) {
+        if (znak < '0' || znak > '9' || pid > 1000000000)
+            return 0;
+        pid = pid * 10 + (znak - '0');
+    }
+    for (const char znak : nazwa.substr(kropka + 1))
+        if (znak < '0' || znak > '9')
+            return 0;
+    return static_cast<pid_t>(pid);
+}
+
+bool procesZyje(pid_t pid)
+{
+    return ::kill(pid, 0) == 0 || errno != ESRCH;
+}
+
+// Nadpisuje tresc zerami i utrwala to przed usunieciem (plik z kluczem tajnym).
+void zamaz(const std::string& sciezka)
+{
+    const int fd = ::open(sciezka.c_str(), O_WRONLY | O_CLOEXEC | O_NONBLOCK | O_NOFOLLOW);
+    if (fd < 0)
+        return;
+    struct stat info {};
+    if (::fstat(fd, &info) == 0 && S_ISREG(info.st_mode) && info.st_size > 0) {
+        const std::string zera(static_cast<std::size_t>(info.st_size), '\0');
+        (void)zapiszWszystko(fd, zera);
+        (void)::fsync(fd);
+    }
+    ::close(fd);
+}
+
+} // namespace
+
+int usunPozostalosciZapisow(const std::string& sciezka, bool zamazac)
+{
+    const std::string folder = folderPliku(sciezka);
+    const std::size_t ukosnik = sciezka.rfind('/');
+    const std::string przedrostek =
+        (ukosnik == std::string::npos ? sciezka : sciezka.substr(ukosnik + 1)) + ".tmp.";
+    DIR* katalog = ::opendir(folder.c_str());
+    if (katalog == nullptr)
+        return 0;
+    int usuniete = 0;
+    while (const dirent* wpis = ::readdir(katalog)) {
+        const pid_t pid = pidPozostalosci(wpis->d_name, przedrostek);
+        if (pid <= 0 || procesZyje(pid))
+            continue;
+        const std::string pelna = folder + "/" + wpis->d_name;
+        struct stat info {};
+        if (::lstat(pelna.c_str(), &info) != 0 || !S_ISREG(info.st_mode))
+            continue;
+        if (zamazac)
+            zamaz(pelna);
+        if (::unlink(pelna.c_str()) == 0)
+            ++usuniete;
+    }
+    ::closedir(katalog);
+    return usuniete;
 }

@@ -7,6 +7,7 @@
 #include <sys/types.h>
 
 // Cala zawartosc pliku albo nic, gdy nie da sie go otworzyc lub przeczytac.
+// Plik, ktory nie jest zwyklym plikiem (np. FIFO), jest odrzucany z komunikatem.
 [[nodiscard]] std::optional<std::string> wczytajPlik(const std::string& sciezka);
 
 // Zapis calosci: plik tymczasowy w tym samym folderze (z prawami `tryb`), fsync, rename.
@@ -18,6 +19,13 @@
 [[nodiscard]] bool zapiszWszystko(int fd, std::string_view tekst);
 
 [[nodiscard]] bool plikIstnieje(const std::string& sciezka);
+// Brak pliku albo zwykly plik (nie FIFO, nie urzadzenie, nie folder).
+[[nodiscard]] bool zwyklyLubBrak(const std::string& sciezka);
+
+// Usuwa pliki tymczasowe "<sciezka>.tmp.<pid>.<n>" zostawione przez proces, ktory juz
+// nie dziala (przerwany zapis). Z `zamazac` tresc jest najpierw nadpisywana zerami.
+// Zwraca liczbe usunietych.
+[[nodiscard]] int usunPozostalosciZapisow(const std::string& sciezka, bool zamazac = false);
 
 // Przenosi plik pod wolna nazwe "<sciezka>.uszkodzony" (albo ".uszkodzony.N").
 // Zwraca nowa nazwe albo pusty tekst, gdy sie nie udalo.

@@ -55,7 +55,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bajty, std::size_t roz
         std::abort();
     Blockchain zywy;
     KontekstSerwera kontekst{zywy, plikLancucha, plikWezlow, "", -1,
-                             std::chrono::milliseconds(100)};
+                             std::chrono::milliseconds(100), {}};
     const std::string odpowiedz = obsluzPrzychodzacyLancuch(kontekst, wiadomosc);
     // Odpowiedz to zawsze lista wezlow z pliku po scaleniu.
     if (odpowiedz != wezlyDoTekstu(wczytajWezly(plikWezlow)))

@@ -1,4 +1,5 @@
 #include <arpa/inet.h>
+#include <ifaddrs.h>
 #include <netinet/in.h>
 #include <sys/socket.h>
 
@@ -31,6 +32,22 @@ std::string wykryjLokalnyAdres()
     return wynik;
 }
 
+// Czy adres nalezy do ktoregos interfejsu tej maszyny (czytane za kazdym razem:
+// interfejsy moga sie zmieniac, a pytanie pada tylko dla wpisow z wlasnym portem).
+bool adresInterfejsu(in_addr_t adres)
+{
+    ifaddrs* lista = nullptr;
+    if (::getifaddrs(&lista) != 0)
+        return false;
+    bool znaleziono = false;
+    for (const ifaddrs* i = lista; i != nullptr && !znaleziono; i = i->ifa_next) {
+        if (i->ifa_addr != nullptr && i->ifa_addr->sa_family == AF_INET)
+            znaleziono = reinterpret_cast<const sockaddr_in*>(i->ifa_addr)->sin_addr.s_addr == adres;
+    }
+    ::freeifaddrs(lista);
+    return znaleziono;
+}
+
 } // namespace
 
 const std::string& lokalnyAdresIp()
@@ -43,8 +60,17 @@ bool czyToJa(const std::string& ip, int port, int mojPort)
 {
     if (mojPort < 0 || port != mojPort)
         return false;
-    if (ip == "127.0.0.1" || ip == "localhost")
+    if (ip == "localhost")
+        return true;
+    in_addr adres{};
+    if (::inet_pton(AF_INET, ip.c_str(), &adres) != 1)
+        return false;
+    // Caly 127.0.0.0/8 i 0.0.0.0 prowadza na te maszyne.
+    const std::uint32_t liczba = ntohl(adres.s_addr);
+    if ((liczba >> 24) == 127 || liczba == 0)
         return true;
     const std::string& lokalny = lokalnyAdresIp();
-    return !lokalny.empty() && ip == lokalny;
+    if (!lokalny.empty() && ip == lokalny)
+        return true;
+    return adresInterfejsu(adres.s_addr);
 }

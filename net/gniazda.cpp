@@ -10,11 +10,24 @@
 #include <sys/socket.h>
 #include <unistd.h>
 
-#include "ramki.h"
 
 namespace {
 
-constexpr std::chrono::milliseconds OKRES_PETLI{500};
+thread_local const StopPredykat* stopWatku = nullptr;
+
+// Polaczenie, ktorego oba konce to ten sam adres i port: jadro polaczylo gniazdo
+// samo ze soba (wlasny port wybrany jako zrodlowy). Rozmowa z samym soba nie ma sensu.
+bool polaczonoZSamymSoba(Gniazdo gniazdo)
+{
+    sockaddr_in wlasny{};
+    sockaddr_in drugi{};
+    socklen_t d1 = sizeof wlasny;
+    socklen_t d2 = sizeof drugi;
+    if (::getsockname(gniazdo, reinterpret_cast<sockaddr*>(&wlasny), &d1) != 0
+        || ::getpeername(gniazdo, reinterpret_cast<sockaddr*>(&drugi), &d2) != 0)
+        return false;
+    return wlasny.sin_addr.s_addr == drugi.sin_addr.s_addr && wlasny.sin_port == drugi.sin_port;
+}
 
 bool ustawNieblokujace(Gniazdo gniazdo, bool wlacz)
 {
@@ -48,7 +61,7 @@ int polaczNieblokujaco(Gniazdo gniazdo, const sockaddr_in& sa, std::chrono::mill
     if (!ustawNieblokujace(gniazdo, true))
         return -1;
     if (::connect(gniazdo, reinterpret_cast<const sockaddr*>(&sa), sizeof sa) == 0)
-        return 1;
+        return polaczonoZSamymSoba(gniazdo) ? -1 : 1;
     if (errno != EINPROGRESS && errno != EINTR)
         return -1;
     if (czekajNaGniazdo(gniazdo, POLLOUT, limit) <= 0)
@@ -57,19 +70,7 @@ int polaczNieblokujaco(Gniazdo gniazdo, const sockaddr_in& sa, std::chrono::mill
     socklen_t dlugosc = sizeof blad;
     if (::getsockopt(gniazdo, SOL_SOCKET, SO_ERROR, &blad, &dlugosc) != 0 || blad != 0)
         return -1;
-    return 1;
-}
-
-void obsluzPolaczenie(Gniazdo klient, const std::function<std::string(const std::string&)>& obsluga,
-                      std::chrono::milliseconds limitOdbioru)
-{
-    const std::string wiadomosc = odbierzWiadomosc(klient, limitOdbioru);
-    if (!wiadomosc.empty()) {
-        const std::string odpowiedz = obsluga(wiadomosc);
-        if (!odpowiedz.empty())
-            (void)wyslijWiadomosc(klient, odpowiedz);
-    }
-    zamknijGniazdo(klient);
+    return polaczonoZSamymSoba(gniazdo) ? -1 : 1;
 }
 
 } // namespace
@@ -87,16 +88,42 @@ void zamknijGniazdo(Gniazdo gniazdo)
         ::close(gniazdo);
 }
 
+ZakresStopu::ZakresStopu(const StopPredykat& stop) : poprzedni(stopWatku)
+{
+    stopWatku = &stop;
+}
+
+ZakresStopu::~ZakresStopu()
+{
+    stopWatku = poprzedni;
+}
+
+const StopPredykat* biezacyStop()
+{
+    return stopWatku;
+}
+
+bool zatrzymanoWatek()
+{
+    return stopWatku != nullptr && *stopWatku && (*stopWatku)();
+}
+
 int czekajNaGniazdo(Gniazdo gniazdo, short zdarzenia, std::chrono::milliseconds limit)
 {
     using Zegar = std::chrono::steady_clock;
     const auto koniec = Zegar::now() + limit;
     for (;;) {
+        if (zatrzymanoWatek())
+            return 0;
         const auto zostalo =
             std::chrono::duration_cast<std::chrono::milliseconds>(koniec - Zegar::now());
+        // Bez zakresu stopu jeden poll na caly czas; z nim odcinki, miedzy ktorymi pytamy.
+        const auto odcinek = stopWatku == nullptr ? zostalo : std::min(zostalo, KROK_CZEKANIA_NA_STOP);
         pollfd pfd{gniazdo, zdarzenia, 0};
-        const int wynik = ::poll(&pfd, 1, static_cast<int>(std::max<long long>(0, zostalo.count())));
+        const int wynik = ::poll(&pfd, 1, static_cast<int>(std::max<long long>(0, odcinek.count())));
         if (wynik < 0 && errno == EINTR)
+            continue;
+        if (wynik == 0 && odcinek < zostalo)
             continue;
         return wynik;
     }
@@ -118,38 +145,14 @@ Gniazdo utworzGniazdoNasluchu(int port)
         zamknijGniazdo(gniazdo);
         return NIEPRAWIDLOWE_GNIAZDO;
     }
-    if (::listen(gniazdo, 1) != 0) {
+    // Kolejka na tyle polaczen, ile obslugujemy naraz: przy kolejce 1 nadmiarowe SYN-y sa
+    // gubione i klient czeka na ich powtorzenie (1 s, 3 s, ...).
+    if (::listen(gniazdo, MAKS_POLACZEN) != 0) {
         std::cout << "BLAD: nie udalo sie nasluchiwac.\n";
         zamknijGniazdo(gniazdo);
         return NIEPRAWIDLOWE_GNIAZDO;
     }
     return gniazdo;
-}
-
-void nasluchujTcpWPetli(int port, const StopPredykat& stop,
-                        const std::function<std::string(const std::string&)>& obsluga,
-                        const std::function<void(bool)>& gotowy,
-                        std::chrono::milliseconds limitOdbioru)
-{
-    const Gniazdo nasluch = utworzGniazdoNasluchu(port);
-    if (nasluch == NIEPRAWIDLOWE_GNIAZDO) {
-        if (gotowy)
-            gotowy(false);
-        return;
-    }
-    // Nieblokujace accept: polaczenie zerwane miedzy poll a accept nie zawiesza petli.
-    (void)ustawNieblokujace(nasluch, true);
-    if (gotowy)
-        gotowy(true);
-    std::cout << "Nasluchuje na porcie " << port << " w petli...\n";
-    while (!stop()) {
-        if (czekajNaGniazdo(nasluch, POLLIN, OKRES_PETLI) <= 0)
-            continue;
-        const Gniazdo klient = ::accept4(nasluch, nullptr, nullptr, SOCK_CLOEXEC);
-        if (klient >= 0)
-            obsluzPolaczenie(klient, obsluga, limitOdbioru);
-    }
-    zamknijGniazdo(nasluch);
 }
 
 Gniazdo polaczZLimitemCzasu(const std::string& ip, int port, std::chrono::milliseconds limit)

@@ -18,15 +18,42 @@ inline constexpr long long MAKS_DLUGOSC_RAMKI = 512LL * 1024 * 1024;
 
 using StopPredykat = std::function<bool()>;
 
+// Najdluzszy odcinek jednego czekania na gniazdo, zanim znow zapytamy o zatrzymanie.
+inline constexpr std::chrono::milliseconds KROK_CZEKANIA_NA_STOP{200};
+
+// Predykat zatrzymania widziany przez kazde czekanie na gniazdo w tym watku
+// (laczenie, wysylanie, odbior): po zatrzymaniu czekanie konczy sie jak po czasie.
+// Zakresy mozna zagniezdzac; po wyjsciu wraca poprzedni.
+class ZakresStopu {
+public:
+    explicit ZakresStopu(const StopPredykat& stop);
+    ~ZakresStopu();
+    ZakresStopu(const ZakresStopu&) = delete;
+    ZakresStopu& operator=(const ZakresStopu&) = delete;
+
+private:
+    const StopPredykat* poprzedni = nullptr;
+};
+// Predykat zakresu tego watku (nullptr, gdy nie ma) i pytanie o zatrzymanie.
+[[nodiscard]] const StopPredykat* biezacyStop();
+[[nodiscard]] bool zatrzymanoWatek();
+
 [[nodiscard]] bool inicjalizujSiec();
 void zakonczSiec();
 void zamknijGniazdo(Gniazdo gniazdo);
-// poll z ponawianiem po EINTR: >0 gotowe, 0 uplynal czas, <0 blad.
+// poll z ponawianiem po EINTR: >0 gotowe, 0 uplynal czas lub zatrzymano watek, <0 blad.
 [[nodiscard]] int czekajNaGniazdo(Gniazdo gniazdo, short zdarzenia,
                                   std::chrono::milliseconds limit);
 
 [[nodiscard]] Gniazdo utworzGniazdoNasluchu(int port);
 
+// Rownoczesnie obslugiwane polaczenia: razem i z jednego adresu. Nadmiarowe polaczenie
+// z adresu, ktory ma juz komplet, jest od razu zamykane; przy komplecie w ogole
+// nowe czekaja w kolejce jadra.
+inline constexpr int MAKS_POLACZEN = 8;
+inline constexpr int MAKS_POLACZEN_Z_ADRESU = 2;
+
+// Kazde polaczenie na wlasnym watku; petla wraca dopiero, gdy wszystkie sie skoncza.
 void nasluchujTcpWPetli(int port, const StopPredykat& stop,
                         const std::function<std::string(const std::string&)>& obsluga,
                         const std::function<void(bool)>& gotowy,

@@ -9,20 +9,67 @@
 
 namespace {
 
+using Zegar = std::chrono::steady_clock;
+
 constexpr std::size_t DLUGOSC_NAGLOWKA = 10;
 constexpr std::size_t KAWALEK = 4096;
+// Najwolniejsze tempo, na jakie czekamy przy dlugiej wiadomosci: 1 MiB na sekunde.
+constexpr std::size_t BAJTOW_NA_SEKUNDE = 1024 * 1024;
 
-// Wysyla calosc; MSG_NOSIGNAL, zeby zerwane polaczenie nie konczylo procesu sygnalem.
-bool wyslijWszystko(Gniazdo gniazdo, const char* dane, std::size_t ile)
+// Termin calej wiadomosci: limit ciszy plus jej dlugosc przy najwolniejszym tempie.
+// Peer, ktory saczy bajty, nie przedluza sobie czasu w nieskonczonosc.
+Zegar::time_point terminWiadomosci(Zegar::time_point start, std::chrono::milliseconds limit,
+                                   std::size_t dlugosc)
+{
+    const auto naDane = std::chrono::milliseconds(dlugosc / (BAJTOW_NA_SEKUNDE / 1000));
+    return start + limit + naDane;
+}
+
+// Czeka na gotowosc nie dluzej niz limit ciszy i nie poza termin calej wiadomosci.
+bool czekajDoTerminu(Gniazdo gniazdo, short zdarzenia, std::chrono::milliseconds limit,
+                     Zegar::time_point termin)
+{
+    const auto doTerminu = std::chrono::duration_cast<std::chrono::milliseconds>(termin - Zegar::now());
+    if (doTerminu.count() <= 0)
+        return false;
+    return czekajNaGniazdo(gniazdo, zdarzenia, std::min(limit, doTerminu)) > 0;
+}
+
+// Wysyla calosc bez blokowania; MSG_NOSIGNAL, zeby zerwane polaczenie nie konczylo
+// procesu sygnalem. Peer, ktory nie czyta, zatrzymuje nas najwyzej do terminu.
+bool wyslijWszystko(Gniazdo gniazdo, const char* dane, std::size_t ile,
+                    std::chrono::milliseconds limit, Zegar::time_point termin)
 {
     std::size_t wyslano = 0;
     while (wyslano < ile) {
-        const ssize_t n = ::send(gniazdo, dane + wyslano, ile - wyslano, MSG_NOSIGNAL);
-        if (n < 0 && errno == EINTR)
+        if (!czekajDoTerminu(gniazdo, POLLOUT, limit, termin))
+            return false;
+        const ssize_t n =
+            ::send(gniazdo, dane + wyslano, ile - wyslano, MSG_NOSIGNAL | MSG_DONTWAIT);
+        if (n < 0 && (errno == EINTR || errno == EAGAIN || errno == EWOULDBLOCK))
             continue;
         if (n < 1)
             return false;
         wyslano += static_cast<std::size_t>(n);
+    }
+    return true;
+}
+
+bool odbierzDoTerminu(Gniazdo gniazdo, std::string& cel, std::size_t potrzeba,
+                      std::chrono::milliseconds limit, Zegar::time_point termin)
+{
+    char bufor[KAWALEK];
+    // Pamiec rosnie tylko o bajty, ktore naprawde przyszly.
+    while (cel.size() < potrzeba) {
+        if (!czekajDoTerminu(gniazdo, POLLIN, limit, termin))
+            return false;
+        const std::size_t porcja = std::min(potrzeba - cel.size(), KAWALEK);
+        const ssize_t n = ::recv(gniazdo, bufor, porcja, MSG_DONTWAIT);
+        if (n < 0 && (errno == EINTR || errno == EAGAIN || errno == EWOULDBLOCK))
+            continue;
+        if (n < 1)
+            return false;
+        cel.append(bufor, static_cast<std::size_t>(n));
     }
     return true;
 }
@@ -37,11 +84,12 @@ std::string naglowekDlugosci(std::size_t dlugosc)
     return cyfry;
 }
 
-bool wyslijWiadomosc(Gniazdo gniazdo, const std::string& tresc)
+bool wyslijWiadomosc(Gniazdo gniazdo, const std::string& tresc, std::chrono::milliseconds limit)
 {
     const std::string naglowek = naglowekDlugosci(tresc.size());
-    return wyslijWszystko(gniazdo, naglowek.data(), naglowek.size())
-        && wyslijWszystko(gniazdo, tresc.data(), tresc.size());
+    const auto termin = terminWiadomosci(Zegar::now(), limit, naglowek.size() + tresc.size());
+    return wyslijWszystko(gniazdo, naglowek.data(), naglowek.size(), limit, termin)
+        && wyslijWszystko(gniazdo, tresc.data(), tresc.size(), limit, termin);
 }
 
 bool odbierzDokladnie(Gniazdo gniazdo, std::string& cel, int ile, std::chrono::milliseconds limit)
@@ -50,32 +98,26 @@ bool odbierzDokladnie(Gniazdo gniazdo, std::string& cel, int ile, std::chrono::m
     if (ile <= 0)
         return true;
     const auto potrzeba = static_cast<std::size_t>(ile);
-    char bufor[KAWALEK];
-    // Pamiec rosnie tylko o bajty, ktore naprawde przyszly.
-    while (cel.size() < potrzeba) {
-        if (czekajNaGniazdo(gniazdo, POLLIN, limit) <= 0)
-            return false;
-        const std::size_t porcja = std::min(potrzeba - cel.size(), KAWALEK);
-        const ssize_t n = ::recv(gniazdo, bufor, porcja, 0);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n < 1)
-            return false;
-        cel.append(bufor, static_cast<std::size_t>(n));
-    }
-    return true;
+    return odbierzDoTerminu(gniazdo, cel, potrzeba, limit,
+                            terminWiadomosci(Zegar::now(), limit, potrzeba));
 }
 
-std::string odbierzWiadomosc(Gniazdo gniazdo, std::chrono::milliseconds limit)
+std::string odbierzWiadomosc(Gniazdo gniazdo, std::chrono::milliseconds limit,
+                             long long maksDlugosc)
 {
+    const auto start = Zegar::now();
     std::string naglowek;
-    if (!odbierzDokladnie(gniazdo, naglowek, static_cast<int>(DLUGOSC_NAGLOWKA), limit))
+    if (!odbierzDoTerminu(gniazdo, naglowek, DLUGOSC_NAGLOWKA, limit,
+                          terminWiadomosci(start, limit, DLUGOSC_NAGLOWKA)))
         return {};
     const auto dlugosc = liczbaJakStrtol32(naglowek);
-    if (!dlugosc || *dlugosc <= 0 || *dlugosc > MAKS_DLUGOSC_RAMKI)
+    if (!dlugosc || *dlugosc <= 0 || *dlugosc > std::min(maksDlugosc, MAKS_DLUGOSC_RAMKI))
         return {};
+    const auto potrzeba = static_cast<std::size_t>(*dlugosc);
+    // Naglowek i tresc razem musza zmiescic sie w jednym terminie.
     std::string tresc;
-    if (!odbierzDokladnie(gniazdo, tresc, *dlugosc, limit))
+    if (!odbierzDoTerminu(gniazdo, tresc, potrzeba, limit,
+                          terminWiadomosci(start, limit, DLUGOSC_NAGLOWKA + potrzeba)))
         return {};
     return tresc;
 }
@@ -86,9 +128,9 @@ bool wyslijIOdbierz(const std::string& ip, int port, const std::string& zapytani
     const Gniazdo gniazdo = polaczZLimitemCzasu(ip, port);
     if (gniazdo == NIEPRAWIDLOWE_GNIAZDO)
         return false;
-    const bool wyslano = wyslijWiadomosc(gniazdo, zapytanie);
+    const bool wyslano = wyslijWiadomosc(gniazdo, zapytanie, limit);
     if (wyslano)
-        odpowiedz = odbierzWiadomosc(gniazdo, limit);
+        odpowiedz = odbierzWiadomosc(gniazdo, limit, MAKS_DLUGOSC_ODPOWIEDZI);
     zamknijGniazdo(gniazdo);
     return wyslano;
 }

@@ -6,11 +6,18 @@
 
 #include "gniazda.h"
 
-[[nodiscard]] bool wyslijWiadomosc(Gniazdo gniazdo, const std::string& tresc);
+// Odpowiedz to lista wezlow: nawet pelny plik wezlow miesci sie w tym z zapasem.
+inline constexpr long long MAKS_DLUGOSC_ODPOWIEDZI = 16LL * 1024 * 1024;
+
+// Wysylanie i odbior maja limit ciszy (`limit`) oraz termin calej wiadomosci:
+// limit plus jej dlugosc przy 1 MiB/s. Kazde czekanie konczy tez zatrzymanie watku.
+[[nodiscard]] bool wyslijWiadomosc(Gniazdo gniazdo, const std::string& tresc,
+                                   std::chrono::milliseconds limit = LIMIT_ODBIORU);
 [[nodiscard]] bool odbierzDokladnie(Gniazdo gniazdo, std::string& cel, int ile,
                                     std::chrono::milliseconds limit = LIMIT_ODBIORU);
 [[nodiscard]] std::string odbierzWiadomosc(Gniazdo gniazdo,
-                                           std::chrono::milliseconds limit = LIMIT_ODBIORU);
+                                           std::chrono::milliseconds limit = LIMIT_ODBIORU,
+                                           long long maksDlugosc = MAKS_DLUGOSC_RAMKI);
 [[nodiscard]] bool wyslijIOdbierz(const std::string& ip, int port, const std::string& zapytanie,
                                   std::string& odpowiedz,
                                   std::chrono::milliseconds limit = LIMIT_ODBIORU);

@@ -11,22 +11,42 @@
 
 namespace {
 
-// Porownanie i ewentualny zapis pod mutexZapisuLancucha; true, gdy lancuch przyjeto.
-bool porownajIPrzyjmij(KontekstSerwera& kontekst, Blockchain& otrzymany)
+// Przejecie otrzymanego lancucha i zapis; gdy zapis zawiedzie, zywy lancuch wraca do
+// poprzedniego (stary plik zostaje nietkniety), a lancuch jest odrzucony.
+bool przyjmijIZapisz(KontekstSerwera& kontekst, Blockchain& otrzymany)
+{
+    Blockchain& zywy = kontekst.lancuch;
+    const int staraTrudnosc = zywy.trudnosc;
+    std::vector<Blok> stare = std::move(zywy.lancuch);
+    zywy.trudnosc = otrzymany.trudnosc;
+    zywy.zastapLancuch(std::move(otrzymany.lancuch));
+    if (zapiszLancuch(zywy, kontekst.plikLancucha))
+        return true;
+    zywy.trudnosc = staraTrudnosc;
+    zywy.zastapLancuch(std::move(stare));
+    std::cout << "BLAD: nie udalo sie zapisac lancucha do pliku " << kontekst.plikLancucha
+              << " - odrzucam otrzymany lancuch.\n";
+    return false;
+}
+
+// Porownanie i ewentualny zapis pod mutexZapisuLancucha. Zwraca kopie przyjetego lancucha
+// do rozgloszenia albo nic, gdy lancuch odrzucono.
+std::shared_ptr<const Blockchain> porownajIPrzyjmij(KontekstSerwera& kontekst,
+                                                    Blockchain& otrzymany)
 {
     std::lock_guard blokada(mutexZapisuLancucha);
     // Blok zapisany chwile temu przez okno lub kopanie ma sie liczyc.
     if (!wczytajPrzedZapisem(kontekst.lancuch, kontekst.plikLancucha)) {
         std::cout << "Nie mozna bezpiecznie zapisac pliku " << kontekst.plikLancucha
                   << " - odrzucam otrzymany lancuch.\n";
-        return false;
+        return nullptr;
     }
     const auto ileOtrzymany = static_cast<std::int32_t>(otrzymany.liczbaBlokow());
     const auto ileMoj = static_cast<std::int32_t>(kontekst.lancuch.liczbaBlokow());
     if (ileOtrzymany <= ileMoj) {
         std::cout << "Otrzymany lancuch (" << ileOtrzymany << " blokow) nie jest dluzszy niz moj ("
                   << ileMoj << " blokow) - zostaje przy swoim.\n";
-        return false;
+        return nullptr;
     }
     if (!kontekst.kluczPubliczny.empty()) {
         const std::int64_t przed = kontekst.lancuch.saldo(kontekst.kluczPubliczny);
@@ -34,32 +54,46 @@ bool porownajIPrzyjmij(KontekstSerwera& kontekst, Blockchain& otrzymany)
         if (po < przed) {
             std::cout << "Otrzymany lancuch jest dluzszy, ale ZMNIEJSZYLBY Twoje saldo (" << przed
                       << " -> " << po << ") - odrzucam.\n";
-            return false;
+            return nullptr;
         }
     }
-    kontekst.lancuch.trudnosc = otrzymany.trudnosc;
-    kontekst.lancuch.zastapLancuch(std::move(otrzymany.lancuch));
-    (void)zapiszLancuch(kontekst.lancuch, kontekst.plikLancucha);
+    if (!przyjmijIZapisz(kontekst, otrzymany))
+        return nullptr;
     std::cout << "Przyjeto nowy, dluzszy lancuch (" << kontekst.lancuch.liczbaBlokow()
               << " blokow).\n";
-    return true;
+    // Kopia pod blokada: inne zapytania moga zaraz zmienic zywy lancuch.
+    return std::make_shared<const Blockchain>(kontekst.lancuch);
 }
 
-// Kroki od odczytu do decyzji; true, gdy lancuch przyjeto.
-bool rozpatrzLancuch(KontekstSerwera& kontekst, const std::string& tekstLancucha)
+// Tekst, ktorego postac w pamieci bylaby wielokrotnie wieksza od niego, nie jest czytany.
+bool miesciSieWBudzecie(std::string_view tekstLancucha)
+{
+    const std::uint64_t potrzeba = szacujPamiecLancucha(tekstLancucha);
+    if (potrzeba <= MNOZNIK_PAMIECI_LANCUCHA * tekstLancucha.size())
+        return true;
+    std::cout << "Otrzymany lancuch zajalby w pamieci " << potrzeba << " bajtow przy "
+              << tekstLancucha.size() << " bajtach tekstu - odrzucam.\n";
+    return false;
+}
+
+// Kroki od odczytu do decyzji; kopia przyjetego lancucha albo nic.
+std::shared_ptr<const Blockchain> rozpatrzLancuch(KontekstSerwera& kontekst,
+                                                  std::string_view tekstLancucha)
 {
     if (tekstLancucha.empty()) {
         std::cout << "Nie udalo sie odebrac lancucha.\n";
-        return false;
+        return nullptr;
     }
+    if (!miesciSieWBudzecie(tekstLancucha))
+        return nullptr;
     Blockchain otrzymany;
     if (!parsujLancuch(otrzymany, tekstLancucha)) {
         std::cout << "Otrzymane dane nie sa poprawnym lancuchem.\n";
-        return false;
+        return nullptr;
     }
     if (!otrzymany.czyLancuchPoprawny()) {
         std::cout << "Otrzymany lancuch NIE jest poprawny - odrzucam.\n";
-        return false;
+        return nullptr;
     }
     return porownajIPrzyjmij(kontekst, otrzymany);
 }
@@ -68,16 +102,20 @@ bool rozpatrzLancuch(KontekstSerwera& kontekst, const std::string& tekstLancucha
 
 std::string obsluzPrzychodzacyLancuch(KontekstSerwera& kontekst, const std::string& wiadomosc)
 {
-    std::string tekstLancucha;
-    std::string tekstWezlow;
-    if (!rozdzielWiadomoscLancucha(wiadomosc, tekstLancucha, tekstWezlow)) {
+    std::string_view tekstLancucha;
+    std::string_view tekstWezlow;
+    if (!rozdzielWidokWiadomosci(wiadomosc, tekstLancucha, tekstWezlow)) {
         tekstLancucha = wiadomosc;
-        tekstWezlow.clear();
+        tekstWezlow = {};
     }
-    if (rozpatrzLancuch(kontekst, tekstLancucha)) {
-        // Po zwolnieniu blokady; wpisy oznaczajace ten wezel sa pomijane.
-        (void)rozglosLancuch(kontekst.lancuch, kontekst.plikWezlow, kontekst.mojPort,
-                             kontekst.limitOdbioru);
+    if (std::shared_ptr<const Blockchain> przyjety = rozpatrzLancuch(kontekst, tekstLancucha)) {
+        if (kontekst.poPrzyjeciu) {
+            kontekst.poPrzyjeciu(std::move(przyjety));
+        } else {
+            // Bez rozglaszacza w tle; wpisy oznaczajace ten wezel sa pomijane.
+            (void)rozglosLancuch(*przyjety, kontekst.plikWezlow, kontekst.mojPort,
+                                 kontekst.limitOdbioru);
+        }
     }
     scalListeWezlow(tekstWezlow, kontekst.plikWezlow, kontekst.mojPort);
     return wezlyDoTekstu(wczytajWezly(kontekst.plikWezlow));

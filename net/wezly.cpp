@@ -6,7 +6,9 @@
 #include <cerrno>
 #include <fcntl.h>
 #include <mutex>
+#include <sys/stat.h>
 #include <unistd.h>
+#include <unordered_map>
 
 #include "gniazda.h"
 #include "pliki.h"
@@ -32,9 +34,16 @@ void zapiszBezBlokady(const std::string& plik, const std::vector<Wezel>& wezly)
 // inaczej nowy wpis skleilby sie z nim i oba wezly by przepadly.
 void dopiszWiersz(const std::string& plik, const Wezel& wezel)
 {
-    const int fd = ::open(plik.c_str(), O_RDWR | O_APPEND | O_CREAT | O_CLOEXEC, 0666);
+    // Bez blokowania i tylko do zwyklego pliku: FIFO w miejscu pliku nie zawiesi watku.
+    const int fd =
+        ::open(plik.c_str(), O_RDWR | O_APPEND | O_CREAT | O_CLOEXEC | O_NONBLOCK, 0666);
     if (fd < 0)
         return;
+    struct stat info {};
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+        ::close(fd);
+        return;
+    }
     std::string tekst;
     char ostatni = '\n';
     const off_t rozmiar = ::lseek(fd, 0, SEEK_END);
@@ -51,6 +60,45 @@ bool tenSam(const Wezel& a, const std::string& ip, int port)
     return a.ip == ip && a.port == port;
 }
 
+// Klucz tozsamosci wezla: adres i port.
+std::string kluczWezla(const Wezel& wezel)
+{
+    return wezel.ip + ' ' + std::to_string(wezel.port);
+}
+
+// Uzupelnia puste pola znanego wpisu; true, gdy cos sie zmienilo.
+bool uzupelnij(Wezel& znany, const Wezel& nowy)
+{
+    bool zmiana = false;
+    if (znany.kluczPubliczny.empty() && !nowy.kluczPubliczny.empty()) {
+        znany.kluczPubliczny = nowy.kluczPubliczny;
+        zmiana = true;
+    }
+    if (znany.nazwa.empty() && !nowy.nazwa.empty()) {
+        znany.nazwa = nowy.nazwa;
+        zmiana = true;
+    }
+    return zmiana;
+}
+
+bool dodajBezBlokady(const std::string& plik, Wezel nowy)
+{
+    if (!przygotujWezelDoZapisu(nowy))
+        return false;
+    std::vector<Wezel> wezly = wczytajBezBlokady(plik);
+    for (Wezel& wezel : wezly) {
+        if (!tenSam(wezel, nowy.ip, nowy.port))
+            continue;
+        if (uzupelnij(wezel, nowy))
+            zapiszBezBlokady(plik, wezly);
+        return false;
+    }
+    if (wezly.size() >= MAKS_WEZLOW_W_PLIKU)
+        return false;
+    dopiszWiersz(plik, nowy);
+    return true;
+}
+
 } // namespace
 
 std::vector<Wezel> wczytajWezly(const std::string& plik)
@@ -65,28 +113,41 @@ void zapiszWezly(const std::string& plik, const std::vector<Wezel>& wezly)
     zapiszBezBlokady(plik, wezly);
 }
 
-bool dodajNowyLubUzupelnij(const std::string& plik, const Wezel& nowy)
+int scalWezly(const std::string& plik, const std::vector<Wezel>& nowe)
 {
     std::lock_guard blokada(mutexPlikowWezlow);
     std::vector<Wezel> wezly = wczytajBezBlokady(plik);
-    for (Wezel& wezel : wezly) {
-        if (!tenSam(wezel, nowy.ip, nowy.port))
+    // Pierwszy wpis danego wezla, jak przy wyszukiwaniu po kolei.
+    std::unordered_map<std::string, std::size_t> indeks;
+    for (std::size_t i = 0; i < wezly.size(); ++i)
+        indeks.try_emplace(kluczWezla(wezly[i]), i);
+    bool zmiana = false;
+    int dopisane = 0;
+    for (Wezel nowy : nowe) {
+        if (!przygotujWezelDoZapisu(nowy))
             continue;
-        bool zmiana = false;
-        if (wezel.kluczPubliczny.empty() && !nowy.kluczPubliczny.empty()) {
-            wezel.kluczPubliczny = nowy.kluczPubliczny;
-            zmiana = true;
+        const auto [miejsce, wstawiono] = indeks.try_emplace(kluczWezla(nowy), wezly.size());
+        if (!wstawiono) {
+            zmiana = uzupelnij(wezly[miejsce->second], nowy) || zmiana;
+            continue;
         }
-        if (wezel.nazwa.empty() && !nowy.nazwa.empty()) {
-            wezel.nazwa = nowy.nazwa;
-            zmiana = true;
+        if (wezly.size() >= MAKS_WEZLOW_W_PLIKU) {
+            indeks.erase(miejsce);
+            continue;
         }
-        if (zmiana)
-            zapiszBezBlokady(plik, wezly);
-        return false;
+        wezly.push_back(std::move(nowy));
+        zmiana = true;
+        ++dopisane;
     }
-    dopiszWiersz(plik, nowy);
-    return true;
+    if (zmiana)
+        zapiszBezBlokady(plik, wezly);
+    return dopisane;
+}
+
+bool dodajNowyLubUzupelnij(const std::string& plik, const Wezel& nowy)
+{
+    std::lock_guard blokada(mutexPlikowWezlow);
+    return dodajBezBlokady(plik, nowy);
 }
 
 void dodajLubUzupelnijWezel(const std::string& plik, const std::string& ip, int port,

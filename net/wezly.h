@@ -2,12 +2,18 @@
 // Znane wezly i seedy: rekord, format wiersza i operacje na plikach.
 // Kazda operacja na pliku wezlow lub seedow idzie pod jedna blokada procesu.
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 #include <vector>
 
 inline constexpr const char* PLIK_WEZLOW = "wezly.dat";
 inline constexpr const char* PLIK_SEEDOW = "seedy.dat";
+
+// Limity tego, co obcy wezel moze dopisac do naszego pliku wezlow.
+inline constexpr std::size_t MAKS_WEZLOW_Z_WIADOMOSCI = 1000;
+inline constexpr std::size_t MAKS_WEZLOW_W_PLIKU = 10000;
+inline constexpr std::size_t MAKS_DLUGOSC_NAZWY_WEZLA = 64;
 
 struct Wezel {
     std::string ip;
@@ -22,6 +28,8 @@ struct Wezel {
 [[nodiscard]] bool parsujWierszWezla(std::string_view wiersz, Wezel& wezel);
 [[nodiscard]] std::string wierszWezla(const Wezel& wezel);
 [[nodiscard]] std::vector<Wezel> wezlyZTekstu(std::string_view tekst);
+// Najwyzej `maks` pierwszych wpisow; dalszej czesci tekstu nie czyta.
+[[nodiscard]] std::vector<Wezel> wezlyZTekstu(std::string_view tekst, std::size_t maks);
 [[nodiscard]] std::string wezlyDoTekstu(const std::vector<Wezel>& wezly);
 
 [[nodiscard]] std::vector<Wezel> wczytajWezly(const std::string& plik);
@@ -30,6 +38,15 @@ void dodajLubUzupelnijWezel(const std::string& plik, const std::string& ip, int 
                             const std::string& klucz, const std::string& nazwa);
 void usunWezel(const std::string& plik, const std::string& ip, int port);
 [[nodiscard]] int usunSiebieZListy(const std::string& plik, int mojPort);
+
+// Czy wpis wolno zapisac: adres IPv4 w zapisie kropkowym, port 1..65535, klucz pusty albo
+// 64 cyfry szesnastkowe. Za dluga nazwa jest przycinana do 64 bajtow na granicy znaku UTF-8.
+[[nodiscard]] bool przygotujWezelDoZapisu(Wezel& wezel);
+
+// Scala liste z plikiem jednym odczytem i jednym zapisem: nowe wpisy na koniec (poki plik
+// ma mniej niz MAKS_WEZLOW_W_PLIKU), znanym uzupelnia puste klucz i nazwe. Wpisy, ktorych
+// nie wolno zapisac, pomija. Zwraca liczbe dopisanych.
+[[nodiscard]] int scalWezly(const std::string& plik, const std::vector<Wezel>& nowe);
 
 // Jak dodajLubUzupelnijWezel, ale mowi, czy wezla wczesniej w pliku nie bylo.
 // Sprawdzenie i dopisanie dzieja sie pod ta sama blokada.

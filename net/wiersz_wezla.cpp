@@ -44,8 +44,13 @@ std::string wierszWezla(const Wezel& wezel)
 
 std::vector<Wezel> wezlyZTekstu(std::string_view tekst)
 {
+    return wezlyZTekstu(tekst, static_cast<std::size_t>(-1));
+}
+
+std::vector<Wezel> wezlyZTekstu(std::string_view tekst, std::size_t maks)
+{
     std::vector<Wezel> wezly;
-    while (!tekst.empty()) {
+    while (!tekst.empty() && wezly.size() < maks) {
         const std::size_t lf = tekst.find('\n');
         const std::string_view wiersz = tekst.substr(0, lf);
         tekst.remove_prefix(lf == std::string_view::npos ? tekst.size() : lf + 1);

@@ -3,6 +3,7 @@
 #include "format_lancucha.h"
 #include "liczby.h"
 #include "ramki.h"
+#include "rozgloszenie_w_tle.h"
 
 namespace {
 
@@ -23,10 +24,21 @@ std::string zbudujWiadomoscLancucha(const std::string& tekstLancucha,
 bool rozdzielWiadomoscLancucha(const std::string& wiadomosc, std::string& tekstLancucha,
                                std::string& tekstWezlow)
 {
+    std::string_view lancuch;
+    std::string_view wezly;
+    if (!rozdzielWidokWiadomosci(wiadomosc, lancuch, wezly))
+        return false;
+    tekstLancucha = lancuch;
+    tekstWezlow = wezly;
+    return true;
+}
+
+bool rozdzielWidokWiadomosci(std::string_view wiadomosc, std::string_view& tekstLancucha,
+                             std::string_view& tekstWezlow)
+{
     if (wiadomosc.size() < DLUGOSC_NAGLOWKA)
         return false;
-    const auto dlugosc =
-        liczbaJakStrtol32(std::string_view(wiadomosc).substr(0, DLUGOSC_NAGLOWKA));
+    const auto dlugosc = liczbaJakStrtol32(wiadomosc.substr(0, DLUGOSC_NAGLOWKA));
     if (!dlugosc || *dlugosc < 0)
         return false;
     // Suma w 64 bitach: dlugosc blisko granicy int32 nie moze sie przekrecic.
@@ -39,13 +51,11 @@ bool rozdzielWiadomoscLancucha(const std::string& wiadomosc, std::string& tekstL
     return true;
 }
 
-void scalListeWezlow(const std::string& tekstWezlow, const std::string& plikWezlow, int mojPort)
+void scalListeWezlow(std::string_view tekstWezlow, const std::string& plikWezlow, int mojPort)
 {
-    for (const Wezel& wezel : wezlyZTekstu(tekstWezlow)) {
-        if (!czyToJa(wezel.ip, wezel.port, mojPort))
-            dodajLubUzupelnijWezel(plikWezlow, wezel.ip, wezel.port, wezel.kluczPubliczny,
-                                   wezel.nazwa);
-    }
+    std::vector<Wezel> wezly = wezlyZTekstu(tekstWezlow, MAKS_WEZLOW_Z_WIADOMOSCI);
+    std::erase_if(wezly, [mojPort](const Wezel& w) { return czyToJa(w.ip, w.port, mojPort); });
+    (void)scalWezly(plikWezlow, wezly);
 }
 
 bool wyslijLancuchDoWezla(const Blockchain& lancuch, const Wezel& wezel, int port,
@@ -68,8 +78,14 @@ void nasluchujIPrzyjmujLancuchyWPetli(Blockchain& lancuch, int port,
                                       const std::string& kluczPubliczny,
                                       std::chrono::milliseconds limitOdbioru)
 {
+    // Rozglaszacz zyje dluzej niz petla: jego destruktor czeka na biezace rozgloszenie,
+    // ktore po zatrzymaniu konczy sie szybko.
+    RozglaszaczWTle rozglaszacz(plikWezlow, port, limitOdbioru, stop);
     KontekstSerwera kontekst{lancuch, plikLancucha, plikWezlow, kluczPubliczny, port,
-                             limitOdbioru};
+                             limitOdbioru,
+                             [&rozglaszacz](std::shared_ptr<const Blockchain> przyjety) {
+                                 rozglaszacz.zlec(std::move(przyjety));
+                             }};
     nasluchujTcpWPetli(
         port, stop,
         [&kontekst](const std::string& wiadomosc) {

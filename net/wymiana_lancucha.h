@@ -4,7 +4,9 @@
 
 #include <chrono>
 #include <functional>
+#include <memory>
 #include <string>
+#include <string_view>
 
 #include "blockchain.h"
 #include "gniazda.h"
@@ -18,13 +20,26 @@ struct KontekstSerwera {
     std::string kluczPubliczny;
     int mojPort = -1;
     std::chrono::milliseconds limitOdbioru = LIMIT_ODBIORU;
+    // Dostaje kopie przyjetego lancucha do rozgloszenia w tle; gdy puste, obsluga
+    // rozglasza sama, przed odpowiedzia.
+    std::function<void(std::shared_ptr<const Blockchain>)> poPrzyjeciu;
 };
+
+// Otrzymany lancuch, ktorego postac w pamieci przekroczylaby tyle razy jego tekst, jest
+// odrzucany. Lancuchy tego programu (nawet milion blokow z platnosciami) potrzebuja
+// najwyzej okolo 2,7 razy tyle co tekst; puste transakcje okolo 45 razy.
+inline constexpr std::uint64_t MNOZNIK_PAMIECI_LANCUCHA = 8;
 
 [[nodiscard]] std::string zbudujWiadomoscLancucha(const std::string& tekstLancucha,
                                                   const std::string& tekstWezlow);
 [[nodiscard]] bool rozdzielWiadomoscLancucha(const std::string& wiadomosc,
                                              std::string& tekstLancucha,
                                              std::string& tekstWezlow);
+
+// Jak wyzej, ale bez kopiowania: widoki wskazuja w `wiadomosc`.
+[[nodiscard]] bool rozdzielWidokWiadomosci(std::string_view wiadomosc,
+                                           std::string_view& tekstLancucha,
+                                           std::string_view& tekstWezlow);
 
 [[nodiscard]] bool wyslijLancuchDoWezla(const Blockchain& lancuch, const Wezel& wezel, int port,
                                         const std::string& plikWezlow, int mojPort,
@@ -40,5 +55,6 @@ void nasluchujIPrzyjmujLancuchyWPetli(Blockchain& lancuch, int port,
                                       const std::string& kluczPubliczny,
                                       std::chrono::milliseconds limitOdbioru = LIMIT_ODBIORU);
 
-// Dopisuje do pliku wezly z listy, pomijajac wpisy oznaczajace ten wezel.
-void scalListeWezlow(const std::string& tekstWezlow, const std::string& plikWezlow, int mojPort);
+// Dopisuje do pliku wezly z listy, pomijajac wpisy oznaczajace ten wezel
+// (najwyzej MAKS_WEZLOW_Z_WIADOMOSCI wpisow, jednym odczytem i jednym zapisem pliku).
+void scalListeWezlow(std::string_view tekstWezlow, const std::string& plikWezlow, int mojPort);

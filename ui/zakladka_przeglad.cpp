@@ -71,6 +71,9 @@ void MainWindow::naKopWPetli()
     // Watek dostaje kopie wszystkiego poza flaga zatrzymania.
     PracaWatku petla = [this, port, klucz = kluczPublicznyHex(klucze), kop = kopacz] {
         Blockchain prywatny;
+        // Rozgloszenie do zawieszonego wezla konczy sie zaraz po zatrzymaniu petli.
+        const StopPredykat zatrzymano = [this] { return stopKopania.load(); };
+        const ZakresStopu zakres(zatrzymano);
         while (!stopKopania) {
             kop(prywatny, klucz, PLIK_LANCUCHA, {});
             static_cast<void>(rozglosLancuch(prywatny, PLIK_WEZLOW, port));

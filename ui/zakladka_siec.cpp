@@ -54,7 +54,11 @@ bool dodajZPol(QLineEdit* poleIp, QLineEdit* polePortu, const char* plik)
     const QString ip = poleIp->text();
     if (ip.isEmpty() || !poprawnyPort(polePortu->text(), port))
         return false;
-    dodajLubUzupelnijWezel(plik, ip.toStdString(), port, std::string(), std::string());
+    // Te same zasady co dla wpisow z sieci: tylko adres IPv4 w zapisie kropkowym.
+    Wezel wezel{ip.toStdString(), port, {}, {}};
+    if (!przygotujWezelDoZapisu(wezel))
+        return false;
+    dodajLubUzupelnijWezel(plik, wezel.ip, port, std::string(), std::string());
     poleIp->clear();
     polePortu->clear();
     return true;

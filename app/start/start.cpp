@@ -10,7 +10,10 @@
 #include "gniazda.h"
 #include "katalogi.h"
 #include "mainwindow.h"
+#include "plik_lancucha.h"
 #include "pliki.h"
+#include "portfel.h"
+#include "wezly.h"
 
 namespace {
 
@@ -20,6 +23,14 @@ void pokazBlad(const QString& tekst)
 }
 
 } // namespace
+
+void usunPozostalosciPoAwariach()
+{
+    (void)usunPozostalosciZapisow(PLIK_LANCUCHA);
+    (void)usunPozostalosciZapisow(PLIK_PORTFELA, true);
+    (void)usunPozostalosciZapisow(PLIK_WEZLOW);
+    (void)usunPozostalosciZapisow(PLIK_SEEDOW);
+}
 
 BibliotekiStartu prawdziweBiblioteki()
 {
@@ -54,6 +65,8 @@ bool zainstalujTlumaczenie(QTranslator& tlumacz, const QString& kod)
 
 int uruchomProgram(QApplication& aplikacja, const BibliotekiStartu& biblioteki)
 {
+    // Zanim cokolwiek zapisze pliki: pliki tymczasowe po przerwanych zapisach precz.
+    usunPozostalosciPoAwariach();
     // Jezyk przed bibliotekami: komunikaty o ich bledach sa juz przetlumaczone.
     const QString jezyk = ustalJezyk();
     QTranslator tlumacz;

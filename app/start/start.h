@@ -27,5 +27,9 @@ struct BibliotekiStartu {
 // wczytal. True, gdy tlumaczenie zostalo zainstalowane.
 bool zainstalujTlumaczenie(QTranslator& tlumacz, const QString& kod);
 
+// Usuwa pliki tymczasowe lancucha, portfela (zamazane), wezlow i seedow, ktore zostawil
+// przerwany proces. Wolane na poczatku startu, zanim cokolwiek zapisze te pliki.
+void usunPozostalosciPoAwariach();
+
 // Wszystko po utworzeniu obiektu aplikacji; wynik to kod wyjscia programu.
 [[nodiscard]] int uruchomProgram(QApplication& aplikacja, const BibliotekiStartu& biblioteki);

@@ -4,11 +4,13 @@
 #include <atomic>
 #include <chrono>
 #include <functional>
+#include <mutex>
 #include <string>
 #include <thread>
 #include <vector>
 
 #include "gniazda.h"
+#include "klucze.h"
 
 using namespace std::chrono_literals;
 
@@ -31,6 +33,28 @@ private:
     std::atomic<int> stan{0};
     std::thread watek;
 };
+
+// nasluchujTcpWPetli na wolnym porcie; zapamietuje otrzymane wiadomosci.
+class SerwerTestowy {
+public:
+    using Obsluga = std::function<std::string(const std::string&)>;
+    explicit SerwerTestowy(Obsluga obsluga = {}, std::chrono::milliseconds limit = LIMIT_ODBIORU);
+    [[nodiscard]] int port() const { return petla.port(); }
+    [[nodiscard]] std::vector<std::string> otrzymane();
+
+private:
+    std::mutex mutexOtrzymanych;
+    std::vector<std::string> zebrane;
+    Obsluga obsluga;
+    PetlaTestowa petla; // ostatnia: watek startuje po pozostalych polach
+};
+
+// Nasluch TCP na 127.0.0.1 z portem od systemu i zwykle polaczenie z nim.
+[[nodiscard]] Gniazdo nasluchNaLoopbacku(int kolejka, int& port);
+[[nodiscard]] Gniazdo polaczZLoopbackiem(int port);
+// Trzy pary kluczy, te same przez caly przebieg.
+[[nodiscard]] const ParaKluczy& kluczeTestowe(int numer);
+[[nodiscard]] inline std::string adresTestowy(int numer) { return kluczPublicznyHex(kluczeTestowe(numer)); }
 
 // Symulowana siec lokalna: przestrzen sieciowa na hosta (10.77.0.N), polaczone mostem.
 // Nazwy zawieraja PID, wiec rownolegle przebiegi sie nie zderzaja.

@@ -1,6 +1,7 @@
 // Pliki wezlow: wiersz, uzupelnianie znanego wezla, rownolegle zmiany bez zgubionych wpisow.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <thread>
 
 #include "pomoc_testow.h"
@@ -20,19 +21,26 @@ TEST(Wezly, WierszUzupelnienieIRownolegleZmiany)
     EXPECT_FALSE(dodajNowyLubUzupelnij(plik, Wezel{"10.0.0.1", 1700, klucz, "Ala"}));
     EXPECT_EQ(czytajPlikTestu(plik), "10.0.0.1 1700 " + klucz + " Ala\n");
 
-    // Dopisywanie i jednoczesne przepisywanie pliku przez usuwanie: nic nie ginie.
-    constexpr int N = 150;
-    std::thread dopisujacy([&] {
-        for (int i = 0; i < N; ++i)
-            dodajLubUzupelnijWezel(plik, "10.1.0.1", 2000 + i, "", "");
-    });
-    std::thread przepisujacy([&] {
+    // Cztery watki dopisuja swoje wpisy i ten sam wspolny, piaty przepisuje plik usuwaniem.
+    constexpr int WATKI = 4;
+    constexpr int N = 50;
+    std::vector<std::thread> watki;
+    for (int w = 0; w < WATKI; ++w)
+        watki.emplace_back([&, w] {
+            for (int i = 0; i < N; ++i) {
+                dodajLubUzupelnijWezel(plik, "10.1.0." + std::to_string(w), 2000 + i, "", "");
+                dodajLubUzupelnijWezel(plik, "10.9.9.9", 1, "", "");
+            }
+        });
+    watki.emplace_back([&] {
         for (int i = 0; i < N; ++i) {
             dodajLubUzupelnijWezel(plik, "10.2.0.2", 1, "", "");
             usunWezel(plik, "10.2.0.2", 1);
         }
     });
-    dopisujacy.join();
-    przepisujacy.join();
-    EXPECT_EQ(wczytajWezly(plik).size(), static_cast<std::size_t>(N + 1));
+    for (std::thread& t : watki)
+        t.join();
+    const std::vector<Wezel> wezly = wczytajWezly(plik);
+    EXPECT_EQ(wezly.size(), static_cast<std::size_t>(WATKI * N + 2));
+    EXPECT_EQ(std::count(wezly.begin(), wezly.end(), Wezel{"10.9.9.9", 1, "", ""}), 1);
 }

@@ -61,7 +61,7 @@ protected:
     std::string mojKlucz = kluczPublicznyHex(moje);
     Blockchain mojLancuch = lancuchTestowy(1, 1, mojKlucz);
     Blockchain zywy;
-    KontekstSerwera kontekst{zywy, plikLancucha, plikWezlow, mojKlucz, 1700, 2s};
+    KontekstSerwera kontekst{zywy, plikLancucha, plikWezlow, mojKlucz, 1700, 2s, {}};
     std::string wyjscie;
 };
 

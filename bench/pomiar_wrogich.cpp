@@ -1,0 +1,287 @@
+// Jednorazowy pomiar zachowania wobec wrogich wezlow (tylko 127.0.0.0/8, uruchamiac
+// w osobnej przestrzeni sieciowej): ile czeka uczciwe wypchniecie za saczacym klientem
+// i za piecioma milczacymi, ile trwa zatrzymanie serwera z zawieszonym peerem, szczyt
+// pamieci przy wrogiej ramce 100 MB i czas scalenia 20 000 wpisow listy wezlow.
+
+#include <algorithm>
+#include <arpa/inet.h>
+#include <atomic>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <iostream>
+#include <netinet/in.h>
+#include <poll.h>
+#include <sodium.h>
+#include <sys/resource.h>
+#include <sys/socket.h>
+#include <sys/wait.h>
+#include <thread>
+#include <unistd.h>
+#include <vector>
+
+#include "format_lancucha.h"
+#include "plik_lancucha.h"
+#include "ramki.h"
+#include "wymiana_lancucha.h"
+
+namespace {
+
+using Zegar = std::chrono::steady_clock;
+
+double msOd(Zegar::time_point start)
+{
+    return std::chrono::duration<double, std::milli>(Zegar::now() - start).count();
+}
+
+int wolnyPort()
+{
+    const Gniazdo g = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    sockaddr_in sa{AF_INET, 0, {htonl(INADDR_LOOPBACK)}, {}};
+    socklen_t dl = sizeof sa;
+    (void)::bind(g, reinterpret_cast<sockaddr*>(&sa), sizeof sa);
+    (void)::getsockname(g, reinterpret_cast<sockaddr*>(&sa), &dl);
+    ::close(g);
+    return ntohs(sa.sin_port);
+}
+
+Gniazdo polaczZAdresu(const char* zrodlo, int port)
+{
+    const Gniazdo g = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    sockaddr_in sa{AF_INET, 0, {}, {}};
+    ::inet_pton(AF_INET, zrodlo, &sa.sin_addr);
+    (void)::bind(g, reinterpret_cast<sockaddr*>(&sa), sizeof sa);
+    sa.sin_port = htons(static_cast<std::uint16_t>(port));
+    ::inet_pton(AF_INET, "127.0.0.1", &sa.sin_addr);
+    (void)::connect(g, reinterpret_cast<sockaddr*>(&sa), sizeof sa);
+    return g;
+}
+
+// Serwer wymiany lancuchow na wlasnym watku, z plikami w folderze roboczym.
+class Serwer {
+public:
+    Serwer(const std::string& folder, int port)
+        : plikLancucha(folder + "/blockchain.dat"), plikWezlow(folder + "/wezly.dat"), port(port)
+    {
+        watek = std::thread([this] {
+            Blockchain lancuch;
+            (void)wczytajLancuch(lancuch, plikLancucha);
+            nasluchujIPrzyjmujLancuchyWPetli(lancuch, this->port, plikLancucha, plikWezlow,
+                                             [this] { return stop.load(); },
+                                             [this](bool) { gotowy = true; }, "");
+        });
+        while (!gotowy)
+            std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
+    // Czas od ustawienia flagi do powrotu petli.
+    double zatrzymaj()
+    {
+        const auto start = Zegar::now();
+        stop = true;
+        watek.join();
+        return msOd(start);
+    }
+    ~Serwer()
+    {
+        if (watek.joinable())
+            (void)zatrzymaj();
+    }
+    std::string plikLancucha;
+    std::string plikWezlow;
+    int port;
+
+private:
+    std::atomic<bool> stop{false};
+    std::atomic<bool> gotowy{false};
+    std::thread watek;
+};
+
+Blockchain lancuch(int bloki)
+{
+    Blockchain b;
+    while (static_cast<int>(b.liczbaBlokow()) < bloki)
+        b.lancuch.emplace_back(static_cast<std::int32_t>(b.liczbaBlokow()),
+                               std::vector<Transakcja>{transakcjaNagrody(std::string(64, 'a'), NAGRODA_ZA_BLOK)},
+                               b.lancuch.back().hash);
+    return b;
+}
+
+// Uczciwe wypchniecie (lancuch nie dluzszy: odmowa i odpowiedz) w ms.
+double uczciwePchniecie(const Serwer& serwer, const Blockchain& b)
+{
+    const auto start = Zegar::now();
+    (void)wyslijLancuchDoWezla(b, Wezel{"127.0.0.1", serwer.port, "", ""}, serwer.port,
+                               serwer.plikWezlow, -1);
+    return msOd(start);
+}
+
+void zaSaczacym(const std::string& folder)
+{
+    Serwer serwer(folder, wolnyPort());
+    const Blockchain b = lancuch(100);
+    (void)zapiszLancuch(b, serwer.plikLancucha);
+    const Gniazdo saczacy = polaczZAdresu("127.0.0.2", serwer.port);
+    std::atomic<bool> koniec{false};
+    std::thread saczenie([&] {
+        std::string bajty = "0001048576";
+        while (!koniec && ::send(saczacy, bajty.data(), bajty.size(), MSG_NOSIGNAL) > 0) {
+            bajty.assign(1, 's');
+            std::this_thread::sleep_for(std::chrono::milliseconds(200));
+        }
+    });
+    std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    std::vector<double> czasy;
+    for (int i = 0; i < 5; ++i)
+        czasy.push_back(uczciwePchniecie(serwer, b));
+    std::sort(czasy.begin(), czasy.end());
+    std::printf("uczciwe pchniecie za saczacym klientem: mediana %.2f ms, najdluzej %.2f ms\n",
+                czasy[2], czasy[4]);
+    koniec = true;
+    saczenie.join();
+    ::close(saczacy);
+
+    std::vector<Gniazdo> milczace;
+    for (const char* adres : {"127.0.0.3", "127.0.0.4", "127.0.0.5", "127.0.0.6", "127.0.0.7"})
+        milczace.push_back(polaczZAdresu(adres, serwer.port));
+    std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    czasy.clear();
+    for (int i = 0; i < 5; ++i)
+        czasy.push_back(uczciwePchniecie(serwer, b));
+    std::sort(czasy.begin(), czasy.end());
+    std::printf("uczciwe pchniecie za piecioma milczacymi: mediana %.2f ms, najdluzej %.2f ms\n",
+                czasy[2], czasy[4]);
+    for (Gniazdo g : milczace)
+        ::close(g);
+}
+
+// Zawieszony peer: przyjmuje polaczenie (kolejka jadra), nigdy nie czyta ani nie odpowiada.
+void zatrzymanieZZawieszonym(const std::string& folder)
+{
+    const int portPeera = wolnyPort();
+    const Gniazdo peer = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    sockaddr_in sa{AF_INET, htons(static_cast<std::uint16_t>(portPeera)), {htonl(INADDR_LOOPBACK)}, {}};
+    (void)::bind(peer, reinterpret_cast<sockaddr*>(&sa), sizeof sa);
+    (void)::listen(peer, 4);
+    const Blockchain krotki = lancuch(2);
+    for (int bloki : {1000, 100000}) {
+        (void)zapiszLancuch(krotki, folder + "/blockchain.dat");
+        Serwer serwer(folder, wolnyPort());
+        zapiszWezly(serwer.plikWezlow, {Wezel{"127.0.0.1", portPeera, "", ""}});
+        const Blockchain dlugi = lancuch(bloki);
+        const auto start = Zegar::now();
+        (void)uczciwePchniecie(serwer, dlugi);
+        const double odpowiedz = msOd(start);
+        std::this_thread::sleep_for(std::chrono::milliseconds(1500));
+        std::printf("%d blokow: odpowiedz po %.1f ms; zatrzymanie serwera w trakcie rozgloszenia "
+                    "do zawieszonego peera: %.1f ms\n",
+                    bloki, odpowiedz, serwer.zatrzymaj());
+    }
+    ::close(peer);
+}
+
+long maksRssKb()
+{
+    rusage r{};
+    ::getrusage(RUSAGE_SELF, &r);
+    return r.ru_maxrss;
+}
+
+// Serwer w procesie potomnym dostaje ramke ~100 MB pustych transakcji; potomek podaje
+// szczyt pamieci (ru_maxrss) przed i po zapytaniu.
+void szczytPamieci(const std::string& folder)
+{
+    const int port = wolnyPort();
+    int rura[2];
+    if (::pipe(rura) != 0)
+        return;
+    const pid_t potomek = ::fork();
+    if (potomek == 0) {
+        std::cout.rdbuf(nullptr);
+        const long przed = maksRssKb();
+        {
+            Serwer serwer(folder, port);
+            char bajt = 0;
+            (void)::read(rura[0], &bajt, 1);
+        }
+        std::printf("ramka 100 MB pustych transakcji: szczyt pamieci serwera %ld MB (przed zapytaniem %ld MB)\n",
+                    maksRssKb() / 1024, przed / 1024);
+        std::fflush(stdout);
+        ::_exit(0);
+    }
+    // Tresc budowana dopiero po fork: potomek jej nie dziedziczy.
+    std::string tekst = "=== BLOK ===\n1\n0\n0\n0\n0\n16666666\n";
+    while (tekst.size() < 100'000'000)
+        tekst += "\n\n0\n\n\n";
+    const std::string wiadomosc = zbudujWiadomoscLancucha(tekst, "");
+    tekst.clear();
+    tekst.shrink_to_fit();
+    std::this_thread::sleep_for(std::chrono::milliseconds(500));
+    std::string odpowiedz;
+    const auto start = Zegar::now();
+    (void)wyslijIOdbierz("127.0.0.1", port, wiadomosc, odpowiedz);
+    std::printf("wroga ramka obsluzona w %.0f ms\n", msOd(start));
+    std::fflush(stdout);
+    (void)::write(rura[1], "k", 1);
+    ::waitpid(potomek, nullptr, 0);
+}
+
+void scalenie(const std::string& folder)
+{
+    std::vector<Wezel> wezly;
+    for (int i = 0; i < 20000; ++i) {
+        std::string ip = "10.";
+        ip.append(std::to_string(i / 250)).append(".").append(std::to_string(i % 250)).append(".1");
+        wezly.push_back({ip, 1700 + i % 7, std::string(64, 'a'), std::string("Wezel ").append(std::to_string(i))});
+    }
+    std::vector<double> czasy;
+    for (int i = 0; i < 5; ++i) {
+        const std::string plik = folder + "/wezly-scalenie.dat";
+        ::unlink(plik.c_str());
+        const auto start = Zegar::now();
+        (void)scalWezly(plik, wezly);
+        czasy.push_back(msOd(start));
+    }
+    std::sort(czasy.begin(), czasy.end());
+    std::printf("scalenie 20 000 wpisow (do limitu 10 000 w pliku): mediana %.1f ms\n", czasy[2]);
+}
+
+// Szacunek pamieci wzgledem tekstu dla lancuchow, jakie robi program, i dla pustych transakcji.
+void proporcjePamieci()
+{
+    const ParaKluczy klucze = generujPareKluczy();
+    Blockchain nagrody = lancuch(1000);
+    Blockchain platnosci = lancuch(1);
+    while (platnosci.liczbaBlokow() < 1000)
+        platnosci.lancuch.emplace_back(
+            static_cast<std::int32_t>(platnosci.liczbaBlokow()),
+            std::vector<Transakcja>{transakcjaNagrody(kluczPublicznyHex(klucze), NAGRODA_ZA_BLOK),
+                                    Transakcja(klucze, std::string(64, 'b'), 123456789, "")},
+            platnosci.lancuch.back().hash);
+    std::string puste = "=== BLOK ===\n1\n0\n0\n0\n0\n100000\n";
+    for (int i = 0; i < 100000; ++i)
+        puste += "\n\n0\n\n\n";
+    for (const auto& [opis, tekst] : {std::pair{"nagrody", serializujLancuch(nagrody)},
+                                      std::pair{"nagrody i platnosci", serializujLancuch(platnosci)},
+                                      std::pair{"puste transakcje", puste}})
+        std::printf("pamiec/tekst, %s: %.2f\n", opis,
+                    static_cast<double>(szacujPamiecLancucha(tekst)) / static_cast<double>(tekst.size()));
+}
+
+} // namespace
+
+int main()
+{
+    if (sodium_init() < 0)
+        return 1;
+    char wzor[] = "/tmp/talvarin-wrogie-XXXXXX";
+    const std::string folder = ::mkdtemp(wzor);
+    std::streambuf* wyjscie = std::cout.rdbuf(nullptr); // wiersze serwera nie mieszaja sie z wynikami
+    szczytPamieci(folder);
+    proporcjePamieci();
+    scalenie(folder);
+    zaSaczacym(folder);
+    zatrzymanieZZawieszonym(folder);
+    std::cout.rdbuf(wyjscie);
+    (void)std::system(("rm -rf " + folder).c_str());
+    return 0;
+}

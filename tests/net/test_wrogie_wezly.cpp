@@ -1,0 +1,246 @@
+// Wrogie wezly: peer, ktory nie czyta, saczy bajty albo milczy; wlasne adresy; budzet
+// pamieci; brak pamieci w obsludze; nieudany zapis; limity list wezlow; FIFO.
+
+#include <gtest/gtest.h>
+
+#include <arpa/inet.h>
+#include <netinet/in.h>
+#include <poll.h>
+#include <sys/stat.h>
+
+#include "format_lancucha.h"
+#include "plik_lancucha.h"
+#include "pomoc_sieci.h"
+#include "ramki.h"
+#include "wymiana_lancucha.h"
+
+namespace {
+
+using Zegar = std::chrono::steady_clock;
+
+// Polaczenie z 127.0.0.1:port z podanego adresu zrodlowego (caly 127/8 to loopback).
+Gniazdo polaczZAdresu(const char* zrodlo, int port)
+{
+    const Gniazdo g = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    sockaddr_in sa{AF_INET, 0, {}, {}};
+    ::inet_pton(AF_INET, zrodlo, &sa.sin_addr);
+    EXPECT_EQ(::bind(g, reinterpret_cast<sockaddr*>(&sa), sizeof sa), 0);
+    sa.sin_port = htons(static_cast<std::uint16_t>(port));
+    ::inet_pton(AF_INET, "127.0.0.1", &sa.sin_addr);
+    EXPECT_EQ(::connect(g, reinterpret_cast<sockaddr*>(&sa), sizeof sa), 0);
+    return g;
+}
+
+// Czy serwer zamknal polaczenie (czekajac najwyzej `limit`).
+bool zamkniete(Gniazdo g, std::chrono::milliseconds limit)
+{
+    char bajt = 0;
+    return czekajNaGniazdo(g, POLLIN, limit) > 0 && ::recv(g, &bajt, 1, 0) == 0;
+}
+
+} // namespace
+
+TEST(WrogiPeer, WysylkaDoNieczytajacegoKonczySieLimitemLubStopem)
+{
+    int port = 0;
+    const Gniazdo nasluch = nasluchNaLoopbacku(4, port); // polaczen nikt nie przyjmie ani nie czyta
+    std::atomic<bool> stop{false};
+    const StopPredykat predykat = [&] { return stop.load(); };
+    const ZakresStopu zakres(predykat);
+    // Czas proby wysylki 16 MiB; drugi raz z dlugim limitem, ale zatrzymaniem po 300 ms.
+    auto czasWysylki = [&](std::chrono::milliseconds limit) {
+        const Gniazdo g = polaczZLoopbackiem(port);
+        const auto start = Zegar::now();
+        EXPECT_FALSE(wyslijWiadomosc(g, std::string(16 << 20, 'x'), limit));
+        zamknijGniazdo(g);
+        return Zegar::now() - start;
+    };
+    EXPECT_LT(czasWysylki(300ms), 2s);
+    std::thread zatrzymaj([&] { std::this_thread::sleep_for(300ms); stop = true; });
+    EXPECT_LT(czasWysylki(30s), 1300ms);
+    zatrzymaj.join();
+    zamknijGniazdo(nasluch);
+}
+
+TEST(WrogiPeer, SaczacyIMilczacyNieBlokujaUczciwego)
+{
+    SerwerTestowy serwer([](const std::string& w) { return "echo " + w; }, 1s);
+    std::vector<Gniazdo> milczace;
+    for (const char* adres : {"127.0.0.2", "127.0.0.2", "127.0.0.3", "127.0.0.4", "127.0.0.5"})
+        milczace.push_back(polaczZAdresu(adres, serwer.port()));
+    // Trzecie polaczenie z jednego adresu jest od razu zamykane.
+    milczace.push_back(polaczZAdresu("127.0.0.2", serwer.port()));
+    EXPECT_TRUE(zamkniete(milczace.back(), 300ms));
+    // Zapowiada 1000 bajtow i saczy bajt co 100 ms: kazda przerwa krotsza niz limit.
+    const Gniazdo saczacy = polaczZAdresu("127.0.0.7", serwer.port());
+    const auto start = Zegar::now();
+    std::thread saczenie([&] {
+        std::string bajty = "0000001000";
+        while (::send(saczacy, bajty.data(), bajty.size(), MSG_NOSIGNAL) > 0 && Zegar::now() - start < 5s) {
+            bajty = "s";
+            std::this_thread::sleep_for(100ms);
+        }
+    });
+    std::string odpowiedz;
+    EXPECT_TRUE(wyslijIOdbierz("127.0.0.1", serwer.port(), "uczciwy", odpowiedz, 2s));
+    EXPECT_EQ(odpowiedz, "echo uczciwy");
+    saczenie.join();
+    EXPECT_LT(Zegar::now() - start, 2s) << "saczacy nie zostal odciety w terminie wiadomosci";
+    EXPECT_EQ(serwer.otrzymane(), std::vector<std::string>{"uczciwy"});
+    for (Gniazdo g : milczace)
+        zamknijGniazdo(g);
+    zamknijGniazdo(saczacy);
+}
+
+TEST(WrogiPeer, BrakPamieciKonczyJednoZapytanie)
+{
+    std::atomic<int> ile{0};
+    SerwerTestowy serwer([&](const std::string&) -> std::string {
+        if (ile++ == 0)
+            throw std::bad_alloc();
+        return "dalej";
+    });
+    std::string pierwsza = "-";
+    std::string druga;
+    PrzechwycWyjscie przechwyc;
+    EXPECT_TRUE(wyslijIOdbierz("127.0.0.1", serwer.port(), "1", pierwsza, 2s)
+                && wyslijIOdbierz("127.0.0.1", serwer.port(), "2", druga, 2s));
+    EXPECT_EQ(pierwsza + druga, "dalej");
+    EXPECT_NE(przechwyc.tekst().find("BLAD: zabraklo pamieci"), std::string::npos);
+}
+
+TEST(WlasneAdresy, CalyLoopbackIZeraZWlasnymPortem)
+{
+    for (const char* ip : {"127.0.0.1", "127.0.0.2", "127.255.255.254", "0.0.0.0", "localhost"})
+        EXPECT_TRUE(czyToJa(ip, 1700, 1700)) << ip;
+    EXPECT_FALSE(czyToJa("127.0.0.2", 1701, 1700));
+    EXPECT_FALSE(czyToJa("10.1.2.3", 1700, 1700));
+    EXPECT_FALSE(czyToJa("0.0.0.0", 1700, -1));
+}
+
+class WrogiLancuch : public testing::Test {
+protected:
+    void SetUp() override { ASSERT_TRUE(zapiszLancuch(lancuchTestowy(1, 1), plikLancucha)); }
+
+    FolderTymczasowy folder;
+    std::string plikLancucha = folder.plik("blockchain.dat");
+    std::string plikWezlow = folder.plik("wezly.dat");
+    Blockchain zywy;
+    bool rozgloszono = false;
+    KontekstSerwera kontekst{zywy, plikLancucha, plikWezlow, "", 1700, 1s,
+                             [this](std::shared_ptr<const Blockchain>) { rozgloszono = true; }};
+};
+
+TEST_F(WrogiLancuch, BudzetPamieciOdrzucaPustePrzepuszczaPlatnosci)
+{
+    std::string wrogi = "=== BLOK ===\n1\n0\n0\n0\n0\n100000\n";
+    for (int i = 0; i < 100000; ++i)
+        wrogi += "\n\n0\n\n\n";
+    const std::string przed = czytajPlikTestu(plikLancucha);
+    PrzechwycWyjscie przechwyc;
+    (void)obsluzPrzychodzacyLancuch(kontekst, zbudujWiadomoscLancucha(wrogi, ""));
+    EXPECT_NE(przechwyc.tekst().find("zajalby w pamieci"), std::string::npos);
+    EXPECT_EQ(czytajPlikTestu(plikLancucha), przed);
+    // Bloki z platnoscia i sama nagroda mieszcza sie z co najmniej dwukrotnym zapasem.
+    Blockchain uczciwy = lancuchTestowy(1, 2, adresTestowy(0));
+    const Transakcja tx(kluczeTestowe(0), adresTestowy(1), 12345, "");
+    PrzechwycWyjscie cisza;
+    uczciwy.wykopIDodajBlok(adresTestowy(1), {tx});
+    const std::string tekst = serializujLancuch(uczciwy);
+    EXPECT_LE(2 * szacujPamiecLancucha(tekst), MNOZNIK_PAMIECI_LANCUCHA * tekst.size());
+}
+
+TEST_F(WrogiLancuch, NieudanyZapisToOdmowaBezRozgloszenia)
+{
+    const std::string przed = czytajPlikTestu(plikLancucha);
+    const std::string wiadomosc = zbudujWiadomoscLancucha(serializujLancuch(lancuchTestowy(1, 3)), "");
+    ::chmod(folder.sciezka().c_str(), 0555);
+    const int wynik = wProcesiePotomnym([&] {
+        PrzechwycWyjscie przechwyc;
+        (void)obsluzPrzychodzacyLancuch(kontekst, wiadomosc);
+        const std::string tekst = przechwyc.tekst();
+        return (tekst.find("BLAD: nie udalo sie zapisac lancucha") == std::string::npos ? 1 : 0)
+            + (tekst.find("Przyjeto") != std::string::npos ? 2 : 0) + (rozgloszono ? 4 : 0);
+    }, true);
+    ::chmod(folder.sciezka().c_str(), 0700);
+    EXPECT_EQ(wynik, 0);
+    EXPECT_EQ(czytajPlikTestu(plikLancucha), przed);
+}
+
+TEST(ListyWezlow, WpisyPoprawneNazwyPrzycieteLimityWiadomosciIPliku)
+{
+    for (Wezel w : {Wezel{"10.0.0.1", 1, "", ""}, Wezel{"10.0.0.1", 65535, std::string(64, 'A'), "Ola"}})
+        EXPECT_TRUE(przygotujWezelDoZapisu(w));
+    for (Wezel w : {Wezel{"host", 1700, "", ""}, Wezel{"10.0.0.1", 0, "", ""}, Wezel{"10.0.0.1", -1, "", ""},
+                    Wezel{"10.0.0.1", 70000, "", ""}, Wezel{"10.0.0.1", 1700, std::string(64, 'g'), ""}})
+        EXPECT_FALSE(przygotujWezelDoZapisu(w)) << wierszWezla(w);
+    // "a" i 40 razy dwubajtowe "\xC5\x81": 64. bajt to srodek znaku, wiec zostaje 63.
+    Wezel zNazwa{"10.0.0.1", 1700, "", "a"};
+    for (int i = 0; i < 40; ++i)
+        zNazwa.nazwa += "\xC5\x81";
+    const std::string dluga = zNazwa.nazwa;
+    ASSERT_TRUE(przygotujWezelDoZapisu(zNazwa));
+    EXPECT_EQ(zNazwa.nazwa, dluga.substr(0, 63));
+
+    FolderTymczasowy folder;
+    const std::string plik = folder.plik("wezly.dat");
+    std::vector<Wezel> wezly;
+    for (int i = 0; i < 20000; ++i)
+        wezly.push_back({"10." + std::to_string(i / 250) + "." + std::to_string(i % 250) + ".1", 1700, "", ""});
+    scalListeWezlow(wezlyDoTekstu(wezly), plik, 1700);
+    EXPECT_EQ(wczytajWezly(plik).size(), MAKS_WEZLOW_Z_WIADOMOSCI);
+    wezly[0].nazwa = "Uzupelniona";
+    EXPECT_EQ(scalWezly(plik, wezly), static_cast<int>(MAKS_WEZLOW_W_PLIKU - MAKS_WEZLOW_Z_WIADOMOSCI));
+    const std::vector<Wezel> wPliku = wczytajWezly(plik);
+    ASSERT_EQ(wPliku.size(), MAKS_WEZLOW_W_PLIKU);
+    EXPECT_EQ(wPliku[0], wezly[0]);
+    EXPECT_EQ(wPliku.back(), wezly[MAKS_WEZLOW_W_PLIKU - 1]);
+}
+
+TEST(PlikiNiezwykle, FifoZamiastLancuchaIWezlowOdrzucaneBezCzekania)
+{
+    FolderTymczasowy folder;
+    const std::string lancuch = folder.plik("blockchain.dat");
+    const std::string wezly = folder.plik("wezly.dat");
+    ASSERT_TRUE(::mkfifo(lancuch.c_str(), 0600) == 0 && ::mkfifo(wezly.c_str(), 0600) == 0);
+    Blockchain b = lancuchTestowy(1, 1);
+    const std::pair<std::string, std::function<void()>> kroki[] = {
+        {lancuch, [&] { EXPECT_FALSE(wczytajLancuch(b, lancuch)); }},
+        {lancuch, [&] { EXPECT_FALSE(zapiszLancuch(b, lancuch)); }},
+        {lancuch, [&] { EXPECT_FALSE(wczytajPrzedZapisem(b, lancuch)); }},
+        {wezly, [&] { EXPECT_TRUE(wczytajWezly(wezly).empty()); }},
+        {wezly, [&] { dodajLubUzupelnijWezel(wezly, "10.0.0.1", 1700, "", ""); }},
+        {wezly, [&] { (void)scalWezly(wezly, {Wezel{"10.0.0.2", 1700, "", ""}}); }}};
+    for (const auto& [plik, krok] : kroki) {
+        const std::string wiersz = "BLAD: plik " + plik + " nie jest zwyklym plikiem - pomijam go.\n";
+        PrzechwycWyjscie przechwyc;
+        krok();
+        EXPECT_EQ(przechwyc.tekst().substr(0, wiersz.size()), wiersz);
+    }
+    struct stat info {};
+    EXPECT_TRUE(::stat(lancuch.c_str(), &info) == 0 && S_ISFIFO(info.st_mode));
+}
+
+TEST_F(WrogiLancuch, OdpowiedzPrzedRozgloszeniemDoZawieszonegoIZatrzymanieWSekunde)
+{
+    int portPeera = 0;
+    const Gniazdo zawieszony = nasluchNaLoopbacku(4, portPeera); // nie przyjmuje i nie czyta
+    zapiszPlikTestu(plikWezlow, "127.0.0.1 " + std::to_string(portPeera) + " - -\n");
+    PrzechwycWyjscie cisza;
+    PetlaTestowa serwer([this](int port, const StopPredykat& stop, const std::function<void(bool)>& gotowy) {
+        Blockchain lancuch;
+        nasluchujIPrzyjmujLancuchyWPetli(lancuch, port, plikLancucha, plikWezlow, stop, gotowy, "", 30s);
+    });
+    std::string odpowiedz;
+    auto start = Zegar::now();
+    ASSERT_TRUE(wyslijIOdbierz("127.0.0.1", serwer.port(),
+                               zbudujWiadomoscLancucha(serializujLancuch(lancuchTestowy(1, 3)), ""),
+                               odpowiedz, 5s));
+    EXPECT_LT(Zegar::now() - start, 2s);
+    EXPECT_EQ(odpowiedz, "127.0.0.1 " + std::to_string(portPeera) + " - -\n");
+    std::this_thread::sleep_for(300ms); // rozgloszenie czeka juz na zawieszonego
+    start = Zegar::now();
+    serwer.zatrzymaj();
+    EXPECT_LT(Zegar::now() - start, 1300ms);
+    zamknijGniazdo(zawieszony);
+}
