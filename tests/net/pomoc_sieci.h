@@ -11,6 +11,7 @@
 
 #include "gniazda.h"
 #include "klucze.h"
+#include "pomoc_testow.h"
 
 using namespace std::chrono_literals;
 
