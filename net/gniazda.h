@@ -34,7 +34,8 @@ public:
 private:
     const StopPredykat* poprzedni = nullptr;
 };
-// Predykat zakresu tego watku (nullptr, gdy nie ma) i pytanie o zatrzymanie.
+// Predykat zakresu tego watku (nullptr, gdy nie ma; watek pomocniczy moze go przejac
+// wlasnym ZakresStopu) i pytanie o zatrzymanie.
 [[nodiscard]] const StopPredykat* biezacyStop();
 [[nodiscard]] bool zatrzymanoWatek();
 

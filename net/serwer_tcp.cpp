@@ -4,15 +4,15 @@
 #include <condition_variable>
 #include <fcntl.h>
 #include <iostream>
-#include <list>
 #include <map>
 #include <mutex>
 #include <netinet/in.h>
 #include <new>
 #include <poll.h>
 #include <sys/socket.h>
-#include <exception>
+#include <system_error>
 #include <thread>
+#include <vector>
 
 #include "gniazda.h"
 #include "ramki.h"
@@ -44,22 +44,30 @@ void obsluzBezpiecznie(Gniazdo klient, const Obsluga& obsluga, std::chrono::mill
     zamknijGniazdo(klient);
 }
 
-// Watki obslugi polaczen z licznikami; zakonczone sa dolaczane przy kolejnym obrocie petli.
+// Stale watki obslugi (najwyzej MAKS_POLACZEN, tworzone w miare potrzeby) i kolejka
+// przyjetych polaczen z licznikami. Watki zyja do konca petli: kazdy trzyma swoja ciepla
+// pamiec, wiec kolejne duze zapytania nie zaczynaja od pustej sterty.
 class PulaPolaczen {
 public:
     PulaPolaczen(const Obsluga& obsluga, const StopPredykat& stop, std::chrono::milliseconds limit)
         : obsluga(obsluga), stop(stop), limit(limit)
     {
+        watki.reserve(MAKS_POLACZEN);
+        kolejka.reserve(MAKS_POLACZEN);
     }
     PulaPolaczen(const PulaPolaczen&) = delete;
     PulaPolaczen& operator=(const PulaPolaczen&) = delete;
 
+    // Czeka, az wszystkie przyjete polaczenia zostana obsluzone (po zatrzymaniu szybko).
     ~PulaPolaczen()
     {
-        std::unique_lock blokada(mutex);
-        zmiana.wait(blokada, [this] { return aktywne == 0; });
-        blokada.unlock();
-        sprzatnij();
+        {
+            std::lock_guard blokada(mutex);
+            koniec = true;
+        }
+        zmiana.notify_all();
+        for (std::thread& watek : watki)
+            watek.join();
     }
 
     // Czeka najwyzej `czas` na wolne miejsce; true, gdy jest.
@@ -71,71 +79,74 @@ public:
 
     void przyjmij(Gniazdo klient, std::uint32_t adres)
     {
-        std::lock_guard blokada(mutex);
-        const auto znany = zAdresu.find(adres);
-        if (aktywne >= MAKS_POLACZEN
-            || (znany != zAdresu.end() && znany->second >= MAKS_POLACZEN_Z_ADRESU)) {
-            zamknijGniazdo(klient);
-            return;
-        }
-        // Nowy watek najpierw na osobnej liscie: gdy cokolwiek zawiedzie (pamiec, watek),
-        // liczniki i lista zostaja jak byly.
-        std::list<Watek> nowy;
-        try {
-            nowy.emplace_back();
-            const auto miejsce = nowy.begin();
-            auto& licznik = zAdresu.try_emplace(adres, 0).first->second;
-            try {
-                miejsce->watek = std::thread([this, klient, adres, miejsce] { pracuj(klient, adres, miejsce); });
-            } catch (...) {
-                if (licznik == 0)
-                    zAdresu.erase(adres);
-                throw;
-            }
-            ++licznik;
-        } catch (const std::exception&) {
-            zamknijGniazdo(klient);
-            std::cout << "BLAD: nie udalo sie utworzyc watku obslugi polaczenia.\n";
-            return;
-        }
-        ++aktywne;
-        watki.splice(watki.end(), nowy);
-    }
-
-    void sprzatnij()
-    {
-        std::list<Watek> gotowe;
         {
             std::lock_guard blokada(mutex);
-            for (auto it = watki.begin(); it != watki.end();) {
-                auto nastepny = std::next(it);
-                if (it->skonczony)
-                    gotowe.splice(gotowe.end(), watki, it);
-                it = nastepny;
+            bool przyjete = false;
+            try {
+                przyjete = zakolejkuj(klient, adres);
+            } catch (const std::bad_alloc&) {
+            }
+            if (!przyjete) {
+                zamknijGniazdo(klient);
+                return;
             }
         }
-        for (Watek& w : gotowe)
-            w.watek.join();
+        zmiana.notify_all();
     }
 
 private:
-    struct Watek {
-        std::thread watek;
-        bool skonczony = false;
+    struct Zadanie {
+        Gniazdo klient = NIEPRAWIDLOWE_GNIAZDO;
+        std::uint32_t adres = 0;
     };
 
-    void pracuj(Gniazdo klient, std::uint32_t adres, std::list<Watek>::iterator miejsce)
+    // Pod blokada: sprawdza limity, w razie potrzeby doklada watek, dopisuje zadanie.
+    // Gdy zawiedzie (brak watku, brak pamieci), liczniki zostaja jak byly.
+    bool zakolejkuj(Gniazdo klient, std::uint32_t adres)
     {
-        {
-            const ZakresStopu zakres(stop);
-            obsluzBezpiecznie(klient, obsluga, limit);
+        const auto znany = zAdresu.find(adres);
+        if (aktywne >= MAKS_POLACZEN
+            || (znany != zAdresu.end() && znany->second >= MAKS_POLACZEN_Z_ADRESU))
+            return false;
+        int& licznik = zAdresu[adres];
+        if (kolejka.size() >= wolne && watki.size() < MAKS_POLACZEN) {
+            try {
+                watki.emplace_back([this] { pracuj(); });
+            } catch (const std::system_error&) {
+                std::cout << "BLAD: nie udalo sie utworzyc watku obslugi polaczenia.\n";
+            }
         }
-        std::lock_guard blokada(mutex);
-        --aktywne;
-        if (--zAdresu[adres] == 0)
-            zAdresu.erase(adres);
-        miejsce->skonczony = true;
-        zmiana.notify_all();
+        if (watki.empty()) {
+            if (licznik == 0)
+                zAdresu.erase(adres);
+            return false;
+        }
+        kolejka.push_back({klient, adres}); // miejsce zarezerwowane, bez wyjatku
+        ++licznik;
+        ++aktywne;
+        return true;
+    }
+
+    void pracuj()
+    {
+        const ZakresStopu zakres(stop);
+        std::unique_lock blokada(mutex);
+        for (;;) {
+            ++wolne;
+            zmiana.wait(blokada, [this] { return koniec || !kolejka.empty(); });
+            --wolne;
+            if (kolejka.empty())
+                return;
+            const Zadanie zadanie = kolejka.front();
+            kolejka.erase(kolejka.begin());
+            blokada.unlock();
+            obsluzBezpiecznie(zadanie.klient, obsluga, limit);
+            blokada.lock();
+            --aktywne;
+            if (--zAdresu[zadanie.adres] == 0)
+                zAdresu.erase(zadanie.adres);
+            zmiana.notify_all();
+        }
     }
 
     const Obsluga& obsluga;
@@ -143,9 +154,12 @@ private:
     std::chrono::milliseconds limit;
     std::mutex mutex;
     std::condition_variable zmiana;
-    std::list<Watek> watki;
+    std::vector<std::thread> watki;
+    std::vector<Zadanie> kolejka;
     std::map<std::uint32_t, int> zAdresu;
+    std::size_t wolne = 0;
     int aktywne = 0;
+    bool koniec = false;
 };
 
 } // namespace
@@ -168,7 +182,6 @@ void nasluchujTcpWPetli(int port, const StopPredykat& stop, const Obsluga& obslu
     {
         PulaPolaczen pula(obsluga, stop, limitOdbioru);
         while (!stop()) {
-            pula.sprzatnij();
             if (!pula.czekajNaMiejsce(OKRES_PETLI))
                 continue;
             if (czekajNaGniazdo(nasluch, POLLIN, OKRES_PETLI) <= 0)

@@ -3,6 +3,7 @@
 // klient jednej wymiany i serwer, ktory decyduje o przyjeciu lancucha.
 
 #include <chrono>
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <string>
