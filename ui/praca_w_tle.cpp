@@ -35,7 +35,9 @@ bool MainWindow::uruchomOdlaczony(PracaWatku praca, const char* opis)
     straz->rozpoczetoPrace();
     std::thread watek;
     if (!utworzWatek(watek, [praca = std::move(praca), straz = straz] {
-            praca();
+            // Okno zamkniete, zanim watek ruszyl: nie ma dla kogo pracowac.
+            if (!straz->odlaczona())
+                praca();
             straz->zakonczonoPrace();
         })) {
         straz->zakonczonoPrace();

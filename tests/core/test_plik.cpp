@@ -78,7 +78,7 @@ TEST_F(PlikLancucha, NieczytelnyPlikJestOdkladanyNaBok)
     PrzechwycWyjscie wyjscie;
     for (const std::string& tresc : zepsute) {
         zapiszPlikTestu(plik, tresc);
-        kopIZapisz(lancuch, OBCY_ADRES, plik, {});
+        EXPECT_TRUE(kopIZapisz(lancuch, OBCY_ADRES, plik, {}));
     }
     // Za drugim razem nazwa jest zajeta, wiec dostaje numer.
     EXPECT_EQ(czytajPlikTestu(plik + ".uszkodzony"), zepsute[0]);
@@ -99,8 +99,8 @@ TEST_F(PlikLancucha, KopIZapiszTworzyPlikIDokladaDoIstniejacego)
     Blockchain a = lancuchTestowy();
     Blockchain b = lancuchTestowy();
     PrzechwycWyjscie cisza;
-    kopIZapisz(a, OBCY_ADRES, plik, {});
-    kopIZapisz(b, OBCY_ADRES, plik, {});
+    EXPECT_TRUE(kopIZapisz(a, OBCY_ADRES, plik, {}));
+    EXPECT_TRUE(kopIZapisz(b, OBCY_ADRES, plik, {}));
     // b wczytal plik a, wiec ma jego geneze i jeden blok wiecej.
     EXPECT_EQ(b.liczbaBlokow(), 3u);
     EXPECT_EQ(b.pobierzLancuch()[1], a.pobierzLancuch()[1]);

@@ -19,7 +19,7 @@ TEST(Wspolbieznosc, DwaWatkiKopiaNicNieGubiac)
     auto gornik = [&](const std::string& adres) {
         Blockchain wlasny = lancuchTestowy(2);
         for (int i = 0; i < N; ++i)
-            kopIZapisz(wlasny, adres, plik, {});
+            EXPECT_TRUE(kopIZapisz(wlasny, adres, plik, {}));
     };
     // Czytelnik, jak okno: kazdy odczyt istniejacego pliku musi sie udac.
     std::thread c([&] {

@@ -1,5 +1,5 @@
 #pragma once
-// Wszystkie teksty zrodlowe katalogow: 19 w kontekscie "QObject", 77 w "MainWindow".
+// Wszystkie teksty zrodlowe katalogow: 20 w kontekscie "QObject", 80 w "MainWindow".
 
 #include <array>
 #include <utility>
@@ -9,7 +9,7 @@ struct TekstZrodlowy {
     const char* tekst;
 };
 
-inline constexpr std::array<TekstZrodlowy, 96> TEKSTY_ZRODLOWE = {{
+inline constexpr std::array<TekstZrodlowy, 100> TEKSTY_ZRODLOWE = {{
     {"QObject", "Blad"},
     {"QObject", "Fraza musi miec dokladnie 12 slow (masz %1)."},
     {"QObject", "Kontynuuj"},
@@ -106,4 +106,8 @@ inline constexpr std::array<TekstZrodlowy, 96> TEKSTY_ZRODLOWE = {{
     {"MainWindow", "Znane wezly"},
     {"MainWindow", "Znany odbiorca:"},
     {"MainWindow", "np. 12.5"},
+    {"MainWindow", "BLAD: nie udalo sie zapisac pliku blockchain.dat - nowy blok nie zostal dodany."},
+    {"MainWindow", "BLAD: nie udalo sie zapisac pliku blockchain.dat - transakcja NIE zostala wyslana."},
+    {"MainWindow", "Niepoprawny adres IP - wpisz adres IPv4, np. 192.168.1.20."},
+    {"QObject", "Nie udalo sie zapisac portfela do pliku %1: %2.\nFraza odzyskiwania nie zostala pokazana, bo nie odtworzylaby tego portfela."},
 }};

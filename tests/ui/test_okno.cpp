@@ -80,10 +80,12 @@ const std::vector<Zakladka>& oczekiwaneZakladki()
            {{"listaWezlow", "QListWidget"}, {"buttonUsunWezel", "QPushButton"},
             {"buttonRozgloscTeraz", "QPushButton"}}},
           {"groupDodajWezel", "Dodaj wezel", "layoutGroupDodajWezel",
-           {{"formularzWezel", "QFormLayout"}, {"buttonDodajWezel", "QPushButton"}}},
+           {{"formularzWezel", "QFormLayout"}, {"buttonDodajWezel", "QPushButton"},
+            {"labelStatusWezla", "QLabel"}}},
           {"groupSeedy", "Seedy (stale punkty startowe)", "layoutGroupSeedy",
            {{"listaSeedow", "QListWidget"}, {"formularzSeed", "QFormLayout"},
-            {"buttonDodajSeed", "QPushButton"}, {"buttonUsunSeed", "QPushButton"}}}},
+            {"buttonDodajSeed", "QPushButton"}, {"labelStatusSeeda", "QLabel"},
+            {"buttonUsunSeed", "QPushButton"}}}},
          false},
     };
     return zakladki;

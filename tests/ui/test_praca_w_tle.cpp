@@ -21,9 +21,10 @@
 
 namespace {
 
-void pustyPrzebieg(Blockchain&, const std::string&, const std::string&, const std::vector<Transakcja>&)
+bool pustyPrzebieg(Blockchain&, const std::string&, const std::string&, const std::vector<Transakcja>&)
 {
     std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    return true;
 }
 
 bool odmowaWatku(std::thread&, PracaWatku)

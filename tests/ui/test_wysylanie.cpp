@@ -150,7 +150,7 @@ void TestWysylania::takKopieBlokICzyciPola()
     okno.kopacz = [&](Blockchain& l, const std::string& g, const std::string& pl, const std::vector<Transakcja>& t) {
         if (const QCursor* c = QGuiApplication::overrideCursor())
             kursor = c->shape();
-        kopIZapisz(l, g, pl, t);
+        return kopIZapisz(l, g, pl, t);
     };
     // Klucz wielkimi literami trafia do transakcji tak, jak go wpisano; cale saldo wolno wyslac.
     const QString odbiorca = QString::fromStdString(kluczPublicznyHex(generujPareKluczy())).toUpper();
@@ -217,6 +217,7 @@ void TestWysylania::wynikPodczasPetliNieOdblokowujeWysylania()
     QCOMPARE(wyslijZPotwierdzeniem(okno, ui, odbiorca, QStringLiteral("1")), W_TOKU);
     okno.kopacz = [](Blockchain&, const std::string&, const std::string&, const std::vector<Transakcja>&) {
         std::this_thread::sleep_for(std::chrono::milliseconds(5));
+        return true;
     };
     ui.buttonKopWPetli->click();
     QTRY_COMPARE_WITH_TIMEOUT(ui.labelStatusWyslij->text(), BEZ_WEZLOW, 10000);
