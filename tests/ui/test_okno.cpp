@@ -348,13 +348,14 @@ void TestOkna::tabelaSygnalowISlotow()
 {
     const QStringList oczekiwane = {
         "signal nasluchGotowy(bool,int)", "signal wezelWykryty(QString,int)",
-        "signal rozgloszonoWTle(int,int,int)", "signal bootstrapZakonczony()",
+        "signal rozgloszonoWTle(int,int,int)", "signal bootstrapZakonczony()", "signal petlaKopaniaPrzerwana()",
         "slot naNasluchGotowy(bool,int)", "slot naWezelWykryty(QString,int)", "slot naKopBlok()",
         "slot naOdswiez()", "slot naWyslij()", "slot naOdswiezLancuch()", "slot naDodajWezel()",
         "slot naRozgloscTeraz()", "slot naNasluchuj()", "slot naKopWPetli()",
         "slot naSprawdzZmianyPliku()", "slot naKopiujKlucz()", "slot naOdswiezOdebrane()",
         "slot naWybranoZnanegoOdbiorce(int)", "slot naRozgloszonoWTle(int,int,int)",
         "slot naDodajSeed()", "slot naBootstrapZakonczony()", "slot naUsunWezel()", "slot naUsunSeed()",
+        "slot naPetlaKopaniaPrzerwana()",
     };
     const QMetaObject& meta = MainWindow::staticMetaObject;
     QStringList jest;
