@@ -44,9 +44,11 @@ private slots:
         const qint64 nasluch = zegar.restart();
         ui.buttonRozgloscTeraz->click(); // watek odlaczony, tez wisi
         QTest::qWait(300);
+        const std::shared_ptr<StrazOkna> straz = okno->straz;
         zegar.restart();
         okno.reset();
         const qint64 zamkniecie = zegar.elapsed();
+        QCOMPARE(straz->praceWToku(), 0); // po zamknieciu nie dziala juz zaden watek okna
         ::close(klient);
         qInfo("zatrzymanie petli %lld ms, nasluchu %lld ms, zamkniecie okna %lld ms", petla, nasluch, zamkniecie);
         QVERIFY(petla < 1500 && nasluch < 1500 && zamkniecie < 1500);
