@@ -43,12 +43,17 @@ bool wczytajPrzedZapisem(Blockchain& ksiega, const std::string& sciezka)
     return true;
 }
 
-void kopIZapisz(Blockchain& ksiega, const std::string& adresGornika, const std::string& sciezka,
+bool kopIZapisz(Blockchain& ksiega, const std::string& adresGornika, const std::string& sciezka,
                 const std::vector<Transakcja>& oczekujace)
 {
     std::lock_guard blokada(mutexZapisuLancucha);
-    const bool wolnoZapisac = wczytajPrzedZapisem(ksiega, sciezka);
+    if (!wczytajPrzedZapisem(ksiega, sciezka))
+        return false;
     ksiega.wykopIDodajBlok(adresGornika, oczekujace);
-    if (wolnoZapisac)
-        (void)zapiszLancuch(ksiega, sciezka);
+    if (zapiszLancuch(ksiega, sciezka))
+        return true;
+    // Blok tylko w pamieci zniknalby przy nastepnym wczytaniu: nie udajemy, ze jest.
+    ksiega.lancuch.pop_back();
+    std::cout << "BLAD: nie udalo sie zapisac pliku " << sciezka << " - nowy blok odrzucono.\n";
+    return false;
 }

@@ -24,5 +24,8 @@ extern std::mutex mutexZapisuLancucha;
 // gdy takiego pliku nie udalo sie odlozyc: wtedy nie wolno zapisywac.
 [[nodiscard]] bool wczytajPrzedZapisem(Blockchain& ksiega, const std::string& sciezka);
 
-void kopIZapisz(Blockchain& ksiega, const std::string& adresGornika, const std::string& sciezka,
-                const std::vector<Transakcja>& oczekujace);
+// Wczytaj, wykop jeden blok, zapisz. True tylko, gdy nowy blok jest w pliku. Przy false
+// w `ksiega` nie zostaje zaden niezapisany blok (gdy pliku nie wolno nadpisac, nic nie
+// jest kopane).
+[[nodiscard]] bool kopIZapisz(Blockchain& ksiega, const std::string& adresGornika,
+                              const std::string& sciezka, const std::vector<Transakcja>& oczekujace);

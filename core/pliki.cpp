@@ -107,7 +107,10 @@ bool zapiszAtomowo(const std::string& sciezka, std::string_view tekst, mode_t tr
     if (dobrze)
         dobrze = ::rename(tymczasowy.c_str(), sciezka.c_str()) == 0;
     if (!dobrze) {
+        // errno mowi wywolujacemu, dlaczego zapis sie nie udal; sprzatanie go nie zmienia.
+        const int blad = errno;
         ::unlink(tymczasowy.c_str());
+        errno = blad;
         return false;
     }
     synchronizujFolder(sciezka);

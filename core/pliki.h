@@ -11,7 +11,7 @@
 [[nodiscard]] std::optional<std::string> wczytajPlik(const std::string& sciezka);
 
 // Zapis calosci: plik tymczasowy w tym samym folderze (z prawami `tryb`), fsync, rename.
-// Przy bledzie false, a stary plik zostaje nietkniety.
+// Przy bledzie false (errno z kroku, ktory zawiodl), a stary plik zostaje nietkniety.
 [[nodiscard]] bool zapiszAtomowo(const std::string& sciezka, std::string_view tekst,
                                  mode_t tryb = 0666);
 

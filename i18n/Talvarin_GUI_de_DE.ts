@@ -319,6 +319,18 @@ Eine Transaktion in der Blockchain lässt sich NICHT rückgängig machen.</trans
         <source>Brak znanych wezlow!</source>
         <translation>Keine bekannten Knoten!</translation>
     </message>
+    <message>
+        <source>BLAD: nie udalo sie zapisac pliku blockchain.dat - nowy blok nie zostal dodany.</source>
+        <translation>FEHLER: Die Datei blockchain.dat konnte nicht gespeichert werden - der neue Block wurde nicht hinzugefügt.</translation>
+    </message>
+    <message>
+        <source>BLAD: nie udalo sie zapisac pliku blockchain.dat - transakcja NIE zostala wyslana.</source>
+        <translation>FEHLER: Die Datei blockchain.dat konnte nicht gespeichert werden - die Transaktion wurde NICHT gesendet.</translation>
+    </message>
+    <message>
+        <source>Niepoprawny adres IP - wpisz adres IPv4, np. 192.168.1.20.</source>
+        <translation>Ungültige IP-Adresse - geben Sie eine IPv4-Adresse ein, z. B. 192.168.1.20.</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
@@ -399,6 +411,12 @@ Schreibe diese 12 Wörter an einem sicheren Ort auf (z. B. auf Papier). Zeige si
     <message>
         <source>Nie udalo sie zainicjalizowac sieci (WSAStartup).</source>
         <translation>Netzwerk konnte nicht initialisiert werden (WSAStartup).</translation>
+    </message>
+    <message>
+        <source>Nie udalo sie zapisac portfela do pliku %1: %2.
+Fraza odzyskiwania nie zostala pokazana, bo nie odtworzylaby tego portfela.</source>
+        <translation>Das Wallet konnte nicht in der Datei %1 gespeichert werden: %2.
+Die Wiederherstellungsphrase wurde nicht angezeigt, weil sie dieses Wallet nicht wiederherstellen würde.</translation>
     </message>
 </context>
 </TS>

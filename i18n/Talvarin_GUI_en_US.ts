@@ -319,6 +319,18 @@ A transaction in the blockchain can NOT be undone.</translation>
         <source>Brak znanych wezlow!</source>
         <translation>No known nodes!</translation>
     </message>
+    <message>
+        <source>BLAD: nie udalo sie zapisac pliku blockchain.dat - nowy blok nie zostal dodany.</source>
+        <translation>ERROR: could not save the file blockchain.dat - the new block was not added.</translation>
+    </message>
+    <message>
+        <source>BLAD: nie udalo sie zapisac pliku blockchain.dat - transakcja NIE zostala wyslana.</source>
+        <translation>ERROR: could not save the file blockchain.dat - the transaction was NOT sent.</translation>
+    </message>
+    <message>
+        <source>Niepoprawny adres IP - wpisz adres IPv4, np. 192.168.1.20.</source>
+        <translation>Invalid IP address - enter an IPv4 address, e.g. 192.168.1.20.</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
@@ -399,6 +411,12 @@ Write these 12 words down in a safe place (e.g. on paper). Never show them to an
     <message>
         <source>Nie udalo sie zainicjalizowac sieci (WSAStartup).</source>
         <translation>Failed to initialize networking (WSAStartup).</translation>
+    </message>
+    <message>
+        <source>Nie udalo sie zapisac portfela do pliku %1: %2.
+Fraza odzyskiwania nie zostala pokazana, bo nie odtworzylaby tego portfela.</source>
+        <translation>Could not save the wallet to the file %1: %2.
+The recovery phrase was not shown, because it would not restore this wallet.</translation>
     </message>
 </context>
 </TS>

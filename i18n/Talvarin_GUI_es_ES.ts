@@ -319,6 +319,18 @@ Una transacción en la blockchain NO se puede deshacer.</translation>
         <source>Brak znanych wezlow!</source>
         <translation>¡No hay nodos conocidos!</translation>
     </message>
+    <message>
+        <source>BLAD: nie udalo sie zapisac pliku blockchain.dat - nowy blok nie zostal dodany.</source>
+        <translation>ERROR: no se pudo guardar el archivo blockchain.dat - el nuevo bloque no se ha añadido.</translation>
+    </message>
+    <message>
+        <source>BLAD: nie udalo sie zapisac pliku blockchain.dat - transakcja NIE zostala wyslana.</source>
+        <translation>ERROR: no se pudo guardar el archivo blockchain.dat - la transacción NO se ha enviado.</translation>
+    </message>
+    <message>
+        <source>Niepoprawny adres IP - wpisz adres IPv4, np. 192.168.1.20.</source>
+        <translation>Dirección IP no válida - introduce una dirección IPv4, p. ej. 192.168.1.20.</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
@@ -399,6 +411,12 @@ Apunta estas 12 palabras en un lugar seguro (p. ej. en papel). No se las enseñe
     <message>
         <source>Nie udalo sie zainicjalizowac sieci (WSAStartup).</source>
         <translation>No se pudo inicializar la red (WSAStartup).</translation>
+    </message>
+    <message>
+        <source>Nie udalo sie zapisac portfela do pliku %1: %2.
+Fraza odzyskiwania nie zostala pokazana, bo nie odtworzylaby tego portfela.</source>
+        <translation>No se pudo guardar el monedero en el archivo %1: %2.
+La frase de recuperación no se ha mostrado, porque no restauraría este monedero.</translation>
     </message>
 </context>
 </TS>

@@ -319,6 +319,18 @@ Une transaction dans la blockchain NE peut PAS être annulée.</translation>
         <source>Brak znanych wezlow!</source>
         <translation>Aucun nœud connu !</translation>
     </message>
+    <message>
+        <source>BLAD: nie udalo sie zapisac pliku blockchain.dat - nowy blok nie zostal dodany.</source>
+        <translation>ERREUR : impossible d&apos;enregistrer le fichier blockchain.dat - le nouveau bloc n&apos;a pas été ajouté.</translation>
+    </message>
+    <message>
+        <source>BLAD: nie udalo sie zapisac pliku blockchain.dat - transakcja NIE zostala wyslana.</source>
+        <translation>ERREUR : impossible d&apos;enregistrer le fichier blockchain.dat - la transaction n&apos;a PAS été envoyée.</translation>
+    </message>
+    <message>
+        <source>Niepoprawny adres IP - wpisz adres IPv4, np. 192.168.1.20.</source>
+        <translation>Adresse IP invalide - saisissez une adresse IPv4, p. ex. 192.168.1.20.</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
@@ -399,6 +411,12 @@ Notez ces 12 mots dans un endroit sûr (par ex. sur papier). Ne les montrez à p
     <message>
         <source>Nie udalo sie zainicjalizowac sieci (WSAStartup).</source>
         <translation>Impossible d&apos;initialiser le réseau (WSAStartup).</translation>
+    </message>
+    <message>
+        <source>Nie udalo sie zapisac portfela do pliku %1: %2.
+Fraza odzyskiwania nie zostala pokazana, bo nie odtworzylaby tego portfela.</source>
+        <translation>Impossible d&apos;enregistrer le portefeuille dans le fichier %1 : %2.
+La phrase de récupération n&apos;a pas été affichée, car elle ne restaurerait pas ce portefeuille.</translation>
     </message>
 </context>
 </TS>

@@ -315,6 +315,18 @@ Transakcji w blockchainie NIE da sie cofnac.</source>
         <source>Brak znanych wezlow!</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>BLAD: nie udalo sie zapisac pliku blockchain.dat - nowy blok nie zostal dodany.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>BLAD: nie udalo sie zapisac pliku blockchain.dat - transakcja NIE zostala wyslana.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Niepoprawny adres IP - wpisz adres IPv4, np. 192.168.1.20.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
@@ -393,6 +405,11 @@ Zapisz te 12 slow w bezpiecznym miejscu (np. na kartce). Nikomu ich nie pokazuj.
     </message>
     <message>
         <source>Nie udalo sie zainicjalizowac sieci (WSAStartup).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nie udalo sie zapisac portfela do pliku %1: %2.
+Fraza odzyskiwania nie zostala pokazana, bo nie odtworzylaby tego portfela.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -319,6 +319,18 @@ Transakcji w blockchainie NIE da sie cofnac.</source>
         <source>Brak znanych wezlow!</source>
         <translation>Немає відомих вузлів!</translation>
     </message>
+    <message>
+        <source>BLAD: nie udalo sie zapisac pliku blockchain.dat - nowy blok nie zostal dodany.</source>
+        <translation>ПОМИЛКА: не вдалося зберегти файл blockchain.dat - новий блок не додано.</translation>
+    </message>
+    <message>
+        <source>BLAD: nie udalo sie zapisac pliku blockchain.dat - transakcja NIE zostala wyslana.</source>
+        <translation>ПОМИЛКА: не вдалося зберегти файл blockchain.dat - транзакцію НЕ надіслано.</translation>
+    </message>
+    <message>
+        <source>Niepoprawny adres IP - wpisz adres IPv4, np. 192.168.1.20.</source>
+        <translation>Неправильна IP-адреса - введіть адресу IPv4, напр. 192.168.1.20.</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
@@ -399,6 +411,12 @@ Zapisz te 12 slow w bezpiecznym miejscu (np. na kartce). Nikomu ich nie pokazuj.
     <message>
         <source>Nie udalo sie zainicjalizowac sieci (WSAStartup).</source>
         <translation>Не вдалося ініціалізувати мережу (WSAStartup).</translation>
+    </message>
+    <message>
+        <source>Nie udalo sie zapisac portfela do pliku %1: %2.
+Fraza odzyskiwania nie zostala pokazana, bo nie odtworzylaby tego portfela.</source>
+        <translation>Не вдалося зберегти гаманець у файл %1: %2.
+Фразу відновлення не показано, бо вона не відновила б цей гаманець.</translation>
     </message>
 </context>
 </TS>

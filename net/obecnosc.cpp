@@ -1,5 +1,6 @@
 #include "obecnosc.h"
 
+#include <algorithm>
 #include <ctime>
 #include <mutex>
 #include <random>
@@ -47,7 +48,14 @@ std::string tekstOgloszenia(int port, const std::string& id, const std::string& 
     tekst += ' ';
     tekst += klucz.empty() ? "-" : klucz;
     tekst += ' ';
-    tekst += nazwa.empty() ? "-" : nazwa;
+    const std::size_t miejsce =
+        MAKS_DLUGOSC_OGLOSZENIA > tekst.size() ? MAKS_DLUGOSC_OGLOSZENIA - tekst.size() : 0;
+    std::size_t dlugosc = std::min(nazwa.size(), miejsce);
+    // Bajty 10xxxxxx kontynuuja znak: ciecie przed nimi nie rozdziela znaku.
+    if (dlugosc < nazwa.size())
+        while (dlugosc > 0 && (static_cast<unsigned char>(nazwa[dlugosc]) & 0xC0) == 0x80)
+            --dlugosc;
+    tekst += dlugosc == 0 ? std::string("-") : nazwa.substr(0, dlugosc);
     return tekst;
 }
 

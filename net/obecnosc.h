@@ -3,6 +3,7 @@
 
 #include <atomic>
 #include <chrono>
+#include <cstddef>
 #include <functional>
 #include <string>
 
@@ -11,10 +12,17 @@
 inline constexpr int PORT_WYKRYWANIA = 1699;
 inline constexpr const char* PREFIKS_OGLOSZENIA = "TLV1 ";
 inline constexpr std::chrono::milliseconds OKRES_OGLOSZEN{5000};
+// Odbiorcy odrzucaja dluzszy datagram w calosci.
+inline constexpr std::size_t MAKS_DLUGOSC_OGLOSZENIA = 511;
+// Miejsce na nazwe obok prefiksu, id, najdluzszego portu (5 cyfr) i pelnego klucza.
+inline constexpr std::size_t MAKS_BAJTOW_NAZWY =
+    MAKS_DLUGOSC_OGLOSZENIA - (5 + 8 + 1 + 5 + 1 + 64 + 1);
 
 using WykrytoWezel = std::function<void(const std::string&, int)>;
 
 [[nodiscard]] std::string wygenerujIdWezla();
+// Za dluga nazwa (np. ze starszego pliku nazwy) jest obcinana na granicy znaku UTF-8,
+// zeby ogloszenie zmiescilo sie w MAKS_DLUGOSC_OGLOSZENIA bajtach.
 [[nodiscard]] std::string tekstOgloszenia(int port, const std::string& id,
                                           const std::string& klucz, const std::string& nazwa);
 [[nodiscard]] bool oglosObecnosc(int port, const std::string& id, const std::string& klucz,

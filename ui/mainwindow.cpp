@@ -26,6 +26,7 @@ MainWindow::MainWindow(QString nazwa, QWidget* parent)
     connect(this, &MainWindow::wezelWykryty, this, &MainWindow::naWezelWykryty);
     connect(this, &MainWindow::rozgloszonoWTle, this, &MainWindow::naRozgloszonoWTle);
     connect(this, &MainWindow::bootstrapZakonczony, this, &MainWindow::naBootstrapZakonczony);
+    connect(this, &MainWindow::petlaKopaniaPrzerwana, this, &MainWindow::naPetlaKopaniaPrzerwana);
 
     idWezla = wygenerujIdWezla();
 
@@ -50,17 +51,15 @@ MainWindow::~MainWindow()
 {
     // Watki odlaczone od tej chwili nie wysylaja juz sygnalow do okna.
     straz->odlacz();
+    // Wszystkie flagi naraz: watki koncza sie rownolegle, zamkniecie trwa jak najdluzszy z nich.
+    stopSieci = true;
+    stopKopania = true;
     // Najpierw watki, dopiero potem widzety, z ktorymi rozmawiaja przez sygnaly.
-    for (std::thread* watek : {&watekSerwera, &watekObecnosci, &watekOgloszen}) {
-        if (watek->joinable()) {
-            stopSieci = true;
+    for (std::thread* watek : {&watekSerwera, &watekObecnosci, &watekOgloszen, &watekKopania})
+        if (watek->joinable())
             watek->join();
-        }
-    }
-    if (watekKopania.joinable()) {
-        stopKopania = true;
-        watekKopania.join();
-    }
+    // Po powrocie z main nie dziala juz zaden watek programu, takze odlaczony.
+    straz->poczekajNaPrace();
     delete ui;
 }
 

@@ -18,7 +18,8 @@
 #include "watki_okna.h"
 
 // Wczytaj-wykop-zapisz; w oknie zawsze kopIZapisz, testy moga podejrzec wywolanie.
-using KopaczBloku = std::function<void(Blockchain&, const std::string&, const std::string&,
+// False: blok nie trafil do pliku.
+using KopaczBloku = std::function<bool(Blockchain&, const std::string&, const std::string&,
                                        const std::vector<Transakcja>&)>;
 
 class QTimer;
@@ -42,6 +43,8 @@ signals:
     void wezelWykryty(QString ip, int port);
     void rozgloszonoWTle(int sukcesy, int wszystkie, int kontekst);
     void bootstrapZakonczony();
+    // Petla kopania skonczyla sie sama, bo blok nie dal sie zapisac.
+    void petlaKopaniaPrzerwana();
 
 private slots:
     void naNasluchGotowy(bool sukces, int port);
@@ -63,11 +66,14 @@ private slots:
     void naBootstrapZakonczony();
     void naUsunWezel();
     void naUsunSeed();
+    void naPetlaKopaniaPrzerwana();
 
 private:
     // Testy zagladaja do prywatnych slotow, watkow i furtek.
     friend class TestOkna;
     friend class PomiarOkna;
+    friend class TestUsterekUzytkownika;
+    friend class TestZatrzymaniaOkna;
 
     void polaczPrzyciski();
     void odswiezPrzeglad();
@@ -86,6 +92,7 @@ private:
     void zatrzymajWatkiSieci();
     void wrocDoStanuBezNasluchu(const QString& status);
     void pokazWynikWyslania(int sukcesy, int wszystkie);
+    void pokazStatusWyslania();
     [[nodiscard]] bool uruchomOdlaczony(PracaWatku praca, const char* opis);
     [[nodiscard]] int liczbaWezlowDoRozgloszenia() const;
 
@@ -116,4 +123,10 @@ private:
     bool rozglaszanieBloku = false;
     // Tekst statusu sprzed klikniecia Nasluchuj, przywracany, gdy watek nie powstal.
     QString statusPrzedNasluchem;
+    // Rozgloszenie wyslanej transakcji w toku: buttonWyslij czeka na jego wynik.
+    bool rozglaszanieWyslania = false;
+    // Stan wysylki (w toku albo wynik); podczas petli pokazywany nad jej komunikatem.
+    QString statusWyslania;
+    // Petla kopania stanela, bo nie dalo sie zapisac bloku (ustawia watek petli).
+    std::atomic<bool> bladZapisuWPetli{false};
 };

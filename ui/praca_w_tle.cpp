@@ -35,7 +35,12 @@ bool MainWindow::uruchomOdlaczony(PracaWatku praca, const char* opis)
     straz->rozpoczetoPrace();
     std::thread watek;
     if (!utworzWatek(watek, [praca = std::move(praca), straz = straz] {
-            praca();
+            // Zamkniecie okna przerywa kazde czekanie tego watku na siec.
+            const StopPredykat stop = [&straz] { return straz->odlaczona(); };
+            const ZakresStopu zakres(stop);
+            // Okno zamkniete, zanim watek ruszyl: nie ma dla kogo pracowac.
+            if (!straz->odlaczona())
+                praca();
             straz->zakonczonoPrace();
         })) {
         straz->zakonczonoPrace();

@@ -16,6 +16,7 @@ inline constexpr const char* TEKST_WYLACZONE_PODCZAS_PETLI = QT_TRANSLATE_NOOP("
 inline constexpr const char* TEKST_KLUCZ = QT_TRANSLATE_NOOP("MainWindow", "Twoj klucz publiczny:\n");
 inline constexpr const char* TEKST_KLUCZ_PODPOWIEDZ = QT_TRANSLATE_NOOP("MainWindow", "To klucz publiczny - mozna go bezpiecznie udostepniac.");
 inline constexpr const char* TEKST_SALDO = QT_TRANSLATE_NOOP("MainWindow", "Saldo: %1 %2");
+inline constexpr const char* TEKST_BLOK_NIE_ZAPISANY = QT_TRANSLATE_NOOP("MainWindow", "BLAD: nie udalo sie zapisac pliku blockchain.dat - nowy blok nie zostal dodany.");
 inline constexpr const char* TEKST_WYSOKOSC = QT_TRANSLATE_NOOP("MainWindow", "Wysokosc lancucha: %1 blokow (lokalnie)");
 
 // Wysylanie.
@@ -25,6 +26,7 @@ inline constexpr const char* TEKST_ZLA_KWOTA = QT_TRANSLATE_NOOP("MainWindow", "
 inline constexpr const char* TEKST_ZA_MALO_SRODKOW = QT_TRANSLATE_NOOP("MainWindow", "Za malo srodkow - masz %1 %2.");
 inline constexpr const char* TEKST_POTWIERDZ_TYTUL = QT_TRANSLATE_NOOP("MainWindow", "Potwierdz wyslanie");
 inline constexpr const char* TEKST_POTWIERDZ_PYTANIE = QT_TRANSLATE_NOOP("MainWindow", "Na pewno wyslac %1 %2 do %3?\n\nTransakcji w blockchainie NIE da sie cofnac.");
+inline constexpr const char* TEKST_WYSLANIE_NIE_ZAPISANE = QT_TRANSLATE_NOOP("MainWindow", "BLAD: nie udalo sie zapisac pliku blockchain.dat - transakcja NIE zostala wyslana.");
 inline constexpr const char* TEKST_WYSLANO_ROZGLASZANIE = QT_TRANSLATE_NOOP("MainWindow", "Transakcja zapisana lokalnie. Rozglaszanie do sieci...");
 inline constexpr const char* TEKST_WYSLANO_BEZ_WEZLOW = QT_TRANSLATE_NOOP("MainWindow", "Transakcja zapisana lokalnie. Brak znanych wezlow - dodaj wezel w zakladce Siec, zeby odbiorca ja zobaczyl.");
 inline constexpr const char* TEKST_WYSLANO_ROZGLOSZONO = QT_TRANSLATE_NOOP("MainWindow", "Transakcja wyslana i zapisana. Rozgloszono do %1/%2 wezlow.");
@@ -44,6 +46,7 @@ inline constexpr const char* TEKST_NIC_NIE_ODEBRANO = QT_TRANSLATE_NOOP("MainWin
 
 // Siec.
 inline constexpr const char* TEKST_ZLY_PORT = QT_TRANSLATE_NOOP("MainWindow", "Niepoprawny port.");
+inline constexpr const char* TEKST_ZLY_ADRES_IP = QT_TRANSLATE_NOOP("MainWindow", "Niepoprawny adres IP - wpisz adres IPv4, np. 192.168.1.20.");
 inline constexpr const char* TEKST_URUCHAMIANIE_NASLUCHU = QT_TRANSLATE_NOOP("MainWindow", "Uruchamianie nasluchu na porcie %1...");
 inline constexpr const char* TEKST_NASLUCH_AKTYWNY = QT_TRANSLATE_NOOP("MainWindow", "Nasluch aktywny na porcie %1.");
 inline constexpr const char* TEKST_NASLUCH_BLAD = QT_TRANSLATE_NOOP("MainWindow", "BLAD: nie udalo sie nasluchiwac na porcie %1 (port juz zajety?).");

@@ -31,10 +31,25 @@ void StrazOkna::rozpoczetoPrace()
     ++wToku;
 }
 
-void StrazOkna::zakonczonoPrace()
+bool StrazOkna::odlaczona()
 {
     std::lock_guard blokada(mutex);
-    --wToku;
+    return okno == nullptr;
+}
+
+void StrazOkna::zakonczonoPrace()
+{
+    {
+        std::lock_guard blokada(mutex);
+        --wToku;
+    }
+    koniecPracy.notify_all();
+}
+
+void StrazOkna::poczekajNaPrace()
+{
+    std::unique_lock blokada(mutex);
+    koniecPracy.wait(blokada, [this] { return wToku == 0; });
 }
 
 int StrazOkna::praceWToku()

@@ -2,6 +2,7 @@
 // Watki okna: tworzenie bez wyjatkow (z furtka dla testow) i straz okna dla watkow
 // odlaczonych, ktore moga przezyc okno.
 
+#include <condition_variable>
 #include <functional>
 #include <mutex>
 #include <thread>
@@ -25,14 +26,19 @@ public:
     // Wola `dzialanie` z oknem pod blokada, o ile okno jeszcze zyje.
     void jesliZyje(const std::function<void(MainWindow&)>& dzialanie);
     void odlacz();
+    // True po odlaczeniu: praca odlaczona nie ma juz dla kogo dzialac.
+    [[nodiscard]] bool odlaczona();
 
     // Licznik prac w toku: pozwala poczekac, az watki odlaczone skoncza.
     void rozpoczetoPrace();
     void zakonczonoPrace();
     [[nodiscard]] int praceWToku();
+    // Czeka, az skonczy sie kazda praca odlaczona (konczy ja limit czasu sieci).
+    void poczekajNaPrace();
 
 private:
     std::mutex mutex;
+    std::condition_variable koniecPracy;
     MainWindow* okno = nullptr;
     int wToku = 0;
 };

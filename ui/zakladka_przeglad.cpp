@@ -34,15 +34,23 @@ void MainWindow::naKopBlok()
 {
     ui->buttonKop->setEnabled(false);
     ui->buttonKop->setText(tr(TEKST_KOPANIE));
+    bool zapisano = false;
     {
         // Kursor ustawiony przed odmalowaniem, zeby byl widoczny przez cale kopanie.
         const KursorCzekania kursor;
         QCoreApplication::processEvents();
-        kopacz(mojLancuch, kluczPublicznyHex(klucze), PLIK_LANCUCHA, {});
+        zapisano = kopacz(mojLancuch, kluczPublicznyHex(klucze), PLIK_LANCUCHA, {});
     }
     odswiezPrzeglad();
     odswiezListeBlokow();
     odswiezOdebrane();
+    // Blok, ktorego nie ma w pliku, nie jest rozglaszany.
+    ui->labelStatusKopania->setText(zapisano ? tr("Nieaktywne.") : tr(TEKST_BLOK_NIE_ZAPISANY));
+    if (!zapisano) {
+        ui->buttonKop->setText(tr("Kop blok"));
+        ui->buttonKop->setEnabled(true);
+        return;
+    }
     ui->buttonKop->setText(tr(TEKST_ROZGLASZANIE));
     rozglaszanieBloku = true;
     rozglosWTle(1);
@@ -54,9 +62,12 @@ void MainWindow::blokujNaCzasPetli(bool blokuj)
     // Rozgloszenie jednego bloku w toku odblokuje buttonKop samo, gdy skonczy.
     ui->buttonKop->setEnabled(!blokuj && !rozglaszanieBloku);
     ui->buttonKop->setToolTip(podpowiedz);
-    ui->buttonWyslij->setEnabled(!blokuj);
+    // Tak samo wysylanie: przycisk wraca dopiero z wynikiem rozgloszenia transakcji.
+    ui->buttonWyslij->setEnabled(!blokuj && !rozglaszanieWyslania);
     ui->buttonWyslij->setToolTip(podpowiedz);
-    ui->labelStatusWyslij->setText(blokuj ? tr(TEKST_WYSYLANIE_WYLACZONE) : QString());
+    if (blokuj && !rozglaszanieWyslania)
+        statusWyslania.clear();
+    pokazStatusWyslania();
 }
 
 void MainWindow::naKopWPetli()
@@ -66,6 +77,7 @@ void MainWindow::naKopWPetli()
         return;
     }
     stopKopania = false;
+    bladZapisuWPetli = false;
     wysokoscStartowa = static_cast<std::int32_t>(mojLancuch.liczbaBlokow());
     const int port = mojPort();
     // Watek dostaje kopie wszystkiego poza flaga zatrzymania.
@@ -75,7 +87,12 @@ void MainWindow::naKopWPetli()
         const StopPredykat zatrzymano = [this] { return stopKopania.load(); };
         const ZakresStopu zakres(zatrzymano);
         while (!stopKopania) {
-            kop(prywatny, klucz, PLIK_LANCUCHA, {});
+            if (!kop(prywatny, klucz, PLIK_LANCUCHA, {})) {
+                // Dalsze kopanie tylko do pamieci byloby praca na nic.
+                bladZapisuWPetli = true;
+                emit petlaKopaniaPrzerwana();
+                return;
+            }
             static_cast<void>(rozglosLancuch(prywatny, PLIK_WEZLOW, port));
         }
     };
@@ -97,14 +114,23 @@ void MainWindow::zatrzymajPetleKopania()
     ui->buttonKopWPetli->setText(tr(TEKST_ZATRZYMYWANIE));
     QCoreApplication::processEvents();
     stopKopania = true;
-    if (watekKopania.joinable())
+    if (watekKopania.joinable()) {
+        const KursorCzekania kursor;
         watekKopania.join();
+    }
     kopanieWPetli = false;
     if (!nasluchAktywny)
         timerPliku->stop();
     blokujNaCzasPetli(false);
     ui->buttonKopWPetli->setText(tr("Kop w petli"));
     ui->buttonKopWPetli->setEnabled(true);
-    ui->labelStatusKopania->setText(tr("Nieaktywne."));
+    ui->labelStatusKopania->setText(bladZapisuWPetli ? tr(TEKST_BLOK_NIE_ZAPISANY) : tr("Nieaktywne."));
     naOdswiezLancuch();
+}
+
+void MainWindow::naPetlaKopaniaPrzerwana()
+{
+    // Uzytkownik mogl juz sam zatrzymac petle; wtedy komunikat pokazal tamten krok.
+    if (kopanieWPetli)
+        zatrzymajPetleKopania();
 }

@@ -10,6 +10,7 @@
 #include <iostream>
 
 #include "kropka_statusu.h"
+#include "kursor_czekania.h"
 #include "mainwindow.h"
 #include "obecnosc.h"
 #include "rozgloszenie.h"
@@ -47,21 +48,42 @@ void dodajPozycje(QListWidget* lista, const QString& tekst, const Wezel& wezel)
     pozycja->setData(Qt::UserRole + 1, wezel.port);
 }
 
-// Dodaje wpis z pol; false, gdy pola sa niepoprawne (wtedy nic sie nie zmienia).
-bool dodajZPol(QLineEdit* poleIp, QLineEdit* polePortu, const char* plik)
+// Adres IPv4 zapisany kropkami: cztery liczby 0..255 bez zer wiodacych (jak inet_pton).
+bool poprawnyAdresIPv4(const QString& tekst)
+{
+    const QStringList czesci = tekst.split(u'.');
+    if (czesci.size() != 4)
+        return false;
+    for (const QString& czesc : czesci) {
+        if (czesc.isEmpty() || czesc.size() > 3 || (czesc.size() > 1 && czesc.front() == u'0'))
+            return false;
+        for (const QChar znak : czesc)
+            if (znak < u'0' || znak > u'9')
+                return false;
+        if (czesc.toInt() > 255)
+            return false;
+    }
+    return true;
+}
+
+// Dodaje wpis z pol i mowi, co poszlo nie tak; przy bledzie pola i plik zostaja bez zmian.
+// Pusty tekst: dodano.
+QString dodajZPol(QLineEdit* poleIp, QLineEdit* polePortu, const char* plik)
 {
     int port = 0;
-    const QString ip = poleIp->text();
-    if (ip.isEmpty() || !poprawnyPort(polePortu->text(), port))
-        return false;
-    // Te same zasady co dla wpisow z sieci: tylko adres IPv4 w zapisie kropkowym.
+    const QString ip = poleIp->text().trimmed();
+    if (!poprawnyAdresIPv4(ip))
+        return MainWindow::tr(TEKST_ZLY_ADRES_IP);
+    if (!poprawnyPort(polePortu->text().trimmed(), port))
+        return MainWindow::tr(TEKST_ZLY_PORT);
+    // Te same zasady co dla wpisow z sieci.
     Wezel wezel{ip.toStdString(), port, {}, {}};
     if (!przygotujWezelDoZapisu(wezel))
-        return false;
+        return MainWindow::tr(TEKST_ZLY_ADRES_IP);
     dodajLubUzupelnijWezel(plik, wezel.ip, port, std::string(), std::string());
     poleIp->clear();
     polePortu->clear();
-    return true;
+    return {};
 }
 
 // Usuwa biezaca pozycje listy z pliku; false, gdy nic nie jest wybrane.
@@ -83,7 +105,10 @@ void MainWindow::naNasluchuj()
         ui->buttonNasluchuj->setEnabled(false);
         ui->buttonNasluchuj->setText(tr(TEKST_ZATRZYMYWANIE));
         QCoreApplication::processEvents();
-        zatrzymajWatkiSieci();
+        {
+            const KursorCzekania kursor;
+            zatrzymajWatkiSieci();
+        }
         wrocDoStanuBezNasluchu(kropkaStatusu(KOLOR_CZERWONY, tr("Nieaktywny.")));
         return;
     }
@@ -175,18 +200,24 @@ void MainWindow::wrocDoStanuBezNasluchu(const QString& status)
 void MainWindow::naWezelWykryty(QString ip, int port)
 {
     odswiezWezly();
-    ui->labelStatusNasluchu->setText(tr(TEKST_WYKRYTO_WEZEL).arg(ip).arg(port));
+    // Wiadomosc spozniona wzgledem zatrzymania nasluchu nie zaslania statusu "Nieaktywny.".
+    if (nasluchAktywny)
+        ui->labelStatusNasluchu->setText(tr(TEKST_WYKRYTO_WEZEL).arg(ip).arg(port));
 }
 
 void MainWindow::naDodajWezel()
 {
-    if (dodajZPol(ui->editIpWezla, ui->editPortWezla, PLIK_WEZLOW))
+    const QString blad = dodajZPol(ui->editIpWezla, ui->editPortWezla, PLIK_WEZLOW);
+    ui->labelStatusWezla->setText(blad);
+    if (blad.isEmpty())
         odswiezWezly();
 }
 
 void MainWindow::naDodajSeed()
 {
-    if (!dodajZPol(ui->editIpSeeda, ui->editPortSeeda, PLIK_SEEDOW))
+    const QString blad = dodajZPol(ui->editIpSeeda, ui->editPortSeeda, PLIK_SEEDOW);
+    ui->labelStatusSeeda->setText(blad);
+    if (!blad.isEmpty())
         return;
     odswiezSeedy();
     bootstrapZSeedow();

@@ -23,7 +23,9 @@ QString skrotOdbiorcy(const QString& klucz)
 
 void MainWindow::naWyslij()
 {
-    const QString odbiorca = ui->editOdbiorca->text();
+    // Adresy sa zawsze malymi literami; klucz wpisany wielkimi trafilby na adres,
+    // ktorego zaden portfel nie pokazuje, i monety by przepadly.
+    const QString odbiorca = ui->editOdbiorca->text().toLower();
     const std::string odbiorcaTekst = odbiorca.toStdString();
     if (!czyPoprawnyKluczPubliczny(odbiorcaTekst)) {
         ui->labelStatusWyslij->setText(tr(TEKST_ZLY_KLUCZ));
@@ -52,14 +54,25 @@ void MainWindow::naWyslij()
         return;
 
     const Transakcja platnosc(klucze, odbiorcaTekst, kwota, std::string());
+    bool zapisano = false;
     {
         const KursorCzekania kursor;
-        kopacz(mojLancuch, ja, PLIK_LANCUCHA, {platnosc});
+        zapisano = kopacz(mojLancuch, ja, PLIK_LANCUCHA, {platnosc});
+    }
+    if (!zapisano) {
+        // Pola zostaja, zeby mozna bylo sprobowac jeszcze raz; nic nie idzie do sieci.
+        odswiezPrzeglad();
+        odswiezListeBlokow();
+        odswiezOdebrane();
+        ui->labelStatusWyslij->setText(tr(TEKST_WYSLANIE_NIE_ZAPISANE));
+        return;
     }
     ui->editOdbiorca->clear();
     ui->editKwota->clear();
     ui->buttonWyslij->setEnabled(false);
-    ui->labelStatusWyslij->setText(tr(TEKST_WYSLANO_ROZGLASZANIE));
+    rozglaszanieWyslania = true;
+    statusWyslania = tr(TEKST_WYSLANO_ROZGLASZANIE);
+    pokazStatusWyslania();
     odswiezPrzeglad();
     odswiezListeBlokow();
     odswiezOdebrane();
@@ -68,14 +81,28 @@ void MainWindow::naWyslij()
 
 void MainWindow::pokazWynikWyslania(int sukcesy, int wszystkie)
 {
+    rozglaszanieWyslania = false;
     // Petla uruchomiona w czasie rozgloszenia trzyma wysylanie zablokowane (jak buttonKop).
     ui->buttonWyslij->setEnabled(!kopanieWPetli);
     if (wszystkie == 0)
-        ui->labelStatusWyslij->setText(tr(TEKST_WYSLANO_BEZ_WEZLOW));
+        statusWyslania = tr(TEKST_WYSLANO_BEZ_WEZLOW);
     else if (sukcesy > 0)
-        ui->labelStatusWyslij->setText(tr(TEKST_WYSLANO_ROZGLOSZONO).arg(sukcesy).arg(wszystkie));
+        statusWyslania = tr(TEKST_WYSLANO_ROZGLOSZONO).arg(sukcesy).arg(wszystkie);
     else
-        ui->labelStatusWyslij->setText(tr(TEKST_WYSLANO_NIKT_NIE_PRZYJAL).arg(wszystkie));
+        statusWyslania = tr(TEKST_WYSLANO_NIKT_NIE_PRZYJAL).arg(wszystkie);
+    pokazStatusWyslania();
+}
+
+void MainWindow::pokazStatusWyslania()
+{
+    if (!kopanieWPetli) {
+        ui->labelStatusWyslij->setText(statusWyslania);
+        return;
+    }
+    // Wynik wysylki nie zaslania komunikatu petli i nie ginie pod nim.
+    const QString komunikat = tr(TEKST_WYSYLANIE_WYLACZONE);
+    ui->labelStatusWyslij->setText(statusWyslania.isEmpty() ? komunikat
+                                                            : statusWyslania + u'\n' + komunikat);
 }
 
 void MainWindow::naWybranoZnanegoOdbiorce(int indeks)

@@ -5,6 +5,7 @@
 #include <QVBoxLayout>
 
 #include "dialogi_startowe.h"
+#include "obecnosc.h"
 #include "portfel.h"
 
 namespace {
@@ -35,6 +36,8 @@ QString zapytajONazwe()
     uklad->addWidget(wersja);
     uklad->addWidget(new QLabel(QObject::tr("Twoja nazwa:"), &dialog));
     auto* pole = new QLineEdit(QString::fromStdString(wczytajNazweUzytkownika()), &dialog);
+    // Nazwa jedzie w ogloszeniu obecnosci: znak UTF-16 to najwyzej 3 bajty UTF-8.
+    pole->setMaxLength(static_cast<int>(MAKS_BAJTOW_NAZWY / 3));
     pole->setPlaceholderText(QObject::tr("Wpisz jak mamy Cie nazywac"));
     uklad->addWidget(pole);
     uklad->addStretch();

@@ -1,7 +1,12 @@
 #include <QDialog>
+#include <QFileInfo>
 #include <QLabel>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QVBoxLayout>
+
+#include <cerrno>
+#include <cstring>
 
 #include "dialogi_startowe.h"
 #include "pliki.h"
@@ -36,6 +41,26 @@ Wybor zapytajOPortfel()
     return wybor;
 }
 
+// Nowy portfel z fraza; false, gdy pliku nie udalo sie zapisac (wtedy fraza nie jest
+// pokazywana: nie odtworzylaby klucza, ktorego uzyje program).
+bool utworzPortfel()
+{
+    const Fraza fraza = generujFraze();
+    if (zapiszPortfelZFrazy(fraza)) {
+        pokazFraze(fraza);
+        return true;
+    }
+    const QString powod = QString::fromLocal8Bit(std::strerror(errno));
+    const QString plik = QFileInfo(QString::fromUtf8(PLIK_PORTFELA)).absoluteFilePath();
+    QMessageBox::critical(nullptr, QObject::tr("Blad"),
+                          QObject::tr("Nie udalo sie zapisac portfela do pliku %1: %2.\n"
+                                      "Fraza odzyskiwania nie zostala pokazana, bo nie odtworzylaby "
+                                      "tego portfela.")
+                              .arg(plik, powod),
+                          QMessageBox::Ok);
+    return false;
+}
+
 } // namespace
 
 void przygotujPortfel()
@@ -44,24 +69,23 @@ void przygotujPortfel()
     if (plikIstnieje(PLIK_PORTFELA))
         return;
 
-    switch (zapytajOPortfel()) {
-    case Wybor::Nowy: {
-        const Fraza fraza = generujFraze();
-        // Nieudany zapis jest cichy; okno glowne zrobi wtedy losowy portfel.
-        static_cast<void>(zapiszPortfelZFrazy(fraza));
-        pokazFraze(fraza);
-        break;
-    }
-    case Wybor::Odtworz:
-        // Gdy zapis sie nie udal, pytamy o fraze od nowa.
-        for (;;) {
-            const Fraza fraza = wpiszFraze();
-            if (fraza.empty() || zapiszPortfelZFrazy(fraza))
-                break;
+    for (;;) {
+        switch (zapytajOPortfel()) {
+        case Wybor::Nowy:
+            // Po bledzie zapisu wybor portfela od nowa (np. po zwolnieniu miejsca na dysku).
+            if (utworzPortfel())
+                return;
+            break;
+        case Wybor::Odtworz:
+            // Gdy zapis sie nie udal, pytamy o fraze od nowa.
+            for (;;) {
+                const Fraza fraza = wpiszFraze();
+                if (fraza.empty() || zapiszPortfelZFrazy(fraza))
+                    return;
+            }
+        case Wybor::Brak:
+            // Bez wyboru okno glowne zrobi losowy portfel bez frazy.
+            return;
         }
-        break;
-    case Wybor::Brak:
-        // Bez wyboru okno glowne zrobi losowy portfel bez frazy.
-        break;
     }
 }

@@ -87,7 +87,7 @@ TEST_F(PlikLancucha, NieczytelnyPlikJestOdkladanyNaBok)
     PrzechwycWyjscie wyjscie;
     for (const std::string& tresc : zepsute) {
         zapiszPlikTestu(plik, tresc);
-        kopIZapisz(lancuch, OBCY_ADRES, plik, {});
+        EXPECT_TRUE(kopIZapisz(lancuch, OBCY_ADRES, plik, {}));
     }
     EXPECT_EQ(czytajPlikTestu(plik + ".uszkodzony"), zepsute[0]);
     EXPECT_EQ(czytajPlikTestu(plik + ".uszkodzony.1"), zepsute[1]);
@@ -108,7 +108,7 @@ TEST_F(PlikLancucha, DwaWatkiKopiaNicNieGubiacACzytelnikZawszeCzyta)
     auto gornik = [&](const std::string& adres) {
         Blockchain wlasny = lancuchTestowy(4);
         for (int i = 0; i < N; ++i)
-            kopIZapisz(wlasny, adres, plik, {});
+            EXPECT_TRUE(kopIZapisz(wlasny, adres, plik, {}));
     };
     std::thread czytelnik([&] {
         while (!koniec.load()) {

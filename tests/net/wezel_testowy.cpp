@@ -49,8 +49,8 @@ int main(int argc, char** argv)
     if (gotowy.load() == 1 && kop) {
         Blockchain moj;
         moj.trudnosc = 3;
-        kopIZapisz(moj, klucz, plikLancucha, {});
-        kopIZapisz(moj, klucz, plikLancucha, {});
+        static_cast<void>(kopIZapisz(moj, klucz, plikLancucha, {}));
+        static_cast<void>(kopIZapisz(moj, klucz, plikLancucha, {}));
         const WynikRozgloszenia wynik = rozglosLancuch(moj, plikWezlow, port, std::chrono::seconds(5));
         std::cout << "Wynik: " << wynik.sukcesy << "/" << wynik.wszystkie << std::endl;
     }

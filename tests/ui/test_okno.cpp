@@ -1,6 +1,7 @@
 // Okno glowne oczami uzytkownika: kopanie i widoki, wysylanie ze sprawdzeniami, petla
 // kopania i zegar pliku, wezly, nasluch. Kazdy test w nowym folderze roboczym.
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
@@ -23,7 +24,9 @@
 #include <sys/socket.h>
 #include <thread>
 
+#include "dialogi_startowe.h"
 #include "kwota.h"
+#include "obecnosc.h"
 #include "mainwindow.h"
 #include "plik_lancucha.h"
 #include "pomoc_testow.h"
@@ -44,9 +47,10 @@ std::size_t blokiWPliku()
 }
 
 // Przebieg petli, ktory nic nie kopie: lancuch rosnie tylko z zewnatrz.
-void pustyPrzebieg(Blockchain&, const std::string&, const std::string&, const std::vector<Transakcja>&)
+bool pustyPrzebieg(Blockchain&, const std::string&, const std::string&, const std::vector<Transakcja>&)
 {
     std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    return true;
 }
 
 // Nastepne pytanie modalne dostaje odpowiedz "Tak".
@@ -59,6 +63,55 @@ void odpowiedzTak()
             odpowiedzTak();
     });
 }
+
+// Nasluch na 127.0.0.1, ktory nigdy nie przyjmuje polaczen: nadawca czeka na odpowiedz.
+int cichyNasluch(int& port)
+{
+    const int g = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    sockaddr_in adres{AF_INET, 0, {htonl(INADDR_LOOPBACK)}, {}};
+    socklen_t dlugosc = sizeof adres;
+    if (::bind(g, reinterpret_cast<sockaddr*>(&adres), sizeof adres) != 0 || ::listen(g, 4) != 0
+        || ::getsockname(g, reinterpret_cast<sockaddr*>(&adres), &dlugosc) != 0)
+        return -1;
+    port = ntohs(adres.sin_port);
+    return g;
+}
+
+QPushButton* przycisk(QWidget* okno, const QString& tekst)
+{
+    for (QPushButton* p : okno->findChildren<QPushButton*>())
+        if (p->text() == tekst)
+            return p;
+    return nullptr;
+}
+
+// Kolejne nowe okna modalne dostaja kolejne kroki; zapamietuje ich tytuly.
+class Modalne : public QObject {
+public:
+    explicit Modalne(std::vector<std::function<void(QWidget*)>> krokiOkien) : kroki(std::move(krokiOkien))
+    {
+        connect(&zegar, &QTimer::timeout, this, [this] {
+            QWidget* okno = QApplication::activeModalWidget();
+            if (okno == nullptr || okno == ostatnie)
+                return;
+            ostatnie = okno;
+            tytuly << okno->windowTitle();
+            if (kroki.empty())
+                okno->close();
+            else
+                QTimer::singleShot(0, okno, [okno, krok = kroki.front()] { krok(okno); });
+            if (!kroki.empty())
+                kroki.erase(kroki.begin());
+        });
+        zegar.start(20);
+    }
+    QStringList tytuly;
+
+private:
+    std::vector<std::function<void(QWidget*)>> kroki;
+    QWidget* ostatnie = nullptr;
+    QTimer zegar;
+};
 
 // Wlasna przestrzen sieciowa z samym loopbackiem: nasluch i ogloszenia okna nie wychodza poza nia.
 bool wejdzDoWlasnejSieci()
@@ -103,6 +156,11 @@ private slots:
     void petlaKopaniaBlokujeWysylanieIZegarPlikuOdswieza();
     void wezlyDodawaneIUsuwane();
     void nasluchNaWolnymIZajetymPorcie();
+    void nieudanyZapisNieUdajeSukcesu();
+    void niezapisanyPortfelBezFrazy();
+    void nazwaMiesciSieWOgloszeniu();
+    void wysylanieCzekaNaSwojeRozgloszenie();
+    void zawieszonyWezelNieWstrzymujeZatrzyman();
 
 private:
     void otworz(const Blockchain& lancuch)
@@ -113,6 +171,15 @@ private:
         ui = okno->ui;
     }
     [[nodiscard]] std::string moj() const { return kluczPublicznyHex(ja); }
+
+    // Wysylka 1 TLV z odpowiedzia "Tak".
+    void wyslij(const QString& odbiorca)
+    {
+        ui->editOdbiorca->setText(odbiorca);
+        ui->editKwota->setText("1");
+        odpowiedzTak();
+        ui->buttonWyslij->click();
+    }
 
     std::unique_ptr<QTemporaryDir> folder;
     ParaKluczy ja;
@@ -192,18 +259,23 @@ void TestOkna::petlaKopaniaBlokujeWysylanieIZegarPlikuOdswieza()
 void TestOkna::wezlyDodawaneIUsuwane()
 {
     otworz(Blockchain());
-    ui->editIpWezla->setText("10.0.0.7");
-    ui->editPortWezla->setText("70000");
-    ui->buttonDodajWezel->click();
-    QCOMPARE(ui->listaWezlow->count(), 0);
-    ui->editPortWezla->setText("1800");
-    ui->buttonDodajWezel->click();
+    for (const auto& [ip, port, blad] : {std::tuple{"hello world", "1800", TEKST_ZLY_ADRES_IP},
+                                         {"10.0.0.5 1800", "", TEKST_ZLY_ADRES_IP}, {"1.2.3.256", "1", TEKST_ZLY_ADRES_IP},
+                                         {"10.0.0.7", "70000", TEKST_ZLY_PORT}, {" 10.0.0.7 ", "1800", ""}, {"10.0.0.7", "1800", ""}}) {
+        ui->editIpWezla->setText(ip);
+        ui->editPortWezla->setText(port);
+        ui->buttonDodajWezel->click();
+        QCOMPARE(ui->labelStatusWezla->text(), MainWindow::tr(blad));
+        QCOMPARE(ui->editIpWezla->text(), *blad ? QString::fromLatin1(ip) : QString());
+    }
     QCOMPARE(wczytajWezly(PLIK_WEZLOW), (std::vector{Wezel{"10.0.0.7", 1800, "", ""}}));
     QCOMPARE(ui->listaWezlow->count(), 1);
     ui->listaWezlow->setCurrentRow(0);
     ui->buttonUsunWezel->click();
     QCOMPARE(ui->listaWezlow->count(), 0);
     QVERIFY(wczytajWezly(PLIK_WEZLOW).empty());
+    ui->buttonDodajSeed->click();
+    QCOMPARE(ui->labelStatusSeeda->text(), MainWindow::tr(TEKST_ZLY_ADRES_IP));
 }
 
 void TestOkna::nasluchNaWolnymIZajetymPorcie()
@@ -229,6 +301,128 @@ void TestOkna::nasluchNaWolnymIZajetymPorcie()
     QCOMPARE(ui->buttonNasluchuj->text(), MainWindow::tr(TEKST_ZATRZYMAJ_NASLUCH));
     ui->buttonNasluchuj->click();
     QTRY_VERIFY(ui->editPortNasluchu->isEnabled());
+}
+
+void TestOkna::nieudanyZapisNieUdajeSukcesu()
+{
+    otworz(lancuchTestowy(0, 1, moj()));
+    std::string odbiorca;
+    okno->kopacz = [&](Blockchain&, const std::string&, const std::string&, const std::vector<Transakcja>& t) {
+        odbiorca = t.empty() ? odbiorca : t[0].odbiorca;
+        return false;
+    };
+    ui->buttonKop->click();
+    QCOMPARE(ui->labelStatusKopania->text(), MainWindow::tr(TEKST_BLOK_NIE_ZAPISANY));
+    QVERIFY(ui->buttonKop->isEnabled()); // nic nie rozglaszano
+    // Klucz wpisany wielkimi literami trafia na adres wlasciciela (male litery).
+    const QString klucz = QString::fromStdString(kluczPublicznyHex(generujPareKluczy()));
+    wyslij(klucz.toUpper());
+    QCOMPARE(QString::fromStdString(odbiorca), klucz);
+    QCOMPARE(ui->labelStatusWyslij->text(), MainWindow::tr(TEKST_WYSLANIE_NIE_ZAPISANE));
+    QVERIFY(ui->editOdbiorca->text() == klucz.toUpper() && ui->buttonWyslij->isEnabled());
+    ui->buttonKopWPetli->click();
+    QTRY_VERIFY_WITH_TIMEOUT(!okno->kopanieWPetli, 5000);
+    QCOMPARE(ui->labelStatusKopania->text(), MainWindow::tr(TEKST_BLOK_NIE_ZAPISANY));
+    QCOMPARE(blokiWPliku(), std::size_t{2});
+    // Spozniona wiadomosc wykrycia (nasluch wylaczony) nie zmienia statusu.
+    const QString status = ui->labelStatusNasluchu->text();
+    emit okno->wezelWykryty(QStringLiteral("10.0.0.9"), 1700);
+    QCOMPARE(ui->labelStatusNasluchu->text(), status);
+}
+
+void TestOkna::niezapisanyPortfelBezFrazy()
+{
+    // Biezacy folder usuniety: zapis portfela nie moze sie udac, takze jako root.
+    const QString folderTestu = QDir::currentPath();
+    QVERIFY(QDir().mkdir("x") && QDir::setCurrent(folderTestu + "/x") && QDir(folderTestu).rmdir("x"));
+    QString komunikat;
+    Modalne modalne({[](QWidget* okno) { przycisk(okno, "Utworz nowy portfel")->click(); },
+                     [&](QWidget* okno) { komunikat = qobject_cast<QMessageBox*>(okno)->text(); okno->close(); }});
+    przygotujPortfel(); // trzecie okno (znow wybor portfela) zostaje zamkniete
+    QVERIFY(QDir::setCurrent(folderTestu));
+    QCOMPARE(modalne.tytuly, QStringList({"Portfel", "Blad", "Portfel"}));
+    QVERIFY2(komunikat.contains("moj_portfel.dat") && komunikat.contains(std::strerror(ENOENT)), qPrintable(komunikat));
+}
+
+void TestOkna::nazwaMiesciSieWOgloszeniu()
+{
+    // Starszy plik nazwy: ciecie w srodku znaku dwubajtowego cofa sie do jego poczatku.
+    const std::string klucz(64, 'a');
+    const std::string ogloszenie = tekstOgloszenia(1700, "0123abcd", klucz, QString(400, QChar(0x17C)).toStdString());
+    QVERIFY(ogloszenie.size() <= MAKS_DLUGOSC_OGLOSZENIA && ogloszenie.size() + 1 >= MAKS_DLUGOSC_OGLOSZENIA);
+    QVERIFY(QString::fromUtf8(ogloszenie).toUtf8().toStdString() == ogloszenie);
+    // Dialog nazwy przyjmuje tylko tyle, ile miesci sie w calosci (znak trzybajtowy).
+    zapiszPlikTestu(PLIK_NAZWY_UZYTKOWNIKA, QString(400, QChar(0x20AC)).toStdString());
+    Modalne modalne({[](QWidget* okno) { przycisk(okno, "Kontynuuj")->click(); }});
+    const std::string nazwa = zapytajONazwe().toStdString();
+    QVERIFY(!nazwa.empty() && tekstOgloszenia(65535, "0123abcd", klucz, nazwa).ends_with(" " + nazwa));
+}
+
+void TestOkna::wysylanieCzekaNaSwojeRozgloszenie()
+{
+    if (!wlasnaSiec)
+        QSKIP("brak wlasnej przestrzeni sieciowej");
+    int port = 0;
+    const int cichy = cichyNasluch(port);
+    zapiszPlikTestu(PLIK_WEZLOW, "127.0.0.1 " + std::to_string(port) + " - -\n");
+    otworz(lancuchTestowy(0, 1, moj()));
+    wyslij(QString::fromStdString(OBCY_ADRES)); // rozgloszenie wisi na cichym wezle
+    const QString wToku = ui->labelStatusWyslij->text();
+    // Petla uznaje cichy wezel za siebie (ten sam port) i go pomija.
+    ui->editPortNasluchu->setText(QString::number(port));
+    okno->kopacz = pustyPrzebieg;
+    ui->buttonKopWPetli->click();
+    ui->buttonKopWPetli->click();
+    QVERIFY(!ui->buttonWyslij->isEnabled() && ui->labelStatusWyslij->text() == wToku);
+    // Wynik nie zaslania komunikatu petli; po petli zostaje sam.
+    ui->buttonKopWPetli->click();
+    ::close(cichy);
+    const QString petla = "\n" + MainWindow::tr(TEKST_WYSYLANIE_WYLACZONE);
+    QTRY_VERIFY_WITH_TIMEOUT(!ui->labelStatusWyslij->text().startsWith(wToku), 10000);
+    const QString wynik = ui->labelStatusWyslij->text();
+    QVERIFY(wynik.endsWith(petla) && !ui->buttonWyslij->isEnabled());
+    ui->buttonKopWPetli->click();
+    QVERIFY(ui->labelStatusWyslij->text() == wynik.chopped(petla.size()) && ui->buttonWyslij->isEnabled());
+}
+
+void TestOkna::zawieszonyWezelNieWstrzymujeZatrzyman()
+{
+    if (!wlasnaSiec)
+        QSKIP("brak wlasnej przestrzeni sieciowej");
+    int portCichego = 0;
+    const int cichy = cichyNasluch(portCichego);
+    zapiszPlikTestu(PLIK_WEZLOW, "127.0.0.1 " + std::to_string(portCichego) + " - -\n");
+    otworz(Blockchain());
+    const int port = wolnyPort();
+    ui->editPortNasluchu->setText(QString::number(port));
+    ui->buttonNasluchuj->click();
+    QTRY_VERIFY_WITH_TIMEOUT(okno->nasluchAktywny, 10000);
+    // Klient zapowiada 100 bajtow, wysyla 3 i milknie.
+    const int klient = ::socket(AF_INET, SOCK_STREAM, 0);
+    sockaddr_in adres{AF_INET, htons(static_cast<std::uint16_t>(port)), {htonl(INADDR_LOOPBACK)}, {}};
+    QVERIFY(::connect(klient, reinterpret_cast<sockaddr*>(&adres), sizeof adres) == 0);
+    QVERIFY(::write(klient, "0000000100abc", 13) == 13);
+    okno->kopacz = [](Blockchain&, const std::string&, const std::string&, const std::vector<Transakcja>&) { return true; };
+    ui->buttonKopWPetli->click(); // rozgloszenie z petli wisi na cichym wezle
+    QTest::qWait(500);
+    QElapsedTimer zegar;
+    zegar.start();
+    ui->buttonKopWPetli->click();
+    const qint64 petla = zegar.restart();
+    ui->buttonNasluchuj->click();
+    const qint64 nasluch = zegar.restart();
+    ui->buttonRozgloscTeraz->click(); // watek odlaczony, tez wisi
+    QTest::qWait(300);
+    const std::shared_ptr<StrazOkna> straz = okno->straz;
+    zegar.restart();
+    okno.reset();
+    const qint64 zamkniecie = zegar.elapsed();
+    QCOMPARE(straz->praceWToku(), 0); // po zamknieciu nie dziala juz zaden watek okna
+    ::close(klient);
+    ::close(cichy);
+    // Granica poprawnosci, nie pomiar: bez przerwania czekania trwaloby to 30 s.
+    qInfo("zatrzymanie petli %lld ms, nasluchu %lld ms, zamkniecie okna %lld ms", petla, nasluch, zamkniecie);
+    QVERIFY(petla < 5000 && nasluch < 5000 && zamkniecie < 5000);
 }
 
 int main(int argc, char** argv)
