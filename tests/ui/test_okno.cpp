@@ -192,15 +192,16 @@ void TestOkna::kopanieBlokuOdswiezaSaldoIListy()
     const ParaKluczy obcy = generujPareKluczy();
     Blockchain lancuch = lancuchTestowy(0, 1, kluczPublicznyHex(obcy));
     dokop(lancuch, OBCY_ADRES, 1, {Transakcja(obcy, moj(), 1250000000, "")});
+    dokop(lancuch, moj(), 1, {Transakcja(ja, moj(), 100000000, "")}); // platnosc do siebie
     otworz(lancuch);
-    QCOMPARE(ui->labelSaldo->text(), MainWindow::tr(TEKST_SALDO).arg("12.5", "TLV"));
-    ui->buttonKop->click();
-    QCOMPARE(blokiWPliku(), std::size_t{4});
     QCOMPARE(ui->labelSaldo->text(), MainWindow::tr(TEKST_SALDO).arg("62.5", "TLV"));
-    QCOMPARE(ui->listaBlokow->item(0)->text(), MainWindow::tr(TEKST_BLOK_MOJA_NAGRODA).arg("3", tlv("50")));
-    QCOMPARE(ui->listaBlokow->item(2)->text(),
+    ui->buttonKop->click();
+    QCOMPARE(blokiWPliku(), std::size_t{5});
+    QCOMPARE(ui->labelSaldo->text(), MainWindow::tr(TEKST_SALDO).arg("112.5", "TLV"));
+    QCOMPARE(ui->listaBlokow->item(0)->text(), MainWindow::tr(TEKST_BLOK_MOJA_NAGRODA).arg("4", tlv("50")));
+    QCOMPARE(ui->listaBlokow->item(4)->text(),
              MainWindow::tr(TEKST_BLOK_OTRZYMANO).arg("2", krotki(kluczPublicznyHex(obcy)), tlv("12.5")));
-    // Odebrane: tylko platnosci od innych, bez wlasnych nagrod.
+    // Odebrane: tylko platnosci od innych, bez wlasnych nagrod i platnosci do siebie.
     QCOMPARE(ui->listaOdebranych->count(), 1);
     QCOMPARE(ui->listaOdebranych->item(0)->text(),
              MainWindow::tr(TEKST_ODEBRANE_OD).arg("2", krotki(kluczPublicznyHex(obcy)), tlv("12.5")));
