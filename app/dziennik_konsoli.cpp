@@ -40,7 +40,8 @@ void zamknij(int& fd)
 DziennikKonsoli::DziennikKonsoli()
 {
     std::lock_guard blokada(mutexBiezacego);
-    if (dziennikBiezacy != nullptr)
+    // Bez otwartego fd 1 potok dostalby jego numer: nie ma wtedy czego przechwytywac.
+    if (dziennikBiezacy != nullptr || ::fcntl(STDOUT_FILENO, F_GETFD) < 0)
         return;
     int potok[2] = {-1, -1};
     if (::pipe2(potok, O_CLOEXEC) != 0)

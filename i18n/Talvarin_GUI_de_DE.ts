@@ -319,6 +319,42 @@ Eine Transaktion in der Blockchain lässt sich NICHT rückgängig machen.</trans
         <source>Brak znanych wezlow!</source>
         <translation>Keine bekannten Knoten!</translation>
     </message>
+    <message>
+        <source>Dziennik</source>
+        <translation>Protokoll</translation>
+    </message>
+    <message>
+        <source>Wyczysc</source>
+        <translation>Leeren</translation>
+    </message>
+    <message>
+        <source>Inny wezel przyslal lancuch nie dluzszy niz Twoj - zostajesz przy swoim.</source>
+        <translation>Ein anderer Knoten hat eine Kette gesendet, die nicht länger als deine ist - du behältst deine eigene.</translation>
+    </message>
+    <message>
+        <source>Odrzucono dluzszy lancuch innego wezla, bo zmniejszylby Twoje saldo - jestescie teraz na roznych lancuchach.</source>
+        <translation>Längere Kette eines anderen Knotens abgelehnt, weil sie dein Guthaben verringern würde - ihr seid jetzt auf verschiedenen Ketten.</translation>
+    </message>
+    <message>
+        <source>Odrzucono niepoprawny lancuch innego wezla.</source>
+        <translation>Ungültige Kette eines anderen Knotens abgelehnt.</translation>
+    </message>
+    <message>
+        <source>Odrzucono dane innego wezla - to nie jest lancuch.</source>
+        <translation>Daten eines anderen Knotens abgelehnt - das ist keine Kette.</translation>
+    </message>
+    <message>
+        <source>Nie udalo sie odebrac lancucha od innego wezla.</source>
+        <translation>Kette eines anderen Knotens konnte nicht empfangen werden.</translation>
+    </message>
+    <message>
+        <source>Odrzucono lancuch innego wezla - nie mozna bezpiecznie zapisac pliku lancucha.</source>
+        <translation>Kette eines anderen Knotens abgelehnt - die Kettendatei kann nicht sicher gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>Odrzucono lancuch innego wezla - jest za duzy.</source>
+        <translation>Kette eines anderen Knotens abgelehnt - sie ist zu groß.</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>

@@ -319,6 +319,42 @@ Una transacción en la blockchain NO se puede deshacer.</translation>
         <source>Brak znanych wezlow!</source>
         <translation>¡No hay nodos conocidos!</translation>
     </message>
+    <message>
+        <source>Dziennik</source>
+        <translation>Registro</translation>
+    </message>
+    <message>
+        <source>Wyczysc</source>
+        <translation>Borrar</translation>
+    </message>
+    <message>
+        <source>Inny wezel przyslal lancuch nie dluzszy niz Twoj - zostajesz przy swoim.</source>
+        <translation>Otro nodo envió una cadena que no es más larga que la tuya - te quedas con la tuya.</translation>
+    </message>
+    <message>
+        <source>Odrzucono dluzszy lancuch innego wezla, bo zmniejszylby Twoje saldo - jestescie teraz na roznych lancuchach.</source>
+        <translation>Se rechazó una cadena más larga de otro nodo porque reduciría tu saldo - ahora estáis en cadenas distintas.</translation>
+    </message>
+    <message>
+        <source>Odrzucono niepoprawny lancuch innego wezla.</source>
+        <translation>Se rechazó una cadena no válida de otro nodo.</translation>
+    </message>
+    <message>
+        <source>Odrzucono dane innego wezla - to nie jest lancuch.</source>
+        <translation>Se rechazaron datos de otro nodo - no son una cadena.</translation>
+    </message>
+    <message>
+        <source>Nie udalo sie odebrac lancucha od innego wezla.</source>
+        <translation>No se pudo recibir una cadena de otro nodo.</translation>
+    </message>
+    <message>
+        <source>Odrzucono lancuch innego wezla - nie mozna bezpiecznie zapisac pliku lancucha.</source>
+        <translation>Se rechazó una cadena de otro nodo - el archivo de la cadena no se puede guardar de forma segura.</translation>
+    </message>
+    <message>
+        <source>Odrzucono lancuch innego wezla - jest za duzy.</source>
+        <translation>Se rechazó una cadena de otro nodo - es demasiado grande.</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>

@@ -319,6 +319,42 @@ Une transaction dans la blockchain NE peut PAS être annulée.</translation>
         <source>Brak znanych wezlow!</source>
         <translation>Aucun nœud connu !</translation>
     </message>
+    <message>
+        <source>Dziennik</source>
+        <translation>Journal</translation>
+    </message>
+    <message>
+        <source>Wyczysc</source>
+        <translation>Effacer</translation>
+    </message>
+    <message>
+        <source>Inny wezel przyslal lancuch nie dluzszy niz Twoj - zostajesz przy swoim.</source>
+        <translation>Un autre nœud a envoyé une chaîne qui n&apos;est pas plus longue que la vôtre - vous gardez la vôtre.</translation>
+    </message>
+    <message>
+        <source>Odrzucono dluzszy lancuch innego wezla, bo zmniejszylby Twoje saldo - jestescie teraz na roznych lancuchach.</source>
+        <translation>Chaîne plus longue d&apos;un autre nœud refusée, car elle réduirait votre solde - vous êtes maintenant sur des chaînes différentes.</translation>
+    </message>
+    <message>
+        <source>Odrzucono niepoprawny lancuch innego wezla.</source>
+        <translation>Chaîne invalide d&apos;un autre nœud refusée.</translation>
+    </message>
+    <message>
+        <source>Odrzucono dane innego wezla - to nie jest lancuch.</source>
+        <translation>Données d&apos;un autre nœud refusées - ce n&apos;est pas une chaîne.</translation>
+    </message>
+    <message>
+        <source>Nie udalo sie odebrac lancucha od innego wezla.</source>
+        <translation>Impossible de recevoir la chaîne d&apos;un autre nœud.</translation>
+    </message>
+    <message>
+        <source>Odrzucono lancuch innego wezla - nie mozna bezpiecznie zapisac pliku lancucha.</source>
+        <translation>Chaîne d&apos;un autre nœud refusée - le fichier de la chaîne ne peut pas être enregistré en toute sécurité.</translation>
+    </message>
+    <message>
+        <source>Odrzucono lancuch innego wezla - jest za duzy.</source>
+        <translation>Chaîne d&apos;un autre nœud refusée - elle est trop grande.</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>

@@ -319,6 +319,42 @@ Transakcji w blockchainie NIE da sie cofnac.</source>
         <source>Brak znanych wezlow!</source>
         <translation>Немає відомих вузлів!</translation>
     </message>
+    <message>
+        <source>Dziennik</source>
+        <translation>Журнал</translation>
+    </message>
+    <message>
+        <source>Wyczysc</source>
+        <translation>Очистити</translation>
+    </message>
+    <message>
+        <source>Inny wezel przyslal lancuch nie dluzszy niz Twoj - zostajesz przy swoim.</source>
+        <translation>Інший вузол надіслав ланцюг, не довший за ваш - ви залишаєтеся на своєму.</translation>
+    </message>
+    <message>
+        <source>Odrzucono dluzszy lancuch innego wezla, bo zmniejszylby Twoje saldo - jestescie teraz na roznych lancuchach.</source>
+        <translation>Відхилено довший ланцюг іншого вузла, бо він зменшив би ваш баланс - тепер ви на різних ланцюгах.</translation>
+    </message>
+    <message>
+        <source>Odrzucono niepoprawny lancuch innego wezla.</source>
+        <translation>Відхилено неправильний ланцюг іншого вузла.</translation>
+    </message>
+    <message>
+        <source>Odrzucono dane innego wezla - to nie jest lancuch.</source>
+        <translation>Відхилено дані іншого вузла - це не ланцюг.</translation>
+    </message>
+    <message>
+        <source>Nie udalo sie odebrac lancucha od innego wezla.</source>
+        <translation>Не вдалося отримати ланцюг від іншого вузла.</translation>
+    </message>
+    <message>
+        <source>Odrzucono lancuch innego wezla - nie mozna bezpiecznie zapisac pliku lancucha.</source>
+        <translation>Відхилено ланцюг іншого вузла - файл ланцюга неможливо безпечно зберегти.</translation>
+    </message>
+    <message>
+        <source>Odrzucono lancuch innego wezla - jest za duzy.</source>
+        <translation>Відхилено ланцюг іншого вузла - він завеликий.</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>

@@ -1,5 +1,5 @@
 #pragma once
-// Glowne okno programu: piec zakladek, portfel, wlasna kopia lancucha i watki sieci.
+// Glowne okno programu: szesc zakladek, portfel, wlasna kopia lancucha i watki sieci.
 
 #include <QMainWindow>
 #include <QString>
@@ -22,6 +22,8 @@ using KopaczBloku = std::function<void(Blockchain&, const std::string&, const st
                                        const std::vector<Transakcja>&)>;
 
 class QTimer;
+class StatusChwilowy;
+class ZakladkaDziennik;
 
 namespace Ui {
 class MainWindow;
@@ -36,6 +38,9 @@ public:
 
     MainWindow(const MainWindow&) = delete;
     MainWindow& operator=(const MainWindow&) = delete;
+
+    // Wysokosc, przy ktorej zadna zakladka nie przewija, o ile miesci sie na ekranie.
+    void dopasujDoEkranu();
 
 signals:
     void nasluchGotowy(bool sukces, int port);
@@ -73,6 +78,7 @@ private:
     friend class TestSieciOkna;
     friend class TestPracyWTle;
     friend class PomiarOkna;
+    friend class TestDziennikaOkna;
 
     void polaczPrzyciski();
     void odswiezPrzeglad();
@@ -93,6 +99,12 @@ private:
     void pokazWynikWyslania(int sukcesy, int wszystkie);
     [[nodiscard]] bool uruchomOdlaczony(PracaWatku praca, const char* opis);
     [[nodiscard]] int liczbaWezlowDoRozgloszenia() const;
+
+    // Zakladka Dziennik i zakladka Siec w przewijanym polu (pliki tych zakladek).
+    void podlaczDziennik();
+    void odlaczDziennik();
+    void odbierzLinieKonsoli();
+    void przeniesSiecDoPrzewijania();
 
     Ui::MainWindow* ui = nullptr;
     QString nazwaUzytkownika;
@@ -121,4 +133,7 @@ private:
     bool rozglaszanieBloku = false;
     // Tekst statusu sprzed klikniecia Nasluchuj, przywracany, gdy watek nie powstal.
     QString statusPrzedNasluchem;
+    // Linie konsoli wezla; odmowy serwera pokazywane chwilowo w statusie nasluchu.
+    ZakladkaDziennik* zakladkaDziennik = nullptr;
+    StatusChwilowy* statusOdmowy = nullptr;
 };

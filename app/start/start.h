@@ -27,5 +27,9 @@ struct BibliotekiStartu {
 // wczytal. True, gdy tlumaczenie zostalo zainstalowane.
 bool zainstalujTlumaczenie(QTranslator& tlumacz, const QString& kod);
 
+// Laduje i instaluje katalog Qt dla kodu (takze dla "pl_PL": przyciski Yes/No sa w Qt po
+// angielsku). True, gdy tlumaczenie zostalo zainstalowane.
+bool zainstalujTlumaczenieQt(QTranslator& tlumacz, const QString& kod);
+
 // Wszystko po utworzeniu obiektu aplikacji; wynik to kod wyjscia programu.
 [[nodiscard]] int uruchomProgram(QApplication& aplikacja, const BibliotekiStartu& biblioteki);

@@ -1,5 +1,5 @@
 #pragma once
-// Wszystkie teksty zrodlowe katalogow: 19 w kontekscie "QObject", 77 w "MainWindow".
+// Wszystkie teksty zrodlowe katalogow: 19 w kontekscie "QObject", 86 w "MainWindow".
 
 #include <array>
 #include <utility>
@@ -9,7 +9,7 @@ struct TekstZrodlowy {
     const char* tekst;
 };
 
-inline constexpr std::array<TekstZrodlowy, 96> TEKSTY_ZRODLOWE = {{
+inline constexpr std::array<TekstZrodlowy, 105> TEKSTY_ZRODLOWE = {{
     {"QObject", "Blad"},
     {"QObject", "Fraza musi miec dokladnie 12 slow (masz %1)."},
     {"QObject", "Kontynuuj"},
@@ -106,4 +106,13 @@ inline constexpr std::array<TekstZrodlowy, 96> TEKSTY_ZRODLOWE = {{
     {"MainWindow", "Znane wezly"},
     {"MainWindow", "Znany odbiorca:"},
     {"MainWindow", "np. 12.5"},
+    {"MainWindow", "Dziennik"},
+    {"MainWindow", "Wyczysc"},
+    {"MainWindow", "Inny wezel przyslal lancuch nie dluzszy niz Twoj - zostajesz przy swoim."},
+    {"MainWindow", "Odrzucono dluzszy lancuch innego wezla, bo zmniejszylby Twoje saldo - jestescie teraz na roznych lancuchach."},
+    {"MainWindow", "Odrzucono niepoprawny lancuch innego wezla."},
+    {"MainWindow", "Odrzucono dane innego wezla - to nie jest lancuch."},
+    {"MainWindow", "Nie udalo sie odebrac lancucha od innego wezla."},
+    {"MainWindow", "Odrzucono lancuch innego wezla - nie mozna bezpiecznie zapisac pliku lancucha."},
+    {"MainWindow", "Odrzucono lancuch innego wezla - jest za duzy."},
 }};

@@ -1,4 +1,4 @@
-// Wbudowane katalogi: komplet 96 tekstow, znaczniki %N i konce linii, brak kompresji,
+// Wbudowane katalogi: komplet 105 tekstow, znaczniki %N i konce linii, brak kompresji,
 // oraz zgodnosc tekstow w kodzie z katalogami.
 #include <QRegularExpression>
 #include <QResource>
@@ -81,7 +81,7 @@ private slots:
 
 void TestTlumaczen::kazdyKatalogTlumaczyWszystkieTeksty()
 {
-    QCOMPARE(TEKSTY_ZRODLOWE.size(), std::size_t{96});
+    QCOMPARE(TEKSTY_ZRODLOWE.size(), std::size_t{105});
     for (const QString& kod : JEZYKI_Z_TLUMACZENIEM) {
         const auto tlumacz = katalog(kod);
         QVERIFY2(tlumacz, qPrintable(kod));
@@ -180,7 +180,7 @@ void TestTlumaczen::tekstyWKodzieSaWKatalogach()
     const QStringList braki = brakujaceWKatalogach(teksty);
     QVERIFY2(braki.isEmpty(), qPrintable(braki.join('\n')));
 
-    // Kod i katalogi maja ten sam zbior: kazdy z 96 tekstow ma swoje miejsce w kodzie.
+    // Kod i katalogi maja ten sam zbior: kazdy z 105 tekstow ma swoje miejsce w kodzie.
     QSet<QString> wKodzie;
     for (const TekstWKodzie& t : teksty)
         wKodzie.insert(t.kontekst + '|' + t.tekst);
