@@ -329,11 +329,11 @@ Eine Transaktion in der Blockchain lässt sich NICHT rückgängig machen.</trans
     </message>
     <message>
         <source>Inny wezel przyslal lancuch nie dluzszy niz Twoj - zostajesz przy swoim.</source>
-        <translation>Ein anderer Knoten hat eine Kette gesendet, die nicht länger als deine ist - du behältst deine eigene.</translation>
+        <translation>Kette eines Knotens ist nicht länger als deine - du behältst deine.</translation>
     </message>
     <message>
-        <source>Odrzucono dluzszy lancuch innego wezla, bo zmniejszylby Twoje saldo - jestescie teraz na roznych lancuchach.</source>
-        <translation>Längere Kette eines anderen Knotens abgelehnt, weil sie dein Guthaben verringern würde - ihr seid jetzt auf verschiedenen Ketten.</translation>
+        <source>Odrzucono dluzszy lancuch innego wezla: zmniejszylby Twoje saldo.</source>
+        <translation>Längere Kette eines Knotens abgelehnt: sie würde dein Guthaben verringern.</translation>
     </message>
     <message>
         <source>Odrzucono niepoprawny lancuch innego wezla.</source>
@@ -349,7 +349,7 @@ Eine Transaktion in der Blockchain lässt sich NICHT rückgängig machen.</trans
     </message>
     <message>
         <source>Odrzucono lancuch innego wezla - nie mozna bezpiecznie zapisac pliku lancucha.</source>
-        <translation>Kette eines anderen Knotens abgelehnt - die Kettendatei kann nicht sicher gespeichert werden.</translation>
+        <translation>Kette abgelehnt - die Kettendatei kann nicht sicher gespeichert werden.</translation>
     </message>
     <message>
         <source>Odrzucono lancuch innego wezla - jest za duzy.</source>

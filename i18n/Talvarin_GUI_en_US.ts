@@ -332,8 +332,8 @@ A transaction in the blockchain can NOT be undone.</translation>
         <translation>Another node sent a chain that is not longer than yours - you keep your own.</translation>
     </message>
     <message>
-        <source>Odrzucono dluzszy lancuch innego wezla, bo zmniejszylby Twoje saldo - jestescie teraz na roznych lancuchach.</source>
-        <translation>Refused a longer chain from another node because it would lower your balance - you are now on different chains.</translation>
+        <source>Odrzucono dluzszy lancuch innego wezla: zmniejszylby Twoje saldo.</source>
+        <translation>Refused a longer chain from another node: it would lower your balance.</translation>
     </message>
     <message>
         <source>Odrzucono niepoprawny lancuch innego wezla.</source>

@@ -329,11 +329,11 @@ Una transacción en la blockchain NO se puede deshacer.</translation>
     </message>
     <message>
         <source>Inny wezel przyslal lancuch nie dluzszy niz Twoj - zostajesz przy swoim.</source>
-        <translation>Otro nodo envió una cadena que no es más larga que la tuya - te quedas con la tuya.</translation>
+        <translation>Otro nodo envió una cadena no más larga que la tuya - te quedas con la tuya.</translation>
     </message>
     <message>
-        <source>Odrzucono dluzszy lancuch innego wezla, bo zmniejszylby Twoje saldo - jestescie teraz na roznych lancuchach.</source>
-        <translation>Se rechazó una cadena más larga de otro nodo porque reduciría tu saldo - ahora estáis en cadenas distintas.</translation>
+        <source>Odrzucono dluzszy lancuch innego wezla: zmniejszylby Twoje saldo.</source>
+        <translation>Rechazada una cadena más larga de otro nodo: reduciría tu saldo.</translation>
     </message>
     <message>
         <source>Odrzucono niepoprawny lancuch innego wezla.</source>
@@ -349,7 +349,7 @@ Una transacción en la blockchain NO se puede deshacer.</translation>
     </message>
     <message>
         <source>Odrzucono lancuch innego wezla - nie mozna bezpiecznie zapisac pliku lancucha.</source>
-        <translation>Se rechazó una cadena de otro nodo - el archivo de la cadena no se puede guardar de forma segura.</translation>
+        <translation>Cadena de otro nodo rechazada - no se puede guardar el archivo con seguridad.</translation>
     </message>
     <message>
         <source>Odrzucono lancuch innego wezla - jest za duzy.</source>

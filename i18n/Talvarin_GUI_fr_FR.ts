@@ -329,11 +329,11 @@ Une transaction dans la blockchain NE peut PAS être annulée.</translation>
     </message>
     <message>
         <source>Inny wezel przyslal lancuch nie dluzszy niz Twoj - zostajesz przy swoim.</source>
-        <translation>Un autre nœud a envoyé une chaîne qui n&apos;est pas plus longue que la vôtre - vous gardez la vôtre.</translation>
+        <translation>Un autre nœud a envoyé une chaîne pas plus longue que la vôtre - vous gardez la vôtre.</translation>
     </message>
     <message>
-        <source>Odrzucono dluzszy lancuch innego wezla, bo zmniejszylby Twoje saldo - jestescie teraz na roznych lancuchach.</source>
-        <translation>Chaîne plus longue d&apos;un autre nœud refusée, car elle réduirait votre solde - vous êtes maintenant sur des chaînes différentes.</translation>
+        <source>Odrzucono dluzszy lancuch innego wezla: zmniejszylby Twoje saldo.</source>
+        <translation>Chaîne plus longue d&apos;un autre nœud refusée : elle réduirait votre solde.</translation>
     </message>
     <message>
         <source>Odrzucono niepoprawny lancuch innego wezla.</source>
@@ -349,7 +349,7 @@ Une transaction dans la blockchain NE peut PAS être annulée.</translation>
     </message>
     <message>
         <source>Odrzucono lancuch innego wezla - nie mozna bezpiecznie zapisac pliku lancucha.</source>
-        <translation>Chaîne d&apos;un autre nœud refusée - le fichier de la chaîne ne peut pas être enregistré en toute sécurité.</translation>
+        <translation>Chaîne d&apos;un autre nœud refusée - enregistrement sûr du fichier impossible.</translation>
     </message>
     <message>
         <source>Odrzucono lancuch innego wezla - jest za duzy.</source>

@@ -328,7 +328,7 @@ Transakcji w blockchainie NIE da sie cofnac.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Odrzucono dluzszy lancuch innego wezla, bo zmniejszylby Twoje saldo - jestescie teraz na roznych lancuchach.</source>
+        <source>Odrzucono dluzszy lancuch innego wezla: zmniejszylby Twoje saldo.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>

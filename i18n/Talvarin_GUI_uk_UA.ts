@@ -332,8 +332,8 @@ Transakcji w blockchainie NIE da sie cofnac.</source>
         <translation>Інший вузол надіслав ланцюг, не довший за ваш - ви залишаєтеся на своєму.</translation>
     </message>
     <message>
-        <source>Odrzucono dluzszy lancuch innego wezla, bo zmniejszylby Twoje saldo - jestescie teraz na roznych lancuchach.</source>
-        <translation>Відхилено довший ланцюг іншого вузла, бо він зменшив би ваш баланс - тепер ви на різних ланцюгах.</translation>
+        <source>Odrzucono dluzszy lancuch innego wezla: zmniejszylby Twoje saldo.</source>
+        <translation>Відхилено довший ланцюг іншого вузла: він зменшив би ваш баланс.</translation>
     </message>
     <message>
         <source>Odrzucono niepoprawny lancuch innego wezla.</source>

@@ -279,5 +279,12 @@ void MainWindow::przeniesSiecDoPrzewijania()
     przewijanie->setFrameShape(QFrame::NoFrame);
     przewijanie->setWidgetResizable(true);
     przewijanie->setWidget(zawartosc);
+    // Tlo zakladki przeswituje, jak przed przeniesieniem grup (setWidget wlacza wypelnianie).
+    przewijanie->viewport()->setAutoFillBackground(false);
+    zawartosc->setAutoFillBackground(false);
     ui->layoutSiec->addWidget(przewijanie);
+    // W przewijanym polu dlugi status nie poszerzal juz okna, tylko wymuszal przewijanie
+    // w bok; teraz dostaje tylko szerokosc wiersza.
+    QLabel* status = ui->labelStatusNasluchu;
+    status->setSizePolicy(QSizePolicy::Ignored, status->sizePolicy().verticalPolicy());
 }

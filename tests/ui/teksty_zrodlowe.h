@@ -109,7 +109,7 @@ inline constexpr std::array<TekstZrodlowy, 105> TEKSTY_ZRODLOWE = {{
     {"MainWindow", "Dziennik"},
     {"MainWindow", "Wyczysc"},
     {"MainWindow", "Inny wezel przyslal lancuch nie dluzszy niz Twoj - zostajesz przy swoim."},
-    {"MainWindow", "Odrzucono dluzszy lancuch innego wezla, bo zmniejszylby Twoje saldo - jestescie teraz na roznych lancuchach."},
+    {"MainWindow", "Odrzucono dluzszy lancuch innego wezla: zmniejszylby Twoje saldo."},
     {"MainWindow", "Odrzucono niepoprawny lancuch innego wezla."},
     {"MainWindow", "Odrzucono dane innego wezla - to nie jest lancuch."},
     {"MainWindow", "Nie udalo sie odebrac lancucha od innego wezla."},
