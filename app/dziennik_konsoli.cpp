@@ -139,7 +139,8 @@ void DziennikKonsoli::czytaj()
         przepisz(bufor, ile);
         reszta.append(bufor, ile);
         std::size_t poczatek = 0;
-        for (std::size_t lf = reszta.find('\n'); lf != std::string::npos; lf = reszta.find('\n', poczatek)) {
+        for (std::size_t lf = reszta.find('\n'); lf != std::string::npos;
+             lf = reszta.find('\n', poczatek)) {
             dodajLinie(reszta.substr(poczatek, lf - poczatek));
             poczatek = lf + 1;
         }

@@ -27,7 +27,8 @@ bool zaladujKatalogQt(QTranslator& tlumacz, const QString& kod)
         return false;
     const QDir folder(QLibraryInfo::path(QLibraryInfo::TranslationsPath));
     for (const QString& nazwa : {kod, kod.section(u'_', 0, 0)}) {
-        const QString sciezka = folder.filePath(QStringLiteral("qtbase_") + nazwa + QStringLiteral(".qm"));
+        const QString sciezka =
+            folder.filePath(QStringLiteral("qtbase_") + nazwa + QStringLiteral(".qm"));
         if (QFileInfo(sciezka).isFile() && tlumacz.load(sciezka))
             return true;
     }

@@ -74,8 +74,10 @@ void MainWindow::dopasujDoEkranu()
     // Pasek tytulu i ramka sa znane dopiero po pokazaniu okna: zapas na nie.
     constexpr int ZAPAS_NA_RAMKE = 40;
     int najwyzszaZakladka = 0;
-    for (int i = 0; i < ui->tabWidget->count(); ++i)
-        najwyzszaZakladka = qMax(najwyzszaZakladka, ui->tabWidget->widget(i)->minimumSizeHint().height());
+    for (int i = 0; i < ui->tabWidget->count(); ++i) {
+        const int zakladka = ui->tabWidget->widget(i)->minimumSizeHint().height();
+        najwyzszaZakladka = qMax(najwyzszaZakladka, zakladka);
+    }
     const auto* przewijanie = ui->tabSiec->findChild<QScrollArea*>(QStringLiteral("scrollSiec"));
     const QMargins marginesy = ui->layoutSiec->contentsMargins();
     const int calaSiec =

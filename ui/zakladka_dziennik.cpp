@@ -75,7 +75,8 @@ ZakladkaDziennik::ZakladkaDziennik(QWidget* rodzic) : QWidget(rodzic)
 
 void ZakladkaDziennik::dopisz(qint64 czasMs, const QString& tekst)
 {
-    const QString godzina = QDateTime::fromMSecsSinceEpoch(czasMs).toString(QStringLiteral("HH:mm:ss"));
+    const QDateTime czas = QDateTime::fromMSecsSinceEpoch(czasMs);
+    const QString godzina = czas.toString(QStringLiteral("HH:mm:ss"));
     // Dopisanie przewija na dol tylko wtedy, gdy uzytkownik juz tam byl.
     tekstDziennika->appendPlainText(godzina + QStringLiteral("  ") + tekst);
 }

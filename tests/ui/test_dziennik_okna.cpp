@@ -91,7 +91,8 @@ void TestDziennikaOkna::odmowaSerweraWDziennikuIChwilowoWStatusieSieci()
     ui.buttonNasluchuj->click();
     QTRY_VERIFY(okno.nasluchAktywny);
     const QString statusNasluchu = ui.labelStatusNasluchu->text();
-    QVERIFY(wyslijLancuchDoWezla(obcy, Wezel{"127.0.0.1", port, {}, {}}, port, "wezly_nadawcy.dat", -1));
+    const Wezel ja{"127.0.0.1", port, {}, {}};
+    QVERIFY(wyslijLancuchDoWezla(obcy, ja, port, "wezly_nadawcy.dat", -1));
     auto* dziennik = okno.findChild<QPlainTextEdit*>(QStringLiteral("tekstDziennika"));
     const QRegularExpression odmowa(QStringLiteral(
         "^\\d\\d:\\d\\d:\\d\\d  Otrzymany lancuch jest dluzszy, ale ZMNIEJSZYLBY Twoje saldo "
