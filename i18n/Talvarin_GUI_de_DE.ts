@@ -331,6 +331,42 @@ Eine Transaktion in der Blockchain lässt sich NICHT rückgängig machen.</trans
         <source>Niepoprawny adres IP - wpisz adres IPv4, np. 192.168.1.20.</source>
         <translation>Ungültige IP-Adresse - geben Sie eine IPv4-Adresse ein, z. B. 192.168.1.20.</translation>
     </message>
+    <message>
+        <source>Dziennik</source>
+        <translation>Protokoll</translation>
+    </message>
+    <message>
+        <source>Wyczysc</source>
+        <translation>Leeren</translation>
+    </message>
+    <message>
+        <source>Inny wezel przyslal lancuch nie dluzszy niz Twoj - zostajesz przy swoim.</source>
+        <translation>Kette eines Knotens ist nicht länger als deine - du behältst deine.</translation>
+    </message>
+    <message>
+        <source>Odrzucono dluzszy lancuch innego wezla: zmniejszylby Twoje saldo.</source>
+        <translation>Längere Kette eines Knotens abgelehnt: sie würde dein Guthaben verringern.</translation>
+    </message>
+    <message>
+        <source>Odrzucono niepoprawny lancuch innego wezla.</source>
+        <translation>Ungültige Kette eines anderen Knotens abgelehnt.</translation>
+    </message>
+    <message>
+        <source>Odrzucono dane innego wezla - to nie jest lancuch.</source>
+        <translation>Daten eines anderen Knotens abgelehnt - das ist keine Kette.</translation>
+    </message>
+    <message>
+        <source>Nie udalo sie odebrac lancucha od innego wezla.</source>
+        <translation>Kette eines anderen Knotens konnte nicht empfangen werden.</translation>
+    </message>
+    <message>
+        <source>Odrzucono lancuch innego wezla - nie mozna bezpiecznie zapisac pliku lancucha.</source>
+        <translation>Kette abgelehnt - die Kettendatei kann nicht sicher gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>Odrzucono lancuch innego wezla - jest za duzy.</source>
+        <translation>Kette eines anderen Knotens abgelehnt - sie ist zu groß.</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>

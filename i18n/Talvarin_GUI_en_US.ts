@@ -331,6 +331,42 @@ A transaction in the blockchain can NOT be undone.</translation>
         <source>Niepoprawny adres IP - wpisz adres IPv4, np. 192.168.1.20.</source>
         <translation>Invalid IP address - enter an IPv4 address, e.g. 192.168.1.20.</translation>
     </message>
+    <message>
+        <source>Dziennik</source>
+        <translation>Log</translation>
+    </message>
+    <message>
+        <source>Wyczysc</source>
+        <translation>Clear</translation>
+    </message>
+    <message>
+        <source>Inny wezel przyslal lancuch nie dluzszy niz Twoj - zostajesz przy swoim.</source>
+        <translation>Another node sent a chain that is not longer than yours - you keep your own.</translation>
+    </message>
+    <message>
+        <source>Odrzucono dluzszy lancuch innego wezla: zmniejszylby Twoje saldo.</source>
+        <translation>Refused a longer chain from another node: it would lower your balance.</translation>
+    </message>
+    <message>
+        <source>Odrzucono niepoprawny lancuch innego wezla.</source>
+        <translation>Refused an invalid chain from another node.</translation>
+    </message>
+    <message>
+        <source>Odrzucono dane innego wezla - to nie jest lancuch.</source>
+        <translation>Refused data from another node - it is not a chain.</translation>
+    </message>
+    <message>
+        <source>Nie udalo sie odebrac lancucha od innego wezla.</source>
+        <translation>Could not receive a chain from another node.</translation>
+    </message>
+    <message>
+        <source>Odrzucono lancuch innego wezla - nie mozna bezpiecznie zapisac pliku lancucha.</source>
+        <translation>Refused a chain from another node - the chain file cannot be saved safely.</translation>
+    </message>
+    <message>
+        <source>Odrzucono lancuch innego wezla - jest za duzy.</source>
+        <translation>Refused a chain from another node - it is too large.</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>

@@ -331,6 +331,42 @@ Una transacción en la blockchain NO se puede deshacer.</translation>
         <source>Niepoprawny adres IP - wpisz adres IPv4, np. 192.168.1.20.</source>
         <translation>Dirección IP no válida - introduce una dirección IPv4, p. ej. 192.168.1.20.</translation>
     </message>
+    <message>
+        <source>Dziennik</source>
+        <translation>Registro</translation>
+    </message>
+    <message>
+        <source>Wyczysc</source>
+        <translation>Borrar</translation>
+    </message>
+    <message>
+        <source>Inny wezel przyslal lancuch nie dluzszy niz Twoj - zostajesz przy swoim.</source>
+        <translation>Otro nodo envió una cadena no más larga que la tuya - te quedas con la tuya.</translation>
+    </message>
+    <message>
+        <source>Odrzucono dluzszy lancuch innego wezla: zmniejszylby Twoje saldo.</source>
+        <translation>Rechazada una cadena más larga de otro nodo: reduciría tu saldo.</translation>
+    </message>
+    <message>
+        <source>Odrzucono niepoprawny lancuch innego wezla.</source>
+        <translation>Se rechazó una cadena no válida de otro nodo.</translation>
+    </message>
+    <message>
+        <source>Odrzucono dane innego wezla - to nie jest lancuch.</source>
+        <translation>Se rechazaron datos de otro nodo - no son una cadena.</translation>
+    </message>
+    <message>
+        <source>Nie udalo sie odebrac lancucha od innego wezla.</source>
+        <translation>No se pudo recibir una cadena de otro nodo.</translation>
+    </message>
+    <message>
+        <source>Odrzucono lancuch innego wezla - nie mozna bezpiecznie zapisac pliku lancucha.</source>
+        <translation>Cadena de otro nodo rechazada - no se puede guardar el archivo con seguridad.</translation>
+    </message>
+    <message>
+        <source>Odrzucono lancuch innego wezla - jest za duzy.</source>
+        <translation>Se rechazó una cadena de otro nodo - es demasiado grande.</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>

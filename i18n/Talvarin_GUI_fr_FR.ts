@@ -331,6 +331,42 @@ Une transaction dans la blockchain NE peut PAS être annulée.</translation>
         <source>Niepoprawny adres IP - wpisz adres IPv4, np. 192.168.1.20.</source>
         <translation>Adresse IP invalide - saisissez une adresse IPv4, p. ex. 192.168.1.20.</translation>
     </message>
+    <message>
+        <source>Dziennik</source>
+        <translation>Journal</translation>
+    </message>
+    <message>
+        <source>Wyczysc</source>
+        <translation>Effacer</translation>
+    </message>
+    <message>
+        <source>Inny wezel przyslal lancuch nie dluzszy niz Twoj - zostajesz przy swoim.</source>
+        <translation>Un autre nœud a envoyé une chaîne pas plus longue que la vôtre - vous gardez la vôtre.</translation>
+    </message>
+    <message>
+        <source>Odrzucono dluzszy lancuch innego wezla: zmniejszylby Twoje saldo.</source>
+        <translation>Chaîne plus longue d&apos;un autre nœud refusée : elle réduirait votre solde.</translation>
+    </message>
+    <message>
+        <source>Odrzucono niepoprawny lancuch innego wezla.</source>
+        <translation>Chaîne invalide d&apos;un autre nœud refusée.</translation>
+    </message>
+    <message>
+        <source>Odrzucono dane innego wezla - to nie jest lancuch.</source>
+        <translation>Données d&apos;un autre nœud refusées - ce n&apos;est pas une chaîne.</translation>
+    </message>
+    <message>
+        <source>Nie udalo sie odebrac lancucha od innego wezla.</source>
+        <translation>Impossible de recevoir la chaîne d&apos;un autre nœud.</translation>
+    </message>
+    <message>
+        <source>Odrzucono lancuch innego wezla - nie mozna bezpiecznie zapisac pliku lancucha.</source>
+        <translation>Chaîne d&apos;un autre nœud refusée - enregistrement sûr du fichier impossible.</translation>
+    </message>
+    <message>
+        <source>Odrzucono lancuch innego wezla - jest za duzy.</source>
+        <translation>Chaîne d&apos;un autre nœud refusée - elle est trop grande.</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>

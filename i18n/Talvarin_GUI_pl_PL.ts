@@ -327,6 +327,42 @@ Transakcji w blockchainie NIE da sie cofnac.</source>
         <source>Niepoprawny adres IP - wpisz adres IPv4, np. 192.168.1.20.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Dziennik</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Wyczysc</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Inny wezel przyslal lancuch nie dluzszy niz Twoj - zostajesz przy swoim.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Odrzucono dluzszy lancuch innego wezla: zmniejszylby Twoje saldo.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Odrzucono niepoprawny lancuch innego wezla.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Odrzucono dane innego wezla - to nie jest lancuch.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nie udalo sie odebrac lancucha od innego wezla.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Odrzucono lancuch innego wezla - nie mozna bezpiecznie zapisac pliku lancucha.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Odrzucono lancuch innego wezla - jest za duzy.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>

@@ -331,6 +331,42 @@ Transakcji w blockchainie NIE da sie cofnac.</source>
         <source>Niepoprawny adres IP - wpisz adres IPv4, np. 192.168.1.20.</source>
         <translation>Неправильна IP-адреса - введіть адресу IPv4, напр. 192.168.1.20.</translation>
     </message>
+    <message>
+        <source>Dziennik</source>
+        <translation>Журнал</translation>
+    </message>
+    <message>
+        <source>Wyczysc</source>
+        <translation>Очистити</translation>
+    </message>
+    <message>
+        <source>Inny wezel przyslal lancuch nie dluzszy niz Twoj - zostajesz przy swoim.</source>
+        <translation>Інший вузол надіслав ланцюг, не довший за ваш - ви залишаєтеся на своєму.</translation>
+    </message>
+    <message>
+        <source>Odrzucono dluzszy lancuch innego wezla: zmniejszylby Twoje saldo.</source>
+        <translation>Відхилено довший ланцюг іншого вузла: він зменшив би ваш баланс.</translation>
+    </message>
+    <message>
+        <source>Odrzucono niepoprawny lancuch innego wezla.</source>
+        <translation>Відхилено неправильний ланцюг іншого вузла.</translation>
+    </message>
+    <message>
+        <source>Odrzucono dane innego wezla - to nie jest lancuch.</source>
+        <translation>Відхилено дані іншого вузла - це не ланцюг.</translation>
+    </message>
+    <message>
+        <source>Nie udalo sie odebrac lancucha od innego wezla.</source>
+        <translation>Не вдалося отримати ланцюг від іншого вузла.</translation>
+    </message>
+    <message>
+        <source>Odrzucono lancuch innego wezla - nie mozna bezpiecznie zapisac pliku lancucha.</source>
+        <translation>Відхилено ланцюг іншого вузла - файл ланцюга неможливо безпечно зберегти.</translation>
+    </message>
+    <message>
+        <source>Odrzucono lancuch innego wezla - jest za duzy.</source>
+        <translation>Відхилено ланцюг іншого вузла - він завеликий.</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>

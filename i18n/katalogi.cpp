@@ -1,6 +1,9 @@
 #include "katalogi.h"
 
+#include <QDir>
 #include <QFileInfo>
+#include <QLibraryInfo>
+#include <QRegularExpression>
 #include <QTranslator>
 
 QString sciezkaKatalogu(const QString& kod)
@@ -14,4 +17,20 @@ bool zaladujKatalog(QTranslator& tlumacz, const QString& kod)
     if (!QFileInfo(sciezka).isFile())
         return false;
     return tlumacz.load(sciezka);
+}
+
+bool zaladujKatalogQt(QTranslator& tlumacz, const QString& kod)
+{
+    // Kod z pliku jezyka trafia do nazwy pliku: tylko litery i podkreslenia.
+    static const QRegularExpression wzor(QStringLiteral("^[A-Za-z]+(_[A-Za-z]+)?$"));
+    if (!wzor.match(kod).hasMatch())
+        return false;
+    const QDir folder(QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+    for (const QString& nazwa : {kod, kod.section(u'_', 0, 0)}) {
+        const QString sciezka =
+            folder.filePath(QStringLiteral("qtbase_") + nazwa + QStringLiteral(".qm"));
+        if (QFileInfo(sciezka).isFile() && tlumacz.load(sciezka))
+            return true;
+    }
+    return false;
 }

@@ -10,3 +10,7 @@ class QTranslator;
 // Wczytuje katalog dokladnie dla tego kodu, bez zastepczych krotszych nazw
 // (QTranslator sam probowalby np. "Talvarin_GUI_de" dla "de_DE_x").
 [[nodiscard]] bool zaladujKatalog(QTranslator& tlumacz, const QString& kod);
+
+// Katalog samego Qt ("qtbase_<kod>.qm", a gdy go nie ma "qtbase_<jezyk>.qm") z folderu
+// tlumaczen Qt: teksty standardowych przyciskow i menu. False, gdy Qt nie ma katalogu.
+[[nodiscard]] bool zaladujKatalogQt(QTranslator& tlumacz, const QString& kod);

@@ -7,6 +7,7 @@ pakiety=(
   build-essential cmake ninja-build pkg-config git
   libsodium-dev
   qt6-base-dev qt6-tools-dev qt6-l10n-tools qt6-tools-dev-tools libgl-dev
+  qt6-translations-l10n
   libgtest-dev googletest libbenchmark-dev
   clang libclang-rt-14-dev
   iproute2 util-linux

@@ -1,6 +1,8 @@
 #include "mainwindow.h"
 
 #include <QFileInfo>
+#include <QScreen>
+#include <QScrollArea>
 #include <QTimer>
 
 #include "kropka_statusu.h"
@@ -13,6 +15,8 @@ MainWindow::MainWindow(QString nazwa, QWidget* parent)
     : QMainWindow(parent), ui(new Ui::MainWindow)
 {
     ui->setupUi(this);
+    przeniesSiecDoPrzewijania();
+    podlaczDziennik();
     ui->labelStatusNasluchu->setText(kropkaStatusu(KOLOR_CZERWONY, tr("Nieaktywny.")));
 
     // Nazwa uzytkownika nie przechodzi przez tlumaczenie.
@@ -49,11 +53,12 @@ MainWindow::MainWindow(QString nazwa, QWidget* parent)
 
 MainWindow::~MainWindow()
 {
-    // Watki odlaczone od tej chwili nie wysylaja juz sygnalow do okna.
+    // Watki odlaczone od tej chwili nie wysylaja juz sygnalow do okna, dziennik tez nie.
     straz->odlacz();
     // Wszystkie flagi naraz: watki koncza sie rownolegle, zamkniecie trwa jak najdluzszy z nich.
     stopSieci = true;
     stopKopania = true;
+    odlaczDziennik();
     // Najpierw watki, dopiero potem widzety, z ktorymi rozmawiaja przez sygnaly.
     for (std::thread* watek : {&watekSerwera, &watekObecnosci, &watekOgloszen, &watekKopania})
         if (watek->joinable())
@@ -61,6 +66,26 @@ MainWindow::~MainWindow()
     // Po powrocie z main nie dziala juz zaden watek programu, takze odlaczony.
     straz->poczekajNaPrace();
     delete ui;
+}
+
+void MainWindow::dopasujDoEkranu()
+{
+    // Pasek tytulu i ramka sa znane dopiero po pokazaniu okna: zapas na nie.
+    constexpr int ZAPAS_NA_RAMKE = 40;
+    int najwyzszaZakladka = 0;
+    for (int i = 0; i < ui->tabWidget->count(); ++i) {
+        const int zakladka = ui->tabWidget->widget(i)->minimumSizeHint().height();
+        najwyzszaZakladka = qMax(najwyzszaZakladka, zakladka);
+    }
+    const auto* przewijanie = ui->tabSiec->findChild<QScrollArea*>(QStringLiteral("scrollSiec"));
+    const QMargins marginesy = ui->layoutSiec->contentsMargins();
+    const int calaSiec =
+        przewijanie->widget()->minimumSizeHint().height() + marginesy.top() + marginesy.bottom();
+    const int bezPrzewijania = minimumSizeHint().height() + qMax(0, calaSiec - najwyzszaZakladka);
+    int wysokosc = qMax(height(), bezPrzewijania);
+    if (const QScreen* ekran = screen())
+        wysokosc = qMin(wysokosc, ekran->availableGeometry().height() - ZAPAS_NA_RAMKE);
+    resize(width(), qMax(wysokosc, minimumSizeHint().height()));
 }
 
 void MainWindow::polaczPrzyciski()

@@ -1,5 +1,5 @@
 #pragma once
-// Glowne okno programu: piec zakladek, portfel, wlasna kopia lancucha i watki sieci.
+// Glowne okno programu: szesc zakladek, portfel, wlasna kopia lancucha i watki sieci.
 
 #include <QMainWindow>
 #include <QString>
@@ -23,6 +23,8 @@ using KopaczBloku = std::function<bool(Blockchain&, const std::string&, const st
                                        const std::vector<Transakcja>&)>;
 
 class QTimer;
+class StatusChwilowy;
+class ZakladkaDziennik;
 
 namespace Ui {
 class MainWindow;
@@ -37,6 +39,9 @@ public:
 
     MainWindow(const MainWindow&) = delete;
     MainWindow& operator=(const MainWindow&) = delete;
+
+    // Wysokosc, przy ktorej zadna zakladka nie przewija, o ile miesci sie na ekranie.
+    void dopasujDoEkranu();
 
 signals:
     void nasluchGotowy(bool sukces, int port);
@@ -72,8 +77,7 @@ private:
     // Testy zagladaja do prywatnych slotow, watkow i furtek.
     friend class TestOkna;
     friend class PomiarOkna;
-    friend class TestUsterekUzytkownika;
-    friend class TestZatrzymaniaOkna;
+    friend class TestDziennikaOkna;
 
     void polaczPrzyciski();
     void odswiezPrzeglad();
@@ -95,6 +99,12 @@ private:
     void pokazStatusWyslania();
     [[nodiscard]] bool uruchomOdlaczony(PracaWatku praca, const char* opis);
     [[nodiscard]] int liczbaWezlowDoRozgloszenia() const;
+
+    // Zakladka Dziennik i zakladka Siec w przewijanym polu (pliki tych zakladek).
+    void podlaczDziennik();
+    void odlaczDziennik();
+    void odbierzLinieKonsoli();
+    void przeniesSiecDoPrzewijania();
 
     Ui::MainWindow* ui = nullptr;
     QString nazwaUzytkownika;
@@ -129,4 +139,7 @@ private:
     QString statusWyslania;
     // Petla kopania stanela, bo nie dalo sie zapisac bloku (ustawia watek petli).
     std::atomic<bool> bladZapisuWPetli{false};
+    // Linie konsoli wezla; odmowy serwera pokazywane chwilowo w statusie nasluchu.
+    ZakladkaDziennik* zakladkaDziennik = nullptr;
+    StatusChwilowy* statusOdmowy = nullptr;
 };

@@ -54,3 +54,14 @@ inline constexpr const char* TEKST_ZATRZYMAJ_NASLUCH = QT_TRANSLATE_NOOP("MainWi
 inline constexpr const char* TEKST_WYKRYTO_WEZEL = QT_TRANSLATE_NOOP("MainWindow", "Wykryto nowy wezel w sieci: %1:%2");
 inline constexpr const char* TEKST_ROZGLOSZONO = QT_TRANSLATE_NOOP("MainWindow", "Rozgloszono: %1/%2");
 inline constexpr const char* TEKST_BRAK_WEZLOW = QT_TRANSLATE_NOOP("MainWindow", "Brak znanych wezlow!");
+
+// Dziennik i odmowy serwera pokazywane w statusie zakladki Siec.
+inline constexpr const char* TEKST_DZIENNIK = QT_TRANSLATE_NOOP("MainWindow", "Dziennik");
+inline constexpr const char* TEKST_WYCZYSC = QT_TRANSLATE_NOOP("MainWindow", "Wyczysc");
+inline constexpr const char* TEKST_ODMOWA_NIE_DLUZSZY = QT_TRANSLATE_NOOP("MainWindow", "Inny wezel przyslal lancuch nie dluzszy niz Twoj - zostajesz przy swoim.");
+inline constexpr const char* TEKST_ODMOWA_SALDO = QT_TRANSLATE_NOOP("MainWindow", "Odrzucono dluzszy lancuch innego wezla: zmniejszylby Twoje saldo.");
+inline constexpr const char* TEKST_ODMOWA_NIEPOPRAWNY = QT_TRANSLATE_NOOP("MainWindow", "Odrzucono niepoprawny lancuch innego wezla.");
+inline constexpr const char* TEKST_ODMOWA_NIE_LANCUCH = QT_TRANSLATE_NOOP("MainWindow", "Odrzucono dane innego wezla - to nie jest lancuch.");
+inline constexpr const char* TEKST_ODMOWA_NIE_ODEBRANO = QT_TRANSLATE_NOOP("MainWindow", "Nie udalo sie odebrac lancucha od innego wezla.");
+inline constexpr const char* TEKST_ODMOWA_ZAPIS = QT_TRANSLATE_NOOP("MainWindow", "Odrzucono lancuch innego wezla - nie mozna bezpiecznie zapisac pliku lancucha.");
+inline constexpr const char* TEKST_ODMOWA_ZA_DUZY = QT_TRANSLATE_NOOP("MainWindow", "Odrzucono lancuch innego wezla - jest za duzy.");

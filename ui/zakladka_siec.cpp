@@ -5,7 +5,9 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QTimer>
+#include <QVBoxLayout>
 
 #include <iostream>
 
@@ -285,4 +287,39 @@ void MainWindow::bootstrapZSeedow()
         });
     };
     static_cast<void>(uruchomOdlaczony(std::move(praca), "bootstrapu"));
+}
+
+void MainWindow::przeniesSiecDoPrzewijania()
+{
+    // Cztery grupy zakladki sa wyzsze niz okno na ekranie 1366x768: przewijane pole
+    // pozwala oknu byc nizszym, a zakladka przewija sie tylko wtedy, gdy brak miejsca.
+    auto* zawartosc = new QWidget;
+    zawartosc->setObjectName(QStringLiteral("zawartoscSiec"));
+    auto* uklad = new QVBoxLayout(zawartosc);
+    uklad->setObjectName(QStringLiteral("layoutZawartosciSiec"));
+    uklad->setContentsMargins(0, 0, 0, 0);
+    while (QLayoutItem* element = ui->layoutSiec->takeAt(0)) {
+        if (QWidget* widzet = element->widget()) {
+            uklad->addWidget(widzet);
+            delete element;
+        } else if (QLayout* podUklad = element->layout()) {
+            podUklad->setParent(nullptr);
+            uklad->addLayout(podUklad);
+        } else {
+            uklad->addItem(element);
+        }
+    }
+    auto* przewijanie = new QScrollArea(ui->tabSiec);
+    przewijanie->setObjectName(QStringLiteral("scrollSiec"));
+    przewijanie->setFrameShape(QFrame::NoFrame);
+    przewijanie->setWidgetResizable(true);
+    przewijanie->setWidget(zawartosc);
+    // Tlo zakladki przeswituje, jak przed przeniesieniem grup (setWidget wlacza wypelnianie).
+    przewijanie->viewport()->setAutoFillBackground(false);
+    zawartosc->setAutoFillBackground(false);
+    ui->layoutSiec->addWidget(przewijanie);
+    // W przewijanym polu dlugi status nie poszerzal juz okna, tylko wymuszal przewijanie
+    // w bok; teraz dostaje tylko szerokosc wiersza.
+    QLabel* status = ui->labelStatusNasluchu;
+    status->setSizePolicy(QSizePolicy::Ignored, status->sizePolicy().verticalPolicy());
 }

@@ -63,12 +63,20 @@ bool zainstalujTlumaczenie(QTranslator& tlumacz, const QString& kod)
     return QCoreApplication::installTranslator(&tlumacz);
 }
 
+bool zainstalujTlumaczenieQt(QTranslator& tlumacz, const QString& kod)
+{
+    return zaladujKatalogQt(tlumacz, kod) && QCoreApplication::installTranslator(&tlumacz);
+}
+
 int uruchomProgram(QApplication& aplikacja, const BibliotekiStartu& biblioteki)
 {
     // Zanim cokolwiek zapisze pliki: pliki tymczasowe po przerwanych zapisach precz.
     usunPozostalosciPoAwariach();
     // Jezyk przed bibliotekami: komunikaty o ich bledach sa juz przetlumaczone.
     const QString jezyk = ustalJezyk();
+    // Katalog Qt najpierw: pozniej zainstalowany wlasny jest przeszukiwany przed nim.
+    QTranslator tlumaczQt;
+    zainstalujTlumaczenieQt(tlumaczQt, jezyk);
     QTranslator tlumacz;
     zainstalujTlumaczenie(tlumacz, jezyk);
 
@@ -85,6 +93,7 @@ int uruchomProgram(QApplication& aplikacja, const BibliotekiStartu& biblioteki)
     przygotujPortfel();
 
     MainWindow okno(nazwa);
+    okno.dopasujDoEkranu();
     okno.show();
     const int wynik = aplikacja.exec();
     // Siec konczymy, gdy okno jeszcze istnieje; jego watki staja dopiero w destruktorze.
