@@ -11,7 +11,10 @@ constexpr std::string_view ZNACZNIK = "=== BLOK ===";
 // Kolejne wiersze tekstu, jak getline: ostatni wiersz bez LF tez sie liczy.
 class CzytnikWierszy {
 public:
-    explicit CzytnikWierszy(std::string_view tekst) : reszta(tekst) {}
+    explicit CzytnikWierszy(std::string_view tekst) : reszta(tekst), calosc(tekst.size()) {}
+
+    // Polozenie nastepnego wiersza od poczatku tekstu.
+    [[nodiscard]] std::size_t pozycja() const { return calosc - reszta.size(); }
 
     bool nastepny(std::string_view& wiersz)
     {
@@ -30,6 +33,7 @@ public:
 
 private:
     std::string_view reszta;
+    std::size_t calosc = 0;
 };
 
 enum class Wynik { blok, koniecTekstu, zlaLiczba };
@@ -94,11 +98,8 @@ std::size_t rozmiarTekstu(const Blockchain& ksiega)
 
 } // namespace
 
-std::string serializujLancuch(const Blockchain& ksiega)
+void dopiszTekstBloku(std::string& tekst, const Blok& blok)
 {
-    std::string tekst;
-    tekst.reserve(rozmiarTekstu(ksiega));
-    for (const Blok& blok : ksiega.pobierzLancuch()) {
         tekst.append(ZNACZNIK).push_back('\n');
         dopiszLiczbe(tekst, blok.indeks);
         tekst.push_back('\n');
@@ -118,16 +119,25 @@ std::string serializujLancuch(const Blockchain& ksiega)
             tekst.append(tx.opis).push_back('\n');
             tekst.append(tx.podpis).push_back('\n');
         }
-    }
+}
+
+std::string serializujLancuch(const Blockchain& ksiega)
+{
+    std::string tekst;
+    tekst.reserve(rozmiarTekstu(ksiega));
+    for (const Blok& blok : ksiega.pobierzLancuch())
+        dopiszTekstBloku(tekst, blok);
     return tekst;
 }
 
-bool parsujLancuch(Blockchain& ksiega, std::string_view tekst)
+bool parsujBloki(std::string_view tekst, OdczytaneBloki& wynik)
 {
-    std::vector<Blok> bloki;
     CzytnikWierszy czytnik(tekst);
     std::string_view wiersz;
-    while (czytnik.nastepny(wiersz)) {
+    for (;;) {
+        const std::size_t poczatek = czytnik.pozycja();
+        if (!czytnik.nastepny(wiersz))
+            break;
         if (wiersz != ZNACZNIK)
             continue;
         std::optional<Blok> blok;
@@ -136,10 +146,18 @@ bool parsujLancuch(Blockchain& ksiega, std::string_view tekst)
             return false;
         if (w == Wynik::koniecTekstu)
             break;
-        bloki.push_back(std::move(*blok));
+        wynik.bloki.push_back(std::move(*blok));
+        wynik.poczatekOstatniego = poczatek;
+        wynik.koniecOstatniego = czytnik.pozycja();
     }
-    if (bloki.empty())
+    return true;
+}
+
+bool parsujLancuch(Blockchain& ksiega, std::string_view tekst)
+{
+    OdczytaneBloki wynik;
+    if (!parsujBloki(tekst, wynik) || wynik.bloki.empty())
         return false;
-    ksiega.zastapLancuch(std::move(bloki));
+    ksiega.zastapLancuch(std::move(wynik.bloki));
     return true;
 }

@@ -3,8 +3,23 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "blockchain.h"
 
 [[nodiscard]] std::string serializujLancuch(const Blockchain& ksiega);
 [[nodiscard]] bool parsujLancuch(Blockchain& ksiega, std::string_view tekst);
+
+// Bloki odczytane z tekstu razem z polozeniem ostatniego z nich.
+struct OdczytaneBloki {
+    std::vector<Blok> bloki;
+    std::size_t poczatekOstatniego = 0;
+    std::size_t koniecOstatniego = 0;
+};
+
+// Reguly jak w parsujLancuch; false przy zlej liczbie (wtedy `wynik` nie ma znaczenia).
+// Pusta lista blokow to poprawny wynik: tekst bez pelnego bloku.
+[[nodiscard]] bool parsujBloki(std::string_view tekst, OdczytaneBloki& wynik);
+
+// Tekst jednego bloku, dopisany na koncu `tekst`.
+void dopiszTekstBloku(std::string& tekst, const Blok& blok);

@@ -3,24 +3,21 @@
 
 #include <iostream>
 #include <mutex>
+#include <optional>
 
 #include "format_lancucha.h"
 #include "plik_lancucha.h"
+#include "przejecie_lancucha.h"
 #include "rozgloszenie.h"
 #include "wymiana_lancucha.h"
 
 namespace {
 
-// Porownanie i ewentualny zapis pod mutexZapisuLancucha; true, gdy lancuch przyjeto.
-bool porownajIPrzyjmij(KontekstSerwera& kontekst, Blockchain& otrzymany)
+// Porownanie i ewentualny zapis; wolajacy trzyma mutexZapisuLancucha, a wlasny lancuch jest
+// juz wczytany z pliku. true, gdy lancuch przyjeto.
+bool zdecydujPodBlokada(KontekstSerwera& kontekst, Blockchain& otrzymany,
+                        OcenaOtrzymanego& ocena)
 {
-    std::lock_guard blokada(mutexZapisuLancucha);
-    // Blok zapisany chwile temu przez okno lub kopanie ma sie liczyc.
-    if (!wczytajPrzedZapisem(kontekst.lancuch, kontekst.plikLancucha)) {
-        std::cout << "Nie mozna bezpiecznie zapisac pliku " << kontekst.plikLancucha
-                  << " - odrzucam otrzymany lancuch.\n";
-        return false;
-    }
     const auto ileOtrzymany = static_cast<std::int32_t>(otrzymany.liczbaBlokow());
     const auto ileMoj = static_cast<std::int32_t>(kontekst.lancuch.liczbaBlokow());
     if (ileOtrzymany <= ileMoj) {
@@ -29,20 +26,56 @@ bool porownajIPrzyjmij(KontekstSerwera& kontekst, Blockchain& otrzymany)
         return false;
     }
     if (!kontekst.kluczPubliczny.empty()) {
+        // Zapamietane salda: koszt zalezy od nowych blokow, nie od calego lancucha.
+        kontekst.lancuch.przygotujSalda();
         const std::int64_t przed = kontekst.lancuch.saldo(kontekst.kluczPubliczny);
-        const std::int64_t po = otrzymany.saldo(kontekst.kluczPubliczny);
+        const std::int64_t po =
+            saldoOtrzymanego(kontekst.lancuch, otrzymany, ocena, kontekst.kluczPubliczny);
         if (po < przed) {
             std::cout << "Otrzymany lancuch jest dluzszy, ale ZMNIEJSZYLBY Twoje saldo (" << przed
                       << " -> " << po << ") - odrzucam.\n";
             return false;
         }
     }
-    kontekst.lancuch.trudnosc = otrzymany.trudnosc;
-    kontekst.lancuch.zastapLancuch(std::move(otrzymany.lancuch));
+    przejmijLancuch(kontekst.lancuch, std::move(otrzymany), std::move(ocena));
     (void)zapiszLancuch(kontekst.lancuch, kontekst.plikLancucha);
     std::cout << "Przyjeto nowy, dluzszy lancuch (" << kontekst.lancuch.liczbaBlokow()
               << " blokow).\n";
     return true;
+}
+
+// Porownanie i ewentualny zapis pod mutexZapisuLancucha; true, gdy lancuch przyjeto.
+bool porownajIPrzyjmij(KontekstSerwera& kontekst, Blockchain& otrzymany, OcenaOtrzymanego& ocena)
+{
+    std::lock_guard blokada(mutexZapisuLancucha);
+    // Blok zapisany chwile temu przez okno lub kopanie ma sie liczyc.
+    if (!wczytajPrzedZapisem(kontekst.lancuch, kontekst.plikLancucha)) {
+        std::cout << "Nie mozna bezpiecznie zapisac pliku " << kontekst.plikLancucha
+                  << " - odrzucam otrzymany lancuch.\n";
+        return false;
+    }
+    // Rozszerzenie przejmowane jest przez dopisanie, bez przepisywania calego pliku.
+    ocena.rozszerzaWlasny = czyRozszerza(kontekst.lancuch, otrzymany);
+    return zdecydujPodBlokada(kontekst, otrzymany, ocena);
+}
+
+// Szybka droga: otrzymany rozszerza wlasny lancuch, ktory zna salda walidacji swojego
+// poczatku. Sprawdzenie nowych blokow i decyzja pod jedna blokada. Nic, gdy ta droga
+// nie pasuje (wtedy sprawdzana jest calosc, jak zawsze).
+std::optional<bool> rozpatrzRozszerzenie(KontekstSerwera& kontekst, Blockchain& otrzymany)
+{
+    std::lock_guard blokada(mutexZapisuLancucha);
+    // Tylko czysty odczyt: plik nieczytelny obsluguje droga przez calosc, z jej komunikatami.
+    if (!wczytajLancuch(kontekst.lancuch, kontekst.plikLancucha))
+        return std::nullopt;
+    std::optional<OcenaOtrzymanego> ocena = ocenRozszerzenie(kontekst.lancuch, otrzymany);
+    if (!ocena)
+        return std::nullopt;
+    if (!ocena->poprawny) {
+        std::cout << "Otrzymany lancuch NIE jest poprawny - odrzucam.\n";
+        return false;
+    }
+    return zdecydujPodBlokada(kontekst, otrzymany, *ocena);
 }
 
 // Kroki od odczytu do decyzji; true, gdy lancuch przyjeto.
@@ -57,11 +90,14 @@ bool rozpatrzLancuch(KontekstSerwera& kontekst, const std::string& tekstLancucha
         std::cout << "Otrzymane dane nie sa poprawnym lancuchem.\n";
         return false;
     }
-    if (!otrzymany.czyLancuchPoprawny()) {
+    if (const std::optional<bool> przyjety = rozpatrzRozszerzenie(kontekst, otrzymany))
+        return *przyjety;
+    OcenaOtrzymanego ocena = ocenCalosc(otrzymany);
+    if (!ocena.poprawny) {
         std::cout << "Otrzymany lancuch NIE jest poprawny - odrzucam.\n";
         return false;
     }
-    return porownajIPrzyjmij(kontekst, otrzymany);
+    return porownajIPrzyjmij(kontekst, otrzymany, ocena);
 }
 
 } // namespace

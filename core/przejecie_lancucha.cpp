@@ -1,0 +1,60 @@
+#include "przejecie_lancucha.h"
+
+#include <algorithm>
+
+#include "walidacja.h"
+
+bool czyRozszerza(const Blockchain& wlasny, const Blockchain& otrzymany)
+{
+    const auto& moje = wlasny.pobierzLancuch();
+    const auto& jego = otrzymany.pobierzLancuch();
+    return jego.size() >= moje.size() && std::equal(moje.begin(), moje.end(), jego.begin());
+}
+
+std::optional<OcenaOtrzymanego> ocenRozszerzenie(const Blockchain& wlasny,
+                                                 const Blockchain& otrzymany)
+{
+    if (!wlasny.zawiera(wlasny.walidacja.punkt) || !czyRozszerza(wlasny, otrzymany))
+        return std::nullopt;
+    OcenaOtrzymanego ocena;
+    ocena.rozszerzaWlasny = true;
+    ocena.wzgledemWlasnego = true;
+    ocena.poprawny = czyPoprawnyOd(otrzymany, wlasny.walidacja.punkt.liczba,
+                                   wlasny.walidacja.salda, ocena.salda);
+    return ocena;
+}
+
+OcenaOtrzymanego ocenCalosc(const Blockchain& otrzymany)
+{
+    OcenaOtrzymanego ocena;
+    ocena.poprawny = czyPoprawnyZSaldami(otrzymany, ocena.salda);
+    return ocena;
+}
+
+std::int64_t saldoOtrzymanego(Blockchain& wlasny, const Blockchain& otrzymany,
+                              const OcenaOtrzymanego& ocena, const std::string& adres)
+{
+    if (!ocena.rozszerzaWlasny)
+        return otrzymany.saldo(adres);
+    wlasny.przygotujSalda();
+    return otrzymany.saldoOd(wlasny.liczbaBlokow(), wlasny.saldo(adres), adres);
+}
+
+void przejmijLancuch(Blockchain& wlasny, Blockchain&& otrzymany, OcenaOtrzymanego&& ocena)
+{
+    Salda salda = std::move(ocena.salda);
+    if (ocena.wzgledemWlasnego) {
+        Salda zmiany = std::move(salda);
+        salda = std::move(wlasny.walidacja.salda);
+        nalozZmiany(salda, std::move(zmiany));
+    }
+    wlasny.trudnosc = otrzymany.trudnosc;
+    if (ocena.rozszerzaWlasny) {
+        auto& jego = otrzymany.lancuch;
+        jego.erase(jego.begin(), jego.begin() + static_cast<std::ptrdiff_t>(wlasny.liczbaBlokow()));
+        wlasny.dopiszBloki(std::move(jego));
+    } else {
+        wlasny.zastapLancuch(std::move(otrzymany.lancuch));
+    }
+    wlasny.walidacja = StanWalidacji{wlasny.punkt(), std::move(salda)};
+}
