@@ -1,0 +1,121 @@
+#pragma once
+// Porownanie walidacji od znanego konca z walidacja calosci na lancuchu zbudowanym z bajtow:
+// wlasny lancuch, jego przedluzenie i losowe psucie blokow (takze wspolnego poczatku).
+// Wspolne dla celu fuzzowania i testu roznicowego.
+
+#include <cstddef>
+#include <cstdint>
+#include <iostream>
+#include <optional>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "przejecie_lancucha.h"
+#include "walidacja.h"
+
+namespace porownanie {
+
+class Bajty {
+public:
+    Bajty(const std::uint8_t* dane, std::size_t rozmiar) : dane(dane), rozmiar(rozmiar) {}
+    unsigned nastepny() { return pozycja < rozmiar ? dane[pozycja++] : 0u; }
+
+private:
+    const std::uint8_t* dane;
+    std::size_t rozmiar;
+    std::size_t pozycja = 0;
+};
+
+inline const std::vector<ParaKluczy>& klucze()
+{
+    static const std::vector<ParaKluczy> pary = [] {
+        std::vector<ParaKluczy> wynik;
+        for (unsigned char i = 1; i <= 3; ++i)
+            wynik.push_back(paraKluczyZZiarna(Ziarno{i}));
+        return wynik;
+    }();
+    return pary;
+}
+
+// Wyjscie (std::cout) wypisane w trakcie `praca`.
+template <typename Praca>
+std::string przechwyc(Praca&& praca)
+{
+    std::ostringstream bufor;
+    std::streambuf* poprzedni = std::cout.rdbuf(bufor.rdbuf());
+    praca();
+    std::cout.rdbuf(poprzedni);
+    return bufor.str();
+}
+
+inline void dokop(Blockchain& lancuch, Bajty& bajty, unsigned ile)
+{
+    for (unsigned i = 0; i < ile; ++i) {
+        const ParaKluczy& gornik = klucze()[bajty.nastepny() % 3];
+        std::vector<Transakcja> platnosci;
+        for (unsigned p = bajty.nastepny() % 3; p > 0; --p) {
+            const auto kwota = static_cast<std::int64_t>(bajty.nastepny() % 4) * NAGRODA_ZA_BLOK / 2;
+            platnosci.emplace_back(klucze()[bajty.nastepny() % 3],
+                                   kluczPublicznyHex(klucze()[bajty.nastepny() % 3]), kwota, "");
+        }
+        (void)przechwyc([&] { lancuch.wykopIDodajBlok(kluczPublicznyHex(gornik), platnosci); });
+    }
+}
+
+inline void zepsuj(Blockchain& lancuch, Bajty& bajty)
+{
+    Blok& blok = lancuch.lancuch[bajty.nastepny() % lancuch.lancuch.size()];
+    Transakcja& tx = blok.transakcje[bajty.nastepny() % blok.transakcje.size()];
+    switch (bajty.nastepny() % 8) {
+    case 0: tx.kwota += 1; break;
+    case 1: tx.podpis.assign(128, '0'); break;
+    case 2: tx.nadawca = kluczPublicznyHex(klucze()[bajty.nastepny() % 3]); break;
+    case 3: blok.hash[0] = blok.hash[0] == 'a' ? 'b' : 'a'; break;
+    case 4: blok.poprzedniHash = "0"; break;
+    case 5: blok.transakcje.push_back(transakcjaNagrody(tx.odbiorca, NAGRODA_ZA_BLOK)); break;
+    case 6: ++blok.indeks; break;
+    default: blok.hash = blok.obliczHash(); break; // poprawiony hash, zly nastepnik
+    }
+}
+
+// false, gdy obie walidacje roznia sie decyzja, komunikatem, saldami albo przejeciem.
+inline bool zgodne(const std::uint8_t* dane, std::size_t rozmiar)
+{
+    Bajty bajty(dane, rozmiar);
+    Blockchain wlasny;
+    wlasny.trudnosc = 0;
+    dokop(wlasny, bajty, bajty.nastepny() % 6);
+    Blockchain otrzymany = wlasny;
+    dokop(otrzymany, bajty, bajty.nastepny() % 5);
+    for (unsigned i = bajty.nastepny() % 4; i > 0; --i)
+        zepsuj(otrzymany, bajty);
+    Salda salda;
+    if (!przechwyc([&] { (void)czyPoprawnyZSaldami(wlasny, salda); }).empty())
+        return true; // wlasny niepoprawny: nie ma sald do zapamietania
+    wlasny.walidacja = StanWalidacji{wlasny.punkt(), salda};
+
+    bool calosc = false;
+    const std::string wypisCalosci = przechwyc([&] { calosc = otrzymany.czyLancuchPoprawny(); });
+    std::optional<OcenaOtrzymanego> ocena;
+    const std::string wypisOdKonca = przechwyc([&] { ocena = ocenRozszerzenie(wlasny, otrzymany); });
+    if (!ocena)
+        return !czyRozszerza(wlasny, otrzymany);
+    if (ocena->poprawny != calosc || wypisOdKonca != wypisCalosci)
+        return false;
+    if (!calosc)
+        return true;
+    for (const ParaKluczy& para : klucze()) {
+        const std::string adres = kluczPublicznyHex(para);
+        if (saldoOtrzymanego(wlasny, otrzymany, *ocena, adres) != otrzymany.saldo(adres))
+            return false;
+    }
+    Salda oczekiwane;
+    (void)czyPoprawnyZSaldami(otrzymany, oczekiwane);
+    const auto bloki = otrzymany.pobierzLancuch();
+    przejmijLancuch(wlasny, std::move(otrzymany), std::move(*ocena));
+    return wlasny.pobierzLancuch() == bloki && wlasny.zawiera(wlasny.walidacja.punkt)
+        && wlasny.walidacja.punkt.liczba == bloki.size() && wlasny.walidacja.salda == oczekiwane;
+}
+
+} // namespace porownanie
