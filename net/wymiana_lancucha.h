@@ -5,6 +5,7 @@
 #include <chrono>
 #include <functional>
 #include <string>
+#include <string_view>
 
 #include "blockchain.h"
 #include "gniazda.h"
@@ -29,6 +30,13 @@ struct KontekstSerwera {
 [[nodiscard]] bool wyslijLancuchDoWezla(const Blockchain& lancuch, const Wezel& wezel, int port,
                                         const std::string& plikWezlow, int mojPort,
                                         std::chrono::milliseconds limitOdbioru = LIMIT_ODBIORU);
+
+// Jak wyslijLancuchDoWezla, z gotowym tekstem lancucha (jeden tekst dla wielu wezlow).
+// Bezpieczne dla kilku watkow naraz: odczyt i scalanie pliku wezlow sa szeregowane.
+[[nodiscard]] bool wyslijTekstLancuchaDoWezla(std::string_view tekstLancucha, const Wezel& wezel,
+                                              int port, const std::string& plikWezlow,
+                                              int mojPort,
+                                              std::chrono::milliseconds limitOdbioru = LIMIT_ODBIORU);
 
 [[nodiscard]] std::string obsluzPrzychodzacyLancuch(KontekstSerwera& kontekst,
                                                     const std::string& wiadomosc);

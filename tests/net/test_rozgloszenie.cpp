@@ -52,8 +52,11 @@ TEST_F(Rozgloszenie, LicznikiIWierszeWKolejnosciPliku)
     zapiszPlikTestu(plikWezlow, wpis(a.port()) + wpis(b) + wpis(c.port()));
     EXPECT_EQ(rozglos(), (WynikRozgloszenia{2, 3}));
     const std::string pb = std::to_string(b);
+    // Wezly sa odwiedzane naraz: wiersz BLAD warstwy gniazd pojawia sie, kiedy wypadnie.
+    const std::string blad = "BLAD: nie udalo sie polaczyc z 127.0.0.1:" + pb + "\n";
+    ASSERT_NE(wyjscie.find(blad), std::string::npos);
+    wyjscie.erase(wyjscie.find(blad), blad.size());
     EXPECT_EQ(wyjscie, "Rozgloszono do 127.0.0.1:" + std::to_string(a.port())
-                           + "\nBLAD: nie udalo sie polaczyc z 127.0.0.1:" + pb
                            + "\nNie udalo sie rozglosic do 127.0.0.1:" + pb
                            + " (offline?)\nRozgloszono do 127.0.0.1:" + std::to_string(c.port()) + "\n");
     const std::string oczekiwane = zbudujWiadomoscLancucha(tekstLancucha, czytajPlikTestu(plikWezlow));
@@ -80,7 +83,11 @@ TEST_F(Rozgloszenie, PoznanyZOdpowiedziJestPrzekazanyAleNieOdwiedzony)
     EXPECT_EQ(rozglos(), (WynikRozgloszenia{2, 2}));
     const std::string lista = wpis(a.port()) + wpis(b.port()) + wpis(nowy.port(), "Nowy");
     EXPECT_EQ(czytajPlikTestu(plikWezlow), lista);
-    EXPECT_EQ(b.otrzymane(), std::vector<std::string>{zbudujWiadomoscLancucha(tekstLancucha, lista)});
+    // b jest odwiedzany rownolegle z a: jego zapytanie niesie liste sprzed albo po odpowiedzi a.
+    const std::vector<std::string> doB = b.otrzymane();
+    ASSERT_EQ(doB.size(), 1u);
+    EXPECT_TRUE(doB[0] == zbudujWiadomoscLancucha(tekstLancucha, lista)
+                || doB[0] == zbudujWiadomoscLancucha(tekstLancucha, wpis(a.port()) + wpis(b.port())));
     EXPECT_TRUE(nowy.otrzymane().empty());
 }
 
