@@ -9,6 +9,7 @@
 #include <QTemporaryDir>
 
 #include <sodium.h>
+#include <sys/resource.h>
 #include <unistd.h>
 
 #include <iostream>
@@ -28,6 +29,7 @@ public:
     static void odebrane(MainWindow& okno) { okno.odswiezOdebrane(); }
     static void odswiezLancuch(MainWindow& okno) { okno.naOdswiezLancuch(); }
     static void kopBlok(MainWindow& okno) { okno.naKopBlok(); }
+    static void sprawdzPlik(MainWindow& okno) { okno.naSprawdzZmianyPliku(); }
 };
 
 namespace {
@@ -162,8 +164,60 @@ void BM_KopIZapisz(benchmark::State& stan)
     przywrocDlugosc(ile);
 }
 
+void szczytPamieci(benchmark::State& stan)
+{
+    rusage uzycie{};
+    ::getrusage(RUSAGE_SELF, &uzycie);
+    stan.counters["szczyt_MB"] = static_cast<double>(uzycie.ru_maxrss) / 1024.0;
+}
+
+// Od konstrukcji okna (wczytanie i widoki) do bezczynnosci petli zdarzen po pokazaniu.
+void BM_StartOknaDoBezczynnosci(benchmark::State& stan)
+{
+    QDir::setCurrent(folderZLancuchem(static_cast<int>(stan.range(0))));
+    for (auto _ : stan) {
+        Cisza cisza;
+        MainWindow okno(QString{});
+        okno.show();
+        QCoreApplication::processEvents();
+        stan.PauseTiming();
+        okno.hide();
+        stan.ResumeTiming();
+    }
+    szczytPamieci(stan);
+}
+
+// Petla kopania dopisala blok: koszt watku okna od tykniecia podgladu pliku do bezczynnosci.
+void BM_NowyBlokZPetliWOknie(benchmark::State& stan)
+{
+    const int ile = static_cast<int>(stan.range(0));
+    auto okno = oknoDla(ile);
+    okno->show();
+    QCoreApplication::processEvents();
+    Blockchain petla;
+    petla.trudnosc = 0;
+    static_cast<void>(wczytajLancuch(petla, PLIK_LANCUCHA));
+    const std::string klucz = kluczPublicznyHex(generujPareKluczy());
+    for (auto _ : stan) {
+        stan.PauseTiming();
+        {
+            Cisza cisza;
+            kopIZapisz(petla, klucz, PLIK_LANCUCHA, {});
+        }
+        stan.ResumeTiming();
+        PomiarOkna::sprawdzPlik(*okno);
+        QCoreApplication::processEvents();
+    }
+    szczytPamieci(stan);
+    okno.reset();
+    przywrocDlugosc(ile);
+}
+
 #define ROZMIARY ->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond)
-BENCHMARK(BM_WczytajLancuch) ROZMIARY;
+#define DO_MILIONA ROZMIARY->Arg(1000000)
+BENCHMARK(BM_StartOknaDoBezczynnosci) DO_MILIONA->Iterations(3);
+BENCHMARK(BM_NowyBlokZPetliWOknie) DO_MILIONA->Iterations(20);
+BENCHMARK(BM_WczytajLancuch) DO_MILIONA->Iterations(3);
 BENCHMARK(BM_NaOdswiezLancuch) ROZMIARY;
 BENCHMARK(BM_KopiaLancucha) ROZMIARY;
 BENCHMARK_TEMPLATE(BM_Przebudowa, PomiarOkna::lista) ROZMIARY;

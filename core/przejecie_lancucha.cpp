@@ -40,7 +40,7 @@ std::int64_t saldoOtrzymanego(Blockchain& wlasny, const Blockchain& otrzymany,
     return otrzymany.saldoOd(wlasny.liczbaBlokow(), wlasny.saldo(adres), adres);
 }
 
-void przejmijLancuch(Blockchain& wlasny, Blockchain&& otrzymany, OcenaOtrzymanego&& ocena)
+void przejmijLancuch(Blockchain& wlasny, Blockchain& otrzymany, OcenaOtrzymanego&& ocena)
 {
     Salda salda = std::move(ocena.salda);
     if (ocena.wzgledemWlasnego) {
@@ -50,9 +50,12 @@ void przejmijLancuch(Blockchain& wlasny, Blockchain&& otrzymany, OcenaOtrzymaneg
     }
     wlasny.trudnosc = otrzymany.trudnosc;
     if (ocena.rozszerzaWlasny) {
+        // Tylko nowe bloki; wspolny poczatek zwalnia wolajacy razem z otrzymanym lancuchem.
         auto& jego = otrzymany.lancuch;
-        jego.erase(jego.begin(), jego.begin() + static_cast<std::ptrdiff_t>(wlasny.liczbaBlokow()));
-        wlasny.dopiszBloki(std::move(jego));
+        std::vector<Blok> nowe(
+            std::make_move_iterator(jego.begin() + static_cast<std::ptrdiff_t>(wlasny.liczbaBlokow())),
+            std::make_move_iterator(jego.end()));
+        wlasny.dopiszBloki(std::move(nowe));
     } else {
         wlasny.zastapLancuch(std::move(otrzymany.lancuch));
     }

@@ -37,4 +37,5 @@ struct OcenaOtrzymanego {
 
 // Wlasny przejmuje poprawny otrzymany lancuch: dopisuje nowe bloki, gdy otrzymany go
 // rozszerza, inaczej wymienia calosc; salda walidacji przechodza razem z blokami.
-void przejmijLancuch(Blockchain& wlasny, Blockchain&& otrzymany, OcenaOtrzymanego&& ocena);
+// `otrzymany` zostaje z blokami, ktorych nie trzeba bylo przenosic.
+void przejmijLancuch(Blockchain& wlasny, Blockchain& otrzymany, OcenaOtrzymanego&& ocena);

@@ -113,7 +113,7 @@ inline bool zgodne(const std::uint8_t* dane, std::size_t rozmiar)
     Salda oczekiwane;
     (void)czyPoprawnyZSaldami(otrzymany, oczekiwane);
     const auto bloki = otrzymany.pobierzLancuch();
-    przejmijLancuch(wlasny, std::move(otrzymany), std::move(*ocena));
+    przejmijLancuch(wlasny, otrzymany, std::move(*ocena));
     return wlasny.pobierzLancuch() == bloki && wlasny.zawiera(wlasny.walidacja.punkt)
         && wlasny.walidacja.punkt.liczba == bloki.size() && wlasny.walidacja.salda == oczekiwane;
 }

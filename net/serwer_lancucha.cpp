@@ -4,6 +4,7 @@
 #include <iostream>
 #include <mutex>
 #include <optional>
+#include <string_view>
 
 #include "format_lancucha.h"
 #include "plik_lancucha.h"
@@ -37,7 +38,7 @@ bool zdecydujPodBlokada(KontekstSerwera& kontekst, Blockchain& otrzymany,
             return false;
         }
     }
-    przejmijLancuch(kontekst.lancuch, std::move(otrzymany), std::move(ocena));
+    przejmijLancuch(kontekst.lancuch, otrzymany, std::move(ocena));
     (void)zapiszLancuch(kontekst.lancuch, kontekst.plikLancucha);
     std::cout << "Przyjeto nowy, dluzszy lancuch (" << kontekst.lancuch.liczbaBlokow()
               << " blokow).\n";
@@ -79,7 +80,7 @@ std::optional<bool> rozpatrzRozszerzenie(KontekstSerwera& kontekst, Blockchain& 
 }
 
 // Kroki od odczytu do decyzji; true, gdy lancuch przyjeto.
-bool rozpatrzLancuch(KontekstSerwera& kontekst, const std::string& tekstLancucha)
+bool rozpatrzLancuch(KontekstSerwera& kontekst, std::string_view tekstLancucha)
 {
     if (tekstLancucha.empty()) {
         std::cout << "Nie udalo sie odebrac lancucha.\n";
@@ -104,17 +105,18 @@ bool rozpatrzLancuch(KontekstSerwera& kontekst, const std::string& tekstLancucha
 
 std::string obsluzPrzychodzacyLancuch(KontekstSerwera& kontekst, const std::string& wiadomosc)
 {
-    std::string tekstLancucha;
-    std::string tekstWezlow;
-    if (!rozdzielWiadomoscLancucha(wiadomosc, tekstLancucha, tekstWezlow)) {
+    // Widoki na wiadomosc: lancuch nie jest kopiowany przed odczytem.
+    std::string_view tekstLancucha;
+    std::string_view tekstWezlow;
+    if (!rozdzielWiadomoscLancucha(std::string_view(wiadomosc), tekstLancucha, tekstWezlow)) {
         tekstLancucha = wiadomosc;
-        tekstWezlow.clear();
+        tekstWezlow = {};
     }
     if (rozpatrzLancuch(kontekst, tekstLancucha)) {
         // Po zwolnieniu blokady; wpisy oznaczajace ten wezel sa pomijane.
         (void)rozglosLancuch(kontekst.lancuch, kontekst.plikWezlow, kontekst.mojPort,
                              kontekst.limitOdbioru);
     }
-    scalListeWezlow(tekstWezlow, kontekst.plikWezlow, kontekst.mojPort);
+    scalListeWezlow(std::string(tekstWezlow), kontekst.plikWezlow, kontekst.mojPort);
     return wezlyDoTekstu(wczytajWezly(kontekst.plikWezlow));
 }

@@ -28,10 +28,21 @@ std::string zbudujWiadomoscLancucha(const std::string& tekstLancucha,
 bool rozdzielWiadomoscLancucha(const std::string& wiadomosc, std::string& tekstLancucha,
                                std::string& tekstWezlow)
 {
+    std::string_view lancuch;
+    std::string_view wezly;
+    if (!rozdzielWiadomoscLancucha(std::string_view(wiadomosc), lancuch, wezly))
+        return false;
+    tekstLancucha = lancuch;
+    tekstWezlow = wezly;
+    return true;
+}
+
+bool rozdzielWiadomoscLancucha(std::string_view wiadomosc, std::string_view& tekstLancucha,
+                               std::string_view& tekstWezlow)
+{
     if (wiadomosc.size() < DLUGOSC_NAGLOWKA)
         return false;
-    const auto dlugosc =
-        liczbaJakStrtol32(std::string_view(wiadomosc).substr(0, DLUGOSC_NAGLOWKA));
+    const auto dlugosc = liczbaJakStrtol32(wiadomosc.substr(0, DLUGOSC_NAGLOWKA));
     if (!dlugosc || *dlugosc < 0)
         return false;
     // Suma w 64 bitach: dlugosc blisko granicy int32 nie moze sie przekrecic.

@@ -27,6 +27,11 @@ struct KontekstSerwera {
                                              std::string& tekstLancucha,
                                              std::string& tekstWezlow);
 
+// Jak rozdzielWiadomoscLancucha, ale czesci sa widokami na `wiadomosc` (bez kopii lancucha).
+[[nodiscard]] bool rozdzielWiadomoscLancucha(std::string_view wiadomosc,
+                                             std::string_view& tekstLancucha,
+                                             std::string_view& tekstWezlow);
+
 [[nodiscard]] bool wyslijLancuchDoWezla(const Blockchain& lancuch, const Wezel& wezel, int port,
                                         const std::string& plikWezlow, int mojPort,
                                         std::chrono::milliseconds limitOdbioru = LIMIT_ODBIORU);
