@@ -22,6 +22,7 @@ using KopaczBloku = std::function<void(Blockchain&, const std::string&, const st
                                        const std::vector<Transakcja>&)>;
 
 class QTimer;
+class ModelListyBlokow;
 
 namespace Ui {
 class MainWindow;
@@ -80,6 +81,8 @@ private:
     void odswiezWezly();
     void odswiezSeedy();
     void odswiezOdebrane();
+    // Po wczytaniu pliku: gdy lancuch tylko urosl od `przed`, listy dostaja same nowe wiersze.
+    void odswiezPoWczytaniu(const Punkt& przed);
     void rozglosWTle(int kontekst);
     void bootstrapZSeedow();
     [[nodiscard]] int mojPort() const;
@@ -121,4 +124,8 @@ private:
     bool rozglaszanieBloku = false;
     // Tekst statusu sprzed klikniecia Nasluchuj, przywracany, gdy watek nie powstal.
     QString statusPrzedNasluchem;
+    // Model listy zakladki Lancuch nad mojLancuch.
+    ModelListyBlokow* modelBlokow = nullptr;
+    // Zakladka Odebrane pokazuje tylko wiersz "nic nie odebrano".
+    bool odebranePuste = true;
 };

@@ -22,10 +22,9 @@ void MainWindow::naKopiujKlucz()
 
 void MainWindow::naOdswiez()
 {
+    const Punkt przed = mojLancuch.punkt();
     static_cast<void>(wczytajLancuch(mojLancuch, PLIK_LANCUCHA));
-    odswiezPrzeglad();
-    odswiezListeBlokow();
-    odswiezOdebrane();
+    odswiezPoWczytaniu(przed);
     ui->buttonOdswiez->setText(tr(TEKST_ODSWIEZONO));
     QTimer::singleShot(1000, this, [this] { ui->buttonOdswiez->setText(tr("Odswiez")); });
 }
@@ -34,15 +33,14 @@ void MainWindow::naKopBlok()
 {
     ui->buttonKop->setEnabled(false);
     ui->buttonKop->setText(tr(TEKST_KOPANIE));
+    const Punkt przed = mojLancuch.punkt();
     {
         // Kursor ustawiony przed odmalowaniem, zeby byl widoczny przez cale kopanie.
         const KursorCzekania kursor;
         QCoreApplication::processEvents();
         kopacz(mojLancuch, kluczPublicznyHex(klucze), PLIK_LANCUCHA, {});
     }
-    odswiezPrzeglad();
-    odswiezListeBlokow();
-    odswiezOdebrane();
+    odswiezPoWczytaniu(przed);
     ui->buttonKop->setText(tr(TEKST_ROZGLASZANIE));
     rozglaszanieBloku = true;
     rozglosWTle(1);

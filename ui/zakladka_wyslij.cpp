@@ -36,6 +36,7 @@ void MainWindow::naWyslij()
         return;
     }
     const std::string ja = kluczPublicznyHex(klucze);
+    mojLancuch.przygotujSalda();
     const std::int64_t saldo = mojLancuch.saldo(ja);
     const QString symbol = QLatin1String(SYMBOL_MONETY);
     if (kwota > saldo) {
@@ -52,6 +53,7 @@ void MainWindow::naWyslij()
         return;
 
     const Transakcja platnosc(klucze, odbiorcaTekst, kwota, std::string());
+    const Punkt przed = mojLancuch.punkt();
     {
         const KursorCzekania kursor;
         kopacz(mojLancuch, ja, PLIK_LANCUCHA, {platnosc});
@@ -60,9 +62,7 @@ void MainWindow::naWyslij()
     ui->editKwota->clear();
     ui->buttonWyslij->setEnabled(false);
     ui->labelStatusWyslij->setText(tr(TEKST_WYSLANO_ROZGLASZANIE));
-    odswiezPrzeglad();
-    odswiezListeBlokow();
-    odswiezOdebrane();
+    odswiezPoWczytaniu(przed);
     rozglosWTle(0);
 }
 

@@ -52,11 +52,11 @@ bool ustawCzasPliku(const QDateTime& czas)
     return plik.open(QIODevice::ReadWrite) && plik.setFileTime(czas, QFileDevice::FileModificationTime);
 }
 
-QStringList liniePozycji(const QListWidget* lista)
+QStringList liniePozycji(const QAbstractItemView* lista)
 {
     QStringList linie;
-    for (int i = 0; i < lista->count(); ++i)
-        linie << lista->item(i)->text();
+    for (int i = 0; i < lista->model()->rowCount(); ++i)
+        linie << lista->model()->index(i, 0).data().toString();
     return linie;
 }
 

@@ -6,6 +6,8 @@
 #include <QMessageBox>
 #include <QStringList>
 
+class QAbstractItemView;
+
 #include <atomic>
 #include <cstdint>
 #include <string>
@@ -29,7 +31,7 @@ void zapiszLancuchTestu(const Blockchain& lancuch);
 // Czas modyfikacji pliku lancucha; dwa zapisy w tym samym tyknieciu zegara jadra mialyby ten sam.
 [[nodiscard]] bool ustawCzasPliku(const QDateTime& czas);
 
-[[nodiscard]] QStringList liniePozycji(const QListWidget* lista);
+[[nodiscard]] QStringList liniePozycji(const QAbstractItemView* lista);
 [[nodiscard]] std::size_t blokiWPlikuLancucha();
 
 // Gniazdo TCP zajmujace port na wszystkich adresach (jak zajety port); -1, gdy sie nie udalo.

@@ -80,7 +80,7 @@ void TestKopania::kopiowanieKluczaIOdswiezenie()
     zapiszLancuchTestu(lancuch);
     ui.buttonOdswiez->click();
     QCOMPARE(ui.labelSaldo->text(), QStringLiteral("Saldo: 50 TLV"));
-    QCOMPARE(ui.listaBlokow->count(), 2);
+    QCOMPARE(ui.listaBlokow->model()->rowCount(), 2);
     QCOMPARE(ui.listaOdebranych->count(), 1);
     QCOMPARE(ui.buttonOdswiez->text(), QStringLiteral("Odswiezono!"));
     QTRY_COMPARE_WITH_TIMEOUT(ui.buttonOdswiez->text(), QStringLiteral("Odswiez"), 5000);
@@ -114,7 +114,7 @@ void TestKopania::jedenBlokZapisanyZKursoremIStanami()
 
     QCOMPARE(blokiWPlikuLancucha(), std::size_t{2});
     QCOMPARE(okno.mojLancuch.liczbaBlokow(), std::size_t{2});
-    QCOMPARE(ui.listaBlokow->item(0)->text(), QStringLiteral("Blok #1: NAGRODA ZA KOPANIE  +50 TLV"));
+    QCOMPARE(ui.listaBlokow->model()->index(0, 0).data().toString(), QStringLiteral("Blok #1: NAGRODA ZA KOPANIE  +50 TLV"));
     QCOMPARE(ui.labelSaldo->text(), QStringLiteral("Saldo: 50 TLV"));
     QCOMPARE(ui.buttonKop->text(), QStringLiteral("Rozglaszanie..."));
     QVERIFY(!ui.buttonKop->isEnabled());

@@ -70,7 +70,7 @@ const std::vector<Zakladka>& oczekiwaneZakladki()
          false},
         {"tabLancuch", "layoutLancuch", "Lancuch",
          {{"groupLancuch", "Bloki", "layoutGroupLancuch",
-           {{"buttonOdswiezLancuch", "QPushButton"}, {"listaBlokow", "QListWidget"}}}},
+           {{"buttonOdswiezLancuch", "QPushButton"}, {"listaBlokow", "QListView"}}}},
          false},
         {"tabSiec", "layoutSiec", "Siec",
          {{"groupNasluch", "Nasluchiwanie", "layoutGroupNasluch",

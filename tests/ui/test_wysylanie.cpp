@@ -171,8 +171,8 @@ void TestWysylania::takKopieBlokICzyciPola()
     QCOMPARE(transakcje[1].kwota, jednostki("50"));
     QVERIFY(transakcje[1].opis.empty() && transakcje[1].czyPodpisPoprawny());
     // Widoki juz po nowym bloku: nagroda, potem platnosc.
-    QCOMPARE(ui.listaBlokow->item(0)->text(), QStringLiteral("Blok #2: NAGRODA ZA KOPANIE  +50 TLV"));
-    QCOMPARE(ui.listaBlokow->item(1)->text(), "Blok #2: WYSLANO do " + odbiorca.left(12) + "...  -50 TLV");
+    QCOMPARE(ui.listaBlokow->model()->index(0, 0).data().toString(), QStringLiteral("Blok #2: NAGRODA ZA KOPANIE  +50 TLV"));
+    QCOMPARE(ui.listaBlokow->model()->index(1, 0).data().toString(), "Blok #2: WYSLANO do " + odbiorca.left(12) + "...  -50 TLV");
     QCOMPARE(ui.labelSaldo->text(), QStringLiteral("Saldo: 50 TLV"));
 
     QTRY_COMPARE_WITH_TIMEOUT(ui.labelStatusWyslij->text(), BEZ_WEZLOW, 10000);

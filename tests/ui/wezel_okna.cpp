@@ -41,11 +41,11 @@ bool wejdzDoPrzestrzeni(const char* sciezka)
     return ok;
 }
 
-QStringList linie(const QListWidget* lista)
+QStringList linie(const QAbstractItemView* lista)
 {
     QStringList wynik;
-    for (int i = 0; i < lista->count(); ++i)
-        wynik << lista->item(i)->text();
+    for (int i = 0; i < lista->model()->rowCount(); ++i)
+        wynik << lista->model()->index(i, 0).data().toString();
     return wynik;
 }
 
@@ -152,7 +152,7 @@ private:
             raport << "wezel: " << l << "\n";
         for (const QString& l : linie(w<QListWidget>("listaOdebranych")))
             raport << "odebrane: " << l << "\n";
-        for (const QString& l : linie(w<QListWidget>("listaBlokow")))
+        for (const QString& l : linie(w<QListView>("listaBlokow")))
             raport << "blok: " << l << "\n";
     }
 
