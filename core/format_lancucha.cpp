@@ -100,25 +100,25 @@ std::size_t rozmiarTekstu(const Blockchain& ksiega)
 
 void dopiszTekstBloku(std::string& tekst, const Blok& blok)
 {
-        tekst.append(ZNACZNIK).push_back('\n');
-        dopiszLiczbe(tekst, blok.indeks);
+    tekst.append(ZNACZNIK).push_back('\n');
+    dopiszLiczbe(tekst, blok.indeks);
+    tekst.push_back('\n');
+    tekst.append(blok.poprzedniHash).push_back('\n');
+    tekst.append(blok.hash).push_back('\n');
+    dopiszLiczbe(tekst, blok.nonce);
+    tekst.push_back('\n');
+    dopiszLiczbe(tekst, blok.czas);
+    tekst.push_back('\n');
+    dopiszLiczbe(tekst, static_cast<std::int64_t>(blok.transakcje.size()));
+    tekst.push_back('\n');
+    for (const Transakcja& tx : blok.transakcje) {
+        tekst.append(tx.nadawca).push_back('\n');
+        tekst.append(tx.odbiorca).push_back('\n');
+        dopiszLiczbe(tekst, tx.kwota);
         tekst.push_back('\n');
-        tekst.append(blok.poprzedniHash).push_back('\n');
-        tekst.append(blok.hash).push_back('\n');
-        dopiszLiczbe(tekst, blok.nonce);
-        tekst.push_back('\n');
-        dopiszLiczbe(tekst, blok.czas);
-        tekst.push_back('\n');
-        dopiszLiczbe(tekst, static_cast<std::int64_t>(blok.transakcje.size()));
-        tekst.push_back('\n');
-        for (const Transakcja& tx : blok.transakcje) {
-            tekst.append(tx.nadawca).push_back('\n');
-            tekst.append(tx.odbiorca).push_back('\n');
-            dopiszLiczbe(tekst, tx.kwota);
-            tekst.push_back('\n');
-            tekst.append(tx.opis).push_back('\n');
-            tekst.append(tx.podpis).push_back('\n');
-        }
+        tekst.append(tx.opis).push_back('\n');
+        tekst.append(tx.podpis).push_back('\n');
+    }
 }
 
 std::string serializujLancuch(const Blockchain& ksiega)

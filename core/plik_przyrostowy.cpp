@@ -87,13 +87,14 @@ bool zapiszOd(int fd, std::int64_t od, std::string_view tekst)
 bool ostatniBlokNaMiejscu(int fd, const StanPliku& stan)
 {
     const std::string& wzor = stan.tekstOstatniego;
-    if (wzor.empty() || static_cast<std::int64_t>(wzor.size()) != stan.dlugosc - stan.poczatekOstatniego)
+    const std::int64_t dlugosc = stan.dlugosc - stan.poczatekOstatniego;
+    if (wzor.empty() || static_cast<std::int64_t>(wzor.size()) != dlugosc)
         return false;
     std::string w(wzor.size(), '\0');
     std::size_t mam = 0;
     while (mam < w.size()) {
-        const ssize_t n = ::pread(fd, w.data() + mam, w.size() - mam,
-                                  static_cast<off_t>(stan.poczatekOstatniego + static_cast<std::int64_t>(mam)));
+        const auto gdzie = stan.poczatekOstatniego + static_cast<std::int64_t>(mam);
+        const ssize_t n = ::pread(fd, w.data() + mam, w.size() - mam, static_cast<off_t>(gdzie));
         if (n < 0 && errno == EINTR)
             continue;
         if (n <= 0)
@@ -225,7 +226,8 @@ bool dopiszDoPliku(Blockchain& ksiega, const std::string& sciezka)
         return false;
     for (const std::size_t z : znaczniki) {
         tekst[z] = '=';
-        if (!zapiszOd(*fd, stan.dlugosc + static_cast<std::int64_t>(z), std::string_view(&tekst[z], 1)))
+        const std::int64_t gdzie = stan.dlugosc + static_cast<std::int64_t>(z);
+        if (!zapiszOd(*fd, gdzie, std::string_view(&tekst[z], 1)))
             return false;
     }
     if (::fsync(*fd) != 0 || ::fstat(*fd, &info) != 0)
