@@ -85,12 +85,14 @@ void szczytPamieci(benchmark::State& stan)
 }
 
 // kopIZapisz na wlasnym lancuchu, ktory juz trzyma plik: wczytanie, blok, zapis.
+// Wlasciciel ma lancuch z wczytania pliku, jak petla kopania i okno.
 void BM_JedenBlokKopIZapisz(benchmark::State& stan)
 {
     const std::string plik = folderRoboczy() + "/kop.dat";
-    Blockchain ksiega = lancuch(stan.range(0));
-    if (!zapiszLancuch(ksiega, plik))
+    Blockchain ksiega;
+    if (!zapiszLancuch(lancuch(stan.range(0)), plik) || !wczytajLancuch(ksiega, plik))
         stan.SkipWithError("zapis");
+    ksiega.trudnosc = 0;
     const std::string adres = kluczPublicznyHex(gornik());
     {
         Cisza cisza;
@@ -103,6 +105,23 @@ void BM_JedenBlokKopIZapisz(benchmark::State& stan)
 }
 BENCHMARK(BM_JedenBlokKopIZapisz)->Arg(1000)->Arg(10000)->Arg(100000)->Arg(1000000)
     ->Unit(benchmark::kMillisecond)->Iterations(50);
+
+// Skladnik: dopisanie bloku do pelnej listy (pojemnosc rowna dlugosci) przenosi wszystkie
+// bloki; zdarza sie raz na wzrost lancucha o polowe.
+void BM_PrzeniesienieListy(benchmark::State& stan)
+{
+    for (auto _ : stan) {
+        stan.PauseTiming();
+        Blockchain kopia = lancuch(stan.range(0));
+        Blok blok = kopia.lancuch.back();
+        stan.ResumeTiming();
+        kopia.lancuch.push_back(std::move(blok));
+        stan.PauseTiming();
+        kopia = Blockchain();
+        stan.ResumeTiming();
+    }
+}
+BENCHMARK(BM_PrzeniesienieListy)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 // Sam odczyt tekstu lancucha o jeden blok dluzszego (z usunieciem wyniku).
 void BM_SamOdczyt(benchmark::State& stan)

@@ -182,6 +182,9 @@ bool wczytajCalosc(Blockchain& ksiega, const std::string& sciezka)
     OdczytaneBloki wynik;
     if (!parsujBloki(tekst, wynik) || wynik.bloki.empty())
         return false;
+    // Zapas na polowe dlugosci: kolejne wykopane bloki nie przenosza calej listy, dopoki
+    // lancuch nie urosnie o polowe (przeniesienie miliona blokow to setki ms).
+    wynik.bloki.reserve(wynik.bloki.size() + wynik.bloki.size() / 2);
     ksiega.zastapLancuch(std::move(wynik.bloki));
     ksiega.plik = StanPliku{};
     // Po usunieciu CR polozenia w tekscie nie sa polozeniami w pliku.
