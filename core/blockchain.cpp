@@ -81,6 +81,12 @@ std::int64_t Blockchain::saldoOd(std::size_t od, std::int64_t poczatek,
     return doliczBloki(poczatek, lancuch, od, adres);
 }
 
+std::int64_t saldoPoBlokach(std::int64_t poczatek, const std::vector<Blok>& bloki,
+                            const std::string& adres)
+{
+    return doliczBloki(poczatek, bloki, 0, adres);
+}
+
 Punkt Blockchain::punkt() const
 {
     return Punkt{epoka, lancuch.size(), lancuch.empty() ? std::string() : lancuch.back().hash};

@@ -10,9 +10,12 @@
 inline constexpr const char* NAZWA_MONETY = "Talvarin";
 inline constexpr const char* SYMBOL_MONETY = "TLV";
 
+// Trudnosc lancucha, ktory nie ustawil innej (takze kazdego odczytanego z tekstu).
+inline constexpr int TRUDNOSC_DOMYSLNA = 4;
+
 class Blockchain {
 public:
-    int trudnosc = 4;
+    int trudnosc = TRUDNOSC_DOMYSLNA;
     std::vector<Blok> lancuch;
 
     Blockchain();
@@ -52,6 +55,10 @@ private:
     Punkt punktSald;
     Salda salda;
 };
+
+// Saldo `adres` po blokach `bloki`, liczone od `poczatek` (jak Blockchain::saldoOd).
+[[nodiscard]] std::int64_t saldoPoBlokach(std::int64_t poczatek, const std::vector<Blok>& bloki,
+                                          const std::string& adres);
 
 // Opis transakcji bloku genezy: "Blok Genezy - Start sieci Talvarin (TLV)".
 [[nodiscard]] std::string opisGenezy();

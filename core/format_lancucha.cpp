@@ -11,10 +11,11 @@ constexpr std::string_view ZNACZNIK = "=== BLOK ===";
 // Kolejne wiersze tekstu, jak getline: ostatni wiersz bez LF tez sie liczy.
 class CzytnikWierszy {
 public:
-    explicit CzytnikWierszy(std::string_view tekst) : reszta(tekst), calosc(tekst.size()) {}
+    explicit CzytnikWierszy(std::string_view tekst) : reszta(tekst), tekst(tekst) {}
 
     // Polozenie nastepnego wiersza od poczatku tekstu.
-    [[nodiscard]] std::size_t pozycja() const { return calosc - reszta.size(); }
+    [[nodiscard]] std::size_t pozycja() const { return tekst.size() - reszta.size(); }
+    void cofnijDo(std::size_t pozycja) { reszta = tekst.substr(pozycja); }
 
     bool nastepny(std::string_view& wiersz)
     {
@@ -33,7 +34,7 @@ public:
 
 private:
     std::string_view reszta;
-    std::size_t calosc = 0;
+    std::string_view tekst;
 };
 
 enum class Wynik { blok, koniecTekstu, zlaLiczba };
@@ -82,6 +83,53 @@ Wynik czytajBlok(CzytnikWierszy& czytnik, std::optional<Blok>& wynik)
     wynik.emplace(Blok::zPol(*indeks, std::string(naglowek[1]), std::move(transakcje), *nonce,
                              std::string(naglowek[2]), *czas));
     return Wynik::blok;
+}
+
+// Czy nastepny blok tekstu (po znaczniku) jest w calosci i daje dokladnie `wzor`.
+// Nie buduje bloku; przy false polozenie czytnika nie ma znaczenia.
+bool blokRowny(CzytnikWierszy& czytnik, const Blok& wzor)
+{
+    std::string_view w[6];
+    for (std::string_view& wiersz : w)
+        if (!czytnik.nastepny(wiersz))
+            return false;
+    if (liczbaJakStrtol32(w[0]) != wzor.indeks || w[1] != wzor.poprzedniHash || w[2] != wzor.hash
+        || liczbaJakStrtoll(w[3]) != wzor.nonce || liczbaJakStrtoll(w[4]) != wzor.czas
+        || liczbaJakStrtol32(w[5]) != static_cast<std::int64_t>(wzor.transakcje.size()))
+        return false;
+    for (const Transakcja& tx : wzor.transakcje) {
+        std::string_view p[5];
+        for (std::string_view& pole : p)
+            if (!czytnik.nastepny(pole))
+                return false;
+        if (p[0] != tx.nadawca || p[1] != tx.odbiorca || liczbaJakStrtoll(p[2]) != tx.kwota
+            || p[3] != tx.opis || p[4] != tx.podpis)
+            return false;
+    }
+    return true;
+}
+
+// Czyta tekst do konca, dopisujac bloki do `wynik` (reguly parsujBloki).
+bool czytajReszte(CzytnikWierszy& czytnik, OdczytaneBloki& wynik)
+{
+    std::string_view wiersz;
+    for (;;) {
+        const std::size_t poczatek = czytnik.pozycja();
+        if (!czytnik.nastepny(wiersz))
+            break;
+        if (wiersz != ZNACZNIK)
+            continue;
+        std::optional<Blok> blok;
+        const Wynik w = czytajBlok(czytnik, blok);
+        if (w == Wynik::zlaLiczba)
+            return false;
+        if (w == Wynik::koniecTekstu)
+            break;
+        wynik.bloki.push_back(std::move(*blok));
+        wynik.poczatekOstatniego = poczatek;
+        wynik.koniecOstatniego = czytnik.pozycja();
+    }
+    return true;
 }
 
 std::size_t rozmiarTekstu(const Blockchain& ksiega)
@@ -133,24 +181,29 @@ std::string serializujLancuch(const Blockchain& ksiega)
 bool parsujBloki(std::string_view tekst, OdczytaneBloki& wynik)
 {
     CzytnikWierszy czytnik(tekst);
+    return czytajReszte(czytnik, wynik);
+}
+
+bool parsujZaWspolnymi(std::string_view tekst, const std::vector<Blok>& wzor,
+                       std::size_t& wspolnych, OdczytaneBloki& wynik)
+{
+    CzytnikWierszy czytnik(tekst);
     std::string_view wiersz;
-    for (;;) {
+    wspolnych = 0;
+    while (wspolnych < wzor.size()) {
         const std::size_t poczatek = czytnik.pozycja();
         if (!czytnik.nastepny(wiersz))
-            break;
+            return true;
         if (wiersz != ZNACZNIK)
             continue;
-        std::optional<Blok> blok;
-        const Wynik w = czytajBlok(czytnik, blok);
-        if (w == Wynik::zlaLiczba)
-            return false;
-        if (w == Wynik::koniecTekstu)
+        if (!blokRowny(czytnik, wzor[wspolnych])) {
+            // Ten blok czyta sie od nowa zwyklym odczytem, z jego regulami.
+            czytnik.cofnijDo(poczatek);
             break;
-        wynik.bloki.push_back(std::move(*blok));
-        wynik.poczatekOstatniego = poczatek;
-        wynik.koniecOstatniego = czytnik.pozycja();
+        }
+        ++wspolnych;
     }
-    return true;
+    return czytajReszte(czytnik, wynik);
 }
 
 bool parsujLancuch(Blockchain& ksiega, std::string_view tekst)

@@ -21,5 +21,11 @@ struct OdczytaneBloki {
 // Pusta lista blokow to poprawny wynik: tekst bez pelnego bloku.
 [[nodiscard]] bool parsujBloki(std::string_view tekst, OdczytaneBloki& wynik);
 
+// Jak parsujBloki, ale poczatkowe bloki tekstu rowne kolejnym blokom `wzor` nie sa budowane:
+// `wspolnych` mowi, ile ich bylo, a `wynik` dostaje tylko bloki za nimi. Bloki tekstu to
+// wzor[0, wspolnych) i po nich wynik.bloki.
+[[nodiscard]] bool parsujZaWspolnymi(std::string_view tekst, const std::vector<Blok>& wzor,
+                                     std::size_t& wspolnych, OdczytaneBloki& wynik);
+
 // Tekst jednego bloku, dopisany na koncu `tekst`.
 void dopiszTekstBloku(std::string& tekst, const Blok& blok);

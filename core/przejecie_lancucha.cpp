@@ -40,7 +40,10 @@ std::int64_t saldoOtrzymanego(Blockchain& wlasny, const Blockchain& otrzymany,
     return otrzymany.saldoOd(wlasny.liczbaBlokow(), wlasny.saldo(adres), adres);
 }
 
-void przejmijLancuch(Blockchain& wlasny, Blockchain& otrzymany, OcenaOtrzymanego&& ocena)
+namespace {
+
+// Salda walidacji po przejeciu: zmiany nalozone na salda wlasnego albo salda calosci.
+Salda saldaPoPrzejeciu(Blockchain& wlasny, OcenaOtrzymanego&& ocena)
 {
     Salda salda = std::move(ocena.salda);
     if (ocena.wzgledemWlasnego) {
@@ -48,6 +51,14 @@ void przejmijLancuch(Blockchain& wlasny, Blockchain& otrzymany, OcenaOtrzymanego
         salda = std::move(wlasny.walidacja.salda);
         nalozZmiany(salda, std::move(zmiany));
     }
+    return salda;
+}
+
+} // namespace
+
+void przejmijLancuch(Blockchain& wlasny, Blockchain& otrzymany, OcenaOtrzymanego&& ocena)
+{
+    Salda salda = saldaPoPrzejeciu(wlasny, std::move(ocena));
     wlasny.trudnosc = otrzymany.trudnosc;
     if (ocena.rozszerzaWlasny) {
         // Tylko nowe bloki; wspolny poczatek zwalnia wolajacy razem z otrzymanym lancuchem.
@@ -59,5 +70,33 @@ void przejmijLancuch(Blockchain& wlasny, Blockchain& otrzymany, OcenaOtrzymanego
     } else {
         wlasny.zastapLancuch(std::move(otrzymany.lancuch));
     }
+    wlasny.walidacja = StanWalidacji{wlasny.punkt(), std::move(salda)};
+}
+
+std::optional<OcenaOtrzymanego> ocenNoweBloki(const Blockchain& wlasny, const NoweBloki& otrzymany)
+{
+    if (!wlasny.zawiera(wlasny.walidacja.punkt) || otrzymany.wspolnych != wlasny.liczbaBlokow())
+        return std::nullopt;
+    OcenaOtrzymanego ocena;
+    ocena.rozszerzaWlasny = true;
+    ocena.wzgledemWlasnego = true;
+    ocena.poprawny = czyPoprawnyZNowymi(wlasny, wlasny.walidacja.punkt.liczba, otrzymany.bloki,
+                                        wlasny.walidacja.salda, ocena.salda);
+    return ocena;
+}
+
+std::int64_t saldoOtrzymanego(Blockchain& wlasny, const NoweBloki& otrzymany,
+                              const OcenaOtrzymanego& /*ocena*/, const std::string& adres)
+{
+    wlasny.przygotujSalda();
+    return saldoPoBlokach(wlasny.saldo(adres), otrzymany.bloki, adres);
+}
+
+void przejmijLancuch(Blockchain& wlasny, NoweBloki& otrzymany, OcenaOtrzymanego&& ocena)
+{
+    Salda salda = saldaPoPrzejeciu(wlasny, std::move(ocena));
+    // Jak przy przejeciu odczytanego lancucha: tekst nie niesie trudnosci.
+    wlasny.trudnosc = TRUDNOSC_DOMYSLNA;
+    wlasny.dopiszBloki(std::move(otrzymany.bloki));
     wlasny.walidacja = StanWalidacji{wlasny.punkt(), std::move(salda)};
 }

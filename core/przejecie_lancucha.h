@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "blockchain.h"
 
@@ -39,3 +40,21 @@ struct OcenaOtrzymanego {
 // rozszerza, inaczej wymienia calosc; salda walidacji przechodza razem z blokami.
 // `otrzymany` zostaje z blokami, ktorych nie trzeba bylo przenosic.
 void przejmijLancuch(Blockchain& wlasny, Blockchain& otrzymany, OcenaOtrzymanego&& ocena);
+
+// Otrzymany lancuch, ktory zaczyna sie wszystkimi blokami wlasnego, trzymany bez nich:
+// wspolny poczatek nie jest budowany ani kopiowany.
+struct NoweBloki {
+    std::size_t wspolnych = 0;
+    std::vector<Blok> bloki;
+
+    [[nodiscard]] std::size_t liczbaBlokow() const { return wspolnych + bloki.size(); }
+};
+
+// Jak ocenRozszerzenie dla otrzymanego w postaci NoweBloki (otrzymany.wspolnych musi byc
+// rowne liczbie blokow wlasnego). Nic, gdy wlasny nie zna sald walidacji swojego poczatku.
+[[nodiscard]] std::optional<OcenaOtrzymanego> ocenNoweBloki(const Blockchain& wlasny,
+                                                            const NoweBloki& otrzymany);
+[[nodiscard]] std::int64_t saldoOtrzymanego(Blockchain& wlasny, const NoweBloki& otrzymany,
+                                            const OcenaOtrzymanego& ocena,
+                                            const std::string& adres);
+void przejmijLancuch(Blockchain& wlasny, NoweBloki& otrzymany, OcenaOtrzymanego&& ocena);

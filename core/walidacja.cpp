@@ -75,29 +75,36 @@ const char* sprawdzTransakcje(const Blok& blok, MapaSald& salda)
     return nullptr;
 }
 
-// Bloki [od, koniec): hash, polaczenie z poprzednim, transakcje.
+// Jeden blok: hash, polaczenie z poprzednim (bez nich dla pierwszego bloku), transakcje.
+template <typename MapaSald>
+bool sprawdzBlok(const Blok& blok, const Blok* poprzedni, MapaSald& salda, std::string& tekst)
+{
+    if (poprzedni != nullptr) {
+        blok.zbudujTekstBloku(tekst);
+        if (sha256Hex(tekst) != blok.hash) {
+            zglos(blok, REGULA_H);
+            return false;
+        }
+        if (blok.poprzedniHash != poprzedni->hash) {
+            zglos(blok, REGULA_L);
+            return false;
+        }
+    }
+    if (const char* regula = sprawdzTransakcje(blok, salda)) {
+        zglos(blok, regula);
+        return false;
+    }
+    return true;
+}
+
+// Bloki [od, koniec).
 template <typename MapaSald>
 bool sprawdzBloki(const std::vector<Blok>& lancuch, std::size_t od, MapaSald& salda)
 {
     std::string tekst;
-    for (std::size_t p = od; p < lancuch.size(); ++p) {
-        const Blok& blok = lancuch[p];
-        if (p > 0) {
-            blok.zbudujTekstBloku(tekst);
-            if (sha256Hex(tekst) != blok.hash) {
-                zglos(blok, REGULA_H);
-                return false;
-            }
-            if (blok.poprzedniHash != lancuch[p - 1].hash) {
-                zglos(blok, REGULA_L);
-                return false;
-            }
-        }
-        if (const char* regula = sprawdzTransakcje(blok, salda)) {
-            zglos(blok, regula);
+    for (std::size_t p = od; p < lancuch.size(); ++p)
+        if (!sprawdzBlok(lancuch[p], p > 0 ? &lancuch[p - 1] : nullptr, salda, tekst))
             return false;
-        }
-    }
     return true;
 }
 
@@ -120,6 +127,23 @@ bool czyPoprawnyOd(const Blockchain& ksiega, std::size_t od, const Salda& baza, 
     zmiany.clear();
     SaldaNakladki salda(baza, zmiany);
     return sprawdzBloki(ksiega.pobierzLancuch(), od, salda);
+}
+
+bool czyPoprawnyZNowymi(const Blockchain& ksiega, std::size_t od, const std::vector<Blok>& nowe,
+                       const Salda& baza, Salda& zmiany)
+{
+    zmiany.clear();
+    SaldaNakladki salda(baza, zmiany);
+    if (!sprawdzBloki(ksiega.pobierzLancuch(), od, salda))
+        return false;
+    std::string tekst;
+    const Blok* poprzedni = &ksiega.pobierzLancuch().back();
+    for (const Blok& blok : nowe) {
+        if (!sprawdzBlok(blok, poprzedni, salda, tekst))
+            return false;
+        poprzedni = &blok;
+    }
+    return true;
 }
 
 void nalozZmiany(Salda& baza, Salda&& zmiany)

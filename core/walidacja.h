@@ -3,6 +3,7 @@
 // Obie sprawdzaja te same reguly tym samym kodem, wiec decyzja i komunikat sa te same.
 
 #include <cstddef>
+#include <vector>
 
 #include "blockchain.h"
 
@@ -13,6 +14,12 @@
 // i zostawily salda `baza`. `baza` nie jest zmieniana; zmienione salda trafiaja do `zmiany`.
 [[nodiscard]] bool czyPoprawnyOd(const Blockchain& ksiega, std::size_t od, const Salda& baza,
                                  Salda& zmiany);
+
+// Jak czyPoprawnyOd na lancuchu `ksiega` z dopisanymi na koncu blokami `nowe`, bez skladania
+// ich w jedna liste.
+[[nodiscard]] bool czyPoprawnyZNowymi(const Blockchain& ksiega, std::size_t od,
+                                      const std::vector<Blok>& nowe, const Salda& baza,
+                                      Salda& zmiany);
 
 // Naklada zmiany z czyPoprawnyOd na salda bazowe.
 void nalozZmiany(Salda& baza, Salda&& zmiany);

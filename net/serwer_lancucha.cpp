@@ -15,9 +15,9 @@
 namespace {
 
 // Porownanie i ewentualny zapis; wolajacy trzyma mutexZapisuLancucha, a wlasny lancuch jest
-// juz wczytany z pliku. true, gdy lancuch przyjeto.
-bool zdecydujPodBlokada(KontekstSerwera& kontekst, Blockchain& otrzymany,
-                        OcenaOtrzymanego& ocena)
+// juz wczytany z pliku. true, gdy lancuch przyjeto. `otrzymany`: Blockchain albo NoweBloki.
+template <typename Otrzymany>
+bool zdecydujPodBlokada(KontekstSerwera& kontekst, Otrzymany& otrzymany, OcenaOtrzymanego& ocena)
 {
     const auto ileOtrzymany = static_cast<std::int32_t>(otrzymany.liczbaBlokow());
     const auto ileMoj = static_cast<std::int32_t>(kontekst.lancuch.liczbaBlokow());
@@ -79,6 +79,58 @@ std::optional<bool> rozpatrzRozszerzenie(KontekstSerwera& kontekst, Blockchain& 
     return zdecydujPodBlokada(kontekst, otrzymany, *ocena);
 }
 
+// Najtansza droga: otrzymany zaczyna sie wszystkimi blokami wlasnego lancucha, ktory od
+// porownania (punkt `porownany`) sie nie zmienil; wspolny poczatek nie byl budowany.
+// Nic, gdy ta droga nie pasuje.
+std::optional<bool> rozpatrzNoweBloki(KontekstSerwera& kontekst, NoweBloki& otrzymany,
+                                      const Punkt& porownany)
+{
+    std::lock_guard blokada(mutexZapisuLancucha);
+    if (!wczytajLancuch(kontekst.lancuch, kontekst.plikLancucha)
+        || kontekst.lancuch.punkt() != porownany)
+        return std::nullopt;
+    std::optional<OcenaOtrzymanego> ocena = ocenNoweBloki(kontekst.lancuch, otrzymany);
+    if (!ocena)
+        return std::nullopt;
+    if (!ocena->poprawny) {
+        std::cout << "Otrzymany lancuch NIE jest poprawny - odrzucam.\n";
+        return false;
+    }
+    return zdecydujPodBlokada(kontekst, otrzymany, *ocena);
+}
+
+// Odczyt porownujacy z wlasnym lancuchem: bloki rowne wlasnym nie sa budowane. Gdy otrzymany
+// rozszerza wlasny, probuje najtanszej drogi; inaczej sklada caly otrzymany lancuch.
+// Wlasny lancuch zmienia tylko watek serwera, wiec odczyt bez blokady niczego nie wyprzedza.
+std::optional<bool> odczytajIRozpatrz(KontekstSerwera& kontekst, std::string_view tekstLancucha,
+                                      Blockchain& otrzymany)
+{
+    const std::vector<Blok>& wlasne = kontekst.lancuch.pobierzLancuch();
+    const Punkt porownany = kontekst.lancuch.punkt();
+    NoweBloki nowe;
+    OdczytaneBloki odczyt;
+    if (!parsujZaWspolnymi(tekstLancucha, wlasne, nowe.wspolnych, odczyt)
+        || nowe.wspolnych + odczyt.bloki.size() == 0) {
+        std::cout << "Otrzymane dane nie sa poprawnym lancuchem.\n";
+        return false;
+    }
+    if (nowe.wspolnych < wlasne.size()) {
+        std::vector<Blok> bloki(wlasne.begin(),
+                                wlasne.begin() + static_cast<std::ptrdiff_t>(nowe.wspolnych));
+        bloki.insert(bloki.end(), std::make_move_iterator(odczyt.bloki.begin()),
+                     std::make_move_iterator(odczyt.bloki.end()));
+        otrzymany.zastapLancuch(std::move(bloki));
+        return std::nullopt;
+    }
+    nowe.bloki = std::move(odczyt.bloki);
+    if (std::optional<bool> przyjety = rozpatrzNoweBloki(kontekst, nowe, porownany))
+        return przyjety;
+    // Wlasny lancuch zmienil sie w pliku albo nie zna sald: zwykly odczyt calosci.
+    if (!parsujLancuch(otrzymany, tekstLancucha))
+        return false; // nieosiagalne: ten sam tekst juz sie odczytal
+    return std::nullopt;
+}
+
 // Kroki od odczytu do decyzji; true, gdy lancuch przyjeto.
 bool rozpatrzLancuch(KontekstSerwera& kontekst, std::string_view tekstLancucha)
 {
@@ -87,10 +139,8 @@ bool rozpatrzLancuch(KontekstSerwera& kontekst, std::string_view tekstLancucha)
         return false;
     }
     Blockchain otrzymany;
-    if (!parsujLancuch(otrzymany, tekstLancucha)) {
-        std::cout << "Otrzymane dane nie sa poprawnym lancuchem.\n";
-        return false;
-    }
+    if (const std::optional<bool> wynik = odczytajIRozpatrz(kontekst, tekstLancucha, otrzymany))
+        return *wynik;
     if (const std::optional<bool> przyjety = rozpatrzRozszerzenie(kontekst, otrzymany))
         return *przyjety;
     OcenaOtrzymanego ocena = ocenCalosc(otrzymany);
