@@ -127,6 +127,17 @@ void zapamietajBloki(Blockchain& ksiega, const OdczytaneBloki& bloki, const std:
                                         bloki.koniecOstatniego - bloki.poczatekOstatniego);
 }
 
+// Gorne oszacowanie liczby blokow: wiersze znacznika bloku (takze w polach transakcji).
+std::size_t policzZnaczniki(std::string_view tekst)
+{
+    constexpr std::string_view ZNACZNIK = "=== BLOK ===";
+    std::size_t ile = 0;
+    for (std::size_t p = tekst.find(ZNACZNIK); p != std::string_view::npos;
+         p = tekst.find(ZNACZNIK, p + ZNACZNIK.size()))
+        ++ile;
+    return ile;
+}
+
 } // namespace
 
 Wczytanie wczytajPrzyrost(Blockchain& ksiega, const std::string& sciezka)
@@ -180,11 +191,12 @@ bool wczytajCalosc(Blockchain& ksiega, const std::string& sciezka)
     const bool zCr = maCrPrzedLf(tekst);
     usunCrPrzedLf(tekst);
     OdczytaneBloki wynik;
+    // Zapas na polowe dlugosci z gory: ani odczyt, ani kolejne wykopane bloki nie przenosza
+    // calej listy, dopoki lancuch nie urosnie o polowe (milion blokow to setki ms).
+    const std::size_t ile = policzZnaczniki(tekst);
+    wynik.bloki.reserve(ile + ile / 2);
     if (!parsujBloki(tekst, wynik) || wynik.bloki.empty())
         return false;
-    // Zapas na polowe dlugosci: kolejne wykopane bloki nie przenosza calej listy, dopoki
-    // lancuch nie urosnie o polowe (przeniesienie miliona blokow to setki ms).
-    wynik.bloki.reserve(wynik.bloki.size() + wynik.bloki.size() / 2);
     ksiega.zastapLancuch(std::move(wynik.bloki));
     ksiega.plik = StanPliku{};
     // Po usunieciu CR polozenia w tekscie nie sa polozeniami w pliku.
