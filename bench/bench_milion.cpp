@@ -121,7 +121,8 @@ void BM_PrzeniesienieListy(benchmark::State& stan)
         stan.ResumeTiming();
     }
 }
-BENCHMARK(BM_PrzeniesienieListy)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(BM_PrzeniesienieListy)->Arg(100000)->Arg(1000000)
+    ->Unit(benchmark::kMillisecond)->Iterations(3);
 
 // Sam odczyt tekstu lancucha o jeden blok dluzszego (z usunieciem wyniku).
 void BM_SamOdczyt(benchmark::State& stan)
@@ -175,20 +176,24 @@ void BM_SerwerPrzyjmujeDluzszy(benchmark::State& stan)
 BENCHMARK(BM_SerwerPrzyjmujeDluzszy)->Arg(1000)->Arg(10000)->Arg(100000)->Arg(1000000)
     ->Unit(benchmark::kMillisecond)->Iterations(5);
 
-// Skladniki obslugi: porownanie poczatku z wlasnym lancuchem (swiezo odczytany tekst).
-void BM_PorownaniePoczatku(benchmark::State& stan)
+// Skladnik obslugi: odczyt tekstu o blok dluzszego porownujacy z wlasnym lancuchem (wspolny
+// poczatek nie jest budowany).
+void BM_OdczytZaWspolnymi(benchmark::State& stan)
 {
     const Blockchain& wlasny = lancuch(stan.range(0));
     Blockchain dluzszy = wlasny;
     dodajBlok(dluzszy);
-    Blockchain otrzymany;
-    if (!parsujLancuch(otrzymany, serializujLancuch(dluzszy)))
-        stan.SkipWithError("odczyt");
-    for (auto _ : stan)
-        if (!czyRozszerza(wlasny, otrzymany))
+    const std::string tekst = serializujLancuch(dluzszy);
+    for (auto _ : stan) {
+        std::size_t wspolnych = 0;
+        OdczytaneBloki nowe;
+        if (!parsujZaWspolnymi(tekst, wlasny.pobierzLancuch(), wspolnych, nowe)
+            || wspolnych != wlasny.liczbaBlokow() || nowe.bloki.size() != 1)
             stan.SkipWithError("nie rozszerza");
+    }
 }
-BENCHMARK(BM_PorownaniePoczatku)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond)->Iterations(5);
+BENCHMARK(BM_OdczytZaWspolnymi)->Arg(100000)->Arg(1000000)
+    ->Unit(benchmark::kMillisecond)->Iterations(5);
 
 // Gniazdo nasluchu na 127.0.0.1 z dowolnym portem.
 int nasluch(int kolejka, int& port)

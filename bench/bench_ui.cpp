@@ -285,7 +285,8 @@ void BM_SzczytOknaZNasluchemIPetla(benchmark::State& stan)
 BENCHMARK(BM_StartOknaDoBezczynnosci) DO_MILIONA->Iterations(3);
 BENCHMARK(BM_NowyBlokZPetliWOknie) DO_MILIONA->Iterations(20);
 BENCHMARK(BM_WczytajLancuch) DO_MILIONA->Iterations(3);
-BENCHMARK(BM_SzczytOknaZNasluchemIPetla)->Arg(1000000)->Unit(benchmark::kMillisecond)->Iterations(1);
+BENCHMARK(BM_SzczytOknaZNasluchemIPetla)->Arg(1000000)
+    ->Unit(benchmark::kMillisecond)->Iterations(1);
 BENCHMARK(BM_NaOdswiezLancuch) ROZMIARY;
 BENCHMARK(BM_KopiaLancucha) ROZMIARY;
 BENCHMARK_TEMPLATE(BM_Przebudowa, PomiarOkna::lista) ROZMIARY;

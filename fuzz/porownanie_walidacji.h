@@ -117,7 +117,8 @@ inline bool zgodneNoweBloki(const Blockchain& wlasny, const std::string& tekst)
     (void)czyPoprawnyZSaldami(caly, oczekiwane);
     przejmijLancuch(kopia, nowe, std::move(*ocena));
     return kopia.pobierzLancuch() == caly.pobierzLancuch() && kopia.trudnosc == caly.trudnosc
-        && kopia.zawiera(kopia.walidacja.punkt) && kopia.walidacja.punkt.liczba == wlasne.size() + nowe.bloki.size()
+        && kopia.zawiera(kopia.walidacja.punkt)
+        && kopia.walidacja.punkt.liczba == wlasne.size() + nowe.bloki.size()
         && kopia.walidacja.salda == oczekiwane;
 }
 
@@ -125,9 +126,9 @@ inline bool zgodneNoweBloki(const Blockchain& wlasny, const std::string& tekst)
 inline Blockchain zSaldamiDo(const Blockchain& wlasny, std::size_t ile)
 {
     Blockchain wynik = wlasny;
+    const auto& bloki = wlasny.pobierzLancuch();
     Blockchain poczatek;
-    poczatek.zastapLancuch(std::vector<Blok>(wlasny.pobierzLancuch().begin(),
-                                             wlasny.pobierzLancuch().begin() + static_cast<long>(ile)));
+    poczatek.zastapLancuch(std::vector<Blok>(bloki.begin(), bloki.begin() + static_cast<long>(ile)));
     Salda salda;
     (void)przechwyc([&] { (void)czyPoprawnyZSaldami(poczatek, salda); });
     Punkt punkt = wlasny.punkt();

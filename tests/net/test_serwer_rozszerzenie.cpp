@@ -35,7 +35,8 @@ TEST(SerwerRozszerzenie, PoPrzyjeciuSprawdzaNoweBlokiJakCalosc)
     Blockchain zywy;
     KontekstSerwera kontekst{zywy, plik, folder.plik("wezly.dat"), klucz, 1700, 2s};
     const auto obsluz = [&](const Blockchain& lancuch) {
-        return wypis([&] { (void)obsluzPrzychodzacyLancuch(kontekst, serializujLancuch(lancuch)); });
+        const std::string tekst = serializujLancuch(lancuch);
+        return wypis([&] { (void)obsluzPrzychodzacyLancuch(kontekst, tekst); });
     };
     const auto dokop = [&](Blockchain& lancuch, std::vector<Transakcja> txy) {
         (void)wypis([&] { lancuch.wykopIDodajBlok(klucz, txy); });
