@@ -21,8 +21,6 @@ std::string wypis(const std::function<void()>& praca)
     return przechwyc.tekst();
 }
 
-using namespace std::chrono_literals;
-
 } // namespace
 
 TEST(SerwerRozszerzenie, PoPrzyjeciuSprawdzaNoweBlokiJakCalosc)
@@ -33,33 +31,30 @@ TEST(SerwerRozszerzenie, PoPrzyjeciuSprawdzaNoweBlokiJakCalosc)
     Blockchain zrodlo = lancuchTestowy(1, 2, klucz);
     ASSERT_TRUE(zapiszLancuch(static_cast<const Blockchain&>(zrodlo), plik));
     Blockchain zywy;
-    KontekstSerwera kontekst{zywy, plik, folder.plik("wezly.dat"), klucz, 1700, 2s};
-    const auto obsluz = [&](const Blockchain& lancuch) {
-        const std::string tekst = serializujLancuch(lancuch);
-        return wypis([&] { (void)obsluzPrzychodzacyLancuch(kontekst, tekst); });
+    KontekstSerwera kontekst{zywy, plik, folder.plik("wezly.dat"), klucz, 1700};
+    const auto dokop = [&](const std::vector<Transakcja>& txy) {
+        (void)wypis([&] { zrodlo.wykopIDodajBlok(klucz, txy); });
     };
-    const auto dokop = [&](Blockchain& lancuch, std::vector<Transakcja> txy) {
-        (void)wypis([&] { lancuch.wykopIDodajBlok(klucz, txy); });
+    const auto obsluz = [&] {
+        return wypis([&] { (void)obsluzPrzychodzacyLancuch(kontekst, serializujLancuch(zrodlo)); });
     };
-    dokop(zrodlo, {});
-    (void)obsluz(zrodlo);
+    // Pierwszy przyjety lancuch daje serwerowi salda walidacji.
+    dokop({});
+    (void)obsluz();
     ASSERT_EQ(zywy.liczbaBlokow(), zrodlo.liczbaBlokow());
-
-    // Zly nowy blok (wydaje wiecej niz nadawca ma) i zmieniony wspolny blok: odmowa z wierszem
-    // walidacji calosci, plik bez zmian.
-    Blockchain zlyNowy = zrodlo;
-    dokop(zlyNowy, {Transakcja(kluczeTestowe(1), klucz, 5, "")});
-    Blockchain zlyWspolny = zrodlo;
-    dokop(zlyWspolny, {});
-    zlyWspolny.lancuch[1].transakcje[0].kwota += 1;
-    for (const Blockchain* zly : {&zlyNowy, &zlyWspolny}) {
-        const std::string calosc = wypis([&] { (void)zly->czyLancuchPoprawny(); });
+    const Blockchain przyjety = zrodlo;
+    // Nowy blok wydaje wiecej niz nadawca ma; potem zmieniony blok wspolnego poczatku.
+    for (const bool zlyWspolny : {false, true}) {
+        zrodlo = przyjety;
+        dokop({Transakcja(kluczeTestowe(1), klucz, zlyWspolny ? 0 : 5, "")});
+        if (zlyWspolny)
+            zrodlo.lancuch[1].transakcje[0].kwota += 1;
+        const std::string calosc = wypis([&] { (void)zrodlo.czyLancuchPoprawny(); });
         ASSERT_FALSE(calosc.empty());
-        EXPECT_EQ(obsluz(*zly), calosc + "Otrzymany lancuch NIE jest poprawny - odrzucam.\n");
-        EXPECT_EQ(czytajPlikTestu(plik), serializujLancuch(zrodlo));
+        EXPECT_EQ(obsluz(), calosc + "Otrzymany lancuch NIE jest poprawny - odrzucam.\n");
     }
-
-    dokop(zrodlo, {});
-    (void)obsluz(zrodlo);
+    zrodlo = przyjety;
+    dokop({});
+    (void)obsluz();
     EXPECT_EQ(czytajPlikTestu(plik), serializujLancuch(zrodlo));
 }
