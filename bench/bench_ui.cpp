@@ -5,12 +5,16 @@
 #include "pomiary.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QDir>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include <sodium.h>
+#include <sys/resource.h>
 #include <unistd.h>
 
+#include <cstdio>
 #include <iostream>
 #include <map>
 #include <memory>
@@ -28,6 +32,11 @@ public:
     static void odebrane(MainWindow& okno) { okno.odswiezOdebrane(); }
     static void odswiezLancuch(MainWindow& okno) { okno.naOdswiezLancuch(); }
     static void kopBlok(MainWindow& okno) { okno.naKopBlok(); }
+    static void sprawdzPlik(MainWindow& okno) { okno.naSprawdzZmianyPliku(); }
+    static void nasluchuj(MainWindow& okno) { okno.naNasluchuj(); }
+    static void kopWPetli(MainWindow& okno) { okno.naKopWPetli(); }
+    static bool nasluchAktywny(const MainWindow& okno) { return okno.nasluchAktywny; }
+    static std::size_t bloki(const MainWindow& okno) { return okno.mojLancuch.liczbaBlokow(); }
 };
 
 namespace {
@@ -162,8 +171,122 @@ void BM_KopIZapisz(benchmark::State& stan)
     przywrocDlugosc(ile);
 }
 
+void szczytPamieci(benchmark::State& stan)
+{
+    rusage uzycie{};
+    ::getrusage(RUSAGE_SELF, &uzycie);
+    stan.counters["szczyt_MB"] = static_cast<double>(uzycie.ru_maxrss) / 1024.0;
+}
+
+// Od konstrukcji okna (wczytanie i widoki) do bezczynnosci petli zdarzen po pokazaniu.
+void BM_StartOknaDoBezczynnosci(benchmark::State& stan)
+{
+    QDir::setCurrent(folderZLancuchem(static_cast<int>(stan.range(0))));
+    for (auto _ : stan) {
+        Cisza cisza;
+        MainWindow okno(QString{});
+        okno.show();
+        QCoreApplication::processEvents();
+        stan.PauseTiming();
+        okno.hide();
+        stan.ResumeTiming();
+    }
+    szczytPamieci(stan);
+}
+
+// Petla kopania dopisala blok: koszt watku okna od tykniecia podgladu pliku do bezczynnosci.
+void BM_NowyBlokZPetliWOknie(benchmark::State& stan)
+{
+    const int ile = static_cast<int>(stan.range(0));
+    auto okno = oknoDla(ile);
+    okno->show();
+    QCoreApplication::processEvents();
+    Blockchain petla;
+    petla.trudnosc = 0;
+    static_cast<void>(wczytajLancuch(petla, PLIK_LANCUCHA));
+    const std::string klucz = kluczPublicznyHex(generujPareKluczy());
+    for (auto _ : stan) {
+        stan.PauseTiming();
+        {
+            Cisza cisza;
+            kopIZapisz(petla, klucz, PLIK_LANCUCHA, {});
+        }
+        stan.ResumeTiming();
+        PomiarOkna::sprawdzPlik(*okno);
+        QCoreApplication::processEvents();
+    }
+    szczytPamieci(stan);
+    okno.reset();
+    przywrocDlugosc(ile);
+}
+
+// VmHWM procesu w MB; zerowany zapisem "5" do clear_refs.
+double szczytOdZerowania()
+{
+    std::FILE* f = std::fopen("/proc/self/status", "r");
+    char wiersz[256];
+    long kb = -1;
+    while (f != nullptr && std::fgets(wiersz, sizeof wiersz, f) != nullptr)
+        if (std::sscanf(wiersz, "VmHWM: %ld", &kb) == 1)
+            break;
+    if (f != nullptr)
+        std::fclose(f);
+    return static_cast<double>(kb) / 1024.0;
+}
+
+void wyzerujSzczyt()
+{
+    if (std::FILE* f = std::fopen("/proc/self/clear_refs", "w")) {
+        std::fputs("5", f);
+        std::fclose(f);
+    }
+}
+
+// Szczyt pamieci procesu okna, gdy slucha (watek serwera z wlasnym lancuchem) i kopie w
+// petli (watek z wlasnym lancuchem) przez `sekundy`; wszystko na lancuchu z pliku.
+// Tylko w przestrzeni sieciowej (unshare -n): nasluch i ogloszenia.
+void BM_SzczytOknaZNasluchemIPetla(benchmark::State& stan)
+{
+    const int ile = static_cast<int>(stan.range(0));
+    constexpr qint64 SEKUNDY = 60;
+    std::size_t wykopane = 0;
+    QDir::setCurrent(folderZLancuchem(ile));
+    double szczyt = 0;
+    for (auto _ : stan) {
+        Cisza cisza;
+        // Szczyt od tej chwili: budowa lancucha do pomiaru sie nie liczy.
+        wyzerujSzczyt();
+        auto okno = oknoDla(ile);
+        okno->show();
+        QCoreApplication::processEvents();
+        PomiarOkna::nasluchuj(*okno);
+        PomiarOkna::kopWPetli(*okno);
+        QElapsedTimer zegar;
+        zegar.start();
+        while (zegar.elapsed() < SEKUNDY * 1000)
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 100);
+        if (!PomiarOkna::nasluchAktywny(*okno))
+            stan.SkipWithError("nasluch nie wystartowal");
+        szczyt = szczytOdZerowania();
+        PomiarOkna::kopWPetli(*okno);
+        wykopane = PomiarOkna::bloki(*okno) - static_cast<std::size_t>(ile);
+        PomiarOkna::nasluchuj(*okno);
+        QCoreApplication::processEvents();
+    }
+    stan.counters["wykopane"] = static_cast<double>(wykopane);
+    stan.counters["plik_MB"] =
+        static_cast<double>(QFileInfo(QString::fromStdString(PLIK_LANCUCHA)).size()) / 1e6;
+    stan.counters["szczyt_MB"] = szczyt;
+    przywrocDlugosc(ile);
+}
+
 #define ROZMIARY ->Arg(1000)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond)
-BENCHMARK(BM_WczytajLancuch) ROZMIARY;
+#define DO_MILIONA ROZMIARY->Arg(1000000)
+BENCHMARK(BM_StartOknaDoBezczynnosci) DO_MILIONA->Iterations(3);
+BENCHMARK(BM_NowyBlokZPetliWOknie) DO_MILIONA->Iterations(20);
+BENCHMARK(BM_WczytajLancuch) DO_MILIONA->Iterations(3);
+BENCHMARK(BM_SzczytOknaZNasluchemIPetla)->Arg(1000000)
+    ->Unit(benchmark::kMillisecond)->Iterations(1);
 BENCHMARK(BM_NaOdswiezLancuch) ROZMIARY;
 BENCHMARK(BM_KopiaLancucha) ROZMIARY;
 BENCHMARK_TEMPLATE(BM_Przebudowa, PomiarOkna::lista) ROZMIARY;

@@ -4,3 +4,5 @@ target_link_libraries(bench_net PRIVATE talvarin_net benchmark::benchmark)
 # Jednorazowy pomiar wobec wrogich wezlow (uruchamiac w osobnej przestrzeni sieciowej).
 add_executable(pomiar_wrogich pomiar_wrogich.cpp)
 target_link_libraries(pomiar_wrogich PRIVATE talvarin_net)
+add_executable(bench_milion bench_milion.cpp)
+target_link_libraries(bench_milion PRIVATE talvarin_net benchmark::benchmark)

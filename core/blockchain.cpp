@@ -1,5 +1,6 @@
 #include "blockchain.h"
 
+#include <atomic>
 #include <limits>
 
 namespace {
@@ -23,7 +24,36 @@ std::int64_t odejmijNasycajac(std::int64_t a, std::int64_t b)
                  : std::numeric_limits<std::int64_t>::min();
 }
 
+// Jedna transakcja w saldach wszystkich adresow, w tej samej kolejnosci co saldo().
+void doliczTransakcje(Salda& salda, const Transakcja& tx)
+{
+    std::int64_t& odbiorca = salda[tx.odbiorca];
+    odbiorca = dodajNasycajac(odbiorca, tx.kwota);
+    std::int64_t& nadawca = salda[tx.nadawca];
+    nadawca = odejmijNasycajac(nadawca, tx.kwota);
+}
+
+std::int64_t doliczBloki(std::int64_t suma, const std::vector<Blok>& bloki, std::size_t od,
+                         const std::string& adres)
+{
+    for (std::size_t i = od; i < bloki.size(); ++i) {
+        for (const Transakcja& tx : bloki[i].transakcje) {
+            if (tx.odbiorca == adres)
+                suma = dodajNasycajac(suma, tx.kwota);
+            if (tx.nadawca == adres)
+                suma = odejmijNasycajac(suma, tx.kwota);
+        }
+    }
+    return suma;
+}
+
 } // namespace
+
+std::uint64_t nowaEpoka()
+{
+    static std::atomic<std::uint64_t> licznik{0};
+    return ++licznik;
+}
 
 std::string opisGenezy()
 {
@@ -39,16 +69,71 @@ Blockchain::Blockchain()
 
 std::int64_t Blockchain::saldo(const std::string& adres) const
 {
-    std::int64_t suma = 0;
-    for (const Blok& blok : lancuch) {
-        for (const Transakcja& tx : blok.transakcje) {
-            if (tx.odbiorca == adres)
-                suma = dodajNasycajac(suma, tx.kwota);
-            if (tx.nadawca == adres)
-                suma = odejmijNasycajac(suma, tx.kwota);
-        }
+    if (!zawiera(punktSald))
+        return doliczBloki(0, lancuch, 0, adres);
+    const auto it = salda.find(adres);
+    return doliczBloki(it == salda.end() ? 0 : it->second, lancuch, punktSald.liczba, adres);
+}
+
+std::int64_t Blockchain::saldoOd(std::size_t od, std::int64_t poczatek,
+                                 const std::string& adres) const
+{
+    return doliczBloki(poczatek, lancuch, od, adres);
+}
+
+std::int64_t saldoPoBlokach(std::int64_t poczatek, const std::vector<Blok>& bloki,
+                            const std::string& adres)
+{
+    return doliczBloki(poczatek, bloki, 0, adres);
+}
+
+Punkt Blockchain::punkt() const
+{
+    return Punkt{epoka, lancuch.size(), lancuch.empty() ? std::string() : lancuch.back().hash};
+}
+
+bool Blockchain::zawiera(const Punkt& p) const
+{
+    return p.epoka == epoka && p.liczba > 0 && p.liczba <= lancuch.size()
+        && lancuch[p.liczba - 1].hash == p.hashOstatniego;
+}
+
+void Blockchain::dopiszBloki(std::vector<Blok>&& nowe)
+{
+    lancuch.insert(lancuch.end(), std::make_move_iterator(nowe.begin()),
+                   std::make_move_iterator(nowe.end()));
+}
+
+void Blockchain::obetnij(std::size_t liczba)
+{
+    if (liczba >= lancuch.size())
+        return;
+    lancuch.erase(lancuch.begin() + static_cast<std::ptrdiff_t>(liczba), lancuch.end());
+    for (Punkt* p : {&punktSald, &plik.punkt, &walidacja.punkt})
+        if (p->liczba > liczba)
+            *p = Punkt{};
+}
+
+void Blockchain::przygotujSalda()
+{
+    std::size_t od = punktSald.liczba;
+    if (!zawiera(punktSald)) {
+        salda.clear();
+        od = 0;
     }
-    return suma;
+    for (std::size_t i = od; i < lancuch.size(); ++i)
+        for (const Transakcja& tx : lancuch[i].transakcje)
+            doliczTransakcje(salda, tx);
+    punktSald = punkt();
+}
+
+void Blockchain::zapomnijPamiec()
+{
+    epoka = nowaEpoka();
+    punktSald = Punkt{};
+    salda.clear();
+    plik = StanPliku{};
+    walidacja = StanWalidacji{};
 }
 
 void Blockchain::wykopIDodajBlok(const std::string& adresGornika,
@@ -67,9 +152,11 @@ void Blockchain::wykopIDodajBlok(const std::string& adresGornika,
 void Blockchain::zastapLancuch(const std::vector<Blok>& bloki)
 {
     lancuch = bloki;
+    epoka = nowaEpoka();
 }
 
 void Blockchain::zastapLancuch(std::vector<Blok>&& bloki)
 {
     lancuch = std::move(bloki);
+    epoka = nowaEpoka();
 }

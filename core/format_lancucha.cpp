@@ -11,7 +11,11 @@ constexpr std::string_view ZNACZNIK = "=== BLOK ===";
 // Kolejne wiersze tekstu, jak getline: ostatni wiersz bez LF tez sie liczy.
 class CzytnikWierszy {
 public:
-    explicit CzytnikWierszy(std::string_view tekst) : reszta(tekst) {}
+    explicit CzytnikWierszy(std::string_view tekst) : reszta(tekst), tekst(tekst) {}
+
+    // Polozenie nastepnego wiersza od poczatku tekstu.
+    [[nodiscard]] std::size_t pozycja() const { return tekst.size() - reszta.size(); }
+    void cofnijDo(std::size_t pozycja) { reszta = tekst.substr(pozycja); }
 
     bool nastepny(std::string_view& wiersz)
     {
@@ -30,6 +34,7 @@ public:
 
 private:
     std::string_view reszta;
+    std::string_view tekst;
 };
 
 enum class Wynik { blok, koniecTekstu, zlaLiczba };
@@ -80,6 +85,53 @@ Wynik czytajBlok(CzytnikWierszy& czytnik, std::optional<Blok>& wynik)
     return Wynik::blok;
 }
 
+// Czy nastepny blok tekstu (po znaczniku) jest w calosci i daje dokladnie `wzor`.
+// Nie buduje bloku; przy false polozenie czytnika nie ma znaczenia.
+bool blokRowny(CzytnikWierszy& czytnik, const Blok& wzor)
+{
+    std::string_view w[6];
+    for (std::string_view& wiersz : w)
+        if (!czytnik.nastepny(wiersz))
+            return false;
+    if (liczbaJakStrtol32(w[0]) != wzor.indeks || w[1] != wzor.poprzedniHash || w[2] != wzor.hash
+        || liczbaJakStrtoll(w[3]) != wzor.nonce || liczbaJakStrtoll(w[4]) != wzor.czas
+        || liczbaJakStrtol32(w[5]) != static_cast<std::int64_t>(wzor.transakcje.size()))
+        return false;
+    for (const Transakcja& tx : wzor.transakcje) {
+        std::string_view p[5];
+        for (std::string_view& pole : p)
+            if (!czytnik.nastepny(pole))
+                return false;
+        if (p[0] != tx.nadawca || p[1] != tx.odbiorca || liczbaJakStrtoll(p[2]) != tx.kwota
+            || p[3] != tx.opis || p[4] != tx.podpis)
+            return false;
+    }
+    return true;
+}
+
+// Czyta tekst do konca, dopisujac bloki do `wynik` (reguly parsujBloki).
+bool czytajReszte(CzytnikWierszy& czytnik, OdczytaneBloki& wynik)
+{
+    std::string_view wiersz;
+    for (;;) {
+        const std::size_t poczatek = czytnik.pozycja();
+        if (!czytnik.nastepny(wiersz))
+            break;
+        if (wiersz != ZNACZNIK)
+            continue;
+        std::optional<Blok> blok;
+        const Wynik w = czytajBlok(czytnik, blok);
+        if (w == Wynik::zlaLiczba)
+            return false;
+        if (w == Wynik::koniecTekstu)
+            break;
+        wynik.bloki.push_back(std::move(*blok));
+        wynik.poczatekOstatniego = poczatek;
+        wynik.koniecOstatniego = czytnik.pozycja();
+    }
+    return true;
+}
+
 std::size_t rozmiarTekstu(const Blockchain& ksiega)
 {
     std::size_t rozmiar = 0;
@@ -94,53 +146,72 @@ std::size_t rozmiarTekstu(const Blockchain& ksiega)
 
 } // namespace
 
+void dopiszTekstBloku(std::string& tekst, const Blok& blok)
+{
+    tekst.append(ZNACZNIK).push_back('\n');
+    dopiszLiczbe(tekst, blok.indeks);
+    tekst.push_back('\n');
+    tekst.append(blok.poprzedniHash).push_back('\n');
+    tekst.append(blok.hash).push_back('\n');
+    dopiszLiczbe(tekst, blok.nonce);
+    tekst.push_back('\n');
+    dopiszLiczbe(tekst, blok.czas);
+    tekst.push_back('\n');
+    dopiszLiczbe(tekst, static_cast<std::int64_t>(blok.transakcje.size()));
+    tekst.push_back('\n');
+    for (const Transakcja& tx : blok.transakcje) {
+        tekst.append(tx.nadawca).push_back('\n');
+        tekst.append(tx.odbiorca).push_back('\n');
+        dopiszLiczbe(tekst, tx.kwota);
+        tekst.push_back('\n');
+        tekst.append(tx.opis).push_back('\n');
+        tekst.append(tx.podpis).push_back('\n');
+    }
+}
+
 std::string serializujLancuch(const Blockchain& ksiega)
 {
     std::string tekst;
     tekst.reserve(rozmiarTekstu(ksiega));
-    for (const Blok& blok : ksiega.pobierzLancuch()) {
-        tekst.append(ZNACZNIK).push_back('\n');
-        dopiszLiczbe(tekst, blok.indeks);
-        tekst.push_back('\n');
-        tekst.append(blok.poprzedniHash).push_back('\n');
-        tekst.append(blok.hash).push_back('\n');
-        dopiszLiczbe(tekst, blok.nonce);
-        tekst.push_back('\n');
-        dopiszLiczbe(tekst, blok.czas);
-        tekst.push_back('\n');
-        dopiszLiczbe(tekst, static_cast<std::int64_t>(blok.transakcje.size()));
-        tekst.push_back('\n');
-        for (const Transakcja& tx : blok.transakcje) {
-            tekst.append(tx.nadawca).push_back('\n');
-            tekst.append(tx.odbiorca).push_back('\n');
-            dopiszLiczbe(tekst, tx.kwota);
-            tekst.push_back('\n');
-            tekst.append(tx.opis).push_back('\n');
-            tekst.append(tx.podpis).push_back('\n');
-        }
-    }
+    for (const Blok& blok : ksiega.pobierzLancuch())
+        dopiszTekstBloku(tekst, blok);
     return tekst;
+}
+
+bool parsujBloki(std::string_view tekst, OdczytaneBloki& wynik)
+{
+    CzytnikWierszy czytnik(tekst);
+    return czytajReszte(czytnik, wynik);
+}
+
+bool parsujZaWspolnymi(std::string_view tekst, const std::vector<Blok>& wzor,
+                       std::size_t& wspolnych, OdczytaneBloki& wynik)
+{
+    CzytnikWierszy czytnik(tekst);
+    std::string_view wiersz;
+    wspolnych = 0;
+    while (wspolnych < wzor.size()) {
+        const std::size_t poczatek = czytnik.pozycja();
+        if (!czytnik.nastepny(wiersz))
+            return true;
+        if (wiersz != ZNACZNIK)
+            continue;
+        if (!blokRowny(czytnik, wzor[wspolnych])) {
+            // Ten blok czyta sie od nowa zwyklym odczytem, z jego regulami.
+            czytnik.cofnijDo(poczatek);
+            break;
+        }
+        ++wspolnych;
+    }
+    return czytajReszte(czytnik, wynik);
 }
 
 bool parsujLancuch(Blockchain& ksiega, std::string_view tekst)
 {
-    std::vector<Blok> bloki;
-    CzytnikWierszy czytnik(tekst);
-    std::string_view wiersz;
-    while (czytnik.nastepny(wiersz)) {
-        if (wiersz != ZNACZNIK)
-            continue;
-        std::optional<Blok> blok;
-        const Wynik w = czytajBlok(czytnik, blok);
-        if (w == Wynik::zlaLiczba)
-            return false;
-        if (w == Wynik::koniecTekstu)
-            break;
-        bloki.push_back(std::move(*blok));
-    }
-    if (bloki.empty())
+    OdczytaneBloki wynik;
+    if (!parsujBloki(tekst, wynik) || wynik.bloki.empty())
         return false;
-    ksiega.zastapLancuch(std::move(bloki));
+    ksiega.zastapLancuch(std::move(wynik.bloki));
     return true;
 }
 

@@ -3,6 +3,7 @@
 #include <iostream>
 
 #include "format_lancucha.h"
+#include "plik_przyrostowy.h"
 #include "pliki.h"
 
 std::mutex mutexPlikuLancucha;
@@ -11,11 +12,22 @@ std::mutex mutexZapisuLancucha;
 bool wczytajLancuch(Blockchain& ksiega, const std::string& sciezka)
 {
     std::lock_guard blokada(mutexPlikuLancucha);
-    std::optional<std::string> tekst = wczytajPlik(sciezka);
-    if (!tekst)
+    switch (wczytajPrzyrost(ksiega, sciezka)) {
+    case Wczytanie::bezZmian:
+    case Wczytanie::doczytano:
+        return true;
+    case Wczytanie::blad:
         return false;
-    usunCrPrzedLf(*tekst);
-    return parsujLancuch(ksiega, *tekst);
+    case Wczytanie::trzebaCalosci:
+        break;
+    }
+    return wczytajCalosc(ksiega, sciezka);
+}
+
+bool zapiszLancuch(Blockchain& ksiega, const std::string& sciezka)
+{
+    std::lock_guard blokada(mutexPlikuLancucha);
+    return dopiszDoPliku(ksiega, sciezka) || zapiszCalosc(ksiega, sciezka);
 }
 
 bool zapiszLancuch(const Blockchain& ksiega, const std::string& sciezka)
@@ -53,7 +65,7 @@ bool kopIZapisz(Blockchain& ksiega, const std::string& adresGornika, const std::
     if (zapiszLancuch(ksiega, sciezka))
         return true;
     // Blok tylko w pamieci zniknalby przy nastepnym wczytaniu: nie udajemy, ze jest.
-    ksiega.lancuch.pop_back();
+    ksiega.obetnij(ksiega.liczbaBlokow() - 1);
     std::cout << "BLAD: nie udalo sie zapisac pliku " << sciezka << " - nowy blok odrzucono.\n";
     return false;
 }

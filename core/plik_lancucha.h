@@ -15,9 +15,15 @@ extern std::mutex mutexPlikuLancucha;
 // Czyni sekwencje wczytaj-zmien-zapisz wylaczna wzgledem innych piszacych.
 extern std::mutex mutexZapisuLancucha;
 
+// Lancuch, ktory juz trzyma ten plik, czyta go ponownie tylko wtedy, gdy plik sie zmienil,
+// a gdy tylko urosl, czyta same nowe bloki. Niedokonczony ostatni wiersz pliku (slad
+// przerwanego zapisu) nie jest czytany.
 [[nodiscard]] bool wczytajLancuch(Blockchain& ksiega, const std::string& sciezka);
 // Zapis przez plik tymczasowy i rename: stary plik zostaje, gdy cokolwiek zawiedzie.
 [[nodiscard]] bool zapiszLancuch(const Blockchain& ksiega, const std::string& sciezka);
+// Lancuch, ktory tylko wydluzyl plik, dopisuje nowe bloki (po obcieciu pliku do ostatniej
+// dobrej dlugosci) i robi fsync; kazdy inny zapis jest atomowa wymiana calosci.
+[[nodiscard]] bool zapiszLancuch(Blockchain& ksiega, const std::string& sciezka);
 
 // Wczytanie przed zapisem, pod mutexZapisuLancucha. Plik, ktory istnieje, ale sie nie
 // wczytal, zostaje odlozony na bok, zeby zapis go nie zniszczyl. Zwraca false tylko wtedy,

@@ -4,8 +4,8 @@
 #include <string>
 #include <unordered_map>
 
-#include "blockchain.h"
 #include "skrot.h"
+#include "walidacja.h"
 
 namespace {
 
@@ -23,10 +23,28 @@ constexpr const char* REGULA_B = " zawiera transakcje wydajaca wiecej niz nadawc
 constexpr const char* REGULA_R =
     " zawiera niepoprawna nagrode za kopanie (falszywe 'drukowanie' monet znikad)!";
 
-using Salda = std::unordered_map<std::string, std::int64_t>;
+// Salda czytane z bazy, a zmieniane tylko w osobnej mapie zmian.
+class SaldaNakladki {
+public:
+    SaldaNakladki(const Salda& baza, Salda& zmiany) : baza(baza), zmiany(zmiany) {}
+
+    std::int64_t& operator[](const std::string& adres)
+    {
+        const auto it = zmiany.find(adres);
+        if (it != zmiany.end())
+            return it->second;
+        const auto b = baza.find(adres);
+        return zmiany.emplace(adres, b == baza.end() ? 0 : b->second).first->second;
+    }
+
+private:
+    const Salda& baza;
+    Salda& zmiany;
+};
 
 // Sprawdza transakcje jednego bloku; zwraca tekst zlamanej reguly albo nullptr.
-const char* sprawdzTransakcje(const Blok& blok, Salda& salda)
+template <typename MapaSald>
+const char* sprawdzTransakcje(const Blok& blok, MapaSald& salda)
 {
     int nagrody = 0;
     for (const Transakcja& tx : blok.transakcje) {
@@ -57,29 +75,79 @@ const char* sprawdzTransakcje(const Blok& blok, Salda& salda)
     return nullptr;
 }
 
+// Jeden blok: hash, polaczenie z poprzednim (bez nich dla pierwszego bloku), transakcje.
+template <typename MapaSald>
+bool sprawdzBlok(const Blok& blok, const Blok* poprzedni, MapaSald& salda, std::string& tekst)
+{
+    if (poprzedni != nullptr) {
+        blok.zbudujTekstBloku(tekst);
+        if (sha256Hex(tekst) != blok.hash) {
+            zglos(blok, REGULA_H);
+            return false;
+        }
+        if (blok.poprzedniHash != poprzedni->hash) {
+            zglos(blok, REGULA_L);
+            return false;
+        }
+    }
+    if (const char* regula = sprawdzTransakcje(blok, salda)) {
+        zglos(blok, regula);
+        return false;
+    }
+    return true;
+}
+
+// Bloki [od, koniec).
+template <typename MapaSald>
+bool sprawdzBloki(const std::vector<Blok>& lancuch, std::size_t od, MapaSald& salda)
+{
+    std::string tekst;
+    for (std::size_t p = od; p < lancuch.size(); ++p)
+        if (!sprawdzBlok(lancuch[p], p > 0 ? &lancuch[p - 1] : nullptr, salda, tekst))
+            return false;
+    return true;
+}
+
 } // namespace
 
 bool Blockchain::czyLancuchPoprawny() const
 {
     Salda salda;
+    return sprawdzBloki(lancuch, 0, salda);
+}
+
+bool czyPoprawnyZSaldami(const Blockchain& ksiega, Salda& salda)
+{
+    salda.clear();
+    return sprawdzBloki(ksiega.pobierzLancuch(), 0, salda);
+}
+
+bool czyPoprawnyOd(const Blockchain& ksiega, std::size_t od, const Salda& baza, Salda& zmiany)
+{
+    zmiany.clear();
+    SaldaNakladki salda(baza, zmiany);
+    return sprawdzBloki(ksiega.pobierzLancuch(), od, salda);
+}
+
+bool czyPoprawnyZNowymi(const Blockchain& ksiega, std::size_t od, const std::vector<Blok>& nowe,
+                       const Salda& baza, Salda& zmiany)
+{
+    zmiany.clear();
+    SaldaNakladki salda(baza, zmiany);
+    if (!sprawdzBloki(ksiega.pobierzLancuch(), od, salda))
+        return false;
     std::string tekst;
-    for (std::size_t p = 0; p < lancuch.size(); ++p) {
-        const Blok& blok = lancuch[p];
-        if (p > 0) {
-            blok.zbudujTekstBloku(tekst);
-            if (sha256Hex(tekst) != blok.hash) {
-                zglos(blok, REGULA_H);
-                return false;
-            }
-            if (blok.poprzedniHash != lancuch[p - 1].hash) {
-                zglos(blok, REGULA_L);
-                return false;
-            }
-        }
-        if (const char* regula = sprawdzTransakcje(blok, salda)) {
-            zglos(blok, regula);
+    const Blok* poprzedni = &ksiega.pobierzLancuch().back();
+    for (const Blok& blok : nowe) {
+        if (!sprawdzBlok(blok, poprzedni, salda, tekst))
             return false;
-        }
+        poprzedni = &blok;
     }
     return true;
+}
+
+void nalozZmiany(Salda& baza, Salda&& zmiany)
+{
+    for (auto& [adres, wartosc] : zmiany)
+        baza[adres] = wartosc;
 }

@@ -1,1 +1,2 @@
 talvarin_fuzz(fuzz_lancuch fuzz_lancuch.cpp talvarin_core)
+talvarin_fuzz(fuzz_walidacja_przyrostowa fuzz_walidacja_przyrostowa.cpp talvarin_core)

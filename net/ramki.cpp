@@ -134,3 +134,23 @@ bool wyslijIOdbierz(const std::string& ip, int port, const std::string& zapytani
     zamknijGniazdo(gniazdo);
     return wyslano;
 }
+
+bool wyslijCzesciIOdbierz(const std::string& ip, int port,
+                          std::initializer_list<std::string_view> czesci, std::string& odpowiedz,
+                          std::chrono::milliseconds limit)
+{
+    std::size_t dlugosc = 0;
+    for (const std::string_view czesc : czesci)
+        dlugosc += czesc.size();
+    const Gniazdo gniazdo = polaczZLimitemCzasu(ip, port);
+    if (gniazdo == NIEPRAWIDLOWE_GNIAZDO)
+        return false;
+    const std::string naglowek = naglowekDlugosci(dlugosc);
+    bool wyslano = wyslijWszystko(gniazdo, naglowek.data(), naglowek.size());
+    for (const std::string_view czesc : czesci)
+        wyslano = wyslano && wyslijWszystko(gniazdo, czesc.data(), czesc.size());
+    if (wyslano)
+        odpowiedz = odbierzWiadomosc(gniazdo, limit);
+    zamknijGniazdo(gniazdo);
+    return wyslano;
+}

@@ -2,7 +2,9 @@
 // Ramki wiadomosci: dziesiec cyfr dlugosci i tresc.
 
 #include <chrono>
+#include <initializer_list>
 #include <string>
+#include <string_view>
 
 #include "gniazda.h"
 
@@ -21,6 +23,13 @@ inline constexpr long long MAKS_DLUGOSC_ODPOWIEDZI = 16LL * 1024 * 1024;
 [[nodiscard]] bool wyslijIOdbierz(const std::string& ip, int port, const std::string& zapytanie,
                                   std::string& odpowiedz,
                                   std::chrono::milliseconds limit = LIMIT_ODBIORU);
+
+// Jak wyslijIOdbierz, ale tresc zapytania to kolejne czesci wyslane jedna za druga
+// (ten sam zapis na linii, bez sklejania duzego tekstu w pamieci).
+[[nodiscard]] bool wyslijCzesciIOdbierz(const std::string& ip, int port,
+                                        std::initializer_list<std::string_view> czesci,
+                                        std::string& odpowiedz,
+                                        std::chrono::milliseconds limit = LIMIT_ODBIORU);
 
 // Naglowek dlugosci: co najmniej dziesiec cyfr z zerami z lewej.
 [[nodiscard]] std::string naglowekDlugosci(std::size_t dlugosc);

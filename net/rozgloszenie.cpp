@@ -1,21 +1,90 @@
 #include "rozgloszenie.h"
 
+#include <algorithm>
+#include <atomic>
+#include <condition_variable>
 #include <iostream>
+#include <mutex>
+#include <system_error>
+#include <thread>
+
+#include "format_lancucha.h"
 
 #include "wymiana_lancucha.h"
+
+namespace {
+
+// Tyle wezlow naraz: martwy wezel nie opoznia pozostalych.
+constexpr std::size_t WEZLOW_NARAZ = 8;
+
+// Wyniki wysylek w kolejnosci pliku; kazdy wypelnia jeden z watkow.
+class Wyniki {
+public:
+    explicit Wyniki(std::size_t ile) : wyniki(ile, Wynik::czeka) {}
+
+    void ustaw(std::size_t i, bool sukces)
+    {
+        {
+            std::lock_guard blokada(mutex);
+            wyniki[i] = sukces ? Wynik::tak : Wynik::nie;
+        }
+        zmiana.notify_all();
+    }
+
+    // Kazda wysylka konczy sie sama (limity polaczenia i odbioru).
+    bool czekajNa(std::size_t i)
+    {
+        std::unique_lock blokada(mutex);
+        zmiana.wait(blokada, [&] { return wyniki[i] != Wynik::czeka; });
+        return wyniki[i] == Wynik::tak;
+    }
+
+private:
+    enum class Wynik { czeka, tak, nie };
+    std::mutex mutex;
+    std::condition_variable zmiana;
+    std::vector<Wynik> wyniki;
+};
+
+} // namespace
 
 WynikRozgloszenia rozglosLancuch(const Blockchain& lancuch, const std::string& plikWezlow,
                                  int mojPort, std::chrono::milliseconds limitOdbioru)
 {
     // Migawka: wezly poznane z odpowiedzi w trakcie nie sa juz w tym rozgloszeniu odwiedzane.
-    const std::vector<Wezel> wezly = wczytajWezly(plikWezlow);
-    WynikRozgloszenia wynik;
-    for (const Wezel& wezel : wezly) {
+    std::vector<Wezel> cele;
+    for (Wezel& wezel : wczytajWezly(plikWezlow)) {
         // Polaczenie z samym soba czekaloby na serwer zajety wlasnie tym zapytaniem.
-        if (czyToJa(wezel.ip, wezel.port, mojPort))
-            continue;
-        ++wynik.wszystkie;
-        if (wyslijLancuchDoWezla(lancuch, wezel, wezel.port, plikWezlow, mojPort, limitOdbioru)) {
+        if (!czyToJa(wezel.ip, wezel.port, mojPort))
+            cele.push_back(std::move(wezel));
+    }
+    WynikRozgloszenia wynik;
+    wynik.wszystkie = static_cast<int>(cele.size());
+    if (cele.empty())
+        return wynik;
+    // Jeden tekst lancucha dla wszystkich wezlow.
+    const std::string tekst = serializujLancuch(lancuch);
+    Wyniki wyniki(cele.size());
+    std::atomic<std::size_t> nastepny{0};
+    const auto pracuj = [&] {
+        for (std::size_t i = nastepny++; i < cele.size(); i = nastepny++)
+            wyniki.ustaw(i, wyslijTekstLancuchaDoWezla(tekst, cele[i], cele[i].port, plikWezlow,
+                                                       mojPort, limitOdbioru));
+    };
+    std::vector<std::thread> watki;
+    for (std::size_t i = 0; i < std::min(WEZLOW_NARAZ, cele.size()); ++i) {
+        try {
+            watki.emplace_back(pracuj);
+        } catch (const std::system_error&) {
+            break;
+        }
+    }
+    // Bez zadnego watku wszystko po kolei w tym watku.
+    if (watki.empty())
+        pracuj();
+    for (std::size_t i = 0; i < cele.size(); ++i) {
+        const Wezel& wezel = cele[i];
+        if (wyniki.czekajNa(i)) {
             ++wynik.sukcesy;
             std::cout << "Rozgloszono do " << wezel.ip << ":" << wezel.port << "\n";
         } else {
@@ -23,6 +92,8 @@ WynikRozgloszenia rozglosLancuch(const Blockchain& lancuch, const std::string& p
                       << " (offline?)\n";
         }
     }
+    for (std::thread& watek : watki)
+        watek.join();
     return wynik;
 }
 

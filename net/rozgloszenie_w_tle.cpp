@@ -4,6 +4,7 @@
 #include <new>
 #include <system_error>
 
+#include "plik_lancucha.h"
 #include "rozgloszenie.h"
 
 namespace {
@@ -12,9 +13,9 @@ constexpr std::chrono::milliseconds OKRES_PYTANIA_O_STOP{200};
 
 } // namespace
 
-RozglaszaczWTle::RozglaszaczWTle(std::string plikWezlow, int mojPort,
+RozglaszaczWTle::RozglaszaczWTle(std::string plikLancucha, std::string plikWezlow, int mojPort,
                                  std::chrono::milliseconds limitOdbioru, const StopPredykat& stop)
-    : plikWezlow(std::move(plikWezlow)), mojPort(mojPort), limitOdbioru(limitOdbioru), stop(stop)
+    : plikLancucha(std::move(plikLancucha)), plikWezlow(std::move(plikWezlow)), mojPort(mojPort), limitOdbioru(limitOdbioru), stop(stop)
 {
     try {
         watek = std::thread([this] { petla(); });
@@ -35,11 +36,11 @@ RozglaszaczWTle::~RozglaszaczWTle()
         watek.join();
 }
 
-void RozglaszaczWTle::zlec(std::shared_ptr<const Blockchain> lancuch)
+void RozglaszaczWTle::zlec()
 {
     {
         std::lock_guard blokada(mutex);
-        czekajacy = std::move(lancuch);
+        czekajacy = true;
     }
     sygnal.notify_all();
 }
@@ -47,18 +48,21 @@ void RozglaszaczWTle::zlec(std::shared_ptr<const Blockchain> lancuch)
 void RozglaszaczWTle::petla()
 {
     const ZakresStopu zakres(stop);
+    Blockchain lancuch;
     for (;;) {
-        std::shared_ptr<const Blockchain> lancuch;
         {
             std::unique_lock blokada(mutex);
             while (!koniec && !czekajacy && !stop())
                 sygnal.wait_for(blokada, OKRES_PYTANIA_O_STOP);
             if (koniec || stop())
                 return;
-            lancuch = std::move(czekajacy);
+            czekajacy = false;
         }
         try {
-            (void)rozglosLancuch(*lancuch, plikWezlow, mojPort, limitOdbioru);
+            // Plik to jedyny wspolny lancuch: zlecenia zlozone w czasie rozgloszenia daja
+            // jedno nastepne, juz z najnowszym lancuchem.
+            if (wczytajLancuch(lancuch, plikLancucha))
+                (void)rozglosLancuch(lancuch, plikWezlow, mojPort, limitOdbioru);
         } catch (const std::bad_alloc&) {
             std::cout << "BLAD: zabraklo pamieci przy rozglaszaniu lancucha.\n";
         }

@@ -14,7 +14,7 @@
 
 class RozglaszaczWTle {
 public:
-    RozglaszaczWTle(std::string plikWezlow, int mojPort, std::chrono::milliseconds limitOdbioru,
+    RozglaszaczWTle(std::string plikLancucha, std::string plikWezlow, int mojPort, std::chrono::milliseconds limitOdbioru,
                     const StopPredykat& stop);
     // Konczy watek: czekajacy lancuch przepada, biezace rozgloszenie konczy sie po
     // zatrzymaniu (kazde czekanie na siec przerywa stop).
@@ -22,18 +22,20 @@ public:
     RozglaszaczWTle(const RozglaszaczWTle&) = delete;
     RozglaszaczWTle& operator=(const RozglaszaczWTle&) = delete;
 
-    void zlec(std::shared_ptr<const Blockchain> lancuch);
+    // Rozgloszenie najnowszego lancucha z pliku (wlasna kopia watku, wczytywana przyrostowo).
+    void zlec();
 
 private:
     void petla();
 
+    std::string plikLancucha;
     std::string plikWezlow;
     int mojPort = -1;
     std::chrono::milliseconds limitOdbioru;
     const StopPredykat& stop;
     std::mutex mutex;
     std::condition_variable sygnal;
-    std::shared_ptr<const Blockchain> czekajacy;
+    bool czekajacy = false;
     bool koniec = false;
     std::thread watek;
 };

@@ -1,5 +1,7 @@
 #include "wymiana_lancucha.h"
 
+#include <mutex>
+
 #include "format_lancucha.h"
 #include "liczby.h"
 #include "ramki.h"
@@ -8,6 +10,9 @@
 namespace {
 
 constexpr std::size_t DLUGOSC_NAGLOWKA = 10;
+
+// Rownolegle wysylki jednego rozgloszenia nie gubia sobie nawzajem wpisow pliku wezlow.
+std::mutex mutexWezlowWysylek;
 
 } // namespace
 
@@ -71,6 +76,26 @@ bool wyslijLancuchDoWezla(const Blockchain& lancuch, const Wezel& wezel, int por
     return wyslano;
 }
 
+bool wyslijTekstLancuchaDoWezla(std::string_view tekstLancucha, const Wezel& wezel, int port,
+                                const std::string& plikWezlow, int mojPort,
+                                std::chrono::milliseconds limitOdbioru)
+{
+    std::string tekstWezlow;
+    {
+        std::lock_guard blokada(mutexWezlowWysylek);
+        tekstWezlow = wezlyDoTekstu(wczytajWezly(plikWezlow));
+    }
+    const std::string naglowek = naglowekDlugosci(tekstLancucha.size());
+    std::string odpowiedz;
+    const bool wyslano = wyslijCzesciIOdbierz(wezel.ip, port, {naglowek, tekstLancucha, tekstWezlow},
+                                              odpowiedz, limitOdbioru);
+    if (wyslano && !odpowiedz.empty()) {
+        std::lock_guard blokada(mutexWezlowWysylek);
+        scalListeWezlow(odpowiedz, plikWezlow, mojPort);
+    }
+    return wyslano;
+}
+
 void nasluchujIPrzyjmujLancuchyWPetli(Blockchain& lancuch, int port,
                                       const std::string& plikLancucha,
                                       const std::string& plikWezlow, const StopPredykat& stop,
@@ -80,12 +105,10 @@ void nasluchujIPrzyjmujLancuchyWPetli(Blockchain& lancuch, int port,
 {
     // Rozglaszacz zyje dluzej niz petla: jego destruktor czeka na biezace rozgloszenie,
     // ktore po zatrzymaniu konczy sie szybko.
-    RozglaszaczWTle rozglaszacz(plikWezlow, port, limitOdbioru, stop);
+    RozglaszaczWTle rozglaszacz(plikLancucha, plikWezlow, port, limitOdbioru, stop);
     KontekstSerwera kontekst{lancuch, plikLancucha, plikWezlow, kluczPubliczny, port,
                              limitOdbioru,
-                             [&rozglaszacz](std::shared_ptr<const Blockchain> przyjety) {
-                                 rozglaszacz.zlec(std::move(przyjety));
-                             }};
+                             [&rozglaszacz] { rozglaszacz.zlec(); }, {}};
     nasluchujTcpWPetli(
         port, stop,
         [&kontekst](const std::string& wiadomosc) {

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <shared_mutex>
 #include <string>
 #include <string_view>
 
@@ -21,9 +22,12 @@ struct KontekstSerwera {
     std::string kluczPubliczny;
     int mojPort = -1;
     std::chrono::milliseconds limitOdbioru = LIMIT_ODBIORU;
-    // Dostaje kopie przyjetego lancucha do rozgloszenia w tle; gdy puste, obsluga
-    // rozglasza sama, przed odpowiedzia.
-    std::function<void(std::shared_ptr<const Blockchain>)> poPrzyjeciu;
+    // Zleca rozgloszenie przyjetego lancucha w tle; gdy puste, obsluga rozglasza sama,
+    // przed odpowiedzia.
+    std::function<void()> poPrzyjeciu;
+    // Zywy lancuch zmieniaja polaczenia obslugiwane naraz: zmiana pod wylaczna blokada
+    // (i pod mutexZapisuLancucha), odczyt porownujacy pod wspolna.
+    std::shared_mutex mutexLancucha{};
 };
 
 // Otrzymany lancuch, ktorego postac w pamieci przekroczylaby tyle razy jego tekst, jest
@@ -45,6 +49,13 @@ inline constexpr std::uint64_t MNOZNIK_PAMIECI_LANCUCHA = 8;
 [[nodiscard]] bool wyslijLancuchDoWezla(const Blockchain& lancuch, const Wezel& wezel, int port,
                                         const std::string& plikWezlow, int mojPort,
                                         std::chrono::milliseconds limitOdbioru = LIMIT_ODBIORU);
+
+// Jak wyslijLancuchDoWezla, z gotowym tekstem lancucha (jeden tekst dla wielu wezlow).
+// Bezpieczne dla kilku watkow naraz: odczyt i scalanie pliku wezlow sa szeregowane.
+[[nodiscard]] bool wyslijTekstLancuchaDoWezla(std::string_view tekstLancucha, const Wezel& wezel,
+                                              int port, const std::string& plikWezlow,
+                                              int mojPort,
+                                              std::chrono::milliseconds limitOdbioru = LIMIT_ODBIORU);
 
 [[nodiscard]] std::string obsluzPrzychodzacyLancuch(KontekstSerwera& kontekst,
                                                     const std::string& wiadomosc);

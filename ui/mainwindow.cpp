@@ -6,6 +6,7 @@
 #include <QTimer>
 
 #include "kropka_statusu.h"
+#include "model_listy_blokow.h"
 #include "obecnosc.h"
 #include "plik_lancucha.h"
 #include "portfel.h"
@@ -23,6 +24,11 @@ MainWindow::MainWindow(QString nazwa, QWidget* parent)
     nazwaUzytkownika = std::move(nazwa);
     if (!nazwaUzytkownika.isEmpty())
         setWindowTitle(QStringLiteral("Talvarin - ") + nazwaUzytkownika);
+
+    modelBlokow = new ModelListyBlokow(mojLancuch, this);
+    ui->listaBlokow->setModel(modelBlokow);
+    // Rowne wiersze: widok nie mierzy miliona pozycji.
+    ui->listaBlokow->setUniformItemSizes(true);
 
     polaczPrzyciski();
     ui->editKwota->setPlaceholderText(tr("np. 12.5"));

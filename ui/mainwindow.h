@@ -25,6 +25,7 @@ using KopaczBloku = std::function<bool(Blockchain&, const std::string&, const st
 class QTimer;
 class StatusChwilowy;
 class ZakladkaDziennik;
+class ModelListyBlokow;
 
 namespace Ui {
 class MainWindow;
@@ -85,6 +86,8 @@ private:
     void odswiezWezly();
     void odswiezSeedy();
     void odswiezOdebrane();
+    // Po wczytaniu pliku: gdy lancuch tylko urosl od `przed`, listy dostaja same nowe wiersze.
+    void odswiezPoWczytaniu(const Punkt& przed);
     void rozglosWTle(int kontekst);
     void bootstrapZSeedow();
     [[nodiscard]] int mojPort() const;
@@ -142,4 +145,8 @@ private:
     // Linie konsoli wezla; odmowy serwera pokazywane chwilowo w statusie nasluchu.
     ZakladkaDziennik* zakladkaDziennik = nullptr;
     StatusChwilowy* statusOdmowy = nullptr;
+    // Model listy zakladki Lancuch nad mojLancuch.
+    ModelListyBlokow* modelBlokow = nullptr;
+    // Zakladka Odebrane pokazuje tylko wiersz "nic nie odebrano".
+    bool odebranePuste = true;
 };

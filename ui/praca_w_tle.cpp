@@ -109,10 +109,9 @@ void MainWindow::naSprawdzZmianyPliku()
 
 void MainWindow::naOdswiezLancuch()
 {
+    const Punkt przed = mojLancuch.punkt();
     static_cast<void>(wczytajLancuch(mojLancuch, PLIK_LANCUCHA));
-    odswiezListeBlokow();
-    odswiezPrzeglad();
-    odswiezOdebrane();
+    odswiezPoWczytaniu(przed);
     ui->buttonOdswiezLancuch->setText(tr(TEKST_ODSWIEZONO));
     QTimer::singleShot(1000, this, [this] { ui->buttonOdswiezLancuch->setText(tr("Odswiez")); });
 }

@@ -1,40 +1,64 @@
 // Listy zakladek Lancuch i Odebrane budowane z mojLancuch.
+#include <QListView>
 #include <QListWidget>
 #include <QPushButton>
 #include <QStringList>
 #include <QTimer>
 
 #include "kwota.h"
+#include "linie_lancucha.h"
 #include "mainwindow.h"
+#include "model_listy_blokow.h"
 #include "teksty_okna.h"
 #include "ui_mainwindow.h"
 
 namespace {
 
-// "12.5 TLV": wzor bez tlumaczenia.
+// Cala lista naraz: jedno wstawienie do modelu zamiast jednego na wiersz.
+void wypelnijListe(QListWidget* lista, const QStringList& linie)
+{
+    lista->setUpdatesEnabled(false);
+    lista->clear();
+    lista->addItems(linie);
+    lista->setUpdatesEnabled(true);
+}
+
+// Wiersze zakladki Odebrane dla blokow od pozycji `od`, od najnowszego.
+QStringList linieOdebranych(const Blockchain& lancuch, std::size_t od, const std::string& ja)
+{
+    const QString wzor = MainWindow::tr(TEKST_ODEBRANE_OD);
+    const auto& bloki = lancuch.pobierzLancuch();
+    QStringList linie;
+    for (std::size_t b = bloki.size(); b > od; --b) {
+        const Blok& blok = bloki[b - 1];
+        for (const Transakcja& tx : blok.transakcje)
+            if (!tx.nadawca.empty() && tx.nadawca != ja && tx.odbiorca == ja)
+                linie.append(wzor.arg(QString::number(blok.indeks), krotkiKlucz(tx.nadawca),
+                                      tekstKwoty(tx.kwota)));
+    }
+    return linie;
+}
+
+} // namespace
+
 QString tekstKwoty(std::int64_t kwota)
 {
     return QString::fromStdString(formatujKwote(kwota)) + u' ' + QLatin1String(SYMBOL_MONETY);
 }
 
-// Pierwsze 12 znakow klucza i "..."; krotszy klucz w calosci.
 QString krotkiKlucz(const std::string& klucz)
 {
     return QString::fromStdString(klucz.substr(0, 12)) + QStringLiteral("...");
 }
 
-// Wzory przetlumaczone raz na przebudowe, nie raz na transakcje.
-struct WzoryLinii {
-    QString geneza = MainWindow::tr(TEKST_BLOK_GENEZA);
-    QString mojaNagroda = MainWindow::tr(TEKST_BLOK_MOJA_NAGRODA);
-    QString cudzaNagroda = MainWindow::tr(TEKST_BLOK_CUDZA_NAGRODA);
-    QString doSiebie = MainWindow::tr(TEKST_BLOK_DO_SIEBIE);
-    QString wyslano = MainWindow::tr(TEKST_BLOK_WYSLANO);
-    QString otrzymano = MainWindow::tr(TEKST_BLOK_OTRZYMANO);
-    QString obcy = MainWindow::tr(TEKST_BLOK_OBCY);
-};
+WzoryLinii WzoryLinii::przetlumaczone()
+{
+    return WzoryLinii{MainWindow::tr(TEKST_BLOK_GENEZA),       MainWindow::tr(TEKST_BLOK_MOJA_NAGRODA),
+                      MainWindow::tr(TEKST_BLOK_CUDZA_NAGRODA), MainWindow::tr(TEKST_BLOK_DO_SIEBIE),
+                      MainWindow::tr(TEKST_BLOK_WYSLANO),       MainWindow::tr(TEKST_BLOK_OTRZYMANO),
+                      MainWindow::tr(TEKST_BLOK_OBCY)};
+}
 
-// Pierwszy pasujacy wiersz tabeli linii zakladki Lancuch.
 QString liniaTransakcji(const WzoryLinii& wzory, const QString& indeks, const Transakcja& tx,
                         const std::string& ja)
 {
@@ -52,46 +76,37 @@ QString liniaTransakcji(const WzoryLinii& wzory, const QString& indeks, const Tr
     return wzory.obcy.arg(indeks, krotkiKlucz(tx.nadawca), krotkiKlucz(tx.odbiorca), kwota);
 }
 
-// Cala lista naraz: jedno wstawienie do modelu zamiast jednego na wiersz.
-void wypelnijListe(QListWidget* lista, const QStringList& linie)
-{
-    lista->setUpdatesEnabled(false);
-    lista->clear();
-    lista->addItems(linie);
-    lista->setUpdatesEnabled(true);
-}
-
-} // namespace
-
 void MainWindow::odswiezListeBlokow()
 {
-    const WzoryLinii wzory;
-    const std::string ja = kluczPublicznyHex(klucze);
-    const auto& bloki = mojLancuch.pobierzLancuch();
-    QStringList linie;
-    linie.reserve(static_cast<qsizetype>(bloki.size()) * 2);
-    for (auto blok = bloki.rbegin(); blok != bloki.rend(); ++blok) {
-        const QString indeks = QString::number(blok->indeks);
-        for (const Transakcja& tx : blok->transakcje)
-            linie.append(liniaTransakcji(wzory, indeks, tx, ja));
-    }
-    wypelnijListe(ui->listaBlokow, linie);
+    modelBlokow->przebuduj(kluczPublicznyHex(klucze));
 }
 
 void MainWindow::odswiezOdebrane()
 {
-    const QString wzor = tr(TEKST_ODEBRANE_OD);
-    const std::string ja = kluczPublicznyHex(klucze);
-    const auto& bloki = mojLancuch.pobierzLancuch();
-    QStringList linie;
-    for (auto blok = bloki.rbegin(); blok != bloki.rend(); ++blok)
-        for (const Transakcja& tx : blok->transakcje)
-            if (!tx.nadawca.empty() && tx.nadawca != ja && tx.odbiorca == ja)
-                linie.append(wzor.arg(QString::number(blok->indeks), krotkiKlucz(tx.nadawca),
-                                      tekstKwoty(tx.kwota)));
-    if (linie.isEmpty())
+    QStringList linie = linieOdebranych(mojLancuch, 0, kluczPublicznyHex(klucze));
+    odebranePuste = linie.isEmpty();
+    if (odebranePuste)
         linie.append(tr(TEKST_NIC_NIE_ODEBRANO));
     wypelnijListe(ui->listaOdebranych, linie);
+}
+
+void MainWindow::odswiezPoWczytaniu(const Punkt& przed)
+{
+    // Lancuch tylko urosl: nowe wiersze na gore list, bez przebudowy.
+    if (mojLancuch.zawiera(przed) && przed.liczba == modelBlokow->liczbaBlokow()) {
+        modelBlokow->dopisz(przed.liczba);
+        const QStringList nowe = linieOdebranych(mojLancuch, przed.liczba, kluczPublicznyHex(klucze));
+        if (!nowe.isEmpty()) {
+            if (odebranePuste)
+                ui->listaOdebranych->clear();
+            odebranePuste = false;
+            ui->listaOdebranych->insertItems(0, nowe);
+        }
+    } else {
+        odswiezListeBlokow();
+        odswiezOdebrane();
+    }
+    odswiezPrzeglad();
 }
 
 void MainWindow::odswiezPrzeglad()
@@ -100,6 +115,7 @@ void MainWindow::odswiezPrzeglad()
     const QString klucz = QString::fromStdString(ja);
     ui->labelKlucz->setText(tr(TEKST_KLUCZ) + klucz.left(8) + QStringLiteral("...") + klucz.right(8));
     ui->labelKlucz->setToolTip(klucz + QStringLiteral("\n\n") + tr(TEKST_KLUCZ_PODPOWIEDZ));
+    mojLancuch.przygotujSalda();
     ui->labelSaldo->setText(tr(TEKST_SALDO).arg(QString::fromStdString(formatujKwote(mojLancuch.saldo(ja))),
                                                 QLatin1String(SYMBOL_MONETY)));
     const auto wysokosc = static_cast<qint64>(mojLancuch.liczbaBlokow());
@@ -110,9 +126,9 @@ void MainWindow::odswiezPrzeglad()
 
 void MainWindow::naOdswiezOdebrane()
 {
+    const Punkt przed = mojLancuch.punkt();
     static_cast<void>(wczytajLancuch(mojLancuch, PLIK_LANCUCHA));
-    odswiezOdebrane();
-    odswiezPrzeglad();
+    odswiezPoWczytaniu(przed);
     ui->buttonOdswiezOdebrane->setText(tr(TEKST_ODSWIEZONO));
     QTimer::singleShot(1000, this, [this] { ui->buttonOdswiezOdebrane->setText(tr("Odswiez")); });
 }

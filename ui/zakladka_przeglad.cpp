@@ -22,10 +22,9 @@ void MainWindow::naKopiujKlucz()
 
 void MainWindow::naOdswiez()
 {
+    const Punkt przed = mojLancuch.punkt();
     static_cast<void>(wczytajLancuch(mojLancuch, PLIK_LANCUCHA));
-    odswiezPrzeglad();
-    odswiezListeBlokow();
-    odswiezOdebrane();
+    odswiezPoWczytaniu(przed);
     ui->buttonOdswiez->setText(tr(TEKST_ODSWIEZONO));
     QTimer::singleShot(1000, this, [this] { ui->buttonOdswiez->setText(tr("Odswiez")); });
 }
@@ -34,6 +33,7 @@ void MainWindow::naKopBlok()
 {
     ui->buttonKop->setEnabled(false);
     ui->buttonKop->setText(tr(TEKST_KOPANIE));
+    const Punkt przed = mojLancuch.punkt();
     bool zapisano = false;
     {
         // Kursor ustawiony przed odmalowaniem, zeby byl widoczny przez cale kopanie.
@@ -41,9 +41,7 @@ void MainWindow::naKopBlok()
         QCoreApplication::processEvents();
         zapisano = kopacz(mojLancuch, kluczPublicznyHex(klucze), PLIK_LANCUCHA, {});
     }
-    odswiezPrzeglad();
-    odswiezListeBlokow();
-    odswiezOdebrane();
+    odswiezPoWczytaniu(przed);
     // Blok, ktorego nie ma w pliku, nie jest rozglaszany.
     ui->labelStatusKopania->setText(zapisano ? tr("Nieaktywne.") : tr(TEKST_BLOK_NIE_ZAPISANY));
     if (!zapisano) {

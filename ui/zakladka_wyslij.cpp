@@ -38,6 +38,7 @@ void MainWindow::naWyslij()
         return;
     }
     const std::string ja = kluczPublicznyHex(klucze);
+    mojLancuch.przygotujSalda();
     const std::int64_t saldo = mojLancuch.saldo(ja);
     const QString symbol = QLatin1String(SYMBOL_MONETY);
     if (kwota > saldo) {
@@ -54,6 +55,7 @@ void MainWindow::naWyslij()
         return;
 
     const Transakcja platnosc(klucze, odbiorcaTekst, kwota, std::string());
+    const Punkt przed = mojLancuch.punkt();
     bool zapisano = false;
     {
         const KursorCzekania kursor;
@@ -61,9 +63,7 @@ void MainWindow::naWyslij()
     }
     if (!zapisano) {
         // Pola zostaja, zeby mozna bylo sprobowac jeszcze raz; nic nie idzie do sieci.
-        odswiezPrzeglad();
-        odswiezListeBlokow();
-        odswiezOdebrane();
+        odswiezPoWczytaniu(przed);
         ui->labelStatusWyslij->setText(tr(TEKST_WYSLANIE_NIE_ZAPISANE));
         return;
     }
@@ -73,9 +73,7 @@ void MainWindow::naWyslij()
     rozglaszanieWyslania = true;
     statusWyslania = tr(TEKST_WYSLANO_ROZGLASZANIE);
     pokazStatusWyslania();
-    odswiezPrzeglad();
-    odswiezListeBlokow();
-    odswiezOdebrane();
+    odswiezPoWczytaniu(przed);
     rozglosWTle(0);
 }
 

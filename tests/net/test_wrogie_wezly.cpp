@@ -128,7 +128,7 @@ protected:
     Blockchain zywy;
     bool rozgloszono = false;
     KontekstSerwera kontekst{zywy, plikLancucha, plikWezlow, "", 1700, 1s,
-                             [this](std::shared_ptr<const Blockchain>) { rozgloszono = true; }};
+                             [this] { rozgloszono = true; }, {}};
 };
 
 TEST_F(WrogiLancuch, BudzetPamieciOdrzucaPustePrzepuszczaPlatnosci)

@@ -10,6 +10,7 @@
 #include <QListWidget>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -161,6 +162,7 @@ private slots:
     void nazwaMiesciSieWOgloszeniu();
     void wysylanieCzekaNaSwojeRozgloszenie();
     void zawieszonyWezelNieWstrzymujeZatrzyman();
+    void duzyLancuchNowyBlokDodajeWierszeAInnyPrzebudowuje();
 
 private:
     void otworz(const Blockchain& lancuch)
@@ -171,6 +173,7 @@ private:
         ui = okno->ui;
     }
     [[nodiscard]] std::string moj() const { return kluczPublicznyHex(ja); }
+    [[nodiscard]] QString wierszBlokow(int i) const { return ui->listaBlokow->model()->index(i, 0).data().toString(); }
 
     // Wysylka 1 TLV z odpowiedzia "Tak".
     void wyslij(const QString& odbiorca)
@@ -198,8 +201,8 @@ void TestOkna::kopanieBlokuOdswiezaSaldoIListy()
     ui->buttonKop->click();
     QCOMPARE(blokiWPliku(), std::size_t{5});
     QCOMPARE(ui->labelSaldo->text(), MainWindow::tr(TEKST_SALDO).arg("112.5", "TLV"));
-    QCOMPARE(ui->listaBlokow->item(0)->text(), MainWindow::tr(TEKST_BLOK_MOJA_NAGRODA).arg("4", tlv("50")));
-    QCOMPARE(ui->listaBlokow->item(4)->text(),
+    QCOMPARE(wierszBlokow(0), MainWindow::tr(TEKST_BLOK_MOJA_NAGRODA).arg("4", tlv("50")));
+    QCOMPARE(wierszBlokow(4),
              MainWindow::tr(TEKST_BLOK_OTRZYMANO).arg("2", krotki(kluczPublicznyHex(obcy)), tlv("12.5")));
     // Odebrane: tylko platnosci od innych, bez wlasnych nagrod i platnosci do siebie.
     QCOMPARE(ui->listaOdebranych->count(), 1);
@@ -424,6 +427,33 @@ void TestOkna::zawieszonyWezelNieWstrzymujeZatrzyman()
     // Granica poprawnosci, nie pomiar: bez przerwania czekania trwaloby to 30 s.
     qInfo("zatrzymanie petli %lld ms, nasluchu %lld ms, zamkniecie okna %lld ms", petla, nasluch, zamkniecie);
     QVERIFY(petla < 5000 && nasluch < 5000 && zamkniecie < 5000);
+}
+
+void TestOkna::duzyLancuchNowyBlokDodajeWierszeAInnyPrzebudowuje()
+{
+    const ParaKluczy inny = generujPareKluczy();
+    Blockchain petla = lancuchTestowy(0, 20000, kluczPublicznyHex(inny));
+    otworz(petla);
+    QAbstractItemModel* model = ui->listaBlokow->model();
+    QCOMPARE(model->rowCount(), 20001);
+    QSignalSpy przebudowy(model, &QAbstractItemModel::modelReset);
+    QSignalSpy wstawienia(model, &QAbstractItemModel::rowsInserted);
+    // Drugi wlasciciel pliku (jak petla kopania) dopisuje blok z platnoscia dla mnie.
+    dokop(petla, moj(), 1, {Transakcja(inny, moj(), 100000000, "")});
+    QVERIFY(zapiszLancuch(petla, PLIK_LANCUCHA));
+    ui->buttonOdswiezLancuch->click();
+    QCOMPARE(przebudowy.count(), 0);
+    QCOMPARE(wstawienia.count(), 1);
+    QCOMPARE(wierszBlokow(1), MainWindow::tr(TEKST_BLOK_OTRZYMANO).arg("20001", krotki(kluczPublicznyHex(inny)), tlv("1")));
+    QCOMPARE(ui->listaOdebranych->count(), 1);
+    QCOMPARE(ui->labelSaldo->text(), MainWindow::tr(TEKST_SALDO).arg("51", "TLV"));
+    // Inny lancuch tej samej dlugosci w miejsce pliku: jedna przebudowa.
+    QVERIFY(zapiszLancuch(static_cast<const Blockchain&>(lancuchTestowy(0, 20001, kluczPublicznyHex(inny))), PLIK_LANCUCHA));
+    ui->buttonOdswiezLancuch->click();
+    QCOMPARE(przebudowy.count(), 1);
+    QCOMPARE(model->rowCount(), 20002);
+    QCOMPARE(ui->listaOdebranych->item(0)->text(), MainWindow::tr(TEKST_NIC_NIE_ODEBRANO));
+    QCOMPARE(ui->labelSaldo->text(), MainWindow::tr(TEKST_SALDO).arg("0", "TLV"));
 }
 
 int main(int argc, char** argv)

@@ -4,6 +4,7 @@
 // Nadawca: nasluch, wykrycie odbiorcy, blok, 12.5 TLV do odbiorcy z listy znanych, czeka na
 // plik "stop". Odbiorca: nasluch, wykrycie nadawcy, platnosc na zakladce Odebrane.
 // Na koncu oba zapisuja "raport.txt" z tym, co widac w oknie.
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
 #include <QFile>
@@ -98,9 +99,11 @@ void zapiszRaport()
         return;
     QTextStream raport(&plik);
     raport << "saldo: " << w<QLabel>("labelSaldo")->text() << "\nwyslij: " << w<QLabel>("labelStatusWyslij")->text() << "\n";
-    for (const auto& [lista, nazwa] : {std::pair{"listaWezlow", "wezel"}, {"listaOdebranych", "odebrane"}, {"listaBlokow", "blok"}})
-        for (int i = 0; i < w<QListWidget>(lista)->count(); ++i)
-            raport << nazwa << ": " << w<QListWidget>(lista)->item(i)->text() << "\n";
+    for (const auto& [lista, nazwa] : {std::pair{"listaWezlow", "wezel"}, {"listaOdebranych", "odebrane"}, {"listaBlokow", "blok"}}) {
+        const QAbstractItemModel* model = w<QAbstractItemView>(lista)->model();
+        for (int i = 0; i < model->rowCount(); ++i)
+            raport << nazwa << ": " << model->index(i, 0).data().toString() << "\n";
+    }
 }
 
 bool wejdzDoPrzestrzeni(const char* sciezka)

@@ -1,0 +1,276 @@
+#include "plik_przyrostowy.h"
+
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#include <vector>
+
+#include "format_lancucha.h"
+#include "pliki.h"
+
+namespace {
+
+constexpr char ZNAK_UKRYCIA = '#';
+
+class Deskryptor {
+public:
+    explicit Deskryptor(int fd) : fd(fd) {}
+    ~Deskryptor()
+    {
+        if (fd >= 0)
+            ::close(fd);
+    }
+    Deskryptor(const Deskryptor&) = delete;
+    Deskryptor& operator=(const Deskryptor&) = delete;
+
+    [[nodiscard]] int operator*() const { return fd; }
+    [[nodiscard]] bool otwarty() const { return fd >= 0; }
+
+private:
+    int fd = -1;
+};
+
+std::int64_t nanosekundy(const timespec& czas)
+{
+    return static_cast<std::int64_t>(czas.tv_sec) * 1000000000 + czas.tv_nsec;
+}
+
+bool tenSamPlik(const StanPliku& stan, const struct stat& info)
+{
+    return stan.urzadzenie == static_cast<std::uint64_t>(info.st_dev)
+        && stan.wezel == static_cast<std::uint64_t>(info.st_ino);
+}
+
+void zapamietajStat(StanPliku& stan, const struct stat& info)
+{
+    stan.urzadzenie = static_cast<std::uint64_t>(info.st_dev);
+    stan.wezel = static_cast<std::uint64_t>(info.st_ino);
+    stan.rozmiar = info.st_size;
+    stan.czasZmianyNs = nanosekundy(info.st_mtim);
+    stan.czasStatusuNs = nanosekundy(info.st_ctim);
+}
+
+// Czyta od `od` do konca pliku.
+bool czytajOd(int fd, std::int64_t od, std::string& tekst)
+{
+    tekst.clear();
+    char bufor[65536];
+    for (;;) {
+        const ssize_t n = ::pread(fd, bufor, sizeof bufor, static_cast<off_t>(od));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0)
+            return false;
+        if (n == 0)
+            return true;
+        tekst.append(bufor, static_cast<std::size_t>(n));
+        od += n;
+    }
+}
+
+bool zapiszOd(int fd, std::int64_t od, std::string_view tekst)
+{
+    while (!tekst.empty()) {
+        const ssize_t n = ::pwrite(fd, tekst.data(), tekst.size(), static_cast<off_t>(od));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            return false;
+        tekst.remove_prefix(static_cast<std::size_t>(n));
+        od += n;
+    }
+    return true;
+}
+
+// Ostatni trzymany blok lezy w pliku tam, gdzie byl: tania proba, ze czesc sie nie zmienila.
+bool ostatniBlokNaMiejscu(int fd, const StanPliku& stan)
+{
+    const std::string& wzor = stan.tekstOstatniego;
+    const std::int64_t dlugosc = stan.dlugosc - stan.poczatekOstatniego;
+    if (wzor.empty() || static_cast<std::int64_t>(wzor.size()) != dlugosc)
+        return false;
+    std::string w(wzor.size(), '\0');
+    std::size_t mam = 0;
+    while (mam < w.size()) {
+        const auto gdzie = stan.poczatekOstatniego + static_cast<std::int64_t>(mam);
+        const ssize_t n = ::pread(fd, w.data() + mam, w.size() - mam, static_cast<off_t>(gdzie));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            return false;
+        mam += static_cast<std::size_t>(n);
+    }
+    return w == wzor;
+}
+
+// Dopisywanie dalej jest mozliwe tylko za wierszem zakonczonym LF: inaczej dopisek
+// przedluzylby ostatnie pole ostatniego bloku.
+bool konczySieLf(const std::string& tekst, const OdczytaneBloki& bloki)
+{
+    return bloki.koniecOstatniego > 0 && tekst[bloki.koniecOstatniego - 1] == '\n';
+}
+
+bool maCrPrzedLf(const std::string& tekst)
+{
+    return tekst.find("\r\n") != std::string::npos;
+}
+
+// Stan pliku po tym, jak lancuch stal sie zgodny z `tekst` zaczynajacym sie w pliku w `od`.
+void zapamietajBloki(Blockchain& ksiega, const OdczytaneBloki& bloki, const std::string& tekst,
+                     std::int64_t od)
+{
+    StanPliku& stan = ksiega.plik;
+    stan.poczatekOstatniego = od + static_cast<std::int64_t>(bloki.poczatekOstatniego);
+    stan.dlugosc = od + static_cast<std::int64_t>(bloki.koniecOstatniego);
+    stan.tekstOstatniego = tekst.substr(bloki.poczatekOstatniego,
+                                        bloki.koniecOstatniego - bloki.poczatekOstatniego);
+}
+
+// Gorne oszacowanie liczby blokow: wiersze znacznika bloku (takze w polach transakcji).
+std::size_t policzZnaczniki(std::string_view tekst)
+{
+    constexpr std::string_view ZNACZNIK = "=== BLOK ===";
+    std::size_t ile = 0;
+    for (std::size_t p = tekst.find(ZNACZNIK); p != std::string_view::npos;
+         p = tekst.find(ZNACZNIK, p + ZNACZNIK.size()))
+        ++ile;
+    return ile;
+}
+
+} // namespace
+
+Wczytanie wczytajPrzyrost(Blockchain& ksiega, const std::string& sciezka)
+{
+    StanPliku& stan = ksiega.plik;
+    if (stan.sciezka != sciezka || !ksiega.zawiera(stan.punkt))
+        return Wczytanie::trzebaCalosci;
+    const Deskryptor fd(::open(sciezka.c_str(), O_RDONLY | O_CLOEXEC));
+    struct stat info {};
+    if (!fd.otwarty())
+        return Wczytanie::blad;
+    if (::fstat(*fd, &info) != 0 || !tenSamPlik(stan, info) || info.st_size < stan.dlugosc
+        || !ostatniBlokNaMiejscu(*fd, stan))
+        return Wczytanie::trzebaCalosci;
+    const bool tenSamStan = info.st_size == stan.rozmiar
+        && nanosekundy(info.st_mtim) == stan.czasZmianyNs
+        && nanosekundy(info.st_ctim) == stan.czasStatusuNs;
+    if (!tenSamStan && info.st_size <= stan.rozmiar)
+        return Wczytanie::trzebaCalosci; // zmiana bez wzrostu: mogla dotknac trzymanej czesci
+    OdczytaneBloki nowe;
+    if (!tenSamStan) {
+        std::string ogon;
+        if (!czytajOd(*fd, stan.dlugosc, ogon))
+            return Wczytanie::blad;
+        if (maCrPrzedLf(ogon))
+            return Wczytanie::trzebaCalosci;
+        // Zla liczba w nowej czesci psuje caly plik tak samo, jak przy pelnym wczytaniu.
+        if (!parsujBloki(ogon, nowe))
+            return Wczytanie::blad;
+        if (!nowe.bloki.empty() && !konczySieLf(ogon, nowe))
+            return Wczytanie::trzebaCalosci;
+        if (!nowe.bloki.empty())
+            zapamietajBloki(ksiega, nowe, ogon, stan.dlugosc);
+    }
+    // Bloki wykopane tylko w pamieci ustepuja temu, co jest w pliku.
+    ksiega.obetnij(stan.punkt.liczba);
+    ksiega.dopiszBloki(std::move(nowe.bloki));
+    zapamietajStat(stan, info);
+    stan.punkt = ksiega.punkt();
+    return tenSamStan ? Wczytanie::bezZmian : Wczytanie::doczytano;
+}
+
+bool wczytajCalosc(Blockchain& ksiega, const std::string& sciezka)
+{
+    const Deskryptor fd(::open(sciezka.c_str(), O_RDONLY | O_CLOEXEC));
+    struct stat info {};
+    std::string tekst;
+    // Stan pliku sprzed czytania: dopisek w trakcie zostanie doczytany nastepnym razem.
+    if (!fd.otwarty() || ::fstat(*fd, &info) != 0 || !czytajOd(*fd, 0, tekst))
+        return false;
+    const bool zCr = maCrPrzedLf(tekst);
+    usunCrPrzedLf(tekst);
+    OdczytaneBloki wynik;
+    // Zapas na polowe dlugosci z gory: ani odczyt, ani kolejne wykopane bloki nie przenosza
+    // calej listy, dopoki lancuch nie urosnie o polowe (milion blokow to setki ms).
+    const std::size_t ile = policzZnaczniki(tekst);
+    wynik.bloki.reserve(ile + ile / 2);
+    if (!parsujBloki(tekst, wynik) || wynik.bloki.empty())
+        return false;
+    ksiega.zastapLancuch(std::move(wynik.bloki));
+    ksiega.plik = StanPliku{};
+    // Po usunieciu CR polozenia w tekscie nie sa polozeniami w pliku.
+    if (zCr || !konczySieLf(tekst, wynik))
+        return true;
+    ksiega.plik.sciezka = sciezka;
+    zapamietajBloki(ksiega, wynik, tekst, 0);
+    zapamietajStat(ksiega.plik, info);
+    ksiega.plik.punkt = ksiega.punkt();
+    return true;
+}
+
+bool dopiszDoPliku(Blockchain& ksiega, const std::string& sciezka)
+{
+    StanPliku& stan = ksiega.plik;
+    if (stan.sciezka != sciezka || !ksiega.zawiera(stan.punkt))
+        return false;
+    // Bez O_CREAT: plik odlozony na bok albo usuniety wymaga pelnego zapisu.
+    const Deskryptor fd(::open(sciezka.c_str(), O_RDWR | O_CLOEXEC));
+    struct stat info {};
+    if (!fd.otwarty() || ::fstat(*fd, &info) != 0 || !tenSamPlik(stan, info)
+        || info.st_size < stan.dlugosc || !ostatniBlokNaMiejscu(*fd, stan))
+        return false;
+    const auto& bloki = ksiega.pobierzLancuch();
+    std::string tekst;
+    std::vector<std::size_t> znaczniki;
+    OdczytaneBloki polozenie;
+    for (std::size_t i = stan.punkt.liczba; i < bloki.size(); ++i) {
+        polozenie.poczatekOstatniego = tekst.size();
+        znaczniki.push_back(tekst.size());
+        dopiszTekstBloku(tekst, bloki[i]);
+    }
+    polozenie.koniecOstatniego = tekst.size();
+    // Nowe bloki trafiaja do pliku z ukrytym znacznikiem ("#== BLOK ==="), wiec czytelnik ich
+    // nie widzi, dopoki nie sa zapisane w calosci. Potem kazdy znacznik odkrywa jeden bajt,
+    // od pierwszego bloku: przerwanie w dowolnej chwili zostawia tylko cale bloki.
+    for (const std::size_t z : znaczniki)
+        tekst[z] = ZNAK_UKRYCIA;
+    // Najpierw obciecie do ostatniej dobrej dlugosci: resztki przerwanego dopisywania znikaja.
+    if (::ftruncate(*fd, static_cast<off_t>(stan.dlugosc)) != 0
+        || !zapiszOd(*fd, stan.dlugosc, tekst) || ::fsync(*fd) != 0)
+        return false;
+    for (const std::size_t z : znaczniki) {
+        tekst[z] = '=';
+        const std::int64_t gdzie = stan.dlugosc + static_cast<std::int64_t>(z);
+        if (!zapiszOd(*fd, gdzie, std::string_view(&tekst[z], 1)))
+            return false;
+    }
+    if (::fsync(*fd) != 0 || ::fstat(*fd, &info) != 0)
+        return false;
+    if (!tekst.empty())
+        zapamietajBloki(ksiega, polozenie, tekst, stan.dlugosc);
+    zapamietajStat(stan, info);
+    stan.punkt = ksiega.punkt();
+    return true;
+}
+
+bool zapiszCalosc(Blockchain& ksiega, const std::string& sciezka)
+{
+    const std::string tekst = serializujLancuch(ksiega);
+    ksiega.plik = StanPliku{};
+    struct stat info {};
+    if (!zapiszAtomowo(sciezka, tekst))
+        return false;
+    if (tekst.empty() || ::stat(sciezka.c_str(), &info) != 0)
+        return true;
+    std::string ostatni;
+    dopiszTekstBloku(ostatni, ksiega.pobierzLancuch().back());
+    OdczytaneBloki polozenie;
+    polozenie.koniecOstatniego = tekst.size();
+    polozenie.poczatekOstatniego = tekst.size() - ostatni.size();
+    ksiega.plik.sciezka = sciezka;
+    zapamietajBloki(ksiega, polozenie, tekst, 0);
+    zapamietajStat(ksiega.plik, info);
+    ksiega.plik.punkt = ksiega.punkt();
+    return true;
+}
