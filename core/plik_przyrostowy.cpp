@@ -145,7 +145,7 @@ Wczytanie wczytajPrzyrost(Blockchain& ksiega, const std::string& sciezka)
     StanPliku& stan = ksiega.plik;
     if (stan.sciezka != sciezka || !ksiega.zawiera(stan.punkt))
         return Wczytanie::trzebaCalosci;
-    const Deskryptor fd(::open(sciezka.c_str(), O_RDONLY | O_CLOEXEC));
+    const Deskryptor fd(::open(sciezka.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
     struct stat info {};
     if (!fd.otwarty())
         return Wczytanie::blad;
@@ -182,11 +182,18 @@ Wczytanie wczytajPrzyrost(Blockchain& ksiega, const std::string& sciezka)
 
 bool wczytajCalosc(Blockchain& ksiega, const std::string& sciezka)
 {
-    const Deskryptor fd(::open(sciezka.c_str(), O_RDONLY | O_CLOEXEC));
+    const Deskryptor fd(::open(sciezka.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
     struct stat info {};
     std::string tekst;
     // Stan pliku sprzed czytania: dopisek w trakcie zostanie doczytany nastepnym razem.
-    if (!fd.otwarty() || ::fstat(*fd, &info) != 0 || !czytajOd(*fd, 0, tekst))
+    if (!fd.otwarty() || ::fstat(*fd, &info) != 0)
+        return false;
+    // FIFO albo urzadzenie zamiast pliku: odmowa, bez czekania na dane.
+    if (!S_ISREG(info.st_mode)) {
+        wypiszNieZwykly(sciezka);
+        return false;
+    }
+    if (!czytajOd(*fd, 0, tekst))
         return false;
     const bool zCr = maCrPrzedLf(tekst);
     usunCrPrzedLf(tekst);
@@ -215,7 +222,7 @@ bool dopiszDoPliku(Blockchain& ksiega, const std::string& sciezka)
     if (stan.sciezka != sciezka || !ksiega.zawiera(stan.punkt))
         return false;
     // Bez O_CREAT: plik odlozony na bok albo usuniety wymaga pelnego zapisu.
-    const Deskryptor fd(::open(sciezka.c_str(), O_RDWR | O_CLOEXEC));
+    const Deskryptor fd(::open(sciezka.c_str(), O_RDWR | O_CLOEXEC | O_NONBLOCK));
     struct stat info {};
     if (!fd.otwarty() || ::fstat(*fd, &info) != 0 || !tenSamPlik(stan, info)
         || info.st_size < stan.dlugosc || !ostatniBlokNaMiejscu(*fd, stan))

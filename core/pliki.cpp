@@ -39,12 +39,12 @@ std::string nazwaTymczasowa(const std::string& sciezka)
     return nazwa;
 }
 
+} // namespace
+
 void wypiszNieZwykly(const std::string& sciezka)
 {
     std::cout << "BLAD: plik " << sciezka << " nie jest zwyklym plikiem - pomijam go.\n";
 }
-
-} // namespace
 
 bool zapiszWszystko(int fd, std::string_view tekst)
 {

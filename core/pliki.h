@@ -21,6 +21,8 @@
 [[nodiscard]] bool plikIstnieje(const std::string& sciezka);
 // Brak pliku albo zwykly plik (nie FIFO, nie urzadzenie, nie folder).
 [[nodiscard]] bool zwyklyLubBrak(const std::string& sciezka);
+// Wiersz odmowy dla FIFO, urzadzenia albo folderu pod nazwa pliku danych.
+void wypiszNieZwykly(const std::string& sciezka);
 
 // Usuwa pliki tymczasowe "<sciezka>.tmp.<pid>.<n>" zostawione przez proces, ktory juz
 // nie dziala (przerwany zapis). Z `zamazac` tresc jest najpierw nadpisywana zerami.

@@ -146,9 +146,10 @@ bool wyslijCzesciIOdbierz(const std::string& ip, int port,
     if (gniazdo == NIEPRAWIDLOWE_GNIAZDO)
         return false;
     const std::string naglowek = naglowekDlugosci(dlugosc);
-    bool wyslano = wyslijWszystko(gniazdo, naglowek.data(), naglowek.size());
+    const auto termin = terminWiadomosci(Zegar::now(), limit, naglowek.size() + dlugosc);
+    bool wyslano = wyslijWszystko(gniazdo, naglowek.data(), naglowek.size(), limit, termin);
     for (const std::string_view czesc : czesci)
-        wyslano = wyslano && wyslijWszystko(gniazdo, czesc.data(), czesc.size());
+        wyslano = wyslano && wyslijWszystko(gniazdo, czesc.data(), czesc.size(), limit, termin);
     if (wyslano)
         odpowiedz = odbierzWiadomosc(gniazdo, limit);
     zamknijGniazdo(gniazdo);

@@ -66,7 +66,11 @@ WynikRozgloszenia rozglosLancuch(const Blockchain& lancuch, const std::string& p
     const std::string tekst = serializujLancuch(lancuch);
     Wyniki wyniki(cele.size());
     std::atomic<std::size_t> nastepny{0};
+    // Watki pomocnicze przejmuja flage zatrzymania wolajacego: stop konczy tez ich czekanie.
+    const StopPredykat* stopWolajacego = biezacyStop();
     const auto pracuj = [&] {
+        const StopPredykat bezStopu = [] { return false; };
+        const ZakresStopu zakres(stopWolajacego != nullptr ? *stopWolajacego : bezStopu);
         for (std::size_t i = nastepny++; i < cele.size(); i = nastepny++)
             wyniki.ustaw(i, wyslijTekstLancuchaDoWezla(tekst, cele[i], cele[i].port, plikWezlow,
                                                        mojPort, limitOdbioru));

@@ -31,7 +31,7 @@ TEST(SerwerRozszerzenie, PoPrzyjeciuSprawdzaNoweBlokiJakCalosc)
     Blockchain zrodlo = lancuchTestowy(1, 2, klucz);
     ASSERT_TRUE(zapiszLancuch(static_cast<const Blockchain&>(zrodlo), plik));
     Blockchain zywy;
-    KontekstSerwera kontekst{zywy, plik, folder.plik("wezly.dat"), klucz, 1700};
+    KontekstSerwera kontekst{zywy, plik, folder.plik("wezly.dat"), klucz, 1700, LIMIT_ODBIORU, {}};
     const auto dokop = [&](const std::vector<Transakcja>& txy) {
         (void)wypis([&] { zrodlo.wykopIDodajBlok(klucz, txy); });
     };

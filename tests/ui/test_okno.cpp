@@ -433,7 +433,10 @@ void TestOkna::duzyLancuchNowyBlokDodajeWierszeAInnyPrzebudowuje()
 {
     const ParaKluczy inny = generujPareKluczy();
     Blockchain petla = lancuchTestowy(0, 20000, kluczPublicznyHex(inny));
-    otworz(petla);
+    // Zapis wlasciciela, ktory potem dopisuje (jak petla kopania), przed otwarciem okna.
+    QVERIFY(zapiszLancuch(petla, PLIK_LANCUCHA));
+    okno = std::make_unique<MainWindow>(QString{});
+    ui = okno->ui;
     QAbstractItemModel* model = ui->listaBlokow->model();
     QCOMPARE(model->rowCount(), 20001);
     QSignalSpy przebudowy(model, &QAbstractItemModel::modelReset);
