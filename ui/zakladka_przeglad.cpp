@@ -8,6 +8,7 @@
 
 #include "kursor_czekania.h"
 #include "mainwindow.h"
+#include "praca_wezla.h"
 #include "rozgloszenie.h"
 #include "teksty_okna.h"
 #include "ui_mainwindow.h"
@@ -70,11 +71,7 @@ void MainWindow::naKopWPetli()
     const int port = mojPort();
     // Watek dostaje kopie wszystkiego poza flaga zatrzymania.
     PracaWatku petla = [this, port, klucz = kluczPublicznyHex(klucze), kop = kopacz] {
-        Blockchain prywatny;
-        while (!stopKopania) {
-            kop(prywatny, klucz, PLIK_LANCUCHA, {});
-            static_cast<void>(rozglosLancuch(prywatny, PLIK_WEZLOW, port));
-        }
+        petlaKopania(klucz, port, stopKopania, kop);
     };
     if (!utworzWatek(watekKopania, std::move(petla))) {
         std::cout << "BLAD: nie udalo sie utworzyc watku kopania w petli.\n";
