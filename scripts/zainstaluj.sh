@@ -9,7 +9,7 @@ pakiety=(
   qt6-base-dev qt6-tools-dev qt6-l10n-tools qt6-tools-dev-tools libgl-dev
   libgtest-dev googletest libbenchmark-dev
   clang libclang-rt-14-dev
-  iproute2 util-linux
+  iproute2 util-linux desktop-file-utils
   xvfb xauth fonts-noto-color-emoji fonts-dejavu-core
   "$@"
 )
