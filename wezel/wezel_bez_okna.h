@@ -3,14 +3,16 @@
 // uruchamiane od razu i zatrzymywane sygnalem.
 
 #include <atomic>
+#include <chrono>
 #include <csignal>
 #include <string>
 
 #include "opcje_wezla.h"
 #include "watek_wezla.h"
 
-// Zatrzymanie ma sie zmiescic w sekundzie; tyle czekamy na watki.
-inline constexpr std::chrono::milliseconds CZAS_NA_ZATRZYMANIE{900};
+// Zatrzymanie ma sie zmiescic w sekundzie: tyle czekamy na watki, reszta zostaje na
+// ewentualne dokonczenie wykopywanego bloku pod blokada zapisu.
+inline constexpr std::chrono::milliseconds CZAS_NA_ZATRZYMANIE{700};
 
 enum class StanSerwera { Czeka, Slucha, Blad };
 
