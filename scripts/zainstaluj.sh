@@ -10,7 +10,7 @@ pakiety=(
   qt6-translations-l10n
   libgtest-dev googletest libbenchmark-dev
   clang libclang-rt-14-dev
-  iproute2 util-linux
+  iproute2 util-linux desktop-file-utils
   xvfb xauth fonts-noto-color-emoji fonts-dejavu-core
   "$@"
 )

@@ -15,12 +15,8 @@
 #include "blockchain.h"
 #include "klucze.h"
 #include "plik_lancucha.h"
+#include "praca_wezla.h"
 #include "watki_okna.h"
-
-// Wczytaj-wykop-zapisz; w oknie zawsze kopIZapisz, testy moga podejrzec wywolanie.
-// False: blok nie trafil do pliku.
-using KopaczBloku = std::function<bool(Blockchain&, const std::string&, const std::string&,
-                                       const std::vector<Transakcja>&)>;
 
 class QTimer;
 class StatusChwilowy;

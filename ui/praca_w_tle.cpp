@@ -7,6 +7,7 @@
 #include <iostream>
 
 #include "mainwindow.h"
+#include "praca_wezla.h"
 #include "rozgloszenie.h"
 #include "teksty_okna.h"
 #include "ui_mainwindow.h"
@@ -64,9 +65,10 @@ int MainWindow::liczbaWezlowDoRozgloszenia() const
 void MainWindow::rozglosWTle(int kontekst)
 {
     auto praca = [kopia = mojLancuch, port = mojPort(), kontekst, straz = straz] {
-        const WynikRozgloszenia wynik = rozglosLancuch(kopia, PLIK_WEZLOW, port);
-        straz->jesliZyje([&wynik, kontekst](MainWindow& okno) {
-            emit okno.rozgloszonoWTle(wynik.sukcesy, wynik.wszystkie, kontekst);
+        pracaRozgloszenia(kopia, port, [&straz, kontekst](const WynikRozgloszenia& wynik) {
+            straz->jesliZyje([&wynik, kontekst](MainWindow& okno) {
+                emit okno.rozgloszonoWTle(wynik.sukcesy, wynik.wszystkie, kontekst);
+            });
         });
     };
     if (uruchomOdlaczony(std::move(praca), "rozgloszenia"))

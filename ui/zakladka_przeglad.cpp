@@ -8,6 +8,7 @@
 
 #include "kursor_czekania.h"
 #include "mainwindow.h"
+#include "praca_wezla.h"
 #include "rozgloszenie.h"
 #include "teksty_okna.h"
 #include "ui_mainwindow.h"
@@ -80,18 +81,10 @@ void MainWindow::naKopWPetli()
     const int port = mojPort();
     // Watek dostaje kopie wszystkiego poza flaga zatrzymania.
     PracaWatku petla = [this, port, klucz = kluczPublicznyHex(klucze), kop = kopacz] {
-        Blockchain prywatny;
-        // Rozgloszenie do zawieszonego wezla konczy sie zaraz po zatrzymaniu petli.
-        const StopPredykat zatrzymano = [this] { return stopKopania.load(); };
-        const ZakresStopu zakres(zatrzymano);
-        while (!stopKopania) {
-            if (!kop(prywatny, klucz, PLIK_LANCUCHA, {})) {
-                // Dalsze kopanie tylko do pamieci byloby praca na nic.
-                bladZapisuWPetli = true;
-                emit petlaKopaniaPrzerwana();
-                return;
-            }
-            static_cast<void>(rozglosLancuch(prywatny, PLIK_WEZLOW, port));
+        if (!petlaKopania(klucz, port, stopKopania, kop)) {
+            // Dalsze kopanie tylko do pamieci byloby praca na nic.
+            bladZapisuWPetli = true;
+            emit petlaKopaniaPrzerwana();
         }
     };
     if (!utworzWatek(watekKopania, std::move(petla))) {

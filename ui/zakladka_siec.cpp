@@ -15,6 +15,7 @@
 #include "kursor_czekania.h"
 #include "mainwindow.h"
 #include "obecnosc.h"
+#include "praca_wezla.h"
 #include "rozgloszenie.h"
 #include "teksty_okna.h"
 #include "ui_mainwindow.h"
@@ -126,11 +127,8 @@ void MainWindow::naNasluchuj()
         kropkaStatusu(KOLOR_POMARANCZOWY, tr(TEKST_URUCHAMIANIE_NASLUCHU).arg(port)));
     stopSieci = false;
     PracaWatku serwer = [this, port, klucz = kluczPublicznyHex(klucze)] {
-        Blockchain prywatny;
-        static_cast<void>(wczytajLancuch(prywatny, PLIK_LANCUCHA));
-        nasluchujIPrzyjmujLancuchyWPetli(
-            prywatny, port, PLIK_LANCUCHA, PLIK_WEZLOW, [this] { return stopSieci.load(); },
-            [this, port](bool sukces) { emit nasluchGotowy(sukces, port); }, klucz);
+        pracaSerwera(port, klucz, [this] { return stopSieci.load(); },
+                     [this, port](bool sukces) { emit nasluchGotowy(sukces, port); });
     };
     if (!utworzWatek(watekSerwera, std::move(serwer))) {
         std::cout << "BLAD: nie udalo sie utworzyc watku serwera na porcie " << port << ".\n";
@@ -161,15 +159,15 @@ void MainWindow::naNasluchGotowy(bool sukces, int port)
 void MainWindow::uruchomWatkiObecnosci(int port)
 {
     PracaWatku sluchacz = [this, port] {
-        nasluchujObecnosciWPetli(
-            port, idWezla, PLIK_WEZLOW, [this] { return stopSieci.load(); },
+        pracaSluchaczaObecnosci(
+            port, idWezla, [this] { return stopSieci.load(); },
             [this](const std::string& ip, int portWezla) {
                 emit wezelWykryty(QString::fromStdString(ip), portWezla);
             });
     };
     PracaWatku oglaszacz = [this, port, klucz = kluczPublicznyHex(klucze),
                             nazwa = nazwaUzytkownika.toStdString()] {
-        oglaszajObecnoscWPetli(port, idWezla, klucz, nazwa, stopSieci);
+        pracaOglaszacza(port, idWezla, klucz, nazwa, stopSieci);
     };
     if (utworzWatek(watekObecnosci, std::move(sluchacz))
         && utworzWatek(watekOgloszen, std::move(oglaszacz)))
@@ -282,7 +280,7 @@ void MainWindow::bootstrapZSeedow()
     if (seedy.empty())
         return;
     auto praca = [kopia = mojLancuch, seedy = std::move(seedy), port = mojPort(), straz = straz] {
-        ::bootstrapZSeedow(kopia, seedy, PLIK_WEZLOW, port, [&straz] {
+        pracaBootstrapu(kopia, seedy, port, [&straz] {
             straz->jesliZyje([](MainWindow& okno) { emit okno.bootstrapZakonczony(); });
         });
     };

@@ -1,0 +1,74 @@
+#!/usr/bin/env bash
+# Trzy wezly bez okna w trzech hostach symulowanej sieci lokalnej, jeden z --kop.
+# Pozostale dwa maja wkrotce ten sam lancuch co kopiacy; SIGTERM w trakcie kopania konczy
+# go z kodem 0 w czasie ponizej 2 s i zostawia pliki, ktore sie wczytuja.
+# Uzycie: trzy_hosty.sh <talvarin-wezel> <sprawdz_lancuch>. Kod 77 = pominiety.
+set -u
+WEZEL=$1
+SPRAWDZ=$2
+P=tlvw$$
+TMP=$(mktemp -d)
+PIDY=()
+
+sprzataj() {
+  for pid in "${PIDY[@]}"; do kill -KILL "$pid" 2>/dev/null; wait "$pid" 2>/dev/null; done
+  for i in 1 2 3; do ip netns del "$P-h$i" 2>/dev/null; done
+  ip netns del "$P-br" 2>/dev/null
+  rm -rf "$TMP"
+}
+trap sprzataj EXIT
+pomin() { echo "POMINIETY: $1"; exit 77; }
+blad() { echo "BLAD: $1"; for i in 1 2 3; do echo "--- h$i"; tail -n 15 "$TMP/h$i.log"; done; exit 1; }
+# Czeka do 20 s, az polecenie sie uda.
+czekaj() { for _ in $(seq 200); do "$@" >/dev/null 2>&1 && return 0; sleep 0.1; done; return 1; }
+
+[ -z "${TALVARIN_BEZ_NETNS:-}" ] || pomin "przebieg bez przestrzeni sieciowych"
+ip netns add "$P-br" 2>/dev/null || pomin "nie mozna tworzyc przestrzeni sieciowych (root?)"
+ip netns exec "$P-br" ip link add br0 type bridge && ip netns exec "$P-br" ip link set br0 up \
+  || pomin "nie mozna utworzyc mostu"
+for i in 1 2 3; do
+  h="$P-h$i"
+  { ip netns add "$h" && ip link add "tw$$$i" type veth peer name eth0 netns "$h" \
+    && ip link set "tw$$$i" netns "$P-br" \
+    && ip netns exec "$P-br" ip link set "tw$$$i" master br0 \
+    && ip netns exec "$P-br" ip link set "tw$$$i" up \
+    && ip netns exec "$h" ip addr add "10.77.0.$i/24" dev eth0 \
+    && ip netns exec "$h" ip link set eth0 up && ip netns exec "$h" ip link set lo up \
+    && ip netns exec "$h" ip route add default dev eth0; } || pomin "nie mozna zbudowac hosta $i"
+done
+
+# ip netns exec podmienia sie w program, wiec $! to PID wezla.
+ip netns exec "$P-h1" "$WEZEL" --katalog "$TMP/h1" --kop >"$TMP/h1.log" 2>&1 & PIDY+=($!)
+for i in 2 3; do
+  ip netns exec "$P-h$i" "$WEZEL" --katalog "$TMP/h$i" >"$TMP/h$i.log" 2>&1 & PIDY+=($!)
+done
+
+czekaj "$SPRAWDZ" "$TMP/h2/blockchain.dat" 3 || blad "h2 nie dostal wykopanych blokow"
+czekaj "$SPRAWDZ" "$TMP/h3/blockchain.dat" 3 || blad "h3 nie dostal wykopanych blokow"
+
+start=$(date +%s%N)
+kill -TERM "${PIDY[0]}"
+for _ in $(seq 200); do kill -0 "${PIDY[0]}" 2>/dev/null || break; sleep 0.01; done
+ms=$(( ($(date +%s%N) - start) / 1000000 ))
+kill -0 "${PIDY[0]}" 2>/dev/null && blad "kopiacy wezel zyje 2 s po SIGTERM"
+wait "${PIDY[0]}"; kod=$?
+echo "Zatrzymanie kopiacego wezla: $ms ms, kod $kod"
+[ "$kod" -eq 0 ] || blad "kod wyjscia $kod po SIGTERM"
+"$SPRAWDZ" "$TMP/h1/blockchain.dat" 3 || blad "lancuch h1 nie wczytuje sie po SIGTERM"
+klucz=$(grep -oE 'klucz publiczny: [0-9a-f]{64}' "$TMP/h1.log" | cut -d' ' -f3)
+[ -n "$klucz" ] && [ "$(head -n1 "$TMP/h1/moj_portfel.dat")" = "$klucz" ] \
+  || blad "klucz nowego portfela nie zgadza sie z wypisanym"
+[ "$(stat -c %a "$TMP/h1/moj_portfel.dat")" = 600 ] || blad "portfel nie ma praw 0600"
+[ "$(stat -c %a "$TMP/h1")" = 700 ] || blad "folder danych nie ma praw 0700"
+
+# Ostatnie przejscie petli rozglasza przed wyjsciem: wszyscy koncza z tym samym lancuchem.
+czekaj cmp -s "$TMP/h1/blockchain.dat" "$TMP/h2/blockchain.dat" || blad "h2 ma inny lancuch niz h1"
+czekaj cmp -s "$TMP/h1/blockchain.dat" "$TMP/h3/blockchain.dat" || blad "h3 ma inny lancuch niz h1"
+[ ! -e "$TMP/h2/moj_portfel.dat" ] || blad "wezel bez --kop utworzyl portfel"
+
+for i in 1 2; do
+  kill -INT "${PIDY[$i]}"; wait "${PIDY[$i]}"; kod=$?
+  [ "$kod" -eq 0 ] || blad "h$((i + 1)) po SIGINT: kod $kod"
+done
+PIDY=()
+echo "OK: bloki w h1: $("$SPRAWDZ" "$TMP/h1/blockchain.dat" 0)"

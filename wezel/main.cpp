@@ -1,0 +1,63 @@
+// talvarin-wezel: wezel Talvarin bez okna, np. seed na serwerze.
+#include <csignal>
+#include <cstdlib>
+#include <iostream>
+#include <sodium.h>
+
+#include "gniazda.h"
+#include "katalog_danych.h"
+#include "plik_lancucha.h"
+#include "pliki.h"
+#include "portfel.h"
+#include "wezly.h"
+#include "opcje_wezla.h"
+#include "wezel_bez_okna.h"
+
+namespace {
+
+int blad(const std::string& tekst, int kod)
+{
+    std::cerr << "talvarin-wezel: BLAD: " << tekst << "\n";
+    return kod;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    // Sygnaly zablokowane przed pierwszym watkiem: odbiera je tylko sigwait w watku glownym,
+    // wiec zaden watek nie jest przerywany w polowie zapisu.
+    sigset_t sygnaly;
+    sigemptyset(&sygnaly);
+    sigaddset(&sygnaly, SIGINT);
+    sigaddset(&sygnaly, SIGTERM);
+    pthread_sigmask(SIG_BLOCK, &sygnaly, nullptr);
+
+    OpcjeWezla opcje;
+    std::string opis;
+    if (!czytajOpcjeWezla(argc, argv, opcje, opis))
+        return blad(opis + " (--help opisuje opcje)", 2);
+    if (opcje.akcja == AkcjaWezla::Pomoc) {
+        std::cout << pomocWezla("talvarin-wezel");
+        return EXIT_SUCCESS;
+    }
+    if (opcje.akcja == AkcjaWezla::Wersja) {
+        std::cout << "talvarin-wezel " << TALVARIN_WERSJA << "\n";
+        return EXIT_SUCCESS;
+    }
+    if (!przejdzDoKatalogu(opcje.katalog, opis) || !folderZapisywalny(opis))
+        return blad(opis, EXIT_FAILURE);
+    // Pliki tymczasowe procesow, ktore padly w trakcie zapisu (portfelowe najpierw wyzerowane).
+    for (const char* plik : {PLIK_LANCUCHA, PLIK_WEZLOW, PLIK_SEEDOW})
+        (void)usunPozostalosciZapisow(plik);
+    (void)usunPozostalosciZapisow(PLIK_PORTFELA, true);
+    if (sodium_init() < 0)
+        return blad("nie udalo sie zainicjalizowac libsodium.", EXIT_FAILURE);
+    if (!inicjalizujSiec())
+        return blad("nie udalo sie zainicjalizowac sieci.", EXIT_FAILURE);
+
+    WezelBezOkna wezel(std::move(opcje));
+    const int kod = wezel.uruchom(sygnaly);
+    zakonczSiec();
+    return kod;
+}

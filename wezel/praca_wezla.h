@@ -1,0 +1,46 @@
+#pragma once
+// Prace watkow wezla, napisane raz: uzywa ich okno i wezel bez okna.
+// Zadnego Qt: wyniki ida przez zwykle funkcje zwrotne, wolane na watku pracy.
+
+#include <atomic>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "blockchain.h"
+#include "gniazda.h"
+#include "obecnosc.h"
+#include "rozgloszenie.h"
+#include "wezly.h"
+
+// Wczytaj-wykop-zapisz; zwykle kopIZapisz, testy moga podejrzec wywolanie.
+// False: blok nie trafil do pliku.
+using KopaczBloku = std::function<bool(Blockchain&, const std::string&, const std::string&,
+                                       const std::vector<Transakcja>&)>;
+
+// Serwer wymiany lancuchow na wlasnym lancuchu z pliku; wraca po zatrzymaniu albo
+// zaraz po nieudanym nasluchu. `gotowy` dostaje wynik otwarcia portu.
+void pracaSerwera(int port, const std::string& klucz, const StopPredykat& stop,
+                  const std::function<void(bool)>& gotowy);
+
+// Nasluch ogloszen obecnosci; `wykryto` tylko dla wezlow nowych w pliku wezlow.
+void pracaSluchaczaObecnosci(int port, const std::string& idWezla, const StopPredykat& stop,
+                             const WykrytoWezel& wykryto);
+
+// Ogloszenia obecnosci co piec sekund, az do zatrzymania.
+void pracaOglaszacza(int port, const std::string& idWezla, const std::string& klucz,
+                     const std::string& nazwa, const std::atomic<bool>& stop);
+
+// Petla kopania: przed kazdym przejsciem sprawdza `stop`, potem wykopuje blok na `klucz`
+// (pod blokada zapisu lancucha) i rozglasza lancuch do znanych wezlow. False, gdy stanela,
+// bo bloku nie dalo sie zapisac.
+[[nodiscard]] bool petlaKopania(const std::string& klucz, int port, const std::atomic<bool>& stop,
+                  const KopaczBloku& kop);
+
+// Rozgloszenie kopii lancucha do znanych wezlow; wynik dla `wynik` (jesli ustawione).
+void pracaRozgloszenia(const Blockchain& kopia, int port,
+                       const std::function<void(const WynikRozgloszenia&)>& wynik);
+
+// Bootstrap z seedow na kopii lancucha; `gotowe` po ostatnim seedzie (jesli ustawione).
+void pracaBootstrapu(const Blockchain& kopia, const std::vector<Wezel>& seedy, int port,
+                     const std::function<void()>& gotowe);

@@ -1,0 +1,46 @@
+#include "watek_wezla.h"
+
+#include <system_error>
+
+namespace {
+
+constexpr std::chrono::milliseconds KROK_CZEKANIA{10};
+
+} // namespace
+
+WatekWezla::~WatekWezla()
+{
+    stop = true;
+    if (watek.joinable())
+        watek.join();
+}
+
+bool WatekWezla::uruchom(Praca praca)
+{
+    if (watek.joinable())
+        return false;
+    stop = false;
+    *skonczony = false;
+    try {
+        watek = std::thread([this, praca = std::move(praca), skonczony = skonczony] {
+            praca(stop);
+            *skonczony = true;
+        });
+    } catch (const std::system_error&) {
+        return false;
+    }
+    return true;
+}
+
+bool WatekWezla::dolacz(Chwila termin)
+{
+    if (!watek.joinable())
+        return true;
+    while (!skonczony->load()) {
+        if (std::chrono::steady_clock::now() >= termin)
+            return false;
+        std::this_thread::sleep_for(KROK_CZEKANIA);
+    }
+    watek.join();
+    return true;
+}

@@ -1,0 +1,33 @@
+#pragma once
+// Watek trzymany przez wezel: wlasna flaga zatrzymania, czekanie z terminem i join.
+
+#include <atomic>
+#include <chrono>
+#include <functional>
+#include <memory>
+#include <thread>
+
+class WatekWezla {
+public:
+    using Praca = std::function<void(const std::atomic<bool>& stop)>;
+    using Chwila = std::chrono::steady_clock::time_point;
+
+    WatekWezla() = default;
+    // Zatrzymuje i czeka bez terminu.
+    ~WatekWezla();
+    WatekWezla(const WatekWezla&) = delete;
+    WatekWezla& operator=(const WatekWezla&) = delete;
+
+    // False, gdy system odmowil utworzenia watku albo watek juz dziala.
+    [[nodiscard]] bool uruchom(Praca praca);
+    void zatrzymaj() { stop = true; }
+    // Czeka na koniec pracy najdalej do `termin`. True, gdy watek skonczyl (albo go nie bylo);
+    // wtedy jest tez dolaczony.
+    [[nodiscard]] bool dolacz(Chwila termin);
+
+private:
+    std::atomic<bool> stop{false};
+    // Wspolna z praca: watek mowi, ze skonczyl, zanim ktos zrobi join.
+    std::shared_ptr<std::atomic<bool>> skonczony = std::make_shared<std::atomic<bool>>(false);
+    std::thread watek;
+};

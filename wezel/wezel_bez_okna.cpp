@@ -1,0 +1,162 @@
+#include "wezel_bez_okna.h"
+
+#include <cstdlib>
+#include <iostream>
+#include <mutex>
+
+#include "klucze.h"
+#include "plik_lancucha.h"
+#include "pliki.h"
+#include "portfel.h"
+#include "praca_wezla.h"
+
+namespace {
+
+constexpr timespec KROK_CZEKANIA_NA_SERWER{0, 50'000'000};
+
+StopPredykat predykat(const std::atomic<bool>& stop)
+{
+    return [&stop] { return stop.load(); };
+}
+
+} // namespace
+
+bool WezelBezOkna::przygotujKlucz()
+{
+    ParaKluczy klucze;
+    if (!opcje.kop) {
+        // Bez kopania portfel nie jest potrzebny; istniejacy chroni jednak saldo.
+        if (plikIstnieje(PLIK_PORTFELA) && wczytajPortfel(klucze, PLIK_PORTFELA))
+            klucz = kluczPublicznyHex(klucze);
+        else
+            std::cout << "Bez portfela: ochrona salda przy przyjmowaniu lancuchow wylaczona.\n";
+        return true;
+    }
+    if (!plikIstnieje(PLIK_PORTFELA)) {
+        klucze = generujPareKluczy();
+        if (!zapiszPortfel(klucze, PLIK_PORTFELA)) {
+            std::cerr << "talvarin-wezel: BLAD: nie mozna zapisac portfela " << PLIK_PORTFELA
+                      << ".\n";
+            return false;
+        }
+        klucz = kluczPublicznyHex(klucze);
+        std::cout << "Utworzono nowy portfel " << PLIK_PORTFELA << ", klucz publiczny: " << klucz
+                  << "\n";
+        return true;
+    }
+    klucze = otworzPortfel();
+    klucz = kluczPublicznyHex(klucze);
+    std::cout << "Kopanie na klucz publiczny: " << klucz << "\n";
+    return true;
+}
+
+void WezelBezOkna::zapiszSeedy() const
+{
+    for (const Wezel& seed : opcje.seedy)
+        dodajLubUzupelnijWezel(PLIK_SEEDOW, seed.ip, seed.port, std::string(), std::string());
+}
+
+bool WezelBezOkna::czekajNaSerwer(const sigset_t& sygnaly, bool& przerwano)
+{
+    while (stanSerwera.load() == StanSerwera::Czeka) {
+        if (::sigtimedwait(&sygnaly, nullptr, &KROK_CZEKANIA_NA_SERWER) > 0) {
+            przerwano = true;
+            return false;
+        }
+    }
+    return stanSerwera.load() == StanSerwera::Slucha;
+}
+
+void WezelBezOkna::uruchomPoNasluchu()
+{
+    const int port = opcje.port;
+    if (usunSiebieZListy(PLIK_WEZLOW, port) > 0)
+        std::cout << "Usunieto ten wezel z listy " << PLIK_WEZLOW << ".\n";
+    std::vector<Wezel> seedy = seedyDoBootstrapu(PLIK_WEZLOW, PLIK_SEEDOW);
+    if (!seedy.empty()) {
+        Blockchain kopia;
+        static_cast<void>(wczytajLancuch(kopia, PLIK_LANCUCHA));
+        // Bootstrap nie patrzy na flage: konczy sie sam po ostatnim seedzie.
+        if (!bootstrap.uruchom([kopia = std::move(kopia), seedy = std::move(seedy), port](
+                                   const std::atomic<bool>&) {
+                pracaBootstrapu(kopia, seedy, port, nullptr);
+            }))
+            std::cout << "BLAD: nie udalo sie utworzyc watku bootstrapu.\n";
+    }
+    if (!opcje.bezObecnosci) {
+        const bool sluchaczDziala = sluchacz.uruchom([this, port](const std::atomic<bool>& stop) {
+            pracaSluchaczaObecnosci(port, idWezla, predykat(stop),
+                                    [](const std::string& ip, int portWezla) {
+                                        std::cout << "Wykryto nowy wezel w sieci: " << ip << ":"
+                                                  << portWezla << "\n";
+                                    });
+        });
+        const bool oglaszaczDziala = oglaszacz.uruchom([this, port](const std::atomic<bool>& stop) {
+            pracaOglaszacza(port, idWezla, klucz, nazwa, stop);
+        });
+        if (!sluchaczDziala || !oglaszaczDziala)
+            std::cout << "BLAD: nie udalo sie utworzyc watku obecnosci.\n";
+    }
+    if (opcje.kop && !kopanie.uruchom([this, port](const std::atomic<bool>& stop) {
+            // Nieudany zapis konczy petle; kopIZapisz wypisal juz przyczyne.
+            static_cast<void>(petlaKopania(klucz, port, stop, kopIZapisz));
+        }))
+        std::cout << "BLAD: nie udalo sie utworzyc watku kopania w petli.\n";
+}
+
+int WezelBezOkna::zatrzymaj()
+{
+    for (WatekWezla* watek : {&serwer, &sluchacz, &oglaszacz, &kopanie, &bootstrap})
+        watek->zatrzymaj();
+    const auto termin = std::chrono::steady_clock::now() + CZAS_NA_ZATRZYMANIE;
+    bool wszystkie = true;
+    for (WatekWezla* watek : {&serwer, &sluchacz, &oglaszacz, &kopanie, &bootstrap})
+        wszystkie = watek->dolacz(termin) && wszystkie;
+    if (wszystkie) {
+        std::cout << "Wezel zatrzymany.\n" << std::flush;
+        return EXIT_SUCCESS;
+    }
+    // Watek utknal w rozmowie z wolnym wezlem. Pod obiema blokadami lancucha zaden zapis
+    // nie trwa ani sie nie zacznie; pliki wezlow i tak sa podmieniane atomowo.
+    const std::lock_guard zapis(mutexZapisuLancucha);
+    const std::lock_guard plik(mutexPlikuLancucha);
+    std::cout << "Watki sieci nie skonczyly w czasie - wyjscie bez czekania na nie"
+                 " (zaden zapis lancucha nie trwa).\n"
+              << std::flush;
+    std::_Exit(EXIT_SUCCESS);
+}
+
+int WezelBezOkna::uruchom(const sigset_t& sygnaly)
+{
+    if (!przygotujKlucz())
+        return EXIT_FAILURE;
+    zapiszSeedy();
+    idWezla = wygenerujIdWezla();
+    nazwa = wczytajNazweUzytkownika();
+    const int port = opcje.port;
+    if (!serwer.uruchom([this, port](const std::atomic<bool>& stop) {
+            pracaSerwera(port, klucz, predykat(stop), [this](bool sukces) {
+                stanSerwera = sukces ? StanSerwera::Slucha : StanSerwera::Blad;
+            });
+        })) {
+        std::cerr << "talvarin-wezel: BLAD: nie udalo sie utworzyc watku serwera.\n";
+        return EXIT_FAILURE;
+    }
+    bool przerwano = false;
+    if (!czekajNaSerwer(sygnaly, przerwano)) {
+        if (przerwano)
+            return zatrzymaj();
+        static_cast<void>(serwer.dolacz(std::chrono::steady_clock::time_point::max()));
+        std::cerr << "talvarin-wezel: BLAD: nie mozna nasluchiwac na porcie " << port
+                  << " (port juz zajety?).\n";
+        return EXIT_FAILURE;
+    }
+    uruchomPoNasluchu();
+    std::cout << "Wezel dziala na porcie " << port << " (zatrzymanie: SIGINT albo SIGTERM).\n"
+              << std::flush;
+    int sygnal = 0;
+    while (::sigwait(&sygnaly, &sygnal) != 0) {
+    }
+    std::cout << "Otrzymano sygnal " << sygnal << " - zatrzymuje wezel.\n";
+    return zatrzymaj();
+}

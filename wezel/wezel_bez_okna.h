@@ -1,0 +1,45 @@
+#pragma once
+// Wezel bez okna: te same watki co w oknie (serwer, obecnosc, kopanie, bootstrap),
+// uruchamiane od razu i zatrzymywane sygnalem.
+
+#include <atomic>
+#include <chrono>
+#include <csignal>
+#include <string>
+
+#include "opcje_wezla.h"
+#include "watek_wezla.h"
+
+// Zatrzymanie ma sie zmiescic w sekundzie: tyle czekamy na watki, reszta zostaje na
+// ewentualne dokonczenie wykopywanego bloku pod blokada zapisu.
+inline constexpr std::chrono::milliseconds CZAS_NA_ZATRZYMANIE{700};
+
+enum class StanSerwera { Czeka, Slucha, Blad };
+
+class WezelBezOkna {
+public:
+    explicit WezelBezOkna(OpcjeWezla opcje) : opcje(std::move(opcje)) {}
+
+    // Dziala do nadejscia ktoregos z `sygnaly` (zablokowanych we wszystkich watkach).
+    // Wynik to kod wyjscia procesu.
+    [[nodiscard]] int uruchom(const sigset_t& sygnaly);
+
+private:
+    [[nodiscard]] bool przygotujKlucz();
+    void zapiszSeedy() const;
+    // Czeka na wynik otwarcia portu albo sygnal; true, gdy serwer slucha.
+    [[nodiscard]] bool czekajNaSerwer(const sigset_t& sygnaly, bool& przerwano);
+    void uruchomPoNasluchu();
+    [[nodiscard]] int zatrzymaj();
+
+    OpcjeWezla opcje;
+    std::string klucz;
+    std::string idWezla;
+    std::string nazwa;
+    std::atomic<StanSerwera> stanSerwera{StanSerwera::Czeka};
+    WatekWezla serwer;
+    WatekWezla sluchacz;
+    WatekWezla oglaszacz;
+    WatekWezla kopanie;
+    WatekWezla bootstrap;
+};
