@@ -61,9 +61,11 @@ klucz=$(grep -oE 'klucz publiczny: [0-9a-f]{64}' "$TMP/h1.log" | cut -d' ' -f3)
 [ "$(stat -c %a "$TMP/h1/moj_portfel.dat")" = 600 ] || blad "portfel nie ma praw 0600"
 [ "$(stat -c %a "$TMP/h1")" = 700 ] || blad "folder danych nie ma praw 0700"
 
-# Ostatnie przejscie petli rozglasza przed wyjsciem: wszyscy koncza z tym samym lancuchem.
-czekaj cmp -s "$TMP/h1/blockchain.dat" "$TMP/h2/blockchain.dat" || blad "h2 ma inny lancuch niz h1"
-czekaj cmp -s "$TMP/h1/blockchain.dat" "$TMP/h3/blockchain.dat" || blad "h3 ma inny lancuch niz h1"
+# Zatrzymanie przerywa ostatnie rozgloszenie: pozostali maja ten sam lancuch co kopiacy,
+# najwyzej bez jego ostatnich blokow (plik kazdego z nich to poczatek pliku kopiacego).
+poczatek() { cmp -s -n "$(stat -c %s "$1")" "$1" "$TMP/h1/blockchain.dat"; }
+poczatek "$TMP/h2/blockchain.dat" || blad "h2 ma inny lancuch niz h1"
+poczatek "$TMP/h3/blockchain.dat" || blad "h3 ma inny lancuch niz h1"
 [ ! -e "$TMP/h2/moj_portfel.dat" ] || blad "wezel bez --kop utworzyl portfel"
 
 for i in 1 2; do
