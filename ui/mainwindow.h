@@ -74,7 +74,6 @@ private:
     // Testy zagladaja do prywatnych slotow, watkow i furtek.
     friend class TestOkna;
     friend class PomiarOkna;
-    friend class TestDziennikaOkna;
 
     void polaczPrzyciski();
     void odswiezPrzeglad();

@@ -120,14 +120,3 @@ TEST_F(Serwer, PrzyjecieZapisujeIRozglaszaDoSasiadow)
     ASSERT_EQ(otrzymane.size(), 2u);
     EXPECT_EQ(otrzymane[0], zbudujWiadomoscLancucha(serializujLancuch(obcy), lista));
 }
-
-TEST_F(Serwer, BezKluczaBrakStraznikaSaldaINieczytelnyPlikOdlozony)
-{
-    zapiszPlikTestu(plikLancucha, "=== BLOK ===\nzepsute\n");
-    kontekst.kluczPubliczny.clear();
-    const Blockchain obcy = lancuchTestowy(1, 1);
-    (void)obsluz(zapytanie(obcy));
-    EXPECT_NE(wyjscie.find("Przyjeto nowy, dluzszy lancuch (2 blokow).\n"), std::string::npos) << wyjscie;
-    EXPECT_EQ(czytajPlikTestu(plikLancucha), serializujLancuch(obcy));
-    EXPECT_EQ(czytajPlikTestu(plikLancucha + ".uszkodzony"), "=== BLOK ===\nzepsute\n");
-}

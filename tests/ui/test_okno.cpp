@@ -10,6 +10,11 @@
 #include <QListWidget>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTranslator>
+#include <QTextBlock>
+#include <QScreen>
+#include <QRegularExpression>
+#include <QPlainTextEdit>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -26,6 +31,10 @@
 #include <thread>
 
 #include "dialogi_startowe.h"
+#include "dziennik_konsoli.h"
+#include "katalogi.h"
+#include "start.h"
+#include "wymiana_lancucha.h"
 #include "kwota.h"
 #include "obecnosc.h"
 #include "mainwindow.h"
@@ -38,7 +47,7 @@
 
 namespace {
 
-QString tlv(const char* kwota) { return QString::fromLatin1(kwota) + QStringLiteral(" TLV"); }
+QString tlv(const char* kwota) { return QString::fromLatin1(kwota) + " TLV"; }
 QString krotki(const std::string& klucz) { return QString::fromStdString(klucz.substr(0, 12)) + "..."; }
 
 std::size_t blokiWPliku()
@@ -156,13 +165,15 @@ private slots:
     void wysylanieSprawdzaPolaIZapisujeBlok();
     void petlaKopaniaBlokujeWysylanieIZegarPlikuOdswieza();
     void wezlyDodawaneIUsuwane();
-    void nasluchNaWolnymIZajetymPorcie();
     void nieudanyZapisNieUdajeSukcesu();
     void niezapisanyPortfelBezFrazy();
     void nazwaMiesciSieWOgloszeniu();
     void wysylanieCzekaNaSwojeRozgloszenie();
     void zawieszonyWezelNieWstrzymujeZatrzyman();
     void duzyLancuchNowyBlokDodajeWierszeAInnyPrzebudowuje();
+    void odmowaSerweraWDziennikuIChwilowoWStatusieSieci();
+    void polskiePotwierdzenieMaPrzyciskiTakNie();
+    void oknoMiesciSieNaEkranie1366x768();
 
 private:
     void otworz(const Blockchain& lancuch)
@@ -280,31 +291,6 @@ void TestOkna::wezlyDodawaneIUsuwane()
     QVERIFY(wczytajWezly(PLIK_WEZLOW).empty());
     ui->buttonDodajSeed->click();
     QCOMPARE(ui->labelStatusSeeda->text(), MainWindow::tr(TEKST_ZLY_ADRES_IP));
-}
-
-void TestOkna::nasluchNaWolnymIZajetymPorcie()
-{
-    if (!wlasnaSiec)
-        QSKIP("brak wlasnej przestrzeni sieciowej");
-    otworz(Blockchain());
-    // Port zajety przez kogos innego: czerwony komunikat i powrot do stanu bez nasluchu.
-    const int zajety = ::socket(AF_INET, SOCK_STREAM, 0);
-    sockaddr_in adres{};
-    adres.sin_family = AF_INET;
-    socklen_t dlugosc = sizeof adres;
-    QVERIFY(::bind(zajety, reinterpret_cast<sockaddr*>(&adres), sizeof adres) == 0 && ::listen(zajety, 1) == 0
-            && ::getsockname(zajety, reinterpret_cast<sockaddr*>(&adres), &dlugosc) == 0);
-    const int port = ntohs(adres.sin_port);
-    ui->editPortNasluchu->setText(QString::number(port));
-    ui->buttonNasluchuj->click();
-    QTRY_VERIFY(ui->labelStatusNasluchu->text().contains(MainWindow::tr(TEKST_NASLUCH_BLAD).arg(port)));
-    QVERIFY(ui->buttonNasluchuj->isEnabled() && ui->editPortNasluchu->isEnabled());
-    ::close(zajety);
-    ui->buttonNasluchuj->click();
-    QTRY_VERIFY(ui->labelStatusNasluchu->text().contains(MainWindow::tr(TEKST_NASLUCH_AKTYWNY).arg(port)));
-    QCOMPARE(ui->buttonNasluchuj->text(), MainWindow::tr(TEKST_ZATRZYMAJ_NASLUCH));
-    ui->buttonNasluchuj->click();
-    QTRY_VERIFY(ui->editPortNasluchu->isEnabled());
 }
 
 void TestOkna::nieudanyZapisNieUdajeSukcesu()
@@ -459,9 +445,73 @@ void TestOkna::duzyLancuchNowyBlokDodajeWierszeAInnyPrzebudowuje()
     QCOMPARE(ui->labelSaldo->text(), MainWindow::tr(TEKST_SALDO).arg("0", "TLV"));
 }
 
+void TestOkna::odmowaSerweraWDziennikuIChwilowoWStatusieSieci()
+{
+    if (!wlasnaSiec)
+        QSKIP("brak wlasnej przestrzeni sieciowej (unshare CLONE_NEWNET)");
+    // Dwoch kopiacych naraz: moj lancuch z moim blokiem, dluzszy obcy bez niego.
+    otworz(lancuchTestowy(0, 1, moj()));
+    MainWindow& okno = *this->okno;
+    Ui::MainWindow& ui = *this->ui;
+    const Blockchain obcy = lancuchTestowy(0, 2);
+    const int port = wolnyPort();
+    ui.editPortNasluchu->setText(QString::number(port));
+    ui.buttonNasluchuj->click();
+    QTRY_VERIFY(okno.nasluchAktywny);
+    const QString statusNasluchu = ui.labelStatusNasluchu->text();
+    const Wezel ja{"127.0.0.1", port, {}, {}};
+    QVERIFY(wyslijLancuchDoWezla(obcy, ja, port, "wezly_nadawcy.dat", -1));
+    auto* dziennik = okno.findChild<QPlainTextEdit*>(QStringLiteral("tekstDziennika"));
+    const QRegularExpression odmowa(QStringLiteral(
+        "^\\d\\d:\\d\\d:\\d\\d  Otrzymany lancuch jest dluzszy, ale ZMNIEJSZYLBY Twoje saldo "
+        "\\(5000000000 -> 0\\) - odrzucam\\.$"));
+    QTRY_VERIFY(odmowa.match(dziennik->document()->lastBlock().text()).hasMatch());
+    QVERIFY(ui.labelStatusNasluchu->text().contains(okno.tr(TEKST_ODMOWA_SALDO)));
+    QElapsedTimer zegar;
+    zegar.start();
+    QTRY_COMPARE_WITH_TIMEOUT(ui.labelStatusNasluchu->text(), statusNasluchu, 15000);
+    QVERIFY2(zegar.elapsed() > 9000, qPrintable(QString::number(zegar.elapsed())));
+
+    okno.findChild<QPushButton*>(QStringLiteral("buttonWyczyscDziennik"))->click();
+    QVERIFY(dziennik->toPlainText().isEmpty());
+    // Ostatnie 1000 linii, najnowsza na dole.
+    for (int i = 0; i < 1005; ++i)
+        std::printf("linia %d\n", i);
+    QTRY_VERIFY(dziennik->document()->lastBlock().text().endsWith(QStringLiteral("  linia 1004")));
+    QCOMPARE(dziennik->blockCount(), 1000);
+    QVERIFY(dziennik->document()->firstBlock().text().endsWith(QStringLiteral("  linia 5")));
+}
+
+void TestOkna::polskiePotwierdzenieMaPrzyciskiTakNie()
+{
+    QTranslator katalogQt;
+    QVERIFY(zainstalujTlumaczenieQt(katalogQt, QStringLiteral("pl_PL")));
+    QMessageBox pytanie(QMessageBox::Question, QStringLiteral("?"), QStringLiteral("?"),
+                        QMessageBox::Yes | QMessageBox::No);
+    QCOMPARE(pytanie.button(QMessageBox::Yes)->text().remove(u'&'), QStringLiteral("Tak"));
+    QCOMPARE(pytanie.button(QMessageBox::No)->text().remove(u'&'), QStringLiteral("Nie"));
+}
+
+void TestOkna::oknoMiesciSieNaEkranie1366x768()
+{
+    // 768 pikseli ekranu bez paska zadan i paska tytulu okna.
+    constexpr int LIMIT_WYSOKOSCI = 640;
+    for (const char* kod : {"pl_PL", "en_US", "de_DE", "es_ES", "fr_FR", "uk_UA"}) {
+        QTranslator katalog;
+        if (zaladujKatalog(katalog, QString::fromLatin1(kod)))
+            QCoreApplication::installTranslator(&katalog);
+        MainWindow okno(QStringLiteral("Ala"));
+        QVERIFY2(okno.minimumSizeHint().height() <= LIMIT_WYSOKOSCI, kod);
+        okno.dopasujDoEkranu();
+        QVERIFY(okno.height() <= okno.screen()->availableGeometry().height());
+    }
+}
+
 int main(int argc, char** argv)
 {
+    // Jeszcze jednowatkowo: najpierw przestrzen sieciowa, potem dziennik konsoli i aplikacja.
     wlasnaSiec = wejdzDoWlasnejSieci();
+    const DziennikKonsoli dziennik;
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication aplikacja(argc, argv);
     TestOkna test;

@@ -9,6 +9,7 @@ SPRAWDZ=$2
 P=tlvw$$
 TMP=$(mktemp -d)
 PIDY=()
+grep -q "Przyjeto nowy, dluzszy lancuch" "$TMP/h3.log" || blad "h3 nie przyjal lancucha"
 
 sprzataj() {
   for pid in "${PIDY[@]}"; do kill -KILL "$pid" 2>/dev/null; wait "$pid" 2>/dev/null; done
@@ -37,14 +38,23 @@ for i in 1 2 3; do
     && ip netns exec "$h" ip route add default dev eth0; } || pomin "nie mozna zbudowac hosta $i"
 done
 
-# ip netns exec podmienia sie w program, wiec $! to PID wezla.
-ip netns exec "$P-h1" "$WEZEL" --katalog "$TMP/h1" --kop >"$TMP/h1.log" 2>&1 & PIDY+=($!)
+# Bez obecnosci, z pierscieniem znanych wezlow (1 zna 2, 2 zna 3, 3 zna 1): reszte list
+# wezly poznaja z wymian lancucha. ip netns exec podmienia sie w program: $! to PID wezla.
+for i in 1 2 3; do
+  install -d -m 700 "$TMP/h$i" && echo "10.77.0.$((i % 3 + 1)) 1700 - -" > "$TMP/h$i/wezly.dat"
+done
+ip netns exec "$P-h1" "$WEZEL" --katalog "$TMP/h1" --bez-obecnosci --kop >"$TMP/h1.log" 2>&1 & PIDY+=($!)
 for i in 2 3; do
-  ip netns exec "$P-h$i" "$WEZEL" --katalog "$TMP/h$i" >"$TMP/h$i.log" 2>&1 & PIDY+=($!)
+  ip netns exec "$P-h$i" "$WEZEL" --katalog "$TMP/h$i" --bez-obecnosci >"$TMP/h$i.log" 2>&1 & PIDY+=($!)
 done
 
 czekaj "$SPRAWDZ" "$TMP/h2/blockchain.dat" 3 || blad "h2 nie dostal wykopanych blokow"
 czekaj "$SPRAWDZ" "$TMP/h3/blockchain.dat" 3 || blad "h3 nie dostal wykopanych blokow"
+for i in 1 2 3; do
+  for j in 1 2 3; do
+    [ $i = $j ] || czekaj grep -q "^10.77.0.$j 1700 " "$TMP/h$i/wezly.dat" || blad "h$i nie zna h$j"
+  done
+done
 
 start=$(date +%s%N)
 kill -TERM "${PIDY[0]}"
@@ -73,4 +83,5 @@ for i in 1 2; do
   [ "$kod" -eq 0 ] || blad "h$((i + 1)) po SIGINT: kod $kod"
 done
 PIDY=()
+grep -q "Przyjeto nowy, dluzszy lancuch" "$TMP/h3.log" || blad "h3 nie przyjal lancucha"
 echo "OK: bloki w h1: $("$SPRAWDZ" "$TMP/h1/blockchain.dat" 0)"
