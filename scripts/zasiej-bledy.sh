@@ -12,7 +12,7 @@ wynik="${TALVARIN_WYNIK_BLEDOW:-$katalog/zasiane-bledy.txt}"
 bledy=()
 blad() { bledy+=("$1"$'\x1f'"$2"$'\x1f'"$3"$'\x1f'"$4"$'\x1f'"$5"); }
 
-blad 1 core core/walidacja.cpp 's/if \(blok\.poprzedniHash != lancuch\[p - 1\]\.hash\)/if (false)/' \
+blad 1 core core/walidacja.cpp 's/if \(blok\.poprzedniHash != poprzedni->hash\)/if (false)/' \
   "walidacja: brak sprawdzenia polaczenia z poprzednim blokiem"
 blad 2 core core/walidacja.cpp 's/if \(tx\.kwota < 0\)/if (false)/' \
   "walidacja: ujemna kwota platnosci przechodzi"
@@ -28,17 +28,17 @@ blad 7 core core/blockchain.cpp 's/if \(tx\.nadawca == adres\)\n\s*suma = odejmi
   "saldo: wydatki nie odejmowane"
 blad 8 core core/pliki.cpp 's/const std::string tymczasowy = nazwaTymczasowa\(sciezka\);/const std::string tymczasowy = sciezka;/; s/O_CREAT \| O_EXCL/O_CREAT | O_TRUNC/' \
   "zapis w miejscu zamiast przez plik tymczasowy (nieatomowy)"
-blad 9 core core/plik_lancucha.cpp 's/(void kopIZapisz[^{]*\{\n)\s*std::lock_guard blokada\(mutexZapisuLancucha\);\n/$1/' \
+blad 9 core core/plik_lancucha.cpp 's/(bool kopIZapisz[^{]*\{\n)\s*std::lock_guard blokada\(mutexZapisuLancucha\);\n/$1/' \
   "kopIZapisz bez blokady zapisu lancucha"
 blad 10 core core/plik_lancucha.cpp 's/const std::string nowa = odlozNaBok\(sciezka\);/const std::string nowa = sciezka + ".x";/' \
   "nieczytelny plik lancucha nie jest odkladany na bok"
-blad 11 core core/plik_lancucha.cpp 's/    usunCrPrzedLf\(\*tekst\);\n//' \
+blad 11 core core/plik_przyrostowy.cpp 's/    usunCrPrzedLf\(tekst\);\n//' \
   "plik lancucha z CR LF sie nie wczytuje"
 blad 12 core core/klucze.cpp 's/if \(tekst\.size\(\) != 64\)/if (tekst.size() < 64)/' \
   "klucz publiczny dluzszy niz 64 znaki uznany za poprawny"
 blad 13 net net/ramki.cpp 's/DLUGOSC_NAGLOWKA = 10;/DLUGOSC_NAGLOWKA = 8;/' \
   "naglowek ramki: 8 cyfr zamiast 10"
-blad 14 net net/ramki.cpp 's/\|\| \*dlugosc > MAKS_DLUGOSC_RAMKI//' \
+blad 14 net net/ramki.cpp 's/\|\| \*dlugosc > std::min\(maksDlugosc, MAKS_DLUGOSC_RAMKI\)//' \
   "brak limitu dlugosci odbieranej ramki"
 blad 15 net net/serwer_lancucha.cpp 's/if \(po < przed\)/if (po < przed \&\& false)/' \
   "serwer: brak straznika salda"
@@ -46,10 +46,10 @@ blad 16 net net/serwer_lancucha.cpp 's/if \(ileOtrzymany <= ileMoj\)/if (ileOtrz
   "serwer: przyjmuje lancuch tej samej dlugosci"
 blad 17 net net/wezly.cpp 's/(bool dodajNowyLubUzupelnij\(const std::string& plik, const Wezel& nowy\)\n\{\n)\s*std::lock_guard blokada\(mutexPlikowWezlow\);\n/$1/' \
   "pliki wezlow: dopisanie bez blokady"
-blad 18 net net/wezly.cpp 's/wezel\.kluczPubliczny = nowy\.kluczPubliczny;\n\s*zmiana = true;/zmiana = false;/' \
+blad 18 net net/wezly.cpp 's/znany\.kluczPubliczny = nowy\.kluczPubliczny;\n\s*zmiana = true;/zmiana = false;/' \
   "znany wezel nie dostaje klucza z nowego wpisu"
-blad 19 net net/czy_to_ja.cpp 's/ip == "127\.0\.0\.1" \|\| //' \
-  "czyToJa nie rozpoznaje 127.0.0.1"
+blad 19 net net/czy_to_ja.cpp 's/\(liczba >> 24\) == 127 \|\| //' \
+  "czyToJa nie rozpoznaje petli zwrotnej 127.0.0.0/8"
 blad 20 net net/obecnosc.cpp 's/\|\| id == mojeId\)/)/' \
   "obecnosc: wlasne ogloszenie dopisuje siebie"
 blad 21 net net/rozgloszenie.cpp 's/\+\+wynik\.sukcesy;/;/' \
