@@ -96,33 +96,6 @@ TEST_F(PrzyrostPliku, DopisanyPlikJestTakiJakPrzepisany)
     EXPECT_EQ(czytajPlikTestu(plik), serializujLancuch(pisarz));
 }
 
-// Dopisek przerwany na kazdym mozliwym bajcie (limit rozmiaru pliku w potomku): plik
-// czyta sie do tych samych, poprawnych blokow co przed dopisywaniem.
-TEST_F(PrzyrostPliku, PrzerwaneDopisywanieZostawiaCaleBloki)
-{
-    Blockchain pisarz = lancuchTestowy(0, 1);
-    dokopZPlatnosciami(pisarz, klucze, 1);
-    ASSERT_TRUE(zapiszLancuch(pisarz, plik));
-    const std::string przed = czytajPlikTestu(plik);
-    Blockchain dluzszy = pisarz;
-    dokopZPlatnosciami(dluzszy, klucze, 2);
-    const std::size_t dopisek = serializujLancuch(dluzszy).size() - przed.size();
-    for (std::size_t ciecie = 1; ciecie < dopisek; ciecie += 7) {
-        const int wynik = wProcesiePotomnym([&] {
-            std::signal(SIGXFSZ, SIG_IGN);
-            const rlimit limit{przed.size() + ciecie, przed.size() + ciecie};
-            ::setrlimit(RLIMIT_FSIZE, &limit);
-            Blockchain kopia = dluzszy;
-            return zapiszLancuch(kopia, plik) ? 1 : 0;
-        });
-        ASSERT_EQ(wynik, 0) << ciecie;
-        Blockchain po;
-        ASSERT_TRUE(wczytajLancuch(po, plik));
-        ASSERT_EQ(po.pobierzLancuch(), pisarz.pobierzLancuch()) << ciecie;
-        zapiszPlikTestu(plik, przed);
-    }
-}
-
 // Potomek dopisuje bloki i po kazdym zapisie melduje ich liczbe; zabity kill -9 w dowolnej
 // chwili zostawia plik, ktory sie wczytuje, jest poprawny i ma co najmniej zameldowane bloki.
 TEST_F(PrzyrostPliku, ZabicieWTrakcieDopisywania)

@@ -53,33 +53,3 @@ private:
 // Nasluch TCP na 127.0.0.1 z portem od systemu i zwykle polaczenie z nim.
 [[nodiscard]] Gniazdo nasluchNaLoopbacku(int kolejka, int& port);
 [[nodiscard]] Gniazdo polaczZLoopbackiem(int port);
-// Trzy pary kluczy, te same przez caly przebieg.
-[[nodiscard]] const ParaKluczy& kluczeTestowe(int numer);
-[[nodiscard]] inline std::string adresTestowy(int numer) { return kluczPublicznyHex(kluczeTestowe(numer)); }
-
-// Symulowana siec lokalna: przestrzen sieciowa na hosta (10.77.0.N), polaczone mostem.
-// Nazwy zawieraja PID, wiec rownolegle przebiegi sie nie zderzaja.
-class SiecLan {
-public:
-    explicit SiecLan(int liczbaHostow);
-    ~SiecLan();
-    SiecLan(const SiecLan&) = delete;
-    SiecLan& operator=(const SiecLan&) = delete;
-    [[nodiscard]] bool gotowa() const { return udana; }
-    [[nodiscard]] std::string adres(int host) const { return "10.77.0." + std::to_string(host); }
-    [[nodiscard]] std::string sciezkaHosta(int host) const;
-
-private:
-    std::string przedrostek = "tlv" + std::to_string(::getpid());
-    std::vector<std::string> utworzone;
-    bool udana = false;
-};
-
-// Bez uprawnien do przestrzeni test jest pomijany, nigdy zaliczany.
-#define SIEC_LAN_ALBO_POMIN(siec, hosty) \
-    SiecLan siec(hosty);                 \
-    if (!siec.gotowa())                  \
-    GTEST_SKIP() << "nie mozna utworzyc przestrzeni sieciowych"
-
-// Biezacy watek przechodzi do przestrzeni sieciowej hosta.
-[[nodiscard]] bool wejdzDoHosta(const SiecLan& siec, int host);

@@ -33,7 +33,7 @@ TEST(RozgloszenieRownolegle, WolnyWezelNieWstrzymujeInnychAWierszeIdaWKolejnosci
         wpisy += "127.0.0.1 " + std::to_string(port) + " - -\n";
     zapiszPlikTestu(plikWezlow, wpisy);
 
-    const Blockchain lancuch = lancuchTestowy(1, 2, adresTestowy(0));
+    const Blockchain lancuch = lancuchTestowy(1, 2);
     PrzechwycWyjscie przechwyc;
     const WynikRozgloszenia wynik = rozglosLancuch(lancuch, plikWezlow, mojPort, 10s);
     const std::string wyjscie = przechwyc.tekst();

@@ -9,7 +9,6 @@
 #include "plik_lancucha.h"
 #include "pomoc_testow.h"
 #include "pomoc_sieci.h"
-#include "pomoc_testow.h"
 #include "wymiana_lancucha.h"
 
 namespace {
@@ -27,7 +26,7 @@ TEST(SerwerRozszerzenie, PoPrzyjeciuSprawdzaNoweBlokiJakCalosc)
 {
     FolderTymczasowy folder;
     const std::string plik = folder.plik("blockchain.dat");
-    const std::string klucz = adresTestowy(0);
+    const std::string klucz = kluczPublicznyHex(generujPareKluczy());
     Blockchain zrodlo = lancuchTestowy(1, 2, klucz);
     ASSERT_TRUE(zapiszLancuch(static_cast<const Blockchain&>(zrodlo), plik));
     Blockchain zywy;
@@ -46,7 +45,7 @@ TEST(SerwerRozszerzenie, PoPrzyjeciuSprawdzaNoweBlokiJakCalosc)
     // Nowy blok wydaje wiecej niz nadawca ma; potem zmieniony blok wspolnego poczatku.
     for (const bool zlyWspolny : {false, true}) {
         zrodlo = przyjety;
-        dokop({Transakcja(kluczeTestowe(1), klucz, zlyWspolny ? 0 : 5, "")});
+        dokop({Transakcja(generujPareKluczy(), klucz, zlyWspolny ? 0 : 5, "")});
         if (zlyWspolny)
             zrodlo.lancuch[1].transakcje[0].kwota += 1;
         const std::string calosc = wypis([&] { (void)zrodlo.czyLancuchPoprawny(); });

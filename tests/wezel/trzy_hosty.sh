@@ -6,37 +6,8 @@
 set -u
 WEZEL=$1
 SPRAWDZ=$2
-P=tlvw$$
-TMP=$(mktemp -d)
-PIDY=()
-grep -q "Przyjeto nowy, dluzszy lancuch" "$TMP/h3.log" || blad "h3 nie przyjal lancucha"
-
-sprzataj() {
-  for pid in "${PIDY[@]}"; do kill -KILL "$pid" 2>/dev/null; wait "$pid" 2>/dev/null; done
-  for i in 1 2 3; do ip netns del "$P-h$i" 2>/dev/null; done
-  ip netns del "$P-br" 2>/dev/null
-  rm -rf "$TMP"
-}
-trap sprzataj EXIT
-pomin() { echo "POMINIETY: $1"; exit 77; }
-blad() { echo "BLAD: $1"; for i in 1 2 3; do echo "--- h$i"; tail -n 15 "$TMP/h$i.log"; done; exit 1; }
-# Czeka do 20 s, az polecenie sie uda.
-czekaj() { for _ in $(seq 200); do "$@" >/dev/null 2>&1 && return 0; sleep 0.1; done; return 1; }
-
-[ -z "${TALVARIN_BEZ_NETNS:-}" ] || pomin "przebieg bez przestrzeni sieciowych"
-ip netns add "$P-br" 2>/dev/null || pomin "nie mozna tworzyc przestrzeni sieciowych (root?)"
-ip netns exec "$P-br" ip link add br0 type bridge && ip netns exec "$P-br" ip link set br0 up \
-  || pomin "nie mozna utworzyc mostu"
-for i in 1 2 3; do
-  h="$P-h$i"
-  { ip netns add "$h" && ip link add "tw$$$i" type veth peer name eth0 netns "$h" \
-    && ip link set "tw$$$i" netns "$P-br" \
-    && ip netns exec "$P-br" ip link set "tw$$$i" master br0 \
-    && ip netns exec "$P-br" ip link set "tw$$$i" up \
-    && ip netns exec "$h" ip addr add "10.77.0.$i/24" dev eth0 \
-    && ip netns exec "$h" ip link set eth0 up && ip netns exec "$h" ip link set lo up \
-    && ip netns exec "$h" ip route add default dev eth0; } || pomin "nie mozna zbudowac hosta $i"
-done
+. "$(dirname "$0")/../siec_lan.sh"
+zbuduj_lan 3
 
 # Bez obecnosci, z pierscieniem znanych wezlow (1 zna 2, 2 zna 3, 3 zna 1): reszte list
 # wezly poznaja z wymian lancucha. ip netns exec podmienia sie w program: $! to PID wezla.
