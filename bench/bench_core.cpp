@@ -13,28 +13,6 @@
 
 namespace {
 
-// Wyciszone standardowe wyjscie na czas budowy lancucha i kopania.
-class Cisza {
-public:
-    Cisza()
-    {
-        std::fflush(stdout);
-        zapasowy = ::dup(1);
-        std::FILE* nic = std::fopen("/dev/null", "w");
-        ::dup2(::fileno(nic), 1);
-        std::fclose(nic);
-    }
-    ~Cisza()
-    {
-        std::fflush(stdout);
-        ::dup2(zapasowy, 1);
-        ::close(zapasowy);
-    }
-
-private:
-    int zapasowy = -1;
-};
-
 Blok blokDoKopania()
 {
     const std::string gornik(64, 'a');

@@ -4,6 +4,9 @@
 #include <benchmark/benchmark.h>
 #include <sodium.h>
 
+#include <iostream>
+#include <sstream>
+
 [[nodiscard]] inline int uruchomPomiary(int& argc, char** argv)
 {
     if (sodium_init() < 0)
@@ -15,3 +18,16 @@
     benchmark::Shutdown();
     return 0;
 }
+
+// Wypisy kopania i serwera na std::cout nie mieszaja sie z tabela wynikow.
+class Cisza {
+public:
+    Cisza() : poprzedni(std::cout.rdbuf(bufor.rdbuf())) {}
+    ~Cisza() { std::cout.rdbuf(poprzedni); }
+    Cisza(const Cisza&) = delete;
+    Cisza& operator=(const Cisza&) = delete;
+
+private:
+    std::ostringstream bufor;
+    std::streambuf* poprzedni;
+};

@@ -75,6 +75,20 @@ bool zdecydujPodBlokada(KontekstSerwera& kontekst, Otrzymany& otrzymany, OcenaOt
     return true;
 }
 
+// Szybkie drogi: brak oceny to "ta droga nie pasuje", niepoprawny lancuch to odmowa.
+template <typename Otrzymany>
+std::optional<bool> zdecydujPoOcenie(KontekstSerwera& kontekst, Otrzymany& otrzymany,
+                                     std::optional<OcenaOtrzymanego> ocena)
+{
+    if (!ocena)
+        return std::nullopt;
+    if (!ocena->poprawny) {
+        std::cout << "Otrzymany lancuch NIE jest poprawny - odrzucam.\n";
+        return false;
+    }
+    return zdecydujPodBlokada(kontekst, otrzymany, *ocena);
+}
+
 // Porownanie i ewentualny zapis pod mutexZapisuLancucha; true, gdy lancuch przyjeto.
 bool porownajIPrzyjmij(KontekstSerwera& kontekst, Blockchain& otrzymany, OcenaOtrzymanego& ocena)
 {
@@ -99,14 +113,7 @@ std::optional<bool> rozpatrzRozszerzenie(KontekstSerwera& kontekst, Blockchain& 
     // Tylko czysty odczyt: plik nieczytelny obsluguje droga przez calosc, z jej komunikatami.
     if (!wczytajZywy(kontekst, false))
         return std::nullopt;
-    std::optional<OcenaOtrzymanego> ocena = ocenRozszerzenie(kontekst.lancuch, otrzymany);
-    if (!ocena)
-        return std::nullopt;
-    if (!ocena->poprawny) {
-        std::cout << "Otrzymany lancuch NIE jest poprawny - odrzucam.\n";
-        return false;
-    }
-    return zdecydujPodBlokada(kontekst, otrzymany, *ocena);
+    return zdecydujPoOcenie(kontekst, otrzymany, ocenRozszerzenie(kontekst.lancuch, otrzymany));
 }
 
 // Najtansza droga: otrzymany zaczyna sie wszystkimi blokami wlasnego lancucha, ktory od
@@ -118,14 +125,7 @@ std::optional<bool> rozpatrzNoweBloki(KontekstSerwera& kontekst, NoweBloki& otrz
     std::lock_guard blokada(mutexZapisuLancucha);
     if (!wczytajZywy(kontekst, false) || kontekst.lancuch.punkt() != porownany)
         return std::nullopt;
-    std::optional<OcenaOtrzymanego> ocena = ocenNoweBloki(kontekst.lancuch, otrzymany);
-    if (!ocena)
-        return std::nullopt;
-    if (!ocena->poprawny) {
-        std::cout << "Otrzymany lancuch NIE jest poprawny - odrzucam.\n";
-        return false;
-    }
-    return zdecydujPodBlokada(kontekst, otrzymany, *ocena);
+    return zdecydujPoOcenie(kontekst, otrzymany, ocenNoweBloki(kontekst.lancuch, otrzymany));
 }
 
 // Odczyt porownujacy z wlasnym lancuchem: bloki rowne wlasnym nie sa budowane. Gdy otrzymany
