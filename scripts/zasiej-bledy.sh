@@ -77,6 +77,13 @@ blad 31 ui ui/widoki_lancucha.cpp 's/tx\.nadawca != ja && tx\.odbiorca == ja/tx.
 blad 32 i18n i18n/Talvarin_GUI_de_DE.ts 's/<translation>Senden<\/translation>/<translation type="unfinished"><\/translation>/' \
   "katalog niemiecki: brak tlumaczenia"
 
+blad 33 wezel wezel/wezel_bez_okna.cpp 's/            klucz = kluczPublicznyHex\(klucze\);\n        else/            (void)klucze;\n        else/' \
+  "wezel bez okna bez --kop nie uzywa istniejacego portfela"
+blad 34 wezel wezel/praca_wezla.cpp 's/static_cast<void>\(rozglosLancuch\(prywatny, PLIK_WEZLOW, port\)\);//' \
+  "petla kopania nie rozglasza wykopanych blokow"
+blad 35 wezel wezel/wezel_bez_okna.cpp 's/    nazwa = wczytajNazweUzytkownika\(\);\n//' \
+  "wezel bez okna oglasza sie bez nazwy z nazwa_uzytkownika.txt"
+
 przywroc() { [ -n "${kopia:-}" ] && cp "$kopia" "$plik" && rm -f "$kopia"; kopia=; }
 trap przywroc EXIT INT TERM
 
