@@ -138,12 +138,7 @@ BENCHMARK(BM_WalidujSameNagrody)->Arg(10000)->Arg(100000)->Unit(benchmark::kMill
 void BM_WczytajIZapiszPlik(benchmark::State& stan)
 {
     const Blockchain& zrodlo = lancuch(static_cast<int>(stan.range(0)), true);
-    char folder[] = "/tmp/talvarin-bench-XXXXXX";
-    if (::mkdtemp(folder) == nullptr) {
-        stan.SkipWithError("mkdtemp");
-        return;
-    }
-    const std::string plik = std::string(folder) + "/blockchain.dat";
+    const std::string plik = folderRoboczy() + "/blockchain.dat";
     if (!zapiszLancuch(zrodlo, plik))
         stan.SkipWithError("zapis");
     for (auto _ : stan) {
@@ -153,7 +148,6 @@ void BM_WczytajIZapiszPlik(benchmark::State& stan)
     }
     stan.SetItemsProcessed(stan.iterations() * stan.range(0));
     ::unlink(plik.c_str());
-    ::rmdir(folder);
 }
 BENCHMARK(BM_WczytajIZapiszPlik)->Arg(100000)->Unit(benchmark::kMillisecond);
 

@@ -55,22 +55,6 @@ const Blockchain& lancuch(std::int64_t bloki)
     return it->second;
 }
 
-std::string folderRoboczy()
-{
-    static const std::string folder = [] {
-        char wzor[] = "/tmp/talvarin-milion-XXXXXX";
-        return std::string(::mkdtemp(wzor));
-    }();
-    return folder;
-}
-
-void szczytPamieci(benchmark::State& stan)
-{
-    rusage uzycie{};
-    ::getrusage(RUSAGE_SELF, &uzycie);
-    stan.counters["szczyt_MB"] = static_cast<double>(uzycie.ru_maxrss) / 1024.0;
-}
-
 // kopIZapisz na wlasnym lancuchu, ktory juz trzyma plik: wczytanie, blok, zapis.
 // Wlasciciel ma lancuch z wczytania pliku, jak petla kopania i okno.
 void BM_JedenBlokKopIZapisz(benchmark::State& stan)

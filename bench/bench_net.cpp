@@ -41,15 +41,6 @@ const Blockchain& lancuch(std::int64_t bloki)
     return it->second;
 }
 
-std::string folderRoboczy()
-{
-    static const std::string folder = [] {
-        char wzor[] = "/tmp/talvarin-bench-XXXXXX";
-        return std::string(::mkdtemp(wzor));
-    }();
-    return folder;
-}
-
 // Odbiorca na 127.0.0.1: w petli przyjmuje polaczenia i wywoluje `odbior` na kazdym.
 class Odbiorca {
 public:
@@ -93,21 +84,6 @@ private:
     std::atomic<bool> koniec{false};
     std::thread watek;
 };
-
-// Port, ktory przed chwila byl wolny.
-int wolnyPort()
-{
-    const Gniazdo g = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
-    sockaddr_in sa{};
-    sa.sin_family = AF_INET;
-    sa.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    socklen_t dl = sizeof sa;
-    if (::bind(g, reinterpret_cast<sockaddr*>(&sa), sizeof sa) != 0
-        || ::getsockname(g, reinterpret_cast<sockaddr*>(&sa), &dl) != 0)
-        std::abort();
-    zamknijGniazdo(g);
-    return ntohs(sa.sin_port);
-}
 
 std::string zapytanie(std::int64_t bloki)
 {
@@ -268,7 +244,5 @@ BENCHMARK(BM_CalePchniecie)->Arg(10000)->Arg(100000)->Unit(benchmark::kMilliseco
 
 int main(int argc, char** argv)
 {
-    const int wynik = uruchomPomiary(argc, argv);
-    std::filesystem::remove_all(folderRoboczy());
-    return wynik;
+    return uruchomPomiary(argc, argv);
 }

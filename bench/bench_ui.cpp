@@ -158,13 +158,6 @@ void BM_KopIZapisz(benchmark::State& stan)
     przywrocDlugosc(ile);
 }
 
-void szczytPamieci(benchmark::State& stan)
-{
-    rusage uzycie{};
-    ::getrusage(RUSAGE_SELF, &uzycie);
-    stan.counters["szczyt_MB"] = static_cast<double>(uzycie.ru_maxrss) / 1024.0;
-}
-
 // Od konstrukcji okna (wczytanie i widoki) do bezczynnosci petli zdarzen po pokazaniu.
 void BM_StartOknaDoBezczynnosci(benchmark::State& stan)
 {

@@ -21,6 +21,7 @@
 #include <vector>
 
 #include "format_lancucha.h"
+#include "narzedzia_pomiarow.h"
 #include "plik_lancucha.h"
 #include "ramki.h"
 #include "wymiana_lancucha.h"
@@ -32,17 +33,6 @@ using Zegar = std::chrono::steady_clock;
 double msOd(Zegar::time_point start)
 {
     return std::chrono::duration<double, std::milli>(Zegar::now() - start).count();
-}
-
-int wolnyPort()
-{
-    const Gniazdo g = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
-    sockaddr_in sa{AF_INET, 0, {htonl(INADDR_LOOPBACK)}, {}};
-    socklen_t dl = sizeof sa;
-    (void)::bind(g, reinterpret_cast<sockaddr*>(&sa), sizeof sa);
-    (void)::getsockname(g, reinterpret_cast<sockaddr*>(&sa), &dl);
-    ::close(g);
-    return ntohs(sa.sin_port);
 }
 
 Gniazdo polaczZAdresu(const char* zrodlo, int port)
@@ -179,13 +169,6 @@ void zatrzymanieZZawieszonym(const std::string& folder)
     ::close(peer);
 }
 
-long maksRssKb()
-{
-    rusage r{};
-    ::getrusage(RUSAGE_SELF, &r);
-    return r.ru_maxrss;
-}
-
 // Serwer w procesie potomnym dostaje ramke ~100 MB pustych transakcji; potomek podaje
 // szczyt pamieci (ru_maxrss) przed i po zapytaniu.
 void szczytPamieci(const std::string& folder)
@@ -197,14 +180,14 @@ void szczytPamieci(const std::string& folder)
     const pid_t potomek = ::fork();
     if (potomek == 0) {
         std::cout.rdbuf(nullptr);
-        const long przed = maksRssKb();
+        const long przed = static_cast<long>(szczytPamieciMB());
         {
             Serwer serwer(folder, port);
             char bajt = 0;
             (void)::read(rura[0], &bajt, 1);
         }
         std::printf("ramka 100 MB pustych transakcji: szczyt pamieci serwera %ld MB (przed zapytaniem %ld MB)\n",
-                    maksRssKb() / 1024, przed / 1024);
+                    static_cast<long>(szczytPamieciMB()), przed);
         std::fflush(stdout);
         ::_exit(0);
     }
@@ -273,8 +256,7 @@ int main()
 {
     if (sodium_init() < 0)
         return 1;
-    char wzor[] = "/tmp/talvarin-wrogie-XXXXXX";
-    const std::string folder = ::mkdtemp(wzor);
+    const std::string& folder = folderRoboczy();
     std::streambuf* wyjscie = std::cout.rdbuf(nullptr); // wiersze serwera nie mieszaja sie z wynikami
     szczytPamieci(folder);
     proporcjePamieci();
@@ -282,6 +264,6 @@ int main()
     zaSaczacym(folder);
     zatrzymanieZZawieszonym(folder);
     std::cout.rdbuf(wyjscie);
-    (void)std::system(("rm -rf " + folder).c_str());
+    usunFolderRoboczy();
     return 0;
 }

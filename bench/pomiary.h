@@ -4,6 +4,8 @@
 #include <benchmark/benchmark.h>
 #include <sodium.h>
 
+#include "narzedzia_pomiarow.h"
+
 #include <iostream>
 #include <sstream>
 
@@ -16,7 +18,13 @@
         return 1;
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
+    usunFolderRoboczy();
     return 0;
+}
+
+inline void szczytPamieci(benchmark::State& stan)
+{
+    stan.counters["szczyt_MB"] = szczytPamieciMB();
 }
 
 // Wypisy kopania i serwera na std::cout nie mieszaja sie z tabela wynikow.
