@@ -127,15 +127,6 @@ void Blockchain::przygotujSalda()
     punktSald = punkt();
 }
 
-void Blockchain::zapomnijPamiec()
-{
-    epoka = nowaEpoka();
-    punktSald = Punkt{};
-    salda.clear();
-    plik = StanPliku{};
-    walidacja = StanWalidacji{};
-}
-
 void Blockchain::wykopIDodajBlok(const std::string& adresGornika,
                                  const std::vector<Transakcja>& oczekujace)
 {

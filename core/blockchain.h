@@ -34,8 +34,7 @@ public:
     void zastapLancuch(std::vector<Blok>&& bloki);
 
     // Ponizej pamiec pomocnicza (nie nalezy do tekstu lancucha). Jest wazna, dopoki
-    // lancuch zawiera jej punkt; kto zmienia blok w srodku `lancuch` z pominieciem metod,
-    // musi potem wywolac zapomnijPamiec().
+    // lancuch zawiera jej punkt, dlatego bloki w srodku `lancuch` zmieniaja tylko metody.
     StanPliku plik;
     StanWalidacji walidacja;
 
@@ -48,7 +47,6 @@ public:
     void obetnij(std::size_t liczba);
     // Doprowadza zapamietane salda do konca lancucha; potem saldo() nie przechodzi calosci.
     void przygotujSalda();
-    void zapomnijPamiec();
 
 private:
     std::uint64_t epoka = nowaEpoka();

@@ -6,8 +6,6 @@
 
 namespace {
 
-constexpr std::string_view ZNACZNIK = "=== BLOK ===";
-
 // Kolejne wiersze tekstu, jak getline: ostatni wiersz bez LF tez sie liczy.
 class CzytnikWierszy {
 public:
@@ -117,7 +115,7 @@ bool czytajReszte(CzytnikWierszy& czytnik, OdczytaneBloki& wynik)
         const std::size_t poczatek = czytnik.pozycja();
         if (!czytnik.nastepny(wiersz))
             break;
-        if (wiersz != ZNACZNIK)
+        if (wiersz != ZNACZNIK_BLOKU)
             continue;
         std::optional<Blok> blok;
         const Wynik w = czytajBlok(czytnik, blok);
@@ -136,7 +134,7 @@ std::size_t rozmiarTekstu(const Blockchain& ksiega)
 {
     std::size_t rozmiar = 0;
     for (const Blok& blok : ksiega.pobierzLancuch()) {
-        rozmiar += ZNACZNIK.size() + blok.poprzedniHash.size() + blok.hash.size() + 80;
+        rozmiar += ZNACZNIK_BLOKU.size() + blok.poprzedniHash.size() + blok.hash.size() + 80;
         for (const Transakcja& tx : blok.transakcje)
             rozmiar += tx.nadawca.size() + tx.odbiorca.size() + tx.opis.size()
                 + tx.podpis.size() + 25;
@@ -148,7 +146,7 @@ std::size_t rozmiarTekstu(const Blockchain& ksiega)
 
 void dopiszTekstBloku(std::string& tekst, const Blok& blok)
 {
-    tekst.append(ZNACZNIK).push_back('\n');
+    tekst.append(ZNACZNIK_BLOKU).push_back('\n');
     dopiszLiczbe(tekst, blok.indeks);
     tekst.push_back('\n');
     tekst.append(blok.poprzedniHash).push_back('\n');
@@ -194,7 +192,7 @@ bool parsujZaWspolnymi(std::string_view tekst, const std::vector<Blok>& wzor,
         const std::size_t poczatek = czytnik.pozycja();
         if (!czytnik.nastepny(wiersz))
             return true;
-        if (wiersz != ZNACZNIK)
+        if (wiersz != ZNACZNIK_BLOKU)
             continue;
         if (!blokRowny(czytnik, wzor[wspolnych])) {
             // Ten blok czyta sie od nowa zwyklym odczytem, z jego regulami.
@@ -234,7 +232,7 @@ std::uint64_t szacujPamiecLancucha(std::string_view tekst)
     CzytnikWierszy czytnik(tekst);
     std::string_view wiersz;
     while (czytnik.nastepny(wiersz)) {
-        if (wiersz != ZNACZNIK)
+        if (wiersz != ZNACZNIK_BLOKU)
             continue;
         std::string_view naglowek[6];
         for (std::string_view& w : naglowek)

@@ -8,6 +8,9 @@
 
 #include "blockchain.h"
 
+// Pierwszy wiersz kazdego bloku w tekscie lancucha.
+inline constexpr std::string_view ZNACZNIK_BLOKU = "=== BLOK ===";
+
 [[nodiscard]] std::string serializujLancuch(const Blockchain& ksiega);
 [[nodiscard]] bool parsujLancuch(Blockchain& ksiega, std::string_view tekst);
 

@@ -127,13 +127,36 @@ void zapamietajBloki(Blockchain& ksiega, const OdczytaneBloki& bloki, const std:
                                         bloki.koniecOstatniego - bloki.poczatekOstatniego);
 }
 
+// Plik to wciaz ten, z ktorym lancuch jest zgodny, a trzymana czesc lezy na swoim miejscu.
+bool plikZnany(int fd, const StanPliku& stan, struct stat& info)
+{
+    return ::fstat(fd, &info) == 0 && tenSamPlik(stan, info) && info.st_size >= stan.dlugosc
+        && ostatniBlokNaMiejscu(fd, stan);
+}
+
+// Lancuch jest teraz zgodny z plikiem w stanie `info`.
+void zapamietajZgodnosc(Blockchain& ksiega, const struct stat& info)
+{
+    zapamietajStat(ksiega.plik, info);
+    ksiega.plik.punkt = ksiega.punkt();
+}
+
+// Caly plik `sciezka` w stanie `info` to tekst lancucha; `polozenie` wskazuje ostatni blok.
+void zapamietajCalyPlik(Blockchain& ksiega, const std::string& sciezka,
+                        const OdczytaneBloki& polozenie, const std::string& tekst,
+                        const struct stat& info)
+{
+    ksiega.plik.sciezka = sciezka;
+    zapamietajBloki(ksiega, polozenie, tekst, 0);
+    zapamietajZgodnosc(ksiega, info);
+}
+
 // Gorne oszacowanie liczby blokow: wiersze znacznika bloku (takze w polach transakcji).
 std::size_t policzZnaczniki(std::string_view tekst)
 {
-    constexpr std::string_view ZNACZNIK = "=== BLOK ===";
     std::size_t ile = 0;
-    for (std::size_t p = tekst.find(ZNACZNIK); p != std::string_view::npos;
-         p = tekst.find(ZNACZNIK, p + ZNACZNIK.size()))
+    for (std::size_t p = tekst.find(ZNACZNIK_BLOKU); p != std::string_view::npos;
+         p = tekst.find(ZNACZNIK_BLOKU, p + ZNACZNIK_BLOKU.size()))
         ++ile;
     return ile;
 }
@@ -149,8 +172,7 @@ Wczytanie wczytajPrzyrost(Blockchain& ksiega, const std::string& sciezka)
     struct stat info {};
     if (!fd.otwarty())
         return Wczytanie::blad;
-    if (::fstat(*fd, &info) != 0 || !tenSamPlik(stan, info) || info.st_size < stan.dlugosc
-        || !ostatniBlokNaMiejscu(*fd, stan))
+    if (!plikZnany(*fd, stan, info))
         return Wczytanie::trzebaCalosci;
     const bool tenSamStan = info.st_size == stan.rozmiar
         && nanosekundy(info.st_mtim) == stan.czasZmianyNs
@@ -175,28 +197,19 @@ Wczytanie wczytajPrzyrost(Blockchain& ksiega, const std::string& sciezka)
     // Bloki wykopane tylko w pamieci ustepuja temu, co jest w pliku.
     ksiega.obetnij(stan.punkt.liczba);
     ksiega.dopiszBloki(std::move(nowe.bloki));
-    zapamietajStat(stan, info);
-    stan.punkt = ksiega.punkt();
+    zapamietajZgodnosc(ksiega, info);
     return tenSamStan ? Wczytanie::bezZmian : Wczytanie::doczytano;
 }
 
 bool wczytajCalosc(Blockchain& ksiega, const std::string& sciezka)
 {
-    const Deskryptor fd(::open(sciezka.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
-    struct stat info {};
-    std::string tekst;
     // Stan pliku sprzed czytania: dopisek w trakcie zostanie doczytany nastepnym razem.
-    if (!fd.otwarty() || ::fstat(*fd, &info) != 0)
+    struct stat info {};
+    std::optional<std::string> odczyt = wczytajPlik(sciezka, &info);
+    if (!odczyt)
         return false;
-    // FIFO albo urzadzenie zamiast pliku: odmowa, bez czekania na dane.
-    if (!S_ISREG(info.st_mode)) {
-        wypiszNieZwykly(sciezka);
-        return false;
-    }
-    if (!czytajOd(*fd, 0, tekst))
-        return false;
-    const bool zCr = maCrPrzedLf(tekst);
-    usunCrPrzedLf(tekst);
+    std::string& tekst = *odczyt;
+    const bool zCr = usunCrPrzedLf(tekst);
     OdczytaneBloki wynik;
     // Zapas na polowe dlugosci z gory: ani odczyt, ani kolejne wykopane bloki nie przenosza
     // calej listy, dopoki lancuch nie urosnie o polowe (milion blokow to setki ms).
@@ -209,10 +222,7 @@ bool wczytajCalosc(Blockchain& ksiega, const std::string& sciezka)
     // Po usunieciu CR polozenia w tekscie nie sa polozeniami w pliku.
     if (zCr || !konczySieLf(tekst, wynik))
         return true;
-    ksiega.plik.sciezka = sciezka;
-    zapamietajBloki(ksiega, wynik, tekst, 0);
-    zapamietajStat(ksiega.plik, info);
-    ksiega.plik.punkt = ksiega.punkt();
+    zapamietajCalyPlik(ksiega, sciezka, wynik, tekst, info);
     return true;
 }
 
@@ -224,8 +234,7 @@ bool dopiszDoPliku(Blockchain& ksiega, const std::string& sciezka)
     // Bez O_CREAT: plik odlozony na bok albo usuniety wymaga pelnego zapisu.
     const Deskryptor fd(::open(sciezka.c_str(), O_RDWR | O_CLOEXEC | O_NONBLOCK));
     struct stat info {};
-    if (!fd.otwarty() || ::fstat(*fd, &info) != 0 || !tenSamPlik(stan, info)
-        || info.st_size < stan.dlugosc || !ostatniBlokNaMiejscu(*fd, stan))
+    if (!fd.otwarty() || !plikZnany(*fd, stan, info))
         return false;
     const auto& bloki = ksiega.pobierzLancuch();
     std::string tekst;
@@ -247,7 +256,7 @@ bool dopiszDoPliku(Blockchain& ksiega, const std::string& sciezka)
         || !zapiszOd(*fd, stan.dlugosc, tekst) || ::fsync(*fd) != 0)
         return false;
     for (const std::size_t z : znaczniki) {
-        tekst[z] = '=';
+        tekst[z] = ZNACZNIK_BLOKU[0];
         const std::int64_t gdzie = stan.dlugosc + static_cast<std::int64_t>(z);
         if (!zapiszOd(*fd, gdzie, std::string_view(&tekst[z], 1)))
             return false;
@@ -256,8 +265,7 @@ bool dopiszDoPliku(Blockchain& ksiega, const std::string& sciezka)
         return false;
     if (!tekst.empty())
         zapamietajBloki(ksiega, polozenie, tekst, stan.dlugosc);
-    zapamietajStat(stan, info);
-    stan.punkt = ksiega.punkt();
+    zapamietajZgodnosc(ksiega, info);
     return true;
 }
 
@@ -275,9 +283,6 @@ bool zapiszCalosc(Blockchain& ksiega, const std::string& sciezka)
     OdczytaneBloki polozenie;
     polozenie.koniecOstatniego = tekst.size();
     polozenie.poczatekOstatniego = tekst.size() - ostatni.size();
-    ksiega.plik.sciezka = sciezka;
-    zapamietajBloki(ksiega, polozenie, tekst, 0);
-    zapamietajStat(ksiega.plik, info);
-    ksiega.plik.punkt = ksiega.punkt();
+    zapamietajCalyPlik(ksiega, sciezka, polozenie, tekst, info);
     return true;
 }

@@ -59,7 +59,7 @@ bool zapiszWszystko(int fd, std::string_view tekst)
     return true;
 }
 
-std::optional<std::string> wczytajPlik(const std::string& sciezka)
+std::optional<std::string> wczytajPlik(const std::string& sciezka, struct stat* stan)
 {
     // O_NONBLOCK: otwarcie FIFO bez pisarza nie czeka; potem i tak odmawiamy.
     const int fd = ::open(sciezka.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
@@ -72,6 +72,8 @@ std::optional<std::string> wczytajPlik(const std::string& sciezka)
         wypiszNieZwykly(sciezka);
         return std::nullopt;
     }
+    if (stan != nullptr)
+        *stan = info;
     if (info.st_size > 0)
         tekst.reserve(static_cast<std::size_t>(info.st_size));
     char bufor[65536];
@@ -154,10 +156,10 @@ std::string odlozNaBok(const std::string& sciezka)
     return {};
 }
 
-void usunCrPrzedLf(std::string& tekst)
+bool usunCrPrzedLf(std::string& tekst)
 {
     if (tekst.find("\r\n") == std::string::npos)
-        return;
+        return false;
     std::size_t cel = 0;
     for (std::size_t i = 0; i < tekst.size(); ++i) {
         if (tekst[i] == '\r' && i + 1 < tekst.size() && tekst[i + 1] == '\n')
@@ -165,6 +167,7 @@ void usunCrPrzedLf(std::string& tekst)
         tekst[cel++] = tekst[i];
     }
     tekst.resize(cel);
+    return true;
 }
 
 namespace {

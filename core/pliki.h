@@ -4,11 +4,14 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <sys/stat.h>
 #include <sys/types.h>
 
 // Cala zawartosc pliku albo nic, gdy nie da sie go otworzyc lub przeczytac.
 // Plik, ktory nie jest zwyklym plikiem (np. FIFO), jest odrzucany z komunikatem.
-[[nodiscard]] std::optional<std::string> wczytajPlik(const std::string& sciezka);
+// `info` dostaje stan otwartego pliku sprzed czytania.
+[[nodiscard]] std::optional<std::string> wczytajPlik(const std::string& sciezka,
+                                                     struct stat* info = nullptr);
 
 // Zapis calosci: plik tymczasowy w tym samym folderze (z prawami `tryb`), fsync, rename.
 // Przy bledzie false (errno z kroku, ktory zawiodl), a stary plik zostaje nietkniety.
@@ -33,5 +36,5 @@ void wypiszNieZwykly(const std::string& sciezka);
 // Zwraca nowa nazwe albo pusty tekst, gdy sie nie udalo.
 [[nodiscard]] std::string odlozNaBok(const std::string& sciezka);
 
-// Usuwa CR stojace tuz przed LF (pliki skopiowane z Windows).
-void usunCrPrzedLf(std::string& tekst);
+// Usuwa CR stojace tuz przed LF (pliki skopiowane z Windows); true, gdy jakies usunal.
+bool usunCrPrzedLf(std::string& tekst);

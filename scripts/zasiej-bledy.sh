@@ -32,7 +32,7 @@ blad 9 core core/plik_lancucha.cpp 's/(bool kopIZapisz[^{]*\{\n)\s*std::lock_gua
   "kopIZapisz bez blokady zapisu lancucha"
 blad 10 core core/plik_lancucha.cpp 's/const std::string nowa = odlozNaBok\(sciezka\);/const std::string nowa = sciezka + ".x";/' \
   "nieczytelny plik lancucha nie jest odkladany na bok"
-blad 11 core core/plik_przyrostowy.cpp 's/    usunCrPrzedLf\(tekst\);\n//' \
+blad 11 core core/plik_przyrostowy.cpp 's/const bool zCr = usunCrPrzedLf\(tekst\);/const bool zCr = maCrPrzedLf(tekst);/' \
   "plik lancucha z CR LF sie nie wczytuje"
 blad 12 core core/klucze.cpp 's/if \(tekst\.size\(\) != 64\)/if (tekst.size() < 64)/' \
   "klucz publiczny dluzszy niz 64 znaki uznany za poprawny"
