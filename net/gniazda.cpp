@@ -47,8 +47,6 @@ sockaddr_in adresGniazda(in_addr_t adres, int port)
     return sa;
 }
 
-bool portPoprawny(int port) { return port >= 1 && port <= 65535; }
-
 void wypiszBladPolaczenia(const std::string& ip, int port)
 {
     std::cout << "BLAD: nie udalo sie polaczyc z " << ip << ":" << port << "\n";

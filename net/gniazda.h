@@ -3,6 +3,7 @@
 // Na POSIX zastepuje Windows Sockets: te same wyniki i te same komunikaty.
 
 #include <chrono>
+#include <cstddef>
 #include <functional>
 #include <string>
 
@@ -17,6 +18,11 @@ inline constexpr std::chrono::milliseconds LIMIT_ODBIORU{30000};
 inline constexpr long long MAKS_DLUGOSC_RAMKI = 512LL * 1024 * 1024;
 
 using StopPredykat = std::function<bool()>;
+
+// Port spoza zakresu obcialby sie po cichu do innego.
+[[nodiscard]] inline constexpr bool portPoprawny(int port) { return port >= 1 && port <= 65535; }
+// Najdluzszy przyjmowany datagram UDP; dluzszy jest odrzucany w calosci.
+inline constexpr std::size_t MAKS_DLUGOSC_DATAGRAMU = 511;
 
 // Najdluzszy odcinek jednego czekania na gniazdo, zanim znow zapytamy o zatrzymanie.
 inline constexpr std::chrono::milliseconds KROK_CZEKANIA_NA_STOP{200};

@@ -50,11 +50,7 @@ std::string tekstOgloszenia(int port, const std::string& id, const std::string& 
     tekst += ' ';
     const std::size_t miejsce =
         MAKS_DLUGOSC_OGLOSZENIA > tekst.size() ? MAKS_DLUGOSC_OGLOSZENIA - tekst.size() : 0;
-    std::size_t dlugosc = std::min(nazwa.size(), miejsce);
-    // Bajty 10xxxxxx kontynuuja znak: ciecie przed nimi nie rozdziela znaku.
-    if (dlugosc < nazwa.size())
-        while (dlugosc > 0 && (static_cast<unsigned char>(nazwa[dlugosc]) & 0xC0) == 0x80)
-            --dlugosc;
+    const std::size_t dlugosc = dlugoscNaGranicyZnaku(nazwa, miejsce);
     tekst += dlugosc == 0 ? std::string("-") : nazwa.substr(0, dlugosc);
     return tekst;
 }

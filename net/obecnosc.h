@@ -12,8 +12,7 @@
 inline constexpr int PORT_WYKRYWANIA = 1699;
 inline constexpr const char* PREFIKS_OGLOSZENIA = "TLV1 ";
 inline constexpr std::chrono::milliseconds OKRES_OGLOSZEN{5000};
-// Odbiorcy odrzucaja dluzszy datagram w calosci.
-inline constexpr std::size_t MAKS_DLUGOSC_OGLOSZENIA = 511;
+inline constexpr std::size_t MAKS_DLUGOSC_OGLOSZENIA = MAKS_DLUGOSC_DATAGRAMU;
 // Miejsce na nazwe obok prefiksu, id, najdluzszego portu (5 cyfr) i pelnego klucza.
 inline constexpr std::size_t MAKS_BAJTOW_NAZWY =
     MAKS_DLUGOSC_OGLOSZENIA - (5 + 8 + 1 + 5 + 1 + 64 + 1);

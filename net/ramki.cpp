@@ -74,6 +74,21 @@ bool odbierzDoTerminu(Gniazdo gniazdo, std::string& cel, std::size_t potrzeba,
     return true;
 }
 
+// Naglowek dlugosci i kolejne czesci tresci w jednym terminie calej wiadomosci.
+bool wyslijCzesci(Gniazdo gniazdo, std::initializer_list<std::string_view> czesci,
+                  std::chrono::milliseconds limit)
+{
+    std::size_t dlugosc = 0;
+    for (const std::string_view czesc : czesci)
+        dlugosc += czesc.size();
+    const std::string naglowek = naglowekDlugosci(dlugosc);
+    const auto termin = terminWiadomosci(Zegar::now(), limit, naglowek.size() + dlugosc);
+    bool wyslano = wyslijWszystko(gniazdo, naglowek.data(), naglowek.size(), limit, termin);
+    for (const std::string_view czesc : czesci)
+        wyslano = wyslano && wyslijWszystko(gniazdo, czesc.data(), czesc.size(), limit, termin);
+    return wyslano;
+}
+
 } // namespace
 
 std::string naglowekDlugosci(std::size_t dlugosc)
@@ -86,20 +101,7 @@ std::string naglowekDlugosci(std::size_t dlugosc)
 
 bool wyslijWiadomosc(Gniazdo gniazdo, const std::string& tresc, std::chrono::milliseconds limit)
 {
-    const std::string naglowek = naglowekDlugosci(tresc.size());
-    const auto termin = terminWiadomosci(Zegar::now(), limit, naglowek.size() + tresc.size());
-    return wyslijWszystko(gniazdo, naglowek.data(), naglowek.size(), limit, termin)
-        && wyslijWszystko(gniazdo, tresc.data(), tresc.size(), limit, termin);
-}
-
-bool odbierzDokladnie(Gniazdo gniazdo, std::string& cel, int ile, std::chrono::milliseconds limit)
-{
-    cel.clear();
-    if (ile <= 0)
-        return true;
-    const auto potrzeba = static_cast<std::size_t>(ile);
-    return odbierzDoTerminu(gniazdo, cel, potrzeba, limit,
-                            terminWiadomosci(Zegar::now(), limit, potrzeba));
+    return wyslijCzesci(gniazdo, {tresc}, limit);
 }
 
 std::string odbierzWiadomosc(Gniazdo gniazdo, std::chrono::milliseconds limit,
@@ -125,33 +127,19 @@ std::string odbierzWiadomosc(Gniazdo gniazdo, std::chrono::milliseconds limit,
 bool wyslijIOdbierz(const std::string& ip, int port, const std::string& zapytanie,
                     std::string& odpowiedz, std::chrono::milliseconds limit)
 {
-    const Gniazdo gniazdo = polaczZLimitemCzasu(ip, port);
-    if (gniazdo == NIEPRAWIDLOWE_GNIAZDO)
-        return false;
-    const bool wyslano = wyslijWiadomosc(gniazdo, zapytanie, limit);
-    if (wyslano)
-        odpowiedz = odbierzWiadomosc(gniazdo, limit, MAKS_DLUGOSC_ODPOWIEDZI);
-    zamknijGniazdo(gniazdo);
-    return wyslano;
+    return wyslijCzesciIOdbierz(ip, port, {zapytanie}, odpowiedz, limit);
 }
 
 bool wyslijCzesciIOdbierz(const std::string& ip, int port,
                           std::initializer_list<std::string_view> czesci, std::string& odpowiedz,
                           std::chrono::milliseconds limit)
 {
-    std::size_t dlugosc = 0;
-    for (const std::string_view czesc : czesci)
-        dlugosc += czesc.size();
     const Gniazdo gniazdo = polaczZLimitemCzasu(ip, port);
     if (gniazdo == NIEPRAWIDLOWE_GNIAZDO)
         return false;
-    const std::string naglowek = naglowekDlugosci(dlugosc);
-    const auto termin = terminWiadomosci(Zegar::now(), limit, naglowek.size() + dlugosc);
-    bool wyslano = wyslijWszystko(gniazdo, naglowek.data(), naglowek.size(), limit, termin);
-    for (const std::string_view czesc : czesci)
-        wyslano = wyslano && wyslijWszystko(gniazdo, czesc.data(), czesc.size(), limit, termin);
+    const bool wyslano = wyslijCzesci(gniazdo, czesci, limit);
     if (wyslano)
-        odpowiedz = odbierzWiadomosc(gniazdo, limit);
+        odpowiedz = odbierzWiadomosc(gniazdo, limit, MAKS_DLUGOSC_ODPOWIEDZI);
     zamknijGniazdo(gniazdo);
     return wyslano;
 }

@@ -15,8 +15,6 @@ inline constexpr long long MAKS_DLUGOSC_ODPOWIEDZI = 16LL * 1024 * 1024;
 // limit plus jej dlugosc przy 1 MiB/s. Kazde czekanie konczy tez zatrzymanie watku.
 [[nodiscard]] bool wyslijWiadomosc(Gniazdo gniazdo, const std::string& tresc,
                                    std::chrono::milliseconds limit = LIMIT_ODBIORU);
-[[nodiscard]] bool odbierzDokladnie(Gniazdo gniazdo, std::string& cel, int ile,
-                                    std::chrono::milliseconds limit = LIMIT_ODBIORU);
 [[nodiscard]] std::string odbierzWiadomosc(Gniazdo gniazdo,
                                            std::chrono::milliseconds limit = LIMIT_ODBIORU,
                                            long long maksDlugosc = MAKS_DLUGOSC_RAMKI);
@@ -25,7 +23,8 @@ inline constexpr long long MAKS_DLUGOSC_ODPOWIEDZI = 16LL * 1024 * 1024;
                                   std::chrono::milliseconds limit = LIMIT_ODBIORU);
 
 // Jak wyslijIOdbierz, ale tresc zapytania to kolejne czesci wyslane jedna za druga
-// (ten sam zapis na linii, bez sklejania duzego tekstu w pamieci).
+// (ten sam zapis na linii, bez sklejania duzego tekstu w pamieci). Odpowiedz dluzsza
+// niz MAKS_DLUGOSC_ODPOWIEDZI jest odrzucana.
 [[nodiscard]] bool wyslijCzesciIOdbierz(const std::string& ip, int port,
                                         std::initializer_list<std::string_view> czesci,
                                         std::string& odpowiedz,

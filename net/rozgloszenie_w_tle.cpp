@@ -9,7 +9,6 @@
 
 namespace {
 
-constexpr std::chrono::milliseconds OKRES_PYTANIA_O_STOP{200};
 
 } // namespace
 
@@ -53,7 +52,7 @@ void RozglaszaczWTle::petla()
         {
             std::unique_lock blokada(mutex);
             while (!koniec && !czekajacy && !stop())
-                sygnal.wait_for(blokada, OKRES_PYTANIA_O_STOP);
+                sygnal.wait_for(blokada, KROK_CZEKANIA_NA_STOP);
             if (koniec || stop())
                 return;
             czekajacy = false;

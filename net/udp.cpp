@@ -11,21 +11,18 @@
 namespace {
 
 constexpr std::chrono::milliseconds OKRES_PETLI{500};
-constexpr std::size_t MAKS_DATAGRAM = 511;
-
-bool portPoprawny(int port) { return port >= 1 && port <= 65535; }
 
 // Jeden datagram: MSG_TRUNC podaje prawdziwa dlugosc, wiec za dlugi jest odrzucany w calosci.
 void odbierzDatagram(
     Gniazdo gniazdo,
     const std::function<void(const std::string&, const std::string&)>& obsluga)
 {
-    char bufor[MAKS_DATAGRAM + 1];
+    char bufor[MAKS_DLUGOSC_DATAGRAMU + 1];
     sockaddr_in nadawca{};
     socklen_t dlugoscAdresu = sizeof nadawca;
-    const ssize_t n = ::recvfrom(gniazdo, bufor, MAKS_DATAGRAM, MSG_TRUNC,
+    const ssize_t n = ::recvfrom(gniazdo, bufor, MAKS_DLUGOSC_DATAGRAMU, MSG_TRUNC,
                                  reinterpret_cast<sockaddr*>(&nadawca), &dlugoscAdresu);
-    if (n <= 0 || static_cast<std::size_t>(n) > MAKS_DATAGRAM)
+    if (n <= 0 || static_cast<std::size_t>(n) > MAKS_DLUGOSC_DATAGRAMU)
         return;
     bufor[n] = '\0';
     char adres[INET_ADDRSTRLEN] = {};

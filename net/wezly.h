@@ -25,6 +25,8 @@ struct Wezel {
 };
 
 [[nodiscard]] std::string przytnij(std::string_view tekst);
+// Dlugosc tekstu obcietego do najwyzej `maks` bajtow bez rozcinania znaku UTF-8.
+[[nodiscard]] std::size_t dlugoscNaGranicyZnaku(std::string_view tekst, std::size_t maks);
 [[nodiscard]] bool parsujWierszWezla(std::string_view wiersz, Wezel& wezel);
 [[nodiscard]] std::string wierszWezla(const Wezel& wezel);
 [[nodiscard]] std::vector<Wezel> wezlyZTekstu(std::string_view tekst);

@@ -1,7 +1,5 @@
 #include "wymiana_lancucha.h"
 
-#include <mutex>
-
 #include "format_lancucha.h"
 #include "liczby.h"
 #include "ramki.h"
@@ -10,9 +8,6 @@
 namespace {
 
 constexpr std::size_t DLUGOSC_NAGLOWKA = 10;
-
-// Rownolegle wysylki jednego rozgloszenia nie gubia sobie nawzajem wpisow pliku wezlow.
-std::mutex mutexWezlowWysylek;
 
 } // namespace
 
@@ -67,32 +62,21 @@ bool wyslijLancuchDoWezla(const Blockchain& lancuch, const Wezel& wezel, int por
                           const std::string& plikWezlow, int mojPort,
                           std::chrono::milliseconds limitOdbioru)
 {
-    const std::string zapytanie =
-        zbudujWiadomoscLancucha(serializujLancuch(lancuch), wezlyDoTekstu(wczytajWezly(plikWezlow)));
-    std::string odpowiedz;
-    const bool wyslano = wyslijIOdbierz(wezel.ip, port, zapytanie, odpowiedz, limitOdbioru);
-    if (wyslano && !odpowiedz.empty())
-        scalListeWezlow(odpowiedz, plikWezlow, mojPort);
-    return wyslano;
+    return wyslijTekstLancuchaDoWezla(serializujLancuch(lancuch), wezel, port, plikWezlow, mojPort,
+                                      limitOdbioru);
 }
 
 bool wyslijTekstLancuchaDoWezla(std::string_view tekstLancucha, const Wezel& wezel, int port,
                                 const std::string& plikWezlow, int mojPort,
                                 std::chrono::milliseconds limitOdbioru)
 {
-    std::string tekstWezlow;
-    {
-        std::lock_guard blokada(mutexWezlowWysylek);
-        tekstWezlow = wezlyDoTekstu(wczytajWezly(plikWezlow));
-    }
+    const std::string tekstWezlow = wezlyDoTekstu(wczytajWezly(plikWezlow));
     const std::string naglowek = naglowekDlugosci(tekstLancucha.size());
     std::string odpowiedz;
     const bool wyslano = wyslijCzesciIOdbierz(wezel.ip, port, {naglowek, tekstLancucha, tekstWezlow},
                                               odpowiedz, limitOdbioru);
-    if (wyslano && !odpowiedz.empty()) {
-        std::lock_guard blokada(mutexWezlowWysylek);
+    if (wyslano && !odpowiedz.empty())
         scalListeWezlow(odpowiedz, plikWezlow, mojPort);
-    }
     return wyslano;
 }
 

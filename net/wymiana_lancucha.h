@@ -5,7 +5,6 @@
 #include <chrono>
 #include <cstdint>
 #include <functional>
-#include <memory>
 #include <shared_mutex>
 #include <string>
 #include <string_view>
