@@ -11,6 +11,8 @@
 #include <unistd.h>
 #include <utility>
 
+#include "pliki.h"
+
 namespace {
 
 std::mutex mutexBiezacego;
@@ -154,18 +156,9 @@ void DziennikKonsoli::czytaj()
 
 void DziennikKonsoli::przepisz(const char* dane, std::size_t ile)
 {
-    while (przepisywanie && ile > 0) {
-        const ssize_t n = ::write(pierwotneWyjscie, dane, ile);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0) {
-            // Potok dalej jest czytany, zeby piszacy nigdy nie czekali.
-            przepisywanie = false;
-            return;
-        }
-        dane += n;
-        ile -= static_cast<std::size_t>(n);
-    }
+    // Po bledzie potok dalej jest czytany, zeby piszacy nigdy nie czekali.
+    if (przepisywanie && !zapiszWszystko(pierwotneWyjscie, std::string_view(dane, ile)))
+        przepisywanie = false;
 }
 
 void DziennikKonsoli::dodajLinie(std::string tekst)

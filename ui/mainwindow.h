@@ -18,6 +18,7 @@
 #include "praca_wezla.h"
 #include "watki_okna.h"
 
+class QPushButton;
 class QTimer;
 class StatusChwilowy;
 class ZakladkaDziennik;
@@ -83,6 +84,8 @@ private:
     void odswiezOdebrane();
     // Po wczytaniu pliku: gdy lancuch tylko urosl od `przed`, listy dostaja same nowe wiersze.
     void odswiezPoWczytaniu(const Punkt& przed);
+    // Przycisk "Odswiez": wczytanie pliku, widoki i na sekunde "Odswiezono" na przycisku.
+    void odswiezZPliku(QPushButton* przycisk);
     void rozglosWTle(int kontekst);
     void bootstrapZSeedow();
     [[nodiscard]] int mojPort() const;

@@ -58,13 +58,11 @@ void ModelListyBlokow::dopisz(std::size_t od)
     std::size_t nowe = 0;
     for (std::size_t b = od; b < bloki.size(); ++b)
         nowe += bloki[b].transakcje.size();
-    if (nowe == 0) {
-        for (std::size_t b = od; b < bloki.size(); ++b)
-            sumy.push_back(sumy.empty() ? 0 : sumy.back());
-        return;
-    }
-    beginInsertRows(QModelIndex(), 0, static_cast<int>(nowe) - 1);
+    // Bloki bez transakcji nie dodaja wierszy, ale sumy musza znac kazdy blok.
+    if (nowe > 0)
+        beginInsertRows(QModelIndex(), 0, static_cast<int>(nowe) - 1);
     for (std::size_t b = od; b < bloki.size(); ++b)
         sumy.push_back((sumy.empty() ? 0 : sumy.back()) + bloki[b].transakcje.size());
-    endInsertRows();
+    if (nowe > 0)
+        endInsertRows();
 }

@@ -65,10 +65,9 @@ int MainWindow::liczbaWezlowDoRozgloszenia() const
 void MainWindow::rozglosWTle(int kontekst)
 {
     auto praca = [kopia = mojLancuch, port = mojPort(), kontekst, straz = straz] {
-        pracaRozgloszenia(kopia, port, [&straz, kontekst](const WynikRozgloszenia& wynik) {
-            straz->jesliZyje([&wynik, kontekst](MainWindow& okno) {
-                emit okno.rozgloszonoWTle(wynik.sukcesy, wynik.wszystkie, kontekst);
-            });
+        const WynikRozgloszenia wynik = pracaRozgloszenia(kopia, port);
+        straz->jesliZyje([&wynik, kontekst](MainWindow& okno) {
+            emit okno.rozgloszonoWTle(wynik.sukcesy, wynik.wszystkie, kontekst);
         });
     };
     if (uruchomOdlaczony(std::move(praca), "rozgloszenia"))
@@ -111,9 +110,5 @@ void MainWindow::naSprawdzZmianyPliku()
 
 void MainWindow::naOdswiezLancuch()
 {
-    const Punkt przed = mojLancuch.punkt();
-    static_cast<void>(wczytajLancuch(mojLancuch, PLIK_LANCUCHA));
-    odswiezPoWczytaniu(przed);
-    ui->buttonOdswiezLancuch->setText(tr(TEKST_ODSWIEZONO));
-    QTimer::singleShot(1000, this, [this] { ui->buttonOdswiezLancuch->setText(tr("Odswiez")); });
+    odswiezZPliku(ui->buttonOdswiezLancuch);
 }

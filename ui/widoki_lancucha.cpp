@@ -126,9 +126,14 @@ void MainWindow::odswiezPrzeglad()
 
 void MainWindow::naOdswiezOdebrane()
 {
+    odswiezZPliku(ui->buttonOdswiezOdebrane);
+}
+
+void MainWindow::odswiezZPliku(QPushButton* przycisk)
+{
     const Punkt przed = mojLancuch.punkt();
     static_cast<void>(wczytajLancuch(mojLancuch, PLIK_LANCUCHA));
     odswiezPoWczytaniu(przed);
-    ui->buttonOdswiezOdebrane->setText(tr(TEKST_ODSWIEZONO));
-    QTimer::singleShot(1000, this, [this] { ui->buttonOdswiezOdebrane->setText(tr("Odswiez")); });
+    przycisk->setText(tr(TEKST_ODSWIEZONO));
+    QTimer::singleShot(1000, przycisk, [przycisk] { przycisk->setText(tr("Odswiez")); });
 }

@@ -23,11 +23,7 @@ void MainWindow::naKopiujKlucz()
 
 void MainWindow::naOdswiez()
 {
-    const Punkt przed = mojLancuch.punkt();
-    static_cast<void>(wczytajLancuch(mojLancuch, PLIK_LANCUCHA));
-    odswiezPoWczytaniu(przed);
-    ui->buttonOdswiez->setText(tr(TEKST_ODSWIEZONO));
-    QTimer::singleShot(1000, this, [this] { ui->buttonOdswiez->setText(tr("Odswiez")); });
+    odswiezZPliku(ui->buttonOdswiez);
 }
 
 void MainWindow::naKopBlok()

@@ -51,39 +51,17 @@ void dodajPozycje(QListWidget* lista, const QString& tekst, const Wezel& wezel)
     pozycja->setData(Qt::UserRole + 1, wezel.port);
 }
 
-// Adres IPv4 zapisany kropkami: cztery liczby 0..255 bez zer wiodacych (jak inet_pton).
-bool poprawnyAdresIPv4(const QString& tekst)
-{
-    const QStringList czesci = tekst.split(u'.');
-    if (czesci.size() != 4)
-        return false;
-    for (const QString& czesc : czesci) {
-        if (czesc.isEmpty() || czesc.size() > 3 || (czesc.size() > 1 && czesc.front() == u'0'))
-            return false;
-        for (const QChar znak : czesc)
-            if (znak < u'0' || znak > u'9')
-                return false;
-        if (czesc.toInt() > 255)
-            return false;
-    }
-    return true;
-}
-
 // Dodaje wpis z pol i mowi, co poszlo nie tak; przy bledzie pola i plik zostaja bez zmian.
 // Pusty tekst: dodano.
 QString dodajZPol(QLineEdit* poleIp, QLineEdit* polePortu, const char* plik)
 {
-    int port = 0;
-    const QString ip = poleIp->text().trimmed();
-    if (!poprawnyAdresIPv4(ip))
-        return MainWindow::tr(TEKST_ZLY_ADRES_IP);
-    if (!poprawnyPort(polePortu->text().trimmed(), port))
-        return MainWindow::tr(TEKST_ZLY_PORT);
-    // Te same zasady co dla wpisow z sieci.
-    Wezel wezel{ip.toStdString(), port, {}, {}};
+    // Adres po tych samych zasadach co wpisy z sieci; port sprawdzany po nim, osobno.
+    Wezel wezel{poleIp->text().trimmed().toStdString(), 1, {}, {}};
     if (!przygotujWezelDoZapisu(wezel))
         return MainWindow::tr(TEKST_ZLY_ADRES_IP);
-    dodajLubUzupelnijWezel(plik, wezel.ip, port, std::string(), std::string());
+    if (!poprawnyPort(polePortu->text().trimmed(), wezel.port))
+        return MainWindow::tr(TEKST_ZLY_PORT);
+    dodajLubUzupelnijWezel(plik, wezel.ip, wezel.port, std::string(), std::string());
     poleIp->clear();
     polePortu->clear();
     return {};
@@ -127,7 +105,7 @@ void MainWindow::naNasluchuj()
         kropkaStatusu(KOLOR_POMARANCZOWY, tr(TEKST_URUCHAMIANIE_NASLUCHU).arg(port)));
     stopSieci = false;
     PracaWatku serwer = [this, port, klucz = kluczPublicznyHex(klucze)] {
-        pracaSerwera(port, klucz, [this] { return stopSieci.load(); },
+        pracaSerwera(port, klucz, stopSieci,
                      [this, port](bool sukces) { emit nasluchGotowy(sukces, port); });
     };
     if (!utworzWatek(watekSerwera, std::move(serwer))) {
@@ -160,7 +138,7 @@ void MainWindow::uruchomWatkiObecnosci(int port)
 {
     PracaWatku sluchacz = [this, port] {
         pracaSluchaczaObecnosci(
-            port, idWezla, [this] { return stopSieci.load(); },
+            port, idWezla, stopSieci,
             [this](const std::string& ip, int portWezla) {
                 emit wezelWykryty(QString::fromStdString(ip), portWezla);
             });

@@ -8,6 +8,11 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "pliki.h"
+#include "plik_lancucha.h"
+#include "portfel.h"
+#include "wezly.h"
+
 namespace {
 
 constexpr const char* PLIK_PROBY = ".talvarin-proba-zapisu";
@@ -75,4 +80,12 @@ bool wyjmijOpcjeKatalogu(int& argc, char** argv, std::string& katalog)
     argv[zapisane] = nullptr;
     argc = zapisane;
     return dobrze;
+}
+
+void usunPozostalosciPoAwariach()
+{
+    (void)usunPozostalosciZapisow(PLIK_LANCUCHA);
+    (void)usunPozostalosciZapisow(PLIK_PORTFELA, true);
+    (void)usunPozostalosciZapisow(PLIK_WEZLOW);
+    (void)usunPozostalosciZapisow(PLIK_SEEDOW);
 }

@@ -13,6 +13,10 @@ inline constexpr const char* OPCJA_KATALOGU = "--katalog";
 // Proba utworzenia i usuniecia pliku w biezacym folderze.
 [[nodiscard]] bool folderZapisywalny(std::string& blad);
 
+// Usuwa pliki tymczasowe lancucha, portfela (zamazane), wezlow i seedow, ktore zostawil
+// przerwany proces. Wolane na poczatku startu, zanim cokolwiek zapisze te pliki.
+void usunPozostalosciPoAwariach();
+
 // Dla okna: wyjmuje "--katalog DIR" i "--katalog=DIR" z argv (reszta idzie do Qt).
 // `katalog` pusty, gdy opcji nie bylo; false, gdy po opcji brakuje folderu.
 [[nodiscard]] bool wyjmijOpcjeKatalogu(int& argc, char** argv, std::string& katalog);

@@ -6,10 +6,6 @@
 
 #include "gniazda.h"
 #include "katalog_danych.h"
-#include "plik_lancucha.h"
-#include "pliki.h"
-#include "portfel.h"
-#include "wezly.h"
 #include "opcje_wezla.h"
 #include "wezel_bez_okna.h"
 
@@ -47,10 +43,7 @@ int main(int argc, char** argv)
     }
     if (!przejdzDoKatalogu(opcje.katalog, opis) || !folderZapisywalny(opis))
         return blad(opis, EXIT_FAILURE);
-    // Pliki tymczasowe procesow, ktore padly w trakcie zapisu (portfelowe najpierw wyzerowane).
-    for (const char* plik : {PLIK_LANCUCHA, PLIK_WEZLOW, PLIK_SEEDOW})
-        (void)usunPozostalosciZapisow(plik);
-    (void)usunPozostalosciZapisow(PLIK_PORTFELA, true);
+    usunPozostalosciPoAwariach();
     if (sodium_init() < 0)
         return blad("nie udalo sie zainicjalizowac libsodium.", EXIT_FAILURE);
     if (!inicjalizujSiec())

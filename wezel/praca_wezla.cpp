@@ -3,19 +3,28 @@
 #include "plik_lancucha.h"
 #include "wymiana_lancucha.h"
 
-void pracaSerwera(int port, const std::string& klucz, const StopPredykat& stop,
+namespace {
+
+StopPredykat predykat(const std::atomic<bool>& stop)
+{
+    return [&stop] { return stop.load(); };
+}
+
+} // namespace
+
+void pracaSerwera(int port, const std::string& klucz, const std::atomic<bool>& stop,
                   const std::function<void(bool)>& gotowy)
 {
     Blockchain prywatny;
     static_cast<void>(wczytajLancuch(prywatny, PLIK_LANCUCHA));
-    nasluchujIPrzyjmujLancuchyWPetli(prywatny, port, PLIK_LANCUCHA, PLIK_WEZLOW, stop, gotowy,
-                                     klucz);
+    nasluchujIPrzyjmujLancuchyWPetli(prywatny, port, PLIK_LANCUCHA, PLIK_WEZLOW, predykat(stop),
+                                     gotowy, klucz);
 }
 
-void pracaSluchaczaObecnosci(int port, const std::string& idWezla, const StopPredykat& stop,
+void pracaSluchaczaObecnosci(int port, const std::string& idWezla, const std::atomic<bool>& stop,
                              const WykrytoWezel& wykryto)
 {
-    nasluchujObecnosciWPetli(port, idWezla, PLIK_WEZLOW, stop, wykryto);
+    nasluchujObecnosciWPetli(port, idWezla, PLIK_WEZLOW, predykat(stop), wykryto);
 }
 
 void pracaOglaszacza(int port, const std::string& idWezla, const std::string& klucz,
@@ -28,7 +37,8 @@ bool petlaKopania(const std::string& klucz, int port, const std::atomic<bool>& s
                   const KopaczBloku& kop)
 {
     // Rozgloszenie do zawieszonego wezla konczy sie zaraz po zatrzymaniu petli.
-    const StopPredykat zatrzymano = [&stop] { return stop.load(); };
+    // Zakres trzyma wskaznik do predykatu: ten musi zyc do konca petli.
+    const StopPredykat zatrzymano = predykat(stop);
     const ZakresStopu zakres(zatrzymano);
     // Wlasny lancuch watku: kazde przejscie i tak wczytuje najnowszy plik pod blokada.
     Blockchain prywatny;
@@ -41,12 +51,9 @@ bool petlaKopania(const std::string& klucz, int port, const std::atomic<bool>& s
     return true;
 }
 
-void pracaRozgloszenia(const Blockchain& kopia, int port,
-                       const std::function<void(const WynikRozgloszenia&)>& wynik)
+WynikRozgloszenia pracaRozgloszenia(const Blockchain& kopia, int port)
 {
-    const WynikRozgloszenia policzone = rozglosLancuch(kopia, PLIK_WEZLOW, port);
-    if (wynik)
-        wynik(policzone);
+    return rozglosLancuch(kopia, PLIK_WEZLOW, port);
 }
 
 void pracaBootstrapu(const Blockchain& kopia, const std::vector<Wezel>& seedy, int port,

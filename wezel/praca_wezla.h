@@ -20,12 +20,12 @@ using KopaczBloku = std::function<bool(Blockchain&, const std::string&, const st
 
 // Serwer wymiany lancuchow na wlasnym lancuchu z pliku; wraca po zatrzymaniu albo
 // zaraz po nieudanym nasluchu. `gotowy` dostaje wynik otwarcia portu.
-void pracaSerwera(int port, const std::string& klucz, const StopPredykat& stop,
+void pracaSerwera(int port, const std::string& klucz, const std::atomic<bool>& stop,
                   const std::function<void(bool)>& gotowy);
 
 // Nasluch ogloszen obecnosci; `wykryto` tylko dla wezlow nowych w pliku wezlow.
-void pracaSluchaczaObecnosci(int port, const std::string& idWezla, const StopPredykat& stop,
-                             const WykrytoWezel& wykryto);
+void pracaSluchaczaObecnosci(int port, const std::string& idWezla,
+                             const std::atomic<bool>& stop, const WykrytoWezel& wykryto);
 
 // Ogloszenia obecnosci co piec sekund, az do zatrzymania.
 void pracaOglaszacza(int port, const std::string& idWezla, const std::string& klucz,
@@ -37,9 +37,8 @@ void pracaOglaszacza(int port, const std::string& idWezla, const std::string& kl
 [[nodiscard]] bool petlaKopania(const std::string& klucz, int port, const std::atomic<bool>& stop,
                   const KopaczBloku& kop);
 
-// Rozgloszenie kopii lancucha do znanych wezlow; wynik dla `wynik` (jesli ustawione).
-void pracaRozgloszenia(const Blockchain& kopia, int port,
-                       const std::function<void(const WynikRozgloszenia&)>& wynik);
+// Rozgloszenie kopii lancucha do znanych wezlow.
+[[nodiscard]] WynikRozgloszenia pracaRozgloszenia(const Blockchain& kopia, int port);
 
 // Bootstrap z seedow na kopii lancucha; `gotowe` po ostatnim seedzie (jesli ustawione).
 void pracaBootstrapu(const Blockchain& kopia, const std::vector<Wezel>& seedy, int port,

@@ -20,11 +20,11 @@ bool WatekWezla::uruchom(Praca praca)
     if (watek.joinable())
         return false;
     stop = false;
-    *skonczony = false;
+    skonczony = false;
     try {
-        watek = std::thread([this, praca = std::move(praca), skonczony = skonczony] {
+        watek = std::thread([this, praca = std::move(praca)] {
             praca(stop);
-            *skonczony = true;
+            skonczony = true;
         });
     } catch (const std::system_error&) {
         return false;
@@ -36,7 +36,7 @@ bool WatekWezla::dolacz(Chwila termin)
 {
     if (!watek.joinable())
         return true;
-    while (!skonczony->load()) {
+    while (!skonczony.load()) {
         if (std::chrono::steady_clock::now() >= termin)
             return false;
         std::this_thread::sleep_for(KROK_CZEKANIA);

@@ -4,7 +4,6 @@
 #include <atomic>
 #include <chrono>
 #include <functional>
-#include <memory>
 #include <thread>
 
 class WatekWezla {
@@ -27,7 +26,7 @@ public:
 
 private:
     std::atomic<bool> stop{false};
-    // Wspolna z praca: watek mowi, ze skonczyl, zanim ktos zrobi join.
-    std::shared_ptr<std::atomic<bool>> skonczony = std::make_shared<std::atomic<bool>>(false);
+    // Watek mowi, ze skonczyl, zanim ktos zrobi join (destruktor i tak czeka na niego).
+    std::atomic<bool> skonczony{false};
     std::thread watek;
 };

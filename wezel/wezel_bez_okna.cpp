@@ -14,11 +14,6 @@ namespace {
 
 constexpr timespec KROK_CZEKANIA_NA_SERWER{0, 50'000'000};
 
-StopPredykat predykat(const std::atomic<bool>& stop)
-{
-    return [&stop] { return stop.load(); };
-}
-
 } // namespace
 
 bool WezelBezOkna::przygotujKlucz()
@@ -85,7 +80,7 @@ void WezelBezOkna::uruchomPoNasluchu()
     }
     if (!opcje.bezObecnosci) {
         const bool sluchaczDziala = sluchacz.uruchom([this, port](const std::atomic<bool>& stop) {
-            pracaSluchaczaObecnosci(port, idWezla, predykat(stop),
+            pracaSluchaczaObecnosci(port, idWezla, stop,
                                     [](const std::string& ip, int portWezla) {
                                         std::cout << "Wykryto nowy wezel w sieci: " << ip << ":"
                                                   << portWezla << "\n";
@@ -135,7 +130,7 @@ int WezelBezOkna::uruchom(const sigset_t& sygnaly)
     nazwa = wczytajNazweUzytkownika();
     const int port = opcje.port;
     if (!serwer.uruchom([this, port](const std::atomic<bool>& stop) {
-            pracaSerwera(port, klucz, predykat(stop), [this](bool sukces) {
+            pracaSerwera(port, klucz, stop, [this](bool sukces) {
                 stanSerwera = sukces ? StanSerwera::Slucha : StanSerwera::Blad;
             });
         })) {

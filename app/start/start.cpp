@@ -8,12 +8,10 @@
 
 #include "dialogi_startowe.h"
 #include "gniazda.h"
+#include "katalog_danych.h"
 #include "katalogi.h"
 #include "mainwindow.h"
-#include "plik_lancucha.h"
 #include "pliki.h"
-#include "portfel.h"
-#include "wezly.h"
 
 namespace {
 
@@ -23,14 +21,6 @@ void pokazBlad(const QString& tekst)
 }
 
 } // namespace
-
-void usunPozostalosciPoAwariach()
-{
-    (void)usunPozostalosciZapisow(PLIK_LANCUCHA);
-    (void)usunPozostalosciZapisow(PLIK_PORTFELA, true);
-    (void)usunPozostalosciZapisow(PLIK_WEZLOW);
-    (void)usunPozostalosciZapisow(PLIK_SEEDOW);
-}
 
 BibliotekiStartu prawdziweBiblioteki()
 {

@@ -27,9 +27,6 @@ struct BibliotekiStartu {
 // wczytal. True, gdy tlumaczenie zostalo zainstalowane.
 bool zainstalujTlumaczenie(QTranslator& tlumacz, const QString& kod);
 
-// Usuwa pliki tymczasowe lancucha, portfela (zamazane), wezlow i seedow, ktore zostawil
-// przerwany proces. Wolane na poczatku startu, zanim cokolwiek zapisze te pliki.
-void usunPozostalosciPoAwariach();
 // Laduje i instaluje katalog Qt dla kodu (takze dla "pl_PL": przyciski Yes/No sa w Qt po
 // angielsku). True, gdy tlumaczenie zostalo zainstalowane.
 bool zainstalujTlumaczenieQt(QTranslator& tlumacz, const QString& kod);

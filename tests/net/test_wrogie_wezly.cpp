@@ -87,6 +87,14 @@ TEST(WrogiPeer, BrakPamieciKonczyJednoZapytanie)
     EXPECT_NE(przechwyc.tekst().find("BLAD: zabraklo pamieci"), std::string::npos);
 }
 
+TEST(WrogiPeer, ZaDlugaOdpowiedzOdrzuconaBezCzytania)
+{
+    SerwerTestowy serwer([](const std::string&) { return std::string(MAKS_DLUGOSC_ODPOWIEDZI + 1, 'x'); });
+    std::string odpowiedz = "-";
+    EXPECT_TRUE(wyslijCzesciIOdbierz("127.0.0.1", serwer.port(), {"lancuch", "wezly"}, odpowiedz, 5s));
+    EXPECT_EQ(odpowiedz, "");
+}
+
 TEST(WlasneAdresy, CalyLoopbackIZeraZWlasnymPortem)
 {
     for (const char* ip : {"127.0.0.1", "127.0.0.2", "127.255.255.254", "0.0.0.0", "localhost"})
