@@ -83,6 +83,8 @@ blad 34 wezel wezel/praca_wezla.cpp 's/static_cast<void>\(rozglosLancuch\(prywat
   "petla kopania nie rozglasza wykopanych blokow"
 blad 35 wezel wezel/wezel_bez_okna.cpp 's/    nazwa = wczytajNazweUzytkownika\(\);\n//' \
   "wezel bez okna oglasza sie bez nazwy z nazwa_uzytkownika.txt"
+blad 36 net net/ramki.cpp 's/odpowiedz = odbierzWiadomosc\(gniazdo, limit, MAKS_DLUGOSC_ODPOWIEDZI\);/odpowiedz = odbierzWiadomosc(gniazdo, limit);/' \
+  "odpowiedz na wyslany lancuch bez limitu dlugosci"
 
 przywroc() { [ -n "${kopia:-}" ] && cp "$kopia" "$plik" && rm -f "$kopia"; kopia=; }
 trap przywroc EXIT INT TERM

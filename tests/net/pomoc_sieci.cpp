@@ -1,14 +1,6 @@
 #include "pomoc_sieci.h"
 
-#include <arpa/inet.h>
-#include <array>
-#include <cstdlib>
-#include <netinet/in.h>
-#include <sys/socket.h>
-#include <fcntl.h>
-#include <sched.h>
 #include <stdexcept>
-#include <unistd.h>
 
 #include "pomoc_testow.h"
 
@@ -59,38 +51,4 @@ std::vector<std::string> SerwerTestowy::otrzymane()
 {
     std::lock_guard blokada(mutexOtrzymanych);
     return zebrane;
-}
-
-namespace {
-
-sockaddr_in adresLoopbacku(int port)
-{
-    sockaddr_in sa{};
-    sa.sin_family = AF_INET;
-    sa.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    sa.sin_port = htons(static_cast<std::uint16_t>(port));
-    return sa;
-}
-
-} // namespace
-
-Gniazdo nasluchNaLoopbacku(int kolejka, int& port)
-{
-    const Gniazdo g = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
-    sockaddr_in sa = adresLoopbacku(0);
-    socklen_t dl = sizeof sa;
-    if (::bind(g, reinterpret_cast<sockaddr*>(&sa), sizeof sa) != 0 || ::listen(g, kolejka) != 0
-        || ::getsockname(g, reinterpret_cast<sockaddr*>(&sa), &dl) != 0)
-        throw std::runtime_error("nasluch na 127.0.0.1");
-    port = ntohs(sa.sin_port);
-    return g;
-}
-
-Gniazdo polaczZLoopbackiem(int port)
-{
-    const Gniazdo g = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
-    const sockaddr_in sa = adresLoopbacku(port);
-    if (::connect(g, reinterpret_cast<const sockaddr*>(&sa), sizeof sa) != 0)
-        throw std::runtime_error("connect na 127.0.0.1");
-    return g;
 }

@@ -25,7 +25,6 @@ public:
     explicit PetlaTestowa(Petla petla);
     ~PetlaTestowa() { zatrzymaj(); }
     [[nodiscard]] int port() const { return numerPortu; }
-    [[nodiscard]] bool gotowa() const { return stan.load() == 1; }
     void zatrzymaj();
 
 private:
@@ -49,7 +48,3 @@ private:
     Obsluga obsluga;
     PetlaTestowa petla; // ostatnia: watek startuje po pozostalych polach
 };
-
-// Nasluch TCP na 127.0.0.1 z portem od systemu i zwykle polaczenie z nim.
-[[nodiscard]] Gniazdo nasluchNaLoopbacku(int kolejka, int& port);
-[[nodiscard]] Gniazdo polaczZLoopbackiem(int port);

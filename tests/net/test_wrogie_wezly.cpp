@@ -210,6 +210,7 @@ TEST_F(WrogiLancuch, OdpowiedzPrzedRozgloszeniemDoZawieszonegoIZatrzymanieWSekun
 {
     int portPeera = 0;
     const Gniazdo zawieszony = nasluchNaLoopbacku(4, portPeera); // nie przyjmuje i nie czyta
+    ASSERT_GE(zawieszony, 0);
     zapiszPlikTestu(plikWezlow, "127.0.0.1 " + std::to_string(portPeera) + " - -\n");
     PrzechwycWyjscie cisza;
     PetlaTestowa serwer([this](int port, const StopPredykat& stop, const std::function<void(bool)>& gotowy) {

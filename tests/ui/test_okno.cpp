@@ -75,18 +75,6 @@ void odpowiedzTak()
 }
 
 // Nasluch na 127.0.0.1, ktory nigdy nie przyjmuje polaczen: nadawca czeka na odpowiedz.
-int cichyNasluch(int& port)
-{
-    const int g = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
-    sockaddr_in adres{AF_INET, 0, {htonl(INADDR_LOOPBACK)}, {}};
-    socklen_t dlugosc = sizeof adres;
-    if (::bind(g, reinterpret_cast<sockaddr*>(&adres), sizeof adres) != 0 || ::listen(g, 4) != 0
-        || ::getsockname(g, reinterpret_cast<sockaddr*>(&adres), &dlugosc) != 0)
-        return -1;
-    port = ntohs(adres.sin_port);
-    return g;
-}
-
 QPushButton* przycisk(QWidget* okno, const QString& tekst)
 {
     for (QPushButton* p : okno->findChildren<QPushButton*>())
@@ -333,7 +321,7 @@ void TestOkna::wysylanieCzekaNaSwojeRozgloszenie()
     if (!wlasnaSiec)
         QSKIP("brak wlasnej przestrzeni sieciowej");
     int port = 0;
-    const int cichy = cichyNasluch(port);
+    const int cichy = nasluchNaLoopbacku(4, port);
     zapiszPlikTestu(PLIK_WEZLOW, "127.0.0.1 " + std::to_string(port) + " - -\n");
     otworz(lancuchTestowy(0, 1, moj()));
     wyslij(QString::fromStdString(OBCY_ADRES)); // rozgloszenie wisi na cichym wezle
@@ -360,7 +348,7 @@ void TestOkna::zawieszonyWezelNieWstrzymujeZatrzyman()
     if (!wlasnaSiec)
         QSKIP("brak wlasnej przestrzeni sieciowej");
     int portCichego = 0;
-    const int cichy = cichyNasluch(portCichego);
+    const int cichy = nasluchNaLoopbacku(4, portCichego);
     zapiszPlikTestu(PLIK_WEZLOW, "127.0.0.1 " + std::to_string(portCichego) + " - -\n");
     otworz(Blockchain());
     const int port = wolnyPort();

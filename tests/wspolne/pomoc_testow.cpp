@@ -108,19 +108,24 @@ int wProcesiePotomnym(const std::function<int()>& praca, bool bezRoota)
     return WEXITSTATUS(stan);
 }
 
+int nasluchNaLoopbacku(int kolejka, int& port)
+{
+    const int g = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    sockaddr_in adres{AF_INET, 0, {htonl(INADDR_LOOPBACK)}, {}};
+    socklen_t dlugosc = sizeof adres;
+    if (::bind(g, reinterpret_cast<sockaddr*>(&adres), sizeof adres) != 0 || ::listen(g, kolejka) != 0
+        || ::getsockname(g, reinterpret_cast<sockaddr*>(&adres), &dlugosc) != 0) {
+        ::close(g);
+        return -1;
+    }
+    port = ntohs(adres.sin_port);
+    return g;
+}
+
 int wolnyPort()
 {
-    const int gniazdo = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
-    sockaddr_in adres{};
-    adres.sin_family = AF_INET;
-    adres.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    socklen_t dlugosc = sizeof adres;
     int port = 0;
-    if (gniazdo >= 0 && ::bind(gniazdo, reinterpret_cast<sockaddr*>(&adres), sizeof adres) == 0
-        && ::getsockname(gniazdo, reinterpret_cast<sockaddr*>(&adres), &dlugosc) == 0)
-        port = ntohs(adres.sin_port);
-    if (gniazdo >= 0)
-        ::close(gniazdo);
+    ::close(nasluchNaLoopbacku(1, port));
     return port;
 }
 

@@ -46,6 +46,8 @@ void zapiszPlikTestu(const std::string& sciezka, const std::string& tekst);
 [[nodiscard]] int wProcesiePotomnym(const std::function<int()>& praca, bool bezRoota = false);
 // Port TCP na 127.0.0.1, ktory przed chwila byl wolny.
 [[nodiscard]] int wolnyPort();
+// Nasluch TCP na 127.0.0.1 z portem od systemu (nikt go nie obsluguje); -1 po bledzie.
+[[nodiscard]] int nasluchNaLoopbacku(int kolejka, int& port);
 
 // Adres, ktorego nikt nie posiada.
 inline const std::string OBCY_ADRES(64, 'e');
