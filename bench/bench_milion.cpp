@@ -206,7 +206,7 @@ struct ZywyWezel {
         watek = std::thread([this, &gotowy] {
             nasluchujTcpWPetli(
                 port, [this] { return stop.load(); },
-                [](const std::string&) { return std::string(); },
+                [](const std::string&, Gniazdo) { return std::string(); },
                 [&gotowy](bool ok) { gotowy = ok ? 1 : 2; });
         });
         while (gotowy == 0)

@@ -61,8 +61,10 @@ inline constexpr int MAKS_POLACZEN = 8;
 inline constexpr int MAKS_POLACZEN_Z_ADRESU = 2;
 
 // Kazde polaczenie na wlasnym watku; petla wraca dopiero, gdy wszystkie sie skoncza.
+// Obsluga dostaje pierwsza wiadomosc i gniazdo (rozmowa moze trwac dalej); zwraca
+// ostatnia odpowiedz, wysylana, gdy nie jest pusta.
 void nasluchujTcpWPetli(int port, const StopPredykat& stop,
-                        const std::function<std::string(const std::string&)>& obsluga,
+                        const std::function<std::string(const std::string&, Gniazdo)>& obsluga,
                         const std::function<void(bool)>& gotowy,
                         std::chrono::milliseconds limitOdbioru = LIMIT_ODBIORU);
 

@@ -74,7 +74,8 @@ bool odbierzDoTerminu(Gniazdo gniazdo, std::string& cel, std::size_t potrzeba,
     return true;
 }
 
-// Naglowek dlugosci i kolejne czesci tresci w jednym terminie calej wiadomosci.
+} // namespace
+
 bool wyslijCzesci(Gniazdo gniazdo, std::initializer_list<std::string_view> czesci,
                   std::chrono::milliseconds limit)
 {
@@ -88,8 +89,6 @@ bool wyslijCzesci(Gniazdo gniazdo, std::initializer_list<std::string_view> czesc
         wyslano = wyslano && wyslijWszystko(gniazdo, czesc.data(), czesc.size(), limit, termin);
     return wyslano;
 }
-
-} // namespace
 
 std::string naglowekDlugosci(std::size_t dlugosc)
 {

@@ -30,5 +30,10 @@ inline constexpr long long MAKS_DLUGOSC_ODPOWIEDZI = 16LL * 1024 * 1024;
                                         std::string& odpowiedz,
                                         std::chrono::milliseconds limit = LIMIT_ODBIORU);
 
+// Jedna ramka: naglowek dlugosci i kolejne czesci tresci w jednym terminie calej wiadomosci
+// (bez sklejania duzego tekstu w pamieci).
+[[nodiscard]] bool wyslijCzesci(Gniazdo gniazdo, std::initializer_list<std::string_view> czesci,
+                                std::chrono::milliseconds limit = LIMIT_ODBIORU);
+
 // Naglowek dlugosci: co najmniej dziesiec cyfr z zerami z lewej.
 [[nodiscard]] std::string naglowekDlugosci(std::size_t dlugosc);

@@ -11,6 +11,7 @@
 #include "format_lancucha.h"
 
 #include "wymiana_lancucha.h"
+#include "wypchniecie.h"
 
 namespace {
 
@@ -62,8 +63,8 @@ WynikRozgloszenia rozglosLancuch(const Blockchain& lancuch, const std::string& p
     wynik.wszystkie = static_cast<int>(cele.size());
     if (cele.empty())
         return wynik;
-    // Jeden tekst lancucha dla wszystkich wezlow.
-    const std::string tekst = serializujLancuch(lancuch);
+    // Jeden tekst lancucha dla wszystkich wezlow starego rodzaju, liczony najwyzej raz.
+    TekstNaZadanie tekst(lancuch);
     Wyniki wyniki(cele.size());
     std::atomic<std::size_t> nastepny{0};
     // Watki pomocnicze przejmuja flage zatrzymania wolajacego: stop konczy tez ich czekanie.
@@ -72,8 +73,8 @@ WynikRozgloszenia rozglosLancuch(const Blockchain& lancuch, const std::string& p
         const StopPredykat bezStopu = [] { return false; };
         const ZakresStopu zakres(stopWolajacego != nullptr ? *stopWolajacego : bezStopu);
         for (std::size_t i = nastepny++; i < cele.size(); i = nastepny++)
-            wyniki.ustaw(i, wyslijTekstLancuchaDoWezla(tekst, cele[i], cele[i].port, plikWezlow,
-                                                       mojPort, limitOdbioru));
+            wyniki.ustaw(i, osiagniety(wypchnijDoWezla(lancuch, tekst, cele[i], cele[i].port,
+                                                       plikWezlow, mojPort, limitOdbioru).wynik));
     };
     std::vector<std::thread> watki;
     for (std::size_t i = 0; i < std::min(WEZLOW_NARAZ, cele.size()); ++i) {
@@ -112,8 +113,9 @@ void bootstrapZSeedow(const Blockchain& lancuch, const std::vector<Wezel>& seedy
                       const std::string& plikWezlow, int mojPort,
                       const std::function<void()>& gotowe, std::chrono::milliseconds limitOdbioru)
 {
+    TekstNaZadanie tekst(lancuch);
     for (const Wezel& seed : seedy)
-        (void)wyslijLancuchDoWezla(lancuch, seed, seed.port, plikWezlow, mojPort, limitOdbioru);
+        (void)wypchnijDoWezla(lancuch, tekst, seed, seed.port, plikWezlow, mojPort, limitOdbioru);
     if (gotowe)
         gotowe();
 }

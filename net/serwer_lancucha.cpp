@@ -1,16 +1,15 @@
 // Decyzja serwera o otrzymanym lancuchu: odczyt, walidacja, porownanie pod blokada,
-// przyjecie albo odmowa; na kazdej drodze scalenie listy wezlow i odpowiedz.
+// przyjecie albo odmowa.
 
-#include <iostream>
 #include <mutex>
 #include <optional>
 #include <shared_mutex>
 #include <string_view>
 
+#include "decyzja_serwera.h"
 #include "format_lancucha.h"
 #include "plik_lancucha.h"
 #include "przejecie_lancucha.h"
-#include "rozgloszenie.h"
 #include "wymiana_lancucha.h"
 
 namespace {
@@ -24,39 +23,33 @@ bool wczytajZywy(KontekstSerwera& kontekst, bool przedZapisem)
                         : wczytajLancuch(kontekst.lancuch, kontekst.plikLancucha);
 }
 
-// Tekst, ktorego postac w pamieci bylaby wielokrotnie wieksza od niego, nie jest czytany.
-bool miesciSieWBudzecie(std::string_view tekstLancucha)
+Decyzja decyzja(RodzajDecyzji rodzaj)
 {
-    const std::uint64_t potrzeba = szacujPamiecLancucha(tekstLancucha);
-    if (potrzeba <= MNOZNIK_PAMIECI_LANCUCHA * tekstLancucha.size())
-        return true;
-    std::cout << "Otrzymany lancuch zajalby w pamieci " << potrzeba << " bajtow przy "
-              << tekstLancucha.size() << " bajtach tekstu - odrzucam.\n";
-    return false;
+    Decyzja d;
+    d.rodzaj = rodzaj;
+    return d;
 }
 
 // Porownanie i ewentualny zapis; wolajacy trzyma mutexZapisuLancucha, a wlasny lancuch jest
-// juz wczytany z pliku. true, gdy lancuch przyjeto. `otrzymany`: Blockchain albo NoweBloki.
+// juz wczytany z pliku. `otrzymany`: Blockchain albo NoweBloki.
 template <typename Otrzymany>
-bool zdecydujPodBlokada(KontekstSerwera& kontekst, Otrzymany& otrzymany, OcenaOtrzymanego& ocena)
+Decyzja zdecydujPodBlokada(KontekstSerwera& kontekst, Otrzymany& otrzymany, OcenaOtrzymanego& ocena)
 {
-    const auto ileOtrzymany = static_cast<std::int32_t>(otrzymany.liczbaBlokow());
-    const auto ileMoj = static_cast<std::int32_t>(kontekst.lancuch.liczbaBlokow());
-    if (ileOtrzymany <= ileMoj) {
-        std::cout << "Otrzymany lancuch (" << ileOtrzymany << " blokow) nie jest dluzszy niz moj ("
-                  << ileMoj << " blokow) - zostaje przy swoim.\n";
-        return false;
+    Decyzja d;
+    d.ileOtrzymany = static_cast<std::int32_t>(otrzymany.liczbaBlokow());
+    d.ileMoj = static_cast<std::int32_t>(kontekst.lancuch.liczbaBlokow());
+    if (d.ileOtrzymany <= d.ileMoj) {
+        d.rodzaj = RodzajDecyzji::nieDluzszy;
+        return d;
     }
     if (!kontekst.kluczPubliczny.empty()) {
         // Zapamietane salda: koszt zalezy od nowych blokow, nie od calego lancucha.
         kontekst.lancuch.przygotujSalda();
-        const std::int64_t przed = kontekst.lancuch.saldo(kontekst.kluczPubliczny);
-        const std::int64_t po =
-            saldoOtrzymanego(kontekst.lancuch, otrzymany, ocena, kontekst.kluczPubliczny);
-        if (po < przed) {
-            std::cout << "Otrzymany lancuch jest dluzszy, ale ZMNIEJSZYLBY Twoje saldo (" << przed
-                      << " -> " << po << ") - odrzucam.\n";
-            return false;
+        d.przed = kontekst.lancuch.saldo(kontekst.kluczPubliczny);
+        d.po = saldoOtrzymanego(kontekst.lancuch, otrzymany, ocena, kontekst.kluczPubliczny);
+        if (d.po < d.przed) {
+            d.rodzaj = RodzajDecyzji::saldo;
+            return d;
         }
     }
     const std::unique_lock zmiana(kontekst.mutexLancucha);
@@ -66,38 +59,36 @@ bool zdecydujPodBlokada(KontekstSerwera& kontekst, Otrzymany& otrzymany, OcenaOt
         const int trudnosc = kontekst.lancuch.trudnosc;
         kontekst.lancuch = Blockchain();
         kontekst.lancuch.trudnosc = trudnosc;
-        std::cout << "BLAD: nie udalo sie zapisac lancucha do pliku " << kontekst.plikLancucha
-                  << " - odrzucam otrzymany lancuch.\n";
-        return false;
+        d.rodzaj = RodzajDecyzji::bladZapisu;
+        d.plik = kontekst.plikLancucha;
+        return d;
     }
-    std::cout << "Przyjeto nowy, dluzszy lancuch (" << kontekst.lancuch.liczbaBlokow()
-              << " blokow).\n";
-    return true;
+    d.rodzaj = RodzajDecyzji::przyjety;
+    d.ileOtrzymany = static_cast<std::int64_t>(kontekst.lancuch.liczbaBlokow());
+    return d;
 }
 
 // Szybkie drogi: brak oceny to "ta droga nie pasuje", niepoprawny lancuch to odmowa.
 template <typename Otrzymany>
-std::optional<bool> zdecydujPoOcenie(KontekstSerwera& kontekst, Otrzymany& otrzymany,
-                                     std::optional<OcenaOtrzymanego> ocena)
+std::optional<Decyzja> zdecydujPoOcenie(KontekstSerwera& kontekst, Otrzymany& otrzymany,
+                                        std::optional<OcenaOtrzymanego> ocena)
 {
     if (!ocena)
         return std::nullopt;
-    if (!ocena->poprawny) {
-        std::cout << "Otrzymany lancuch NIE jest poprawny - odrzucam.\n";
-        return false;
-    }
+    if (!ocena->poprawny)
+        return decyzja(RodzajDecyzji::niepoprawny);
     return zdecydujPodBlokada(kontekst, otrzymany, *ocena);
 }
 
-// Porownanie i ewentualny zapis pod mutexZapisuLancucha; true, gdy lancuch przyjeto.
-bool porownajIPrzyjmij(KontekstSerwera& kontekst, Blockchain& otrzymany, OcenaOtrzymanego& ocena)
+// Porownanie i ewentualny zapis pod mutexZapisuLancucha.
+Decyzja porownajIPrzyjmij(KontekstSerwera& kontekst, Blockchain& otrzymany, OcenaOtrzymanego& ocena)
 {
     std::lock_guard blokada(mutexZapisuLancucha);
     // Blok zapisany chwile temu przez okno lub kopanie ma sie liczyc.
     if (!wczytajZywy(kontekst, true)) {
-        std::cout << "Nie mozna bezpiecznie zapisac pliku " << kontekst.plikLancucha
-                  << " - odrzucam otrzymany lancuch.\n";
-        return false;
+        Decyzja d = decyzja(RodzajDecyzji::plikNieDoZapisu);
+        d.plik = kontekst.plikLancucha;
+        return d;
     }
     // Rozszerzenie przejmowane jest przez dopisanie, bez przepisywania calego pliku.
     ocena.rozszerzaWlasny = czyRozszerza(kontekst.lancuch, otrzymany);
@@ -105,12 +96,11 @@ bool porownajIPrzyjmij(KontekstSerwera& kontekst, Blockchain& otrzymany, OcenaOt
 }
 
 // Szybka droga: otrzymany rozszerza wlasny lancuch, ktory zna salda walidacji swojego
-// poczatku. Sprawdzenie nowych blokow i decyzja pod jedna blokada. Nic, gdy ta droga
-// nie pasuje (wtedy sprawdzana jest calosc, jak zawsze).
-std::optional<bool> rozpatrzRozszerzenie(KontekstSerwera& kontekst, Blockchain& otrzymany)
+// poczatku. Nic, gdy ta droga nie pasuje (wtedy sprawdzana jest calosc, jak zawsze).
+std::optional<Decyzja> rozpatrzRozszerzenie(KontekstSerwera& kontekst, Blockchain& otrzymany)
 {
     std::lock_guard blokada(mutexZapisuLancucha);
-    // Tylko czysty odczyt: plik nieczytelny obsluguje droga przez calosc, z jej komunikatami.
+    // Tylko czysty odczyt: plik nieczytelny obsluguje droga przez calosc.
     if (!wczytajZywy(kontekst, false))
         return std::nullopt;
     return zdecydujPoOcenie(kontekst, otrzymany, ocenRozszerzenie(kontekst.lancuch, otrzymany));
@@ -118,9 +108,8 @@ std::optional<bool> rozpatrzRozszerzenie(KontekstSerwera& kontekst, Blockchain& 
 
 // Najtansza droga: otrzymany zaczyna sie wszystkimi blokami wlasnego lancucha, ktory od
 // porownania (punkt `porownany`) sie nie zmienil; wspolny poczatek nie byl budowany.
-// Nic, gdy ta droga nie pasuje.
-std::optional<bool> rozpatrzNoweBloki(KontekstSerwera& kontekst, NoweBloki& otrzymany,
-                                      const Punkt& porownany)
+std::optional<Decyzja> rozpatrzNoweBloki(KontekstSerwera& kontekst, NoweBloki& otrzymany,
+                                         const Punkt& porownany)
 {
     std::lock_guard blokada(mutexZapisuLancucha);
     if (!wczytajZywy(kontekst, false) || kontekst.lancuch.punkt() != porownany)
@@ -128,87 +117,88 @@ std::optional<bool> rozpatrzNoweBloki(KontekstSerwera& kontekst, NoweBloki& otrz
     return zdecydujPoOcenie(kontekst, otrzymany, ocenNoweBloki(kontekst.lancuch, otrzymany));
 }
 
-// Odczyt porownujacy z wlasnym lancuchem: bloki rowne wlasnym nie sa budowane. Gdy otrzymany
-// rozszerza wlasny, probuje najtanszej drogi; inaczej sklada caly otrzymany lancuch.
-// Zywy lancuch zmieniaja inne polaczenia (pod mutexZapisuLancucha i wylaczna blokada
-// mutexLancucha), wiec odczyt porownujacy trzyma blokade wspolna.
-std::optional<bool> odczytajIRozpatrz(KontekstSerwera& kontekst, std::string_view tekstLancucha,
-                                      Blockchain& otrzymany)
+// Caly otrzymany lancuch zlozony w pamieci: rozszerzenie albo sprawdzenie calosci.
+Decyzja rozpatrzZlozony(KontekstSerwera& kontekst, Blockchain& otrzymany)
 {
-    NoweBloki nowe;
-    OdczytaneBloki odczyt;
-    Punkt porownany;
-    {
-        const std::shared_lock czytanie(kontekst.mutexLancucha);
-        const std::vector<Blok>& wlasne = kontekst.lancuch.pobierzLancuch();
-        porownany = kontekst.lancuch.punkt();
-        if (!parsujZaWspolnymi(tekstLancucha, wlasne, nowe.wspolnych, odczyt)
-            || nowe.wspolnych + odczyt.bloki.size() == 0) {
-            std::cout << "Otrzymane dane nie sa poprawnym lancuchem.\n";
-            return false;
-        }
-        if (nowe.wspolnych < wlasne.size()) {
-            std::vector<Blok> bloki(wlasne.begin(),
-                                    wlasne.begin() + static_cast<std::ptrdiff_t>(nowe.wspolnych));
-            bloki.insert(bloki.end(), std::make_move_iterator(odczyt.bloki.begin()),
-                         std::make_move_iterator(odczyt.bloki.end()));
-            otrzymany.zastapLancuch(std::move(bloki));
-            return std::nullopt;
-        }
-    }
-    nowe.bloki = std::move(odczyt.bloki);
-    if (std::optional<bool> przyjety = rozpatrzNoweBloki(kontekst, nowe, porownany))
-        return przyjety;
-    // Wlasny lancuch zmienil sie w pliku albo nie zna sald: zwykly odczyt calosci.
-    if (!parsujLancuch(otrzymany, tekstLancucha))
-        return false; // nieosiagalne: ten sam tekst juz sie odczytal
-    return std::nullopt;
+    if (std::optional<Decyzja> d = rozpatrzRozszerzenie(kontekst, otrzymany))
+        return *d;
+    OcenaOtrzymanego ocena = ocenCalosc(otrzymany);
+    if (!ocena.poprawny)
+        return decyzja(RodzajDecyzji::niepoprawny);
+    return porownajIPrzyjmij(kontekst, otrzymany, ocena);
 }
 
-// Kroki od odczytu do decyzji; true, gdy lancuch przyjeto.
-bool rozpatrzLancuch(KontekstSerwera& kontekst, std::string_view tekstLancucha)
+// Tekst, ktorego postac w pamieci bylaby wielokrotnie wieksza od niego, nie jest czytany.
+std::optional<Decyzja> przekraczaBudzet(std::string_view tekstLancucha)
 {
-    if (tekstLancucha.empty()) {
-        std::cout << "Nie udalo sie odebrac lancucha.\n";
-        return false;
-    }
-    if (!miesciSieWBudzecie(tekstLancucha))
-        return false;
-    Blockchain otrzymany;
-    if (const std::optional<bool> wynik = odczytajIRozpatrz(kontekst, tekstLancucha, otrzymany))
-        return *wynik;
-    if (const std::optional<bool> przyjety = rozpatrzRozszerzenie(kontekst, otrzymany))
-        return *przyjety;
-    OcenaOtrzymanego ocena = ocenCalosc(otrzymany);
-    if (!ocena.poprawny) {
-        std::cout << "Otrzymany lancuch NIE jest poprawny - odrzucam.\n";
-        return false;
-    }
-    return porownajIPrzyjmij(kontekst, otrzymany, ocena);
+    const std::uint64_t potrzeba = szacujPamiecLancucha(tekstLancucha);
+    if (potrzeba <= MNOZNIK_PAMIECI_LANCUCHA * tekstLancucha.size())
+        return std::nullopt;
+    Decyzja d = decyzja(RodzajDecyzji::zaDuzoPamieci);
+    d.pamiec = potrzeba;
+    d.tekst = tekstLancucha.size();
+    return d;
 }
 
 } // namespace
 
-std::string obsluzPrzychodzacyLancuch(KontekstSerwera& kontekst, const std::string& wiadomosc)
+bool odswiezZywy(KontekstSerwera& kontekst)
 {
-    // Widoki na wiadomosc: lancuch nie jest kopiowany przed odczytem.
-    std::string_view tekstLancucha;
-    std::string_view tekstWezlow;
-    if (!rozdzielWidokWiadomosci(wiadomosc, tekstLancucha, tekstWezlow)) {
-        tekstLancucha = wiadomosc;
-        tekstWezlow = {};
+    std::lock_guard blokada(mutexZapisuLancucha);
+    return wczytajZywy(kontekst, false);
+}
+
+std::optional<Decyzja> rozpatrzOdWspolnych(KontekstSerwera& kontekst, std::size_t wspolnych,
+                                           std::vector<Blok>&& nowe, const Punkt& porownany)
+{
+    if (wspolnych == porownany.liczba) {
+        NoweBloki otrzymane{wspolnych, std::move(nowe)};
+        if (std::optional<Decyzja> d = rozpatrzNoweBloki(kontekst, otrzymane, porownany))
+            return d;
+        nowe = std::move(otrzymane.bloki);
     }
-    if (rozpatrzLancuch(kontekst, tekstLancucha)) {
-        if (kontekst.poPrzyjeciu) {
-            // Rozglaszacz w tle sam wczyta nowy lancuch z pliku, juz po odpowiedzi.
-            kontekst.poPrzyjeciu();
-        } else {
-            // Bez rozglaszacza (jedno polaczenie naraz); wpisy tego wezla sa pomijane.
-            const std::shared_lock czytanie(kontekst.mutexLancucha);
-            (void)rozglosLancuch(kontekst.lancuch, kontekst.plikWezlow, kontekst.mojPort,
-                                 kontekst.limitOdbioru);
-        }
+    // Wspolny poczatek kopiowany z zywego lancucha, poki ten nadal go ma.
+    Blockchain otrzymany;
+    {
+        const std::shared_lock czytanie(kontekst.mutexLancucha);
+        const Blockchain& zywy = kontekst.lancuch;
+        if (!zywy.zawiera(porownany) || wspolnych > zywy.liczbaBlokow())
+            return std::nullopt;
+        std::vector<Blok> bloki;
+        bloki.reserve(wspolnych + nowe.size());
+        bloki.insert(bloki.end(), zywy.lancuch.begin(),
+                     zywy.lancuch.begin() + static_cast<std::ptrdiff_t>(wspolnych));
+        bloki.insert(bloki.end(), std::make_move_iterator(nowe.begin()),
+                     std::make_move_iterator(nowe.end()));
+        otrzymany.zastapLancuch(std::move(bloki));
     }
-    scalListeWezlow(tekstWezlow, kontekst.plikWezlow, kontekst.mojPort);
-    return wezlyDoTekstu(wczytajWezly(kontekst.plikWezlow));
+    return rozpatrzZlozony(kontekst, otrzymany);
+}
+
+Decyzja rozpatrzTekstLancucha(KontekstSerwera& kontekst, std::string_view tekstLancucha)
+{
+    if (tekstLancucha.empty())
+        return decyzja(RodzajDecyzji::pusty);
+    if (std::optional<Decyzja> d = przekraczaBudzet(tekstLancucha))
+        return *d;
+    // Odczyt porownujacy z wlasnym lancuchem: bloki rowne wlasnym nie sa budowane. Zywy
+    // lancuch zmieniaja inne polaczenia, wiec odczyt trzyma blokade wspolna.
+    std::size_t wspolnych = 0;
+    OdczytaneBloki odczyt;
+    Punkt porownany;
+    {
+        const std::shared_lock czytanie(kontekst.mutexLancucha);
+        porownany = kontekst.lancuch.punkt();
+        if (!parsujZaWspolnymi(tekstLancucha, kontekst.lancuch.pobierzLancuch(), wspolnych, odczyt)
+            || wspolnych + odczyt.bloki.size() == 0)
+            return decyzja(RodzajDecyzji::nieLancuch);
+    }
+    if (std::optional<Decyzja> d =
+            rozpatrzOdWspolnych(kontekst, wspolnych, std::move(odczyt.bloki), porownany))
+        return *d;
+    // Wlasny lancuch wymienilo inne polaczenie: zwykly odczyt calosci.
+    Blockchain otrzymany;
+    if (!parsujLancuch(otrzymany, tekstLancucha))
+        return decyzja(RodzajDecyzji::nieLancuch); // nieosiagalne: ten sam tekst juz sie odczytal
+    return rozpatrzZlozony(kontekst, otrzymany);
 }

@@ -21,14 +21,14 @@ namespace {
 
 constexpr std::chrono::milliseconds OKRES_PETLI{500};
 
-using Obsluga = std::function<std::string(const std::string&)>;
+using Obsluga = std::function<std::string(const std::string&, Gniazdo)>;
 
 void obsluzPolaczenie(Gniazdo klient, const Obsluga& obsluga, std::chrono::milliseconds limit)
 {
     const std::string wiadomosc = odbierzWiadomosc(klient, limit);
     if (wiadomosc.empty())
         return;
-    const std::string odpowiedz = obsluga(wiadomosc);
+    const std::string odpowiedz = obsluga(wiadomosc, klient);
     if (!odpowiedz.empty())
         (void)wyslijWiadomosc(klient, odpowiedz, limit);
 }

@@ -1,6 +1,7 @@
 #include "wymiana_lancucha.h"
 
 #include "format_lancucha.h"
+#include "kanal.h"
 #include "liczby.h"
 #include "ramki.h"
 #include "rozgloszenie_w_tle.h"
@@ -95,8 +96,9 @@ void nasluchujIPrzyjmujLancuchyWPetli(Blockchain& lancuch, int port,
                              [&rozglaszacz] { rozglaszacz.zlec(); }, {}};
     nasluchujTcpWPetli(
         port, stop,
-        [&kontekst](const std::string& wiadomosc) {
-            return obsluzPrzychodzacyLancuch(kontekst, wiadomosc);
+        [&kontekst, limitOdbioru](const std::string& wiadomosc, Gniazdo klient) {
+            KanalGniazda kanal(klient, limitOdbioru);
+            return obsluzPrzychodzacyLancuch(kontekst, wiadomosc, &kanal);
         },
         gotowy, limitOdbioru);
 }

@@ -11,6 +11,7 @@
 
 #include "blockchain.h"
 #include "gniazda.h"
+#include "kanal.h"
 #include "wezly.h"
 
 // Wszystko, z czym pracuje obsluga zapytan serwera przez caly czas jego petli.
@@ -56,8 +57,11 @@ inline constexpr std::uint64_t MNOZNIK_PAMIECI_LANCUCHA = 8;
                                               int mojPort,
                                               std::chrono::milliseconds limitOdbioru = LIMIT_ODBIORU);
 
+// Odpowiedz na pierwsza wiadomosc polaczenia: caly lancuch albo poczatek rozmowy
+// synchronizacji, ktora ciagnie sie przez `kanal` (bez kanalu konczy sie na odpowiedzi).
 [[nodiscard]] std::string obsluzPrzychodzacyLancuch(KontekstSerwera& kontekst,
-                                                    const std::string& wiadomosc);
+                                                    const std::string& wiadomosc,
+                                                    Kanal* kanal = nullptr);
 
 void nasluchujIPrzyjmujLancuchyWPetli(Blockchain& lancuch, int port,
                                       const std::string& plikLancucha,

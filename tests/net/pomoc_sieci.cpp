@@ -1,5 +1,7 @@
 #include "pomoc_sieci.h"
 
+#include "wiadomosci_synchronizacji.h"
+
 #include <stdexcept>
 
 #include "pomoc_testow.h"
@@ -36,9 +38,14 @@ void PetlaTestowa::zatrzymaj()
 SerwerTestowy::SerwerTestowy(Obsluga obslugaWiadomosci, std::chrono::milliseconds limit)
     : obsluga(std::move(obslugaWiadomosci)),
       petla([this, limit](int port, const StopPredykat& stop, const std::function<void(bool)>& gotowy) {
-          nasluchujTcpWPetli(port, stop, [this](const std::string& wiadomosc) {
+          nasluchujTcpWPetli(port, stop, [this](const std::string& wiadomosc, Gniazdo) {
               {
+                  // Udaje wezel starego rodzaju: wiadomosci synchronizacji tylko liczy.
                   std::lock_guard blokada(mutexOtrzymanych);
+                  if (rodzajWiadomosci(wiadomosc) != RodzajWiadomosci::obca) {
+                      ++synchronizacji;
+                      return std::string();
+                  }
                   zebrane.push_back(wiadomosc);
               }
               return obsluga ? obsluga(wiadomosc) : std::string();
@@ -51,4 +58,10 @@ std::vector<std::string> SerwerTestowy::otrzymane()
 {
     std::lock_guard blokada(mutexOtrzymanych);
     return zebrane;
+}
+
+int SerwerTestowy::ileSynchronizacji()
+{
+    std::lock_guard blokada(mutexOtrzymanych);
+    return synchronizacji;
 }

@@ -41,8 +41,10 @@ public:
     explicit SerwerTestowy(Obsluga obsluga = {}, std::chrono::milliseconds limit = LIMIT_ODBIORU);
     [[nodiscard]] int port() const { return petla.port(); }
     [[nodiscard]] std::vector<std::string> otrzymane();
+    [[nodiscard]] int ileSynchronizacji();
 
 private:
+    int synchronizacji = 0;
     std::mutex mutexOtrzymanych;
     std::vector<std::string> zebrane;
     Obsluga obsluga;

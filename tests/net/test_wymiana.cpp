@@ -96,15 +96,22 @@ TEST_F(Serwer, OdmowyZDokladnymWierszemScalajaListeINieRuszajaPliku)
 
 TEST_F(Serwer, PrzyjecieZapisujeIRozglaszaDoSasiadow)
 {
+    // Sasiad z pliku i wezel znany tylko z listy nadawcy: rozgloszenie idzie po scaleniu,
+    // wiec dostaja je obaj.
     SerwerTestowy sasiad({}, 2s);
+    SerwerTestowy odNadawcy({}, 2s);
     const std::string lista = "127.0.0.1 " + std::to_string(sasiad.port()) + " - Sasiad\n127.0.0.1 1700 - Ja\n";
+    const std::string listaNadawcy = "127.0.0.1 " + std::to_string(odNadawcy.port()) + " - Od nadawcy\n";
     zapiszPlikTestu(plikWezlow, lista);
     Blockchain obcy = mojLancuch;
     dokop(obcy, OBCY_ADRES, 2);
-    const std::string odpowiedz = obsluz(zapytanie(obcy));
-    EXPECT_EQ(wyjscie, "Przyjeto nowy, dluzszy lancuch (4 blokow).\nRozgloszono do 127.0.0.1:"
-                           + std::to_string(sasiad.port()) + "\n");
+    const std::string odpowiedz = obsluz(zapytanie(obcy, listaNadawcy));
+    const auto rozgloszono = [](int port) { return "Rozgloszono do 127.0.0.1:" + std::to_string(port) + "\n"; };
+    EXPECT_EQ(wyjscie, "Przyjeto nowy, dluzszy lancuch (4 blokow).\n" + rozgloszono(sasiad.port())
+                           + rozgloszono(odNadawcy.port()));
     EXPECT_EQ(czytajPlikTestu(plikLancucha), serializujLancuch(obcy));
-    EXPECT_EQ(odpowiedz, lista + SCALONA);
-    EXPECT_EQ(sasiad.otrzymane(), std::vector{zbudujWiadomoscLancucha(serializujLancuch(obcy), lista)});
+    EXPECT_EQ(odpowiedz, lista + listaNadawcy);
+    const std::vector oczekiwane{zbudujWiadomoscLancucha(serializujLancuch(obcy), lista + listaNadawcy)};
+    EXPECT_EQ(sasiad.otrzymane(), oczekiwane);
+    EXPECT_EQ(odNadawcy.otrzymane(), oczekiwane);
 }

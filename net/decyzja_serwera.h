@@ -1,0 +1,56 @@
+#pragma once
+// Decyzja serwera o otrzymanym lancuchu jako wynik z liczbami; wiersz konsoli powstaje
+// z niej w jednym miejscu. Ta sama decyzja zapada dla calego wypchnietego lancucha
+// i dla blokow dostarczonych przez synchronizacje.
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "blockchain.h"
+#include "wiadomosci_synchronizacji.h"
+
+struct KontekstSerwera;
+
+enum class RodzajDecyzji {
+    przyjety,
+    pusty,           // pusty tekst lancucha
+    nieLancuch,      // tekst nie daje zadnego bloku
+    zaDuzoPamieci,   // postac w pamieci wielokrotnie wieksza od tekstu
+    niepoprawny,     // walidacja odrzucila
+    nieDluzszy,
+    saldo,           // straznik salda
+    plikNieDoZapisu, // nieczytelnego pliku nie udalo sie odlozyc na bok
+    bladZapisu,
+};
+
+struct Decyzja {
+    RodzajDecyzji rodzaj = RodzajDecyzji::nieLancuch;
+    std::int64_t ileOtrzymany = 0;
+    std::int64_t ileMoj = 0;
+    std::int64_t przed = 0;
+    std::int64_t po = 0;
+    std::uint64_t pamiec = 0;
+    std::uint64_t tekst = 0;
+    std::string plik;
+};
+
+// Wiersz konsoli dla decyzji (z koncem wiersza).
+[[nodiscard]] std::string wierszDecyzji(const Decyzja& decyzja);
+// Co uslyszy nadawca wypchniecia.
+[[nodiscard]] KodDecyzji kodDlaNadawcy(RodzajDecyzji rodzaj);
+
+// Zywy lancuch serwera doczytany z pliku (pod blokada zapisu, jak przed decyzja).
+[[nodiscard]] bool odswiezZywy(KontekstSerwera& kontekst);
+
+// Decyzja o lancuchu zlozonym z `wspolnych` pierwszych blokow zywego lancucha (takiego, jaki
+// byl w punkcie `porownany`) i blokow `nowe`. Nic, gdy zywy lancuch nie ma juz tamtego
+// poczatku (inne polaczenie go wymienilo): wtedy nie da sie zlozyc otrzymanego lancucha.
+[[nodiscard]] std::optional<Decyzja> rozpatrzOdWspolnych(KontekstSerwera& kontekst,
+                                                         std::size_t wspolnych,
+                                                         std::vector<Blok>&& nowe,
+                                                         const Punkt& porownany);
+
+// Decyzja o tekscie calego lancucha (wypchniecie starego rodzaju).
+[[nodiscard]] Decyzja rozpatrzTekstLancucha(KontekstSerwera& kontekst, std::string_view tekst);

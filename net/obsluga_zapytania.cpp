@@ -1,0 +1,56 @@
+// Pierwsza wiadomosc polaczenia serwera: caly lancuch (decyzja, scalenie listy wezlow,
+// odpowiedz lista) albo rozmowa synchronizacji blokami.
+
+#include <shared_mutex>
+
+#include "decyzja_serwera.h"
+#include "konsola.h"
+#include "rodzaje_wezlow.h"
+#include "rozgloszenie.h"
+#include "sesje_synchronizacji.h"
+#include "wymiana_lancucha.h"
+
+namespace {
+
+// Przyjety lancuch idzie dalej do znanych wezlow, juz ze scalona lista nadawcy.
+void rozglosPrzyjety(KontekstSerwera& kontekst)
+{
+    if (kontekst.poPrzyjeciu) {
+        // Rozglaszacz w tle sam wczyta nowy lancuch z pliku.
+        kontekst.poPrzyjeciu();
+        return;
+    }
+    // Bez rozglaszacza (jedno polaczenie naraz); wpisy tego wezla sa pomijane.
+    const std::shared_lock czytanie(kontekst.mutexLancucha);
+    (void)rozglosLancuch(kontekst.lancuch, kontekst.plikWezlow, kontekst.mojPort,
+                         kontekst.limitOdbioru);
+}
+
+} // namespace
+
+std::string obsluzPrzychodzacyLancuch(KontekstSerwera& kontekst, const std::string& wiadomosc,
+                                      Kanal* kanal)
+{
+    if (synchronizacjaWlaczona() && rodzajWiadomosci(wiadomosc) != RodzajWiadomosci::obca) {
+        bool przyjeto = false;
+        std::string odpowiedz = obsluzSynchronizacje(kontekst, wiadomosc, kanal, przyjeto);
+        if (przyjeto)
+            rozglosPrzyjety(kontekst);
+        return odpowiedz;
+    }
+    // Widoki na wiadomosc: lancuch nie jest kopiowany przed odczytem.
+    std::string_view tekstLancucha;
+    std::string_view tekstWezlow;
+    if (!rozdzielWidokWiadomosci(wiadomosc, tekstLancucha, tekstWezlow)) {
+        tekstLancucha = wiadomosc;
+        tekstWezlow = {};
+    }
+    const Decyzja decyzja = rozpatrzTekstLancucha(kontekst, tekstLancucha);
+    wypiszTekst(wierszDecyzji(decyzja));
+    // Najpierw scalenie: rozgloszenie ma juz widziec wezly nadawcy.
+    scalListeWezlow(tekstWezlow, kontekst.plikWezlow, kontekst.mojPort);
+    std::string odpowiedz = wezlyDoTekstu(wczytajWezly(kontekst.plikWezlow));
+    if (decyzja.rodzaj == RodzajDecyzji::przyjety)
+        rozglosPrzyjety(kontekst);
+    return odpowiedz;
+}
