@@ -101,7 +101,8 @@ std::optional<std::int64_t> liczbaZeZnakiem(Wiersze& wiersze)
     if (!wiersze.nastepny(znak) || (znak != "+" && znak != "-"))
         return std::nullopt;
     const auto modul = wiersze.liczba();
-    if (!modul)
+    // "-0" mialoby dwa zapisy tej samej liczby.
+    if (!modul || (znak == "-" && *modul == 0))
         return std::nullopt;
     const auto wartosc = static_cast<std::int64_t>(*modul);
     return znak == "-" ? -wartosc : wartosc;

@@ -54,6 +54,8 @@ bool czytajOpcjeWezla(int argc, const char* const* argv, OpcjeWezla& opcje, std:
             opcje.akcja = AkcjaWezla::Wersja;
         } else if (opcja == "--bez-obecnosci") {
             opcje.bezObecnosci = true;
+        } else if (opcja == "--bez-synchronizacji") {
+            opcje.bezSynchronizacji = true;
         } else if (opcja == "--kop") {
             opcje.kop = true;
         } else if (opcja == OPCJA_KATALOGU) {
@@ -90,6 +92,7 @@ std::string pomocWezla(const std::string& program)
         "  --katalog DIR     folder danych (tworzony z prawami 0700); domyslnie biezacy\n"
         "  --port N          port TCP wymiany lancuchow; domyslnie 1700\n"
         "  --bez-obecnosci   bez ogloszen i nasluchu obecnosci (UDP 1699)\n"
+        "  --bez-synchronizacji  tylko wymiana calych lancuchow (jak starsze wezly)\n"
         "  --kop             kopanie w petli na wlasny portfel (tworzony, gdy go nie ma)\n"
         "  --seed IP:PORT    seed dopisywany do seedy.dat (mozna powtarzac)\n"
         "  --help            ten opis\n"

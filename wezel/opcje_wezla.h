@@ -15,6 +15,7 @@ struct OpcjeWezla {
     std::string katalog = ".";
     int port = DOMYSLNY_PORT_WEZLA;
     bool bezObecnosci = false;
+    bool bezSynchronizacji = false;
     bool kop = false;
     std::vector<Wezel> seedy;
 };

@@ -1,7 +1,9 @@
 #include "praca_wezla.h"
 
 #include "plik_lancucha.h"
+#include "konsola.h"
 #include "wymiana_lancucha.h"
+#include "wypchniecie.h"
 
 namespace {
 
@@ -54,6 +56,33 @@ bool petlaKopania(const std::string& klucz, int port, const std::atomic<bool>& s
 WynikRozgloszenia pracaRozgloszenia(const Blockchain& kopia, int port)
 {
     return rozglosLancuch(kopia, PLIK_WEZLOW, port);
+}
+
+void pracaPobierania(const std::string& klucz, int port, const std::atomic<bool>& stop)
+{
+    const StopPredykat zatrzymano = predykat(stop);
+    const ZakresStopu zakres(zatrzymano);
+    Blockchain zywy;
+    KontekstSerwera kontekst{zywy, PLIK_LANCUCHA, PLIK_WEZLOW, klucz, port, LIMIT_ODBIORU, {}};
+    std::vector<Wezel> skad = wczytajWezly(PLIK_WEZLOW);
+    for (Wezel& seed : wczytajWezly(PLIK_SEEDOW))
+        skad.push_back(std::move(seed));
+    for (const Wezel& wezel : skad) {
+        if (stop.load())
+            return;
+        if (czyToJa(wezel.ip, wezel.port, port))
+            continue;
+        const std::string dawca = wezel.ip + ":" + std::to_string(wezel.port);
+        bool stary = false;
+        const WynikPobierania wynik = pobierzLancuchOd(
+            kontekst, wezel,
+            [&dawca](std::uint64_t mam, std::uint64_t wszystkie) {
+                wypisz("Pobieram lancuch od ", dawca, ": ", mam, " z ", wszystkie, " blokow\n");
+            },
+            stary);
+        if (!stary && wynik.przerwanie != PrzerwaniePobierania::ciszaDawcy)
+            wypiszTekst(wierszPrzerwania(wynik.przerwanie, dawca));
+    }
 }
 
 void pracaBootstrapu(const Blockchain& kopia, const std::vector<Wezel>& seedy, int port,

@@ -40,6 +40,10 @@ void pracaOglaszacza(int port, const std::string& idWezla, const std::string& kl
 // Rozgloszenie kopii lancucha do znanych wezlow.
 [[nodiscard]] WynikRozgloszenia pracaRozgloszenia(const Blockchain& kopia, int port);
 
+// Pobranie dluzszego lancucha od kazdego znanego wezla i seeda tego programu (zwyklymi
+// regulami przyjmowania), z wierszem postepu po kazdym kawalku. Czekanie na siec konczy `stop`.
+void pracaPobierania(const std::string& klucz, int port, const std::atomic<bool>& stop);
+
 // Bootstrap z seedow na kopii lancucha; `gotowe` po ostatnim seedzie (jesli ustawione).
 void pracaBootstrapu(const Blockchain& kopia, const std::vector<Wezel>& seedy, int port,
                      const std::function<void()>& gotowe);

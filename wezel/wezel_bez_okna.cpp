@@ -3,12 +3,14 @@
 #include <cstdlib>
 #include <iostream>
 #include <mutex>
+#include <thread>
 
 #include "klucze.h"
 #include "plik_lancucha.h"
 #include "pliki.h"
 #include "portfel.h"
 #include "praca_wezla.h"
+#include "rodzaje_wezlow.h"
 
 namespace {
 
@@ -68,15 +70,20 @@ void WezelBezOkna::uruchomPoNasluchu()
     if (usunSiebieZListy(PLIK_WEZLOW, port) > 0)
         std::cout << "Usunieto ten wezel z listy " << PLIK_WEZLOW << ".\n";
     std::vector<Wezel> seedy = seedyDoBootstrapu(PLIK_WEZLOW, PLIK_SEEDOW);
-    if (!seedy.empty()) {
-        Blockchain kopia;
+    Blockchain kopia;
+    if (!seedy.empty())
         static_cast<void>(wczytajLancuch(kopia, PLIK_LANCUCHA));
-        // Bootstrap nie patrzy na flage: konczy sie sam po ostatnim seedzie.
-        if (!bootstrap.uruchom([kopia = std::move(kopia), seedy = std::move(seedy), port](
-                                   const std::atomic<bool>&) {
+    // Bootstrap, potem pobranie dluzszego lancucha od znanych wezlow; kopanie czeka na nie,
+    // zeby nowy gornik nie odgalezil sie od sieci od pierwszego bloku.
+    if (!bootstrap.uruchom([this, kopia = std::move(kopia), seedy = std::move(seedy),
+                            port](const std::atomic<bool>& stop) {
+            if (!seedy.empty())
                 pracaBootstrapu(kopia, seedy, port, nullptr);
-            }))
-            std::cout << "BLAD: nie udalo sie utworzyc watku bootstrapu.\n";
+            pracaPobierania(klucz, port, stop);
+            pobranoNaStarcie = true;
+        })) {
+        std::cout << "BLAD: nie udalo sie utworzyc watku bootstrapu.\n";
+        pobranoNaStarcie = true;
     }
     if (!opcje.bezObecnosci) {
         const bool sluchaczDziala = sluchacz.uruchom([this, port](const std::atomic<bool>& stop) {
@@ -93,6 +100,8 @@ void WezelBezOkna::uruchomPoNasluchu()
             std::cout << "BLAD: nie udalo sie utworzyc watku obecnosci.\n";
     }
     if (opcje.kop && !kopanie.uruchom([this, port](const std::atomic<bool>& stop) {
+            while (!pobranoNaStarcie.load() && !stop.load())
+                std::this_thread::sleep_for(std::chrono::milliseconds(50));
             // Nieudany zapis konczy petle; kopIZapisz wypisal juz przyczyne.
             static_cast<void>(petlaKopania(klucz, port, stop, kopIZapisz));
         }))
@@ -126,6 +135,7 @@ int WezelBezOkna::uruchom(const sigset_t& sygnaly)
     if (!przygotujKlucz())
         return EXIT_FAILURE;
     zapiszSeedy();
+    ustawSynchronizacje(!opcje.bezSynchronizacji);
     idWezla = wygenerujIdWezla();
     nazwa = wczytajNazweUzytkownika();
     const int port = opcje.port;

@@ -42,4 +42,6 @@ private:
     WatekWezla oglaszacz;
     WatekWezla kopanie;
     WatekWezla bootstrap;
+    // Pobranie lancucha przy starcie skonczone (kopanie czeka na nie).
+    std::atomic<bool> pobranoNaStarcie{false};
 };

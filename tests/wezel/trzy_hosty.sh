@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Trzy wezly bez okna w trzech hostach symulowanej sieci lokalnej, jeden z --kop.
-# Pozostale dwa maja wkrotce ten sam lancuch co kopiacy; SIGTERM w trakcie kopania konczy
-# go z kodem 0 w czasie ponizej 2 s i zostawia pliki, ktore sie wczytuja.
+# Trzy wezly bez okna w trzech hostach symulowanej sieci lokalnej, jeden z --kop, jeden
+# mowiacy tylko wymiana calych lancuchow (--bez-synchronizacji). Pozostale dwa maja wkrotce
+# ten sam lancuch co kopiacy; SIGTERM w trakcie kopania konczy go z kodem 0 w czasie ponizej
+# 2 s i zostawia pliki, ktore sie wczytuja. Nowy wezel z samym --seed pobiera caly lancuch.
 # Uzycie: trzy_hosty.sh <talvarin-wezel> <sprawdz_lancuch>. Kod 77 = pominiety.
 set -u
 WEZEL=$1
@@ -15,9 +16,9 @@ for i in 1 2 3; do
   install -d -m 700 "$TMP/h$i" && echo "10.77.0.$((i % 3 + 1)) 1700 - -" > "$TMP/h$i/wezly.dat"
 done
 ip netns exec "$P-h1" "$WEZEL" --katalog "$TMP/h1" --bez-obecnosci --kop >"$TMP/h1.log" 2>&1 & PIDY+=($!)
-for i in 2 3; do
-  ip netns exec "$P-h$i" "$WEZEL" --katalog "$TMP/h$i" --bez-obecnosci >"$TMP/h$i.log" 2>&1 & PIDY+=($!)
-done
+ip netns exec "$P-h2" "$WEZEL" --katalog "$TMP/h2" --bez-obecnosci >"$TMP/h2.log" 2>&1 & PIDY+=($!)
+ip netns exec "$P-h3" "$WEZEL" --katalog "$TMP/h3" --bez-obecnosci --bez-synchronizacji \
+  >"$TMP/h3.log" 2>&1 & PIDY+=($!)
 
 czekaj "$SPRAWDZ" "$TMP/h2/blockchain.dat" 3 || blad "h2 nie dostal wykopanych blokow"
 czekaj "$SPRAWDZ" "$TMP/h3/blockchain.dat" 3 || blad "h3 nie dostal wykopanych blokow"
@@ -55,4 +56,16 @@ for i in 1 2; do
 done
 PIDY=()
 grep -q "Przyjeto nowy, dluzszy lancuch" "$TMP/h3.log" || blad "h3 nie przyjal lancucha"
+# Wezel starego rodzaju odrzuca najwyzej jedna oferte od kazdego z dwoch pozostalych.
+odrzucone=$(grep -c "Otrzymane dane nie sa poprawnym lancuchem" "$TMP/h3.log")
+[ "$odrzucone" -le 2 ] || blad "h3 odrzucil $odrzucone wiadomosci synchronizacji"
+! grep -q "Otrzymane dane nie sa poprawnym lancuchem" "$TMP/h2.log" || blad "h2 nie zrozumial oferty"
+
+# Nowy wezel (sama geneza) z --seed na h2 pobiera caly lancuch h2.
+ip netns exec "$P-h2" "$WEZEL" --katalog "$TMP/h2" --bez-obecnosci --port 1702 >"$TMP/h2b.log" 2>&1 & PIDY+=($!)
+install -d -m 700 "$TMP/h4"
+ip netns exec "$P-h1" "$WEZEL" --katalog "$TMP/h4" --bez-obecnosci --port 1701 --seed 10.77.0.2:1702 \
+  >"$TMP/h4.log" 2>&1 & PIDY+=($!)
+czekaj cmp -s "$TMP/h4/blockchain.dat" "$TMP/h2/blockchain.dat" || blad "nowy wezel nie pobral lancucha h2"
+grep -q "Pobieram lancuch od 10.77.0.2:1702" "$TMP/h4.log" || blad "brak postepu pobierania"
 echo "OK: bloki w h1: $("$SPRAWDZ" "$TMP/h1/blockchain.dat" 0)"
