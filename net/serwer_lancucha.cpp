@@ -7,7 +7,9 @@
 #include <shared_mutex>
 #include <string_view>
 
+#include "bramka_lancucha.h"
 #include "format_lancucha.h"
+#include "konsola.h"
 #include "plik_lancucha.h"
 #include "przejecie_lancucha.h"
 #include "rozgloszenie.h"
@@ -32,6 +34,15 @@ bool miesciSieWBudzecie(std::string_view tekstLancucha)
         return true;
     std::cout << "Otrzymany lancuch zajalby w pamieci " << potrzeba << " bajtow przy "
               << tekstLancucha.size() << " bajtach tekstu - odrzucam.\n";
+    return false;
+}
+
+// Odmowa bramki konczy rozpatrywanie jednym wierszem.
+bool przechodziBramke(const std::optional<OdmowaBramki>& odmowa)
+{
+    if (!odmowa)
+        return true;
+    wypiszTekst(wierszOdmowy(*odmowa));
     return false;
 }
 
@@ -147,6 +158,9 @@ std::optional<bool> odczytajIRozpatrz(KontekstSerwera& kontekst, std::string_vie
             std::cout << "Otrzymane dane nie sa poprawnym lancuchem.\n";
             return false;
         }
+        // Bloki rowne wlasnym wezel juz ma; bramke przechodza tylko nowe (przed walidacja).
+        if (!przechodziBramke(sprawdzBloki(odczyt.bloki)))
+            return false;
         if (nowe.wspolnych < wlasne.size()) {
             std::vector<Blok> bloki(wlasne.begin(),
                                     wlasne.begin() + static_cast<std::ptrdiff_t>(nowe.wspolnych));
@@ -173,6 +187,9 @@ bool rozpatrzLancuch(KontekstSerwera& kontekst, std::string_view tekstLancucha)
         return false;
     }
     if (!miesciSieWBudzecie(tekstLancucha))
+        return false;
+    // Zbyt duzy blok jest odrzucany, zanim powstanie choc jedna jego transakcja.
+    if (!przechodziBramke(sprawdzRozmiaryTekstu(tekstLancucha)))
         return false;
     Blockchain otrzymany;
     if (const std::optional<bool> wynik = odczytajIRozpatrz(kontekst, tekstLancucha, otrzymany))
