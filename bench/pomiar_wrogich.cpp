@@ -1,7 +1,7 @@
 // Jednorazowy pomiar zachowania wobec wrogich wezlow (tylko 127.0.0.0/8, uruchamiac
 // w osobnej przestrzeni sieciowej): ile czeka uczciwe wypchniecie za saczacym klientem
 // i za piecioma milczacymi, ile trwa zatrzymanie serwera z zawieszonym peerem, szczyt
-// pamieci przy wrogiej ramce 100 MB i czas scalenia 20 000 wpisow listy wezlow.
+// pamieci przy wrogich ramkach pustych transakcji i czas scalenia 20 000 wpisow listy wezlow.
 
 #include <algorithm>
 #include <arpa/inet.h>
@@ -169,9 +169,9 @@ void zatrzymanieZZawieszonym(const std::string& folder)
     ::close(peer);
 }
 
-// Serwer w procesie potomnym dostaje ramke ~100 MB pustych transakcji; potomek podaje
-// szczyt pamieci (ru_maxrss) przed i po zapytaniu.
-void szczytPamieci(const std::string& folder)
+// Serwer w procesie potomnym dostaje ramke `mb` MB jednego bloku pustych transakcji o wierszu
+// kwoty `kwota`; potomek podaje szczyt pamieci (ru_maxrss) przed i po zapytaniu.
+void szczytPamieci(const std::string& folder, const char* opis, std::size_t mb, const std::string& kwota)
 {
     const int port = wolnyPort();
     int rura[2];
@@ -186,15 +186,17 @@ void szczytPamieci(const std::string& folder)
             char bajt = 0;
             (void)::read(rura[0], &bajt, 1);
         }
-        std::printf("ramka 100 MB pustych transakcji: szczyt pamieci serwera %ld MB (przed zapytaniem %ld MB)\n",
+        std::printf("%s: szczyt pamieci serwera %ld MB (przed zapytaniem %ld MB)\n", opis,
                     static_cast<long>(szczytPamieciMB()), przed);
         std::fflush(stdout);
         ::_exit(0);
     }
     // Tresc budowana dopiero po fork: potomek jej nie dziedziczy.
-    std::string tekst = "=== BLOK ===\n1\n0\n0\n0\n0\n16666666\n";
-    while (tekst.size() < 100'000'000)
-        tekst += "\n\n0\n\n\n";
+    const std::string transakcja = "\n\n" + kwota + "\n\n\n";
+    const std::size_t ile = mb * 1'000'000 / transakcja.size();
+    std::string tekst = "=== BLOK ===\n1\n0\n0\n0\n0\n" + std::to_string(ile) + "\n";
+    for (std::size_t i = 0; i < ile; ++i)
+        tekst += transakcja;
     const std::string wiadomosc = zbudujWiadomoscLancucha(tekst, "");
     tekst.clear();
     tekst.shrink_to_fit();
@@ -202,7 +204,7 @@ void szczytPamieci(const std::string& folder)
     std::string odpowiedz;
     const auto start = Zegar::now();
     (void)wyslijIOdbierz("127.0.0.1", port, wiadomosc, odpowiedz);
-    std::printf("wroga ramka obsluzona w %.0f ms\n", msOd(start));
+    std::printf("%s: obsluzona w %.0f ms\n", opis, msOd(start));
     std::fflush(stdout);
     (void)::write(rura[1], "k", 1);
     ::waitpid(potomek, nullptr, 0);
@@ -258,7 +260,9 @@ int main()
         return 1;
     const std::string& folder = folderRoboczy();
     std::streambuf* wyjscie = std::cout.rdbuf(nullptr); // wiersze serwera nie mieszaja sie z wynikami
-    szczytPamieci(folder);
+    szczytPamieci(folder, "ramka 100 MB pustych transakcji", 100, "0");
+    // Kwota dopelniona zerami do 39 bajtow na transakcje miesci sie w szacunku pamieci.
+    szczytPamieci(folder, "ramka 50 MB pustych transakcji po 39 bajtow", 50, std::string(34, '0'));
     proporcjePamieci();
     scalenie(folder);
     zaSaczacym(folder);

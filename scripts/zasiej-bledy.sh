@@ -86,6 +86,23 @@ blad 35 wezel wezel/wezel_bez_okna.cpp 's/    nazwa = wczytajNazweUzytkownika\(\
 blad 36 net net/ramki.cpp 's/odpowiedz = odbierzWiadomosc\(gniazdo, limit, MAKS_DLUGOSC_ODPOWIEDZI\);/odpowiedz = odbierzWiadomosc(gniazdo, limit);/' \
   "odpowiedz na wyslany lancuch bez limitu dlugosci"
 
+blad 40 core core/bramka_lancucha.cpp 's/std::string_view\("\\r\\n\\0", 3\)/std::string_view("\\n\\0", 2)/' \
+  "bramka: pole z CR przechodzi (pelny odczyt pliku zmienilby blok)"
+blad 41 core core/bramka_lancucha.cpp 's/if \(pole == ZNACZNIK_BLOKU\)/if (false)/' \
+  "bramka: pole rowne wierszowi znacznika bloku przechodzi"
+blad 42 net net/serwer_lancucha.cpp 's/if \(!przechodziBramke\(sprawdzBloki\(odczyt\.bloki\)\)\)/if (false)/' \
+  "serwer: nowe bloki nie przechodza bramki"
+blad 43 net net/serwer_lancucha.cpp 's/if \(!przechodziBramke\(sprawdzRozmiaryTekstu\(tekstLancucha\)\)\)/if (false)/' \
+  "serwer: rozmiar bloku nie sprawdzany na tekscie przed odczytem"
+blad 44 core core/bramka_lancucha.cpp 's/if \(blok\.transakcje\.size\(\) > MAKS_TRANSAKCJI_W_BLOKU\)/if (false)/' \
+  "bramka: blok ponad 10000 transakcji przechodzi (wlasne kopanie)"
+blad 45 core core/bramka_lancucha.cpp 's/(for \(std::int64_t w = 0;[^\n]*\n[^\n]*\n[^\n]*\n)\s*if \(czytnik\.pozycja\(\) - poczatek > MAKS_TEKSTU_BLOKU\)\n[^\n]*\n/$1/' \
+  "bramka: tekst bloku nie liczony po wierszach transakcji"
+blad 46 core core/plik_lancucha.cpp 's/if \(const auto odmowa = sprawdzBloki\(std::span\(&ksiega\.pobierzLancuch\(\)\.back\(\), 1\)\)\)/if (std::optional<OdmowaBramki> odmowa; false)/' \
+  "kopIZapisz zapisuje blok, ktorego bramka nie przepuszcza"
+blad 47 core core/bramka_lancucha.cpp 's/\? PowodOdmowy::znakCr/? PowodOdmowy::znakLf/' \
+  "bramka: CR zgloszony jako LF"
+
 przywroc() { [ -n "${kopia:-}" ] && cp "$kopia" "$plik" && rm -f "$kopia"; kopia=; }
 trap przywroc EXIT INT TERM
 
