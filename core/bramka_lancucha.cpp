@@ -18,13 +18,24 @@ std::size_t cyfr(std::int64_t liczba)
     return ile;
 }
 
+// Czy pole ma CR, LF albo NUL: petla bez wczesnego wyjscia, ktora kompilator wektoryzuje
+// (pola uczciwych blokow to klucze i podpisy, sprawdzane przy kazdym przyjeciu).
+bool maZnakSterujacy(std::string_view pole)
+{
+    bool jest = false;
+    for (const char znak : pole)
+        jest |= (znak == '\r') | (znak == '\n') | (znak == '\0');
+    return jest;
+}
+
 std::optional<PowodOdmowy> wadaPola(std::string_view pole)
 {
-    const std::size_t znak = pole.find_first_of(std::string_view("\r\n\0", 3));
-    if (znak != std::string_view::npos)
-        return pole[znak] == '\r' ? PowodOdmowy::znakCr
-            : pole[znak] == '\n'  ? PowodOdmowy::znakLf
-                                  : PowodOdmowy::znakNul;
+    if (maZnakSterujacy(pole)) {
+        const char znak = pole[pole.find_first_of(std::string_view("\r\n\0", 3))];
+        return znak == '\r' ? PowodOdmowy::znakCr
+            : znak == '\n'  ? PowodOdmowy::znakLf
+                            : PowodOdmowy::znakNul;
+    }
     if (pole == ZNACZNIK_BLOKU)
         return PowodOdmowy::wierszZnacznika;
     return std::nullopt;
