@@ -54,13 +54,15 @@ std::optional<PowodOdmowy> wadaBloku(const Blok& blok)
         return PowodOdmowy::zaDuzoTransakcji;
     std::size_t rozmiar = ZNACZNIK_BLOKU.size() + 1 + cyfr(blok.indeks) + 1 + cyfr(blok.nonce) + 1
         + cyfr(blok.czas) + 1 + cyfr(static_cast<std::int64_t>(blok.transakcje.size())) + 1;
-    for (const std::string_view pole : {std::string_view(blok.poprzedniHash), std::string_view(blok.hash)})
+    for (const std::string_view pole :
+         {std::string_view(blok.poprzedniHash), std::string_view(blok.hash)})
         if (const auto wada = dolicz(pole, rozmiar))
             return wada;
     for (const Transakcja& tx : blok.transakcje) {
         rozmiar += cyfr(tx.kwota) + 1;
-        for (const std::string_view pole : {std::string_view(tx.nadawca), std::string_view(tx.odbiorca),
-                                            std::string_view(tx.opis), std::string_view(tx.podpis)})
+        for (const std::string_view pole :
+             {std::string_view(tx.nadawca), std::string_view(tx.odbiorca),
+              std::string_view(tx.opis), std::string_view(tx.podpis)})
             if (const auto wada = dolicz(pole, rozmiar))
                 return wada;
         if (rozmiar > MAKS_TEKSTU_BLOKU)

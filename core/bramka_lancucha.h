@@ -20,7 +20,7 @@ inline constexpr std::size_t MAKS_TRANSAKCJI_W_BLOKU = 10000;
 enum class PowodOdmowy {
     znakCr, // pelny odczyt pliku usuwa CR przed LF
     znakLf, // LF konczy pole w tekscie
-    znakNul,
+    znakNul, // nie ma go zaden uczciwy blok; napisy C i narzedzia tekstowe ucinaja na nim tekst
     wierszZnacznika, // po przerwanym dopisywaniu czytelnik wzialby pole za poczatek bloku
     zaDuzyTekst,
     zaDuzoTransakcji,

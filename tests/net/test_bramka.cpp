@@ -73,19 +73,22 @@ TEST_F(Bramka, BlokPonadLimityOdrzuconyPrzedOdczytem)
     // Atak: blok pustych transakcji z kwotami dopelnionymi zerami, zeby zmiescic sie w szacunku
     // pamieci: 10001 po 39 bajtow albo 10000 po 106 bajtow (ponad 1 MiB tekstu, choc po
     // odczycie blok bylby maly i poprawny).
-    for (const auto& [ile, zera, powod] : {std::tuple{std::size_t{10001}, std::size_t{34}, PowodOdmowy::zaDuzoTransakcji},
-                                           std::tuple{std::size_t{10000}, std::size_t{101}, PowodOdmowy::zaDuzyTekst}}) {
+    using Atak = std::tuple<std::size_t, std::size_t, PowodOdmowy>;
+    for (const auto& [ile, zera, powod] : {Atak{10001, 34, PowodOdmowy::zaDuzoTransakcji},
+                                           Atak{10000, 101, PowodOdmowy::zaDuzyTekst}}) {
         Blockchain wrogi = wlasny;
         wrogi.lancuch.emplace_back(2, std::vector<Transakcja>(ile), wrogi.lancuch.back().hash);
         const std::string wzor = serializujLancuch(wrogi);
         const std::string pusta = "\n\n0\n\n\n";
         std::string tekst;
         std::size_t p = 0;
-        for (std::size_t z = 0; (z = wzor.find(pusta, p)) != std::string::npos; p = z + pusta.size())
+        for (std::size_t z = 0; (z = wzor.find(pusta, p)) != std::string::npos;
+             p = z + pusta.size())
             tekst.append(wzor, p, z - p).append("\n\n" + std::string(zera, '0') + "\n\n\n");
         tekst.append(wzor, p);
         EXPECT_EQ(pchnij(tekst), wierszOdmowy({powod, 2}));
         EXPECT_EQ(czytajPlikTestu(plik), przed);
     }
-    EXPECT_EQ(kop(std::vector<Transakcja>(10001)), wierszOdmowy({PowodOdmowy::zaDuzoTransakcji, 2}));
+    EXPECT_EQ(kop(std::vector<Transakcja>(10001)),
+              wierszOdmowy({PowodOdmowy::zaDuzoTransakcji, 2}));
 }
