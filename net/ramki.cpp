@@ -78,6 +78,9 @@ public:
             ramka.wynik = WynikOdbioru::Pusta;
         } else if (static_cast<std::uint64_t>(*dlugosc) > opcje.maksDlugosc) {
             ramka.wynik = WynikOdbioru::ZaDluga;
+        } else if (opcje.budzet != nullptr
+                   && static_cast<std::uint64_t>(*dlugosc) > opcje.budzet->limit()) {
+            ramka.wynik = WynikOdbioru::BrakPamieci; // nie zmiesci sie nigdy: bez czekania
         } else {
             calosc += static_cast<std::uint64_t>(*dlugosc);
             ramka.wynik = dobierz(ramka.tresc, static_cast<std::size_t>(*dlugosc), &ramka.pamiec);
