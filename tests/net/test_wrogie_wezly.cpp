@@ -50,6 +50,8 @@ TEST(WrogiPeer, SaczacyIMilczacyNieBlokujaUczciwego)
     // Trzecie polaczenie z jednego adresu jest od razu zamykane.
     milczace.push_back(polaczZAdresu("127.0.0.2", serwer.port()));
     EXPECT_TRUE(zamkniete(milczace.back(), 300ms));
+    // Milknie po naglowku dlugiej ramki: konczy je cisza (1 s), nie termin ani tempo.
+    ASSERT_EQ(::send(milczace[0], "0104857600", 10, MSG_NOSIGNAL), 10);
     // Zapowiada 1000 bajtow i saczy bajt co 100 ms: kazda przerwa krotsza niz limit.
     const Gniazdo saczacy = polaczZAdresu("127.0.0.7", serwer.port());
     const auto start = Zegar::now();
@@ -66,6 +68,7 @@ TEST(WrogiPeer, SaczacyIMilczacyNieBlokujaUczciwego)
     saczenie.join();
     EXPECT_LT(Zegar::now() - start, 2s) << "saczacy nie zostal odciety w terminie wiadomosci";
     EXPECT_EQ(serwer.otrzymane(), std::vector<std::string>{"uczciwy"});
+    EXPECT_TRUE(zamkniete(milczace[0], 2s));
     for (Gniazdo g : milczace)
         zamknijGniazdo(g);
     zamknijGniazdo(saczacy);
@@ -264,9 +267,11 @@ TEST(LimityPolaczen, SaczaceWypieraneIZamykanePrzezTempo)
 TEST_F(WrogiLancuch, BudzetPamieciProcesuDlaRamekIOdczytu)
 {
     budzetPamieci().ustawMinimum(1 << 20);
-    SerwerTestowy serwer([](const std::string& w) { return std::to_string(w.size()); });
-    std::string odpowiedz = "-";
-    EXPECT_TRUE(wyslijIOdbierz("127.0.0.1", serwer.port(), std::string(2 << 20, 'x'), odpowiedz, 5s));
+    // Obsluga widzi, ile budzetu zajmuje jej ramka.
+    SerwerTestowy serwer([](const std::string&) { return std::to_string(budzetPamieci().zajete()); });
+    // Serwer zamyka po naglowku, wiec wysylka moze sie nie udac; odpowiedzi nie ma.
+    std::string odpowiedz;
+    (void)wyslijIOdbierz("127.0.0.1", serwer.port(), std::string(2 << 20, 'x'), odpowiedz, 5s);
     EXPECT_EQ(odpowiedz, "");
     RezerwacjaPamieci zajete = budzetPamieci().zarezerwuj((1 << 20) - 1000, 0ms);
     std::thread zwolnienie([&] {
@@ -288,19 +293,19 @@ TEST_F(WrogiLancuch, BudzetPamieciProcesuDlaRamekIOdczytu)
     EXPECT_NE(czytajPlikTestu(plikLancucha), przed);
 }
 
-// Wlasny plik lancucha 600 MiB (rzadki): zapytanie ponad 512 MiB jest czytane, dopoki
-// nie przekracza wlasnego lancucha o wiecej niz zapas.
+// Wlasny plik lancucha 2,5 GiB (rzadki): zapytanie ponad 512 MiB i ponad zakres int32
+// jest czytane, dopoki nie przekracza wlasnego lancucha o wiecej niz zapas.
 TEST_F(WrogiLancuch, ZapytanieDluzszeNiz512MiBPrzyDlugimWlasnymLancuchu)
 {
-    ASSERT_EQ(::truncate(plikLancucha.c_str(), 600LL << 20), 0);
+    ASSERT_EQ(::truncate(plikLancucha.c_str(), 2560LL << 20), 0);
     PetlaTestowa serwer([this](int port, const StopPredykat& stop, const std::function<void(bool)>& gotowy) {
         Blockchain lancuch;
         nasluchujIPrzyjmujLancuchyWPetli(lancuch, port, plikLancucha, plikWezlow, stop, gotowy, "");
     });
     const Gniazdo czytane = polaczZAdresu("127.0.0.2", serwer.port());
     const Gniazdo zaDlugie = polaczZAdresu("127.0.0.3", serwer.port());
-    ASSERT_EQ(::send(czytane, "0700000000", 10, MSG_NOSIGNAL), 10);
-    ASSERT_EQ(::send(zaDlugie, "0800000000", 10, MSG_NOSIGNAL), 10);
+    ASSERT_EQ(::send(czytane, "2700000000", 10, MSG_NOSIGNAL), 10);
+    ASSERT_EQ(::send(zaDlugie, "2800000000", 10, MSG_NOSIGNAL), 10);
     EXPECT_TRUE(zamkniete(zaDlugie, 1s));
     EXPECT_FALSE(zamkniete(czytane, 300ms));
     zamknijGniazdo(czytane);
