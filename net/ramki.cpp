@@ -16,8 +16,6 @@ constexpr std::size_t DLUGOSC_NAGLOWKA = 10;
 constexpr std::size_t KAWALEK = 4096;
 // Najwolniejsze tempo, na jakie czekamy przy dlugiej wiadomosci: 1 MiB na sekunde.
 constexpr std::size_t BAJTOW_NA_SEKUNDE = 1024 * 1024;
-// Budzet pamieci przydziela tresc odcinkami: saczacy peer trzyma tylko to, co przyslal.
-constexpr std::uint64_t KROK_REZERWACJI = 1024 * 1024;
 
 // Termin calej wiadomosci: limit ciszy plus jej dlugosc przy najwolniejszym tempie.
 // Peer, ktory saczy bajty, nie przedluza sobie czasu w nieskonczonosc.
@@ -78,9 +76,6 @@ public:
             ramka.wynik = WynikOdbioru::Pusta;
         } else if (static_cast<std::uint64_t>(*dlugosc) > opcje.maksDlugosc) {
             ramka.wynik = WynikOdbioru::ZaDluga;
-        } else if (opcje.budzet != nullptr
-                   && static_cast<std::uint64_t>(*dlugosc) > opcje.budzet->limit()) {
-            ramka.wynik = WynikOdbioru::BrakPamieci; // nie zmiesci sie nigdy: bez czekania
         } else {
             calosc += static_cast<std::uint64_t>(*dlugosc);
             ramka.wynik = dobierz(ramka.tresc, static_cast<std::size_t>(*dlugosc), &ramka.pamiec);
@@ -97,7 +92,7 @@ private:
     WynikOdbioru dobierz(std::string& cel, std::size_t potrzeba, RezerwacjaPamieci* pamiec)
     {
         char bufor[KAWALEK];
-        // Pamiec rosnie tylko o bajty, ktore naprawde przyszly (i ktore mieszcza sie w budzecie).
+        // Pamiec rosnie tylko o bajty, ktore naprawde przyszly.
         while (cel.size() < potrzeba) {
             std::size_t porcja = std::min(potrzeba - cel.size(), KAWALEK);
             if (pamiec != nullptr && opcje.budzet != nullptr) {
@@ -122,14 +117,14 @@ private:
         return WynikOdbioru::Odebrano;
     }
 
-    // Gdy odebrane bajty dochodza do rezerwacji, bierze kolejny odcinek budzetu.
+    // Cala tresc rezerwowana od razu, zanim przyjdzie: rezerwacje po kawalku moglyby sie
+    // zakleszczyc (kilka ramek w polowie, zadna nie moze skonczyc).
     bool rezerwujDalej(RezerwacjaPamieci& pamiec, std::string& cel, std::size_t potrzeba)
     {
         if (cel.size() < pamiec.bajty())
             return true;
         const auto poczatek = Zegar::now();
-        pamiec.dolacz(opcje.budzet->zarezerwuj(
-            std::min<std::uint64_t>(KROK_REZERWACJI, potrzeba - cel.size()), CZEKANIE_NA_PAMIEC));
+        pamiec.dolacz(opcje.budzet->zarezerwuj(potrzeba - cel.size(), CZEKANIE_NA_PAMIEC));
         const auto czekano = Zegar::now() - poczatek;
         przestoj += czekano;
         ostatniBajt += czekano;
