@@ -332,6 +332,7 @@ void osiemDuzychRamek(const std::string& folder)
     int rura[2];
     if (::pipe(rura) != 0)
         return;
+    std::fflush(stdout); // potomek nie powtorzy wierszy z bufora
     const pid_t potomek = ::fork();
     if (potomek == 0) {
         std::cout.rdbuf(nullptr);

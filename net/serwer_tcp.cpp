@@ -74,7 +74,7 @@ struct Polaczenie {
     Zegar::time_point przyjete = Zegar::now();
     std::atomic<std::uint64_t> odebrane{0};
     bool odbiera = true; // jeszcze czeka na bajty zapytania (nie na nasza obsluge)
-    bool wyparte = false;
+    std::atomic<bool> wyparte{false}; // czytane takze przez czekania jego watku
 };
 
 // Stale watki obslugi (najwyzej MAKS_POLACZEN, tworzone w miare potrzeby) i kolejka
@@ -195,6 +195,9 @@ private:
 
     void obsluz(Polaczenie& p)
     {
+        // Wyparcie konczy kazde czekanie tego polaczenia (na bajty i na budzet) jak zatrzymanie.
+        const StopPredykat koniecPolaczenia = [this, &p] { return p.wyparte.load() || stop(); };
+        const ZakresStopu zakres(koniecPolaczenia);
         OpcjeOdbioru opcje;
         opcje.limit = limit;
         opcje.maksDlugosc = limitRamki ? limitRamki() : MAKS_DLUGOSC_RAMKI;
