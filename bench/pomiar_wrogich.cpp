@@ -363,10 +363,12 @@ void osiemDuzychRamek(const std::string& folder)
         });
     std::this_thread::sleep_for(std::chrono::milliseconds(1500));
     const auto startUczciwego = Zegar::now();
-    const Wezel cel{"127.0.0.1", port, "", ""};
-    const bool ok = wyslijLancuchDoWezla(lancuch(100), cel, port, folder + "/wezly-uczciwy.dat", -1);
-    std::printf("uczciwe pchniecie w trakcie: %s po %.0f ms\n", ok ? "obsluzone" : "NIEUDANE",
-                msOd(startUczciwego));
+    // Plik wezlow serwera nie jest pusty (poprzedni pomiar), wiec obsluzone ma odpowiedz.
+    std::string odpowiedz;
+    const std::string uczciwy = serializujLancuch(lancuch(100));
+    (void)wyslijCzesciIOdbierz("127.0.0.1", port, {naglowekDlugosci(uczciwy.size()), uczciwy}, odpowiedz);
+    std::printf("uczciwe pchniecie w trakcie: %s po %.0f ms\n",
+                odpowiedz.empty() ? "BEZ ODPOWIEDZI" : "obsluzone", msOd(startUczciwego));
     for (std::thread& t : wrogie)
         t.join();
     std::printf("osiem wrogich ramek zalatwionych w %.1f s\n", msOd(start) / 1000.0);

@@ -100,9 +100,17 @@ std::uint64_t BudzetPamieci::limitPodBlokada() const
     return std::max(minimum, razyNasycajac(wlasnyLancuch, RAZY_WLASNY_LANCUCH));
 }
 
-bool BudzetPamieci::moznaPodBlokada(std::uint64_t bajty) const
+std::uint64_t BudzetPamieci::dostepneDla(std::uint64_t bajty) const
 {
     const std::uint64_t limitBajtow = limitPodBlokada();
+    if (bajty <= MALE_ZAPYTANIE)
+        return limitBajtow;
+    return limitBajtow > ZAPAS_DLA_MALYCH ? limitBajtow - ZAPAS_DLA_MALYCH : 0;
+}
+
+bool BudzetPamieci::moznaPodBlokada(std::uint64_t bajty) const
+{
+    const std::uint64_t limitBajtow = dostepneDla(bajty);
     return uzyte <= limitBajtow && bajty <= limitBajtow - uzyte
         && (czekajace.empty() || czekajace.begin()->first >= bajty);
 }
@@ -111,7 +119,7 @@ RezerwacjaPamieci BudzetPamieci::zarezerwuj(std::uint64_t bajty, std::chrono::mi
 {
     const auto koniec = Zegar::now() + czekaj;
     std::unique_lock blokada(mutex);
-    if (bajty > limitPodBlokada())
+    if (bajty > dostepneDla(bajty))
         return {};
     if (!moznaPodBlokada(bajty)) {
         ++czekajace[bajty];

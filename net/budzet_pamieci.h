@@ -41,6 +41,10 @@ public:
     static constexpr std::uint64_t MINIMUM = 2ULL * 1024 * 1024 * 1024;
     // Limit rosnie z wlasnym lancuchem: wypchniecie dluzszego o 64 MiB razem z odczytem.
     static constexpr std::uint64_t RAZY_WLASNY_LANCUCH = 5;
+    // Czesc budzetu tylko dla malych zapytan: duze ramki jej nie zajmuja, wiec krotkie
+    // wypchniecia nie czekaja, az skonczy sie kilka ogromnych.
+    static constexpr std::uint64_t MALE_ZAPYTANIE = 16ULL * 1024 * 1024;
+    static constexpr std::uint64_t ZAPAS_DLA_MALYCH = 64ULL * 1024 * 1024;
 
     explicit BudzetPamieci(std::uint64_t minimum = MINIMUM) : minimum(minimum) {}
     BudzetPamieci(const BudzetPamieci&) = delete;
@@ -61,6 +65,7 @@ public:
 private:
     friend class RezerwacjaPamieci;
     [[nodiscard]] std::uint64_t limitPodBlokada() const;
+    [[nodiscard]] std::uint64_t dostepneDla(std::uint64_t bajty) const;
     [[nodiscard]] bool moznaPodBlokada(std::uint64_t bajty) const;
     void zwolnij(std::uint64_t bajty);
 
