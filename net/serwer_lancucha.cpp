@@ -8,10 +8,12 @@
 #include <string_view>
 
 #include "bramka_lancucha.h"
+#include "budzet_pamieci.h"
 #include "format_lancucha.h"
 #include "konsola.h"
 #include "plik_lancucha.h"
 #include "przejecie_lancucha.h"
+#include "ramki.h"
 #include "rozgloszenie.h"
 #include "wymiana_lancucha.h"
 
@@ -27,14 +29,25 @@ bool wczytajZywy(KontekstSerwera& kontekst, bool przedZapisem)
 }
 
 // Tekst, ktorego postac w pamieci bylaby wielokrotnie wieksza od niego, nie jest czytany.
-bool miesciSieWBudzecie(std::string_view tekstLancucha)
+// Szacunek pamieci odczytu, gdy sie miesci.
+std::optional<std::uint64_t> miesciSieWBudzecie(std::string_view tekstLancucha)
 {
     const std::uint64_t potrzeba = szacujPamiecLancucha(tekstLancucha);
     if (potrzeba <= MNOZNIK_PAMIECI_LANCUCHA * tekstLancucha.size())
-        return true;
+        return potrzeba;
     std::cout << "Otrzymany lancuch zajalby w pamieci " << potrzeba << " bajtow przy "
               << tekstLancucha.size() << " bajtach tekstu - odrzucam.\n";
-    return false;
+    return std::nullopt;
+}
+
+// Odczyt rezerwuje swoja pamiec we wspolnym budzecie procesu (tekst ma juz swoja).
+RezerwacjaPamieci rezerwujNaOdczyt(std::uint64_t potrzeba)
+{
+    RezerwacjaPamieci pamiec = budzetPamieci().zarezerwuj(potrzeba, CZEKANIE_NA_PAMIEC);
+    if (!pamiec)
+        wypisz("Otrzymany lancuch potrzebuje ", potrzeba,
+               " bajtow pamieci ponad wolny budzet - odrzucam.\n");
+    return pamiec;
 }
 
 // Odmowa bramki konczy rozpatrywanie jednym wierszem.
@@ -186,7 +199,11 @@ bool rozpatrzLancuch(KontekstSerwera& kontekst, std::string_view tekstLancucha)
         std::cout << "Nie udalo sie odebrac lancucha.\n";
         return false;
     }
-    if (!miesciSieWBudzecie(tekstLancucha))
+    const std::optional<std::uint64_t> potrzeba = miesciSieWBudzecie(tekstLancucha);
+    if (!potrzeba)
+        return false;
+    const RezerwacjaPamieci pamiec = rezerwujNaOdczyt(*potrzeba);
+    if (!pamiec)
         return false;
     // Zbyt duzy blok jest odrzucany, zanim powstanie choc jedna jego transakcja.
     if (!przechodziBramke(sprawdzRozmiaryTekstu(tekstLancucha)))
