@@ -7,6 +7,7 @@
 #include <sodium.h>
 #include <unistd.h>
 
+#include "bramka_lancucha.h"
 #include "format_lancucha.h"
 #include "plik_lancucha.h"
 #include "skrot.h"
@@ -120,6 +121,20 @@ void BM_Parsuj(benchmark::State& stan)
     stan.SetItemsProcessed(stan.iterations() * stan.range(0));
 }
 BENCHMARK(BM_Parsuj)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
+
+// Koszt bramki dla uczciwego lancucha: limity na tekscie (drugi argument 0) albo pola
+// wszystkich blokow (1; serwer sprawdza pola tylko nowych blokow, wiec to gorna granica).
+void BM_Bramka(benchmark::State& stan)
+{
+    const Blockchain& zrodlo = lancuch(static_cast<int>(stan.range(0)), true);
+    const std::string tekst = serializujLancuch(zrodlo);
+    for (auto _ : stan)
+        if (stan.range(1) == 0 ? sprawdzRozmiaryTekstu(tekst).has_value()
+                               : sprawdzBloki(zrodlo.pobierzLancuch()).has_value())
+            stan.SkipWithError("uczciwy lancuch odrzucony");
+    stan.SetBytesProcessed(stan.iterations() * static_cast<std::int64_t>(tekst.size()));
+}
+BENCHMARK(BM_Bramka)->ArgsProduct({{10000, 100000}, {0, 1}})->Unit(benchmark::kMillisecond);
 
 void walidacja(benchmark::State& stan, bool zPlatnosciami)
 {

@@ -1,7 +1,8 @@
 // Jednorazowy pomiar zachowania wobec wrogich wezlow (tylko 127.0.0.0/8, uruchamiac
 // w osobnej przestrzeni sieciowej): ile czeka uczciwe wypchniecie za saczacym klientem
 // i za piecioma milczacymi, ile trwa zatrzymanie serwera z zawieszonym peerem, szczyt
-// pamieci przy wrogiej ramce 100 MB i czas scalenia 20 000 wpisow listy wezlow.
+// pamieci przy wrogich ramkach pustych transakcji i czas scalenia 20 000 wpisow listy wezlow;
+// uczciwe pchniecie przy osmiu saczacych polaczeniach i szczyt pamieci przy osmiu ramkach 512 MiB.
 
 #include <algorithm>
 #include <arpa/inet.h>
@@ -169,9 +170,9 @@ void zatrzymanieZZawieszonym(const std::string& folder)
     ::close(peer);
 }
 
-// Serwer w procesie potomnym dostaje ramke ~100 MB pustych transakcji; potomek podaje
-// szczyt pamieci (ru_maxrss) przed i po zapytaniu.
-void szczytPamieci(const std::string& folder)
+// Serwer w procesie potomnym dostaje ramke `mb` MB jednego bloku pustych transakcji o wierszu
+// kwoty `kwota`; potomek podaje szczyt pamieci (ru_maxrss) przed i po zapytaniu.
+void szczytPamieci(const std::string& folder, const char* opis, std::size_t mb, const std::string& kwota)
 {
     const int port = wolnyPort();
     int rura[2];
@@ -186,15 +187,17 @@ void szczytPamieci(const std::string& folder)
             char bajt = 0;
             (void)::read(rura[0], &bajt, 1);
         }
-        std::printf("ramka 100 MB pustych transakcji: szczyt pamieci serwera %ld MB (przed zapytaniem %ld MB)\n",
+        std::printf("%s: szczyt pamieci serwera %ld MB (przed zapytaniem %ld MB)\n", opis,
                     static_cast<long>(szczytPamieciMB()), przed);
         std::fflush(stdout);
         ::_exit(0);
     }
     // Tresc budowana dopiero po fork: potomek jej nie dziedziczy.
-    std::string tekst = "=== BLOK ===\n1\n0\n0\n0\n0\n16666666\n";
-    while (tekst.size() < 100'000'000)
-        tekst += "\n\n0\n\n\n";
+    const std::string transakcja = "\n\n" + kwota + "\n\n\n";
+    const std::size_t ile = mb * 1'000'000 / transakcja.size();
+    std::string tekst = "=== BLOK ===\n1\n0\n0\n0\n0\n" + std::to_string(ile) + "\n";
+    for (std::size_t i = 0; i < ile; ++i)
+        tekst += transakcja;
     const std::string wiadomosc = zbudujWiadomoscLancucha(tekst, "");
     tekst.clear();
     tekst.shrink_to_fit();
@@ -202,7 +205,7 @@ void szczytPamieci(const std::string& folder)
     std::string odpowiedz;
     const auto start = Zegar::now();
     (void)wyslijIOdbierz("127.0.0.1", port, wiadomosc, odpowiedz);
-    std::printf("wroga ramka obsluzona w %.0f ms\n", msOd(start));
+    std::printf("%s: obsluzona w %.0f ms\n", opis, msOd(start));
     std::fflush(stdout);
     (void)::write(rura[1], "k", 1);
     ::waitpid(potomek, nullptr, 0);
@@ -250,6 +253,132 @@ void proporcjePamieci()
                     static_cast<double>(szacujPamiecLancucha(tekst)) / static_cast<double>(tekst.size()));
 }
 
+// Osiem saczacych polaczen z czterech adresow (po dwa): kazde zapowiada 200 MiB, wysyla
+// bajt co 20 s, a zamkniete od razu laczy sie od nowa. Uczciwe pchniecia co sekunde.
+void osiemSaczacych(const std::string& folder)
+{
+    using namespace std::chrono_literals;
+    Serwer serwer(folder, wolnyPort());
+    const Blockchain b = lancuch(100);
+    (void)zapiszLancuch(b, serwer.plikLancucha);
+    std::atomic<bool> koniec{false};
+    std::atomic<int> zamkniete{0};
+    std::vector<std::thread> saczace;
+    const char* adresy[] = {"127.0.0.2", "127.0.0.3", "127.0.0.4", "127.0.0.5"};
+    for (int i = 0; i < 8; ++i)
+        saczace.emplace_back([&, adres = adresy[i / 2]] {
+            while (!koniec) {
+                const Gniazdo g = polaczZAdresu(adres, serwer.port);
+                (void)::send(g, "0209715200", 10, MSG_NOSIGNAL);
+                auto ostatni = Zegar::now();
+                char bajt = 0;
+                for (pollfd p{g, POLLIN, 0}; !koniec; p.revents = 0) {
+                    if (::poll(&p, 1, 100) > 0 && ::recv(g, &bajt, 1, 0) <= 0) {
+                        ++zamkniete;
+                        break;
+                    }
+                    if (Zegar::now() - ostatni >= 20s) {
+                        (void)::send(g, "s", 1, MSG_NOSIGNAL);
+                        ostatni = Zegar::now();
+                    }
+                }
+                ::close(g);
+            }
+        });
+    std::this_thread::sleep_for(1500ms); // wszystkie miejsca zajete dluzej niz karencja
+    std::vector<double> czasy;
+    for (int i = 0; i < 15; ++i) {
+        czasy.push_back(uczciwePchniecie(serwer, b));
+        std::this_thread::sleep_for(1s);
+    }
+    koniec = true;
+    for (std::thread& t : saczace)
+        t.join();
+    std::sort(czasy.begin(), czasy.end());
+    std::printf("uczciwe pchniecie przy osmiu saczacych (4 adresy x 2, 200 MiB, bajt co 20 s): "
+                "mediana %.2f ms, najdluzej %.2f ms z 15; saczace zamkniete przez serwer: %d razy\n",
+                czasy[7], czasy[14], zamkniete.load());
+}
+
+// Tekst lancucha z pustymi transakcjami i jedna dluga na kazde sto, dobrany tak, zeby
+// szacunek pamieci byl okolo 7,56 razy tekst (przechodzi sprawdzenie 8 razy).
+std::string tekstBliskoLimitu(std::size_t rozmiar)
+{
+    std::string jednostka;
+    double najblizej = 0;
+    for (std::size_t dlugie = 100; dlugie < 20000; dlugie += 10) {
+        std::string proba;
+        for (int i = 0; i < 100; ++i)
+            proba += "\n\n0\n\n\n";
+        proba += "\n\n0\n" + std::string(dlugie, 'o') + "\n\n";
+        const std::string blok = "=== BLOK ===\n1\n0\n0\n0\n0\n101\n" + proba;
+        const double stosunek = static_cast<double>(szacujPamiecLancucha(blok)) / static_cast<double>(blok.size());
+        if (stosunek <= 7.56 && stosunek > najblizej) {
+            najblizej = stosunek;
+            jednostka = proba;
+        }
+    }
+    const std::size_t ile = rozmiar / jednostka.size();
+    std::string tekst = "=== BLOK ===\n1\n0\n0\n0\n0\n" + std::to_string(ile * 101) + "\n";
+    tekst.reserve(rozmiar + jednostka.size());
+    for (std::size_t i = 0; i < ile; ++i)
+        tekst += jednostka;
+    return tekst;
+}
+
+// Serwer w procesie potomnym; osiem polaczen naraz wysyla ramki ~512 MiB, ktorych tekst
+// przechodzi sprawdzenie 8 razy (okolo 7,56), w trakcie uczciwe pchniecie.
+void osiemDuzychRamek(const std::string& folder)
+{
+    const int port = wolnyPort();
+    int rura[2];
+    if (::pipe(rura) != 0)
+        return;
+    std::fflush(stdout); // potomek nie powtorzy wierszy z bufora
+    const pid_t potomek = ::fork();
+    if (potomek == 0) {
+        std::cout.rdbuf(nullptr);
+        {
+            Serwer serwer(folder, port);
+            char bajt = 0;
+            (void)::read(rura[0], &bajt, 1);
+        }
+        std::printf("osiem ramek 512 MiB naraz: szczyt pamieci serwera %.0f MB\n", szczytPamieciMB());
+        std::fflush(stdout);
+        ::_exit(0);
+    }
+    const std::string tekst = tekstBliskoLimitu(512ULL * 1024 * 1024 - 64);
+    std::printf("ramka: %zu bajtow tekstu, szacunek pamieci %.2f razy tekst\n", tekst.size(),
+                static_cast<double>(szacujPamiecLancucha(tekst)) / static_cast<double>(tekst.size()));
+    const std::string wiadomosc = zbudujWiadomoscLancucha(tekst, "");
+    std::this_thread::sleep_for(std::chrono::milliseconds(500));
+    const auto start = Zegar::now();
+    std::atomic<int> odebrane{0};
+    std::vector<std::thread> wrogie;
+    const char* adresy[] = {"127.0.0.2", "127.0.0.3", "127.0.0.4", "127.0.0.5"};
+    for (int i = 0; i < 8; ++i)
+        wrogie.emplace_back([&, adres = adresy[i / 2]] {
+            const Gniazdo g = polaczZAdresu(adres, port);
+            (void)wyslijWiadomosc(g, wiadomosc);
+            odebrane += odbierzWiadomosc(g).empty() ? 0 : 1;
+            ::close(g);
+        });
+    std::this_thread::sleep_for(std::chrono::milliseconds(1500));
+    const auto startUczciwego = Zegar::now();
+    // Plik wezlow serwera nie jest pusty (poprzedni pomiar), wiec obsluzone ma odpowiedz.
+    std::string odpowiedz;
+    const std::string uczciwy = serializujLancuch(lancuch(100));
+    (void)wyslijCzesciIOdbierz("127.0.0.1", port, {naglowekDlugosci(uczciwy.size()), uczciwy}, odpowiedz);
+    std::printf("uczciwe pchniecie w trakcie: %s po %.0f ms\n",
+                odpowiedz.empty() ? "BEZ ODPOWIEDZI" : "obsluzone", msOd(startUczciwego));
+    for (std::thread& t : wrogie)
+        t.join();
+    std::printf("osiem wrogich ramek zalatwionych w %.1f s\n", msOd(start) / 1000.0);
+    std::fflush(stdout);
+    (void)::write(rura[1], "k", 1);
+    ::waitpid(potomek, nullptr, 0);
+}
+
 } // namespace
 
 int main()
@@ -258,11 +387,15 @@ int main()
         return 1;
     const std::string& folder = folderRoboczy();
     std::streambuf* wyjscie = std::cout.rdbuf(nullptr); // wiersze serwera nie mieszaja sie z wynikami
-    szczytPamieci(folder);
+    szczytPamieci(folder, "ramka 100 MB pustych transakcji", 100, "0");
+    // Kwota dopelniona zerami do 39 bajtow na transakcje miesci sie w szacunku pamieci.
+    szczytPamieci(folder, "ramka 50 MB pustych transakcji po 39 bajtow", 50, std::string(34, '0'));
     proporcjePamieci();
     scalenie(folder);
     zaSaczacym(folder);
     zatrzymanieZZawieszonym(folder);
+    osiemSaczacych(folder);
+    osiemDuzychRamek(folder);
     std::cout.rdbuf(wyjscie);
     usunFolderRoboczy();
     return 0;

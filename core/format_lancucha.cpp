@@ -2,38 +2,10 @@
 
 #include <optional>
 
+#include "czytnik_wierszy.h"
 #include "liczby.h"
 
 namespace {
-
-// Kolejne wiersze tekstu, jak getline: ostatni wiersz bez LF tez sie liczy.
-class CzytnikWierszy {
-public:
-    explicit CzytnikWierszy(std::string_view tekst) : reszta(tekst), tekst(tekst) {}
-
-    // Polozenie nastepnego wiersza od poczatku tekstu.
-    [[nodiscard]] std::size_t pozycja() const { return tekst.size() - reszta.size(); }
-    void cofnijDo(std::size_t pozycja) { reszta = tekst.substr(pozycja); }
-
-    bool nastepny(std::string_view& wiersz)
-    {
-        if (reszta.empty())
-            return false;
-        const std::size_t lf = reszta.find('\n');
-        if (lf == std::string_view::npos) {
-            wiersz = reszta;
-            reszta = {};
-        } else {
-            wiersz = reszta.substr(0, lf);
-            reszta.remove_prefix(lf + 1);
-        }
-        return true;
-    }
-
-private:
-    std::string_view reszta;
-    std::string_view tekst;
-};
 
 enum class Wynik { blok, koniecTekstu, zlaLiczba };
 

@@ -2,7 +2,9 @@
 
 #include <iostream>
 
+#include "bramka_lancucha.h"
 #include "format_lancucha.h"
+#include "konsola.h"
 #include "plik_przyrostowy.h"
 #include "pliki.h"
 
@@ -62,6 +64,13 @@ bool kopIZapisz(Blockchain& ksiega, const std::string& adresGornika, const std::
     if (!wczytajPrzedZapisem(ksiega, sciezka))
         return false;
     ksiega.wykopIDodajBlok(adresGornika, oczekujace);
+    // Blok, ktorego nie przyjalby zaden wezel z ta bramka (takze ten sam po ponownym
+    // wczytaniu pliku), nie trafia do pliku.
+    if (const auto odmowa = sprawdzBloki(std::span(&ksiega.pobierzLancuch().back(), 1))) {
+        ksiega.obetnij(ksiega.liczbaBlokow() - 1);
+        wypiszTekst(wierszOdmowy(*odmowa));
+        return false;
+    }
     if (zapiszLancuch(ksiega, sciezka))
         return true;
     // Blok tylko w pamieci zniknalby przy nastepnym wczytaniu: nie udajemy, ze jest.

@@ -1,2 +1,3 @@
 talvarin_fuzz(fuzz_lancuch fuzz_lancuch.cpp talvarin_core)
 talvarin_fuzz(fuzz_walidacja_przyrostowa fuzz_walidacja_przyrostowa.cpp talvarin_core)
+talvarin_fuzz(fuzz_bramka fuzz_bramka.cpp talvarin_core)

@@ -15,7 +15,7 @@ std::string oczekiwana(const std::string& dane)
 {
     if (dane.size() < 10)
         return {};
-    const auto dlugosc = liczbaJakStrtol32(std::string_view(dane).substr(0, 10));
+    const auto dlugosc = liczbaJakStrtoll(std::string_view(dane).substr(0, 10));
     if (!dlugosc || *dlugosc <= 0 || *dlugosc > MAKS_DLUGOSC_RAMKI)
         return {};
     const auto ile = static_cast<std::size_t>(*dlugosc);

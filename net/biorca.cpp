@@ -109,6 +109,15 @@ std::optional<std::size_t> pobierzKawalek(Kanal& kanal, Stan& stan, WynikPobiera
         }
         stan.hashOstatniego = blok.hash;
     }
+    // Bloki, ktorych ten wezel nie przyjmuje, koncza pobieranie jak przy calym lancuchu.
+    if (const std::optional<OdmowaBramki> odmowa = sprawdzBloki(odczyt.bloki)) {
+        Decyzja d;
+        d.rodzaj = RodzajDecyzji::bramka;
+        d.odmowa = odmowa;
+        wypiszTekst(wierszDecyzji(d));
+        wynik.decyzja = d;
+        return std::nullopt;
+    }
     stan.bajtyNowych += kawalek.tekst.size();
     stan.nowe.insert(stan.nowe.end(), std::make_move_iterator(odczyt.bloki.begin()),
                      std::make_move_iterator(odczyt.bloki.end()));

@@ -34,6 +34,14 @@ std::string wierszDecyzji(const Decyzja& d)
         w << "Nie mozna bezpiecznie zapisac pliku " << d.plik
           << " - odrzucam otrzymany lancuch.\n";
         break;
+    case RodzajDecyzji::bramka:
+        if (d.odmowa)
+            return wierszOdmowy(*d.odmowa);
+        break;
+    case RodzajDecyzji::brakPamieci:
+        w << "Otrzymany lancuch potrzebuje " << d.pamiec
+          << " bajtow pamieci ponad wolny budzet - odrzucam.\n";
+        break;
     case RodzajDecyzji::bladZapisu:
         w << "BLAD: nie udalo sie zapisac lancucha do pliku " << d.plik
           << " - odrzucam otrzymany lancuch.\n";

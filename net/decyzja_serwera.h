@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "blockchain.h"
+#include "bramka_lancucha.h"
 #include "wiadomosci_synchronizacji.h"
 
 struct KontekstSerwera;
@@ -23,6 +24,8 @@ enum class RodzajDecyzji {
     saldo,           // straznik salda
     plikNieDoZapisu, // nieczytelnego pliku nie udalo sie odlozyc na bok
     bladZapisu,
+    bramka,          // blok, ktorego ten wezel nie przyjmuje (pole, rozmiar)
+    brakPamieci,     // odczyt nie miesci sie w budzecie pamieci procesu
 };
 
 struct Decyzja {
@@ -34,6 +37,7 @@ struct Decyzja {
     std::uint64_t pamiec = 0;
     std::uint64_t tekst = 0;
     std::string plik;
+    std::optional<OdmowaBramki> odmowa;
 };
 
 // Wiersz konsoli dla decyzji (z koncem wiersza).

@@ -4,6 +4,7 @@
 
 #include <chrono>
 #include <cstddef>
+#include <cstdint>
 #include <functional>
 #include <string>
 
@@ -55,18 +56,25 @@ void zamknijGniazdo(Gniazdo gniazdo);
 [[nodiscard]] Gniazdo utworzGniazdoNasluchu(int port);
 
 // Rownoczesnie obslugiwane polaczenia: razem i z jednego adresu. Nadmiarowe polaczenie
-// z adresu, ktory ma juz komplet, jest od razu zamykane; przy komplecie w ogole
-// nowe czekaja w kolejce jadra.
+// z adresu, ktory ma juz komplet, jest od razu zamykane. Przy komplecie w ogole nowe
+// polaczenie wypiera to, ktore wciaz odbiera zapytanie z najmniejszym tempem (starsze niz
+// KARENCJA_WYPARCIA); gdy takiego nie ma, nowe czekaja w kolejce jadra.
 inline constexpr int MAKS_POLACZEN = 8;
 inline constexpr int MAKS_POLACZEN_Z_ADRESU = 2;
+inline constexpr std::chrono::milliseconds KARENCJA_WYPARCIA{1000};
+
+// Najdluzsza ramka zapytania, pytana przy kazdym polaczeniu (puste: MAKS_DLUGOSC_RAMKI).
+using LimitRamki = std::function<std::uint64_t()>;
 
 // Kazde polaczenie na wlasnym watku; petla wraca dopiero, gdy wszystkie sie skoncza.
 // Obsluga dostaje pierwsza wiadomosc i gniazdo (rozmowa moze trwac dalej); zwraca
 // ostatnia odpowiedz, wysylana, gdy nie jest pusta.
+// Zapytania podlegaja minimalnemu tempu i budzetowi pamieci procesu.
 void nasluchujTcpWPetli(int port, const StopPredykat& stop,
                         const std::function<std::string(const std::string&, Gniazdo)>& obsluga,
                         const std::function<void(bool)>& gotowy,
-                        std::chrono::milliseconds limitOdbioru = LIMIT_ODBIORU);
+                        std::chrono::milliseconds limitOdbioru = LIMIT_ODBIORU,
+                        const LimitRamki& limitRamki = {});
 
 [[nodiscard]] Gniazdo polaczZLimitemCzasu(const std::string& ip, int port,
                                           std::chrono::milliseconds limit = LIMIT_POLACZENIA);

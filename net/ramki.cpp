@@ -1,6 +1,7 @@
 #include "ramki.h"
 
 #include <algorithm>
+#include <array>
 #include <cerrno>
 #include <poll.h>
 #include <sys/socket.h>
@@ -19,7 +20,7 @@ constexpr std::size_t BAJTOW_NA_SEKUNDE = 1024 * 1024;
 // Termin calej wiadomosci: limit ciszy plus jej dlugosc przy najwolniejszym tempie.
 // Peer, ktory saczy bajty, nie przedluza sobie czasu w nieskonczonosc.
 Zegar::time_point terminWiadomosci(Zegar::time_point start, std::chrono::milliseconds limit,
-                                   std::size_t dlugosc)
+                                   std::uint64_t dlugosc)
 {
     const auto naDane = std::chrono::milliseconds(dlugosc / (BAJTOW_NA_SEKUNDE / 1000));
     return start + limit + naDane;
@@ -55,24 +56,141 @@ bool wyslijWszystko(Gniazdo gniazdo, const char* dane, std::size_t ile,
     return true;
 }
 
-bool odbierzDoTerminu(Gniazdo gniazdo, std::string& cel, std::size_t potrzeba,
-                      std::chrono::milliseconds limit, Zegar::time_point termin)
-{
-    char bufor[KAWALEK];
-    // Pamiec rosnie tylko o bajty, ktore naprawde przyszly.
-    while (cel.size() < potrzeba) {
-        if (!czekajDoTerminu(gniazdo, POLLIN, limit, termin))
-            return false;
-        const std::size_t porcja = std::min(potrzeba - cel.size(), KAWALEK);
-        const ssize_t n = ::recv(gniazdo, bufor, porcja, MSG_DONTWAIT);
-        if (n < 0 && (errno == EINTR || errno == EAGAIN || errno == EWOULDBLOCK))
-            continue;
-        if (n < 1)
-            return false;
-        cel.append(bufor, static_cast<std::size_t>(n));
+// Odbior jednej ramki z limitem ciszy, terminem calej wiadomosci, opcjonalnym minimalnym
+// tempem i budzetem pamieci. Czas czekania na budzet nie liczy sie do terminu ani tempa.
+class OdbiorRamki {
+public:
+    OdbiorRamki(Gniazdo gniazdo, const OpcjeOdbioru& opcje) : gniazdo(gniazdo), opcje(opcje) {}
+
+    OdebranaRamka odbierz()
+    {
+        OdebranaRamka ramka;
+        std::string naglowek;
+        ramka.wynik = dobierz(naglowek, DLUGOSC_NAGLOWKA, nullptr);
+        if (ramka.wynik != WynikOdbioru::Odebrano)
+            return ramka;
+        const auto dlugosc = liczbaJakStrtoll(naglowek);
+        if (!dlugosc || *dlugosc < 0) {
+            ramka.wynik = WynikOdbioru::ZlyNaglowek;
+        } else if (*dlugosc == 0) {
+            ramka.wynik = WynikOdbioru::Pusta;
+        } else if (static_cast<std::uint64_t>(*dlugosc) > opcje.maksDlugosc) {
+            ramka.wynik = WynikOdbioru::ZaDluga;
+        } else {
+            calosc += static_cast<std::uint64_t>(*dlugosc);
+            ramka.wynik = dobierz(ramka.tresc, static_cast<std::size_t>(*dlugosc), &ramka.pamiec);
+        }
+        if (ramka.wynik != WynikOdbioru::Odebrano)
+            ramka.tresc.clear();
+        return ramka;
     }
-    return true;
-}
+
+private:
+    [[nodiscard]] Zegar::duration aktywny() const { return Zegar::now() - start - przestoj; }
+
+    // Dopisuje do `cel`, az bedzie mial `potrzeba` bajtow.
+    WynikOdbioru dobierz(std::string& cel, std::size_t potrzeba, RezerwacjaPamieci* pamiec)
+    {
+        char bufor[KAWALEK];
+        // Pamiec rosnie tylko o bajty, ktore naprawde przyszly.
+        while (cel.size() < potrzeba) {
+            std::size_t porcja = std::min(potrzeba - cel.size(), KAWALEK);
+            if (pamiec != nullptr && opcje.budzet != nullptr) {
+                if (!rezerwujDalej(*pamiec, cel, potrzeba))
+                    return WynikOdbioru::BrakPamieci;
+                porcja = std::min<std::uint64_t>(porcja, pamiec->bajty() - cel.size());
+            }
+            const WynikOdbioru gotowe = czekajNaDane();
+            if (gotowe != WynikOdbioru::Odebrano)
+                return gotowe;
+            const ssize_t n = ::recv(gniazdo, bufor, porcja, MSG_DONTWAIT);
+            if (n < 0 && (errno == EINTR || errno == EAGAIN || errno == EWOULDBLOCK))
+                continue;
+            if (n < 1)
+                return WynikOdbioru::Przerwano;
+            cel.append(bufor, static_cast<std::size_t>(n));
+            odebrane += static_cast<std::uint64_t>(n);
+            ostatniBajt = Zegar::now();
+            if (opcje.postep != nullptr)
+                opcje.postep->store(odebrane, std::memory_order_relaxed);
+        }
+        return WynikOdbioru::Odebrano;
+    }
+
+    // Cala tresc rezerwowana od razu, zanim przyjdzie: rezerwacje po kawalku moglyby sie
+    // zakleszczyc (kilka ramek w polowie, zadna nie moze skonczyc).
+    bool rezerwujDalej(RezerwacjaPamieci& pamiec, std::string& cel, std::size_t potrzeba)
+    {
+        if (cel.size() < pamiec.bajty())
+            return true;
+        const auto poczatek = Zegar::now();
+        pamiec.dolacz(opcje.budzet->zarezerwuj(potrzeba - cel.size(), CZEKANIE_NA_PAMIEC));
+        const auto czekano = Zegar::now() - poczatek;
+        przestoj += czekano;
+        ostatniBajt += czekano;
+        if (cel.size() >= pamiec.bajty())
+            return false;
+        // Pamiec wirtualna na cala tresc od razu: bez kopiowania przy wzroscie.
+        if (cel.capacity() < potrzeba)
+            cel.reserve(potrzeba);
+        return true;
+    }
+
+    // Czeka na bajty do odebrania w granicach ciszy, terminu i tempa.
+    WynikOdbioru czekajNaDane()
+    {
+        for (;;) {
+            if (zatrzymanoWatek())
+                return WynikOdbioru::Zatrzymano;
+            const auto teraz = Zegar::now();
+            const auto termin = terminWiadomosci(start + przestoj, opcje.limit, calosc);
+            if (teraz >= termin)
+                return WynikOdbioru::PoTerminie;
+            if (teraz >= ostatniBajt + opcje.limit)
+                return WynikOdbioru::Cisza;
+            if (opcje.minimalneTempo && !tempoZachowane())
+                return WynikOdbioru::ZaWolno;
+            auto koniec = std::min(termin, ostatniBajt + opcje.limit);
+            if (opcje.minimalneTempo)
+                koniec = std::min(koniec, teraz + std::chrono::seconds(1));
+            const auto czas = std::chrono::duration_cast<std::chrono::milliseconds>(koniec - teraz)
+                + std::chrono::milliseconds(1);
+            const int wynik = czekajNaGniazdo(gniazdo, POLLIN, czas);
+            if (wynik > 0)
+                return WynikOdbioru::Odebrano;
+            if (wynik < 0)
+                return WynikOdbioru::Przerwano;
+        }
+    }
+
+    // Probki odebranych bajtow z kazdej sekundy; po karencji w ostatnim oknie musi przyjsc
+    // tyle, ile wymaga tempo, albo cala reszta wiadomosci.
+    bool tempoZachowane()
+    {
+        const long long sekunda = std::chrono::duration_cast<std::chrono::seconds>(aktywny()).count();
+        const long long okno = OKNO_TEMPA.count();
+        for (long long s = std::max(ostatniaProbka + 1, sekunda - okno); s <= sekunda; ++s)
+            probki[static_cast<std::size_t>(s % (okno + 1))] = odebrane;
+        ostatniaProbka = std::max(ostatniaProbka, sekunda);
+        if (sekunda < KARENCJA_TEMPA.count())
+            return true;
+        const long long od = std::max(0LL, sekunda - okno);
+        const std::uint64_t wtedy = probki[static_cast<std::size_t>(od % (okno + 1))];
+        const std::uint64_t wymagane = std::min(
+            MIN_TEMPO_BAJTOW_NA_S * static_cast<std::uint64_t>(sekunda - od), calosc - wtedy);
+        return odebrane - wtedy >= wymagane;
+    }
+
+    Gniazdo gniazdo;
+    const OpcjeOdbioru& opcje;
+    const Zegar::time_point start = Zegar::now();
+    Zegar::duration przestoj{};
+    Zegar::time_point ostatniBajt = start;
+    std::uint64_t odebrane = 0;
+    std::uint64_t calosc = DLUGOSC_NAGLOWKA; // naglowek, po jego odczycie takze tresc
+    std::array<std::uint64_t, OKNO_TEMPA.count() + 1> probki{};
+    long long ostatniaProbka = -1;
+};
 
 } // namespace
 
@@ -82,6 +200,9 @@ bool wyslijCzesci(Gniazdo gniazdo, std::initializer_list<std::string_view> czesc
     std::size_t dlugosc = 0;
     for (const std::string_view czesc : czesci)
         dlugosc += czesc.size();
+    // Jedenasta cyfra rozjechalaby ramke u odbiorcy.
+    if (dlugosc > MAKS_DLUGOSC_W_NAGLOWKU)
+        return false;
     const std::string naglowek = naglowekDlugosci(dlugosc);
     const auto termin = terminWiadomosci(Zegar::now(), limit, naglowek.size() + dlugosc);
     bool wyslano = wyslijWszystko(gniazdo, naglowek.data(), naglowek.size(), limit, termin);
@@ -98,29 +219,23 @@ std::string naglowekDlugosci(std::size_t dlugosc)
     return cyfry;
 }
 
+OdebranaRamka odbierzRamke(Gniazdo gniazdo, const OpcjeOdbioru& opcje)
+{
+    return OdbiorRamki(gniazdo, opcje).odbierz();
+}
+
 bool wyslijWiadomosc(Gniazdo gniazdo, const std::string& tresc, std::chrono::milliseconds limit)
 {
     return wyslijCzesci(gniazdo, {tresc}, limit);
 }
 
 std::string odbierzWiadomosc(Gniazdo gniazdo, std::chrono::milliseconds limit,
-                             long long maksDlugosc)
+                             std::uint64_t maksDlugosc)
 {
-    const auto start = Zegar::now();
-    std::string naglowek;
-    if (!odbierzDoTerminu(gniazdo, naglowek, DLUGOSC_NAGLOWKA, limit,
-                          terminWiadomosci(start, limit, DLUGOSC_NAGLOWKA)))
-        return {};
-    const auto dlugosc = liczbaJakStrtol32(naglowek);
-    if (!dlugosc || *dlugosc <= 0 || *dlugosc > std::min(maksDlugosc, MAKS_DLUGOSC_RAMKI))
-        return {};
-    const auto potrzeba = static_cast<std::size_t>(*dlugosc);
-    // Naglowek i tresc razem musza zmiescic sie w jednym terminie.
-    std::string tresc;
-    if (!odbierzDoTerminu(gniazdo, tresc, potrzeba, limit,
-                          terminWiadomosci(start, limit, DLUGOSC_NAGLOWKA + potrzeba)))
-        return {};
-    return tresc;
+    OpcjeOdbioru opcje;
+    opcje.limit = limit;
+    opcje.maksDlugosc = maksDlugosc;
+    return odbierzRamke(gniazdo, opcje).tresc;
 }
 
 bool wyslijIOdbierz(const std::string& ip, int port, const std::string& zapytanie,

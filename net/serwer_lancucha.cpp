@@ -6,10 +6,13 @@
 #include <shared_mutex>
 #include <string_view>
 
+#include "bramka_lancucha.h"
+#include "budzet_pamieci.h"
 #include "decyzja_serwera.h"
 #include "format_lancucha.h"
 #include "plik_lancucha.h"
 #include "przejecie_lancucha.h"
+#include "ramki.h"
 #include "wymiana_lancucha.h"
 
 namespace {
@@ -140,6 +143,13 @@ std::optional<Decyzja> przekraczaBudzet(std::string_view tekstLancucha)
     return d;
 }
 
+Decyzja odmowaBramki(const OdmowaBramki& odmowa)
+{
+    Decyzja d = decyzja(RodzajDecyzji::bramka);
+    d.odmowa = odmowa;
+    return d;
+}
+
 } // namespace
 
 bool odswiezZywy(KontekstSerwera& kontekst)
@@ -181,6 +191,17 @@ Decyzja rozpatrzTekstLancucha(KontekstSerwera& kontekst, std::string_view tekstL
         return decyzja(RodzajDecyzji::pusty);
     if (std::optional<Decyzja> d = przekraczaBudzet(tekstLancucha))
         return *d;
+    // Odczyt rezerwuje swoja pamiec we wspolnym budzecie procesu (tekst ma juz swoja).
+    const std::uint64_t potrzeba = szacujPamiecLancucha(tekstLancucha);
+    const RezerwacjaPamieci pamiec = budzetPamieci().zarezerwuj(potrzeba, CZEKANIE_NA_PAMIEC);
+    if (!pamiec) {
+        Decyzja d = decyzja(RodzajDecyzji::brakPamieci);
+        d.pamiec = potrzeba;
+        return d;
+    }
+    // Zbyt duzy blok jest odrzucany, zanim powstanie choc jedna jego transakcja.
+    if (const std::optional<OdmowaBramki> odmowa = sprawdzRozmiaryTekstu(tekstLancucha))
+        return odmowaBramki(*odmowa);
     // Odczyt porownujacy z wlasnym lancuchem: bloki rowne wlasnym nie sa budowane. Zywy
     // lancuch zmieniaja inne polaczenia, wiec odczyt trzyma blokade wspolna.
     std::size_t wspolnych = 0;
@@ -193,6 +214,9 @@ Decyzja rozpatrzTekstLancucha(KontekstSerwera& kontekst, std::string_view tekstL
             || wspolnych + odczyt.bloki.size() == 0)
             return decyzja(RodzajDecyzji::nieLancuch);
     }
+    // Bloki rowne wlasnym juz raz przeszly; sprawdzane sa nowe, przed walidacja.
+    if (const std::optional<OdmowaBramki> odmowa = sprawdzBloki(odczyt.bloki))
+        return odmowaBramki(*odmowa);
     if (std::optional<Decyzja> d =
             rozpatrzOdWspolnych(kontekst, wspolnych, std::move(odczyt.bloki), porownany))
         return *d;

@@ -1,9 +1,12 @@
 // Petla serwera TCP: przyjmuje polaczenia i obsluguje kazde na osobnym watku,
-// z limitem rownoczesnych polaczen razem i z jednego adresu.
+// z limitem rownoczesnych polaczen razem i z jednego adresu oraz wypieraniem
+// najwolniejszego, gdy miejsc brakuje.
 
+#include <arpa/inet.h>
 #include <condition_variable>
 #include <fcntl.h>
 #include <iostream>
+#include <list>
 #include <map>
 #include <mutex>
 #include <netinet/in.h>
@@ -15,45 +18,76 @@
 #include <vector>
 
 #include "gniazda.h"
+#include "konsola.h"
 #include "ramki.h"
 
 namespace {
 
+using Zegar = std::chrono::steady_clock;
 constexpr std::chrono::milliseconds OKRES_PETLI{500};
 
 using Obsluga = std::function<std::string(const std::string&, Gniazdo)>;
 
-void obsluzPolaczenie(Gniazdo klient, const Obsluga& obsluga, std::chrono::milliseconds limit)
+// Powody zamkniecia polaczenia przez petle (poza wynikami odbioru ramki).
+enum class Zamkniecie { Wyparte, KompletZAdresu, Komplet };
+
+const char* powod(WynikOdbioru wynik)
 {
-    const std::string wiadomosc = odbierzWiadomosc(klient, limit);
-    if (wiadomosc.empty())
-        return;
-    const std::string odpowiedz = obsluga(wiadomosc, klient);
-    if (!odpowiedz.empty())
-        (void)wyslijWiadomosc(klient, odpowiedz, limit);
+    switch (wynik) {
+    case WynikOdbioru::Cisza: return "brak danych dluzej niz limit ciszy";
+    case WynikOdbioru::PoTerminie: return "wiadomosc nie doszla w swoim terminie";
+    case WynikOdbioru::ZaWolno: return "przesyla wolniej niz 64 KiB/s";
+    case WynikOdbioru::ZlyNaglowek: return "naglowek ramki nie jest liczba";
+    case WynikOdbioru::ZaDluga: return "zapowiedziana ramka jest za dluga";
+    case WynikOdbioru::BrakPamieci: return "ramka nie miesci sie w budzecie pamieci";
+    default: return nullptr; // koniec zwykly albo z woli peera: bez wiersza
+    }
 }
 
-// Brak pamieci konczy jedno zapytanie, nie proces.
-void obsluzBezpiecznie(Gniazdo klient, const Obsluga& obsluga, std::chrono::milliseconds limit)
+const char* powod(Zamkniecie zamkniecie)
 {
-    try {
-        obsluzPolaczenie(klient, obsluga, limit);
-    } catch (const std::bad_alloc&) {
-        std::cout << "BLAD: zabraklo pamieci przy obsludze zapytania - odrzucam je.\n";
+    switch (zamkniecie) {
+    case Zamkniecie::Wyparte: return "wyparte przez nowe polaczenie (komplet, najmniejsze tempo)";
+    case Zamkniecie::KompletZAdresu: return "komplet polaczen z tego adresu";
+    default: return "komplet polaczen";
     }
-    zamknijGniazdo(klient);
 }
+
+// Jedyne miejsce, ktore sklada wiersz o zamknietym polaczeniu.
+template <typename Powod>
+void wypiszZamkniecie(std::uint32_t adres, Powod przyczyna)
+{
+    const char* opis = powod(przyczyna);
+    if (opis == nullptr)
+        return;
+    char ip[INET_ADDRSTRLEN] = "?";
+    in_addr a{adres};
+    (void)::inet_ntop(AF_INET, &a, ip, sizeof ip);
+    wypisz("Zamykam polaczenie z ", ip, ": ", opis, ".\n");
+}
+
+// Przyjete polaczenie; pola bez atomic zmieniane tylko pod blokada puli.
+struct Polaczenie {
+    Polaczenie(Gniazdo klient, std::uint32_t adres) : klient(klient), adres(adres) {}
+    Gniazdo klient;
+    std::uint32_t adres;
+    Zegar::time_point przyjete = Zegar::now();
+    std::atomic<std::uint64_t> odebrane{0};
+    bool odbiera = true; // jeszcze czeka na bajty zapytania (nie na nasza obsluge)
+    std::atomic<bool> wyparte{false}; // czytane takze przez czekania jego watku
+};
 
 // Stale watki obslugi (najwyzej MAKS_POLACZEN, tworzone w miare potrzeby) i kolejka
 // przyjetych polaczen z licznikami. Watki zyja do konca petli: kazdy trzyma swoja ciepla
 // pamiec, wiec kolejne duze zapytania nie zaczynaja od pustej sterty.
 class PulaPolaczen {
 public:
-    PulaPolaczen(const Obsluga& obsluga, const StopPredykat& stop, std::chrono::milliseconds limit)
-        : obsluga(obsluga), stop(stop), limit(limit)
+    PulaPolaczen(const Obsluga& obsluga, const StopPredykat& stop, std::chrono::milliseconds limit,
+                 const LimitRamki& limitRamki)
+        : obsluga(obsluga), stop(stop), limit(limit), limitRamki(limitRamki)
     {
         watki.reserve(MAKS_POLACZEN);
-        kolejka.reserve(MAKS_POLACZEN);
+        kolejka.reserve(2 * MAKS_POLACZEN); // z wypieranymi najwyzej tyle
     }
     PulaPolaczen(const PulaPolaczen&) = delete;
     PulaPolaczen& operator=(const PulaPolaczen&) = delete;
@@ -70,45 +104,79 @@ public:
             watek.join();
     }
 
-    // Czeka najwyzej `czas` na wolne miejsce; true, gdy jest.
+    // Czeka najwyzej `czas` na wolne miejsce albo polaczenie, ktore mozna wyprzec.
     bool czekajNaMiejsce(std::chrono::milliseconds czas)
     {
         std::unique_lock blokada(mutex);
-        return zmiana.wait_for(blokada, czas, [this] { return aktywne < MAKS_POLACZEN; });
+        return zmiana.wait_for(blokada, czas, [this] { return wolneMiejsce() || najwolniejsze(); });
     }
 
     void przyjmij(Gniazdo klient, std::uint32_t adres)
     {
-        {
-            std::lock_guard blokada(mutex);
-            bool przyjete = false;
-            try {
-                przyjete = zakolejkuj(klient, adres);
-            } catch (const std::bad_alloc&) {
-            }
-            if (!przyjete) {
-                zamknijGniazdo(klient);
-                return;
-            }
+        std::unique_lock blokada(mutex);
+        const auto znany = zAdresu.find(adres);
+        if (znany != zAdresu.end() && znany->second >= MAKS_POLACZEN_Z_ADRESU) {
+            blokada.unlock();
+            zamknijGniazdo(klient);
+            wypiszZamkniecie(adres, Zamkniecie::KompletZAdresu);
+            return;
         }
-        zmiana.notify_all();
+        const bool jestMiejsce = wolneMiejsce() || wyprzyj();
+        bool przyjete = false;
+        try {
+            przyjete = jestMiejsce && zakolejkuj(klient, adres);
+        } catch (const std::bad_alloc&) {
+        }
+        blokada.unlock();
+        if (przyjete) {
+            zmiana.notify_all();
+            return;
+        }
+        zamknijGniazdo(klient);
+        if (!jestMiejsce)
+            wypiszZamkniecie(adres, Zamkniecie::Komplet);
     }
 
 private:
-    struct Zadanie {
-        Gniazdo klient = NIEPRAWIDLOWE_GNIAZDO;
-        std::uint32_t adres = 0;
-    };
+    [[nodiscard]] bool wolneMiejsce() const { return aktywne - wypierane < MAKS_POLACZEN; }
 
-    // Pod blokada: sprawdza limity, w razie potrzeby doklada watek, dopisuje zadanie.
+    // Polaczenie wciaz odbierajace zapytanie z najmniejszym srednim tempem (starsze niz
+    // karencja, zeby swiezo przyjete uczciwe mialo czas na pierwsze bajty).
+    Polaczenie* najwolniejsze()
+    {
+        const auto teraz = Zegar::now();
+        Polaczenie* wybrane = nullptr;
+        double najmniej = 0;
+        for (Polaczenie& p : polaczenia) {
+            const auto wiek = teraz - p.przyjete;
+            if (!p.odbiera || p.wyparte || wiek < KARENCJA_WYPARCIA)
+                continue;
+            const double tempo = static_cast<double>(p.odebrane.load(std::memory_order_relaxed))
+                / std::chrono::duration<double>(wiek).count();
+            if (wybrane == nullptr || tempo < najmniej) {
+                wybrane = &p;
+                najmniej = tempo;
+            }
+        }
+        return wybrane;
+    }
+
+    // Pod blokada: zamyka odbior najwolniejszego; jego watek konczy i zwalnia miejsce.
+    bool wyprzyj()
+    {
+        Polaczenie* p = najwolniejsze();
+        if (p == nullptr)
+            return false;
+        p->wyparte = true;
+        ++wypierane;
+        ::shutdown(p->klient, SHUT_RDWR); // gniazdo zamyka dopiero jego watek
+        return true;
+    }
+
+    // Pod blokada: w razie potrzeby doklada watek i dopisuje polaczenie.
     // Gdy zawiedzie (brak watku, brak pamieci), liczniki zostaja jak byly.
     bool zakolejkuj(Gniazdo klient, std::uint32_t adres)
     {
-        const auto znany = zAdresu.find(adres);
-        if (aktywne >= MAKS_POLACZEN
-            || (znany != zAdresu.end() && znany->second >= MAKS_POLACZEN_Z_ADRESU))
-            return false;
-        int& licznik = zAdresu[adres];
         if (kolejka.size() >= wolne && watki.size() < MAKS_POLACZEN) {
             try {
                 watki.emplace_back([this] { pracuj(); });
@@ -116,15 +184,52 @@ private:
                 std::cout << "BLAD: nie udalo sie utworzyc watku obslugi polaczenia.\n";
             }
         }
-        if (watki.empty()) {
-            if (licznik == 0)
-                zAdresu.erase(adres);
+        if (watki.empty())
             return false;
-        }
-        kolejka.push_back({klient, adres}); // miejsce zarezerwowane, bez wyjatku
-        ++licznik;
+        polaczenia.emplace_back(klient, adres);
+        kolejka.push_back(&polaczenia.back()); // miejsce zarezerwowane, bez wyjatku
+        ++zAdresu[adres];
         ++aktywne;
         return true;
+    }
+
+    void obsluz(Polaczenie& p)
+    {
+        // Wyparcie konczy kazde czekanie tego polaczenia (na bajty i na budzet) jak zatrzymanie.
+        const StopPredykat koniecPolaczenia = [this, &p] { return p.wyparte.load() || stop(); };
+        const ZakresStopu zakres(koniecPolaczenia);
+        OpcjeOdbioru opcje;
+        opcje.limit = limit;
+        opcje.maksDlugosc = limitRamki ? limitRamki() : MAKS_DLUGOSC_RAMKI;
+        opcje.minimalneTempo = true;
+        opcje.budzet = &budzetPamieci();
+        opcje.postep = &p.odebrane;
+        const OdebranaRamka ramka = odbierzRamke(p.klient, opcje);
+        bool wyparte = false;
+        {
+            const std::lock_guard blokada(mutex);
+            p.odbiera = false;
+            wyparte = p.wyparte;
+        }
+        if (wyparte)
+            wypiszZamkniecie(p.adres, Zamkniecie::Wyparte);
+        else
+            wypiszZamkniecie(p.adres, ramka.wynik);
+        if (ramka.wynik != WynikOdbioru::Odebrano || wyparte)
+            return;
+        const std::string odpowiedz = obsluga(ramka.tresc, p.klient);
+        if (!odpowiedz.empty())
+            (void)wyslijWiadomosc(p.klient, odpowiedz, limit);
+    }
+
+    // Brak pamieci konczy jedno zapytanie, nie proces.
+    void obsluzBezpiecznie(Polaczenie& p)
+    {
+        try {
+            obsluz(p);
+        } catch (const std::bad_alloc&) {
+            std::cout << "BLAD: zabraklo pamieci przy obsludze zapytania - odrzucam je.\n";
+        }
     }
 
     void pracuj()
@@ -137,28 +242,43 @@ private:
             --wolne;
             if (kolejka.empty())
                 return;
-            const Zadanie zadanie = kolejka.front();
+            Polaczenie& p = *kolejka.front();
             kolejka.erase(kolejka.begin());
             blokada.unlock();
-            obsluzBezpiecznie(zadanie.klient, obsluga, limit);
+            obsluzBezpiecznie(p);
             blokada.lock();
-            --aktywne;
-            if (--zAdresu[zadanie.adres] == 0)
-                zAdresu.erase(zadanie.adres);
-            zmiana.notify_all();
+            zakoncz(p);
         }
+    }
+
+    // Pod blokada: zwalnia miejsce; gniazdo zamykane po zdjeciu z listy, zeby wypieranie
+    // nigdy nie trafilo w numer uzyty juz przez inne gniazdo.
+    void zakoncz(Polaczenie& p)
+    {
+        const Gniazdo klient = p.klient;
+        --aktywne;
+        if (p.wyparte)
+            --wypierane;
+        if (--zAdresu[p.adres] == 0)
+            zAdresu.erase(p.adres);
+        polaczenia.remove_if([&p](const Polaczenie& q) { return &q == &p; });
+        zamknijGniazdo(klient);
+        zmiana.notify_all();
     }
 
     const Obsluga& obsluga;
     const StopPredykat& stop;
     std::chrono::milliseconds limit;
+    const LimitRamki& limitRamki;
     std::mutex mutex;
     std::condition_variable zmiana;
     std::vector<std::thread> watki;
-    std::vector<Zadanie> kolejka;
+    std::list<Polaczenie> polaczenia; // przyjete i jeszcze nie zakonczone
+    std::vector<Polaczenie*> kolejka;
     std::map<std::uint32_t, int> zAdresu;
     std::size_t wolne = 0;
     int aktywne = 0;
+    int wypierane = 0;
     bool koniec = false;
 };
 
@@ -166,7 +286,7 @@ private:
 
 void nasluchujTcpWPetli(int port, const StopPredykat& stop, const Obsluga& obsluga,
                         const std::function<void(bool)>& gotowy,
-                        std::chrono::milliseconds limitOdbioru)
+                        std::chrono::milliseconds limitOdbioru, const LimitRamki& limitRamki)
 {
     const Gniazdo nasluch = utworzGniazdoNasluchu(port);
     if (nasluch == NIEPRAWIDLOWE_GNIAZDO) {
@@ -180,11 +300,11 @@ void nasluchujTcpWPetli(int port, const StopPredykat& stop, const Obsluga& obslu
         gotowy(true);
     std::cout << "Nasluchuje na porcie " << port << " w petli...\n";
     {
-        PulaPolaczen pula(obsluga, stop, limitOdbioru);
+        PulaPolaczen pula(obsluga, stop, limitOdbioru, limitRamki);
         while (!stop()) {
-            if (!pula.czekajNaMiejsce(OKRES_PETLI))
-                continue;
             if (czekajNaGniazdo(nasluch, POLLIN, OKRES_PETLI) <= 0)
+                continue;
+            if (!pula.czekajNaMiejsce(OKRES_PETLI))
                 continue;
             sockaddr_in adres{};
             socklen_t dlugosc = sizeof adres;

@@ -1,5 +1,9 @@
 #include "wymiana_lancucha.h"
 
+#include <algorithm>
+#include <sys/stat.h>
+
+#include "budzet_pamieci.h"
 #include "format_lancucha.h"
 #include "kanal.h"
 #include "liczby.h"
@@ -10,7 +14,24 @@ namespace {
 
 constexpr std::size_t DLUGOSC_NAGLOWKA = 10;
 
+// Rozmiar pliku: tani zastepnik dlugosci tekstu wlasnego lancucha (0, gdy go nie ma).
+std::uint64_t rozmiarPliku(const std::string& sciezka)
+{
+    struct stat info {};
+    return ::stat(sciezka.c_str(), &info) == 0 && info.st_size > 0
+        ? static_cast<std::uint64_t>(info.st_size)
+        : 0;
+}
+
 } // namespace
+
+std::uint64_t najdluzszeZapytanie(std::uint64_t wlasnyLancuch)
+{
+    // Naglowek wewnetrzny, lancuch dluzszy o zapas i lista wezlow do wielkosci odpowiedzi.
+    return std::max<std::uint64_t>(MAKS_DLUGOSC_RAMKI, wlasnyLancuch + DLUGOSC_NAGLOWKA
+                                                           + ZAPAS_PONAD_WLASNY_LANCUCH
+                                                           + MAKS_DLUGOSC_ODPOWIEDZI);
+}
 
 std::string zbudujWiadomoscLancucha(const std::string& tekstLancucha,
                                     const std::string& tekstWezlow)
@@ -39,12 +60,11 @@ bool rozdzielWidokWiadomosci(std::string_view wiadomosc, std::string_view& tekst
 {
     if (wiadomosc.size() < DLUGOSC_NAGLOWKA)
         return false;
-    const auto dlugosc = liczbaJakStrtol32(wiadomosc.substr(0, DLUGOSC_NAGLOWKA));
+    // Dziesiec cyfr moze przekroczyc int32: lancuch dluzszy niz 2 GiB tez ma naglowek.
+    const auto dlugosc = liczbaJakStrtoll(wiadomosc.substr(0, DLUGOSC_NAGLOWKA));
     if (!dlugosc || *dlugosc < 0)
         return false;
-    // Suma w 64 bitach: dlugosc blisko granicy int32 nie moze sie przekrecic.
-    const auto potrzeba = static_cast<std::uint64_t>(*dlugosc) + DLUGOSC_NAGLOWKA;
-    if (wiadomosc.size() < potrzeba)
+    if (wiadomosc.size() - DLUGOSC_NAGLOWKA < static_cast<std::uint64_t>(*dlugosc))
         return false;
     const auto ile = static_cast<std::size_t>(*dlugosc);
     tekstLancucha = wiadomosc.substr(DLUGOSC_NAGLOWKA, ile);
@@ -94,11 +114,18 @@ void nasluchujIPrzyjmujLancuchyWPetli(Blockchain& lancuch, int port,
     KontekstSerwera kontekst{lancuch, plikLancucha, plikWezlow, kluczPubliczny, port,
                              limitOdbioru,
                              [&rozglaszacz] { rozglaszacz.zlec(); }, {}};
+    // Przy kazdym polaczeniu rozmiar pliku lancucha wyznacza najdluzsze zapytanie
+    // i budzet pamieci procesu: dlugie lancuchy nie napotkaja stalej granicy.
+    const LimitRamki limitRamki = [&plikLancucha] {
+        const std::uint64_t wlasny = rozmiarPliku(plikLancucha);
+        budzetPamieci().ustawWlasnyLancuch(wlasny);
+        return najdluzszeZapytanie(wlasny);
+    };
     nasluchujTcpWPetli(
         port, stop,
         [&kontekst, limitOdbioru](const std::string& wiadomosc, Gniazdo klient) {
             KanalGniazda kanal(klient, limitOdbioru);
             return obsluzPrzychodzacyLancuch(kontekst, wiadomosc, &kanal);
         },
-        gotowy, limitOdbioru);
+        gotowy, limitOdbioru, limitRamki);
 }

@@ -35,6 +35,12 @@ struct KontekstSerwera {
 // najwyzej okolo 2,7 razy tyle co tekst; puste transakcje okolo 45 razy.
 inline constexpr std::uint64_t MNOZNIK_PAMIECI_LANCUCHA = 8;
 
+// Wypchniecie calego lancucha jest przyjmowane, gdy jego tekst przekracza wlasny najwyzej
+// o tyle, takze ponad MAKS_DLUGOSC_RAMKI: dlugie lancuchy nie zatrzymuja sieci.
+inline constexpr std::uint64_t ZAPAS_PONAD_WLASNY_LANCUCH = 64ULL * 1024 * 1024;
+// Najdluzsza ramka zapytania przy wlasnym lancuchu o tylu bajtach tekstu.
+[[nodiscard]] std::uint64_t najdluzszeZapytanie(std::uint64_t wlasnyLancuch);
+
 [[nodiscard]] std::string zbudujWiadomoscLancucha(const std::string& tekstLancucha,
                                                   const std::string& tekstWezlow);
 [[nodiscard]] bool rozdzielWiadomoscLancucha(const std::string& wiadomosc,

@@ -38,7 +38,7 @@ blad 12 core core/klucze.cpp 's/if \(tekst\.size\(\) != 64\)/if (tekst.size() < 
   "klucz publiczny dluzszy niz 64 znaki uznany za poprawny"
 blad 13 net net/ramki.cpp 's/DLUGOSC_NAGLOWKA = 10;/DLUGOSC_NAGLOWKA = 8;/' \
   "naglowek ramki: 8 cyfr zamiast 10"
-blad 14 net net/ramki.cpp 's/\|\| \*dlugosc > std::min\(maksDlugosc, MAKS_DLUGOSC_RAMKI\)//' \
+blad 14 net net/ramki.cpp 's/\} else if \(static_cast<std::uint64_t>\(\*dlugosc\) > opcje\.maksDlugosc\) \{/} else if (false) {/' \
   "brak limitu dlugosci odbieranej ramki"
 blad 15 net net/serwer_lancucha.cpp 's/if \(po < przed\)/if (po < przed \&\& false)/' \
   "serwer: brak straznika salda"
@@ -85,6 +85,53 @@ blad 35 wezel wezel/wezel_bez_okna.cpp 's/    nazwa = wczytajNazweUzytkownika\(\
   "wezel bez okna oglasza sie bez nazwy z nazwa_uzytkownika.txt"
 blad 36 net net/ramki.cpp 's/odpowiedz = odbierzWiadomosc\(gniazdo, limit, MAKS_DLUGOSC_ODPOWIEDZI\);/odpowiedz = odbierzWiadomosc(gniazdo, limit);/' \
   "odpowiedz na wyslany lancuch bez limitu dlugosci"
+
+blad 40 core core/bramka_lancucha.cpp 's/jest \|= \(znak == \x27\\r\x27\) \| /jest |= /' \
+  "bramka: pole z CR przechodzi (pelny odczyt pliku zmienilby blok)"
+blad 41 core core/bramka_lancucha.cpp 's/if \(pole == ZNACZNIK_BLOKU\)/if (false)/' \
+  "bramka: pole rowne wierszowi znacznika bloku przechodzi"
+blad 42 net net/serwer_lancucha.cpp 's/if \(!przechodziBramke\(sprawdzBloki\(odczyt\.bloki\)\)\)/if (false)/' \
+  "serwer: nowe bloki nie przechodza bramki"
+blad 43 net net/serwer_lancucha.cpp 's/if \(!przechodziBramke\(sprawdzRozmiaryTekstu\(tekstLancucha\)\)\)/if (false)/' \
+  "serwer: rozmiar bloku nie sprawdzany na tekscie przed odczytem"
+blad 44 core core/bramka_lancucha.cpp 's/if \(blok\.transakcje\.size\(\) > MAKS_TRANSAKCJI_W_BLOKU\)/if (false)/' \
+  "bramka: blok ponad 10000 transakcji przechodzi (wlasne kopanie)"
+blad 45 core core/bramka_lancucha.cpp 's/(for \(std::int64_t w = 0;[^\n]*\n[^\n]*\n[^\n]*\n)\s*if \(czytnik\.pozycja\(\) - poczatek > MAKS_TEKSTU_BLOKU\)\n[^\n]*\n/$1/' \
+  "bramka: tekst bloku nie liczony po wierszach transakcji"
+blad 46 core core/plik_lancucha.cpp 's/if \(const auto odmowa = sprawdzBloki\(std::span\(&ksiega\.pobierzLancuch\(\)\.back\(\), 1\)\)\)/if (std::optional<OdmowaBramki> odmowa; false)/' \
+  "kopIZapisz zapisuje blok, ktorego bramka nie przepuszcza"
+blad 47 core core/bramka_lancucha.cpp 's/\? PowodOdmowy::znakCr/? PowodOdmowy::znakLf/' \
+  "bramka: CR zgloszony jako LF"
+blad 60 net net/serwer_tcp.cpp 's/const bool jestMiejsce = wolneMiejsce\(\) \|\| wyprzyj\(\);/const bool jestMiejsce = wolneMiejsce();/' \
+  "przy komplecie polaczen nowe nie wypiera najwolniejszego"
+blad 61 net net/ramki.cpp 's/if \(opcje\.minimalneTempo && !tempoZachowane\(\)\)/if (false)/' \
+  "brak minimalnego tempa odbioru zapytania"
+blad 62 net net/serwer_tcp.cpp 's/return aktywne - wypierane < MAKS_POLACZEN;/return true;/' \
+  "brak limitu polaczen obslugiwanych naraz"
+blad 63 net net/serwer_tcp.cpp 's/znany->second >= MAKS_POLACZEN_Z_ADRESU/znany->second > MAKS_POLACZEN_Z_ADRESU/' \
+  "trzy polaczenia z jednego adresu naraz"
+blad 64 net net/ramki.cpp 's/if \(pamiec != nullptr && opcje\.budzet != nullptr\) \{/if (false) {/' \
+  "odbierana ramka nie liczy sie do budzetu pamieci procesu"
+blad 65 net net/serwer_lancucha.cpp 's/const RezerwacjaPamieci pamiec = rezerwujNaOdczyt\(\*potrzeba\);\n\s*if \(!pamiec\)\n\s*return false;//' \
+  "odczyt lancucha poza budzetem pamieci procesu"
+blad 66 net net/wymiana_lancucha.cpp 's/return najdluzszeZapytanie\(wlasny\);/return static_cast<std::uint64_t>(MAKS_DLUGOSC_RAMKI);/' \
+  "zapytanie ponad 512 MiB odrzucane mimo dlugiego wlasnego lancucha"
+blad 67 net net/wymiana_lancucha.cpp 's/budzetPamieci\(\)\.ustawWlasnyLancuch\(wlasny\);//' \
+  "budzet pamieci nie rosnie z wlasnym lancuchem"
+blad 68 net net/ramki.cpp 's/if \(teraz >= ostatniBajt \+ opcje\.limit\)\n\s*return WynikOdbioru::Cisza;//' \
+  "odbior bez limitu ciszy"
+blad 69 net net/ramki.cpp 's/if \(teraz >= termin\)\n\s*return WynikOdbioru::PoTerminie;//' \
+  "odbior bez terminu calej wiadomosci"
+blad 70 net net/serwer_lancucha.cpp 's/if \(potrzeba <= MNOZNIK_PAMIECI_LANCUCHA \* tekstLancucha\.size\(\)\)/if (true)/' \
+  "brak limitu pamieci odczytu wzgledem tekstu (8 razy)"
+blad 71 net net/wymiana_lancucha.cpp 's/wezlyZTekstu\(tekstWezlow, MAKS_WEZLOW_Z_WIADOMOSCI\)/wezlyZTekstu(tekstWezlow, MAKS_WEZLOW_W_PLIKU)/' \
+  "z jednej wiadomosci wiecej niz 1000 wezlow"
+blad 72 net net/wezly.cpp 's/if \(wezly\.size\(\) >= MAKS_WEZLOW_W_PLIKU\) \{/if (false) {/' \
+  "scalanie list: plik wezlow ponad 10 000 wpisow"
+blad 73 net net/limity_wezlow.cpp 's/if \(nazwa\.size\(\) <= MAKS_DLUGOSC_NAZWY_WEZLA\)/if (true)/' \
+  "nazwa wezla dluzsza niz 64 bajty zapisywana"
+blad 74 core core/pliki.cpp 's/        if \(zamazac\)\n\s*zamaz\(pelna\);\n//' \
+  "pozostalosc zapisu portfela usuwana bez zamazania"
 
 przywroc() { [ -n "${kopia:-}" ] && cp "$kopia" "$plik" && rm -f "$kopia"; kopia=; }
 trap przywroc EXIT INT TERM

@@ -7,6 +7,7 @@
 #include <netinet/in.h>
 #include <poll.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include "format_lancucha.h"
 #include "plik_lancucha.h"
@@ -49,6 +50,8 @@ TEST(WrogiPeer, SaczacyIMilczacyNieBlokujaUczciwego)
     // Trzecie polaczenie z jednego adresu jest od razu zamykane.
     milczace.push_back(polaczZAdresu("127.0.0.2", serwer.port()));
     EXPECT_TRUE(zamkniete(milczace.back(), 300ms));
+    // Milknie po naglowku dlugiej ramki: konczy je cisza (1 s), nie termin ani tempo.
+    ASSERT_EQ(::send(milczace[0], "0104857600", 10, MSG_NOSIGNAL), 10);
     // Zapowiada 1000 bajtow i saczy bajt co 100 ms: kazda przerwa krotsza niz limit.
     const Gniazdo saczacy = polaczZAdresu("127.0.0.7", serwer.port());
     const auto start = Zegar::now();
@@ -65,6 +68,7 @@ TEST(WrogiPeer, SaczacyIMilczacyNieBlokujaUczciwego)
     saczenie.join();
     EXPECT_LT(Zegar::now() - start, 2s) << "saczacy nie zostal odciety w terminie wiadomosci";
     EXPECT_EQ(serwer.otrzymane(), std::vector<std::string>{"uczciwy"});
+    EXPECT_TRUE(zamkniete(milczace[0], 2s));
     for (Gniazdo g : milczace)
         zamknijGniazdo(g);
     zamknijGniazdo(saczacy);
@@ -229,4 +233,81 @@ TEST_F(WrogiLancuch, OdpowiedzPrzedRozgloszeniemDoZawieszonegoIZatrzymanieWSekun
     serwer.zatrzymaj();
     EXPECT_LT(Zegar::now() - start, 1300ms);
     zamknijGniazdo(zawieszony);
+}
+
+// Osiem saczacych polaczen z czterech adresow (po dwa) zapowiada 200 MiB i milknie.
+TEST(LimityPolaczen, SaczaceWypieraneIZamykanePrzezTempo)
+{
+    SerwerTestowy serwer([](const std::string& w) { return "echo " + w; });
+    std::vector<Gniazdo> saczace;
+    for (const char* adres : {"127.0.0.2", "127.0.0.3", "127.0.0.4", "127.0.0.5"})
+        for (int i = 0; i < 2; ++i) {
+            saczace.push_back(polaczZAdresu(adres, serwer.port()));
+            ASSERT_EQ(::send(saczace.back(), "0209715200s", 11, MSG_NOSIGNAL), 11);
+        }
+    std::this_thread::sleep_for(KARENCJA_WYPARCIA + 200ms);
+    std::string odpowiedz;
+    EXPECT_TRUE(wyslijIOdbierz("127.0.0.1", serwer.port(), "uczciwy", odpowiedz, 2s));
+    EXPECT_EQ(odpowiedz, "echo uczciwy");
+    // Uczciwe polaczenie wyparlo dokladnie jedno saczace.
+    std::vector<Gniazdo> otwarte;
+    for (Gniazdo g : saczace)
+        if (!zamkniete(g, 0ms))
+            otwarte.push_back(g);
+    EXPECT_EQ(otwarte.size(), saczace.size() - 1);
+    // Reszte zamyka tempo, dlugo przed limitem ciszy (30 s) i terminem wiadomosci.
+    for (Gniazdo g : otwarte)
+        EXPECT_TRUE(zamkniete(g, KARENCJA_TEMPA + 2s));
+    for (Gniazdo g : saczace)
+        zamknijGniazdo(g);
+}
+
+// Budzet procesu zmniejszony do 1 MiB: ramka wieksza od niego jest odrzucana, mniejsza
+// czeka na miejsce zajete przez inne zapytanie; odczyt lancucha tez musi sie zmiescic.
+TEST_F(WrogiLancuch, BudzetPamieciProcesuDlaRamekIOdczytu)
+{
+    budzetPamieci().ustawMinimum(1 << 20);
+    // Obsluga widzi, ile budzetu zajmuje jej ramka.
+    SerwerTestowy serwer([](const std::string&) { return std::to_string(budzetPamieci().zajete()); });
+    // Serwer zamyka po naglowku, wiec wysylka moze sie nie udac; odpowiedzi nie ma.
+    std::string odpowiedz;
+    (void)wyslijIOdbierz("127.0.0.1", serwer.port(), std::string(2 << 20, 'x'), odpowiedz, 5s);
+    EXPECT_EQ(odpowiedz, "");
+    RezerwacjaPamieci zajete = budzetPamieci().zarezerwuj((1 << 20) - 1000, 0ms);
+    std::thread zwolnienie([&] {
+        std::this_thread::sleep_for(300ms);
+        zajete = RezerwacjaPamieci();
+    });
+    EXPECT_TRUE(wyslijIOdbierz("127.0.0.1", serwer.port(), std::string(4000, 'x'), odpowiedz, 5s));
+    EXPECT_EQ(odpowiedz, "4000");
+    zwolnienie.join();
+
+    const std::string tekst = serializujLancuch(lancuchTestowy(1, 40));
+    budzetPamieci().ustawMinimum(2 * tekst.size());
+    const std::string przed = czytajPlikTestu(plikLancucha);
+    PrzechwycWyjscie cisza;
+    (void)obsluzPrzychodzacyLancuch(kontekst, zbudujWiadomoscLancucha(tekst, ""));
+    EXPECT_EQ(czytajPlikTestu(plikLancucha), przed);
+    budzetPamieci().ustawMinimum(BudzetPamieci::MINIMUM);
+    (void)obsluzPrzychodzacyLancuch(kontekst, zbudujWiadomoscLancucha(tekst, ""));
+    EXPECT_NE(czytajPlikTestu(plikLancucha), przed);
+}
+
+// Wlasny plik lancucha 2,5 GiB (rzadki): zapytanie ponad 512 MiB i ponad zakres int32
+// jest czytane, dopoki nie przekracza wlasnego lancucha o wiecej niz zapas.
+TEST_F(WrogiLancuch, ZapytanieDluzszeNiz512MiBPrzyDlugimWlasnymLancuchu)
+{
+    ASSERT_EQ(::truncate(plikLancucha.c_str(), 2560LL << 20), 0);
+    PetlaTestowa serwer([this](int port, const StopPredykat& stop, const std::function<void(bool)>& gotowy) {
+        Blockchain lancuch;
+        nasluchujIPrzyjmujLancuchyWPetli(lancuch, port, plikLancucha, plikWezlow, stop, gotowy, "");
+    });
+    const Gniazdo czytane = polaczZAdresu("127.0.0.2", serwer.port());
+    const Gniazdo zaDlugie = polaczZAdresu("127.0.0.3", serwer.port());
+    ASSERT_EQ(::send(czytane, "2700000000", 10, MSG_NOSIGNAL), 10);
+    ASSERT_EQ(::send(zaDlugie, "2800000000", 10, MSG_NOSIGNAL), 10);
+    EXPECT_TRUE(zamkniete(zaDlugie, 1s));
+    EXPECT_FALSE(zamkniete(czytane, 300ms));
+    zamknijGniazdo(czytane);
+    zamknijGniazdo(zaDlugie);
 }

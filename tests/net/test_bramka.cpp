@@ -1,0 +1,94 @@
+// Bramka wezla: lancuch z polem, ktore nie przetrwa zapisu i odczytu pliku, albo z blokiem
+// ponad limity jest odrzucany jednym wierszem przed walidacja; wlasne kopanie takiego bloku
+// nie zapisuje.
+
+#include <gtest/gtest.h>
+
+#include <tuple>
+
+#include "bramka_lancucha.h"
+#include "format_lancucha.h"
+#include "plik_lancucha.h"
+#include "pomoc_sieci.h"
+#include "wymiana_lancucha.h"
+
+class Bramka : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(zapiszLancuch(wlasny, plik));
+        ASSERT_TRUE(wczytajLancuch(zywy, plik));
+        przed = czytajPlikTestu(plik);
+    }
+
+    std::string pchnij(const std::string& tekst)
+    {
+        PrzechwycWyjscie przechwyc;
+        (void)obsluzPrzychodzacyLancuch(kontekst, zbudujWiadomoscLancucha(tekst, ""));
+        return przechwyc.tekst();
+    }
+
+    // Ostatni wiersz wlasnego kopania (po wierszu o wykopaniu).
+    std::string kop(const std::vector<Transakcja>& oczekujace)
+    {
+        Blockchain gornik;
+        gornik.trudnosc = 0;
+        PrzechwycWyjscie przechwyc;
+        EXPECT_FALSE(kopIZapisz(gornik, OBCY_ADRES, plik, oczekujace));
+        const std::string tekst = przechwyc.tekst();
+        return tekst.substr(tekst.rfind('\n', tekst.size() - 2) + 1);
+    }
+
+    FolderTymczasowy folder;
+    std::string plik = folder.plik("blockchain.dat");
+    Blockchain wlasny = lancuchTestowy(1, 1);
+    std::string przed;
+    Blockchain zywy;
+    KontekstSerwera kontekst{zywy, plik, folder.plik("wezly.dat"), "", 1700, 1s, [] {}, {}};
+};
+
+TEST_F(Bramka, PoleKtoreNiePrzetrwaPlikuOdrzucone)
+{
+    // Atak bez podpisu i pracy: opis nagrody z CR na koncu (pelny odczyt pliku usuwa CR przed
+    // LF, wiec zapisany blok przestalby pasowac do hasha), pole bedace wierszem znacznika
+    // bloku (po przerwanym dopisywaniu psuje caly plik), pole z NUL.
+    const std::pair<std::string, PowodOdmowy> wrogie[] = {
+        {std::string(OPIS_NAGRODY) + "\r", PowodOdmowy::znakCr},
+        {std::string(ZNACZNIK_BLOKU), PowodOdmowy::wierszZnacznika},
+        {std::string("a\0b", 3), PowodOdmowy::znakNul}};
+    for (const auto& [opis, powod] : wrogie) {
+        Blockchain wrogi = wlasny;
+        dokop(wrogi, OBCY_ADRES, 1);
+        wrogi.lancuch.back().transakcje[0].opis = opis;
+        przeliczOd(wrogi, 2);
+        EXPECT_EQ(pchnij(serializujLancuch(wrogi)), wierszOdmowy({powod, 2}));
+        EXPECT_EQ(kop({Transakcja(generujPareKluczy(), OBCY_ADRES, 1, opis)}),
+                  wierszOdmowy({powod, 2}));
+        EXPECT_EQ(czytajPlikTestu(plik), przed);
+    }
+}
+
+TEST_F(Bramka, BlokPonadLimityOdrzuconyPrzedOdczytem)
+{
+    // Atak: blok pustych transakcji z kwotami dopelnionymi zerami, zeby zmiescic sie w szacunku
+    // pamieci: 10001 po 39 bajtow albo 10000 po 106 bajtow (ponad 1 MiB tekstu, choc po
+    // odczycie blok bylby maly i poprawny).
+    using Atak = std::tuple<std::size_t, std::size_t, PowodOdmowy>;
+    for (const auto& [ile, zera, powod] : {Atak{10001, 34, PowodOdmowy::zaDuzoTransakcji},
+                                           Atak{10000, 101, PowodOdmowy::zaDuzyTekst}}) {
+        Blockchain wrogi = wlasny;
+        wrogi.lancuch.emplace_back(2, std::vector<Transakcja>(ile), wrogi.lancuch.back().hash);
+        const std::string wzor = serializujLancuch(wrogi);
+        const std::string pusta = "\n\n0\n\n\n";
+        std::string tekst;
+        std::size_t p = 0;
+        for (std::size_t z = 0; (z = wzor.find(pusta, p)) != std::string::npos;
+             p = z + pusta.size())
+            tekst.append(wzor, p, z - p).append("\n\n" + std::string(zera, '0') + "\n\n\n");
+        tekst.append(wzor, p);
+        EXPECT_EQ(pchnij(tekst), wierszOdmowy({powod, 2}));
+        EXPECT_EQ(czytajPlikTestu(plik), przed);
+    }
+    EXPECT_EQ(kop(std::vector<Transakcja>(10001)),
+              wierszOdmowy({PowodOdmowy::zaDuzoTransakcji, 2}));
+}
