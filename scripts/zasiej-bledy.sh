@@ -40,9 +40,9 @@ blad 13 net net/ramki.cpp 's/DLUGOSC_NAGLOWKA = 10;/DLUGOSC_NAGLOWKA = 8;/' \
   "naglowek ramki: 8 cyfr zamiast 10"
 blad 14 net net/ramki.cpp 's/\} else if \(static_cast<std::uint64_t>\(\*dlugosc\) > opcje\.maksDlugosc\) \{/} else if (false) {/' \
   "brak limitu dlugosci odbieranej ramki"
-blad 15 net net/serwer_lancucha.cpp 's/if \(po < przed\)/if (po < przed \&\& false)/' \
+blad 15 net net/serwer_lancucha.cpp 's/if \(d\.po < d\.przed\)/if (d.po < d.przed \&\& false)/' \
   "serwer: brak straznika salda"
-blad 16 net net/serwer_lancucha.cpp 's/if \(ileOtrzymany <= ileMoj\)/if (ileOtrzymany < ileMoj)/' \
+blad 16 net net/serwer_lancucha.cpp 's/if \(d\.ileOtrzymany <= d\.ileMoj\)/if (d.ileOtrzymany < d.ileMoj)/' \
   "serwer: przyjmuje lancuch tej samej dlugosci"
 blad 17 net net/wezly.cpp 's/(bool dodajNowyLubUzupelnij\(const std::string& plik, const Wezel& nowy\)\n\{\n)\s*std::lock_guard blokada\(mutexPlikowWezlow\);\n/$1/' \
   "pliki wezlow: dopisanie bez blokady"
@@ -90,9 +90,9 @@ blad 40 core core/bramka_lancucha.cpp 's/jest \|= \(znak == \x27\\r\x27\) \| /je
   "bramka: pole z CR przechodzi (pelny odczyt pliku zmienilby blok)"
 blad 41 core core/bramka_lancucha.cpp 's/if \(pole == ZNACZNIK_BLOKU\)/if (false)/' \
   "bramka: pole rowne wierszowi znacznika bloku przechodzi"
-blad 42 net net/serwer_lancucha.cpp 's/if \(!przechodziBramke\(sprawdzBloki\(odczyt\.bloki\)\)\)/if (false)/' \
+blad 42 net net/serwer_lancucha.cpp 's/if \(const std::optional<OdmowaBramki> odmowa = sprawdzBloki\(odczyt\.bloki\)\)/if (std::optional<OdmowaBramki> odmowa; false)/' \
   "serwer: nowe bloki nie przechodza bramki"
-blad 43 net net/serwer_lancucha.cpp 's/if \(!przechodziBramke\(sprawdzRozmiaryTekstu\(tekstLancucha\)\)\)/if (false)/' \
+blad 43 net net/serwer_lancucha.cpp 's/if \(const std::optional<OdmowaBramki> odmowa = sprawdzRozmiaryTekstu\(tekstLancucha\)\)/if (std::optional<OdmowaBramki> odmowa; false)/' \
   "serwer: rozmiar bloku nie sprawdzany na tekscie przed odczytem"
 blad 44 core core/bramka_lancucha.cpp 's/if \(blok\.transakcje\.size\(\) > MAKS_TRANSAKCJI_W_BLOKU\)/if (false)/' \
   "bramka: blok ponad 10000 transakcji przechodzi (wlasne kopanie)"
@@ -112,7 +112,7 @@ blad 63 net net/serwer_tcp.cpp 's/znany->second >= MAKS_POLACZEN_Z_ADRESU/znany-
   "trzy polaczenia z jednego adresu naraz"
 blad 64 net net/ramki.cpp 's/if \(pamiec != nullptr && opcje\.budzet != nullptr\) \{/if (false) {/' \
   "odbierana ramka nie liczy sie do budzetu pamieci procesu"
-blad 65 net net/serwer_lancucha.cpp 's/const RezerwacjaPamieci pamiec = rezerwujNaOdczyt\(\*potrzeba\);\n\s*if \(!pamiec\)\n\s*return false;//' \
+blad 65 net net/serwer_lancucha.cpp 's/if \(!pamiec\) \{\n\s*Decyzja d = decyzja\(RodzajDecyzji::brakPamieci\);/if (false) {\n        Decyzja d = decyzja(RodzajDecyzji::brakPamieci);/' \
   "odczyt lancucha poza budzetem pamieci procesu"
 blad 66 net net/wymiana_lancucha.cpp 's/return najdluzszeZapytanie\(wlasny\);/return static_cast<std::uint64_t>(MAKS_DLUGOSC_RAMKI);/' \
   "zapytanie ponad 512 MiB odrzucane mimo dlugiego wlasnego lancucha"
@@ -132,6 +132,23 @@ blad 73 net net/limity_wezlow.cpp 's/if \(nazwa\.size\(\) <= MAKS_DLUGOSC_NAZWY_
   "nazwa wezla dluzsza niz 64 bajty zapisywana"
 blad 74 core core/pliki.cpp 's/        if \(zamazac\)\n\s*zamaz\(pelna\);\n//' \
   "pozostalosc zapisu portfela usuwana bez zamazania"
+
+blad 85 net net/biorca.cpp 's/if \(static_cast<std::uint64_t>\(blok\.indeks\) != od \+ i \|\| !laczy\)/if (static_cast<std::uint64_t>(blok.indeks) != od + i)/' \
+  "synchronizacja: kawalek, ktory sie nie laczy, przyjmowany do skladania"
+blad 86 net net/lokator.cpp 's/if \(tekst\.size\(\) - poczatek > MAKS_BAJTOW_KAWALKA && przed > poczatek\)/if (false)/' \
+  "synchronizacja: kawalek bez limitu 16 MiB"
+blad 87 net net/decyzja_serwera.cpp 's/        return KodDecyzji::saldo;/        return KodDecyzji::odmowa;/' \
+  "synchronizacja: nadawca nie slyszy, ze odmowa byla przez saldo"
+blad 88 net net/wypchniecie.cpp 's/    zapamietajRodzaj\(wezel\.ip, port, RodzajWezla::stary\);\n//' \
+  "synchronizacja: wezel starego rodzaju dostaje oferte przy kazdym wypchnieciu"
+blad 89 net net/lokator.cpp 's/wlasne\[static_cast<std::size_t>\(w\.wysokosc\)\]\.hash == w\.hash/true/' \
+  "synchronizacja: lokator zgodny bez porownania hashy"
+blad 90 net net/biorca.cpp 's/if \(!doKonca && kawalek\.tekst\.size\(\) < MIN_BAJTOW_KAWALKA\)/if (false)/' \
+  "synchronizacja: skapy dawca nie odciety"
+blad 91 wezel wezel/wezel_bez_okna.cpp 's/            pracaPobierania\(klucz, port, stop\);\n//' \
+  "wezel bez okna nie pobiera lancucha przy starcie"
+blad 92 net net/obsluga_zapytania.cpp 's/(    const Decyzja decyzja = rozpatrzTekstLancucha\(kontekst, tekstLancucha\);\n)/$1    if (decyzja.rodzaj == RodzajDecyzji::przyjety) rozglosPrzyjety(kontekst);\n/' \
+  "serwer rozglasza przyjety lancuch przed scaleniem listy nadawcy"
 
 przywroc() { [ -n "${kopia:-}" ] && cp "$kopia" "$plik" && rm -f "$kopia"; kopia=; }
 trap przywroc EXIT INT TERM
