@@ -134,6 +134,11 @@ Gniazdo utworzGniazdoNasluchu(int port)
         std::cout << "BLAD: nie udalo sie utworzyc gniazda.\n";
         return NIEPRAWIDLOWE_GNIAZDO;
     }
+    // Bez tej opcji polaczenia zamkniete chwile temu (TIME_WAIT) blokuja port do minuty po
+    // ponownym uruchomieniu. Na Linuksie nie pozwala ona nasluchiwac drugiemu gniazdu na
+    // porcie, na ktorym ktos juz nasluchuje.
+    const int wlacz = 1;
+    (void)::setsockopt(gniazdo, SOL_SOCKET, SO_REUSEADDR, &wlacz, sizeof wlacz);
     // Port spoza zakresu obcialby sie po cichu do innego: traktujemy jak zajety.
     const sockaddr_in sa = adresGniazda(htonl(INADDR_ANY), port);
     if (!portPoprawny(port)

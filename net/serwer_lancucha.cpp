@@ -187,6 +187,20 @@ bool rozpatrzLancuch(KontekstSerwera& kontekst, std::string_view tekstLancucha)
     return porownajIPrzyjmij(kontekst, otrzymany, ocena);
 }
 
+// Rozgloszenie przyjetego lancucha do wezlow z pliku.
+void rozglosPrzyjety(KontekstSerwera& kontekst)
+{
+    if (kontekst.poPrzyjeciu) {
+        // Rozglaszacz w tle sam wczyta nowy lancuch z pliku.
+        kontekst.poPrzyjeciu();
+        return;
+    }
+    // Bez rozglaszacza (jedno polaczenie naraz); wpisy tego wezla sa pomijane.
+    const std::shared_lock czytanie(kontekst.mutexLancucha);
+    (void)rozglosLancuch(kontekst.lancuch, kontekst.plikWezlow, kontekst.mojPort,
+                         kontekst.limitOdbioru);
+}
+
 } // namespace
 
 std::string obsluzPrzychodzacyLancuch(KontekstSerwera& kontekst, const std::string& wiadomosc)
@@ -198,17 +212,12 @@ std::string obsluzPrzychodzacyLancuch(KontekstSerwera& kontekst, const std::stri
         tekstLancucha = wiadomosc;
         tekstWezlow = {};
     }
-    if (rozpatrzLancuch(kontekst, tekstLancucha)) {
-        if (kontekst.poPrzyjeciu) {
-            // Rozglaszacz w tle sam wczyta nowy lancuch z pliku, juz po odpowiedzi.
-            kontekst.poPrzyjeciu();
-        } else {
-            // Bez rozglaszacza (jedno polaczenie naraz); wpisy tego wezla sa pomijane.
-            const std::shared_lock czytanie(kontekst.mutexLancucha);
-            (void)rozglosLancuch(kontekst.lancuch, kontekst.plikWezlow, kontekst.mojPort,
-                                 kontekst.limitOdbioru);
-        }
-    }
+    const bool przyjety = rozpatrzLancuch(kontekst, tekstLancucha);
+    // Najpierw scalenie i odpowiedz, potem rozgloszenie: ono czyta juz scalony plik wezlow,
+    // wiec wezly z listy nadawcy tez dostaja przyjety lancuch.
     scalListeWezlow(tekstWezlow, kontekst.plikWezlow, kontekst.mojPort);
-    return wezlyDoTekstu(wczytajWezly(kontekst.plikWezlow));
+    std::string odpowiedz = wezlyDoTekstu(wczytajWezly(kontekst.plikWezlow));
+    if (przyjety)
+        rozglosPrzyjety(kontekst);
+    return odpowiedz;
 }
