@@ -1,13 +1,13 @@
 // Decyzja serwera o otrzymanym lancuchu: odczyt, walidacja, porownanie pod blokada,
 // przyjecie albo odmowa; na kazdej drodze scalenie listy wezlow i odpowiedz.
 
-#include <iostream>
 #include <mutex>
 #include <optional>
 #include <shared_mutex>
 #include <string_view>
 
 #include "format_lancucha.h"
+#include "konsola.h"
 #include "plik_lancucha.h"
 #include "przejecie_lancucha.h"
 #include "rozgloszenie.h"
@@ -30,8 +30,8 @@ bool miesciSieWBudzecie(std::string_view tekstLancucha)
     const std::uint64_t potrzeba = szacujPamiecLancucha(tekstLancucha);
     if (potrzeba <= MNOZNIK_PAMIECI_LANCUCHA * tekstLancucha.size())
         return true;
-    std::cout << "Otrzymany lancuch zajalby w pamieci " << potrzeba << " bajtow przy "
-              << tekstLancucha.size() << " bajtach tekstu - odrzucam.\n";
+    wypisz("Otrzymany lancuch zajalby w pamieci ", potrzeba, " bajtow przy ", tekstLancucha.size(),
+           " bajtach tekstu - odrzucam.\n");
     return false;
 }
 
@@ -43,8 +43,8 @@ bool zdecydujPodBlokada(KontekstSerwera& kontekst, Otrzymany& otrzymany, OcenaOt
     const auto ileOtrzymany = static_cast<std::int32_t>(otrzymany.liczbaBlokow());
     const auto ileMoj = static_cast<std::int32_t>(kontekst.lancuch.liczbaBlokow());
     if (ileOtrzymany <= ileMoj) {
-        std::cout << "Otrzymany lancuch (" << ileOtrzymany << " blokow) nie jest dluzszy niz moj ("
-                  << ileMoj << " blokow) - zostaje przy swoim.\n";
+        wypisz("Otrzymany lancuch (", ileOtrzymany, " blokow) nie jest dluzszy niz moj (", ileMoj,
+               " blokow) - zostaje przy swoim.\n");
         return false;
     }
     if (!kontekst.kluczPubliczny.empty()) {
@@ -54,8 +54,8 @@ bool zdecydujPodBlokada(KontekstSerwera& kontekst, Otrzymany& otrzymany, OcenaOt
         const std::int64_t po =
             saldoOtrzymanego(kontekst.lancuch, otrzymany, ocena, kontekst.kluczPubliczny);
         if (po < przed) {
-            std::cout << "Otrzymany lancuch jest dluzszy, ale ZMNIEJSZYLBY Twoje saldo (" << przed
-                      << " -> " << po << ") - odrzucam.\n";
+            wypisz("Otrzymany lancuch jest dluzszy, ale ZMNIEJSZYLBY Twoje saldo (", przed, " -> ",
+                   po, ") - odrzucam.\n");
             return false;
         }
     }
@@ -66,12 +66,11 @@ bool zdecydujPodBlokada(KontekstSerwera& kontekst, Otrzymany& otrzymany, OcenaOt
         const int trudnosc = kontekst.lancuch.trudnosc;
         kontekst.lancuch = Blockchain();
         kontekst.lancuch.trudnosc = trudnosc;
-        std::cout << "BLAD: nie udalo sie zapisac lancucha do pliku " << kontekst.plikLancucha
-                  << " - odrzucam otrzymany lancuch.\n";
+        wypisz("BLAD: nie udalo sie zapisac lancucha do pliku ", kontekst.plikLancucha,
+               " - odrzucam otrzymany lancuch.\n");
         return false;
     }
-    std::cout << "Przyjeto nowy, dluzszy lancuch (" << kontekst.lancuch.liczbaBlokow()
-              << " blokow).\n";
+    wypisz("Przyjeto nowy, dluzszy lancuch (", kontekst.lancuch.liczbaBlokow(), " blokow).\n");
     return true;
 }
 
@@ -83,7 +82,7 @@ std::optional<bool> zdecydujPoOcenie(KontekstSerwera& kontekst, Otrzymany& otrzy
     if (!ocena)
         return std::nullopt;
     if (!ocena->poprawny) {
-        std::cout << "Otrzymany lancuch NIE jest poprawny - odrzucam.\n";
+        wypisz("Otrzymany lancuch NIE jest poprawny - odrzucam.\n");
         return false;
     }
     return zdecydujPodBlokada(kontekst, otrzymany, *ocena);
@@ -95,8 +94,8 @@ bool porownajIPrzyjmij(KontekstSerwera& kontekst, Blockchain& otrzymany, OcenaOt
     std::lock_guard blokada(mutexZapisuLancucha);
     // Blok zapisany chwile temu przez okno lub kopanie ma sie liczyc.
     if (!wczytajZywy(kontekst, true)) {
-        std::cout << "Nie mozna bezpiecznie zapisac pliku " << kontekst.plikLancucha
-                  << " - odrzucam otrzymany lancuch.\n";
+        wypisz("Nie mozna bezpiecznie zapisac pliku ", kontekst.plikLancucha,
+               " - odrzucam otrzymany lancuch.\n");
         return false;
     }
     // Rozszerzenie przejmowane jest przez dopisanie, bez przepisywania calego pliku.
@@ -144,7 +143,7 @@ std::optional<bool> odczytajIRozpatrz(KontekstSerwera& kontekst, std::string_vie
         porownany = kontekst.lancuch.punkt();
         if (!parsujZaWspolnymi(tekstLancucha, wlasne, nowe.wspolnych, odczyt)
             || nowe.wspolnych + odczyt.bloki.size() == 0) {
-            std::cout << "Otrzymane dane nie sa poprawnym lancuchem.\n";
+            wypisz("Otrzymane dane nie sa poprawnym lancuchem.\n");
             return false;
         }
         if (nowe.wspolnych < wlasne.size()) {
@@ -169,7 +168,7 @@ std::optional<bool> odczytajIRozpatrz(KontekstSerwera& kontekst, std::string_vie
 bool rozpatrzLancuch(KontekstSerwera& kontekst, std::string_view tekstLancucha)
 {
     if (tekstLancucha.empty()) {
-        std::cout << "Nie udalo sie odebrac lancucha.\n";
+        wypisz("Nie udalo sie odebrac lancucha.\n");
         return false;
     }
     if (!miesciSieWBudzecie(tekstLancucha))
@@ -181,7 +180,7 @@ bool rozpatrzLancuch(KontekstSerwera& kontekst, std::string_view tekstLancucha)
         return *przyjety;
     OcenaOtrzymanego ocena = ocenCalosc(otrzymany);
     if (!ocena.poprawny) {
-        std::cout << "Otrzymany lancuch NIE jest poprawny - odrzucam.\n";
+        wypisz("Otrzymany lancuch NIE jest poprawny - odrzucam.\n");
         return false;
     }
     return porownajIPrzyjmij(kontekst, otrzymany, ocena);

@@ -3,7 +3,6 @@
 
 #include <condition_variable>
 #include <fcntl.h>
-#include <iostream>
 #include <map>
 #include <mutex>
 #include <netinet/in.h>
@@ -15,6 +14,7 @@
 #include <vector>
 
 #include "gniazda.h"
+#include "konsola.h"
 #include "ramki.h"
 
 namespace {
@@ -39,7 +39,7 @@ void obsluzBezpiecznie(Gniazdo klient, const Obsluga& obsluga, std::chrono::mill
     try {
         obsluzPolaczenie(klient, obsluga, limit);
     } catch (const std::bad_alloc&) {
-        std::cout << "BLAD: zabraklo pamieci przy obsludze zapytania - odrzucam je.\n";
+        wypisz("BLAD: zabraklo pamieci przy obsludze zapytania - odrzucam je.\n");
     }
     zamknijGniazdo(klient);
 }
@@ -113,7 +113,7 @@ private:
             try {
                 watki.emplace_back([this] { pracuj(); });
             } catch (const std::system_error&) {
-                std::cout << "BLAD: nie udalo sie utworzyc watku obslugi polaczenia.\n";
+                wypisz("BLAD: nie udalo sie utworzyc watku obslugi polaczenia.\n");
             }
         }
         if (watki.empty()) {
@@ -178,7 +178,7 @@ void nasluchujTcpWPetli(int port, const StopPredykat& stop, const Obsluga& obslu
     (void)::fcntl(nasluch, F_SETFL, ::fcntl(nasluch, F_GETFL, 0) | O_NONBLOCK);
     if (gotowy)
         gotowy(true);
-    std::cout << "Nasluchuje na porcie " << port << " w petli...\n";
+    wypisz("Nasluchuje na porcie ", port, " w petli...\n");
     {
         PulaPolaczen pula(obsluga, stop, limitOdbioru);
         while (!stop()) {

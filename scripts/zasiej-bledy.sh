@@ -90,6 +90,8 @@ blad 75 net net/gniazda.cpp 's/\(void\)::setsockopt\(gniazdo, SOL_SOCKET, SO_REU
   "nasluch bez SO_REUSEADDR: port zablokowany przez TIME_WAIT po ponownym starcie"
 blad 76 net net/serwer_lancucha.cpp 's/(    scalListeWezlow\(tekstWezlow, kontekst\.plikWezlow, kontekst\.mojPort\);\n    std::string odpowiedz = [^\n]*\n)(    if \(przyjety\)\n        rozglosPrzyjety\(kontekst\);\n)/$2$1/' \
   "serwer: rozgloszenie przyjetego lancucha przed scaleniem listy nadawcy"
+blad 77 core core/blok.cpp 's/    wypisz\("Kopanie bloku ", indeks, "\.\.\. SUKCES! Znaleziono Hash: ", hash,/    wypisz("Kopanie bloku ", indeks, "... ");\n    wypisz("SUKCES! Znaleziono Hash: ", hash,/' \
+  "konsola: wiersz kopania w dwoch zapisach, inne watki wchodza w jego srodek"
 blad 78 ui ui/zakladka_wyslij.cpp 's/    ui->comboZnaniOdbiorcy->setCurrentIndex\(0\);\n//' \
   "wysylanie: po wyslaniu znany odbiorca dalej wybrany przy pustym kluczu"
 blad 79 ui ui/zakladka_siec.cpp 's/(void komunikatWJednymWierszu\(QLabel\* komunikat\)\n\{\n)/$1    komunikat->setWordWrap(true);\n/' \

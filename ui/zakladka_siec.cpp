@@ -9,8 +9,8 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-#include <iostream>
 
+#include "konsola.h"
 #include "kropka_statusu.h"
 #include "kursor_czekania.h"
 #include "mainwindow.h"
@@ -133,7 +133,7 @@ void MainWindow::naNasluchuj()
                      [this, port](bool sukces) { emit nasluchGotowy(sukces, port); });
     };
     if (!utworzWatek(watekSerwera, std::move(serwer))) {
-        std::cout << "BLAD: nie udalo sie utworzyc watku serwera na porcie " << port << ".\n";
+        wypisz("BLAD: nie udalo sie utworzyc watku serwera na porcie ", port, ".\n");
         wrocDoStanuBezNasluchu(statusPrzedNasluchem);
     }
 }
@@ -175,7 +175,7 @@ void MainWindow::uruchomWatkiObecnosci(int port)
         && utworzWatek(watekOgloszen, std::move(oglaszacz)))
         return;
     // Bez obu watkow obecnosci wezel nie dziala w pelni: wszystko wraca do stanu sprzed klikniecia.
-    std::cout << "BLAD: nie udalo sie utworzyc watku obecnosci - nasluch zatrzymany.\n";
+    wypisz("BLAD: nie udalo sie utworzyc watku obecnosci - nasluch zatrzymany.\n");
     zatrzymajWatkiSieci();
     wrocDoStanuBezNasluchu(statusPrzedNasluchem);
 }

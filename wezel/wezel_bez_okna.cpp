@@ -1,10 +1,10 @@
 #include "wezel_bez_okna.h"
 
 #include <cstdlib>
-#include <iostream>
 #include <mutex>
 
 #include "klucze.h"
+#include "konsola.h"
 #include "plik_lancucha.h"
 #include "pliki.h"
 #include "portfel.h"
@@ -24,24 +24,22 @@ bool WezelBezOkna::przygotujKlucz()
         if (plikIstnieje(PLIK_PORTFELA) && wczytajPortfel(klucze, PLIK_PORTFELA))
             klucz = kluczPublicznyHex(klucze);
         else
-            std::cout << "Bez portfela: ochrona salda przy przyjmowaniu lancuchow wylaczona.\n";
+            wypisz("Bez portfela: ochrona salda przy przyjmowaniu lancuchow wylaczona.\n");
         return true;
     }
     if (!plikIstnieje(PLIK_PORTFELA)) {
         klucze = generujPareKluczy();
         if (!zapiszPortfel(klucze, PLIK_PORTFELA)) {
-            std::cerr << "talvarin-wezel: BLAD: nie mozna zapisac portfela " << PLIK_PORTFELA
-                      << ".\n";
+            wypiszBlad("talvarin-wezel: BLAD: nie mozna zapisac portfela ", PLIK_PORTFELA, ".\n");
             return false;
         }
         klucz = kluczPublicznyHex(klucze);
-        std::cout << "Utworzono nowy portfel " << PLIK_PORTFELA << ", klucz publiczny: " << klucz
-                  << "\n";
+        wypisz("Utworzono nowy portfel ", PLIK_PORTFELA, ", klucz publiczny: ", klucz, "\n");
         return true;
     }
     klucze = otworzPortfel();
     klucz = kluczPublicznyHex(klucze);
-    std::cout << "Kopanie na klucz publiczny: " << klucz << "\n";
+    wypisz("Kopanie na klucz publiczny: ", klucz, "\n");
     return true;
 }
 
@@ -66,7 +64,7 @@ void WezelBezOkna::uruchomPoNasluchu()
 {
     const int port = opcje.port;
     if (usunSiebieZListy(PLIK_WEZLOW, port) > 0)
-        std::cout << "Usunieto ten wezel z listy " << PLIK_WEZLOW << ".\n";
+        wypisz("Usunieto ten wezel z listy ", PLIK_WEZLOW, ".\n");
     std::vector<Wezel> seedy = seedyDoBootstrapu(PLIK_WEZLOW, PLIK_SEEDOW);
     if (!seedy.empty()) {
         Blockchain kopia;
@@ -76,27 +74,27 @@ void WezelBezOkna::uruchomPoNasluchu()
                                    const std::atomic<bool>&) {
                 pracaBootstrapu(kopia, seedy, port, nullptr);
             }))
-            std::cout << "BLAD: nie udalo sie utworzyc watku bootstrapu.\n";
+            wypisz("BLAD: nie udalo sie utworzyc watku bootstrapu.\n");
     }
     if (!opcje.bezObecnosci) {
         const bool sluchaczDziala = sluchacz.uruchom([this, port](const std::atomic<bool>& stop) {
             pracaSluchaczaObecnosci(port, idWezla, stop,
                                     [](const std::string& ip, int portWezla) {
-                                        std::cout << "Wykryto nowy wezel w sieci: " << ip << ":"
-                                                  << portWezla << "\n";
+                                        wypisz("Wykryto nowy wezel w sieci: ", ip, ":", portWezla,
+                                               "\n");
                                     });
         });
         const bool oglaszaczDziala = oglaszacz.uruchom([this, port](const std::atomic<bool>& stop) {
             pracaOglaszacza(port, idWezla, klucz, nazwa, stop);
         });
         if (!sluchaczDziala || !oglaszaczDziala)
-            std::cout << "BLAD: nie udalo sie utworzyc watku obecnosci.\n";
+            wypisz("BLAD: nie udalo sie utworzyc watku obecnosci.\n");
     }
     if (opcje.kop && !kopanie.uruchom([this, port](const std::atomic<bool>& stop) {
             // Nieudany zapis konczy petle; kopIZapisz wypisal juz przyczyne.
             static_cast<void>(petlaKopania(klucz, port, stop, kopIZapisz));
         }))
-        std::cout << "BLAD: nie udalo sie utworzyc watku kopania w petli.\n";
+        wypisz("BLAD: nie udalo sie utworzyc watku kopania w petli.\n");
 }
 
 int WezelBezOkna::zatrzymaj()
@@ -108,16 +106,15 @@ int WezelBezOkna::zatrzymaj()
     for (WatekWezla* watek : {&serwer, &sluchacz, &oglaszacz, &kopanie, &bootstrap})
         wszystkie = watek->dolacz(termin) && wszystkie;
     if (wszystkie) {
-        std::cout << "Wezel zatrzymany.\n" << std::flush;
+        wypisz("Wezel zatrzymany.\n");
         return EXIT_SUCCESS;
     }
     // Watek utknal w rozmowie z wolnym wezlem. Pod obiema blokadami lancucha zaden zapis
     // nie trwa ani sie nie zacznie; pliki wezlow i tak sa podmieniane atomowo.
     const std::lock_guard zapis(mutexZapisuLancucha);
     const std::lock_guard plik(mutexPlikuLancucha);
-    std::cout << "Watki sieci nie skonczyly w czasie - wyjscie bez czekania na nie"
-                 " (zaden zapis lancucha nie trwa).\n"
-              << std::flush;
+    wypisz("Watki sieci nie skonczyly w czasie - wyjscie bez czekania na nie"
+           " (zaden zapis lancucha nie trwa).\n");
     std::_Exit(EXIT_SUCCESS);
 }
 
@@ -134,7 +131,7 @@ int WezelBezOkna::uruchom(const sigset_t& sygnaly)
                 stanSerwera = sukces ? StanSerwera::Slucha : StanSerwera::Blad;
             });
         })) {
-        std::cerr << "talvarin-wezel: BLAD: nie udalo sie utworzyc watku serwera.\n";
+        wypiszBlad("talvarin-wezel: BLAD: nie udalo sie utworzyc watku serwera.\n");
         return EXIT_FAILURE;
     }
     bool przerwano = false;
@@ -142,16 +139,15 @@ int WezelBezOkna::uruchom(const sigset_t& sygnaly)
         if (przerwano)
             return zatrzymaj();
         static_cast<void>(serwer.dolacz(std::chrono::steady_clock::time_point::max()));
-        std::cerr << "talvarin-wezel: BLAD: nie mozna nasluchiwac na porcie " << port
-                  << " (port juz zajety?).\n";
+        wypiszBlad("talvarin-wezel: BLAD: nie mozna nasluchiwac na porcie ", port,
+                   " (port juz zajety?).\n");
         return EXIT_FAILURE;
     }
     uruchomPoNasluchu();
-    std::cout << "Wezel dziala na porcie " << port << " (zatrzymanie: SIGINT albo SIGTERM).\n"
-              << std::flush;
+    wypisz("Wezel dziala na porcie ", port, " (zatrzymanie: SIGINT albo SIGTERM).\n");
     int sygnal = 0;
     while (::sigwait(&sygnaly, &sygnal) != 0) {
     }
-    std::cout << "Otrzymano sygnal " << sygnal << " - zatrzymuje wezel.\n";
+    wypisz("Otrzymano sygnal ", sygnal, " - zatrzymuje wezel.\n");
     return zatrzymaj();
 }
