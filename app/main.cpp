@@ -1,10 +1,10 @@
 #include <QApplication>
 
-#include <iostream>
 #include <string_view>
 
 #include "katalog_danych.h"
 #include "dziennik_konsoli.h"
+#include "konsola.h"
 #include "start.h"
 
 int main(int argc, char* argv[])
@@ -12,7 +12,7 @@ int main(int argc, char* argv[])
     // Wersja bez tworzenia aplikacji: dziala takze bez ekranu.
     for (int i = 1; i < argc; ++i) {
         if (std::string_view(argv[i]) == "--version") {
-            std::cout << "talvarin " << TALVARIN_WERSJA << "\n";
+            wypisz("talvarin ", TALVARIN_WERSJA, "\n");
             return 0;
         }
     }
@@ -20,12 +20,12 @@ int main(int argc, char* argv[])
     // pozostale argumenty ida do Qt bez zmian.
     std::string katalog;
     if (!wyjmijOpcjeKatalogu(argc, argv, katalog)) {
-        std::cerr << "talvarin: BLAD: opcja --katalog wymaga nazwy folderu.\n";
+        wypiszBlad("talvarin: BLAD: opcja --katalog wymaga nazwy folderu.\n");
         return 2;
     }
     std::string blad;
     if (!katalog.empty() && !przejdzDoKatalogu(katalog, blad)) {
-        std::cerr << "talvarin: BLAD: " << blad << "\n";
+        wypiszBlad("talvarin: BLAD: ", blad, "\n");
         return 1;
     }
     // Przed wszystkim innym, zeby zakladka Dziennik dostala kazda linie wezla; konczy sie

@@ -1,10 +1,10 @@
 #include "portfel.h"
 
-#include <iostream>
 #include <sodium.h>
 #include <string_view>
 #include <sys/stat.h>
 
+#include "konsola.h"
 #include "pliki.h"
 #include "skrot.h"
 
@@ -88,15 +88,14 @@ ParaKluczy otworzPortfel(const std::string& sciezka)
     if (plikIstnieje(sciezka)) {
         const std::string nowa = odlozNaBok(sciezka);
         if (nowa.empty()) {
-            std::cout << "UWAGA: nie mozna wczytac portfela " << sciezka
-                      << " ani przeniesc go na bok - plik zostaje, nowy portfel nie zostanie"
-                         " zapisany."
-                      << std::endl;
+            wypisz("UWAGA: nie mozna wczytac portfela ", sciezka,
+                   " ani przeniesc go na bok - plik zostaje, nowy portfel nie zostanie"
+                   " zapisany.\n");
             return klucze;
         }
         tylkoDlaWlasciciela(nowa);
-        std::cout << "UWAGA: nie mozna wczytac portfela " << sciezka << " - przeniesiono go do "
-                  << nowa << ", tworze nowy portfel." << std::endl;
+        wypisz("UWAGA: nie mozna wczytac portfela ", sciezka, " - przeniesiono go do ", nowa,
+               ", tworze nowy portfel.\n");
     }
     // Bez zapisu program dziala dalej na tej parze; przy nastepnym starcie bedzie nowa.
     (void)zapiszPortfel(klucze, sciezka);

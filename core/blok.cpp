@@ -2,9 +2,9 @@
 
 #include <algorithm>
 #include <ctime>
-#include <iostream>
 #include <string_view>
 
+#include "konsola.h"
 #include "liczby.h"
 #include "skrot.h"
 
@@ -66,7 +66,6 @@ bool zeraNaPoczatku(const unsigned char* skrot, std::size_t cyfry)
 void Blok::kopBlok(int trudnosc)
 {
     const std::string cel(static_cast<std::size_t>(trudnosc > 0 ? trudnosc : 0), '0');
-    std::cout << "Kopanie bloku " << indeks << "... " << std::flush;
     if (std::string_view(hash).substr(0, cel.size()) != cel) {
         // Kazda proba buduje caly tekst bloku od nowa i haszuje go od poczatku; tekst hasha
         // powstaje tylko dla zwyciezcy, bo posrednich wartosci nikt nie oglada.
@@ -80,5 +79,6 @@ void Blok::kopBlok(int trudnosc)
         } while (!zeraNaPoczatku(skrot, cyfry));
         hash = bajtyNaHex(skrot, sizeof skrot);
     }
-    std::cout << "SUKCES! Znaleziono Hash: " << hash << " (Nonce: " << nonce << ")" << std::endl;
+    // Postep i wynik jednym zapisem, dopiero po sukcesie: inne watki nie wejda w srodek wiersza.
+    wypisz("Kopanie bloku ", indeks, "... SUKCES! Znaleziono Hash: ", hash, " (Nonce: ", nonce, ")\n");
 }

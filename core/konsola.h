@@ -3,16 +3,33 @@
 // piszace naraz nie przeplataly sie w srodku wiersza.
 
 #include <sstream>
+#include <string>
 #include <string_view>
 
 // Wypisuje gotowy tekst (z koncem wiersza) jednym zapisem na standardowe wyjscie.
 void wypiszTekst(std::string_view tekst);
 
-// Sklada czesci jak operator << i wypisuje je razem jednym zapisem.
+// To samo na standardowe wyjscie bledow.
+void wypiszTekstBledu(std::string_view tekst);
+
+// Sklada czesci jak operator << w jeden tekst.
 template <typename... Czesci>
-void wypisz(const Czesci&... czesci)
+[[nodiscard]] std::string zlozWiersz(const Czesci&... czesci)
 {
     std::ostringstream tekst;
     (tekst << ... << czesci);
-    wypiszTekst(tekst.view());
+    return std::move(tekst).str();
+}
+
+// Sklada czesci i wypisuje je razem jednym zapisem.
+template <typename... Czesci>
+void wypisz(const Czesci&... czesci)
+{
+    wypiszTekst(zlozWiersz(czesci...));
+}
+
+template <typename... Czesci>
+void wypiszBlad(const Czesci&... czesci)
+{
+    wypiszTekstBledu(zlozWiersz(czesci...));
 }

@@ -1,6 +1,5 @@
 #include "plik_lancucha.h"
 
-#include <iostream>
 
 #include "bramka_lancucha.h"
 #include "format_lancucha.h"
@@ -48,12 +47,10 @@ bool wczytajPrzedZapisem(Blockchain& ksiega, const std::string& sciezka)
         return false;
     const std::string nowa = odlozNaBok(sciezka);
     if (nowa.empty()) {
-        std::cout << "BLAD: plik " << sciezka
-                  << " nie jest czytelnym lancuchem i nie udalo sie go odlozyc.\n";
+        wypisz("BLAD: plik ", sciezka, " nie jest czytelnym lancuchem i nie udalo sie go odlozyc.\n");
         return false;
     }
-    std::cout << "Plik " << sciezka << " nie jest czytelnym lancuchem - odlozono go jako " << nowa
-              << ".\n";
+    wypisz("Plik ", sciezka, " nie jest czytelnym lancuchem - odlozono go jako ", nowa, ".\n");
     return true;
 }
 
@@ -75,6 +72,6 @@ bool kopIZapisz(Blockchain& ksiega, const std::string& adresGornika, const std::
         return true;
     // Blok tylko w pamieci zniknalby przy nastepnym wczytaniu: nie udajemy, ze jest.
     ksiega.obetnij(ksiega.liczbaBlokow() - 1);
-    std::cout << "BLAD: nie udalo sie zapisac pliku " << sciezka << " - nowy blok odrzucono.\n";
+    wypisz("BLAD: nie udalo sie zapisac pliku ", sciezka, " - nowy blok odrzucono.\n");
     return false;
 }

@@ -6,9 +6,10 @@
 #include <cstdio>
 #include <dirent.h>
 #include <fcntl.h>
-#include <iostream>
 #include <sys/stat.h>
 #include <unistd.h>
+
+#include "konsola.h"
 
 namespace {
 
@@ -43,7 +44,7 @@ std::string nazwaTymczasowa(const std::string& sciezka)
 
 void wypiszNieZwykly(const std::string& sciezka)
 {
-    std::cout << "BLAD: plik " << sciezka << " nie jest zwyklym plikiem - pomijam go.\n";
+    wypisz("BLAD: plik ", sciezka, " nie jest zwyklym plikiem - pomijam go.\n");
 }
 
 bool zapiszWszystko(int fd, std::string_view tekst)

@@ -1,9 +1,9 @@
 // Walidacja calego lancucha: odtworzenie od genezy z biezacymi saldami.
 
-#include <iostream>
 #include <string>
 #include <unordered_map>
 
+#include "konsola.h"
 #include "skrot.h"
 #include "walidacja.h"
 
@@ -11,7 +11,7 @@ namespace {
 
 void zglos(const Blok& blok, const char* tekstReguly)
 {
-    std::cout << "  [BLAD] Blok #" << blok.indeks << tekstReguly << "\n";
+    wypisz("  [BLAD] Blok #", blok.indeks, tekstReguly, "\n");
 }
 
 constexpr const char* REGULA_H = " ma dane niezgodne z jego hashem (ktos je zmienil po fakcie)!";

@@ -288,8 +288,8 @@ Eine Transaktion in der Blockchain lässt sich NICHT rückgängig machen.</trans
         <translation>Dir hat noch niemand etwas gesendet.</translation>
     </message>
     <message>
-        <source>Niepoprawny port.</source>
-        <translation>Ungültiger Port.</translation>
+        <source>Niepoprawny port - podaj liczbe od 1 do 65535.</source>
+        <translation>Ungültiger Port - geben Sie eine Zahl von 1 bis 65535 ein.</translation>
     </message>
     <message>
         <source>Uruchamianie nasluchu na porcie %1...</source>

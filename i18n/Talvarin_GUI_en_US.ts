@@ -288,8 +288,8 @@ A transaction in the blockchain can NOT be undone.</translation>
         <translation>Nobody has sent you anything yet.</translation>
     </message>
     <message>
-        <source>Niepoprawny port.</source>
-        <translation>Invalid port.</translation>
+        <source>Niepoprawny port - podaj liczbe od 1 do 65535.</source>
+        <translation>Invalid port - enter a number from 1 to 65535.</translation>
     </message>
     <message>
         <source>Uruchamianie nasluchu na porcie %1...</source>

@@ -288,8 +288,8 @@ Una transacción en la blockchain NO se puede deshacer.</translation>
         <translation>Todavía nadie te ha enviado nada.</translation>
     </message>
     <message>
-        <source>Niepoprawny port.</source>
-        <translation>Puerto no válido.</translation>
+        <source>Niepoprawny port - podaj liczbe od 1 do 65535.</source>
+        <translation>Puerto no válido - introduce un número del 1 al 65535.</translation>
     </message>
     <message>
         <source>Uruchamianie nasluchu na porcie %1...</source>

@@ -288,8 +288,8 @@ Une transaction dans la blockchain NE peut PAS être annulée.</translation>
         <translation>Personne ne vous a encore rien envoyé.</translation>
     </message>
     <message>
-        <source>Niepoprawny port.</source>
-        <translation>Port invalide.</translation>
+        <source>Niepoprawny port - podaj liczbe od 1 do 65535.</source>
+        <translation>Port invalide - saisissez un nombre de 1 à 65535.</translation>
     </message>
     <message>
         <source>Uruchamianie nasluchu na porcie %1...</source>

@@ -284,7 +284,7 @@ Transakcji w blockchainie NIE da sie cofnac.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>Niepoprawny port.</source>
+        <source>Niepoprawny port - podaj liczbe od 1 do 65535.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>

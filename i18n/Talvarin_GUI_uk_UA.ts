@@ -288,8 +288,8 @@ Transakcji w blockchainie NIE da sie cofnac.</source>
         <translation>Вам ще ніхто нічого не надіслав.</translation>
     </message>
     <message>
-        <source>Niepoprawny port.</source>
-        <translation>Неправильний порт.</translation>
+        <source>Niepoprawny port - podaj liczbe od 1 do 65535.</source>
+        <translation>Неправильний порт - введіть число від 1 до 65535.</translation>
     </message>
     <message>
         <source>Uruchamianie nasluchu na porcie %1...</source>

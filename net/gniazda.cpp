@@ -4,11 +4,12 @@
 #include <arpa/inet.h>
 #include <cerrno>
 #include <fcntl.h>
-#include <iostream>
 #include <netinet/in.h>
 #include <poll.h>
 #include <sys/socket.h>
 #include <unistd.h>
+
+#include "konsola.h"
 
 
 namespace {
@@ -49,7 +50,7 @@ sockaddr_in adresGniazda(in_addr_t adres, int port)
 
 void wypiszBladPolaczenia(const std::string& ip, int port)
 {
-    std::cout << "BLAD: nie udalo sie polaczyc z " << ip << ":" << port << "\n";
+    wypisz("BLAD: nie udalo sie polaczyc z ", ip, ":", port, "\n");
 }
 
 // Laczenie w trybie nieblokujacym; EINPROGRESS gra role WSAEWOULDBLOCK.
@@ -131,22 +132,26 @@ Gniazdo utworzGniazdoNasluchu(int port)
 {
     const Gniazdo gniazdo = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
     if (gniazdo < 0) {
-        std::cout << "BLAD: nie udalo sie utworzyc gniazda.\n";
+        wypisz("BLAD: nie udalo sie utworzyc gniazda.\n");
         return NIEPRAWIDLOWE_GNIAZDO;
     }
+    // Bez tej opcji polaczenia zamkniete chwile temu (TIME_WAIT) blokuja port do minuty po
+    // ponownym uruchomieniu. Na Linuksie nie pozwala ona nasluchiwac drugiemu gniazdu na
+    // porcie, na ktorym ktos juz nasluchuje.
+    const int wlacz = 1;
+    (void)::setsockopt(gniazdo, SOL_SOCKET, SO_REUSEADDR, &wlacz, sizeof wlacz);
     // Port spoza zakresu obcialby sie po cichu do innego: traktujemy jak zajety.
     const sockaddr_in sa = adresGniazda(htonl(INADDR_ANY), port);
     if (!portPoprawny(port)
         || ::bind(gniazdo, reinterpret_cast<const sockaddr*>(&sa), sizeof sa) != 0) {
-        std::cout << "BLAD: nie udalo sie zbindowac portu " << port
-                  << " (moze jest juz zajety?).\n";
+        wypisz("BLAD: nie udalo sie zbindowac portu ", port, " (moze jest juz zajety?).\n");
         zamknijGniazdo(gniazdo);
         return NIEPRAWIDLOWE_GNIAZDO;
     }
     // Kolejka na tyle polaczen, ile obslugujemy naraz: przy kolejce 1 nadmiarowe SYN-y sa
     // gubione i klient czeka na ich powtorzenie (1 s, 3 s, ...).
     if (::listen(gniazdo, MAKS_POLACZEN) != 0) {
-        std::cout << "BLAD: nie udalo sie nasluchiwac.\n";
+        wypisz("BLAD: nie udalo sie nasluchiwac.\n");
         zamknijGniazdo(gniazdo);
         return NIEPRAWIDLOWE_GNIAZDO;
     }
@@ -157,12 +162,12 @@ Gniazdo polaczZLimitemCzasu(const std::string& ip, int port, std::chrono::millis
 {
     const Gniazdo gniazdo = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
     if (gniazdo < 0) {
-        std::cout << "BLAD: nie udalo sie utworzyc gniazda.\n";
+        wypisz("BLAD: nie udalo sie utworzyc gniazda.\n");
         return NIEPRAWIDLOWE_GNIAZDO;
     }
     in_addr adres{};
     if (::inet_pton(AF_INET, ip.c_str(), &adres) != 1) {
-        std::cout << "BLAD: niepoprawny adres IP.\n";
+        wypisz("BLAD: niepoprawny adres IP.\n");
         zamknijGniazdo(gniazdo);
         return NIEPRAWIDLOWE_GNIAZDO;
     }
@@ -171,8 +176,8 @@ Gniazdo polaczZLimitemCzasu(const std::string& ip, int port, std::chrono::millis
         ? polaczNieblokujaco(gniazdo, adresGniazda(adres.s_addr, port), limit)
         : -1;
     if (wynik == 0) {
-        std::cout << "BLAD: przekroczono czas oczekiwania na polaczenie z " << ip << ":" << port
-                  << " (wezel offline?)\n";
+        wypisz("BLAD: przekroczono czas oczekiwania na polaczenie z ", ip, ":", port,
+               " (wezel offline?)\n");
         zamknijGniazdo(gniazdo);
         return NIEPRAWIDLOWE_GNIAZDO;
     }

@@ -3,13 +3,13 @@
 #include <algorithm>
 #include <atomic>
 #include <condition_variable>
-#include <iostream>
 #include <mutex>
 #include <system_error>
 #include <thread>
 
 #include "format_lancucha.h"
 
+#include "konsola.h"
 #include "wymiana_lancucha.h"
 #include "wypchniecie.h"
 
@@ -91,10 +91,9 @@ WynikRozgloszenia rozglosLancuch(const Blockchain& lancuch, const std::string& p
         const Wezel& wezel = cele[i];
         if (wyniki.czekajNa(i)) {
             ++wynik.sukcesy;
-            std::cout << "Rozgloszono do " << wezel.ip << ":" << wezel.port << "\n";
+            wypisz("Rozgloszono do ", wezel.ip, ":", wezel.port, "\n");
         } else {
-            std::cout << "Nie udalo sie rozglosic do " << wezel.ip << ":" << wezel.port
-                      << " (offline?)\n";
+            wypisz("Nie udalo sie rozglosic do ", wezel.ip, ":", wezel.port, " (offline?)\n");
         }
     }
     for (std::thread& watek : watki)

@@ -1,9 +1,9 @@
 #include "rozgloszenie_w_tle.h"
 
-#include <iostream>
 #include <new>
 #include <system_error>
 
+#include "konsola.h"
 #include "plik_lancucha.h"
 #include "rozgloszenie.h"
 
@@ -19,8 +19,8 @@ RozglaszaczWTle::RozglaszaczWTle(std::string plikLancucha, std::string plikWezlo
     try {
         watek = std::thread([this] { petla(); });
     } catch (const std::system_error&) {
-        std::cout << "BLAD: nie udalo sie utworzyc watku rozgloszen - przyjete lancuchy nie "
-                     "beda rozglaszane dalej.\n";
+        wypisz("BLAD: nie udalo sie utworzyc watku rozgloszen - przyjete lancuchy nie "
+               "beda rozglaszane dalej.\n");
     }
 }
 
@@ -63,7 +63,7 @@ void RozglaszaczWTle::petla()
             if (wczytajLancuch(lancuch, plikLancucha))
                 (void)rozglosLancuch(lancuch, plikWezlow, mojPort, limitOdbioru);
         } catch (const std::bad_alloc&) {
-            std::cout << "BLAD: zabraklo pamieci przy rozglaszaniu lancucha.\n";
+            wypisz("BLAD: zabraklo pamieci przy rozglaszaniu lancucha.\n");
         }
     }
 }

@@ -181,7 +181,7 @@ private:
             try {
                 watki.emplace_back([this] { pracuj(); });
             } catch (const std::system_error&) {
-                std::cout << "BLAD: nie udalo sie utworzyc watku obslugi polaczenia.\n";
+                wypisz("BLAD: nie udalo sie utworzyc watku obslugi polaczenia.\n");
             }
         }
         if (watki.empty())
@@ -228,7 +228,7 @@ private:
         try {
             obsluz(p);
         } catch (const std::bad_alloc&) {
-            std::cout << "BLAD: zabraklo pamieci przy obsludze zapytania - odrzucam je.\n";
+            wypisz("BLAD: zabraklo pamieci przy obsludze zapytania - odrzucam je.\n");
         }
     }
 
@@ -298,7 +298,7 @@ void nasluchujTcpWPetli(int port, const StopPredykat& stop, const Obsluga& obslu
     (void)::fcntl(nasluch, F_SETFL, ::fcntl(nasluch, F_GETFL, 0) | O_NONBLOCK);
     if (gotowy)
         gotowy(true);
-    std::cout << "Nasluchuje na porcie " << port << " w petli...\n";
+    wypisz("Nasluchuje na porcie ", port, " w petli...\n");
     {
         PulaPolaczen pula(obsluga, stop, limitOdbioru, limitRamki);
         while (!stop()) {

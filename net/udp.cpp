@@ -1,12 +1,12 @@
 #include <arpa/inet.h>
 #include <cerrno>
 #include <cstring>
-#include <iostream>
 #include <netinet/in.h>
 #include <poll.h>
 #include <sys/socket.h>
 
 #include "gniazda.h"
+#include "konsola.h"
 
 namespace {
 
@@ -47,7 +47,7 @@ void nasluchujUdpWPetli(
     sa.sin_addr.s_addr = htonl(INADDR_ANY);
     sa.sin_port = htons(static_cast<std::uint16_t>(port));
     if (!portPoprawny(port) || ::bind(gniazdo, reinterpret_cast<sockaddr*>(&sa), sizeof sa) != 0) {
-        std::cout << "BLAD: nie udalo sie zbindowac portu wykrywania " << port << ".\n";
+        wypisz("BLAD: nie udalo sie zbindowac portu wykrywania ", port, ".\n");
         zamknijGniazdo(gniazdo);
         return;
     }

@@ -23,7 +23,7 @@ struct KontekstSerwera {
     int mojPort = -1;
     std::chrono::milliseconds limitOdbioru = LIMIT_ODBIORU;
     // Zleca rozgloszenie przyjetego lancucha w tle; gdy puste, obsluga rozglasza sama,
-    // przed odpowiedzia.
+    // przed wyslaniem odpowiedzi. W obu razach juz po scaleniu listy nadawcy.
     std::function<void()> poPrzyjeciu;
     // Zywy lancuch zmieniaja polaczenia obslugiwane naraz: zmiana pod wylaczna blokada
     // (i pod mutexZapisuLancucha), odczyt porownujacy pod wspolna.

@@ -149,6 +149,26 @@ blad 91 wezel wezel/wezel_bez_okna.cpp 's/            pracaPobierania\(klucz, po
   "wezel bez okna nie pobiera lancucha przy starcie"
 blad 92 net net/obsluga_zapytania.cpp 's/(    const Decyzja decyzja = rozpatrzTekstLancucha\(kontekst, tekstLancucha\);\n)/$1    if (decyzja.rodzaj == RodzajDecyzji::przyjety) rozglosPrzyjety(kontekst);\n/' \
   "serwer rozglasza przyjety lancuch przed scaleniem listy nadawcy"
+blad 75 net net/gniazda.cpp 's/\(void\)::setsockopt\(gniazdo, SOL_SOCKET, SO_REUSEADDR, &wlacz, sizeof wlacz\);/(void)wlacz;/' \
+  "nasluch bez SO_REUSEADDR: port zablokowany przez TIME_WAIT po ponownym starcie"
+blad 76 net net/serwer_lancucha.cpp 's/(    scalListeWezlow\(tekstWezlow, kontekst\.plikWezlow, kontekst\.mojPort\);\n    std::string odpowiedz = [^\n]*\n)(    if \(przyjety\)\n        rozglosPrzyjety\(kontekst\);\n)/$2$1/' \
+  "serwer: rozgloszenie przyjetego lancucha przed scaleniem listy nadawcy"
+blad 77 core core/blok.cpp 's/    wypisz\("Kopanie bloku ", indeks, "\.\.\. SUKCES! Znaleziono Hash: ", hash,/    wypisz("Kopanie bloku ", indeks, "... ");\n    wypisz("SUKCES! Znaleziono Hash: ", hash,/' \
+  "konsola: wiersz kopania w dwoch zapisach, inne watki wchodza w jego srodek"
+blad 78 ui ui/zakladka_wyslij.cpp 's/    ui->comboZnaniOdbiorcy->setCurrentIndex\(0\);\n//' \
+  "wysylanie: po wyslaniu znany odbiorca dalej wybrany przy pustym kluczu"
+blad 79 ui ui/zakladka_siec.cpp 's/(void komunikatWJednymWierszu\(QLabel\* komunikat\)\n\{\n)/$1    komunikat->setWordWrap(true);\n/' \
+  "zakladka Siec: zawijany komunikat pola wydluza liste i przesuwa pola"
+blad 80 ui ui/zakladka_siec.cpp 's/&QLineEdit::textEdited, komunikat, &QLabel::clear/&QLineEdit::editingFinished, komunikat, &QLabel::clear/' \
+  "zakladka Siec: komunikat pola zostaje, gdy uzytkownik poprawia pole"
+blad 81 core core/format_lancucha.cpp 's/if \(w == Wynik::zlaLiczba\)\n\s*return false;/if (w == Wynik::zlaLiczba)\n            break;/' \
+  "plik lancucha ze zla liczba w srodkowym bloku wczytany w polowie"
+blad 82 ui ui/mainwindow.cpp 's/QStringLiteral\("Talvarin - "\) \+ nazwaUzytkownika/QStringLiteral("Talvarin ") + nazwaUzytkownika/' \
+  "tytul okna bez myslnika przed nazwa uzytkownika"
+blad 83 app app/start/start.cpp 's/    return QCoreApplication::installTranslator\(&tlumacz\);\n/    return true;\n/' \
+  "start: katalog jezyka wczytany, ale nie zainstalowany (okno po polsku)"
+blad 84 net net/gniazda.cpp 's/SOL_SOCKET, SO_REUSEADDR, &wlacz/SOL_SOCKET, SO_REUSEPORT, \&wlacz/' \
+  "nasluch z SO_REUSEPORT: drugi program nasluchuje na tym samym porcie"
 
 przywroc() { [ -n "${kopia:-}" ] && cp "$kopia" "$plik" && rm -f "$kopia"; kopia=; }
 trap przywroc EXIT INT TERM

@@ -17,6 +17,7 @@ MainWindow::MainWindow(QString nazwa, QWidget* parent)
 {
     ui->setupUi(this);
     przeniesSiecDoPrzewijania();
+    przygotujPolaSieci();
     podlaczDziennik();
     ui->labelStatusNasluchu->setText(kropkaStatusu(KOLOR_CZERWONY, tr("Nieaktywny.")));
 

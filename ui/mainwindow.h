@@ -106,6 +106,7 @@ private:
     void odlaczDziennik();
     void odbierzLinieKonsoli();
     void przeniesSiecDoPrzewijania();
+    void przygotujPolaSieci();
 
     Ui::MainWindow* ui = nullptr;
     QString nazwaUzytkownika;

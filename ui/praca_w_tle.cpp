@@ -4,8 +4,8 @@
 #include <QPushButton>
 #include <QTimer>
 
-#include <iostream>
 
+#include "konsola.h"
 #include "mainwindow.h"
 #include "praca_wezla.h"
 #include "rozgloszenie.h"
@@ -45,7 +45,7 @@ bool MainWindow::uruchomOdlaczony(PracaWatku praca, const char* opis)
             straz->zakonczonoPrace();
         })) {
         straz->zakonczonoPrace();
-        std::cout << "BLAD: nie udalo sie utworzyc watku " << opis << ".\n";
+        wypisz("BLAD: nie udalo sie utworzyc watku ", opis, ".\n");
         return false;
     }
     watek.detach();

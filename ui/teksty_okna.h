@@ -45,7 +45,7 @@ inline constexpr const char* TEKST_ODEBRANE_OD = QT_TRANSLATE_NOOP("MainWindow",
 inline constexpr const char* TEKST_NIC_NIE_ODEBRANO = QT_TRANSLATE_NOOP("MainWindow", "Jeszcze nikt Ci nic nie wyslal.");
 
 // Siec.
-inline constexpr const char* TEKST_ZLY_PORT = QT_TRANSLATE_NOOP("MainWindow", "Niepoprawny port.");
+inline constexpr const char* TEKST_ZLY_PORT = QT_TRANSLATE_NOOP("MainWindow", "Niepoprawny port - podaj liczbe od 1 do 65535.");
 inline constexpr const char* TEKST_ZLY_ADRES_IP = QT_TRANSLATE_NOOP("MainWindow", "Niepoprawny adres IP - wpisz adres IPv4, np. 192.168.1.20.");
 inline constexpr const char* TEKST_URUCHAMIANIE_NASLUCHU = QT_TRANSLATE_NOOP("MainWindow", "Uruchamianie nasluchu na porcie %1...");
 inline constexpr const char* TEKST_NASLUCH_AKTYWNY = QT_TRANSLATE_NOOP("MainWindow", "Nasluch aktywny na porcie %1.");

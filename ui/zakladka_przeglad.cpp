@@ -4,8 +4,8 @@
 #include <QPushButton>
 #include <QTimer>
 
-#include <iostream>
 
+#include "konsola.h"
 #include "kursor_czekania.h"
 #include "mainwindow.h"
 #include "praca_wezla.h"
@@ -84,7 +84,7 @@ void MainWindow::naKopWPetli()
         }
     };
     if (!utworzWatek(watekKopania, std::move(petla))) {
-        std::cout << "BLAD: nie udalo sie utworzyc watku kopania w petli.\n";
+        wypisz("BLAD: nie udalo sie utworzyc watku kopania w petli.\n");
         return;
     }
     kopanieWPetli = true;

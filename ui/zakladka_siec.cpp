@@ -9,8 +9,8 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-#include <iostream>
 
+#include "konsola.h"
 #include "kropka_statusu.h"
 #include "kursor_czekania.h"
 #include "mainwindow.h"
@@ -78,7 +78,31 @@ bool usunWybrany(QListWidget* lista, const char* plik)
     return true;
 }
 
+// Komunikat pola znika, gdy uzytkownik zmienia ktores z pol, ktorych dotyczy.
+void czyscPrzyEdycji(QLabel* komunikat, std::initializer_list<QLineEdit*> pola)
+{
+    for (QLineEdit* pole : pola)
+        QObject::connect(pole, &QLineEdit::textEdited, komunikat, &QLabel::clear);
+}
+
+// Komunikat bez zawijania (zawijany kazal przewijanemu polu liczyc wysokosc z podpowiedzi
+// rozmiaru (lista 192 px zamiast 70), wiec pierwszy komunikat wydluzal liste i spychal pola
+// w dol). Wiersz komunikatu jest zarezerwowany od poczatku, a dlugi tekst nie poszerza okna.
+void komunikatWJednymWierszu(QLabel* komunikat)
+{
+    komunikat->setMinimumHeight(komunikat->fontMetrics().height());
+    komunikat->setSizePolicy(QSizePolicy::Ignored, komunikat->sizePolicy().verticalPolicy());
+}
+
 } // namespace
+
+void MainWindow::przygotujPolaSieci()
+{
+    komunikatWJednymWierszu(ui->labelStatusWezla);
+    komunikatWJednymWierszu(ui->labelStatusSeeda);
+    czyscPrzyEdycji(ui->labelStatusWezla, {ui->editIpWezla, ui->editPortWezla});
+    czyscPrzyEdycji(ui->labelStatusSeeda, {ui->editIpSeeda, ui->editPortSeeda});
+}
 
 void MainWindow::naNasluchuj()
 {
@@ -109,7 +133,7 @@ void MainWindow::naNasluchuj()
                      [this, port](bool sukces) { emit nasluchGotowy(sukces, port); });
     };
     if (!utworzWatek(watekSerwera, std::move(serwer))) {
-        std::cout << "BLAD: nie udalo sie utworzyc watku serwera na porcie " << port << ".\n";
+        wypisz("BLAD: nie udalo sie utworzyc watku serwera na porcie ", port, ".\n");
         wrocDoStanuBezNasluchu(statusPrzedNasluchem);
     }
 }
@@ -151,7 +175,7 @@ void MainWindow::uruchomWatkiObecnosci(int port)
         && utworzWatek(watekOgloszen, std::move(oglaszacz)))
         return;
     // Bez obu watkow obecnosci wezel nie dziala w pelni: wszystko wraca do stanu sprzed klikniecia.
-    std::cout << "BLAD: nie udalo sie utworzyc watku obecnosci - nasluch zatrzymany.\n";
+    wypisz("BLAD: nie udalo sie utworzyc watku obecnosci - nasluch zatrzymany.\n");
     zatrzymajWatkiSieci();
     wrocDoStanuBezNasluchu(statusPrzedNasluchem);
 }

@@ -69,6 +69,8 @@ void MainWindow::naWyslij()
     }
     ui->editOdbiorca->clear();
     ui->editKwota->clear();
+    // Znany odbiorca wciaz pokazany sugerowalby, ze nastepna wysylka pojdzie do niego.
+    ui->comboZnaniOdbiorcy->setCurrentIndex(0);
     ui->buttonWyslij->setEnabled(false);
     rozglaszanieWyslania = true;
     statusWyslania = tr(TEKST_WYSLANO_ROZGLASZANIE);

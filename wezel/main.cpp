@@ -1,11 +1,11 @@
 // talvarin-wezel: wezel Talvarin bez okna, np. seed na serwerze.
 #include <csignal>
 #include <cstdlib>
-#include <iostream>
 #include <sodium.h>
 
 #include "gniazda.h"
 #include "katalog_danych.h"
+#include "konsola.h"
 #include "opcje_wezla.h"
 #include "wezel_bez_okna.h"
 
@@ -13,7 +13,7 @@ namespace {
 
 int blad(const std::string& tekst, int kod)
 {
-    std::cerr << "talvarin-wezel: BLAD: " << tekst << "\n";
+    wypiszBlad("talvarin-wezel: BLAD: ", tekst, "\n");
     return kod;
 }
 
@@ -34,11 +34,11 @@ int main(int argc, char** argv)
     if (!czytajOpcjeWezla(argc, argv, opcje, opis))
         return blad(opis + " (--help opisuje opcje)", 2);
     if (opcje.akcja == AkcjaWezla::Pomoc) {
-        std::cout << pomocWezla("talvarin-wezel");
+        wypiszTekst(pomocWezla("talvarin-wezel"));
         return EXIT_SUCCESS;
     }
     if (opcje.akcja == AkcjaWezla::Wersja) {
-        std::cout << "talvarin-wezel " << TALVARIN_WERSJA << "\n";
+        wypisz("talvarin-wezel ", TALVARIN_WERSJA, "\n");
         return EXIT_SUCCESS;
     }
     if (!przejdzDoKatalogu(opcje.katalog, opis) || !folderZapisywalny(opis))

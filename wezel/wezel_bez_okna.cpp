@@ -1,3 +1,4 @@
+#include "konsola.h"
 #include "wezel_bez_okna.h"
 
 #include <cstdlib>
@@ -26,7 +27,7 @@ bool WezelBezOkna::przygotujKlucz()
         if (plikIstnieje(PLIK_PORTFELA) && wczytajPortfel(klucze, PLIK_PORTFELA))
             klucz = kluczPublicznyHex(klucze);
         else
-            std::cout << "Bez portfela: ochrona salda przy przyjmowaniu lancuchow wylaczona.\n";
+            wypisz("Bez portfela: ochrona salda przy przyjmowaniu lancuchow wylaczona.\n");
         return true;
     }
     if (!plikIstnieje(PLIK_PORTFELA)) {
@@ -37,13 +38,12 @@ bool WezelBezOkna::przygotujKlucz()
             return false;
         }
         klucz = kluczPublicznyHex(klucze);
-        std::cout << "Utworzono nowy portfel " << PLIK_PORTFELA << ", klucz publiczny: " << klucz
-                  << "\n";
+        wypisz("Utworzono nowy portfel ", PLIK_PORTFELA, ", klucz publiczny: ", klucz, "\n");
         return true;
     }
     klucze = otworzPortfel();
     klucz = kluczPublicznyHex(klucze);
-    std::cout << "Kopanie na klucz publiczny: " << klucz << "\n";
+    wypisz("Kopanie na klucz publiczny: ", klucz, "\n");
     return true;
 }
 
@@ -68,7 +68,7 @@ void WezelBezOkna::uruchomPoNasluchu()
 {
     const int port = opcje.port;
     if (usunSiebieZListy(PLIK_WEZLOW, port) > 0)
-        std::cout << "Usunieto ten wezel z listy " << PLIK_WEZLOW << ".\n";
+        wypisz("Usunieto ten wezel z listy ", PLIK_WEZLOW, ".\n");
     std::vector<Wezel> seedy = seedyDoBootstrapu(PLIK_WEZLOW, PLIK_SEEDOW);
     Blockchain kopia;
     if (!seedy.empty())
@@ -82,22 +82,21 @@ void WezelBezOkna::uruchomPoNasluchu()
             pracaPobierania(klucz, port, stop);
             pobranoNaStarcie = true;
         })) {
-        std::cout << "BLAD: nie udalo sie utworzyc watku bootstrapu.\n";
+        wypisz("BLAD: nie udalo sie utworzyc watku bootstrapu.\n");
         pobranoNaStarcie = true;
     }
     if (!opcje.bezObecnosci) {
         const bool sluchaczDziala = sluchacz.uruchom([this, port](const std::atomic<bool>& stop) {
             pracaSluchaczaObecnosci(port, idWezla, stop,
                                     [](const std::string& ip, int portWezla) {
-                                        std::cout << "Wykryto nowy wezel w sieci: " << ip << ":"
-                                                  << portWezla << "\n";
+                                        wypisz("Wykryto nowy wezel w sieci: ", ip, ":", portWezla, "\n");
                                     });
         });
         const bool oglaszaczDziala = oglaszacz.uruchom([this, port](const std::atomic<bool>& stop) {
             pracaOglaszacza(port, idWezla, klucz, nazwa, stop);
         });
         if (!sluchaczDziala || !oglaszaczDziala)
-            std::cout << "BLAD: nie udalo sie utworzyc watku obecnosci.\n";
+            wypisz("BLAD: nie udalo sie utworzyc watku obecnosci.\n");
     }
     if (opcje.kop && !kopanie.uruchom([this, port](const std::atomic<bool>& stop) {
             while (!pobranoNaStarcie.load() && !stop.load())
@@ -105,7 +104,7 @@ void WezelBezOkna::uruchomPoNasluchu()
             // Nieudany zapis konczy petle; kopIZapisz wypisal juz przyczyne.
             static_cast<void>(petlaKopania(klucz, port, stop, kopIZapisz));
         }))
-        std::cout << "BLAD: nie udalo sie utworzyc watku kopania w petli.\n";
+        wypisz("BLAD: nie udalo sie utworzyc watku kopania w petli.\n");
 }
 
 int WezelBezOkna::zatrzymaj()
@@ -117,16 +116,14 @@ int WezelBezOkna::zatrzymaj()
     for (WatekWezla* watek : {&serwer, &sluchacz, &oglaszacz, &kopanie, &bootstrap})
         wszystkie = watek->dolacz(termin) && wszystkie;
     if (wszystkie) {
-        std::cout << "Wezel zatrzymany.\n" << std::flush;
+        wypisz("Wezel zatrzymany.\n");
         return EXIT_SUCCESS;
     }
     // Watek utknal w rozmowie z wolnym wezlem. Pod obiema blokadami lancucha zaden zapis
     // nie trwa ani sie nie zacznie; pliki wezlow i tak sa podmieniane atomowo.
     const std::lock_guard zapis(mutexZapisuLancucha);
     const std::lock_guard plik(mutexPlikuLancucha);
-    std::cout << "Watki sieci nie skonczyly w czasie - wyjscie bez czekania na nie"
-                 " (zaden zapis lancucha nie trwa).\n"
-              << std::flush;
+    wypisz("Watki sieci nie skonczyly w czasie - wyjscie bez czekania na nie" " (zaden zapis lancucha nie trwa).\n");
     std::_Exit(EXIT_SUCCESS);
 }
 
@@ -157,11 +154,10 @@ int WezelBezOkna::uruchom(const sigset_t& sygnaly)
         return EXIT_FAILURE;
     }
     uruchomPoNasluchu();
-    std::cout << "Wezel dziala na porcie " << port << " (zatrzymanie: SIGINT albo SIGTERM).\n"
-              << std::flush;
+    wypisz("Wezel dziala na porcie ", port, " (zatrzymanie: SIGINT albo SIGTERM).\n");
     int sygnal = 0;
     while (::sigwait(&sygnaly, &sygnal) != 0) {
     }
-    std::cout << "Otrzymano sygnal " << sygnal << " - zatrzymuje wezel.\n";
+    wypisz("Otrzymano sygnal ", sygnal, " - zatrzymuje wezel.\n");
     return zatrzymaj();
 }

@@ -70,7 +70,9 @@ TEST_F(PlikLancucha, NieudanyZapisZostawiaStaryPlik)
 
 TEST_F(PlikLancucha, NieczytelnyPlikJestOdkladanyNaBok)
 {
-    const std::string zepsute[] = {"to nie jest lancuch\n", "=== BLOK ===\n0\np\nh\nx\n1\n0\n"};
+    // Drugi: zly numer w bloku srodkowym; wczytany w polowie bylby przedluzany dalej.
+    const std::string dobry = serializujLancuch(lancuchTestowy());
+    const std::string zepsute[] = {"to nie jest lancuch\n", dobry + "=== BLOK ===\n1\np\nh\nx\n1\n0\n" + dobry};
     Blockchain lancuch = lancuchTestowy();
     PrzechwycWyjscie wyjscie;
     for (const std::string& tresc : zepsute) {

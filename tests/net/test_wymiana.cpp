@@ -3,6 +3,7 @@
 
 #include <cstdio>
 #include <sys/socket.h>
+#include <thread>
 
 #include "format_lancucha.h"
 #include "plik_lancucha.h"
@@ -30,6 +31,28 @@ TEST(Ramki, NaglowekDziesieciuCyfrILimitDlugosci)
     EXPECT_EQ(::recv(para[1], bufor, sizeof bufor, MSG_DONTWAIT), 5);
     ::close(para[0]);
     ::close(para[1]);
+}
+
+TEST(Nasluch, PonownieZarazPoObsluzonymPolaczeniuAleNigdyDwaNaraz)
+{
+    const int port = wolnyPort();
+    Gniazdo nasluch = utworzGniazdoNasluchu(port);
+    ASSERT_NE(nasluch, NIEPRAWIDLOWE_GNIAZDO);
+    std::string odpowiedz;
+    std::thread klient([&] { (void)wyslijIOdbierz("127.0.0.1", port, "x", odpowiedz, 5s); });
+    const Gniazdo polaczenie = ::accept(nasluch, nullptr, nullptr);
+    EXPECT_EQ(odbierzWiadomosc(polaczenie, 5s), "x");
+    // Klient czeka na odpowiedz, wiec serwer zamyka pierwszy: jego strona zostaje w TIME_WAIT.
+    zamknijGniazdo(polaczenie);
+    klient.join();
+    zamknijGniazdo(nasluch);
+    PrzechwycWyjscie wyjscie;
+    nasluch = utworzGniazdoNasluchu(port);
+    EXPECT_NE(nasluch, NIEPRAWIDLOWE_GNIAZDO);
+    EXPECT_EQ(utworzGniazdoNasluchu(port), NIEPRAWIDLOWE_GNIAZDO);
+    EXPECT_EQ(wyjscie.tekst(), "BLAD: nie udalo sie zbindowac portu " + std::to_string(port)
+                                   + " (moze jest juz zajety?).\n");
+    zamknijGniazdo(nasluch);
 }
 
 namespace {
@@ -94,24 +117,24 @@ TEST_F(Serwer, OdmowyZDokladnymWierszemScalajaListeINieRuszajaPliku)
     }
 }
 
-TEST_F(Serwer, PrzyjecieZapisujeIRozglaszaDoSasiadow)
+TEST_F(Serwer, PrzyjecieRozglaszaPoScaleniuTakzeDoWezlowNadawcy)
 {
-    // Sasiad z pliku i wezel znany tylko z listy nadawcy: rozgloszenie idzie po scaleniu,
-    // wiec dostaja je obaj.
     SerwerTestowy sasiad({}, 2s);
-    SerwerTestowy odNadawcy({}, 2s);
-    const std::string lista = "127.0.0.1 " + std::to_string(sasiad.port()) + " - Sasiad\n127.0.0.1 1700 - Ja\n";
-    const std::string listaNadawcy = "127.0.0.1 " + std::to_string(odNadawcy.port()) + " - Od nadawcy\n";
-    zapiszPlikTestu(plikWezlow, lista);
+    const std::string ja = "127.0.0.1 1700 - Ja\n";
+    const std::string odNadawcy = "127.0.0.1 " + std::to_string(sasiad.port()) + " - Sasiad\n";
+    zapiszPlikTestu(plikWezlow, ja);
     Blockchain obcy = mojLancuch;
     dokop(obcy, OBCY_ADRES, 2);
-    const std::string odpowiedz = obsluz(zapytanie(obcy, listaNadawcy));
-    const auto rozgloszono = [](int port) { return "Rozgloszono do 127.0.0.1:" + std::to_string(port) + "\n"; };
-    EXPECT_EQ(wyjscie, "Przyjeto nowy, dluzszy lancuch (4 blokow).\n" + rozgloszono(sasiad.port())
-                           + rozgloszono(odNadawcy.port()));
+    const std::string odpowiedz = obsluz(zapytanie(obcy, odNadawcy));
+    EXPECT_EQ(wyjscie, "Przyjeto nowy, dluzszy lancuch (4 blokow).\nRozgloszono do 127.0.0.1:"
+                           + std::to_string(sasiad.port()) + "\n");
     EXPECT_EQ(czytajPlikTestu(plikLancucha), serializujLancuch(obcy));
-    EXPECT_EQ(odpowiedz, lista + listaNadawcy);
-    const std::vector oczekiwane{zbudujWiadomoscLancucha(serializujLancuch(obcy), lista + listaNadawcy)};
-    EXPECT_EQ(sasiad.otrzymane(), oczekiwane);
-    EXPECT_EQ(odNadawcy.otrzymane(), oczekiwane);
+    EXPECT_EQ(odpowiedz, ja + odNadawcy);
+    EXPECT_EQ(sasiad.otrzymane(), std::vector{zbudujWiadomoscLancucha(serializujLancuch(obcy), ja + odNadawcy)});
+    // Rozglaszacz w tle (jak w petli serwera) dostaje zlecenie dopiero po scaleniu.
+    std::string wezlyPrzyZleceniu;
+    kontekst.poPrzyjeciu = [&] { wezlyPrzyZleceniu = czytajPlikTestu(plikWezlow); };
+    dokop(obcy, OBCY_ADRES, 1);
+    (void)obsluz(zapytanie(obcy, "127.0.0.1 1 - Nowy\n"));
+    EXPECT_EQ(wezlyPrzyZleceniu, ja + odNadawcy + "127.0.0.1 1 - Nowy\n");
 }

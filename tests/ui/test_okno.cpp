@@ -134,6 +134,7 @@ private slots:
     void odmowaSerweraWDziennikuIChwilowoWStatusieSieci();
     void polskiePotwierdzenieMaPrzyciskiTakNie();
     void oknoMiesciSieNaEkranie1366x768();
+    void startPoAngielskuZNazwaWTytule();
 
 private:
     void otworz(const Blockchain& lancuch)
@@ -184,6 +185,7 @@ void TestOkna::kopanieBlokuOdswiezaSaldoIListy()
 
 void TestOkna::wysylanieSprawdzaPolaIZapisujeBlok()
 {
+    zapiszPlikTestu(PLIK_WEZLOW, "127.0.0.1 " + std::to_string(wolnyPort()) + " " + OBCY_ADRES + " Obcy\n");
     otworz(lancuchTestowy(0, 1, moj()));
     const QString odbiorca = QString::fromStdString(OBCY_ADRES);
     const std::tuple<QString, QString, QString> odrzucone[] = {
@@ -199,6 +201,9 @@ void TestOkna::wysylanieSprawdzaPolaIZapisujeBlok()
         QCOMPARE(ui->labelStatusWyslij->text(), status);
         QCOMPARE(blokiWPliku(), std::size_t{2});
     }
+    ui->editOdbiorca->clear();
+    ui->comboZnaniOdbiorcy->setCurrentIndex(1);
+    emit ui->comboZnaniOdbiorcy->activated(1); // jak wybor uzytkownika
     ui->editKwota->setText("12.5");
     odpowiedzTak();
     ui->buttonWyslij->click();
@@ -206,7 +211,8 @@ void TestOkna::wysylanieSprawdzaPolaIZapisujeBlok()
     QVERIFY(wczytajLancuch(zapisany, PLIK_LANCUCHA));
     QCOMPARE(zapisany.saldo(OBCY_ADRES), std::int64_t{1250000000});
     QVERIFY(ui->editOdbiorca->text().isEmpty() && ui->editKwota->text().isEmpty());
-    QTRY_COMPARE(ui->labelStatusWyslij->text(), MainWindow::tr(TEKST_WYSLANO_BEZ_WEZLOW));
+    QCOMPARE(ui->comboZnaniOdbiorcy->currentIndex(), 0);
+    QTRY_COMPARE(ui->labelStatusWyslij->text(), MainWindow::tr(TEKST_WYSLANO_NIKT_NIE_PRZYJAL).arg(1));
     QVERIFY(ui->buttonWyslij->isEnabled());
     QCOMPARE(ui->labelSaldo->text(), MainWindow::tr(TEKST_SALDO).arg("87.5", "TLV"));
 }
@@ -234,6 +240,12 @@ void TestOkna::petlaKopaniaBlokujeWysylanieIZegarPlikuOdswieza()
 void TestOkna::wezlyDodawaneIUsuwane()
 {
     otworz(Blockchain());
+    okno->dopasujDoEkranu();
+    okno->show();
+    ui->tabWidget->setCurrentWidget(ui->tabSiec);
+    QVERIFY(QTest::qWaitForWindowExposed(okno.get()));
+    const auto polozenie = [&] { return ui->editIpWezla->mapTo(okno.get(), QPoint()).y() + ui->listaSeedow->height(); };
+    const int przedKomunikatem = polozenie();
     for (const auto& [ip, port, blad] : {std::tuple{"hello world", "1800", TEKST_ZLY_ADRES_IP},
                                          {"10.0.0.5 1800", "", TEKST_ZLY_ADRES_IP}, {"1.2.3.256", "1", TEKST_ZLY_ADRES_IP},
                                          {"10.0.0.7", "70000", TEKST_ZLY_PORT}, {" 10.0.0.7 ", "1800", ""}, {"10.0.0.7", "1800", ""}}) {
@@ -242,6 +254,8 @@ void TestOkna::wezlyDodawaneIUsuwane()
         ui->buttonDodajWezel->click();
         QCOMPARE(ui->labelStatusWezla->text(), MainWindow::tr(blad));
         QCOMPARE(ui->editIpWezla->text(), *blad ? QString::fromLatin1(ip) : QString());
+        QTest::qWait(50); // uklad przeliczany w kolejce zdarzen
+        QCOMPARE(polozenie(), przedKomunikatem); // miejsce na komunikat zarezerwowane
     }
     QCOMPARE(wczytajWezly(PLIK_WEZLOW), (std::vector{Wezel{"10.0.0.7", 1800, "", ""}}));
     QCOMPARE(ui->listaWezlow->count(), 1);
@@ -251,6 +265,8 @@ void TestOkna::wezlyDodawaneIUsuwane()
     QVERIFY(wczytajWezly(PLIK_WEZLOW).empty());
     ui->buttonDodajSeed->click();
     QCOMPARE(ui->labelStatusSeeda->text(), MainWindow::tr(TEKST_ZLY_ADRES_IP));
+    QTest::keyClick(ui->editPortSeeda, Qt::Key_1); // poprawianie pola usuwa komunikat
+    QVERIFY(ui->labelStatusSeeda->text().isEmpty());
 }
 
 void TestOkna::nieudanyZapisNieUdajeSukcesu()
@@ -473,6 +489,32 @@ void TestOkna::oknoMiesciSieNaEkranie1366x768()
         okno.dopasujDoEkranu();
         QVERIFY(okno.height() <= okno.screen()->availableGeometry().height());
     }
+}
+
+void TestOkna::startPoAngielskuZNazwaWTytule()
+{
+    // Prawdziwa droga startu: jezyk z pliku, dialog nazwy, okno glowne i jego petla zdarzen.
+    zapiszPlikTestu(PLIK_JEZYKA, "en_US\n");
+    QString tytul;
+    QString zakladka;
+    QTimer zegar;
+    QObject::connect(&zegar, &QTimer::timeout, [&] {
+        if (QWidget* dialog = QApplication::activeModalWidget()) {
+            dialog->findChild<QLineEdit*>()->setText(QStringLiteral("Ala"));
+            dialog->findChild<QPushButton*>()->click();
+            return;
+        }
+        for (QWidget* widzet : QApplication::topLevelWidgets())
+            if (auto* glowne = qobject_cast<MainWindow*>(widzet); glowne != nullptr && glowne->isVisible()) {
+                tytul = glowne->windowTitle();
+                zakladka = glowne->ui->tabWidget->tabText(0);
+                glowne->close();
+            }
+    });
+    zegar.start(20);
+    QCOMPARE(uruchomProgram(*qApp, {[] { return 0; }, [] { return true; }, [] {}}), 0);
+    QCOMPARE(tytul, QStringLiteral("Talvarin - Ala"));
+    QCOMPARE(zakladka, QStringLiteral("Overview"));
 }
 
 int main(int argc, char** argv)
