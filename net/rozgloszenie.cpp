@@ -3,14 +3,16 @@
 #include <algorithm>
 #include <atomic>
 #include <condition_variable>
-#include <iostream>
 #include <mutex>
+#include <optional>
 #include <system_error>
 #include <thread>
 
 #include "format_lancucha.h"
+#include "konsola.h"
 
 #include "wymiana_lancucha.h"
+#include "wypchniecie.h"
 
 namespace {
 
@@ -20,30 +22,29 @@ constexpr std::size_t WEZLOW_NARAZ = 8;
 // Wyniki wysylek w kolejnosci pliku; kazdy wypelnia jeden z watkow.
 class Wyniki {
 public:
-    explicit Wyniki(std::size_t ile) : wyniki(ile, Wynik::czeka) {}
+    explicit Wyniki(std::size_t ile) : wyniki(ile) {}
 
-    void ustaw(std::size_t i, bool sukces)
+    void ustaw(std::size_t i, WynikWypchniecia wynik)
     {
         {
             std::lock_guard blokada(mutex);
-            wyniki[i] = sukces ? Wynik::tak : Wynik::nie;
+            wyniki[i] = wynik;
         }
         zmiana.notify_all();
     }
 
     // Kazda wysylka konczy sie sama (limity polaczenia i odbioru).
-    bool czekajNa(std::size_t i)
+    WynikWypchniecia czekajNa(std::size_t i)
     {
         std::unique_lock blokada(mutex);
-        zmiana.wait(blokada, [&] { return wyniki[i] != Wynik::czeka; });
-        return wyniki[i] == Wynik::tak;
+        zmiana.wait(blokada, [&] { return wyniki[i].has_value(); });
+        return *wyniki[i];
     }
 
 private:
-    enum class Wynik { czeka, tak, nie };
     std::mutex mutex;
     std::condition_variable zmiana;
-    std::vector<Wynik> wyniki;
+    std::vector<std::optional<WynikWypchniecia>> wyniki;
 };
 
 } // namespace
@@ -72,8 +73,7 @@ WynikRozgloszenia rozglosLancuch(const Blockchain& lancuch, const std::string& p
         const StopPredykat bezStopu = [] { return false; };
         const ZakresStopu zakres(stopWolajacego != nullptr ? *stopWolajacego : bezStopu);
         for (std::size_t i = nastepny++; i < cele.size(); i = nastepny++)
-            wyniki.ustaw(i, wyslijTekstLancuchaDoWezla(tekst, cele[i], cele[i].port, plikWezlow,
-                                                       mojPort, limitOdbioru));
+            wyniki.ustaw(i, wypchnijDoWezla(tekst, cele[i], plikWezlow, mojPort, limitOdbioru));
     };
     std::vector<std::thread> watki;
     for (std::size_t i = 0; i < std::min(WEZLOW_NARAZ, cele.size()); ++i) {
@@ -87,14 +87,10 @@ WynikRozgloszenia rozglosLancuch(const Blockchain& lancuch, const std::string& p
     if (watki.empty())
         pracuj();
     for (std::size_t i = 0; i < cele.size(); ++i) {
-        const Wezel& wezel = cele[i];
-        if (wyniki.czekajNa(i)) {
+        const WynikWypchniecia wypchniecie = wyniki.czekajNa(i);
+        if (wypchniecie == WynikWypchniecia::wyslano)
             ++wynik.sukcesy;
-            std::cout << "Rozgloszono do " << wezel.ip << ":" << wezel.port << "\n";
-        } else {
-            std::cout << "Nie udalo sie rozglosic do " << wezel.ip << ":" << wezel.port
-                      << " (offline?)\n";
-        }
+        wypiszTekst(wierszWypchniecia(wypchniecie, cele[i]));
     }
     for (std::thread& watek : watki)
         watek.join();

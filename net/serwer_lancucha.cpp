@@ -200,7 +200,7 @@ std::string obsluzPrzychodzacyLancuch(KontekstSerwera& kontekst, const std::stri
     }
     if (rozpatrzLancuch(kontekst, tekstLancucha)) {
         if (kontekst.poPrzyjeciu) {
-            // Rozglaszacz w tle sam wczyta nowy lancuch z pliku, juz po odpowiedzi.
+            // Wypychacz w tle sam wczyta nowy lancuch z pliku, juz po odpowiedzi.
             kontekst.poPrzyjeciu();
         } else {
             // Bez rozglaszacza (jedno polaczenie naraz); wpisy tego wezla sa pomijane.

@@ -3,7 +3,7 @@
 #include "format_lancucha.h"
 #include "liczby.h"
 #include "ramki.h"
-#include "rozgloszenie_w_tle.h"
+#include "wypychanie.h"
 
 namespace {
 
@@ -87,12 +87,12 @@ void nasluchujIPrzyjmujLancuchyWPetli(Blockchain& lancuch, int port,
                                       const std::string& kluczPubliczny,
                                       std::chrono::milliseconds limitOdbioru)
 {
-    // Rozglaszacz zyje dluzej niz petla: jego destruktor czeka na biezace rozgloszenie,
-    // ktore po zatrzymaniu konczy sie szybko.
-    RozglaszaczWTle rozglaszacz(plikLancucha, plikWezlow, port, limitOdbioru, stop);
+    // Przyjety lancuch idzie dalej w tle, najnowszy z pliku; wypychacz zyje dluzej niz petla,
+    // a po jej powrocie (zatrzymanie) przerywa wypchniecia w toku.
+    Wypychacz wypychacz({plikLancucha, plikWezlow, port, limitOdbioru});
     KontekstSerwera kontekst{lancuch, plikLancucha, plikWezlow, kluczPubliczny, port,
                              limitOdbioru,
-                             [&rozglaszacz] { rozglaszacz.zlec(); }, {}};
+                             [&wypychacz] { wypychacz.zlec(); }, {}};
     nasluchujTcpWPetli(
         port, stop,
         [&kontekst](const std::string& wiadomosc) {

@@ -59,6 +59,7 @@ MainWindow::MainWindow(QString nazwa, QWidget* parent)
 
 MainWindow::~MainWindow()
 {
+    const auto poczatekWyjscia = std::chrono::steady_clock::now();
     // Watki odlaczone od tej chwili nie wysylaja juz sygnalow do okna, dziennik tez nie.
     straz->odlacz();
     // Wszystkie flagi naraz: watki koncza sie rownolegle, zamkniecie trwa jak najdluzszy z nich.
@@ -69,6 +70,9 @@ MainWindow::~MainWindow()
     for (std::thread* watek : {&watekSerwera, &watekObecnosci, &watekOgloszen, &watekKopania})
         if (watek->joinable())
             watek->join();
+    // Bloki petli juz zapisane: wypchniecia w toku dostaja reszte czasu na wyjscie.
+    if (wypychacz)
+        wypychacz->zakoncz(poczatekWyjscia + CZAS_NA_WYJSCIE);
     // Po powrocie z main nie dziala juz zaden watek programu, takze odlaczony.
     straz->poczekajNaPrace();
     delete ui;

@@ -92,9 +92,12 @@ void WezelBezOkna::uruchomPoNasluchu()
         if (!sluchaczDziala || !oglaszaczDziala)
             std::cout << "BLAD: nie udalo sie utworzyc watku obecnosci.\n";
     }
-    if (opcje.kop && !kopanie.uruchom([this, port](const std::atomic<bool>& stop) {
+    if (!opcje.kop)
+        return;
+    wypychacz = wypychaczPetli(port);
+    if (!kopanie.uruchom([this](const std::atomic<bool>& stop) {
             // Nieudany zapis konczy petle; kopIZapisz wypisal juz przyczyne.
-            static_cast<void>(petlaKopania(klucz, port, stop, kopIZapisz));
+            static_cast<void>(petlaKopania(klucz, stop, kopIZapisz, *wypychacz));
         }))
         std::cout << "BLAD: nie udalo sie utworzyc watku kopania w petli.\n";
 }
@@ -103,10 +106,13 @@ int WezelBezOkna::zatrzymaj()
 {
     for (WatekWezla* watek : {&serwer, &sluchacz, &oglaszacz, &kopanie, &bootstrap})
         watek->zatrzymaj();
-    const auto termin = std::chrono::steady_clock::now() + CZAS_NA_ZATRZYMANIE;
+    const auto start = std::chrono::steady_clock::now();
     bool wszystkie = true;
     for (WatekWezla* watek : {&serwer, &sluchacz, &oglaszacz, &kopanie, &bootstrap})
-        wszystkie = watek->dolacz(termin) && wszystkie;
+        wszystkie = watek->dolacz(start + CZAS_NA_ZATRZYMANIE) && wszystkie;
+    // Bloki juz zapisane maja dotrzec do wezlow; co sie nie zmiesci, jest przerywane.
+    if (wypychacz)
+        wypychacz->zakoncz(start + CZAS_NA_WYJSCIE);
     if (wszystkie) {
         std::cout << "Wezel zatrzymany.\n" << std::flush;
         return EXIT_SUCCESS;

@@ -1,0 +1,35 @@
+#include "wypchniecie.h"
+
+#include "wymiana_lancucha.h"
+#include "zdrowie_wezlow.h"
+
+std::string wierszWypchniecia(WynikWypchniecia wynik, const Wezel& wezel)
+{
+    const std::string adres = wezel.ip + ":" + std::to_string(wezel.port);
+    switch (wynik) {
+    case WynikWypchniecia::wyslano:
+        return "Rozgloszono do " + adres + "\n";
+    case WynikWypchniecia::nieudane:
+        return "Nie udalo sie rozglosic do " + adres + " (offline?)\n";
+    case WynikWypchniecia::zatrzymane:
+        break;
+    }
+    return "Rozglaszanie do " + adres + " przerwane - zatrzymanie.\n";
+}
+
+WynikWypchniecia wypchnijDoWezla(std::string_view tekstLancucha, const Wezel& wezel,
+                                 const std::string& plikWezlow, int mojPort,
+                                 std::chrono::milliseconds limitOdbioru)
+{
+    const bool wyslano = wyslijTekstLancuchaDoWezla(tekstLancucha, wezel, wezel.port, plikWezlow,
+                                                    mojPort, limitOdbioru);
+    if (wyslano) {
+        zdrowieWezlow().sukces(wezel, ZegarWezlow::now());
+        return WynikWypchniecia::wyslano;
+    }
+    // Zatrzymanie to nie wina wezla: nie liczy sie jako porazka.
+    if (zatrzymanoWatek())
+        return WynikWypchniecia::zatrzymane;
+    zdrowieWezlow().porazka(wezel, ZegarWezlow::now());
+    return WynikWypchniecia::nieudane;
+}
