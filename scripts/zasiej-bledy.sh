@@ -79,7 +79,7 @@ blad 32 i18n i18n/Talvarin_GUI_de_DE.ts 's/<translation>Senden<\/translation>/<t
 
 blad 33 wezel wezel/wezel_bez_okna.cpp 's/            klucz = kluczPublicznyHex\(klucze\);\n        else/            (void)klucze;\n        else/' \
   "wezel bez okna bez --kop nie uzywa istniejacego portfela"
-blad 34 wezel wezel/praca_wezla.cpp 's/static_cast<void>\(rozglosLancuch\(prywatny, PLIK_WEZLOW, port\)\);//' \
+blad 34 wezel wezel/praca_wezla.cpp 's/        wypychacz\.zlec\(\);\n//' \
   "petla kopania nie rozglasza wykopanych blokow"
 blad 35 wezel wezel/wezel_bez_okna.cpp 's/    nazwa = wczytajNazweUzytkownika\(\);\n//' \
   "wezel bez okna oglasza sie bez nazwy z nazwa_uzytkownika.txt"
