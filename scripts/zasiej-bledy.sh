@@ -77,7 +77,7 @@ blad 31 ui ui/widoki_lancucha.cpp 's/tx\.nadawca != ja && tx\.odbiorca == ja/tx.
 blad 32 i18n i18n/Talvarin_GUI_de_DE.ts 's/<translation>Senden<\/translation>/<translation type="unfinished"><\/translation>/' \
   "katalog niemiecki: brak tlumaczenia"
 
-blad 33 wezel wezel/wezel_bez_okna.cpp 's/            klucz = kluczPublicznyHex\(klucze\);\n        else/            (void)klucze;\n        else/' \
+blad 33 wezel wezel/wezel_bez_okna.cpp 's/            klucz = kluczPublicznyHex\(klucze\);\n        \}/            (void)klucze;\n        }/' \
   "wezel bez okna bez --kop nie uzywa istniejacego portfela"
 blad 34 wezel wezel/praca_wezla.cpp 's/        wypychacz\.zlec\(\);\n//' \
   "petla kopania nie rozglasza wykopanych blokow"

@@ -90,6 +90,8 @@ private:
     void bootstrapZSeedow();
     [[nodiscard]] int mojPort() const;
 
+    // Komunikat o portfelu, ktory byl dostepny dla innych (prawa juz poprawione).
+    void ostrzezOPrawachPortfela();
     // Pomocnicze kroki slotow (kazdy w pliku swojej zakladki).
     void blokujNaCzasPetli(bool blokuj);
     void zatrzymajPetleKopania();

@@ -21,8 +21,10 @@ bool WezelBezOkna::przygotujKlucz()
     ParaKluczy klucze;
     if (!opcje.kop) {
         // Bez kopania portfel nie jest potrzebny; istniejacy chroni jednak saldo.
-        if (plikIstnieje(PLIK_PORTFELA) && wczytajPortfel(klucze, PLIK_PORTFELA))
+        if (plikIstnieje(PLIK_PORTFELA) && wczytajPortfel(klucze, PLIK_PORTFELA)) {
+            (void)zabezpieczPrawaPortfela(PLIK_PORTFELA);
             klucz = kluczPublicznyHex(klucze);
+        }
         else
             std::cout << "Bez portfela: ochrona salda przy przyjmowaniu lancuchow wylaczona.\n";
         return true;
