@@ -86,6 +86,27 @@ blad 35 wezel wezel/wezel_bez_okna.cpp 's/    nazwa = wczytajNazweUzytkownika\(\
 blad 36 net net/ramki.cpp 's/odpowiedz = odbierzWiadomosc\(gniazdo, limit, MAKS_DLUGOSC_ODPOWIEDZI\);/odpowiedz = odbierzWiadomosc(gniazdo, limit);/' \
   "odpowiedz na wyslany lancuch bez limitu dlugosci"
 
+blad 50 net net/wypychanie.cpp 's/limitNiepewnych = watki\.size\(\) > WATKOW_DLA_DOBRYCH \? watki\.size\(\) - WATKOW_DLA_DOBRYCH : 1;/limitNiepewnych = watki.size();/' \
+  "wypychanie: martwe i nowe wpisy zajmuja wszystkie watki, dobry wezel czeka"
+blad 51 net net/wypychanie.cpp 's/if \(ocena\.stan == StanWezla::zawodzi && ocena\.wolnoOd > teraz\)/if (false)/' \
+  "wypychanie: wezel w przerwie po porazce probowany przy kazdym bloku"
+blad 52 net net/wypychanie.cpp 's/cel\.kolejnosc > najlepszy->kolejnosc/cel.kolejnosc < najlepszy->kolejnosc/' \
+  "wypychanie: pozniej poznany wezel czeka za wszystkimi wczesniejszymi"
+blad 53 net net/wypychanie.cpp 's/const std::uint64_t wersja = zlecona;/const std::uint64_t wersja = wersjaMigawki + 1;/' \
+  "wypychanie: kazde zlecenie osobnym wypchnieciem (bez laczenia)"
+blad 54 net net/wypychanie.cpp 's/const Chwila termin = koniec - CZAS_NA_PRZERWANIE;/const Chwila termin = ZegarWezlow::now();/' \
+  "wypychanie: wyjscie przerywa od razu, zapisany blok nie dociera"
+blad 55 net net/gniazda.cpp 's/if \(!zatrzymanoWatek\(\)\)\n\s*wypisz\("BLAD: przekroczono/{ wypisz("BLAD: przekroczono/; s/" \(wezel offline\?\)\\n"\);/" (wezel offline?)\\n"); }/' \
+  "zatrzymanie opisane jako przekroczenie czasu polaczenia (wezel offline?)"
+blad 56 app app/portfel.cpp 's/&& \(info\.st_mode & 077\) != 0 && ::fchmod\(fd, PRAWA_PORTFELA\) == 0/\&\& false/' \
+  "portfel czytelny dla innych zostaje bez zmiany praw i bez ostrzezenia"
+blad 57 net net/zdrowie_wezlow.cpp 's/if \(wpis\.porazki == 0\)\n\s*wpis\.zawodziOd = teraz;/wpis.zawodziOd = teraz;/' \
+  "pelny plik wezlow: wymieniany wpis z najswiezsza porazka zamiast zawodzacego najdluzej"
+blad 58 wezel wezel/blokada_folderu.cpp 's/if \(::flock\(fd, LOCK_EX \| LOCK_NB\) != 0\)/if (false)/' \
+  "dwa procesy na jednym folderze danych"
+blad 59 net net/obecnosc.cpp 's/\(ostatniZapis && teraz - \*ostatniZapis < OKRES_ZAPISU_OBECNOSCI\)/false/' \
+  "obecnosc: kazdy datagram przepisuje plik wezlow"
+
 przywroc() { [ -n "${kopia:-}" ] && cp "$kopia" "$plik" && rm -f "$kopia"; kopia=; }
 trap przywroc EXIT INT TERM
 
