@@ -92,7 +92,7 @@ blad 51 net net/wypychanie.cpp 's/if \(ocena\.stan == StanWezla::zawodzi && ocen
   "wypychanie: wezel w przerwie po porazce probowany przy kazdym bloku"
 blad 52 net net/wypychanie.cpp 's/cel\.kolejnosc > najlepszy->kolejnosc/cel.kolejnosc < najlepszy->kolejnosc/' \
   "wypychanie: pozniej poznany wezel czeka za wszystkimi wczesniejszymi"
-blad 53 net net/wypychanie.cpp 's/const std::uint64_t wersja = zlecona;/const std::uint64_t wersja = wersjaMigawki + 1;/' \
+blad 53 net net/wypychanie.cpp 's/cel\.wyslanaWersja = std::max\(cel\.wyslanaWersja, wersja\);/++cel.wyslanaWersja;/' \
   "wypychanie: kazde zlecenie osobnym wypchnieciem (bez laczenia)"
 blad 54 net net/wypychanie.cpp 's/const Chwila termin = koniec - CZAS_NA_PRZERWANIE;/const Chwila termin = ZegarWezlow::now();/' \
   "wypychanie: wyjscie przerywa od razu, zapisany blok nie dociera"
