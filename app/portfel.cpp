@@ -1,8 +1,12 @@
 #include "portfel.h"
 
+#include <cstdio>
+#include <fcntl.h>
+#include <iostream>
 #include <sodium.h>
 #include <string_view>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include "konsola.h"
 #include "pliki.h"
@@ -78,11 +82,34 @@ bool wczytajPortfel(ParaKluczy& klucze, const std::string& sciezka)
     return dobrze;
 }
 
-ParaKluczy otworzPortfel(const std::string& sciezka)
+bool zabezpieczPrawaPortfela(const std::string& sciezka)
+{
+    // Na otwartym pliku: sprawdzenie i zmiana praw dotycza tego samego pliku, nie dowiazania.
+    const int fd = ::open(sciezka.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    struct stat info {};
+    const bool dlaInnych = ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode)
+        && (info.st_mode & 077) != 0 && ::fchmod(fd, PRAWA_PORTFELA) == 0;
+    ::close(fd);
+    if (dlaInnych) {
+        char prawa[8] = {};
+        std::snprintf(prawa, sizeof prawa, "%04o", static_cast<unsigned>(info.st_mode & 07777));
+        wypisz("UWAGA: portfel ", sciezka, " mial prawa ", prawa,
+               " (dostepny dla innych uzytkownikow) - ustawiono 0600.\n");
+    }
+    return dlaInnych;
+}
+
+ParaKluczy otworzPortfel(const std::string& sciezka, bool* poprawionoPrawa)
 {
     ParaKluczy klucze = generujPareKluczy();
-    if (wczytajPortfel(klucze, sciezka))
+    if (wczytajPortfel(klucze, sciezka)) {
+        const bool poprawiono = zabezpieczPrawaPortfela(sciezka);
+        if (poprawionoPrawa != nullptr)
+            *poprawionoPrawa = poprawiono;
         return klucze;
+    }
 
     // Na nieczytelnym pliku moga wisiec monety uzytkownika: nigdy go nie nadpisujemy.
     if (plikIstnieje(sciezka)) {

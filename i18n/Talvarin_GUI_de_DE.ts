@@ -367,6 +367,10 @@ Eine Transaktion in der Blockchain lässt sich NICHT rückgängig machen.</trans
         <source>Odrzucono lancuch innego wezla - jest za duzy.</source>
         <translation>Kette eines anderen Knotens abgelehnt - sie ist zu groß.</translation>
     </message>
+    <message>
+        <source>Plik portfela moj_portfel.dat mogli czytac inni uzytkownicy tego komputera. Ustawiono mu prawa 0600 (tylko Ty). Jesli ktos mogl go skopiowac, przenies monety na nowy portfel.</source>
+        <translation>Die Wallet-Datei moj_portfel.dat war für andere Benutzer dieses Computers lesbar. Ihre Rechte wurden auf 0600 gesetzt (nur Sie). Falls jemand sie kopiert haben könnte, übertragen Sie Ihre Coins auf eine neue Wallet.</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
@@ -453,6 +457,14 @@ Schreibe diese 12 Wörter an einem sicheren Ort auf (z. B. auf Papier). Zeige si
 Fraza odzyskiwania nie zostala pokazana, bo nie odtworzylaby tego portfela.</source>
         <translation>Das Wallet konnte nicht in der Datei %1 gespeichert werden: %2.
 Die Wiederherstellungsphrase wurde nicht angezeigt, weil sie dieses Wallet nicht wiederherstellen würde.</translation>
+    </message>
+    <message>
+        <source>Folder danych %1 jest juz uzywany przez inny proces (pid %2). Dwa programy na jednym folderze gubilyby bloki - zamknij tamten program albo uzyj innego folderu (--katalog).</source>
+        <translation>Der Datenordner %1 wird bereits von einem anderen Prozess verwendet (PID %2). Zwei Programme in einem Ordner würden Blöcke verlieren - schließen Sie das andere Programm oder verwenden Sie einen anderen Ordner (--katalog).</translation>
+    </message>
+    <message>
+        <source>Nie mozna zablokowac folderu danych %1: %2</source>
+        <translation>Der Datenordner %1 kann nicht gesperrt werden: %2</translation>
     </message>
 </context>
 </TS>

@@ -367,6 +367,10 @@ A transaction in the blockchain can NOT be undone.</translation>
         <source>Odrzucono lancuch innego wezla - jest za duzy.</source>
         <translation>Refused a chain from another node - it is too large.</translation>
     </message>
+    <message>
+        <source>Plik portfela moj_portfel.dat mogli czytac inni uzytkownicy tego komputera. Ustawiono mu prawa 0600 (tylko Ty). Jesli ktos mogl go skopiowac, przenies monety na nowy portfel.</source>
+        <translation>The wallet file moj_portfel.dat could be read by other users of this computer. Its permissions have been set to 0600 (only you). If someone could have copied it, move your coins to a new wallet.</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
@@ -453,6 +457,14 @@ Write these 12 words down in a safe place (e.g. on paper). Never show them to an
 Fraza odzyskiwania nie zostala pokazana, bo nie odtworzylaby tego portfela.</source>
         <translation>Could not save the wallet to the file %1: %2.
 The recovery phrase was not shown, because it would not restore this wallet.</translation>
+    </message>
+    <message>
+        <source>Folder danych %1 jest juz uzywany przez inny proces (pid %2). Dwa programy na jednym folderze gubilyby bloki - zamknij tamten program albo uzyj innego folderu (--katalog).</source>
+        <translation>The data folder %1 is already used by another process (pid %2). Two programs on one folder would lose blocks - close the other program or use another folder (--katalog).</translation>
+    </message>
+    <message>
+        <source>Nie mozna zablokowac folderu danych %1: %2</source>
+        <translation>Cannot lock the data folder %1: %2</translation>
     </message>
 </context>
 </TS>

@@ -367,6 +367,10 @@ Una transacción en la blockchain NO se puede deshacer.</translation>
         <source>Odrzucono lancuch innego wezla - jest za duzy.</source>
         <translation>Se rechazó una cadena de otro nodo - es demasiado grande.</translation>
     </message>
+    <message>
+        <source>Plik portfela moj_portfel.dat mogli czytac inni uzytkownicy tego komputera. Ustawiono mu prawa 0600 (tylko Ty). Jesli ktos mogl go skopiowac, przenies monety na nowy portfel.</source>
+        <translation>El archivo de la cartera moj_portfel.dat podía ser leído por otros usuarios de este ordenador. Se le han puesto permisos 0600 (solo usted). Si alguien pudo copiarlo, mueva sus monedas a una cartera nueva.</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
@@ -453,6 +457,14 @@ Apunta estas 12 palabras en un lugar seguro (p. ej. en papel). No se las enseñe
 Fraza odzyskiwania nie zostala pokazana, bo nie odtworzylaby tego portfela.</source>
         <translation>No se pudo guardar el monedero en el archivo %1: %2.
 La frase de recuperación no se ha mostrado, porque no restauraría este monedero.</translation>
+    </message>
+    <message>
+        <source>Folder danych %1 jest juz uzywany przez inny proces (pid %2). Dwa programy na jednym folderze gubilyby bloki - zamknij tamten program albo uzyj innego folderu (--katalog).</source>
+        <translation>La carpeta de datos %1 ya la usa otro proceso (pid %2). Dos programas en una misma carpeta perderían bloques: cierre el otro programa o use otra carpeta (--katalog).</translation>
+    </message>
+    <message>
+        <source>Nie mozna zablokowac folderu danych %1: %2</source>
+        <translation>No se puede bloquear la carpeta de datos %1: %2</translation>
     </message>
 </context>
 </TS>

@@ -367,6 +367,10 @@ Une transaction dans la blockchain NE peut PAS être annulée.</translation>
         <source>Odrzucono lancuch innego wezla - jest za duzy.</source>
         <translation>Chaîne d&apos;un autre nœud refusée - elle est trop grande.</translation>
     </message>
+    <message>
+        <source>Plik portfela moj_portfel.dat mogli czytac inni uzytkownicy tego komputera. Ustawiono mu prawa 0600 (tylko Ty). Jesli ktos mogl go skopiowac, przenies monety na nowy portfel.</source>
+        <translation>Le fichier du portefeuille moj_portfel.dat était lisible par les autres utilisateurs de cet ordinateur. Ses droits ont été mis à 0600 (vous seul). Si quelqu'un a pu le copier, transférez vos pièces vers un nouveau portefeuille.</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
@@ -453,6 +457,14 @@ Notez ces 12 mots dans un endroit sûr (par ex. sur papier). Ne les montrez à p
 Fraza odzyskiwania nie zostala pokazana, bo nie odtworzylaby tego portfela.</source>
         <translation>Impossible d&apos;enregistrer le portefeuille dans le fichier %1 : %2.
 La phrase de récupération n&apos;a pas été affichée, car elle ne restaurerait pas ce portefeuille.</translation>
+    </message>
+    <message>
+        <source>Folder danych %1 jest juz uzywany przez inny proces (pid %2). Dwa programy na jednym folderze gubilyby bloki - zamknij tamten program albo uzyj innego folderu (--katalog).</source>
+        <translation>Le dossier de données %1 est déjà utilisé par un autre processus (pid %2). Deux programmes sur un même dossier perdraient des blocs - fermez l'autre programme ou utilisez un autre dossier (--katalog).</translation>
+    </message>
+    <message>
+        <source>Nie mozna zablokowac folderu danych %1: %2</source>
+        <translation>Impossible de verrouiller le dossier de données %1 : %2</translation>
     </message>
 </context>
 </TS>

@@ -363,6 +363,10 @@ Transakcji w blockchainie NIE da sie cofnac.</source>
         <source>Odrzucono lancuch innego wezla - jest za duzy.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Plik portfela moj_portfel.dat mogli czytac inni uzytkownicy tego komputera. Ustawiono mu prawa 0600 (tylko Ty). Jesli ktos mogl go skopiowac, przenies monety na nowy portfel.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
@@ -446,6 +450,14 @@ Zapisz te 12 slow w bezpiecznym miejscu (np. na kartce). Nikomu ich nie pokazuj.
     <message>
         <source>Nie udalo sie zapisac portfela do pliku %1: %2.
 Fraza odzyskiwania nie zostala pokazana, bo nie odtworzylaby tego portfela.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Folder danych %1 jest juz uzywany przez inny proces (pid %2). Dwa programy na jednym folderze gubilyby bloki - zamknij tamten program albo uzyj innego folderu (--katalog).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nie mozna zablokowac folderu danych %1: %2</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

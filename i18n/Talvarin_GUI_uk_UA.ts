@@ -367,6 +367,10 @@ Transakcji w blockchainie NIE da sie cofnac.</source>
         <source>Odrzucono lancuch innego wezla - jest za duzy.</source>
         <translation>Відхилено ланцюг іншого вузла - він завеликий.</translation>
     </message>
+    <message>
+        <source>Plik portfela moj_portfel.dat mogli czytac inni uzytkownicy tego komputera. Ustawiono mu prawa 0600 (tylko Ty). Jesli ktos mogl go skopiowac, przenies monety na nowy portfel.</source>
+        <translation>Файл гаманця moj_portfel.dat могли читати інші користувачі цього комп'ютера. Йому встановлено права 0600 (лише ви). Якщо хтось міг його скопіювати, перенесіть монети на новий гаманець.</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
@@ -453,6 +457,14 @@ Zapisz te 12 slow w bezpiecznym miejscu (np. na kartce). Nikomu ich nie pokazuj.
 Fraza odzyskiwania nie zostala pokazana, bo nie odtworzylaby tego portfela.</source>
         <translation>Не вдалося зберегти гаманець у файл %1: %2.
 Фразу відновлення не показано, бо вона не відновила б цей гаманець.</translation>
+    </message>
+    <message>
+        <source>Folder danych %1 jest juz uzywany przez inny proces (pid %2). Dwa programy na jednym folderze gubilyby bloki - zamknij tamten program albo uzyj innego folderu (--katalog).</source>
+        <translation>Теку даних %1 вже використовує інший процес (pid %2). Дві програми в одній теці втрачали б блоки - закрийте ту програму або використайте іншу теку (--katalog).</translation>
+    </message>
+    <message>
+        <source>Nie mozna zablokowac folderu danych %1: %2</source>
+        <translation>Не вдалося заблокувати теку даних %1: %2</translation>
     </message>
 </context>
 </TS>

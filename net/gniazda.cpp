@@ -1,5 +1,7 @@
 #include "gniazda.h"
 
+#include "konsola.h"
+
 #include <algorithm>
 #include <arpa/inet.h>
 #include <cerrno>
@@ -176,8 +178,10 @@ Gniazdo polaczZLimitemCzasu(const std::string& ip, int port, std::chrono::millis
         ? polaczNieblokujaco(gniazdo, adresGniazda(adres.s_addr, port), limit)
         : -1;
     if (wynik == 0) {
-        wypisz("BLAD: przekroczono czas oczekiwania na polaczenie z ", ip, ":", port,
-               " (wezel offline?)\n");
+        // Czekanie przerwane zatrzymaniem to nie brak odpowiedzi wezla: wiersz wypisze wolajacy.
+        if (!zatrzymanoWatek())
+            wypisz("BLAD: przekroczono czas oczekiwania na polaczenie z ", ip, ":", port,
+                   " (wezel offline?)\n");
         zamknijGniazdo(gniazdo);
         return NIEPRAWIDLOWE_GNIAZDO;
     }

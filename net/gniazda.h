@@ -79,8 +79,10 @@ void nasluchujTcpWPetli(int port, const StopPredykat& stop,
 [[nodiscard]] Gniazdo polaczZLimitemCzasu(const std::string& ip, int port,
                                           std::chrono::milliseconds limit = LIMIT_POLACZENIA);
 
+// `poKroku` (gdy ustawione) po kazdym datagramie i kazdym pustym czekaniu (co najwyzej 500 ms).
 void nasluchujUdpWPetli(int port, const StopPredykat& stop,
-                        const std::function<void(const std::string&, const std::string&)>& obsluga);
+                        const std::function<void(const std::string&, const std::string&)>& obsluga,
+                        const std::function<void()>& poKroku = {});
 
 [[nodiscard]] bool rozglosUdp(int port, const std::string& tresc);
 

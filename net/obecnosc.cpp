@@ -5,6 +5,7 @@
 #include <mutex>
 #include <random>
 #include <thread>
+#include <utility>
 #include <unistd.h>
 
 #include "wezly.h"
@@ -61,18 +62,17 @@ bool oglosObecnosc(int port, const std::string& id, const std::string& klucz,
     return rozglosUdp(PORT_WYKRYWANIA, tekstOgloszenia(port, id, klucz, nazwa));
 }
 
-void obsluzOgloszenie(const std::string& tekst, const std::string& nadawca,
-                      const std::string& mojeId, const std::string& plikWezlow,
-                      const WykrytoWezel& wykryto)
+std::optional<Wezel> czytajOgloszenie(const std::string& tekst, const std::string& nadawca,
+                                      const std::string& mojeId)
 {
     const std::string_view prefiks = PREFIKS_OGLOSZENIA;
     if (!std::string_view(tekst).starts_with(prefiks))
-        return;
+        return std::nullopt;
     std::string_view reszta = std::string_view(tekst).substr(prefiks.size());
     const std::string_view id = nastepnyWyraz(reszta);
     int port = 0;
     if (id.empty() || !czytajInt(reszta, port) || id == mojeId)
-        return;
+        return std::nullopt;
     Wezel wezel{nadawca, port, {}, {}};
     const std::string_view klucz = nastepnyWyraz(reszta);
     if (!klucz.empty()) {
@@ -81,18 +81,65 @@ void obsluzOgloszenie(const std::string& tekst, const std::string& nadawca,
         nazwa.remove_prefix(std::min(nazwa.find_first_not_of(" \t"), nazwa.size()));
         wezel.nazwa = nazwa == "-" ? std::string() : std::string(nazwa);
     }
-    if (dodajNowyLubUzupelnij(plikWezlow, wezel) && wykryto)
-        wykryto(nadawca, port);
+    return wezel;
+}
+
+void obsluzOgloszenie(const std::string& tekst, const std::string& nadawca,
+                      const std::string& mojeId, const std::string& plikWezlow,
+                      const WykrytoWezel& wykryto)
+{
+    const std::optional<Wezel> wezel = czytajOgloszenie(tekst, nadawca, mojeId);
+    if (wezel && dodajNowyLubUzupelnij(plikWezlow, *wezel) && wykryto)
+        wykryto(wezel->ip, wezel->port);
+}
+
+void ZapisObecnosci::dodaj(const Wezel& wezel, std::chrono::steady_clock::time_point teraz)
+{
+    const auto znany = std::find_if(zalegle.begin(), zalegle.end(), [&](const Wezel& w) {
+        return w.ip == wezel.ip && w.port == wezel.port;
+    });
+    if (znany != zalegle.end()) {
+        // Jak w pliku: pierwsze podane klucz i nazwa zostaja.
+        if (znany->kluczPubliczny.empty())
+            znany->kluczPubliczny = wezel.kluczPubliczny;
+        if (znany->nazwa.empty())
+            znany->nazwa = wezel.nazwa;
+    } else if (zalegle.size() < MAKS_WEZLOW_Z_WIADOMOSCI) {
+        zalegle.push_back(wezel);
+    }
+    tik(teraz);
+}
+
+void ZapisObecnosci::tik(std::chrono::steady_clock::time_point teraz)
+{
+    if (zalegle.empty() || (ostatniZapis && teraz - *ostatniZapis < OKRES_ZAPISU_OBECNOSCI))
+        return;
+    ostatniZapis = teraz;
+    zapiszZalegle();
+}
+
+void ZapisObecnosci::zapiszZalegle()
+{
+    std::vector<Wezel> nowe;
+    (void)scalWezly(plikWezlow, std::exchange(zalegle, {}), &nowe);
+    if (wykryto)
+        for (const Wezel& wezel : nowe)
+            wykryto(wezel.ip, wezel.port);
 }
 
 void nasluchujObecnosciWPetli(int /*port*/, const std::string& mojeId,
                               const std::string& plikWezlow, const StopPredykat& stop,
                               const WykrytoWezel& wykryto)
 {
-    nasluchujUdpWPetli(PORT_WYKRYWANIA, stop,
-                       [&](const std::string& tekst, const std::string& nadawca) {
-                           obsluzOgloszenie(tekst, nadawca, mojeId, plikWezlow, wykryto);
-                       });
+    ZapisObecnosci zapis(plikWezlow, wykryto);
+    nasluchujUdpWPetli(
+        PORT_WYKRYWANIA, stop,
+        [&](const std::string& tekst, const std::string& nadawca) {
+            if (const std::optional<Wezel> wezel = czytajOgloszenie(tekst, nadawca, mojeId))
+                zapis.dodaj(*wezel, std::chrono::steady_clock::now());
+        },
+        [&] { zapis.tik(std::chrono::steady_clock::now()); });
+    zapis.zapiszZalegle();
 }
 
 void oglaszajObecnoscWPetli(int port, const std::string& id, const std::string& klucz,

@@ -5,9 +5,12 @@
 #include <chrono>
 #include <cstddef>
 #include <functional>
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "gniazda.h"
+#include "wezly.h"
 
 inline constexpr int PORT_WYKRYWANIA = 1699;
 inline constexpr const char* PREFIKS_OGLOSZENIA = "TLV1 ";
@@ -27,9 +30,36 @@ using WykrytoWezel = std::function<void(const std::string&, int)>;
 [[nodiscard]] bool oglosObecnosc(int port, const std::string& id, const std::string& klucz,
                                  const std::string& nazwa);
 
+// Wezel z ogloszenia albo nic (obce lub wlasne ogloszenie, zly format).
+[[nodiscard]] std::optional<Wezel> czytajOgloszenie(const std::string& tekst,
+                                                    const std::string& nadawca,
+                                                    const std::string& mojeId);
+
+// Jedno ogloszenie od razu do pliku wezlow.
 void obsluzOgloszenie(const std::string& tekst, const std::string& nadawca,
                       const std::string& mojeId, const std::string& plikWezlow,
                       const WykrytoWezel& wykryto);
+
+// Ogloszenia do pliku wezlow najwyzej raz na OKRES_ZAPISU_OBECNOSCI: zalew datagramow
+// nie przepisuje pliku (z fsync) przy kazdym. Pierwsze ogloszenie po przerwie idzie od razu.
+inline constexpr std::chrono::milliseconds OKRES_ZAPISU_OBECNOSCI{1000};
+
+class ZapisObecnosci {
+public:
+    ZapisObecnosci(std::string plikWezlow, WykrytoWezel wykryto)
+        : plikWezlow(std::move(plikWezlow)), wykryto(std::move(wykryto)) {}
+
+    void dodaj(const Wezel& wezel, std::chrono::steady_clock::time_point teraz);
+    // Zalegle ogloszenia do pliku, gdy minal okres od ostatniego zapisu.
+    void tik(std::chrono::steady_clock::time_point teraz);
+    void zapiszZalegle();
+
+private:
+    std::string plikWezlow;
+    WykrytoWezel wykryto;
+    std::vector<Wezel> zalegle;
+    std::optional<std::chrono::steady_clock::time_point> ostatniZapis;
+};
 
 void nasluchujObecnosciWPetli(int port, const std::string& mojeId, const std::string& plikWezlow,
                               const StopPredykat& stop, const WykrytoWezel& wykryto);

@@ -4,11 +4,11 @@
 #include <atomic>
 #include <condition_variable>
 #include <mutex>
+#include <optional>
 #include <system_error>
 #include <thread>
 
 #include "format_lancucha.h"
-
 #include "konsola.h"
 #include "wymiana_lancucha.h"
 #include "wypchniecie.h"
@@ -21,30 +21,29 @@ constexpr std::size_t WEZLOW_NARAZ = 8;
 // Wyniki wysylek w kolejnosci pliku; kazdy wypelnia jeden z watkow.
 class Wyniki {
 public:
-    explicit Wyniki(std::size_t ile) : wyniki(ile, Wynik::czeka) {}
+    explicit Wyniki(std::size_t ile) : wyniki(ile) {}
 
-    void ustaw(std::size_t i, bool sukces)
+    void ustaw(std::size_t i, WynikWypchniecia wynik)
     {
         {
             std::lock_guard blokada(mutex);
-            wyniki[i] = sukces ? Wynik::tak : Wynik::nie;
+            wyniki[i] = wynik;
         }
         zmiana.notify_all();
     }
 
     // Kazda wysylka konczy sie sama (limity polaczenia i odbioru).
-    bool czekajNa(std::size_t i)
+    WynikWypchniecia czekajNa(std::size_t i)
     {
         std::unique_lock blokada(mutex);
-        zmiana.wait(blokada, [&] { return wyniki[i] != Wynik::czeka; });
-        return wyniki[i] == Wynik::tak;
+        zmiana.wait(blokada, [&] { return wyniki[i].has_value(); });
+        return *wyniki[i];
     }
 
 private:
-    enum class Wynik { czeka, tak, nie };
     std::mutex mutex;
     std::condition_variable zmiana;
-    std::vector<Wynik> wyniki;
+    std::vector<std::optional<WynikWypchniecia>> wyniki;
 };
 
 } // namespace
@@ -65,6 +64,7 @@ WynikRozgloszenia rozglosLancuch(const Blockchain& lancuch, const std::string& p
         return wynik;
     // Jeden tekst lancucha dla wszystkich wezlow starego rodzaju, liczony najwyzej raz.
     TekstNaZadanie tekst(lancuch);
+    const ZrodloWypchniecia zrodlo{lancuch, nullptr, tekst};
     Wyniki wyniki(cele.size());
     std::atomic<std::size_t> nastepny{0};
     // Watki pomocnicze przejmuja flage zatrzymania wolajacego: stop konczy tez ich czekanie.
@@ -73,8 +73,7 @@ WynikRozgloszenia rozglosLancuch(const Blockchain& lancuch, const std::string& p
         const StopPredykat bezStopu = [] { return false; };
         const ZakresStopu zakres(stopWolajacego != nullptr ? *stopWolajacego : bezStopu);
         for (std::size_t i = nastepny++; i < cele.size(); i = nastepny++)
-            wyniki.ustaw(i, osiagniety(wypchnijDoWezla(lancuch, tekst, cele[i], cele[i].port,
-                                                       plikWezlow, mojPort, limitOdbioru).wynik));
+            wyniki.ustaw(i, wypchnijDoWezla(zrodlo, cele[i], plikWezlow, mojPort, limitOdbioru));
     };
     std::vector<std::thread> watki;
     for (std::size_t i = 0; i < std::min(WEZLOW_NARAZ, cele.size()); ++i) {
@@ -88,13 +87,10 @@ WynikRozgloszenia rozglosLancuch(const Blockchain& lancuch, const std::string& p
     if (watki.empty())
         pracuj();
     for (std::size_t i = 0; i < cele.size(); ++i) {
-        const Wezel& wezel = cele[i];
-        if (wyniki.czekajNa(i)) {
+        const WynikWypchniecia wypchniecie = wyniki.czekajNa(i);
+        if (wypchniecie == WynikWypchniecia::wyslano)
             ++wynik.sukcesy;
-            wypisz("Rozgloszono do ", wezel.ip, ":", wezel.port, "\n");
-        } else {
-            wypisz("Nie udalo sie rozglosic do ", wezel.ip, ":", wezel.port, " (offline?)\n");
-        }
+        wypiszTekst(wierszWypchniecia(wypchniecie, cele[i]));
     }
     for (std::thread& watek : watki)
         watek.join();
@@ -113,8 +109,9 @@ void bootstrapZSeedow(const Blockchain& lancuch, const std::vector<Wezel>& seedy
                       const std::function<void()>& gotowe, std::chrono::milliseconds limitOdbioru)
 {
     TekstNaZadanie tekst(lancuch);
+    const ZrodloWypchniecia zrodlo{lancuch, nullptr, tekst};
     for (const Wezel& seed : seedy)
-        (void)wypchnijDoWezla(lancuch, tekst, seed, seed.port, plikWezlow, mojPort, limitOdbioru);
+        (void)wypchnijBlokami(zrodlo, seed, seed.port, plikWezlow, mojPort, limitOdbioru);
     if (gotowe)
         gotowe();
 }

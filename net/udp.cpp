@@ -35,7 +35,8 @@ void odbierzDatagram(
 
 void nasluchujUdpWPetli(
     int port, const StopPredykat& stop,
-    const std::function<void(const std::string&, const std::string&)>& obsluga)
+    const std::function<void(const std::string&, const std::string&)>& obsluga,
+    const std::function<void()>& poKroku)
 {
     const Gniazdo gniazdo = ::socket(AF_INET, SOCK_DGRAM | SOCK_CLOEXEC, 0);
     if (gniazdo < 0)
@@ -54,6 +55,8 @@ void nasluchujUdpWPetli(
     while (!stop()) {
         if (czekajNaGniazdo(gniazdo, POLLIN, OKRES_PETLI) > 0)
             odbierzDatagram(gniazdo, obsluga);
+        if (poKroku)
+            poKroku();
     }
     zamknijGniazdo(gniazdo);
 }

@@ -6,12 +6,15 @@
 #include <cerrno>
 #include <fcntl.h>
 #include <mutex>
+#include <optional>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <unordered_map>
+#include <utility>
 
 #include "gniazda.h"
 #include "pliki.h"
+#include "zdrowie_wezlow.h"
 
 namespace {
 
@@ -60,12 +63,6 @@ bool tenSam(const Wezel& a, const std::string& ip, int port)
     return a.ip == ip && a.port == port;
 }
 
-// Klucz tozsamosci wezla: adres i port.
-std::string kluczWezla(const Wezel& wezel)
-{
-    return wezel.ip + ' ' + std::to_string(wezel.port);
-}
-
 // Uzupelnia puste pola znanego wpisu; true, gdy cos sie zmienilo.
 bool uzupelnij(Wezel& znany, const Wezel& nowy)
 {
@@ -81,6 +78,35 @@ bool uzupelnij(Wezel& znany, const Wezel& nowy)
     return zmiana;
 }
 
+// Wstawia nowe wpisy do listy: na koniec, a w pelnej liscie w miejsce wpisu, ktory
+// najdluzej zawodzi (martwe wpisy nie wypieraja uczciwych wezlow poznanych pozniej).
+class Wstawianie {
+public:
+    explicit Wstawianie(std::vector<Wezel>& wezly) : wezly(wezly) {}
+
+    // Indeks nowego wpisu albo nic, gdy lista pelna i zaden wpis nie zawodzi.
+    std::optional<std::size_t> wstaw(Wezel nowy, Wezel* wyparty)
+    {
+        if (wezly.size() < MAKS_WEZLOW_W_PLIKU) {
+            wezly.push_back(std::move(nowy));
+            return wezly.size() - 1;
+        }
+        if (!kolejnosc)
+            kolejnosc = zdrowieWezlow().doWymiany(wezly);
+        if (nastepny >= kolejnosc->size())
+            return std::nullopt;
+        const std::size_t miejsce = (*kolejnosc)[nastepny++];
+        zdrowieWezlow().zapomnij(wezly[miejsce]);
+        *wyparty = std::exchange(wezly[miejsce], std::move(nowy));
+        return miejsce;
+    }
+
+private:
+    std::vector<Wezel>& wezly;
+    std::optional<std::vector<std::size_t>> kolejnosc;
+    std::size_t nastepny = 0;
+};
+
 bool dodajBezBlokady(const std::string& plik, Wezel nowy)
 {
     if (!przygotujWezelDoZapisu(nowy))
@@ -93,9 +119,14 @@ bool dodajBezBlokady(const std::string& plik, Wezel nowy)
             zapiszBezBlokady(plik, wezly);
         return false;
     }
-    if (wezly.size() >= MAKS_WEZLOW_W_PLIKU)
+    if (wezly.size() < MAKS_WEZLOW_W_PLIKU) {
+        dopiszWiersz(plik, nowy);
+        return true;
+    }
+    Wezel wyparty;
+    if (!Wstawianie(wezly).wstaw(std::move(nowy), &wyparty))
         return false;
-    dopiszWiersz(plik, nowy);
+    zapiszBezBlokady(plik, wezly);
     return true;
 }
 
@@ -113,7 +144,7 @@ void zapiszWezly(const std::string& plik, const std::vector<Wezel>& wezly)
     zapiszBezBlokady(plik, wezly);
 }
 
-int scalWezly(const std::string& plik, const std::vector<Wezel>& nowe)
+int scalWezly(const std::string& plik, const std::vector<Wezel>& nowe, std::vector<Wezel>* dopisane)
 {
     std::lock_guard blokada(mutexPlikowWezlow);
     std::vector<Wezel> wezly = wczytajBezBlokady(plik);
@@ -121,27 +152,33 @@ int scalWezly(const std::string& plik, const std::vector<Wezel>& nowe)
     std::unordered_map<std::string, std::size_t> indeks;
     for (std::size_t i = 0; i < wezly.size(); ++i)
         indeks.try_emplace(kluczWezla(wezly[i]), i);
+    Wstawianie wstawianie(wezly);
     bool zmiana = false;
-    int dopisane = 0;
+    int ile = 0;
     for (Wezel nowy : nowe) {
         if (!przygotujWezelDoZapisu(nowy))
             continue;
-        const auto [miejsce, wstawiono] = indeks.try_emplace(kluczWezla(nowy), wezly.size());
-        if (!wstawiono) {
-            zmiana = uzupelnij(wezly[miejsce->second], nowy) || zmiana;
+        const std::string klucz = kluczWezla(nowy);
+        if (const auto znany = indeks.find(klucz); znany != indeks.end()) {
+            zmiana = uzupelnij(wezly[znany->second], nowy) || zmiana;
             continue;
         }
-        if (wezly.size() >= MAKS_WEZLOW_W_PLIKU) {
-            indeks.erase(miejsce);
+        Wezel wyparty;
+        const std::optional<std::size_t> miejsce = wstawianie.wstaw(nowy, &wyparty);
+        if (!miejsce)
             continue;
-        }
-        wezly.push_back(std::move(nowy));
+        if (const auto stary = indeks.find(kluczWezla(wyparty));
+            stary != indeks.end() && stary->second == *miejsce)
+            indeks.erase(stary);
+        indeks.emplace(klucz, *miejsce);
+        if (dopisane != nullptr)
+            dopisane->push_back(std::move(nowy));
         zmiana = true;
-        ++dopisane;
+        ++ile;
     }
     if (zmiana)
         zapiszBezBlokady(plik, wezly);
-    return dopisane;
+    return ile;
 }
 
 bool dodajNowyLubUzupelnij(const std::string& plik, const Wezel& nowy)

@@ -29,6 +29,8 @@ struct Wezel {
 [[nodiscard]] std::size_t dlugoscNaGranicyZnaku(std::string_view tekst, std::size_t maks);
 [[nodiscard]] bool parsujWierszWezla(std::string_view wiersz, Wezel& wezel);
 [[nodiscard]] std::string wierszWezla(const Wezel& wezel);
+// Tozsamosc wezla: adres i port (klucz i nazwa sie nie licza).
+[[nodiscard]] std::string kluczWezla(const Wezel& wezel);
 [[nodiscard]] std::vector<Wezel> wezlyZTekstu(std::string_view tekst);
 // Najwyzej `maks` pierwszych wpisow; dalszej czesci tekstu nie czyta.
 [[nodiscard]] std::vector<Wezel> wezlyZTekstu(std::string_view tekst, std::size_t maks);
@@ -45,11 +47,13 @@ void usunWezel(const std::string& plik, const std::string& ip, int port);
 // 64 cyfry szesnastkowe. Za dluga nazwa jest przycinana do 64 bajtow na granicy znaku UTF-8.
 [[nodiscard]] bool przygotujWezelDoZapisu(Wezel& wezel);
 
-// Scala liste z plikiem jednym odczytem i jednym zapisem: nowe wpisy na koniec (poki plik
-// ma mniej niz MAKS_WEZLOW_W_PLIKU), znanym uzupelnia puste klucz i nazwe. Wpisy, ktorych
-// nie wolno zapisac, pomija. Zwraca liczbe dopisanych.
-[[nodiscard]] int scalWezly(const std::string& plik, const std::vector<Wezel>& nowe);
+// Scala liste z plikiem jednym odczytem i jednym zapisem: nowe wpisy na koniec, znanym
+// uzupelnia puste klucz i nazwe. W pelnym pliku (MAKS_WEZLOW_W_PLIKU) nowy wpis zajmuje
+// miejsce wpisu, ktory najdluzej zawodzi; gdy zaden nie zawodzi, nowy przepada. Wpisy,
+// ktorych nie wolno zapisac, pomija. Zwraca liczbe dopisanych; `dopisane` dostaje je same.
+[[nodiscard]] int scalWezly(const std::string& plik, const std::vector<Wezel>& nowe,
+                            std::vector<Wezel>* dopisane = nullptr);
 
 // Jak dodajLubUzupelnijWezel, ale mowi, czy wezla wczesniej w pliku nie bylo.
-// Sprawdzenie i dopisanie dzieja sie pod ta sama blokada.
+// Sprawdzenie i dopisanie dzieja sie pod ta sama blokada; pelny plik jak w scalWezly.
 [[nodiscard]] bool dodajNowyLubUzupelnij(const std::string& plik, const Wezel& wezel);

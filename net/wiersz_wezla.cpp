@@ -30,6 +30,11 @@ bool parsujWierszWezla(std::string_view wiersz, Wezel& wezel)
     return true;
 }
 
+std::string kluczWezla(const Wezel& wezel)
+{
+    return wezel.ip + ' ' + std::to_string(wezel.port);
+}
+
 std::string wierszWezla(const Wezel& wezel)
 {
     std::string wiersz = wezel.ip;

@@ -8,7 +8,7 @@
 #include "kanal.h"
 #include "liczby.h"
 #include "ramki.h"
-#include "rozgloszenie_w_tle.h"
+#include "wypychanie.h"
 
 namespace {
 
@@ -108,12 +108,12 @@ void nasluchujIPrzyjmujLancuchyWPetli(Blockchain& lancuch, int port,
                                       const std::string& kluczPubliczny,
                                       std::chrono::milliseconds limitOdbioru)
 {
-    // Rozglaszacz zyje dluzej niz petla: jego destruktor czeka na biezace rozgloszenie,
-    // ktore po zatrzymaniu konczy sie szybko.
-    RozglaszaczWTle rozglaszacz(plikLancucha, plikWezlow, port, limitOdbioru, stop);
+    // Przyjety lancuch idzie dalej w tle, najnowszy z pliku; wypychacz zyje dluzej niz petla,
+    // a po jej powrocie (zatrzymanie) przerywa wypchniecia w toku.
+    Wypychacz wypychacz({plikLancucha, plikWezlow, port, limitOdbioru});
     KontekstSerwera kontekst{lancuch, plikLancucha, plikWezlow, kluczPubliczny, port,
                              limitOdbioru,
-                             [&rozglaszacz] { rozglaszacz.zlec(); }, {}};
+                             [&wypychacz] { wypychacz.zlec(); }, {}};
     // Przy kazdym polaczeniu rozmiar pliku lancucha wyznacza najdluzsze zapytanie
     // i budzet pamieci procesu: dlugie lancuchy nie napotkaja stalej granicy.
     const LimitRamki limitRamki = [&plikLancucha] {

@@ -1,57 +1,25 @@
 #pragma once
-// Wypchniecie lancucha do jednego wezla i pobranie lancucha od niego. Z wezlem tego programu
-// rozmowa synchronizacji przenosi tylko brakujace bloki, a odpowiedz niesie jego decyzje;
-// wezel, ktory zna tylko wymiane calych lancuchow, dostaje caly lancuch jak zawsze.
+// Jedno wypchniecie lancucha do jednego wezla: typowany wynik, zapis w tabeli zdrowia
+// i jeden wiersz konsoli. Co dokladnie idzie po sieci, wie tylko wypchnijDoWezla.
 
 #include <chrono>
-#include <cstdint>
-#include <mutex>
 #include <string>
 #include <string_view>
 
-#include "biorca.h"
-#include "blockchain.h"
 #include "gniazda.h"
 #include "wezly.h"
+#include "wypchniecie_blokami.h"
 
-enum class WynikWypchniecia {
-    nieOsiagniety, // polaczenie albo wysylka nie wyszly
-    wyslanyCaly,   // wezel starego rodzaju dostal caly lancuch (jego decyzji nie znamy)
-    przyjety,
-    juzMial,
-    nieDluzszy,
-    saldo,
-    niepoprawny,
-    odmowa,        // inna odmowa po stronie wezla
-    przerwany,     // rozmowa urwala sie przed decyzja
-};
+enum class WynikWypchniecia { wyslano, nieudane, zatrzymane };
 
-struct Wypchniecie {
-    WynikWypchniecia wynik = WynikWypchniecia::nieOsiagniety;
-    std::int64_t ileJego = 0;
-};
+// Wiersz konsoli (z koncem wiersza) o wyniku wypchniecia do wezla.
+[[nodiscard]] std::string wierszWypchniecia(WynikWypchniecia wynik, const Wezel& wezel);
 
-// Czy wezel dostal lancuch (tak liczy rozgloszenie: polaczono i wyslano).
-[[nodiscard]] bool osiagniety(WynikWypchniecia wynik);
-
-// Tekst calego lancucha, liczony raz i tylko wtedy, gdy jakis wezel go potrzebuje.
-class TekstNaZadanie {
-public:
-    explicit TekstNaZadanie(const Blockchain& lancuch) : lancuch(lancuch) {}
-    [[nodiscard]] std::string_view pobierz();
-
-private:
-    const Blockchain& lancuch;
-    std::once_flag raz;
-    std::string tekst;
-};
-
-[[nodiscard]] Wypchniecie wypchnijDoWezla(const Blockchain& lancuch, TekstNaZadanie& tekst,
-                                          const Wezel& wezel, int port,
-                                          const std::string& plikWezlow, int mojPort,
-                                          std::chrono::milliseconds limitOdbioru = LIMIT_ODBIORU);
-
-// Pobranie lancucha od wezla tego programu do zywego lancucha `kontekst` (zwyklymi
-// regulami). `stary`: wezel okazal sie starego rodzaju (nie umie dawac blokow).
-[[nodiscard]] WynikPobierania pobierzLancuchOd(KontekstSerwera& kontekst, const Wezel& wezel,
-                                               const ZglosPostep& postep, bool& stary);
+// Wezel tego programu dostaje tylko brakujace bloki, wezel starego rodzaju caly lancuch;
+// odpowiedz scalana z plikiem wezlow. Przerwane przez zatrzymanie watku (ZakresStopu) daje
+// `zatrzymane`; inne wyniki trafiaja do zdrowieWezlow(). `rozmowa` (gdy podana) dostaje
+// to, co wezel odpowiedzial.
+[[nodiscard]] WynikWypchniecia wypchnijDoWezla(const ZrodloWypchniecia& zrodlo, const Wezel& wezel,
+                                               const std::string& plikWezlow, int mojPort,
+                                               std::chrono::milliseconds limitOdbioru,
+                                               RozmowaWypchniecia* rozmowa = nullptr);

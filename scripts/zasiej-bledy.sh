@@ -77,9 +77,9 @@ blad 31 ui ui/widoki_lancucha.cpp 's/tx\.nadawca != ja && tx\.odbiorca == ja/tx.
 blad 32 i18n i18n/Talvarin_GUI_de_DE.ts 's/<translation>Senden<\/translation>/<translation type="unfinished"><\/translation>/' \
   "katalog niemiecki: brak tlumaczenia"
 
-blad 33 wezel wezel/wezel_bez_okna.cpp 's/            klucz = kluczPublicznyHex\(klucze\);\n        else/            (void)klucze;\n        else/' \
+blad 33 wezel wezel/wezel_bez_okna.cpp 's/            klucz = kluczPublicznyHex\(klucze\);\n        \}/            (void)klucze;\n        }/' \
   "wezel bez okna bez --kop nie uzywa istniejacego portfela"
-blad 34 wezel wezel/praca_wezla.cpp 's/static_cast<void>\(rozglosLancuch\(prywatny, PLIK_WEZLOW, port\)\);//' \
+blad 34 wezel wezel/praca_wezla.cpp 's/        wypychacz\.zlec\(\);\n//' \
   "petla kopania nie rozglasza wykopanych blokow"
 blad 35 wezel wezel/wezel_bez_okna.cpp 's/    nazwa = wczytajNazweUzytkownika\(\);\n//' \
   "wezel bez okna oglasza sie bez nazwy z nazwa_uzytkownika.txt"
@@ -169,6 +169,26 @@ blad 83 app app/start/start.cpp 's/    return QCoreApplication::installTranslato
   "start: katalog jezyka wczytany, ale nie zainstalowany (okno po polsku)"
 blad 84 net net/gniazda.cpp 's/SOL_SOCKET, SO_REUSEADDR, &wlacz/SOL_SOCKET, SO_REUSEPORT, \&wlacz/' \
   "nasluch z SO_REUSEPORT: drugi program nasluchuje na tym samym porcie"
+blad 50 net net/wypychanie.cpp 's/limitNiepewnych = watki\.size\(\) > WATKOW_DLA_DOBRYCH \? watki\.size\(\) - WATKOW_DLA_DOBRYCH : 1;/limitNiepewnych = watki.size();/' \
+  "wypychanie: martwe i nowe wpisy zajmuja wszystkie watki, dobry wezel czeka"
+blad 51 net net/wypychanie.cpp 's/if \(ocena\.stan == StanWezla::zawodzi && ocena\.wolnoOd > teraz\)/if (false)/' \
+  "wypychanie: wezel w przerwie po porazce probowany przy kazdym bloku"
+blad 52 net net/wypychanie.cpp 's/cel\.kolejnosc > najlepszy->kolejnosc/cel.kolejnosc < najlepszy->kolejnosc/' \
+  "wypychanie: pozniej poznany wezel czeka za wszystkimi wczesniejszymi"
+blad 53 net net/wypychanie.cpp 's/cel\.wyslanaWersja = std::max\(cel\.wyslanaWersja, wersja\);/++cel.wyslanaWersja;/' \
+  "wypychanie: kazde zlecenie osobnym wypchnieciem (bez laczenia)"
+blad 54 net net/wypychanie.cpp 's/const Chwila termin = koniec - CZAS_NA_PRZERWANIE;/const Chwila termin = ZegarWezlow::now();/' \
+  "wypychanie: wyjscie przerywa od razu, zapisany blok nie dociera"
+blad 55 net net/gniazda.cpp 's/if \(!zatrzymanoWatek\(\)\)\n\s*wypisz\("BLAD: przekroczono/{ wypisz("BLAD: przekroczono/; s/" \(wezel offline\?\)\\n"\);/" (wezel offline?)\\n"); }/' \
+  "zatrzymanie opisane jako przekroczenie czasu polaczenia (wezel offline?)"
+blad 56 app app/portfel.cpp 's/&& \(info\.st_mode & 077\) != 0 && ::fchmod\(fd, PRAWA_PORTFELA\) == 0/\&\& false/' \
+  "portfel czytelny dla innych zostaje bez zmiany praw i bez ostrzezenia"
+blad 57 net net/zdrowie_wezlow.cpp 's/if \(wpis\.porazki == 0\)\n\s*wpis\.zawodziOd = teraz;/wpis.zawodziOd = teraz;/' \
+  "pelny plik wezlow: wymieniany wpis z najswiezsza porazka zamiast zawodzacego najdluzej"
+blad 58 wezel wezel/blokada_folderu.cpp 's/if \(::flock\(fd, LOCK_EX \| LOCK_NB\) != 0\)/if (false)/' \
+  "dwa procesy na jednym folderze danych"
+blad 59 net net/obecnosc.cpp 's/\(ostatniZapis && teraz - \*ostatniZapis < OKRES_ZAPISU_OBECNOSCI\)/false/' \
+  "obecnosc: kazdy datagram przepisuje plik wezlow"
 
 przywroc() { [ -n "${kopia:-}" ] && cp "$kopia" "$plik" && rm -f "$kopia"; kopia=; }
 trap przywroc EXIT INT TERM

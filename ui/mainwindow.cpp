@@ -1,6 +1,7 @@
 #include "mainwindow.h"
 
 #include <QFileInfo>
+#include <QMessageBox>
 #include <QScreen>
 #include <QScrollArea>
 #include <QTimer>
@@ -10,6 +11,7 @@
 #include "obecnosc.h"
 #include "plik_lancucha.h"
 #include "portfel.h"
+#include "teksty_okna.h"
 #include "ui_mainwindow.h"
 
 MainWindow::MainWindow(QString nazwa, QWidget* parent)
@@ -42,7 +44,10 @@ MainWindow::MainWindow(QString nazwa, QWidget* parent)
     idWezla = wygenerujIdWezla();
 
     // Losowa para, gdy pliku portfela nie da sie wczytac; wtedy od razu zapisana.
-    klucze = otworzPortfel();
+    bool prawaPoprawione = false;
+    klucze = otworzPortfel(PLIK_PORTFELA, &prawaPoprawione);
+    if (prawaPoprawione)
+        ostrzezOPrawachPortfela();
     static_cast<void>(wczytajLancuch(mojLancuch, PLIK_LANCUCHA));
 
     odswiezPrzeglad();
@@ -60,6 +65,7 @@ MainWindow::MainWindow(QString nazwa, QWidget* parent)
 
 MainWindow::~MainWindow()
 {
+    const auto poczatekWyjscia = std::chrono::steady_clock::now();
     // Watki odlaczone od tej chwili nie wysylaja juz sygnalow do okna, dziennik tez nie.
     straz->odlacz();
     // Wszystkie flagi naraz: watki koncza sie rownolegle, zamkniecie trwa jak najdluzszy z nich.
@@ -70,9 +76,24 @@ MainWindow::~MainWindow()
     for (std::thread* watek : {&watekSerwera, &watekObecnosci, &watekOgloszen, &watekKopania})
         if (watek->joinable())
             watek->join();
+    // Bloki petli juz zapisane: wypchniecia w toku dostaja reszte czasu na wyjscie.
+    if (wypychacz)
+        wypychacz->zakoncz(poczatekWyjscia + CZAS_NA_WYJSCIE);
     // Po powrocie z main nie dziala juz zaden watek programu, takze odlaczony.
     straz->poczekajNaPrace();
     delete ui;
+}
+
+void MainWindow::ostrzezOPrawachPortfela()
+{
+    // Po pokazaniu okna i bez czekania na odpowiedz: konstruktor nie blokuje.
+    QTimer::singleShot(0, this, [this] {
+        auto* okienko = new QMessageBox(QMessageBox::Warning, tr(TEKST_PORTFEL_TYTUL),
+                                        tr(TEKST_PRAWA_PORTFELA), QMessageBox::Ok, this);
+        okienko->setObjectName(QStringLiteral("oknoPrawPortfela"));
+        okienko->setAttribute(Qt::WA_DeleteOnClose);
+        okienko->open();
+    });
 }
 
 void MainWindow::dopasujDoEkranu()

@@ -90,6 +90,8 @@ private:
     void bootstrapZSeedow();
     [[nodiscard]] int mojPort() const;
 
+    // Komunikat o portfelu, ktory byl dostepny dla innych (prawa juz poprawione).
+    void ostrzezOPrawachPortfela();
     // Pomocnicze kroki slotow (kazdy w pliku swojej zakladki).
     void blokujNaCzasPetli(bool blokuj);
     void zatrzymajPetleKopania();
@@ -120,6 +122,9 @@ private:
     std::string idWezla;
     std::thread watekKopania;
     std::atomic<bool> stopKopania{false};
+    // Wypychanie blokow petli: zyje z oknem, wiec zapisane bloki docieraja do wezlow takze
+    // po zatrzymaniu petli; przy zamknieciu okna dostaje reszte czasu na wyjscie.
+    std::unique_ptr<Wypychacz> wypychacz;
     bool kopanieWPetli = false;
     std::int32_t wysokoscStartowa = 0;
     QTimer* timerPliku = nullptr;

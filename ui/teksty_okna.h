@@ -19,6 +19,10 @@ inline constexpr const char* TEKST_SALDO = QT_TRANSLATE_NOOP("MainWindow", "Sald
 inline constexpr const char* TEKST_BLOK_NIE_ZAPISANY = QT_TRANSLATE_NOOP("MainWindow", "BLAD: nie udalo sie zapisac pliku blockchain.dat - nowy blok nie zostal dodany.");
 inline constexpr const char* TEKST_WYSOKOSC = QT_TRANSLATE_NOOP("MainWindow", "Wysokosc lancucha: %1 blokow (lokalnie)");
 
+// Portfel dostepny dla innych.
+inline constexpr const char* TEKST_PORTFEL_TYTUL = QT_TRANSLATE_NOOP("MainWindow", "Portfel");
+inline constexpr const char* TEKST_PRAWA_PORTFELA = QT_TRANSLATE_NOOP("MainWindow", "Plik portfela moj_portfel.dat mogli czytac inni uzytkownicy tego komputera. Ustawiono mu prawa 0600 (tylko Ty). Jesli ktos mogl go skopiowac, przenies monety na nowy portfel.");
+
 // Wysylanie.
 inline constexpr const char* TEKST_WKLEJ_RECZNIE = QT_TRANSLATE_NOOP("MainWindow", "-- wklej recznie ponizej --");
 inline constexpr const char* TEKST_ZLY_KLUCZ = QT_TRANSLATE_NOOP("MainWindow", "Niepoprawny format klucza publicznego odbiorcy.");

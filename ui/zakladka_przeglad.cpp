@@ -75,9 +75,13 @@ void MainWindow::naKopWPetli()
     bladZapisuWPetli = false;
     wysokoscStartowa = static_cast<std::int32_t>(mojLancuch.liczbaBlokow());
     const int port = mojPort();
-    // Watek dostaje kopie wszystkiego poza flaga zatrzymania.
-    PracaWatku petla = [this, port, klucz = kluczPublicznyHex(klucze), kop = kopacz] {
-        if (!petlaKopania(klucz, port, stopKopania, kop)) {
+    // Inny port to inne wpisy "to ja": stary wypychacz konczy sie (przerywajac swoje wypchniecia).
+    if (!wypychacz || wypychacz->port() != port)
+        wypychacz = wypychaczPetli(port);
+    // Watek dostaje kopie wszystkiego poza flaga zatrzymania i wypychaczem okna.
+    PracaWatku petla = [this, klucz = kluczPublicznyHex(klucze), kop = kopacz,
+                        wypychaj = wypychacz.get()] {
+        if (!petlaKopania(klucz, stopKopania, kop, *wypychaj)) {
             // Dalsze kopanie tylko do pamieci byloby praca na nic.
             bladZapisuWPetli = true;
             emit petlaKopaniaPrzerwana();

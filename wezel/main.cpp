@@ -3,6 +3,7 @@
 #include <cstdlib>
 #include <sodium.h>
 
+#include "blokada_folderu.h"
 #include "gniazda.h"
 #include "katalog_danych.h"
 #include "konsola.h"
@@ -43,6 +44,10 @@ int main(int argc, char** argv)
     }
     if (!przejdzDoKatalogu(opcje.katalog, opis) || !folderZapisywalny(opis))
         return blad(opis, EXIT_FAILURE);
+    // Przed pierwszym zapisem: drugi proces na tym folderze nie rusza nic.
+    BlokadaFolderu blokada;
+    if (const WynikBlokady wynik = blokada.zajmij("."); wynik != WynikBlokady::zajeta)
+        return blad(opisOdmowyBlokady(wynik, blokada), EXIT_FAILURE);
     usunPozostalosciPoAwariach();
     if (sodium_init() < 0)
         return blad("nie udalo sie zainicjalizowac libsodium.", EXIT_FAILURE);

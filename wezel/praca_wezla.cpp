@@ -35,20 +35,22 @@ void pracaOglaszacza(int port, const std::string& idWezla, const std::string& kl
     oglaszajObecnoscWPetli(port, idWezla, klucz, nazwa, stop);
 }
 
-bool petlaKopania(const std::string& klucz, int port, const std::atomic<bool>& stop,
-                  const KopaczBloku& kop)
+std::unique_ptr<Wypychacz> wypychaczPetli(int port)
 {
-    // Rozgloszenie do zawieszonego wezla konczy sie zaraz po zatrzymaniu petli.
-    // Zakres trzyma wskaznik do predykatu: ten musi zyc do konca petli.
-    const StopPredykat zatrzymano = predykat(stop);
-    const ZakresStopu zakres(zatrzymano);
+    return std::make_unique<Wypychacz>(UstawieniaWypychania{PLIK_LANCUCHA, PLIK_WEZLOW, port});
+}
+
+bool petlaKopania(const std::string& klucz, const std::atomic<bool>& stop, const KopaczBloku& kop,
+                  Wypychacz& wypychacz)
+{
     // Wlasny lancuch watku: kazde przejscie i tak wczytuje najnowszy plik pod blokada.
     Blockchain prywatny;
     while (!stop.load()) {
         // Dalsze kopanie tylko do pamieci byloby praca na nic.
         if (!kop(prywatny, klucz, PLIK_LANCUCHA, {}))
             return false;
-        static_cast<void>(rozglosLancuch(prywatny, PLIK_WEZLOW, port));
+        // Blok jest w pliku: wypychacz wysle go (albo nowszy) obok petli.
+        wypychacz.zlec();
     }
     return true;
 }

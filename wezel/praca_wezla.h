@@ -3,7 +3,9 @@
 // Zadnego Qt: wyniki ida przez zwykle funkcje zwrotne, wolane na watku pracy.
 
 #include <atomic>
+#include <chrono>
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -12,6 +14,7 @@
 #include "obecnosc.h"
 #include "rozgloszenie.h"
 #include "wezly.h"
+#include "wypychanie.h"
 
 // Wczytaj-wykop-zapisz; zwykle kopIZapisz, testy moga podejrzec wywolanie.
 // False: blok nie trafil do pliku.
@@ -31,11 +34,17 @@ void pracaSluchaczaObecnosci(int port, const std::string& idWezla,
 void pracaOglaszacza(int port, const std::string& idWezla, const std::string& klucz,
                      const std::string& nazwa, const std::atomic<bool>& stop);
 
+// Czas na wyjscie programu (zamkniecie okna, SIGTERM wezla), takze na dokonczenie wypchniec.
+inline constexpr std::chrono::milliseconds CZAS_NA_WYJSCIE{1000};
+
+// Wypychacz petli kopania: lancuch z pliku programu do jego wezlow, `port` to wlasny port.
+[[nodiscard]] std::unique_ptr<Wypychacz> wypychaczPetli(int port);
+
 // Petla kopania: przed kazdym przejsciem sprawdza `stop`, potem wykopuje blok na `klucz`
-// (pod blokada zapisu lancucha) i rozglasza lancuch do znanych wezlow. False, gdy stanela,
-// bo bloku nie dalo sie zapisac.
-[[nodiscard]] bool petlaKopania(const std::string& klucz, int port, const std::atomic<bool>& stop,
-                  const KopaczBloku& kop);
+// (pod blokada zapisu lancucha) i zleca go wypychaczowi, nie czekajac na wezly. False, gdy
+// stanela, bo bloku nie dalo sie zapisac.
+[[nodiscard]] bool petlaKopania(const std::string& klucz, const std::atomic<bool>& stop,
+                                const KopaczBloku& kop, Wypychacz& wypychacz);
 
 // Rozgloszenie kopii lancucha do znanych wezlow.
 [[nodiscard]] WynikRozgloszenia pracaRozgloszenia(const Blockchain& kopia, int port);

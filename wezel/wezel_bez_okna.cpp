@@ -24,8 +24,10 @@ bool WezelBezOkna::przygotujKlucz()
     ParaKluczy klucze;
     if (!opcje.kop) {
         // Bez kopania portfel nie jest potrzebny; istniejacy chroni jednak saldo.
-        if (plikIstnieje(PLIK_PORTFELA) && wczytajPortfel(klucze, PLIK_PORTFELA))
+        if (plikIstnieje(PLIK_PORTFELA) && wczytajPortfel(klucze, PLIK_PORTFELA)) {
+            (void)zabezpieczPrawaPortfela(PLIK_PORTFELA);
             klucz = kluczPublicznyHex(klucze);
+        }
         else
             wypisz("Bez portfela: ochrona salda przy przyjmowaniu lancuchow wylaczona.\n");
         return true;
@@ -98,11 +100,14 @@ void WezelBezOkna::uruchomPoNasluchu()
         if (!sluchaczDziala || !oglaszaczDziala)
             wypisz("BLAD: nie udalo sie utworzyc watku obecnosci.\n");
     }
-    if (opcje.kop && !kopanie.uruchom([this, port](const std::atomic<bool>& stop) {
+    if (!opcje.kop)
+        return;
+    wypychacz = wypychaczPetli(port);
+    if (!kopanie.uruchom([this](const std::atomic<bool>& stop) {
             while (!pobranoNaStarcie.load() && !stop.load())
                 std::this_thread::sleep_for(std::chrono::milliseconds(50));
             // Nieudany zapis konczy petle; kopIZapisz wypisal juz przyczyne.
-            static_cast<void>(petlaKopania(klucz, port, stop, kopIZapisz));
+            static_cast<void>(petlaKopania(klucz, stop, kopIZapisz, *wypychacz));
         }))
         wypisz("BLAD: nie udalo sie utworzyc watku kopania w petli.\n");
 }
@@ -111,10 +116,13 @@ int WezelBezOkna::zatrzymaj()
 {
     for (WatekWezla* watek : {&serwer, &sluchacz, &oglaszacz, &kopanie, &bootstrap})
         watek->zatrzymaj();
-    const auto termin = std::chrono::steady_clock::now() + CZAS_NA_ZATRZYMANIE;
+    const auto start = std::chrono::steady_clock::now();
     bool wszystkie = true;
     for (WatekWezla* watek : {&serwer, &sluchacz, &oglaszacz, &kopanie, &bootstrap})
-        wszystkie = watek->dolacz(termin) && wszystkie;
+        wszystkie = watek->dolacz(start + CZAS_NA_ZATRZYMANIE) && wszystkie;
+    // Bloki juz zapisane maja dotrzec do wezlow; co sie nie zmiesci, jest przerywane.
+    if (wypychacz)
+        wypychacz->zakoncz(start + CZAS_NA_WYJSCIE);
     if (wszystkie) {
         wypisz("Wezel zatrzymany.\n");
         return EXIT_SUCCESS;

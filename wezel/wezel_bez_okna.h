@@ -5,13 +5,16 @@
 #include <atomic>
 #include <chrono>
 #include <csignal>
+#include <memory>
 #include <string>
 
 #include "opcje_wezla.h"
 #include "watek_wezla.h"
+#include "wypychanie.h"
 
-// Zatrzymanie ma sie zmiescic w sekundzie: tyle czekamy na watki, reszta zostaje na
-// ewentualne dokonczenie wykopywanego bloku pod blokada zapisu.
+// Zatrzymanie ma sie zmiescic w CZAS_NA_WYJSCIE: tyle czekamy na watki, reszta zostaje na
+// ewentualne dokonczenie wykopywanego bloku pod blokada zapisu. Wypychanie zapisanych juz
+// blokow dostaje to, co zostalo z calego czasu.
 inline constexpr std::chrono::milliseconds CZAS_NA_ZATRZYMANIE{700};
 
 enum class StanSerwera { Czeka, Slucha, Blad };
@@ -44,4 +47,6 @@ private:
     WatekWezla bootstrap;
     // Pobranie lancucha przy starcie skonczone (kopanie czeka na nie).
     std::atomic<bool> pobranoNaStarcie{false};
+    // Wypychanie blokow petli kopania (tylko z --kop); zyje dluzej niz jej watek.
+    std::unique_ptr<Wypychacz> wypychacz;
 };

@@ -6,6 +6,9 @@
 
 #include <sodium.h>
 
+#include <iostream>
+
+#include "blokada_folderu.h"
 #include "dialogi_startowe.h"
 #include "gniazda.h"
 #include "katalog_danych.h"
@@ -58,8 +61,37 @@ bool zainstalujTlumaczenieQt(QTranslator& tlumacz, const QString& kod)
     return zaladujKatalogQt(tlumacz, kod) && QCoreApplication::installTranslator(&tlumacz);
 }
 
+namespace {
+
+// Odmowa startu, gdy folder danych trzyma inny proces: wiersz na stderr i okno bledu
+// (jezyk z jezyk.txt, bez dialogu, ktory zapisalby plik w cudzym folderze).
+int odmowBlokady(WynikBlokady wynik, const BlokadaFolderu& blokada)
+{
+    std::cerr << "talvarin: BLAD: " + opisOdmowyBlokady(wynik, blokada) + "\n" << std::flush;
+    QTranslator tlumacz;
+    zainstalujTlumaczenie(tlumacz, wczytajJezyk());
+    const QString folder = QString::fromStdString(blokada.folder());
+    if (wynik == WynikBlokady::uzywanyPrzezInny)
+        pokazBlad(QObject::tr("Folder danych %1 jest juz uzywany przez inny proces (pid %2). Dwa "
+                              "programy na jednym folderze gubilyby bloki - zamknij tamten program "
+                              "albo uzyj innego folderu (--katalog).")
+                      .arg(folder, blokada.pidTrzymajacego() > 0
+                                       ? QString::number(blokada.pidTrzymajacego())
+                                       : QStringLiteral("?")));
+    else
+        pokazBlad(QObject::tr("Nie mozna zablokowac folderu danych %1: %2")
+                      .arg(folder, QString::fromStdString(blokada.opisBledu())));
+    return 1;
+}
+
+} // namespace
+
 int uruchomProgram(QApplication& aplikacja, const BibliotekiStartu& biblioteki)
 {
+    // Jeden proces na folder danych, zanim cokolwiek w nim zapisze.
+    BlokadaFolderu blokada;
+    if (const WynikBlokady wynik = blokada.zajmij("."); wynik != WynikBlokady::zajeta)
+        return odmowBlokady(wynik, blokada);
     // Zanim cokolwiek zapisze pliki: pliki tymczasowe po przerwanych zapisach precz.
     usunPozostalosciPoAwariach();
     // Jezyk przed bibliotekami: komunikaty o ich bledach sa juz przetlumaczone.

@@ -1,4 +1,5 @@
-// Plik portfela: format, prawa 0600, zapis atomowy, odkladanie nieczytelnego pliku.
+// Plik portfela: format, prawa 0600, zapis atomowy, odkladanie nieczytelnego pliku,
+// poprawianie praw pliku dostepnego dla innych.
 #include <gtest/gtest.h>
 
 #include <csignal>
@@ -81,4 +82,20 @@ TEST_F(Portfel, NieczytelnyPortfelOdlozonyZPrawami0600)
     ASSERT_TRUE(wczytajPortfel(zapisana, sciezka));
     EXPECT_EQ(zapisana, nowa);
     EXPECT_EQ(otworzPortfel(sciezka), nowa);
+}
+
+TEST_F(Portfel, CzytelnyDlaInnychDostajePrawa0600IJedenWiersz)
+{
+    const ParaKluczy klucze = generujPareKluczy();
+    ASSERT_TRUE(zapiszPortfel(klucze, sciezka));
+    ::chmod(sciezka.c_str(), 0644);
+    PrzechwycWyjscie przechwyc;
+    bool poprawiono = false;
+    EXPECT_EQ(otworzPortfel(sciezka, &poprawiono), klucze);
+    EXPECT_TRUE(poprawiono);
+    EXPECT_EQ(prawa(sciezka), 0600u);
+    EXPECT_EQ(otworzPortfel(sciezka, &poprawiono), klucze);
+    EXPECT_FALSE(poprawiono);
+    EXPECT_EQ(przechwyc.tekst(), "UWAGA: portfel " + sciezka
+                                     + " mial prawa 0644 (dostepny dla innych uzytkownikow) - ustawiono 0600.\n");
 }

@@ -1,9 +1,14 @@
-// Pliki wezlow: wiersz, uzupelnianie znanego wezla, rownolegle zmiany bez zgubionych wpisow.
+// Pliki wezlow: wiersz, uzupelnianie znanego wezla, rownolegle zmiany bez zgubionych wpisow,
+// zalew ogloszen obecnosci.
 #include <gtest/gtest.h>
 
+using namespace std::chrono_literals;
+
 #include <algorithm>
+#include <chrono>
 #include <thread>
 
+#include "obecnosc.h"
 #include "pomoc_testow.h"
 #include "wezly.h"
 
@@ -43,4 +48,34 @@ TEST(Wezly, WierszUzupelnienieIRownolegleZmiany)
     const std::vector<Wezel> wezly = wczytajWezly(plik);
     EXPECT_EQ(wezly.size(), static_cast<std::size_t>(WATKI * N + 2));
     EXPECT_EQ(std::count(wezly.begin(), wezly.end(), Wezel{"10.9.9.9", 1, "", ""}), 1);
+}
+
+TEST(Obecnosc, ZalewOgloszenZapisujePlikNajwyzejRazNaSekunde)
+{
+    FolderTymczasowy folder;
+    const std::string plik = folder.plik("wezly.dat");
+    std::vector<std::string> wykryte;
+    ZapisObecnosci zapis(plik, [&](const std::string& ip, int port) {
+        wykryte.push_back(ip + ":" + std::to_string(port));
+    });
+    const auto ogloszenie = [](int port, const std::string& klucz, const std::string& nazwa) {
+        return *czytajOgloszenie(tekstOgloszenia(port, "obcyidid", klucz, nazwa), "10.0.0.1", "mojeid12");
+    };
+    const auto t = std::chrono::steady_clock::now();
+    // Pierwsze ogloszenie od razu, potem zalew nowych portow i uzupelnien w ciagu sekundy.
+    zapis.dodaj(ogloszenie(1700, "", ""), t);
+    const std::string poPierwszym = czytajPlikTestu(plik);
+    EXPECT_EQ(poPierwszym, "10.0.0.1 1700 - -\n");
+    const std::string klucz(64, 'b');
+    for (int i = 0; i < 300; ++i)
+        zapis.dodaj(ogloszenie(1701 + i % 100, klucz, "Ola" + std::to_string(i)), t + std::chrono::milliseconds(i));
+    zapis.dodaj(ogloszenie(1700, klucz, "Ala"), t + 500ms);
+    zapis.tik(t + 999ms);
+    EXPECT_EQ(czytajPlikTestu(plik), poPierwszym);
+    zapis.tik(t + 1s);
+    const std::vector<Wezel> wezly = wczytajWezly(plik);
+    ASSERT_EQ(wezly.size(), 101u);
+    EXPECT_EQ(wezly[0], (Wezel{"10.0.0.1", 1700, klucz, "Ala"}));
+    EXPECT_EQ(wezly[1], (Wezel{"10.0.0.1", 1701, klucz, "Ola0"}));
+    EXPECT_EQ(wykryte.size(), 101u);
 }

@@ -2,7 +2,8 @@
 # Trzy wezly bez okna w trzech hostach symulowanej sieci lokalnej, jeden z --kop, jeden
 # mowiacy tylko wymiana calych lancuchow (--bez-synchronizacji). Pozostale dwa maja wkrotce
 # ten sam lancuch co kopiacy; SIGTERM w trakcie kopania konczy go z kodem 0 w czasie ponizej
-# 2 s i zostawia pliki, ktore sie wczytuja. Nowy wezel z samym --seed pobiera caly lancuch.
+# 2 s, jego ostatni zapisany blok dociera do obu, a pliki sie wczytuja. Drugi proces na
+# folderze dzialajacego wezla odmawia startu. Nowy wezel z samym --seed pobiera caly lancuch.
 # Uzycie: trzy_hosty.sh <talvarin-wezel> <sprawdz_lancuch>. Kod 77 = pominiety.
 set -u
 WEZEL=$1
@@ -28,6 +29,11 @@ for i in 1 2 3; do
   done
 done
 
+timeout 5 ip netns exec "$P-h2" "$WEZEL" --katalog "$TMP/h2" --bez-obecnosci --port 1701 \
+  >"$TMP/h2-drugi.log" 2>&1 && blad "drugi proces na folderze h2 wystartowal"
+grep -q "folder danych $TMP/h2 jest juz uzywany przez proces ${PIDY[1]} " "$TMP/h2-drugi.log" \
+  || blad "odmowa bez folderu i pidu: $(cat "$TMP/h2-drugi.log")"
+
 start=$(date +%s%N)
 kill -TERM "${PIDY[0]}"
 for _ in $(seq 200); do kill -0 "${PIDY[0]}" 2>/dev/null || break; sleep 0.01; done
@@ -43,11 +49,12 @@ klucz=$(grep -oE 'klucz publiczny: [0-9a-f]{64}' "$TMP/h1.log" | cut -d' ' -f3)
 [ "$(stat -c %a "$TMP/h1/moj_portfel.dat")" = 600 ] || blad "portfel nie ma praw 0600"
 [ "$(stat -c %a "$TMP/h1")" = 700 ] || blad "folder danych nie ma praw 0700"
 
-# Zatrzymanie przerywa ostatnie rozgloszenie: pozostali maja ten sam lancuch co kopiacy,
-# najwyzej bez jego ostatnich blokow (plik kazdego z nich to poczatek pliku kopiacego).
-poczatek() { cmp -s -n "$(stat -c %s "$1")" "$1" "$TMP/h1/blockchain.dat"; }
-poczatek "$TMP/h2/blockchain.dat" || blad "h2 ma inny lancuch niz h1"
-poczatek "$TMP/h3/blockchain.dat" || blad "h3 ma inny lancuch niz h1"
+# Blok zapisany przed zatrzymaniem dociera do pozostalych, bez wierszy o braku odpowiedzi.
+for i in 2 3; do
+  czekaj cmp -s "$TMP/h$i/blockchain.dat" "$TMP/h1/blockchain.dat" || blad "h$i nie ma ostatnich blokow h1"
+done
+! sed -n '/Otrzymano sygnal/,$p' "$TMP/h1.log" | grep -E "przekroczono czas|offline" \
+  || blad "zatrzymanie opisane jako brak odpowiedzi wezla"
 [ ! -e "$TMP/h2/moj_portfel.dat" ] || blad "wezel bez --kop utworzyl portfel"
 
 for i in 1 2; do

@@ -1,0 +1,185 @@
+#include "wypchniecie_blokami.h"
+
+#include "format_lancucha.h"
+#include "kanal.h"
+#include "lokator.h"
+#include "rodzaje_wezlow.h"
+#include "wymiana_lancucha.h"
+#include "gniazda.h"
+
+namespace {
+
+// Lancuch do tylu blokow (okolo 15 MB tekstu) idzie caly, gdy wezel zamknal polaczenie
+// po ofercie bez odpowiedzi.
+constexpr std::size_t MAKS_BLOKOW_CALEGO_PO_CISZY = 50000;
+
+// Odpowiedzi dawcy w jednej rozmowie: zawezanie i kawalki calego najdluzszego lancucha.
+constexpr int MAKS_ODPOWIEDZI_DAWCY = 10000;
+
+// Gniazdo zamykane przy wyjsciu z zakresu.
+class Polaczenie {
+public:
+    explicit Polaczenie(Gniazdo gniazdo) : gniazdo(gniazdo) {}
+    ~Polaczenie() { zamknijGniazdo(gniazdo); }
+    Polaczenie(const Polaczenie&) = delete;
+    Polaczenie& operator=(const Polaczenie&) = delete;
+    Gniazdo gniazdo = NIEPRAWIDLOWE_GNIAZDO;
+};
+
+WynikRozmowy wynikDecyzji(KodDecyzji kod)
+{
+    switch (kod) {
+    case KodDecyzji::przyjety:
+        return WynikRozmowy::przyjety;
+    case KodDecyzji::juzMial:
+        return WynikRozmowy::juzMial;
+    case KodDecyzji::nieDluzszy:
+        return WynikRozmowy::nieDluzszy;
+    case KodDecyzji::saldo:
+        return WynikRozmowy::saldo;
+    case KodDecyzji::niepoprawny:
+        return WynikRozmowy::niepoprawny;
+    case KodDecyzji::odmowa:
+        break;
+    }
+    return WynikRozmowy::odmowa;
+}
+
+RozmowaWypchniecia wypchnijCaly(TekstNaZadanie& tekst, const Wezel& wezel, int port,
+                         const std::string& plikWezlow, int mojPort,
+                         std::chrono::milliseconds limit)
+{
+    const bool wyslano =
+        wyslijTekstLancuchaDoWezla(tekst.pobierz(), wezel, port, plikWezlow, mojPort, limit);
+    return {wyslano ? WynikRozmowy::wyslanyCaly : WynikRozmowy::nieOsiagniety, 0};
+}
+
+// Wspolna blokada lancucha zrodla, gdy ma ja.
+std::shared_lock<std::shared_mutex> czytanie(const ZrodloWypchniecia& zrodlo)
+{
+    return zrodlo.mutex != nullptr ? std::shared_lock(*zrodlo.mutex)
+                                   : std::shared_lock<std::shared_mutex>();
+}
+
+// Po ofercie: odpowiada na prosby wezla, az ten przysle decyzje.
+RozmowaWypchniecia dawajDoDecyzji(const ZrodloWypchniecia& zrodlo, Kanal& kanal, std::string odpowiedz,
+                           const std::string& plikWezlow, int mojPort)
+{
+    for (int i = 0; i < MAKS_ODPOWIEDZI_DAWCY && !odpowiedz.empty(); ++i) {
+        DecyzjaWezla decyzja;
+        if (parsujDecyzje(odpowiedz, decyzja)) {
+            scalListeWezlow(decyzja.wezly, plikWezlow, mojPort);
+            return {wynikDecyzji(decyzja.kod), decyzja.ileMoj};
+        }
+        std::optional<std::string> dane;
+        {
+            const auto blokada = czytanie(zrodlo);
+            dane = odpowiedzDawcy(zrodlo.lancuch.pobierzLancuch(), odpowiedz);
+        }
+        if (!dane || !kanal.wyslij({*dane}))
+            break;
+        odpowiedz = kanal.odbierz(MAKS_WIADOMOSCI_SYNCHRONIZACJI);
+    }
+    return {WynikRozmowy::przerwany, 0};
+}
+
+} // namespace
+
+bool osiagniety(WynikRozmowy wynik)
+{
+    return wynik != WynikRozmowy::nieOsiagniety && wynik != WynikRozmowy::przerwany;
+}
+
+std::string_view TekstNaZadanie::pobierz()
+{
+    std::call_once(raz, [this] {
+        if (mutex == nullptr) {
+            tekst = serializujLancuch(lancuch);
+            return;
+        }
+        const std::shared_lock blokada(*mutex);
+        tekst = serializujLancuch(lancuch);
+    });
+    return tekst;
+}
+
+RozmowaWypchniecia wypchnijBlokami(const ZrodloWypchniecia& zrodlo, const Wezel& wezel, int port,
+                                   const std::string& plikWezlow, int mojPort,
+                                   std::chrono::milliseconds limit)
+{
+    TekstNaZadanie& tekst = zrodlo.tekst;
+    if (!synchronizacjaWlaczona() || rodzajWezla(wezel.ip, port) == RodzajWezla::stary)
+        return wypchnijCaly(tekst, wezel, port, plikWezlow, mojPort, limit);
+    std::string odpowiedz;
+    std::size_t ileBlokow = 0;
+    {
+        const Polaczenie polaczenie(polaczZLimitemCzasu(wezel.ip, port));
+        if (polaczenie.gniazdo == NIEPRAWIDLOWE_GNIAZDO)
+            return {};
+        KanalGniazda kanal(polaczenie.gniazdo, limit);
+        const std::string wezly = wezlyDoTekstu(wczytajWezly(plikWezlow));
+        std::string oferta;
+        {
+            const auto blokada = czytanie(zrodlo);
+            const std::vector<Blok>& bloki = zrodlo.lancuch.pobierzLancuch();
+            ileBlokow = bloki.size();
+            oferta = tekstOferty(bloki.size(), zbudujLokator(bloki), wezly);
+        }
+        if (!kanal.wyslij({oferta}))
+            return {};
+        odpowiedz = kanal.odbierz(MAKS_WIADOMOSCI_SYNCHRONIZACJI);
+        if (rodzajWiadomosci(odpowiedz) != RodzajWiadomosci::obca) {
+            zapamietajRodzaj(wezel.ip, port, RodzajWezla::nowy);
+            return dawajDoDecyzji(zrodlo, kanal, std::move(odpowiedz), plikWezlow, mojPort);
+        }
+    }
+    if (!odpowiedz.empty()) {
+        // Wezel odrzucil oferte jak tekst, ktory nie jest lancuchem, i odpowiedzial lista
+        // wezlow: odtad dostaje cale lancuchy.
+        scalListeWezlow(odpowiedz, plikWezlow, mojPort);
+        zapamietajRodzaj(wezel.ip, port, RodzajWezla::stary);
+        return wypchnijCaly(tekst, wezel, port, plikWezlow, mojPort, limit);
+    }
+    // Zamkniecie bez odpowiedzi: wezel starego rodzaju z pusta lista albo zajety wezel tego
+    // programu. Maly lancuch idzie caly (i wtedy wezel uznajemy za stary); duzy nie, zeby
+    // chwilowo zajety wezel nie dostal setek megabajtow.
+    if (ileBlokow > MAKS_BLOKOW_CALEGO_PO_CISZY || zatrzymanoWatek())
+        return {WynikRozmowy::przerwany, 0};
+    RozmowaWypchniecia caly = wypchnijCaly(tekst, wezel, port, plikWezlow, mojPort, limit);
+    if (osiagniety(caly.wynik))
+        zapamietajRodzaj(wezel.ip, port, RodzajWezla::stary);
+    return caly;
+}
+
+WynikPobierania pobierzLancuchOd(KontekstSerwera& kontekst, const Wezel& wezel,
+                                 const ZglosPostep& postep, bool& stary)
+{
+    stary = false;
+    WynikPobierania wynik;
+    wynik.przerwanie = PrzerwaniePobierania::ciszaDawcy;
+    if (!synchronizacjaWlaczona() || rodzajWezla(wezel.ip, wezel.port) == RodzajWezla::stary) {
+        stary = true;
+        return wynik;
+    }
+    const Polaczenie polaczenie(polaczZLimitemCzasu(wezel.ip, wezel.port));
+    if (polaczenie.gniazdo == NIEPRAWIDLOWE_GNIAZDO)
+        return wynik;
+    KanalGniazda kanal(polaczenie.gniazdo, kontekst.limitOdbioru);
+    const std::string wezly = wezlyDoTekstu(wczytajWezly(kontekst.plikWezlow));
+    const std::string odpowiedz = kanal.zapytaj(tekstStanu(wezly), MAKS_WIADOMOSCI_SYNCHRONIZACJI);
+    Oferta oferta;
+    if (rodzajWiadomosci(odpowiedz) == RodzajWiadomosci::obca) {
+        if (!odpowiedz.empty())
+            scalListeWezlow(odpowiedz, kontekst.plikWezlow, kontekst.mojPort);
+        zapamietajRodzaj(wezel.ip, wezel.port, RodzajWezla::stary);
+        stary = true;
+        return wynik;
+    }
+    if (!parsujOferte(odpowiedz, oferta)) {
+        wynik.przerwanie = PrzerwaniePobierania::zlaOdpowiedz;
+        return wynik;
+    }
+    zapamietajRodzaj(wezel.ip, wezel.port, RodzajWezla::nowy);
+    scalListeWezlow(oferta.wezly, kontekst.plikWezlow, kontekst.mojPort);
+    return pobierzOdDawcy(kontekst, kanal, oferta, postep);
+}
