@@ -1,9 +1,10 @@
-// Ramki, decyzje serwera z dokladnymi wierszami, przyjecie z rozgloszeniem dalej.
+// Ramki, nasluch, wiersze konsoli, decyzje serwera z dokladnymi wierszami, przyjecie z rozgloszeniem
+// dalej, takze do wezlow z listy nadawcy.
 #include <gtest/gtest.h>
 
 #include <cstdio>
 #include <sys/socket.h>
-#include <thread>
+#include <unistd.h>
 
 #include "format_lancucha.h"
 #include "plik_lancucha.h"
@@ -37,14 +38,10 @@ TEST(Nasluch, PonownieZarazPoObsluzonymPolaczeniuAleNigdyDwaNaraz)
 {
     const int port = wolnyPort();
     Gniazdo nasluch = utworzGniazdoNasluchu(port);
-    ASSERT_NE(nasluch, NIEPRAWIDLOWE_GNIAZDO);
-    std::string odpowiedz;
-    std::thread klient([&] { (void)wyslijIOdbierz("127.0.0.1", port, "x", odpowiedz, 5s); });
-    const Gniazdo polaczenie = ::accept(nasluch, nullptr, nullptr);
-    EXPECT_EQ(odbierzWiadomosc(polaczenie, 5s), "x");
-    // Klient czeka na odpowiedz, wiec serwer zamyka pierwszy: jego strona zostaje w TIME_WAIT.
-    zamknijGniazdo(polaczenie);
-    klient.join();
+    const Gniazdo klient = polaczZLimitemCzasu("127.0.0.1", port);
+    // Serwer zamyka polaczenie pierwszy: jego strona zostaje w TIME_WAIT i trzyma port.
+    zamknijGniazdo(::accept(nasluch, nullptr, nullptr));
+    zamknijGniazdo(klient);
     zamknijGniazdo(nasluch);
     PrzechwycWyjscie wyjscie;
     nasluch = utworzGniazdoNasluchu(port);
@@ -53,6 +50,28 @@ TEST(Nasluch, PonownieZarazPoObsluzonymPolaczeniuAleNigdyDwaNaraz)
     EXPECT_EQ(wyjscie.tekst(), "BLAD: nie udalo sie zbindowac portu " + std::to_string(port)
                                    + " (moze jest juz zajety?).\n");
     zamknijGniazdo(nasluch);
+}
+
+TEST(Konsola, KazdyWierszJednymZapisem)
+{
+    // Wyjscie do gniazda z rekordami: kazdy zapis to osobny rekord.
+    int para[2];
+    ASSERT_EQ(::socketpair(AF_UNIX, SOCK_SEQPACKET, 0, para), 0);
+    std::fflush(stdout);
+    const int wyjscie = ::dup(STDOUT_FILENO);
+    ::dup2(para[0], STDOUT_FILENO);
+    zamknijGniazdo(polaczZLimitemCzasu("127.0.0.1", wolnyPort()));
+    Blockchain lancuch = lancuchTestowy();
+    lancuch.wykopIDodajBlok(OBCY_ADRES, {});
+    ::dup2(wyjscie, STDOUT_FILENO);
+    ::close(para[0]);
+    ::close(wyjscie);
+    char bufor[4096];
+    int zapisy = 0;
+    for (ssize_t n; (n = ::recv(para[1], bufor, sizeof bufor, 0)) > 0; ++zapisy)
+        EXPECT_EQ(std::string(bufor, static_cast<std::size_t>(n)).find('\n'), n - 1u);
+    ::close(para[1]);
+    EXPECT_EQ(zapisy, 2); // blad polaczenia i wiersz kopania
 }
 
 namespace {
@@ -131,10 +150,4 @@ TEST_F(Serwer, PrzyjecieRozglaszaPoScaleniuTakzeDoWezlowNadawcy)
     EXPECT_EQ(czytajPlikTestu(plikLancucha), serializujLancuch(obcy));
     EXPECT_EQ(odpowiedz, ja + odNadawcy);
     EXPECT_EQ(sasiad.otrzymane(), std::vector{zbudujWiadomoscLancucha(serializujLancuch(obcy), ja + odNadawcy)});
-    // Rozglaszacz w tle (jak w petli serwera) dostaje zlecenie dopiero po scaleniu.
-    std::string wezlyPrzyZleceniu;
-    kontekst.poPrzyjeciu = [&] { wezlyPrzyZleceniu = czytajPlikTestu(plikWezlow); };
-    dokop(obcy, OBCY_ADRES, 1);
-    (void)obsluz(zapytanie(obcy, "127.0.0.1 1 - Nowy\n"));
-    EXPECT_EQ(wezlyPrzyZleceniu, ja + odNadawcy + "127.0.0.1 1 - Nowy\n");
 }
