@@ -1,61 +1,60 @@
 #!/usr/bin/env bash
-# Pomiar synchronizacji blokami (nie test), na prawdziwych procesach talvarin-wezel na 127.0.0.1:
-# - kopiacy wezel z trzema sasiadami: tempo petli kopania i bajty na linii (lo) na nowy blok
-#   na sasiada;
+# Pomiar synchronizacji blokami (nie test), na prawdziwych procesach talvarin-wezel w symulowanej
+# sieci lokalnej (przestrzenie sieciowe polaczone mostem, jak w testach koncowych):
+# - kopiacy wezel z trzema sasiadami: tempo petli kopania i bajty na linii (suma przez most)
+#   na nowy blok na sasiada;
 # - nowy wezel (sama geneza) z --seed: czas pobrania calego lancucha i szczyt pamieci.
-# Uzycie (tylko w prywatnej przestrzeni sieciowej):
-#   unshare -n bash bench/pomiar_synchronizacji.sh KATALOG_BUDOWY N [N...]
-set -euo pipefail
-ip link set lo up
+# Uzycie (root): bash bench/pomiar_synchronizacji.sh KATALOG_BUDOWY N [N...]
+set -uo pipefail
 BUD=$(cd "$1" && pwd); shift
 GEN=$BUD/bench/generuj_lancuch
 WEZEL=$BUD/wezel/talvarin-wezel
 SEKUNDY=${SEKUNDY:-20}
-T=$(mktemp -d)
-trap 'kill $(jobs -p) 2>/dev/null; wait 2>/dev/null; [ -n "${ZOSTAW:-}" ] || rm -rf "$T"' EXIT
+. "$(dirname "$0")/../tests/siec_lan.sh"
+zbuduj_lan 5 # h1 kopie, h2-h4 sasiedzi, h5 nowy wezel
 
-# Licznik z /proc/net/dev tej przestrzeni sieciowej (sysfs pokazuje inna).
-bajty() { sed 's/:/ /' /proc/net/dev | awk '$1 == "lo" { print $10 }'; }
+# Bajty, ktore przeszly przez most (kazdy pakiet raz: wysylka z mostu do hosta).
+bajty() { ip netns exec "$P-br" sed 's/:/ /' /proc/net/dev | awk '$1 ~ /^tv/ { s += $10 } END { print s }'; }
 wykopane() { grep -c "SUKCES" "$1" || true; }
-czekaj_na() { for _ in $(seq 600); do grep -q "$2" "$1" 2>/dev/null && return 0; sleep 0.2; done; return 1; }
+czekaj_na() { for _ in $(seq 900); do grep -q "$2" "$1" 2>/dev/null && return 0; sleep 0.2; done; return 1; }
+uruchom() { local h=$1; shift; ip netns exec "$P-h$h" "$@" & PIDY+=($!); }
+zatrzymaj() { for pid in "${PIDY[@]}"; do kill -TERM "$pid" 2>/dev/null; done; for pid in "${PIDY[@]}"; do wait "$pid" 2>/dev/null; done; PIDY=(); }
 
 for N in "$@"; do
-  "$GEN" "$T/wzor.dat" "$N" "$T/portfel.dat"
-  echo "== $N blokow, plik $(stat -c %s "$T/wzor.dat") B"
-  for w in a p1 p2 p3 c; do rm -rf "$T/$w"; install -d -m 700 "$T/$w"; done
-  for w in a p1 p2 p3; do cp "$T/wzor.dat" "$T/$w/blockchain.dat"; done
-  cp "$T/portfel.dat" "$T/a/moj_portfel.dat"
-  for i in 1 2 3; do
-    echo "127.0.0.1 180$i - -" >> "$T/a/wezly.dat"
-    "$WEZEL" --katalog "$T/p$i" --port "180$i" --bez-obecnosci > "$T/p$i.log" 2>&1 &
+  "$GEN" "$TMP/wzor.dat" "$N" "$TMP/portfel.dat" || exit 1
+  echo "== $N blokow, plik $(stat -c %s "$TMP/wzor.dat") B"
+  for h in 1 2 3 4 5; do rm -rf "$TMP/d$h"; install -d -m 700 "$TMP/d$h"; done
+  for h in 1 2 3 4; do cp "$TMP/wzor.dat" "$TMP/d$h/blockchain.dat"; done
+  cp "$TMP/portfel.dat" "$TMP/d1/moj_portfel.dat"
+  for h in 2 3 4; do
+    echo "10.77.0.$h 1700 - -" >> "$TMP/d1/wezly.dat"
+    uruchom "$h" "$WEZEL" --katalog "$TMP/d$h" --bez-obecnosci > "$TMP/h$h.log" 2>&1
   done
-  for i in 1 2 3; do czekaj_na "$T/p$i.log" "Wezel dziala"; done
-  "$WEZEL" --katalog "$T/a" --port 1800 --bez-obecnosci --kop > "$T/a.log" 2>&1 &
-  A=$!
-  czekaj_na "$T/a.log" "SUKCES"
+  for h in 2 3 4; do czekaj_na "$TMP/h$h.log" "Wezel dziala"; done
+  uruchom 1 "$WEZEL" --katalog "$TMP/d1" --bez-obecnosci --kop > "$TMP/h1.log" 2>&1
+  czekaj_na "$TMP/h1.log" "SUKCES"
   sleep 3
-  b0=$(bajty); k0=$(wykopane "$T/a.log")
+  b0=$(bajty); k0=$(wykopane "$TMP/h1.log")
   sleep "$SEKUNDY"
-  b1=$(bajty); k1=$(wykopane "$T/a.log")
-  kill -TERM "$A"; wait "$A" || true
+  b1=$(bajty); k1=$(wykopane "$TMP/h1.log")
+  zatrzymaj
   bloki=$((k1 - k0))
   echo "petla kopania z 3 sasiadami: $bloki blokow w $SEKUNDY s = $(awk "BEGIN{printf \"%.2f\", $bloki/$SEKUNDY}") blokow/s"
   echo "bajty na linii na nowy blok na sasiada: $(( (b1 - b0) / (bloki * 3) ))"
-  kill -TERM $(jobs -p) 2>/dev/null || true; wait 2>/dev/null || true
-  # Nowy wezel pobiera od p1 (ktory ma juz bloki kopiacego).
-  "$WEZEL" --katalog "$T/p1" --port 1801 --bez-obecnosci > "$T/p1b.log" 2>&1 &
-  czekaj_na "$T/p1b.log" "Wezel dziala"
-  cel=$(stat -c %s "$T/p1/blockchain.dat")
+  # Nowy wezel pobiera od h2 (ktory ma juz bloki kopiacego).
+  uruchom 2 "$WEZEL" --katalog "$TMP/d2" --bez-obecnosci > "$TMP/h2b.log" 2>&1
+  czekaj_na "$TMP/h2b.log" "Wezel dziala"
+  cel=$(stat -c %s "$TMP/d2/blockchain.dat")
   start=$(date +%s%N)
-  /usr/bin/time -f "%M" -o "$T/c.rss" "$WEZEL" --katalog "$T/c" --port 1810 --bez-obecnosci \
-    --seed 127.0.0.1:1801 > "$T/c.log" 2>&1 &
-  C=$!
+  uruchom 5 /usr/bin/time -f "%M" -o "$TMP/h5.rss" "$WEZEL" --katalog "$TMP/d5" --bez-obecnosci \
+    --seed 10.77.0.2:1700 > "$TMP/h5.log" 2>&1
   for _ in $(seq 3000); do
-    [ "$(stat -c %s "$T/c/blockchain.dat" 2>/dev/null || echo 0)" = "$cel" ] && break; sleep 0.1
+    [ "$(stat -c %s "$TMP/d5/blockchain.dat" 2>/dev/null || echo 0)" = "$cel" ] && break; sleep 0.1
   done
   ms=$(( ($(date +%s%N) - start) / 1000000 ))
-  cmp -s "$T/c/blockchain.dat" "$T/p1/blockchain.dat" && wynik=taki-sam || wynik=INNY
-  kill -TERM "$C"; wait "$C" || true
-  echo "pobranie calego lancucha przez nowy wezel: $ms ms, plik $wynik, szczyt pamieci $(( $(cat "$T/c.rss") / 1024 )) MiB"
-  kill -TERM $(jobs -p) 2>/dev/null || true; wait 2>/dev/null || true
+  cmp -s "$TMP/d5/blockchain.dat" "$TMP/d2/blockchain.dat" && wynik=taki-sam || wynik=INNY
+  # SIGTERM do wezla pod /usr/bin/time, zeby ten zdazyl zapisac szczyt pamieci.
+  pkill -TERM -f "^$WEZEL --katalog $TMP/d5"; sleep 1
+  zatrzymaj
+  echo "pobranie calego lancucha przez nowy wezel: $ms ms, plik $wynik, szczyt pamieci $(( $(cat "$TMP/h5.rss") / 1024 )) MiB"
 done

@@ -9,9 +9,9 @@
 
 namespace {
 
-// Lancuch do tylu blokow (okolo 15 MB tekstu) idzie caly, gdy wezel zamknal polaczenie
+// Lancuch do tylu blokow (okolo 1,5 MB tekstu) idzie caly, gdy wezel zamknal polaczenie
 // po ofercie bez odpowiedzi.
-constexpr std::size_t MAKS_BLOKOW_CALEGO_PO_CISZY = 50000;
+constexpr std::size_t MAKS_BLOKOW_CALEGO_PO_CISZY = 5000;
 
 // Odpowiedzi dawcy w jednej rozmowie: zawezanie i kawalki calego najdluzszego lancucha.
 constexpr int MAKS_ODPOWIEDZI_DAWCY = 10000;
