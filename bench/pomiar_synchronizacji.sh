@@ -33,11 +33,15 @@ for N in "$@"; do
   for h in 2 3 4; do czekaj_na "$TMP/h$h.log" "Wezel dziala"; done
   uruchom 1 "$WEZEL" --katalog "$TMP/d1" --bez-obecnosci --kop > "$TMP/h1.log" 2>&1
   czekaj_na "$TMP/h1.log" "SUKCES"
+  # Pierwsze przyjecie u sasiada sprawdza caly lancuch (salda walidacji nie sa zapisywane
+  # w pliku): mierzony jest stan ustalony, po nim.
+  for h in 2 3 4; do czekaj_na "$TMP/h$h.log" "Przyjeto nowy"; done
   sleep 3
   b0=$(bajty); k0=$(wykopane "$TMP/h1.log")
   sleep "$SEKUNDY"
   b1=$(bajty); k1=$(wykopane "$TMP/h1.log")
   zatrzymaj
+  [ -z "${LOGI:-}" ] || { mkdir -p "$LOGI/$N"; cp "$TMP"/h*.log "$TMP"/d*/wezly.dat "$LOGI/$N/" 2>/dev/null; }
   bloki=$((k1 - k0))
   echo "petla kopania z 3 sasiadami: $bloki blokow w $SEKUNDY s = $(awk "BEGIN{printf \"%.2f\", $bloki/$SEKUNDY}") blokow/s"
   echo "bajty na linii na nowy blok na sasiada: $(( (b1 - b0) / (bloki * 3) ))"
@@ -49,12 +53,16 @@ for N in "$@"; do
   uruchom 5 /usr/bin/time -f "%M" -o "$TMP/h5.rss" "$WEZEL" --katalog "$TMP/d5" --bez-obecnosci \
     --seed 10.77.0.2:1700 > "$TMP/h5.log" 2>&1
   for _ in $(seq 3000); do
-    [ "$(stat -c %s "$TMP/d5/blockchain.dat" 2>/dev/null || echo 0)" = "$cel" ] && break; sleep 0.1
+    [ "$(stat -c %s "$TMP/d5/blockchain.dat" 2>/dev/null || echo 0)" = "$cel" ] \
+      && cmp -s "$TMP/d5/blockchain.dat" "$TMP/d2/blockchain.dat" && break
+    sleep 0.1
   done
   ms=$(( ($(date +%s%N) - start) / 1000000 ))
   cmp -s "$TMP/d5/blockchain.dat" "$TMP/d2/blockchain.dat" && wynik=taki-sam || wynik=INNY
   # SIGTERM do wezla pod /usr/bin/time, zeby ten zdazyl zapisac szczyt pamieci.
   pkill -TERM -f "^$WEZEL --katalog $TMP/d5"; sleep 1
   zatrzymaj
+  [ -z "${LOGI:-}" ] || cp "$TMP/h5.log" "$TMP/h2b.log" "$TMP/d5/blockchain.dat" "$LOGI/$N/" 2>/dev/null
+  [ -z "${LOGI:-}" ] || cp "$TMP/d2/blockchain.dat" "$LOGI/$N/h2-blockchain.dat"
   echo "pobranie calego lancucha przez nowy wezel: $ms ms, plik $wynik, szczyt pamieci $(( $(cat "$TMP/h5.rss") / 1024 )) MiB"
 done

@@ -1,7 +1,8 @@
 // Wiadomosci synchronizacji i cala rozmowa z dowolnym dawca: wejscie to kolejne wiadomosci
 // oddzielone bajtami "\0\0" (pierwsza zaczyna rozmowe). Po rozmowie plik lancucha zawsze sie
-// wczytuje i jest poprawnym lancuchem; odczyt kazdej wiadomosci, ktora sie udal, daje po
-// ponownym zapisie ten sam tekst.
+// wczytuje i jest poprawnym lancuchem, a lancuch przyjety w rozmowie przyjalby tez serwer,
+// ktoremu ten sam lancuch wypchnieto w calosci (ten sam plik na poczatku). Odczyt kazdej
+// wiadomosci, ktora sie udal, daje po ponownym zapisie ten sam tekst.
 
 #include <cstdint>
 #include <cstdlib>
@@ -102,6 +103,19 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bajty, std::size_t roz
     (void)obsluzPrzychodzacyLancuch(kontekst, wiadomosci.front(), &kanal);
     Blockchain poRozmowie;
     if (!wczytajLancuch(poRozmowie, plikLancucha) || !poRozmowie.czyLancuchPoprawny())
+        __builtin_trap();
+    const std::string przyjety = serializujLancuch(poRozmowie);
+    if (przyjety == tekstPoczatkowy)
+        return 0;
+    // Ta sama decyzja droga calego lancucha.
+    const std::string plikCalosci = folder + "/calosc.dat";
+    if (!zapiszAtomowo(plikCalosci, tekstPoczatkowy))
+        std::abort();
+    Blockchain zywyCalosci;
+    KontekstSerwera calosc{zywyCalosci, plikCalosci, plikWezlow, "", -1,
+                           std::chrono::milliseconds(100), {}};
+    (void)obsluzPrzychodzacyLancuch(calosc, zbudujWiadomoscLancucha(przyjety, ""));
+    if (wczytajPlik(plikCalosci) != std::optional<std::string>(przyjety))
         __builtin_trap();
     return 0;
 }

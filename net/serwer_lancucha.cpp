@@ -158,14 +158,63 @@ bool odswiezZywy(KontekstSerwera& kontekst)
     return wczytajZywy(kontekst, false);
 }
 
-std::optional<Decyzja> rozpatrzOdWspolnych(KontekstSerwera& kontekst, std::size_t wspolnych,
-                                           std::vector<Blok>&& nowe, const Punkt& porownany)
+namespace {
+
+enum class Dosuniecie { nie, zaZywym, wZywym };
+
+// Zywy lancuch urosl od porownania (inne polaczenie dopisalo bloki): poczatkowe nowe bloki
+// rowne dopisanym sa pomijane, zeby zostala tania droga rozszerzenia zamiast kopii calosci.
+// `zaZywym`: reszta nowych idzie za koncem zywego (wspolnych, nowe i punkt przesuniete);
+// `wZywym`: zywy ma juz wszystkie nowe bloki; `nie`: nic nie zmienione (np. prawdziwa galaz).
+Dosuniecie dosunDoZywego(KontekstSerwera& kontekst, std::size_t& wspolnych,
+                         std::vector<Blok>& nowe, Punkt& porownany, std::int64_t& ileZywy)
 {
-    if (wspolnych == porownany.liczba) {
-        NoweBloki otrzymane{wspolnych, std::move(nowe)};
-        if (std::optional<Decyzja> d = rozpatrzNoweBloki(kontekst, otrzymane, porownany))
+    const std::shared_lock czytanie(kontekst.mutexLancucha);
+    const Blockchain& zywy = kontekst.lancuch;
+    ileZywy = static_cast<std::int64_t>(zywy.liczbaBlokow());
+    if (!zywy.zawiera(porownany) || wspolnych != porownany.liczba
+        || zywy.liczbaBlokow() <= wspolnych)
+        return Dosuniecie::nie;
+    const std::size_t dopisane = zywy.liczbaBlokow() - wspolnych;
+    const std::size_t doPorownania = std::min(dopisane, nowe.size());
+    for (std::size_t i = 0; i < doPorownania; ++i)
+        if (!(nowe[i] == zywy.lancuch[wspolnych + i]))
+            return Dosuniecie::nie;
+    if (nowe.size() <= dopisane)
+        return Dosuniecie::wZywym;
+    nowe.erase(nowe.begin(), nowe.begin() + static_cast<std::ptrdiff_t>(dopisane));
+    wspolnych = zywy.liczbaBlokow();
+    porownany = zywy.punkt();
+    return Dosuniecie::zaZywym;
+}
+
+} // namespace
+
+std::optional<Decyzja> rozpatrzOdWspolnych(KontekstSerwera& kontekst, std::size_t wspolnych,
+                                           std::vector<Blok>&& nowe, const Punkt& porownanyPrzed)
+{
+    Punkt porownany = porownanyPrzed;
+    for (int proba = 0; proba < 2; ++proba) {
+        if (wspolnych == porownany.liczba) {
+            NoweBloki otrzymane{wspolnych, std::move(nowe)};
+            if (std::optional<Decyzja> d = rozpatrzNoweBloki(kontekst, otrzymane, porownany))
+                return d;
+            nowe = std::move(otrzymane.bloki);
+        }
+        if (proba > 0)
+            break;
+        std::int64_t ileZywy = 0;
+        const std::int64_t ileOtrzymany = static_cast<std::int64_t>(wspolnych + nowe.size());
+        const Dosuniecie dosuniecie = dosunDoZywego(kontekst, wspolnych, nowe, porownany, ileZywy);
+        if (dosuniecie == Dosuniecie::wZywym) {
+            // Otrzymany to poczatek zywego lancucha (poprawny jak on): nie jest dluzszy.
+            Decyzja d = decyzja(RodzajDecyzji::nieDluzszy);
+            d.ileOtrzymany = ileOtrzymany;
+            d.ileMoj = ileZywy;
             return d;
-        nowe = std::move(otrzymane.bloki);
+        }
+        if (dosuniecie == Dosuniecie::nie)
+            break;
     }
     // Wspolny poczatek kopiowany z zywego lancucha, poki ten nadal go ma.
     Blockchain otrzymany;
