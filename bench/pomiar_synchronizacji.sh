@@ -35,8 +35,10 @@ for N in "$@"; do
   czekaj_na "$TMP/h1.log" "SUKCES"
   # Pierwsze przyjecie u sasiada sprawdza caly lancuch (salda walidacji nie sa zapisywane
   # w pliku): mierzony jest stan ustalony, po nim.
+  # Kazdy watek kopiacego, ktory trzyma lancuch (petla, serwer, wypychacz), wczytuje plik
+  # w calosci raz na poczatku: dopiero potem tempo jest ustalone.
   for h in 2 3 4; do czekaj_na "$TMP/h$h.log" "Przyjeto nowy"; done
-  sleep 3
+  sleep "${ROZGRZEWKA:-15}"
   b0=$(bajty); k0=$(wykopane "$TMP/h1.log")
   sleep "$SEKUNDY"
   b1=$(bajty); k1=$(wykopane "$TMP/h1.log")

@@ -190,6 +190,19 @@ blad 58 wezel wezel/blokada_folderu.cpp 's/if \(::flock\(fd, LOCK_EX \| LOCK_NB\
 blad 59 net net/obecnosc.cpp 's/\(ostatniZapis && teraz - \*ostatniZapis < OKRES_ZAPISU_OBECNOSCI\)/false/' \
   "obecnosc: kazdy datagram przepisuje plik wezlow"
 
+blad 100 net net/udp.cpp 's/    if \(n <= 0 \|\| static_cast<std::size_t>\(n\) > MAKS_DLUGOSC_DATAGRAMU\)/    if (n <= 0)/' \
+  "za dlugi datagram obecnosci przyjety (uciety)"
+blad 101 core core/pliki.cpp 's/    if \(::fstat\(fd, &info\) != 0 \|\| !S_ISREG\(info\.st_mode\)\) \{\n        ::close\(fd\);\n        wypiszNieZwykly/    if (::fstat(fd, &info) != 0) {\n        ::close(fd);\n        wypiszNieZwykly/' \
+  "FIFO w miejscu pliku czytane jak zwykly plik"
+blad 102 core core/pliki.cpp 's/        if \(::unlink\(pelna\.c_str\(\)\) == 0\)\n            \+\+usuniete;/        ++usuniete;/' \
+  "pozostalosci przerwanych zapisow nie usuwane przy starcie"
+blad 103 app app/portfel.cpp 's/        const std::string nowa = odlozNaBok\(sciezka\);/        const std::string nowa = sciezka + ".x";/' \
+  "nieczytelny portfel nie jest odkladany na bok"
+blad 104 net net/ramki.cpp 's/    const auto termin = terminWiadomosci\(Zegar::now\(\), limit, naglowek\.size\(\) \+ dlugosc\);/    const auto termin = Zegar::time_point::max();/' \
+  "wysylka bez terminu calej wiadomosci"
+blad 105 wezel wezel/katalog_danych.cpp 's/    \(void\)usunPozostalosciZapisow\(PLIK_LANCUCHA\);\n//' \
+  "start nie sprzata pozostalosci zapisu lancucha"
+
 przywroc() { [ -n "${kopia:-}" ] && cp "$kopia" "$plik" && rm -f "$kopia"; kopia=; }
 trap przywroc EXIT INT TERM
 
