@@ -224,7 +224,7 @@ void TestOkna::petlaKopaniaBlokujeWysylanieIZegarPlikuOdswieza()
     ui->buttonKopWPetli->click();
     QVERIFY(!ui->buttonWyslij->isEnabled() && !ui->buttonKop->isEnabled());
     // Wynik wczesniejszego wyslania przychodzi w trakcie petli: wysylanie zostaje zablokowane.
-    okno->pokazWynikWyslania(1, 1);
+    okno->pokazWynikWyslania(WynikRozgloszenia{1, 1, {}});
     QVERIFY(!ui->buttonWyslij->isEnabled());
     // Zapis z zewnatrz (inny watek, inny proces) jest widoczny bez klikania.
     QVERIFY(zapiszLancuch(lancuchTestowy(0, 4, moj()), PLIK_LANCUCHA));
