@@ -533,11 +533,11 @@ void TestOkna::kopanieNajpierwBierzeLancuchSieciARozwidlenieWidac()
     QVERIFY(QDir().mkdir("obcy"));
     QVERIFY(zapiszLancuch(lancuchTestowy(0, 3, obcy), "obcy/blockchain.dat"));
     const int port = wolnyPort();
-    std::atomic<bool> stop{false};
-    std::jthread serwer([&] {
+    // Serwer staje takze wtedy, gdy test konczy sie wczesniej (porazka porownania).
+    std::jthread serwer([&](const std::stop_token& stop) {
         Blockchain zywy;
         nasluchujIPrzyjmujLancuchyWPetli(zywy, port, "obcy/blockchain.dat", "obcy/wezly.dat",
-                                         [&] { return stop.load(); }, [](bool) {}, obcy);
+                                         [&stop] { return stop.stop_requested(); }, [](bool) {}, obcy);
     });
     zapiszPlikTestu(PLIK_WEZLOW, "127.0.0.1 " + std::to_string(port) + " - -\n");
     otworz(lancuchTestowy(0, 0, moj()));
@@ -562,5 +562,4 @@ void TestOkna::kopanieNajpierwBierzeLancuchSieciARozwidlenieWidac()
     QCOMPARE(ui->labelStatusWyslij->text(),
              MainWindow::tr(TEKST_TRANSAKCJA_TYLKO_LOKALNIE) + ' ' + MainWindow::tr(TEKST_PRZYJETO_U).arg(0).arg(1)
                  + "; " + MainWindow::tr(TEKST_ODRZUCIL_SALDO).arg(1) + '.');
-    stop = true;
 }
