@@ -371,6 +371,58 @@ Eine Transaktion in der Blockchain lässt sich NICHT rückgängig machen.</trans
         <source>Plik portfela moj_portfel.dat mogli czytac inni uzytkownicy tego komputera. Ustawiono mu prawa 0600 (tylko Ty). Jesli ktos mogl go skopiowac, przenies monety na nowy portfel.</source>
         <translation>Die Wallet-Datei moj_portfel.dat war für andere Benutzer dieses Computers lesbar. Ihre Rechte wurden auf 0600 gesetzt (nur Sie). Falls jemand sie kopiert haben könnte, übertragen Sie Ihre Coins auf eine neue Wallet.</translation>
     </message>
+    <message>
+        <source>Pobieranie lancucha...</source>
+        <translation>Kette wird geladen...</translation>
+    </message>
+    <message>
+        <source>Siec ma dluzszy lancuch (%1 blokow), ktorego nie przyjmujesz: zmniejszylby Twoje saldo. Wiecej w README, w rozdziale &quot;Which chain wins&quot;.</source>
+        <translation>Das Netz hat eine längere Kette (%1 Blöcke), die du nicht übernimmst: Sie würde dein Guthaben verringern. Mehr in der README, Abschnitt "Which chain wins".</translation>
+    </message>
+    <message>
+        <source>Transakcja wyslana i zapisana.</source>
+        <translation>Transaktion gesendet und gespeichert.</translation>
+    </message>
+    <message>
+        <source>Transakcja zapisana lokalnie.</source>
+        <translation>Transaktion lokal gespeichert.</translation>
+    </message>
+    <message>
+        <source>Przyjeto u %1 z %2 wezlow</source>
+        <translation>Von %1 von %2 Knoten übernommen</translation>
+    </message>
+    <message>
+        <source>%1 juz go mial</source>
+        <translation>%1 hatte sie schon</translation>
+    </message>
+    <message>
+        <source>%1 starszej wersji dostal lancuch, ale nie mowi, czy go przyjal</source>
+        <translation>%1 älterer Version bekam die Kette, sagt aber nicht, ob er sie übernahm</translation>
+    </message>
+    <message>
+        <source>%1 odrzucil: zmniejszyloby jego saldo</source>
+        <translation>%1 lehnte ab: es würde sein Guthaben verringern</translation>
+    </message>
+    <message>
+        <source>%1 odrzucil: ma lancuch nie krotszy</source>
+        <translation>%1 lehnte ab: er hat eine nicht kürzere Kette</translation>
+    </message>
+    <message>
+        <source>%1 odrzucil: uznal lancuch za niepoprawny</source>
+        <translation>%1 lehnte ab: er hielt die Kette für ungültig</translation>
+    </message>
+    <message>
+        <source>%1 odrzucil z innego powodu</source>
+        <translation>%1 lehnte aus einem anderen Grund ab</translation>
+    </message>
+    <message>
+        <source>%1 nie odpowiedzial (offline?)</source>
+        <translation>%1 antwortete nicht (offline?)</translation>
+    </message>
+    <message>
+        <source>Pobieram lancuch od %1: %2 z %3 blokow</source>
+        <translation>Lade Kette von %1: %2 von %3 Blöcken</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>

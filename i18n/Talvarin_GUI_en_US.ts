@@ -371,6 +371,58 @@ A transaction in the blockchain can NOT be undone.</translation>
         <source>Plik portfela moj_portfel.dat mogli czytac inni uzytkownicy tego komputera. Ustawiono mu prawa 0600 (tylko Ty). Jesli ktos mogl go skopiowac, przenies monety na nowy portfel.</source>
         <translation>The wallet file moj_portfel.dat could be read by other users of this computer. Its permissions have been set to 0600 (only you). If someone could have copied it, move your coins to a new wallet.</translation>
     </message>
+    <message>
+        <source>Pobieranie lancucha...</source>
+        <translation>Fetching the chain...</translation>
+    </message>
+    <message>
+        <source>Siec ma dluzszy lancuch (%1 blokow), ktorego nie przyjmujesz: zmniejszylby Twoje saldo. Wiecej w README, w rozdziale &quot;Which chain wins&quot;.</source>
+        <translation>The network has a longer chain (%1 blocks) that you do not accept: it would lower your balance. More in the README, section "Which chain wins".</translation>
+    </message>
+    <message>
+        <source>Transakcja wyslana i zapisana.</source>
+        <translation>Transaction sent and saved.</translation>
+    </message>
+    <message>
+        <source>Transakcja zapisana lokalnie.</source>
+        <translation>Transaction saved locally.</translation>
+    </message>
+    <message>
+        <source>Przyjeto u %1 z %2 wezlow</source>
+        <translation>Accepted by %1 of %2 nodes</translation>
+    </message>
+    <message>
+        <source>%1 juz go mial</source>
+        <translation>%1 already had it</translation>
+    </message>
+    <message>
+        <source>%1 starszej wersji dostal lancuch, ale nie mowi, czy go przyjal</source>
+        <translation>%1 of an older version got the chain but does not say whether it accepted it</translation>
+    </message>
+    <message>
+        <source>%1 odrzucil: zmniejszyloby jego saldo</source>
+        <translation>%1 refused: it would lower its balance</translation>
+    </message>
+    <message>
+        <source>%1 odrzucil: ma lancuch nie krotszy</source>
+        <translation>%1 refused: it has a chain that is not shorter</translation>
+    </message>
+    <message>
+        <source>%1 odrzucil: uznal lancuch za niepoprawny</source>
+        <translation>%1 refused: it found the chain invalid</translation>
+    </message>
+    <message>
+        <source>%1 odrzucil z innego powodu</source>
+        <translation>%1 refused for another reason</translation>
+    </message>
+    <message>
+        <source>%1 nie odpowiedzial (offline?)</source>
+        <translation>%1 did not answer (offline?)</translation>
+    </message>
+    <message>
+        <source>Pobieram lancuch od %1: %2 z %3 blokow</source>
+        <translation>Fetching the chain from %1: %2 of %3 blocks</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>

@@ -371,6 +371,58 @@ Una transacción en la blockchain NO se puede deshacer.</translation>
         <source>Plik portfela moj_portfel.dat mogli czytac inni uzytkownicy tego komputera. Ustawiono mu prawa 0600 (tylko Ty). Jesli ktos mogl go skopiowac, przenies monety na nowy portfel.</source>
         <translation>El archivo de la cartera moj_portfel.dat podía ser leído por otros usuarios de este ordenador. Se le han puesto permisos 0600 (solo usted). Si alguien pudo copiarlo, mueva sus monedas a una cartera nueva.</translation>
     </message>
+    <message>
+        <source>Pobieranie lancucha...</source>
+        <translation>Descargando la cadena...</translation>
+    </message>
+    <message>
+        <source>Siec ma dluzszy lancuch (%1 blokow), ktorego nie przyjmujesz: zmniejszylby Twoje saldo. Wiecej w README, w rozdziale &quot;Which chain wins&quot;.</source>
+        <translation>La red tiene una cadena más larga (%1 bloques) que no aceptas: reduciría tu saldo. Más en el README, sección "Which chain wins".</translation>
+    </message>
+    <message>
+        <source>Transakcja wyslana i zapisana.</source>
+        <translation>Transacción enviada y guardada.</translation>
+    </message>
+    <message>
+        <source>Transakcja zapisana lokalnie.</source>
+        <translation>Transacción guardada localmente.</translation>
+    </message>
+    <message>
+        <source>Przyjeto u %1 z %2 wezlow</source>
+        <translation>Aceptada por %1 de %2 nodos</translation>
+    </message>
+    <message>
+        <source>%1 juz go mial</source>
+        <translation>%1 ya la tenía</translation>
+    </message>
+    <message>
+        <source>%1 starszej wersji dostal lancuch, ale nie mowi, czy go przyjal</source>
+        <translation>%1 de una versión anterior recibió la cadena, pero no dice si la aceptó</translation>
+    </message>
+    <message>
+        <source>%1 odrzucil: zmniejszyloby jego saldo</source>
+        <translation>%1 la rechazó: reduciría su saldo</translation>
+    </message>
+    <message>
+        <source>%1 odrzucil: ma lancuch nie krotszy</source>
+        <translation>%1 la rechazó: tiene una cadena no más corta</translation>
+    </message>
+    <message>
+        <source>%1 odrzucil: uznal lancuch za niepoprawny</source>
+        <translation>%1 la rechazó: consideró la cadena no válida</translation>
+    </message>
+    <message>
+        <source>%1 odrzucil z innego powodu</source>
+        <translation>%1 la rechazó por otro motivo</translation>
+    </message>
+    <message>
+        <source>%1 nie odpowiedzial (offline?)</source>
+        <translation>%1 no respondió (¿sin conexión?)</translation>
+    </message>
+    <message>
+        <source>Pobieram lancuch od %1: %2 z %3 blokow</source>
+        <translation>Descargando la cadena de %1: %2 de %3 bloques</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>

@@ -371,6 +371,58 @@ Une transaction dans la blockchain NE peut PAS être annulée.</translation>
         <source>Plik portfela moj_portfel.dat mogli czytac inni uzytkownicy tego komputera. Ustawiono mu prawa 0600 (tylko Ty). Jesli ktos mogl go skopiowac, przenies monety na nowy portfel.</source>
         <translation>Le fichier du portefeuille moj_portfel.dat était lisible par les autres utilisateurs de cet ordinateur. Ses droits ont été mis à 0600 (vous seul). Si quelqu'un a pu le copier, transférez vos pièces vers un nouveau portefeuille.</translation>
     </message>
+    <message>
+        <source>Pobieranie lancucha...</source>
+        <translation>Téléchargement de la chaîne...</translation>
+    </message>
+    <message>
+        <source>Siec ma dluzszy lancuch (%1 blokow), ktorego nie przyjmujesz: zmniejszylby Twoje saldo. Wiecej w README, w rozdziale &quot;Which chain wins&quot;.</source>
+        <translation>Le réseau a une chaîne plus longue (%1 blocs) que vous n'acceptez pas : elle réduirait votre solde. Plus dans le README, section "Which chain wins".</translation>
+    </message>
+    <message>
+        <source>Transakcja wyslana i zapisana.</source>
+        <translation>Transaction envoyée et enregistrée.</translation>
+    </message>
+    <message>
+        <source>Transakcja zapisana lokalnie.</source>
+        <translation>Transaction enregistrée localement.</translation>
+    </message>
+    <message>
+        <source>Przyjeto u %1 z %2 wezlow</source>
+        <translation>Acceptée par %1 nœuds sur %2</translation>
+    </message>
+    <message>
+        <source>%1 juz go mial</source>
+        <translation>%1 l'avait déjà</translation>
+    </message>
+    <message>
+        <source>%1 starszej wersji dostal lancuch, ale nie mowi, czy go przyjal</source>
+        <translation>%1 d'une version plus ancienne a reçu la chaîne, mais ne dit pas s'il l'a acceptée</translation>
+    </message>
+    <message>
+        <source>%1 odrzucil: zmniejszyloby jego saldo</source>
+        <translation>%1 l'a refusée : elle réduirait son solde</translation>
+    </message>
+    <message>
+        <source>%1 odrzucil: ma lancuch nie krotszy</source>
+        <translation>%1 l'a refusée : il a une chaîne qui n'est pas plus courte</translation>
+    </message>
+    <message>
+        <source>%1 odrzucil: uznal lancuch za niepoprawny</source>
+        <translation>%1 l'a refusée : il a jugé la chaîne invalide</translation>
+    </message>
+    <message>
+        <source>%1 odrzucil z innego powodu</source>
+        <translation>%1 l'a refusée pour une autre raison</translation>
+    </message>
+    <message>
+        <source>%1 nie odpowiedzial (offline?)</source>
+        <translation>%1 n'a pas répondu (hors ligne ?)</translation>
+    </message>
+    <message>
+        <source>Pobieram lancuch od %1: %2 z %3 blokow</source>
+        <translation>Téléchargement de la chaîne depuis %1 : %2 sur %3 blocs</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>

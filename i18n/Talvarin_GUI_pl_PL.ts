@@ -367,6 +367,58 @@ Transakcji w blockchainie NIE da sie cofnac.</source>
         <source>Plik portfela moj_portfel.dat mogli czytac inni uzytkownicy tego komputera. Ustawiono mu prawa 0600 (tylko Ty). Jesli ktos mogl go skopiowac, przenies monety na nowy portfel.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Pobieranie lancucha...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Siec ma dluzszy lancuch (%1 blokow), ktorego nie przyjmujesz: zmniejszylby Twoje saldo. Wiecej w README, w rozdziale &quot;Which chain wins&quot;.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Transakcja wyslana i zapisana.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Transakcja zapisana lokalnie.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Przyjeto u %1 z %2 wezlow</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 juz go mial</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 starszej wersji dostal lancuch, ale nie mowi, czy go przyjal</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 odrzucil: zmniejszyloby jego saldo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 odrzucil: ma lancuch nie krotszy</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 odrzucil: uznal lancuch za niepoprawny</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 odrzucil z innego powodu</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 nie odpowiedzial (offline?)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pobieram lancuch od %1: %2 z %3 blokow</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>

@@ -371,6 +371,58 @@ Transakcji w blockchainie NIE da sie cofnac.</source>
         <source>Plik portfela moj_portfel.dat mogli czytac inni uzytkownicy tego komputera. Ustawiono mu prawa 0600 (tylko Ty). Jesli ktos mogl go skopiowac, przenies monety na nowy portfel.</source>
         <translation>Файл гаманця moj_portfel.dat могли читати інші користувачі цього комп'ютера. Йому встановлено права 0600 (лише ви). Якщо хтось міг його скопіювати, перенесіть монети на новий гаманець.</translation>
     </message>
+    <message>
+        <source>Pobieranie lancucha...</source>
+        <translation>Завантаження ланцюга...</translation>
+    </message>
+    <message>
+        <source>Siec ma dluzszy lancuch (%1 blokow), ktorego nie przyjmujesz: zmniejszylby Twoje saldo. Wiecej w README, w rozdziale &quot;Which chain wins&quot;.</source>
+        <translation>Мережа має довший ланцюг (%1 блоків), який ви не приймаєте: він зменшив би ваш баланс. Докладніше в README, розділ "Which chain wins".</translation>
+    </message>
+    <message>
+        <source>Transakcja wyslana i zapisana.</source>
+        <translation>Транзакцію надіслано й збережено.</translation>
+    </message>
+    <message>
+        <source>Transakcja zapisana lokalnie.</source>
+        <translation>Транзакцію збережено локально.</translation>
+    </message>
+    <message>
+        <source>Przyjeto u %1 z %2 wezlow</source>
+        <translation>Прийнято на %1 з %2 вузлів</translation>
+    </message>
+    <message>
+        <source>%1 juz go mial</source>
+        <translation>%1 вже мав його</translation>
+    </message>
+    <message>
+        <source>%1 starszej wersji dostal lancuch, ale nie mowi, czy go przyjal</source>
+        <translation>%1 старішої версії отримав ланцюг, але не каже, чи прийняв його</translation>
+    </message>
+    <message>
+        <source>%1 odrzucil: zmniejszyloby jego saldo</source>
+        <translation>%1 відхилив: це зменшило б його баланс</translation>
+    </message>
+    <message>
+        <source>%1 odrzucil: ma lancuch nie krotszy</source>
+        <translation>%1 відхилив: має не коротший ланцюг</translation>
+    </message>
+    <message>
+        <source>%1 odrzucil: uznal lancuch za niepoprawny</source>
+        <translation>%1 відхилив: визнав ланцюг некоректним</translation>
+    </message>
+    <message>
+        <source>%1 odrzucil z innego powodu</source>
+        <translation>%1 відхилив з іншої причини</translation>
+    </message>
+    <message>
+        <source>%1 nie odpowiedzial (offline?)</source>
+        <translation>%1 не відповів (офлайн?)</translation>
+    </message>
+    <message>
+        <source>Pobieram lancuch od %1: %2 z %3 blokow</source>
+        <translation>Завантажую ланцюг від %1: %2 з %3 блоків</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>

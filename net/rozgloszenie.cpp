@@ -23,7 +23,9 @@ class Wyniki {
 public:
     explicit Wyniki(std::size_t ile) : wyniki(ile) {}
 
-    void ustaw(std::size_t i, WynikWypchniecia wynik)
+    using Wynik = std::pair<WynikWypchniecia, RozmowaWypchniecia>;
+
+    void ustaw(std::size_t i, const Wynik& wynik)
     {
         {
             std::lock_guard blokada(mutex);
@@ -33,7 +35,7 @@ public:
     }
 
     // Kazda wysylka konczy sie sama (limity polaczenia i odbioru).
-    WynikWypchniecia czekajNa(std::size_t i)
+    Wynik czekajNa(std::size_t i)
     {
         std::unique_lock blokada(mutex);
         zmiana.wait(blokada, [&] { return wyniki[i].has_value(); });
@@ -43,10 +45,34 @@ public:
 private:
     std::mutex mutex;
     std::condition_variable zmiana;
-    std::vector<std::optional<WynikWypchniecia>> wyniki;
+    std::vector<std::optional<Wynik>> wyniki;
 };
 
 } // namespace
+
+int DecyzjeWezlow::zDecyzja() const
+{
+    return przyjete + juzMialy + nieDluzszy + saldo + niepoprawny + inneOdmowy;
+}
+
+void DecyzjeWezlow::dolicz(const RozmowaWypchniecia& rozmowa)
+{
+    switch (rozmowa.wynik) {
+    case WynikRozmowy::przyjety: ++przyjete; return;
+    case WynikRozmowy::juzMial: ++juzMialy; return;
+    case WynikRozmowy::wyslanyCaly: ++stare; return;
+    case WynikRozmowy::nieDluzszy:
+        ++nieDluzszy;
+        najdluzszyJego = std::max(najdluzszyJego, rozmowa.ileJego);
+        return;
+    case WynikRozmowy::saldo: ++saldo; return;
+    case WynikRozmowy::niepoprawny: ++niepoprawny; return;
+    case WynikRozmowy::odmowa: ++inneOdmowy; return;
+    case WynikRozmowy::nieOsiagniety:
+    case WynikRozmowy::przerwany: break;
+    }
+    ++bezOdpowiedzi;
+}
 
 WynikRozgloszenia rozglosLancuch(const Blockchain& lancuch, const std::string& plikWezlow,
                                  int mojPort, std::chrono::milliseconds limitOdbioru)
@@ -72,8 +98,12 @@ WynikRozgloszenia rozglosLancuch(const Blockchain& lancuch, const std::string& p
     const auto pracuj = [&] {
         const StopPredykat bezStopu = [] { return false; };
         const ZakresStopu zakres(stopWolajacego != nullptr ? *stopWolajacego : bezStopu);
-        for (std::size_t i = nastepny++; i < cele.size(); i = nastepny++)
-            wyniki.ustaw(i, wypchnijDoWezla(zrodlo, cele[i], plikWezlow, mojPort, limitOdbioru));
+        for (std::size_t i = nastepny++; i < cele.size(); i = nastepny++) {
+            RozmowaWypchniecia rozmowa;
+            const WynikWypchniecia wypchniecie =
+                wypchnijDoWezla(zrodlo, cele[i], plikWezlow, mojPort, limitOdbioru, &rozmowa);
+            wyniki.ustaw(i, {wypchniecie, rozmowa});
+        }
     };
     std::vector<std::thread> watki;
     for (std::size_t i = 0; i < std::min(WEZLOW_NARAZ, cele.size()); ++i) {
@@ -87,9 +117,10 @@ WynikRozgloszenia rozglosLancuch(const Blockchain& lancuch, const std::string& p
     if (watki.empty())
         pracuj();
     for (std::size_t i = 0; i < cele.size(); ++i) {
-        const WynikWypchniecia wypchniecie = wyniki.czekajNa(i);
+        const auto [wypchniecie, rozmowa] = wyniki.czekajNa(i);
         if (wypchniecie == WynikWypchniecia::wyslano)
             ++wynik.sukcesy;
+        wynik.decyzje.dolicz(rozmowa);
         wypiszTekst(wierszWypchniecia(wypchniecie, cele[i]));
     }
     for (std::thread& watek : watki)

@@ -9,10 +9,32 @@
 #include "blockchain.h"
 #include "gniazda.h"
 #include "wezly.h"
+#include "wypchniecie_blokami.h"
+
+// Co wezly zrobily z lancuchem. Wezel tego programu odpowiada decyzja; wezel starego
+// rodzaju dostaje caly lancuch i nic o nim nie mowi.
+struct DecyzjeWezlow {
+    int przyjete = 0;
+    int juzMialy = 0;
+    int stare = 0;
+    int nieDluzszy = 0;
+    int saldo = 0; // jego straznik salda
+    int niepoprawny = 0;
+    int inneOdmowy = 0;
+    int bezOdpowiedzi = 0; // nieosiagniety albo rozmowa urwana przed decyzja
+    // Najdluzszy lancuch wezla, ktory odmowil, bo ma nie krotszy (0: zaden).
+    std::int64_t najdluzszyJego = 0;
+
+    bool operator==(const DecyzjeWezlow&) const = default;
+    // Ile wezlow powiedzialo, co zrobilo.
+    [[nodiscard]] int zDecyzja() const;
+    void dolicz(const RozmowaWypchniecia& rozmowa);
+};
 
 struct WynikRozgloszenia {
     int sukcesy = 0;
     int wszystkie = 0;
+    DecyzjeWezlow decyzje;
 
     bool operator==(const WynikRozgloszenia&) const = default;
 };

@@ -149,6 +149,18 @@ blad 91 wezel wezel/wezel_bez_okna.cpp 's/            pracaPobierania\(klucz, po
   "wezel bez okna nie pobiera lancucha przy starcie"
 blad 92 net net/obsluga_zapytania.cpp 's/(    const Decyzja decyzja = rozpatrzTekstLancucha\(kontekst, tekstLancucha\);\n)/$1    if (decyzja.rodzaj == RodzajDecyzji::przyjety) rozglosPrzyjety(kontekst);\n/' \
   "serwer rozglasza przyjety lancuch przed scaleniem listy nadawcy"
+blad 93 net net/rozgloszenie.cpp 's/case WynikRozmowy::saldo: \+\+saldo;/case WynikRozmowy::saldo: ++inneOdmowy;/' \
+  "rozgloszenie: odmowa przez straznik salda wezla liczona jako inna odmowa"
+blad 94 net net/rozgloszenie.cpp 's/case WynikRozmowy::wyslanyCaly: \+\+stare;/case WynikRozmowy::wyslanyCaly: ++bezOdpowiedzi;/' \
+  "rozgloszenie: wezel starego rodzaju liczony jako bez odpowiedzi"
+blad 95 ui ui/zakladka_przeglad.cpp 's/if \(!pobierzWTle\(wezlyDoPobrania\(mojPort\(\)\), true\)\)/if (true)/' \
+  "okno: Kop blok kopie bez pobrania dluzszego lancucha sieci"
+blad 96 ui ui/pobieranie_w_tle.cpp 's/    dluzszyOdrzucony = std::max<std::int64_t>\(dluzszyOdrzucony, odrzuconySaldem\);\n//' \
+  "okno: dluzszy lancuch odrzucony przez straznik salda nie trafia na Przeglad"
+blad 97 wezel wezel/praca_wezla.cpp 's/if \(pobranie\.decyzja && pobranie\.decyzja->rodzaj == RodzajDecyzji::saldo\)/if (false)/' \
+  "pobieranie: odmowa straznika salda nie wraca do wolajacego"
+blad 98 ui ui/zakladka_wyslij.cpp 's/if \(d\.zDecyzja\(\) == 0\) \{/if (true) {/' \
+  "okno: wynik wysylki same liczby mimo decyzji wezlow (odmowa jako sukces)"
 blad 75 net net/gniazda.cpp 's/\(void\)::setsockopt\(gniazdo, SOL_SOCKET, SO_REUSEADDR, &wlacz, sizeof wlacz\);/(void)wlacz;/' \
   "nasluch bez SO_REUSEADDR: port zablokowany przez TIME_WAIT po ponownym starcie"
 blad 76 net net/serwer_lancucha.cpp 's/(    scalListeWezlow\(tekstWezlow, kontekst\.plikWezlow, kontekst\.mojPort\);\n    std::string odpowiedz = [^\n]*\n)(    if \(przyjety\)\n        rozglosPrzyjety\(kontekst\);\n)/$2$1/' \

@@ -40,6 +40,8 @@ MainWindow::MainWindow(QString nazwa, QWidget* parent)
     connect(this, &MainWindow::rozgloszonoWTle, this, &MainWindow::naRozgloszonoWTle);
     connect(this, &MainWindow::bootstrapZakonczony, this, &MainWindow::naBootstrapZakonczony);
     connect(this, &MainWindow::petlaKopaniaPrzerwana, this, &MainWindow::naPetlaKopaniaPrzerwana);
+    connect(this, &MainWindow::postepPobierania, this, &MainWindow::naPostepPobierania);
+    connect(this, &MainWindow::pobieranieZakonczone, this, &MainWindow::naPobieranieZakonczone);
 
     idWezla = wygenerujIdWezla();
 

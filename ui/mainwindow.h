@@ -44,8 +44,11 @@ public:
 signals:
     void nasluchGotowy(bool sukces, int port);
     void wezelWykryty(QString ip, int port);
-    void rozgloszonoWTle(int sukcesy, int wszystkie, int kontekst);
+    void rozgloszonoWTle(WynikRozgloszenia wynik, int kontekst);
     void bootstrapZakonczony();
+    // Pobieranie lancucha od wezlow: postep (dawca "A:P") i koniec.
+    void postepPobierania(QString dawca, qint64 mam, qint64 wszystkie);
+    void pobieranieZakonczone(qint64 odrzuconySaldem, bool przyjeto, bool potemKop);
     // Petla kopania skonczyla sie sama, bo blok nie dal sie zapisac.
     void petlaKopaniaPrzerwana();
 
@@ -64,12 +67,14 @@ private slots:
     void naKopiujKlucz();
     void naOdswiezOdebrane();
     void naWybranoZnanegoOdbiorce(int indeks);
-    void naRozgloszonoWTle(int sukcesy, int wszystkie, int kontekst);
+    void naRozgloszonoWTle(WynikRozgloszenia wynik, int kontekst);
     void naDodajSeed();
     void naBootstrapZakonczony();
     void naUsunWezel();
     void naUsunSeed();
     void naPetlaKopaniaPrzerwana();
+    void naPostepPobierania(QString dawca, qint64 mam, qint64 wszystkie);
+    void naPobieranieZakonczone(qint64 odrzuconySaldem, bool przyjeto, bool potemKop);
 
 private:
     // Testy zagladaja do prywatnych slotow, watkow i furtek.
@@ -98,7 +103,15 @@ private:
     void uruchomWatkiObecnosci(int port);
     void zatrzymajWatkiSieci();
     void wrocDoStanuBezNasluchu(const QString& status);
-    void pokazWynikWyslania(int sukcesy, int wszystkie);
+    void pokazWynikWyslania(const WynikRozgloszenia& wynik);
+    // Komunikat o wyniku wysylki: decyzje wezli, a bez nich same liczby.
+    [[nodiscard]] static QString tekstWynikuWyslania(const WynikRozgloszenia& wynik);
+    void kopJedenBlok();
+    // Pobranie dluzszego lancucha od `skad` w watku odlaczonym; false, gdy watek nie powstal.
+    bool pobierzWTle(std::vector<Wezel> skad, bool potemKop);
+    // Pobieranie w watku petli kopania, zanim wykopie pierwszy blok.
+    void pobierzPrzedPetla(const std::string& klucz, int port);
+    void pokazDluzszyOdrzucony();
     void pokazStatusWyslania();
     [[nodiscard]] bool uruchomOdlaczony(PracaWatku praca, const char* opis);
     [[nodiscard]] int liczbaWezlowDoRozgloszenia() const;
@@ -151,6 +164,11 @@ private:
     StatusChwilowy* statusOdmowy = nullptr;
     // Model listy zakladki Lancuch nad mojLancuch.
     ModelListyBlokow* modelBlokow = nullptr;
+    // Najdluzszy lancuch sieci, ktorego straznik salda nie przyjmuje (0: nie wiadomo o takim).
+    std::int64_t dluzszyOdrzucony = 0;
+    // Status nasluchu sprzed wierszy postepu pobierania i ostatni taki wiersz.
+    QString statusPrzedPobieraniem;
+    QString statusPobierania;
     // Zakladka Odebrane pokazuje tylko wiersz "nic nie odebrano".
     bool odebranePuste = true;
 };

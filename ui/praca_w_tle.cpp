@@ -67,20 +67,25 @@ void MainWindow::rozglosWTle(int kontekst)
     auto praca = [kopia = mojLancuch, port = mojPort(), kontekst, straz = straz] {
         const WynikRozgloszenia wynik = pracaRozgloszenia(kopia, port);
         straz->jesliZyje([&wynik, kontekst](MainWindow& okno) {
-            emit okno.rozgloszonoWTle(wynik.sukcesy, wynik.wszystkie, kontekst);
+            emit okno.rozgloszonoWTle(wynik, kontekst);
         });
     };
     if (uruchomOdlaczony(std::move(praca), "rozgloszenia"))
         return;
     // Bez watku nic nie zostalo wyslane: wynik "zaden z N wezlow", podany od razu.
-    naRozgloszonoWTle(0, liczbaWezlowDoRozgloszenia(), kontekst);
+    naRozgloszonoWTle(WynikRozgloszenia{0, liczbaWezlowDoRozgloszenia(), {}}, kontekst);
 }
 
-void MainWindow::naRozgloszonoWTle(int sukcesy, int wszystkie, int kontekst)
+void MainWindow::naRozgloszonoWTle(WynikRozgloszenia wynik, int kontekst)
 {
+    const int sukcesy = wynik.sukcesy;
+    const int wszystkie = wynik.wszystkie;
+    // Wezel odmowil, bo ma dluzszy lancuch: pora go pobrac.
+    if (wynik.decyzje.najdluzszyJego > static_cast<std::int64_t>(mojLancuch.liczbaBlokow()))
+        static_cast<void>(pobierzWTle(wezlyDoPobrania(mojPort()), false));
     switch (kontekst) {
     case 0:
-        pokazWynikWyslania(sukcesy, wszystkie);
+        pokazWynikWyslania(wynik);
         break;
     case 1:
         rozglaszanieBloku = false;

@@ -17,6 +17,8 @@ inline constexpr const char* TEKST_KLUCZ = QT_TRANSLATE_NOOP("MainWindow", "Twoj
 inline constexpr const char* TEKST_KLUCZ_PODPOWIEDZ = QT_TRANSLATE_NOOP("MainWindow", "To klucz publiczny - mozna go bezpiecznie udostepniac.");
 inline constexpr const char* TEKST_SALDO = QT_TRANSLATE_NOOP("MainWindow", "Saldo: %1 %2");
 inline constexpr const char* TEKST_BLOK_NIE_ZAPISANY = QT_TRANSLATE_NOOP("MainWindow", "BLAD: nie udalo sie zapisac pliku blockchain.dat - nowy blok nie zostal dodany.");
+inline constexpr const char* TEKST_POBIERANIE = QT_TRANSLATE_NOOP("MainWindow", "Pobieranie lancucha...");
+inline constexpr const char* TEKST_SIEC_DLUZSZA = QT_TRANSLATE_NOOP("MainWindow", "Siec ma dluzszy lancuch (%1 blokow), ktorego nie przyjmujesz: zmniejszylby Twoje saldo. Wiecej w README, w rozdziale \"Which chain wins\".");
 inline constexpr const char* TEKST_WYSOKOSC = QT_TRANSLATE_NOOP("MainWindow", "Wysokosc lancucha: %1 blokow (lokalnie)");
 
 // Portfel dostepny dla innych.
@@ -35,6 +37,17 @@ inline constexpr const char* TEKST_WYSLANO_ROZGLASZANIE = QT_TRANSLATE_NOOP("Mai
 inline constexpr const char* TEKST_WYSLANO_BEZ_WEZLOW = QT_TRANSLATE_NOOP("MainWindow", "Transakcja zapisana lokalnie. Brak znanych wezlow - dodaj wezel w zakladce Siec, zeby odbiorca ja zobaczyl.");
 inline constexpr const char* TEKST_WYSLANO_ROZGLOSZONO = QT_TRANSLATE_NOOP("MainWindow", "Transakcja wyslana i zapisana. Rozgloszono do %1/%2 wezlow.");
 inline constexpr const char* TEKST_WYSLANO_NIKT_NIE_PRZYJAL = QT_TRANSLATE_NOOP("MainWindow", "Transakcja zapisana lokalnie, ale rozgloszenie NIE powiodlo sie do zadnego z %1 znanych wezlow (offline?). Sprobuj \"Rozglos teraz\" w zakladce Siec.");
+// Decyzje wezli o wyslanym lancuchu, skladane w jeden komunikat.
+inline constexpr const char* TEKST_TRANSAKCJA_U_WEZLOW = QT_TRANSLATE_NOOP("MainWindow", "Transakcja wyslana i zapisana.");
+inline constexpr const char* TEKST_TRANSAKCJA_TYLKO_LOKALNIE = QT_TRANSLATE_NOOP("MainWindow", "Transakcja zapisana lokalnie.");
+inline constexpr const char* TEKST_PRZYJETO_U = QT_TRANSLATE_NOOP("MainWindow", "Przyjeto u %1 z %2 wezlow");
+inline constexpr const char* TEKST_JUZ_MIAL = QT_TRANSLATE_NOOP("MainWindow", "%1 juz go mial");
+inline constexpr const char* TEKST_STARY_BEZ_DECYZJI = QT_TRANSLATE_NOOP("MainWindow", "%1 starszej wersji dostal lancuch, ale nie mowi, czy go przyjal");
+inline constexpr const char* TEKST_ODRZUCIL_SALDO = QT_TRANSLATE_NOOP("MainWindow", "%1 odrzucil: zmniejszyloby jego saldo");
+inline constexpr const char* TEKST_ODRZUCIL_NIE_DLUZSZY = QT_TRANSLATE_NOOP("MainWindow", "%1 odrzucil: ma lancuch nie krotszy");
+inline constexpr const char* TEKST_ODRZUCIL_NIEPOPRAWNY = QT_TRANSLATE_NOOP("MainWindow", "%1 odrzucil: uznal lancuch za niepoprawny");
+inline constexpr const char* TEKST_ODRZUCIL_INNE = QT_TRANSLATE_NOOP("MainWindow", "%1 odrzucil z innego powodu");
+inline constexpr const char* TEKST_BEZ_ODPOWIEDZI = QT_TRANSLATE_NOOP("MainWindow", "%1 nie odpowiedzial (offline?)");
 inline constexpr const char* TEKST_WYSYLANIE_WYLACZONE = QT_TRANSLATE_NOOP("MainWindow", "Wysylanie wylaczone dopoki trwa 'Kop w petli' (zakladka Przeglad) - zatrzymaj je najpierw.");
 
 // Lancuch i odebrane.
@@ -57,6 +70,7 @@ inline constexpr const char* TEKST_NASLUCH_BLAD = QT_TRANSLATE_NOOP("MainWindow"
 inline constexpr const char* TEKST_ZATRZYMAJ_NASLUCH = QT_TRANSLATE_NOOP("MainWindow", "Zatrzymaj nasluch");
 inline constexpr const char* TEKST_WYKRYTO_WEZEL = QT_TRANSLATE_NOOP("MainWindow", "Wykryto nowy wezel w sieci: %1:%2");
 inline constexpr const char* TEKST_ROZGLOSZONO = QT_TRANSLATE_NOOP("MainWindow", "Rozgloszono: %1/%2");
+inline constexpr const char* TEKST_POBIERAM_LANCUCH = QT_TRANSLATE_NOOP("MainWindow", "Pobieram lancuch od %1: %2 z %3 blokow");
 inline constexpr const char* TEKST_BRAK_WEZLOW = QT_TRANSLATE_NOOP("MainWindow", "Brak znanych wezlow!");
 
 // Dziennik i odmowy serwera pokazywane w statusie zakladki Siec.

@@ -122,6 +122,7 @@ void MainWindow::odswiezPrzeglad()
     ui->labelWysokoscLancucha->setText(tr(TEKST_WYSOKOSC).arg(wysokosc));
     if (kopanieWPetli)
         ui->labelStatusKopania->setText(tr(TEKST_KOPANIE_AKTYWNE).arg(wysokosc - wysokoscStartowa));
+    pokazDluzszyOdrzucony();
 }
 
 void MainWindow::naOdswiezOdebrane()

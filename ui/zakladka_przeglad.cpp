@@ -29,6 +29,18 @@ void MainWindow::naOdswiez()
 void MainWindow::naKopBlok()
 {
     ui->buttonKop->setEnabled(false);
+    // Najpierw najdluzszy lancuch znanych wezlow: blok na krotszym bylby od razu rozwidleniem.
+    ui->buttonKop->setText(tr(TEKST_POBIERANIE));
+    rozglaszanieBloku = true;
+    if (!pobierzWTle(wezlyDoPobrania(mojPort()), true)) {
+        rozglaszanieBloku = false;
+        kopJedenBlok();
+    }
+}
+
+void MainWindow::kopJedenBlok()
+{
+    ui->buttonKop->setEnabled(false);
     ui->buttonKop->setText(tr(TEKST_KOPANIE));
     const Punkt przed = mojLancuch.punkt();
     bool zapisano = false;
@@ -80,7 +92,9 @@ void MainWindow::naKopWPetli()
         wypychacz = wypychaczPetli(port);
     // Watek dostaje kopie wszystkiego poza flaga zatrzymania i wypychaczem okna.
     PracaWatku petla = [this, klucz = kluczPublicznyHex(klucze), kop = kopacz,
-                        wypychaj = wypychacz.get()] {
+                        wypychaj = wypychacz.get(), port] {
+        // Nowy kopacz zaczyna od najdluzszego lancucha sieci, a nie od razu od rozwidlenia.
+        pobierzPrzedPetla(klucz, port);
         if (!petlaKopania(klucz, stopKopania, kop, *wypychaj)) {
             // Dalsze kopanie tylko do pamieci byloby praca na nic.
             bladZapisuWPetli = true;

@@ -155,6 +155,7 @@ void MainWindow::naNasluchGotowy(bool sukces, int port)
     if (usunSiebieZListy(PLIK_WEZLOW, port) > 0)
         odswiezWezly();
     bootstrapZSeedow();
+    static_cast<void>(pobierzWTle(wezlyDoPobrania(port), false));
     uruchomWatkiObecnosci(port);
 }
 
@@ -202,6 +203,7 @@ void MainWindow::wrocDoStanuBezNasluchu(const QString& status)
 void MainWindow::naWezelWykryty(QString ip, int port)
 {
     odswiezWezly();
+    static_cast<void>(pobierzWTle({Wezel{ip.toStdString(), port, {}, {}}}, false));
     // Wiadomosc spozniona wzgledem zatrzymania nasluchu nie zaslania statusu "Nieaktywny.".
     if (nasluchAktywny)
         ui->labelStatusNasluchu->setText(tr(TEKST_WYKRYTO_WEZEL).arg(ip).arg(port));
@@ -211,8 +213,10 @@ void MainWindow::naDodajWezel()
 {
     const QString blad = dodajZPol(ui->editIpWezla, ui->editPortWezla, PLIK_WEZLOW);
     ui->labelStatusWezla->setText(blad);
-    if (blad.isEmpty())
-        odswiezWezly();
+    if (!blad.isEmpty())
+        return;
+    odswiezWezly();
+    static_cast<void>(pobierzWTle(wezlyDoPobrania(mojPort()), false));
 }
 
 void MainWindow::naDodajSeed()
@@ -223,6 +227,7 @@ void MainWindow::naDodajSeed()
         return;
     odswiezSeedy();
     bootstrapZSeedow();
+    static_cast<void>(pobierzWTle(wezlyDoPobrania(mojPort()), false));
 }
 
 void MainWindow::naUsunWezel()

@@ -79,18 +79,38 @@ void MainWindow::naWyslij()
     rozglosWTle(0);
 }
 
-void MainWindow::pokazWynikWyslania(int sukcesy, int wszystkie)
+void MainWindow::pokazWynikWyslania(const WynikRozgloszenia& wynik)
 {
     rozglaszanieWyslania = false;
     // Petla uruchomiona w czasie rozgloszenia trzyma wysylanie zablokowane (jak buttonKop).
     ui->buttonWyslij->setEnabled(!kopanieWPetli);
-    if (wszystkie == 0)
-        statusWyslania = tr(TEKST_WYSLANO_BEZ_WEZLOW);
-    else if (sukcesy > 0)
-        statusWyslania = tr(TEKST_WYSLANO_ROZGLOSZONO).arg(sukcesy).arg(wszystkie);
-    else
-        statusWyslania = tr(TEKST_WYSLANO_NIKT_NIE_PRZYJAL).arg(wszystkie);
+    statusWyslania = tekstWynikuWyslania(wynik);
     pokazStatusWyslania();
+}
+
+QString MainWindow::tekstWynikuWyslania(const WynikRozgloszenia& wynik)
+{
+    const DecyzjeWezlow& d = wynik.decyzje;
+    if (wynik.wszystkie == 0)
+        return tr(TEKST_WYSLANO_BEZ_WEZLOW);
+    // Zaden wezel nie powiedzial, co zrobil: zostaja same liczby wysylek.
+    if (d.zDecyzja() == 0) {
+        if (wynik.sukcesy > 0)
+            return tr(TEKST_WYSLANO_ROZGLOSZONO).arg(wynik.sukcesy).arg(wynik.wszystkie);
+        return tr(TEKST_WYSLANO_NIKT_NIE_PRZYJAL).arg(wynik.wszystkie);
+    }
+    QString tekst = tr(d.przyjete + d.juzMialy > 0 ? TEKST_TRANSAKCJA_U_WEZLOW : TEKST_TRANSAKCJA_TYLKO_LOKALNIE)
+                  + u' ' + tr(TEKST_PRZYJETO_U).arg(d.przyjete).arg(wynik.wszystkie);
+    const std::pair<int, const char*> czesci[] = {
+        {d.juzMialy, TEKST_JUZ_MIAL},          {d.saldo, TEKST_ODRZUCIL_SALDO},
+        {d.nieDluzszy, TEKST_ODRZUCIL_NIE_DLUZSZY}, {d.niepoprawny, TEKST_ODRZUCIL_NIEPOPRAWNY},
+        {d.inneOdmowy, TEKST_ODRZUCIL_INNE},    {d.stare, TEKST_STARY_BEZ_DECYZJI},
+        {d.bezOdpowiedzi, TEKST_BEZ_ODPOWIEDZI},
+    };
+    for (const auto& [ile, czesc] : czesci)
+        if (ile > 0)
+            tekst += QStringLiteral("; ") + tr(czesc).arg(ile);
+    return tekst + u'.';
 }
 
 void MainWindow::pokazStatusWyslania()

@@ -1,5 +1,7 @@
 #include "praca_wezla.h"
 
+#include <algorithm>
+
 #include "plik_lancucha.h"
 #include "konsola.h"
 #include "wymiana_lancucha.h"
@@ -60,31 +62,49 @@ WynikRozgloszenia pracaRozgloszenia(const Blockchain& kopia, int port)
     return rozglosLancuch(kopia, PLIK_WEZLOW, port);
 }
 
-void pracaPobierania(const std::string& klucz, int port, const std::atomic<bool>& stop)
+std::vector<Wezel> wezlyDoPobrania(int port)
 {
-    const StopPredykat zatrzymano = predykat(stop);
-    const ZakresStopu zakres(zatrzymano);
+    std::vector<Wezel> skad;
+    for (std::vector<Wezel> lista : {wczytajWezly(PLIK_WEZLOW), wczytajWezly(PLIK_SEEDOW)})
+        for (Wezel& wezel : lista)
+            if (!czyToJa(wezel.ip, wezel.port, port))
+                skad.push_back(std::move(wezel));
+    return skad;
+}
+
+WynikPobieraniaOdWezlow pobierzOdWezlow(const std::vector<Wezel>& skad, const std::string& klucz,
+                                        int port, const StopPredykat& stop,
+                                        const PostepPobierania& postep)
+{
+    const ZakresStopu zakres(stop);
     Blockchain zywy;
     KontekstSerwera kontekst{zywy, PLIK_LANCUCHA, PLIK_WEZLOW, klucz, port, LIMIT_ODBIORU, {}};
-    std::vector<Wezel> skad = wczytajWezly(PLIK_WEZLOW);
-    for (Wezel& seed : wczytajWezly(PLIK_SEEDOW))
-        skad.push_back(std::move(seed));
+    WynikPobieraniaOdWezlow wynik;
     for (const Wezel& wezel : skad) {
-        if (stop.load())
-            return;
-        if (czyToJa(wezel.ip, wezel.port, port))
-            continue;
+        if (stop())
+            break;
         const std::string dawca = wezel.ip + ":" + std::to_string(wezel.port);
         bool stary = false;
-        const WynikPobierania wynik = pobierzLancuchOd(
+        const WynikPobierania pobranie = pobierzLancuchOd(
             kontekst, wezel,
-            [&dawca](std::uint64_t mam, std::uint64_t wszystkie) {
+            [&dawca, &postep](std::uint64_t mam, std::uint64_t wszystkie) {
                 wypisz("Pobieram lancuch od ", dawca, ": ", mam, " z ", wszystkie, " blokow\n");
+                if (postep)
+                    postep(dawca, mam, wszystkie);
             },
             stary);
-        if (!stary && wynik.przerwanie != PrzerwaniePobierania::ciszaDawcy)
-            wypiszTekst(wierszPrzerwania(wynik.przerwanie, dawca));
+        if (!stary && pobranie.przerwanie != PrzerwaniePobierania::ciszaDawcy)
+            wypiszTekst(wierszPrzerwania(pobranie.przerwanie, dawca));
+        wynik.przyjeto = wynik.przyjeto || pobranie.przyjetoCokolwiek;
+        if (pobranie.decyzja && pobranie.decyzja->rodzaj == RodzajDecyzji::saldo)
+            wynik.odrzuconySaldem = std::max(wynik.odrzuconySaldem, pobranie.decyzja->ileOtrzymany);
     }
+    return wynik;
+}
+
+void pracaPobierania(const std::string& klucz, int port, const std::atomic<bool>& stop)
+{
+    static_cast<void>(pobierzOdWezlow(wezlyDoPobrania(port), klucz, port, predykat(stop)));
 }
 
 void pracaBootstrapu(const Blockchain& kopia, const std::vector<Wezel>& seedy, int port,

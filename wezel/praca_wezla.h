@@ -4,6 +4,7 @@
 
 #include <atomic>
 #include <chrono>
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <string>
@@ -49,8 +50,28 @@ inline constexpr std::chrono::milliseconds CZAS_NA_WYJSCIE{1000};
 // Rozgloszenie kopii lancucha do znanych wezlow.
 [[nodiscard]] WynikRozgloszenia pracaRozgloszenia(const Blockchain& kopia, int port);
 
-// Pobranie dluzszego lancucha od kazdego znanego wezla i seeda tego programu (zwyklymi
-// regulami przyjmowania), z wierszem postepu po kazdym kawalku. Czekanie na siec konczy `stop`.
+// Co dalo pobieranie od kilku wezlow.
+struct WynikPobieraniaOdWezlow {
+    bool przyjeto = false;
+    // Najdluzszy lancuch, ktory odrzucil wlasny straznik salda (0: zaden).
+    std::int64_t odrzuconySaldem = 0;
+};
+
+// Postep pobierania od wezla `dawca` ("A:P"): ile blokow ma juz zlozony lancuch i ile dawca.
+using PostepPobierania =
+    std::function<void(const std::string& dawca, std::uint64_t mam, std::uint64_t wszystkie)>;
+
+// Znane wezly i seedy, od ktorych warto pobrac lancuch (bez wpisow tego wezla).
+[[nodiscard]] std::vector<Wezel> wezlyDoPobrania(int port);
+
+// Pobranie dluzszego lancucha od `skad` po kolei (zwyklymi regulami przyjmowania), z wierszem
+// postepu po kazdym kawalku. Czekanie na siec konczy `stop`.
+[[nodiscard]] WynikPobieraniaOdWezlow pobierzOdWezlow(const std::vector<Wezel>& skad,
+                                                      const std::string& klucz, int port,
+                                                      const StopPredykat& stop,
+                                                      const PostepPobierania& postep = {});
+
+// Pobranie od kazdego znanego wezla i seeda tego programu.
 void pracaPobierania(const std::string& klucz, int port, const std::atomic<bool>& stop);
 
 // Bootstrap z seedow na kopii lancucha; `gotowe` po ostatnim seedzie (jesli ustawione).

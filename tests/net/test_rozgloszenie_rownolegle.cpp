@@ -39,7 +39,7 @@ TEST(RozgloszenieRownolegle, WolnyWezelNieWstrzymujeInnychAWierszeIdaWKolejnosci
     const std::string wyjscie = przechwyc.tekst();
 
     EXPECT_TRUE(wolnyWidzialSzybkie);
-    EXPECT_EQ(wynik, (WynikRozgloszenia{3, 4}));
+    EXPECT_EQ(wynik, (WynikRozgloszenia{3, 4, {.stare = 3, .bezOdpowiedzi = 1}}));
     const auto wiersz = [](bool sukces, int port) {
         return (sukces ? "Rozgloszono do 127.0.0.1:" : "Nie udalo sie rozglosic do 127.0.0.1:")
             + std::to_string(port) + (sukces ? "\n" : " (offline?)\n");

@@ -156,7 +156,7 @@ TEST(Synchronizacja, WezelStaregoRodzajuDostajeJednaOferteNaUruchomienieIPotemCa
     zapiszPlikTestu(folder.plik("wezly.dat"), "127.0.0.1 " + std::to_string(stary.port()) + " - -\n");
     const Blockchain lancuch = lancuchTestowy(1, 2);
     for (int i = 0; i < 3; ++i)
-        EXPECT_EQ(rozglosLancuch(lancuch, folder.plik("wezly.dat"), -1, 2s), (WynikRozgloszenia{1, 1}));
+        EXPECT_EQ(rozglosLancuch(lancuch, folder.plik("wezly.dat"), -1, 2s), (WynikRozgloszenia{1, 1, {.stare = 1}}));
     EXPECT_EQ(stary.ileSynchronizacji(), 1);
     EXPECT_EQ(stary.otrzymane(), std::vector(3, zbudujWiadomoscLancucha(serializujLancuch(lancuch),
                                                                         czytajPlikTestu(folder.plik("wezly.dat")))));

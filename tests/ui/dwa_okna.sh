@@ -21,7 +21,7 @@ jest() { grep -qxF "$2" "$TMP/$1/raport.txt" || blad "brak w raporcie $1: $2"; }
 jest a "wezel: Ola - 10.77.0.2:17000"
 jest b "wezel: Ala - 10.77.0.1:17000"
 ! grep -q "10.77.0.1:17000" "$TMP/a/raport.txt" || blad "nadawca zna sam siebie"
-jest a "wyslij: Transakcja wyslana i zapisana. Rozgloszono do 1/1 wezlow."
+jest a "wyslij: Transakcja wyslana i zapisana. Przyjeto u 1 z 1 wezlow."
 jest a "saldo: Saldo: 87.5 TLV"
 jest b "saldo: Saldo: 12.5 TLV"
 ala=$(head -c 12 "$TMP/a/moj_portfel.dat")
@@ -42,5 +42,5 @@ wait "${PIDY[1]}" || blad "nadawca do wezla bez okna: kod $?"
 kill -TERM "${PIDY[0]}"; wait "${PIDY[0]}" || blad "wezel bez okna po SIGTERM: kod $?"
 PIDY=()
 jest d "wezel: Ola - 10.77.0.2:17001"
-jest d "wyslij: Transakcja wyslana i zapisana. Rozgloszono do 1/1 wezlow."
+jest d "wyslij: Transakcja wyslana i zapisana. Przyjeto u 1 z 1 wezlow."
 echo "OK"

@@ -135,6 +135,7 @@ private slots:
     void polskiePotwierdzenieMaPrzyciskiTakNie();
     void oknoMiesciSieNaEkranie1366x768();
     void startPoAngielskuZNazwaWTytule();
+    void kopanieNajpierwBierzeLancuchSieciARozwidlenieWidac();
 
 private:
     void otworz(const Blockchain& lancuch)
@@ -224,7 +225,7 @@ void TestOkna::petlaKopaniaBlokujeWysylanieIZegarPlikuOdswieza()
     ui->buttonKopWPetli->click();
     QVERIFY(!ui->buttonWyslij->isEnabled() && !ui->buttonKop->isEnabled());
     // Wynik wczesniejszego wyslania przychodzi w trakcie petli: wysylanie zostaje zablokowane.
-    okno->pokazWynikWyslania(1, 1);
+    okno->pokazWynikWyslania(WynikRozgloszenia{1, 1, {}});
     QVERIFY(!ui->buttonWyslij->isEnabled());
     // Zapis z zewnatrz (inny watek, inny proces) jest widoczny bez klikania.
     QVERIFY(zapiszLancuch(lancuchTestowy(0, 4, moj()), PLIK_LANCUCHA));
@@ -522,3 +523,43 @@ int main(int argc, char** argv)
     return QTest::qExec(&test, argc, argv);
 }
 #include "test_okno.moc"
+
+void TestOkna::kopanieNajpierwBierzeLancuchSieciARozwidlenieWidac()
+{
+    if (!wlasnaSiec)
+        QSKIP("brak wlasnej przestrzeni sieciowej (unshare CLONE_NEWNET)");
+    // Wezel obcego gornika z dluzszym lancuchem; ja mam sama geneze.
+    const std::string obcy = kluczPublicznyHex(generujPareKluczy());
+    QVERIFY(QDir().mkdir("obcy"));
+    QVERIFY(zapiszLancuch(lancuchTestowy(0, 3, obcy), "obcy/blockchain.dat"));
+    const int port = wolnyPort();
+    // Serwer staje takze wtedy, gdy test konczy sie wczesniej (porazka porownania).
+    std::jthread serwer([&](const std::stop_token& stop) {
+        Blockchain zywy;
+        nasluchujIPrzyjmujLancuchyWPetli(zywy, port, "obcy/blockchain.dat", "obcy/wezly.dat",
+                                         [&stop] { return stop.stop_requested(); }, [](bool) {}, obcy);
+    });
+    zapiszPlikTestu(PLIK_WEZLOW, "127.0.0.1 " + std::to_string(port) + " - -\n");
+    otworz(lancuchTestowy(0, 0, moj()));
+    const auto kop = [this] {
+        ui->buttonKop->click();
+        QTRY_VERIFY(ui->buttonKop->isEnabled());
+    };
+    // Blok powstaje na lancuchu sieci, a nie obok niego.
+    kop();
+    QCOMPARE(blokiWPliku(), std::size_t{5});
+    QVERIFY(ui->labelSiecDluzsza->isHidden());
+    // Siec poszla dalej bez mojego bloku: nie przyjmuje jej (saldo), a Przeglad to mowi.
+    QVERIFY(zapiszLancuch(lancuchTestowy(0, 6, obcy), "obcy/blockchain.dat"));
+    kop();
+    QCOMPARE(blokiWPliku(), std::size_t{6});
+    QVERIFY(!ui->labelSiecDluzsza->isHidden());
+    QCOMPARE(ui->labelSiecDluzsza->text(), MainWindow::tr(TEKST_SIEC_DLUZSZA).arg(7));
+    // Platnosc na dluzszym lancuchu: wezel jej nie bierze, a nadawca slyszy dlaczego.
+    kop();
+    wyslij(QString::fromStdString(obcy));
+    QTRY_VERIFY(ui->buttonWyslij->isEnabled());
+    QCOMPARE(ui->labelStatusWyslij->text(),
+             MainWindow::tr(TEKST_TRANSAKCJA_TYLKO_LOKALNIE) + ' ' + MainWindow::tr(TEKST_PRZYJETO_U).arg(0).arg(1)
+                 + "; " + MainWindow::tr(TEKST_ODRZUCIL_SALDO).arg(1) + '.');
+}
