@@ -16,6 +16,14 @@ zbuduj_lan 5 # h1 kopie, h2-h4 sasiedzi, h5 nowy wezel
 # Bajty, ktore przeszly przez most (kazdy pakiet raz: wysylka z mostu do hosta).
 bajty() { ip netns exec "$P-br" sed 's/:/ /' /proc/net/dev | awk '$1 ~ /^tv/ { s += $10 } END { print s }'; }
 wykopane() { grep -c "SUKCES" "$1" || true; }
+# Czas procesora (w taktach) wszystkich procesow wezla w folderze danych $1.
+procesor() {
+  local s=0
+  for pid in $(pgrep -f "^$WEZEL --katalog $1( |$)"); do
+    s=$((s + $(awk '{ print $14 + $15 }' "/proc/$pid/stat" 2>/dev/null || echo 0)))
+  done
+  echo "$s"
+}
 czekaj_na() { for _ in $(seq 900); do grep -q "$2" "$1" 2>/dev/null && return 0; sleep 0.2; done; return 1; }
 uruchom() { local h=$1; shift; ip netns exec "$P-h$h" "$@" & PIDY+=($!); }
 zatrzymaj() { for pid in "${PIDY[@]}"; do kill -TERM "$pid" 2>/dev/null; done; for pid in "${PIDY[@]}"; do wait "$pid" 2>/dev/null; done; PIDY=(); }
@@ -40,13 +48,16 @@ for N in "$@"; do
   for h in 2 3 4; do czekaj_na "$TMP/h$h.log" "Przyjeto nowy"; done
   sleep "${ROZGRZEWKA:-15}"
   b0=$(bajty); k0=$(wykopane "$TMP/h1.log")
+  c0=$(procesor "$TMP/d1"); s0=$(( $(procesor "$TMP/d2") + $(procesor "$TMP/d3") + $(procesor "$TMP/d4") ))
   sleep "$SEKUNDY"
   b1=$(bajty); k1=$(wykopane "$TMP/h1.log")
+  c1=$(procesor "$TMP/d1"); s1=$(( $(procesor "$TMP/d2") + $(procesor "$TMP/d3") + $(procesor "$TMP/d4") ))
   zatrzymaj
   [ -z "${LOGI:-}" ] || { mkdir -p "$LOGI/$N"; cp "$TMP"/h*.log "$TMP"/d*/wezly.dat "$LOGI/$N/" 2>/dev/null; }
   bloki=$((k1 - k0))
   echo "petla kopania z 3 sasiadami: $bloki blokow w $SEKUNDY s = $(awk "BEGIN{printf \"%.2f\", $bloki/$SEKUNDY}") blokow/s"
   echo "bajty na linii na nowy blok na sasiada: $(( (b1 - b0) / (bloki * 3) ))"
+  echo "procesor w oknie pomiaru: kopiacy $(( (c1 - c0) * 10 )) ms, trzej sasiedzi $(( (s1 - s0) * 10 )) ms (na blok $(( (s1 - s0) * 10 / bloki )) ms)"
   # Nowy wezel pobiera od h2 (ktory ma juz bloki kopiacego).
   uruchom 2 "$WEZEL" --katalog "$TMP/d2" --bez-obecnosci > "$TMP/h2b.log" 2>&1
   czekaj_na "$TMP/h2b.log" "Wezel dziala"

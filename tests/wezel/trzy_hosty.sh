@@ -70,6 +70,7 @@ odrzucone=$(grep -c "Otrzymane dane nie sa poprawnym lancuchem" "$TMP/h3.log")
 
 # Nowy wezel (sama geneza) z --seed na h2 pobiera caly lancuch h2.
 ip netns exec "$P-h2" "$WEZEL" --katalog "$TMP/h2" --bez-obecnosci --port 1702 >"$TMP/h2b.log" 2>&1 & PIDY+=($!)
+czekaj grep -q "Wezel dziala" "$TMP/h2b.log" || blad "h2 nie wystartowal ponownie"
 install -d -m 700 "$TMP/h4"
 ip netns exec "$P-h1" "$WEZEL" --katalog "$TMP/h4" --bez-obecnosci --port 1701 --seed 10.77.0.2:1702 \
   >"$TMP/h4.log" 2>&1 & PIDY+=($!)
