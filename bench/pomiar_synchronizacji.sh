@@ -4,7 +4,7 @@
 # - kopiacy wezel z trzema sasiadami: tempo petli kopania i bajty na linii (suma przez most)
 #   na nowy blok na sasiada;
 # - nowy wezel (sama geneza) z --seed: czas pobrania calego lancucha i szczyt pamieci.
-# Uzycie (root): bash bench/pomiar_synchronizacji.sh KATALOG_BUDOWY N [N...]
+# Uzycie (root, z pakietem time): bash bench/pomiar_synchronizacji.sh KATALOG_BUDOWY N [N...]
 set -uo pipefail
 BUD=$(cd "$1" && pwd); shift
 GEN=$BUD/bench/generuj_lancuch

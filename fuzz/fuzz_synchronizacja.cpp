@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "format_lancucha.h"
+#include "serwer_fuzzowania.h"
 #include "plik_lancucha.h"
 #include "pliki.h"
 #include "wiadomosci_synchronizacji.h"
@@ -64,16 +65,9 @@ void sprawdzPonownyZapis(std::string_view w)
 
 extern "C" int LLVMFuzzerInitialize(int*, char***)
 {
-    if (sodium_init() < 0)
-        std::abort();
-    char wzor[] = "/tmp/talvarin-fuzz-sync-XXXXXX";
-    folder = ::mkdtemp(wzor);
-    Blockchain lancuch;
-    lancuch.trudnosc = 1;
-    lancuch.wykopIDodajBlok("00", {});
-    tekstPoczatkowy = serializujLancuch(lancuch);
-    const int nic = ::open("/dev/null", O_WRONLY);
-    ::dup2(nic, 1);
+    const SerwerFuzzowania serwer = przygotujSerwerFuzzowania();
+    folder = serwer.folder;
+    tekstPoczatkowy = serwer.tekstPoczatkowy;
     return 0;
 }
 

@@ -11,6 +11,7 @@
 #include <unistd.h>
 
 #include "format_lancucha.h"
+#include "serwer_fuzzowania.h"
 #include "pliki.h"
 #include "wiadomosci_synchronizacji.h"
 #include "wymiana_lancucha.h"
@@ -24,19 +25,9 @@ std::string tekstPoczatkowy;
 
 extern "C" int LLVMFuzzerInitialize(int*, char***)
 {
-    if (sodium_init() < 0)
-        std::abort();
-    char wzor[] = "/dev/shm/talvarin-fuzz-XXXXXX";
-    char wzorTmp[] = "/tmp/talvarin-fuzz-XXXXXX";
-    const char* utworzony = ::mkdtemp(wzor);
-    folder = utworzony != nullptr ? utworzony : ::mkdtemp(wzorTmp);
-    Blockchain lancuch;
-    lancuch.trudnosc = 1;
-    lancuch.wykopIDodajBlok("00", {});
-    tekstPoczatkowy = serializujLancuch(lancuch);
-    // Komunikaty serwera tylko by zasmiecaly wyjscie fuzzera.
-    const int nic = ::open("/dev/null", O_WRONLY);
-    ::dup2(nic, 1);
+    const SerwerFuzzowania serwer = przygotujSerwerFuzzowania();
+    folder = serwer.folder;
+    tekstPoczatkowy = serwer.tekstPoczatkowy;
     return 0;
 }
 

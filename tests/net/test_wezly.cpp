@@ -7,6 +7,12 @@ using namespace std::chrono_literals;
 #include <algorithm>
 #include <chrono>
 #include <thread>
+#include <arpa/inet.h>
+#include <atomic>
+#include <mutex>
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <unistd.h>
 
 #include "obecnosc.h"
 #include "pomoc_testow.h"
@@ -78,4 +84,40 @@ TEST(Obecnosc, ZalewOgloszenZapisujePlikNajwyzejRazNaSekunde)
     EXPECT_EQ(wezly[0], (Wezel{"10.0.0.1", 1700, klucz, "Ala"}));
     EXPECT_EQ(wezly[1], (Wezel{"10.0.0.1", 1701, klucz, "Ola0"}));
     EXPECT_EQ(wykryte.size(), 101u);
+}
+
+TEST(Obecnosc, ZaDlugiDatagramOdrzucanyWCalosciANieUciety)
+{
+    std::atomic<bool> stop{false};
+    std::vector<std::string> odebrane;
+    std::mutex mutex;
+    const int port = wolnyPort();
+    std::thread sluchacz([&] {
+        nasluchujUdpWPetli(port, [&] { return stop.load(); }, [&](const std::string& d, const std::string&) {
+            const std::lock_guard blokada(mutex);
+            odebrane.push_back(d);
+        });
+    });
+    const int gniazdo = ::socket(AF_INET, SOCK_DGRAM, 0);
+    sockaddr_in cel{};
+    cel.sin_family = AF_INET;
+    cel.sin_port = htons(static_cast<std::uint16_t>(port));
+    cel.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    const auto wyslij = [&](const std::string& d) {
+        (void)::sendto(gniazdo, d.data(), d.size(), 0, reinterpret_cast<sockaddr*>(&cel), sizeof cel);
+    };
+    // Az sluchacz odbierze krotki; potem za dlugi i znow krotki jako znacznik konca.
+    for (int i = 0; i < 50 && [&] { const std::lock_guard b(mutex); return odebrane.empty(); }(); ++i) {
+        wyslij("krotki");
+        std::this_thread::sleep_for(20ms);
+    }
+    wyslij(std::string(MAKS_DLUGOSC_DATAGRAMU + 1, 'x'));
+    wyslij("koniec");
+    for (int i = 0; i < 100 && [&] { const std::lock_guard b(mutex); return odebrane.back() != "koniec"; }(); ++i)
+        std::this_thread::sleep_for(20ms);
+    stop = true;
+    sluchacz.join();
+    ::close(gniazdo);
+    EXPECT_EQ(odebrane.back(), "koniec");
+    EXPECT_EQ(std::count(odebrane.begin(), odebrane.end(), std::string(MAKS_DLUGOSC_DATAGRAMU, 'x')), 0);
 }

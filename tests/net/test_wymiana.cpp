@@ -2,7 +2,10 @@
 // dalej, takze do wezlow z listy nadawcy.
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <cstdio>
+#include <thread>
+#include <vector>
 #include <sys/socket.h>
 #include <unistd.h>
 
@@ -72,6 +75,29 @@ TEST(Konsola, KazdyWierszJednymZapisem)
         EXPECT_EQ(std::string(bufor, static_cast<std::size_t>(n)).find('\n'), n - 1u);
     ::close(para[1]);
     EXPECT_EQ(zapisy, 2); // blad polaczenia i wiersz kopania
+}
+
+TEST(Ramki, WysylkaDoSaczacegoOdbiorcyKonczySieWTerminieCalejWiadomosci)
+{
+    int para[2];
+    ASSERT_EQ(::socketpair(AF_UNIX, SOCK_STREAM, 0, para), 0);
+    // Maly bufor i odbiorca czytajacy po 16 KiB co 50 ms: nadawca nigdy nie czeka 300 ms,
+    // ale 2 MiB zajmuja ponad 6 s, a termin calej wiadomosci to 0,3 s plus 2 s.
+    const int bufor = 16 * 1024;
+    ASSERT_EQ(::setsockopt(para[0], SOL_SOCKET, SO_SNDBUF, &bufor, sizeof bufor), 0);
+    std::atomic<bool> koniec{false};
+    std::thread odbiorca([&] {
+        std::vector<char> dane(16 * 1024);
+        for (int i = 0; i < 200 && !koniec; ++i) {
+            (void)::recv(para[1], dane.data(), dane.size(), MSG_DONTWAIT);
+            std::this_thread::sleep_for(50ms);
+        }
+    });
+    EXPECT_FALSE(wyslijWiadomosc(para[0], std::string(2 * 1024 * 1024, 'x'), 300ms));
+    koniec = true;
+    odbiorca.join();
+    ::close(para[0]);
+    ::close(para[1]);
 }
 
 namespace {

@@ -17,11 +17,14 @@ for i in 1 2 3; do
   install -d -m 700 "$TMP/h$i" && echo "10.77.0.$((i % 3 + 1)) 1700 - -" > "$TMP/h$i/wezly.dat"
 done
 ip netns exec "$P-h1" "$WEZEL" --katalog "$TMP/h1" --bez-obecnosci --kop >"$TMP/h1.log" 2>&1 & PIDY+=($!)
+# Pozostalosc zapisu po procesie, ktory juz nie zyje, znika przy starcie.
+echo resztka > "$TMP/h2/blockchain.dat.tmp.4194304.1"
 ip netns exec "$P-h2" "$WEZEL" --katalog "$TMP/h2" --bez-obecnosci >"$TMP/h2.log" 2>&1 & PIDY+=($!)
 ip netns exec "$P-h3" "$WEZEL" --katalog "$TMP/h3" --bez-obecnosci --bez-synchronizacji \
   >"$TMP/h3.log" 2>&1 & PIDY+=($!)
 
 czekaj "$SPRAWDZ" "$TMP/h2/blockchain.dat" 3 || blad "h2 nie dostal wykopanych blokow"
+[ ! -e "$TMP/h2/blockchain.dat.tmp.4194304.1" ] || blad "pozostalosc zapisu nie usunieta przy starcie"
 czekaj "$SPRAWDZ" "$TMP/h3/blockchain.dat" 3 || blad "h3 nie dostal wykopanych blokow"
 for i in 1 2 3; do
   for j in 1 2 3; do
