@@ -21,9 +21,6 @@
 
 namespace {
 
-std::string folder;
-std::string tekstPoczatkowy;
-
 // Dawca, ktory na kazda prosbe odpowiada nastepna wiadomoscia z wejscia.
 class KanalZWejscia final : public Kanal {
 public:
@@ -65,9 +62,7 @@ void sprawdzPonownyZapis(std::string_view w)
 
 extern "C" int LLVMFuzzerInitialize(int*, char***)
 {
-    const SerwerFuzzowania serwer = przygotujSerwerFuzzowania();
-    folder = serwer.folder;
-    tekstPoczatkowy = serwer.tekstPoczatkowy;
+    (void)serwerFuzzowania();
     return 0;
 }
 
@@ -85,10 +80,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bajty, std::size_t roz
     for (const std::string& w : wiadomosci)
         sprawdzPonownyZapis(w);
 
-    const std::string plikLancucha = folder + "/blockchain.dat";
-    const std::string plikWezlow = folder + "/wezly.dat";
+    const std::string plikLancucha = serwerFuzzowania().folder + "/blockchain.dat";
+    const std::string plikWezlow = serwerFuzzowania().folder + "/wezly.dat";
     ::unlink(plikWezlow.c_str());
-    if (!zapiszAtomowo(plikLancucha, tekstPoczatkowy))
+    if (!zapiszAtomowo(plikLancucha, serwerFuzzowania().tekstPoczatkowy))
         std::abort();
     Blockchain zywy;
     KontekstSerwera kontekst{zywy, plikLancucha, plikWezlow, "", -1,
@@ -99,11 +94,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bajty, std::size_t roz
     if (!wczytajLancuch(poRozmowie, plikLancucha) || !poRozmowie.czyLancuchPoprawny())
         __builtin_trap();
     const std::string przyjety = serializujLancuch(poRozmowie);
-    if (przyjety == tekstPoczatkowy)
+    if (przyjety == serwerFuzzowania().tekstPoczatkowy)
         return 0;
     // Ta sama decyzja droga calego lancucha.
-    const std::string plikCalosci = folder + "/calosc.dat";
-    if (!zapiszAtomowo(plikCalosci, tekstPoczatkowy))
+    const std::string plikCalosci = serwerFuzzowania().folder + "/calosc.dat";
+    if (!zapiszAtomowo(plikCalosci, serwerFuzzowania().tekstPoczatkowy))
         std::abort();
     Blockchain zywyCalosci;
     KontekstSerwera calosc{zywyCalosci, plikCalosci, plikWezlow, "", -1,

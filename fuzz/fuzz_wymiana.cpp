@@ -16,18 +16,9 @@
 #include "wiadomosci_synchronizacji.h"
 #include "wymiana_lancucha.h"
 
-namespace {
-
-std::string folder;
-std::string tekstPoczatkowy;
-
-} // namespace
-
 extern "C" int LLVMFuzzerInitialize(int*, char***)
 {
-    const SerwerFuzzowania serwer = przygotujSerwerFuzzowania();
-    folder = serwer.folder;
-    tekstPoczatkowy = serwer.tekstPoczatkowy;
+    (void)serwerFuzzowania();
     return 0;
 }
 
@@ -40,10 +31,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bajty, std::size_t roz
         && lancuch.size() + wezly.size() + 10 != wiadomosc.size())
         __builtin_trap();
 
-    const std::string plikLancucha = folder + "/blockchain.dat";
-    const std::string plikWezlow = folder + "/wezly.dat";
+    const std::string plikLancucha = serwerFuzzowania().folder + "/blockchain.dat";
+    const std::string plikWezlow = serwerFuzzowania().folder + "/wezly.dat";
     ::unlink(plikWezlow.c_str());
-    if (!zapiszAtomowo(plikLancucha, tekstPoczatkowy))
+    if (!zapiszAtomowo(plikLancucha, serwerFuzzowania().tekstPoczatkowy))
         std::abort();
     Blockchain zywy;
     KontekstSerwera kontekst{zywy, plikLancucha, plikWezlow, "", -1,

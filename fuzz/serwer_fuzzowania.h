@@ -16,20 +16,24 @@ struct SerwerFuzzowania {
     std::string tekstPoczatkowy;
 };
 
-inline SerwerFuzzowania przygotujSerwerFuzzowania()
+// Przygotowany raz na proces (pierwsze wywolanie, w LLVMFuzzerInitialize).
+inline const SerwerFuzzowania& serwerFuzzowania()
 {
-    if (sodium_init() < 0)
-        std::abort();
-    char wzor[] = "/dev/shm/talvarin-fuzz-XXXXXX";
-    char wzorTmp[] = "/tmp/talvarin-fuzz-XXXXXX";
-    const char* utworzony = ::mkdtemp(wzor);
-    SerwerFuzzowania wynik;
-    wynik.folder = utworzony != nullptr ? utworzony : ::mkdtemp(wzorTmp);
-    Blockchain lancuch;
-    lancuch.trudnosc = 1;
-    lancuch.wykopIDodajBlok("00", {});
-    wynik.tekstPoczatkowy = serializujLancuch(lancuch);
-    const int nic = ::open("/dev/null", O_WRONLY);
-    ::dup2(nic, 1);
-    return wynik;
+    static const SerwerFuzzowania serwer = [] {
+        if (sodium_init() < 0)
+            std::abort();
+        char wzor[] = "/dev/shm/talvarin-fuzz-XXXXXX";
+        char wzorTmp[] = "/tmp/talvarin-fuzz-XXXXXX";
+        const char* utworzony = ::mkdtemp(wzor);
+        SerwerFuzzowania wynik;
+        wynik.folder = utworzony != nullptr ? utworzony : ::mkdtemp(wzorTmp);
+        Blockchain lancuch;
+        lancuch.trudnosc = 1;
+        lancuch.wykopIDodajBlok("00", {});
+        wynik.tekstPoczatkowy = serializujLancuch(lancuch);
+        const int nic = ::open("/dev/null", O_WRONLY);
+        ::dup2(nic, 1);
+        return wynik;
+    }();
+    return serwer;
 }

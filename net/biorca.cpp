@@ -18,7 +18,6 @@ struct Stan {
     std::uint64_t wspolnych = 0; // bloki zywego lancucha na poczatku zlozonego
     Punkt porownany;             // zywy lancuch, do ktorego odnosi sie `wspolnych`
     std::vector<Blok> nowe;      // bloki dawcy za wspolnymi, jeszcze nie przyjete
-    std::size_t bajtyNowych = 0;
     std::string hashOstatniego;  // hash bloku, do ktorego ma sie laczyc nastepny kawalek
 };
 
@@ -118,7 +117,6 @@ std::optional<std::size_t> pobierzKawalek(Kanal& kanal, Stan& stan, WynikPobiera
         wynik.decyzja = d;
         return std::nullopt;
     }
-    stan.bajtyNowych += kawalek.tekst.size();
     stan.nowe.insert(stan.nowe.end(), std::make_move_iterator(odczyt.bloki.begin()),
                      std::make_move_iterator(odczyt.bloki.end()));
     return odczyt.bloki.size();
@@ -130,7 +128,6 @@ bool zdecyduj(KontekstSerwera& kontekst, Stan& stan, WynikPobierania& wynik)
     std::optional<Decyzja> d = rozpatrzOdWspolnych(
         kontekst, static_cast<std::size_t>(stan.wspolnych), std::move(stan.nowe), stan.porownany);
     stan.nowe.clear();
-    stan.bajtyNowych = 0;
     if (!d) {
         wynik.przerwanie = PrzerwaniePobierania::zmianaLancucha;
         return false;

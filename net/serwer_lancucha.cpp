@@ -131,10 +131,10 @@ Decyzja rozpatrzZlozony(KontekstSerwera& kontekst, Blockchain& otrzymany)
     return porownajIPrzyjmij(kontekst, otrzymany, ocena);
 }
 
-// Tekst, ktorego postac w pamieci bylaby wielokrotnie wieksza od niego, nie jest czytany.
-std::optional<Decyzja> przekraczaBudzet(std::string_view tekstLancucha)
+// Tekst, ktorego postac w pamieci (`potrzeba`) bylaby wielokrotnie wieksza od niego, nie jest
+// czytany.
+std::optional<Decyzja> przekraczaBudzet(std::string_view tekstLancucha, std::uint64_t potrzeba)
 {
-    const std::uint64_t potrzeba = szacujPamiecLancucha(tekstLancucha);
     if (potrzeba <= MNOZNIK_PAMIECI_LANCUCHA * tekstLancucha.size())
         return std::nullopt;
     Decyzja d = decyzja(RodzajDecyzji::zaDuzoPamieci);
@@ -238,10 +238,11 @@ Decyzja rozpatrzTekstLancucha(KontekstSerwera& kontekst, std::string_view tekstL
 {
     if (tekstLancucha.empty())
         return decyzja(RodzajDecyzji::pusty);
-    if (std::optional<Decyzja> d = przekraczaBudzet(tekstLancucha))
+    // Jeden przebieg szacunku: i do odmowy, i do rezerwacji.
+    const std::uint64_t potrzeba = szacujPamiecLancucha(tekstLancucha);
+    if (std::optional<Decyzja> d = przekraczaBudzet(tekstLancucha, potrzeba))
         return *d;
     // Odczyt rezerwuje swoja pamiec we wspolnym budzecie procesu (tekst ma juz swoja).
-    const std::uint64_t potrzeba = szacujPamiecLancucha(tekstLancucha);
     const RezerwacjaPamieci pamiec = budzetPamieci().zarezerwuj(potrzeba, CZEKANIE_NA_PAMIEC);
     if (!pamiec) {
         Decyzja d = decyzja(RodzajDecyzji::brakPamieci);

@@ -93,11 +93,9 @@ bool osiagniety(WynikRozmowy wynik)
 std::string_view TekstNaZadanie::pobierz()
 {
     std::call_once(raz, [this] {
-        if (mutex == nullptr) {
-            tekst = serializujLancuch(lancuch);
-            return;
-        }
-        const std::shared_lock blokada(*mutex);
+        std::shared_lock<std::shared_mutex> blokada;
+        if (mutex != nullptr)
+            blokada = std::shared_lock(*mutex);
         tekst = serializujLancuch(lancuch);
     });
     return tekst;
