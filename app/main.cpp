@@ -2,10 +2,10 @@
 
 #include <string_view>
 
-#include "katalog_danych.h"
-#include "dziennik_konsoli.h"
-#include "konsola.h"
-#include "start.h"
+#include "wezel/katalog_danych.h"
+#include "ui/dziennik_konsoli.h"
+#include "core/konsola.h"
+#include "app/start/start.h"
 
 int main(int argc, char* argv[])
 {

@@ -3,7 +3,7 @@
 #include <QCoreApplication>
 #include <QString>
 
-#include "fraza.h"
+#include "app/sprawdzenie_frazy.h"
 
 namespace {
 

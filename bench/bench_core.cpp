@@ -7,10 +7,10 @@
 #include <sodium.h>
 #include <unistd.h>
 
-#include "bramka_lancucha.h"
-#include "format_lancucha.h"
-#include "plik_lancucha.h"
-#include "skrot.h"
+#include "core/bramka_lancucha.h"
+#include "core/format_lancucha.h"
+#include "core/plik_lancucha.h"
+#include "core/skrot.h"
 
 namespace {
 

@@ -17,12 +17,12 @@
 #include <thread>
 #include <unistd.h>
 
-#include "format_lancucha.h"
-#include "plik_lancucha.h"
-#include "przejecie_lancucha.h"
-#include "rozgloszenie.h"
-#include "walidacja.h"
-#include "wymiana_lancucha.h"
+#include "core/format_lancucha.h"
+#include "core/plik_lancucha.h"
+#include "core/przejecie_lancucha.h"
+#include "net/rozgloszenie.h"
+#include "core/walidacja.h"
+#include "net/wymiana_lancucha.h"
 
 namespace {
 

@@ -17,10 +17,10 @@
 #include <thread>
 #include <unistd.h>
 
-#include "format_lancucha.h"
-#include "plik_lancucha.h"
-#include "ramki.h"
-#include "wymiana_lancucha.h"
+#include "core/format_lancucha.h"
+#include "core/plik_lancucha.h"
+#include "net/ramki.h"
+#include "net/wymiana_lancucha.h"
 
 namespace {
 

@@ -20,9 +20,9 @@
 #include <memory>
 #include <sstream>
 
-#include "mainwindow.h"
-#include "plik_lancucha.h"
-#include "portfel.h"
+#include "ui/mainwindow.h"
+#include "core/plik_lancucha.h"
+#include "portfel/portfel.h"
 
 // Dostep do prywatnych przebudow okna.
 class PomiarOkna {

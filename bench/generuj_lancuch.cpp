@@ -9,10 +9,10 @@
 #include <sodium.h>
 #include <string>
 
-#include "blockchain.h"
-#include "format_lancucha.h"
-#include "klucze.h"
-#include "portfel.h"
+#include "core/blockchain.h"
+#include "core/format_lancucha.h"
+#include "core/klucze.h"
+#include "portfel/portfel.h"
 
 int main(int argc, char** argv)
 {

@@ -21,11 +21,11 @@
 #include <unistd.h>
 #include <vector>
 
-#include "format_lancucha.h"
+#include "core/format_lancucha.h"
 #include "narzedzia_pomiarow.h"
-#include "plik_lancucha.h"
-#include "ramki.h"
-#include "wymiana_lancucha.h"
+#include "core/plik_lancucha.h"
+#include "net/ramki.h"
+#include "net/wymiana_lancucha.h"
 
 namespace {
 

@@ -23,10 +23,10 @@
 #include <thread>
 
 #include "narzedzia_pomiarow.h"
-#include "plik_lancucha.h"
-#include "rozgloszenie.h"
-#include "wymiana_lancucha.h"
-#include "wypychanie.h"
+#include "core/plik_lancucha.h"
+#include "net/rozgloszenie.h"
+#include "net/wymiana_lancucha.h"
+#include "net/wypychanie.h"
 
 namespace {
 

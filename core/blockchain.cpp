@@ -1,4 +1,4 @@
-#include "blockchain.h"
+#include "core/blockchain.h"
 
 #include <atomic>
 #include <limits>

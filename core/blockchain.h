@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "blok.h"
-#include "pamiec_lancucha.h"
+#include "core/blok.h"
+#include "core/pamiec_lancucha.h"
 
 inline constexpr const char* NAZWA_MONETY = "Talvarin";
 inline constexpr const char* SYMBOL_MONETY = "TLV";

@@ -1,12 +1,12 @@
-#include "blok.h"
+#include "core/blok.h"
 
 #include <algorithm>
 #include <ctime>
 #include <string_view>
 
-#include "konsola.h"
-#include "liczby.h"
-#include "skrot.h"
+#include "core/konsola.h"
+#include "core/liczby.h"
+#include "core/skrot.h"
 
 Blok::Blok(std::int32_t indeksBloku, std::vector<Transakcja> transakcjeBloku,
            std::string poprzedni)

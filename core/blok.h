@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "transakcja.h"
+#include "core/transakcja.h"
 
 struct Blok {
     std::int32_t indeks = 0;

@@ -1,8 +1,8 @@
-#include "bramka_lancucha.h"
+#include "core/bramka_lancucha.h"
 
-#include "czytnik_wierszy.h"
-#include "format_lancucha.h"
-#include "liczby.h"
+#include "core/czytnik_wierszy.h"
+#include "core/format_lancucha.h"
+#include "core/liczby.h"
 
 namespace {
 

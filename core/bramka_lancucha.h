@@ -10,7 +10,7 @@
 #include <string>
 #include <string_view>
 
-#include "blok.h"
+#include "core/blok.h"
 
 // Najwiecej bajtow tekstu jednego bloku (od wiersza znacznika do konca ostatniego pola).
 inline constexpr std::size_t MAKS_TEKSTU_BLOKU = 1024 * 1024;

@@ -1,9 +1,9 @@
-#include "format_lancucha.h"
+#include "core/format_lancucha.h"
 
 #include <optional>
 
-#include "czytnik_wierszy.h"
-#include "liczby.h"
+#include "core/czytnik_wierszy.h"
+#include "core/liczby.h"
 
 namespace {
 

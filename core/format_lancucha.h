@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-#include "blockchain.h"
+#include "core/blockchain.h"
 
 // Pierwszy wiersz kazdego bloku w tekscie lancucha.
 inline constexpr std::string_view ZNACZNIK_BLOKU = "=== BLOK ===";

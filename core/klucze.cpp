@@ -1,8 +1,8 @@
-#include "klucze.h"
+#include "core/klucze.h"
 
 #include <sodium.h>
 
-#include "skrot.h"
+#include "core/skrot.h"
 
 ParaKluczy generujPareKluczy()
 {

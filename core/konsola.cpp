@@ -1,4 +1,4 @@
-#include "konsola.h"
+#include "core/konsola.h"
 
 #include <iostream>
 #include <mutex>

@@ -1,4 +1,4 @@
-#include "liczby.h"
+#include "core/liczby.h"
 
 #include <charconv>
 #include <limits>

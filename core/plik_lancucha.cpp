@@ -1,11 +1,11 @@
-#include "plik_lancucha.h"
+#include "core/plik_lancucha.h"
 
 
-#include "bramka_lancucha.h"
-#include "format_lancucha.h"
-#include "konsola.h"
-#include "plik_przyrostowy.h"
-#include "pliki.h"
+#include "core/bramka_lancucha.h"
+#include "core/format_lancucha.h"
+#include "core/konsola.h"
+#include "core/plik_przyrostowy.h"
+#include "core/pliki.h"
 
 std::mutex mutexPlikuLancucha;
 std::mutex mutexZapisuLancucha;

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "blockchain.h"
+#include "core/blockchain.h"
 
 inline constexpr const char* PLIK_LANCUCHA = "blockchain.dat";
 

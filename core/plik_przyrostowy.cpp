@@ -1,4 +1,4 @@
-#include "plik_przyrostowy.h"
+#include "core/plik_przyrostowy.h"
 
 #include <cerrno>
 #include <fcntl.h>
@@ -6,8 +6,8 @@
 #include <unistd.h>
 #include <vector>
 
-#include "format_lancucha.h"
-#include "pliki.h"
+#include "core/format_lancucha.h"
+#include "core/pliki.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "blockchain.h"
+#include "core/blockchain.h"
 
 enum class Wczytanie { bezZmian, doczytano, trzebaCalosci, blad };
 

@@ -1,4 +1,4 @@
-#include "pliki.h"
+#include "core/pliki.h"
 
 #include <atomic>
 #include <cerrno>
@@ -9,7 +9,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "konsola.h"
+#include "core/konsola.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
-#include "przejecie_lancucha.h"
+#include "core/przejecie_lancucha.h"
 
 #include <algorithm>
 
-#include "walidacja.h"
+#include "core/walidacja.h"
 
 bool czyRozszerza(const Blockchain& wlasny, const Blockchain& otrzymany)
 {

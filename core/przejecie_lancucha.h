@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "blockchain.h"
+#include "core/blockchain.h"
 
 struct OcenaOtrzymanego {
     bool poprawny = false;

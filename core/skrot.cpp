@@ -1,4 +1,4 @@
-#include "skrot.h"
+#include "core/skrot.h"
 
 #include <cerrno>
 #include <cstdlib>

@@ -1,6 +1,6 @@
-#include "transakcja.h"
+#include "core/transakcja.h"
 
-#include "liczby.h"
+#include "core/liczby.h"
 
 Transakcja::Transakcja(const ParaKluczy& klucze, std::string odbiorcaTx, std::int64_t kwotaTx,
                        std::string opisTx)

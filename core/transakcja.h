@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <string>
 
-#include "klucze.h"
+#include "core/klucze.h"
 
 inline constexpr std::int64_t NAGRODA_ZA_BLOK = 5000000000;
 inline constexpr const char* OPIS_NAGRODY = "Nagroda za kopanie bloku";

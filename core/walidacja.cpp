@@ -3,9 +3,9 @@
 #include <string>
 #include <unordered_map>
 
-#include "konsola.h"
-#include "skrot.h"
-#include "walidacja.h"
+#include "core/konsola.h"
+#include "core/skrot.h"
+#include "core/walidacja.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <cstddef>
 #include <vector>
 
-#include "blockchain.h"
+#include "core/blockchain.h"
 
 // Jak czyLancuchPoprawny(), a przy sukcesie zostawia w `salda` salda po ostatnim bloku.
 [[nodiscard]] bool czyPoprawnyZSaldami(const Blockchain& ksiega, Salda& salda);

@@ -10,10 +10,10 @@
 #include <unistd.h>
 #include <vector>
 
-#include "bramka_lancucha.h"
-#include "format_lancucha.h"
-#include "plik_lancucha.h"
-#include "pliki.h"
+#include "core/bramka_lancucha.h"
+#include "core/format_lancucha.h"
+#include "core/plik_lancucha.h"
+#include "core/pliki.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include <cstdlib>
 #include <string_view>
 
-#include "fraza.h"
+#include "app/sprawdzenie_frazy.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <cstring>
 #include <string_view>
 
-#include "kwota.h"
+#include "portfel/kwota.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <cstdlib>
 #include <string_view>
 
-#include "format_lancucha.h"
+#include "core/format_lancucha.h"
 
 extern "C" int LLVMFuzzerInitialize(int*, char***)
 {

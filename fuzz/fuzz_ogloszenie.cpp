@@ -5,8 +5,8 @@
 #include <string>
 #include <unistd.h>
 
-#include "obecnosc.h"
-#include "wezly.h"
+#include "net/obecnosc.h"
+#include "net/wezly.h"
 
 namespace {
 

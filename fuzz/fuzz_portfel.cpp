@@ -6,7 +6,7 @@
 #include <string>
 #include <unistd.h>
 
-#include "portfel.h"
+#include "portfel/portfel.h"
 
 namespace {
 

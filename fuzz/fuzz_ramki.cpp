@@ -5,8 +5,8 @@
 #include <sys/socket.h>
 #include <unistd.h>
 
-#include "liczby.h"
-#include "ramki.h"
+#include "core/liczby.h"
+#include "net/ramki.h"
 
 namespace {
 

@@ -12,12 +12,12 @@
 #include <unistd.h>
 #include <vector>
 
-#include "format_lancucha.h"
+#include "core/format_lancucha.h"
 #include "serwer_fuzzowania.h"
-#include "plik_lancucha.h"
-#include "pliki.h"
-#include "wiadomosci_synchronizacji.h"
-#include "wymiana_lancucha.h"
+#include "core/plik_lancucha.h"
+#include "core/pliki.h"
+#include "net/wiadomosci_synchronizacji.h"
+#include "net/wymiana_lancucha.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <string>
 
-#include "wezly.h"
+#include "net/wezly.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bajty, std::size_t rozmiar)
 {

@@ -10,11 +10,11 @@
 #include <string>
 #include <unistd.h>
 
-#include "format_lancucha.h"
+#include "core/format_lancucha.h"
 #include "serwer_fuzzowania.h"
-#include "pliki.h"
-#include "wiadomosci_synchronizacji.h"
-#include "wymiana_lancucha.h"
+#include "core/pliki.h"
+#include "net/wiadomosci_synchronizacji.h"
+#include "net/wymiana_lancucha.h"
 
 extern "C" int LLVMFuzzerInitialize(int*, char***)
 {

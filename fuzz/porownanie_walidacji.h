@@ -11,9 +11,9 @@
 #include <string>
 #include <vector>
 
-#include "format_lancucha.h"
-#include "przejecie_lancucha.h"
-#include "walidacja.h"
+#include "core/format_lancucha.h"
+#include "core/przejecie_lancucha.h"
+#include "core/walidacja.h"
 
 namespace porownanie {
 

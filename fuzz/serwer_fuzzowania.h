@@ -9,7 +9,7 @@
 #include <string>
 #include <unistd.h>
 
-#include "format_lancucha.h"
+#include "core/format_lancucha.h"
 
 struct SerwerFuzzowania {
     std::string folder;

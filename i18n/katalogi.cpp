@@ -1,4 +1,4 @@
-#include "katalogi.h"
+#include "i18n/katalogi.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -7,9 +7,9 @@
 #include <fstream>
 #include <string>
 
-#include "plik_lancucha.h"
-#include "portfel.h"
-#include "wezly.h"
+#include "core/plik_lancucha.h"
+#include "portfel/portfel.h"
+#include "net/wezly.h"
 
 namespace {
 

@@ -1,11 +1,11 @@
-#include "biorca.h"
+#include "net/biorca.h"
 
 #include <shared_mutex>
 
-#include "format_lancucha.h"
-#include "konsola.h"
-#include "lokator.h"
-#include "wymiana_lancucha.h"
+#include "core/format_lancucha.h"
+#include "core/konsola.h"
+#include "net/lokator.h"
+#include "net/wymiana_lancucha.h"
 
 namespace {
 

@@ -9,9 +9,9 @@
 #include <optional>
 #include <string>
 
-#include "decyzja_serwera.h"
-#include "kanal.h"
-#include "wiadomosci_synchronizacji.h"
+#include "net/decyzja_serwera.h"
+#include "net/kanal.h"
+#include "net/wiadomosci_synchronizacji.h"
 
 struct KontekstSerwera;
 

@@ -1,9 +1,9 @@
-#include "budzet_pamieci.h"
+#include "net/budzet_pamieci.h"
 
 #include <algorithm>
 #include <limits>
 
-#include "gniazda.h"
+#include "net/gniazda.h"
 
 namespace {
 

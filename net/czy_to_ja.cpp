@@ -3,7 +3,7 @@
 #include <netinet/in.h>
 #include <sys/socket.h>
 
-#include "gniazda.h"
+#include "net/gniazda.h"
 
 namespace {
 

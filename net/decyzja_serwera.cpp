@@ -1,4 +1,4 @@
-#include "decyzja_serwera.h"
+#include "net/decyzja_serwera.h"
 
 #include <sstream>
 

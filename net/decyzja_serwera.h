@@ -8,9 +8,9 @@
 #include <string>
 #include <vector>
 
-#include "blockchain.h"
-#include "bramka_lancucha.h"
-#include "wiadomosci_synchronizacji.h"
+#include "core/blockchain.h"
+#include "core/bramka_lancucha.h"
+#include "net/wiadomosci_synchronizacji.h"
 
 struct KontekstSerwera;
 

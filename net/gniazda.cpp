@@ -1,6 +1,6 @@
-#include "gniazda.h"
+#include "net/gniazda.h"
 
-#include "konsola.h"
+#include "core/konsola.h"
 
 #include <algorithm>
 #include <arpa/inet.h>
@@ -11,7 +11,7 @@
 #include <sys/socket.h>
 #include <unistd.h>
 
-#include "konsola.h"
+#include "core/konsola.h"
 
 
 namespace {

@@ -1,6 +1,6 @@
-#include "kanal.h"
+#include "net/kanal.h"
 
-#include "ramki.h"
+#include "net/ramki.h"
 
 bool KanalGniazda::wyslij(std::initializer_list<std::string_view> czesci)
 {

@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "gniazda.h"
+#include "net/gniazda.h"
 
 class Kanal {
 public:

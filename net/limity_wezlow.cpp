@@ -2,9 +2,9 @@
 
 #include <arpa/inet.h>
 
-#include "gniazda.h"
-#include "klucze.h"
-#include "wezly.h"
+#include "net/gniazda.h"
+#include "core/klucze.h"
+#include "net/wezly.h"
 
 namespace {
 

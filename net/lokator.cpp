@@ -1,6 +1,6 @@
-#include "lokator.h"
+#include "net/lokator.h"
 
-#include "format_lancucha.h"
+#include "core/format_lancucha.h"
 
 namespace {
 

@@ -9,8 +9,8 @@
 #include <string_view>
 #include <vector>
 
-#include "blok.h"
-#include "wiadomosci_synchronizacji.h"
+#include "core/blok.h"
+#include "net/wiadomosci_synchronizacji.h"
 
 // Szczyt i dziesiec blokow pod nim, dalej co 2, 4, 8, ... i na koncu geneza.
 [[nodiscard]] std::vector<WpisLokatora> zbudujLokator(const std::vector<Blok>& bloki);

@@ -1,4 +1,4 @@
-#include "obecnosc.h"
+#include "net/obecnosc.h"
 
 #include <algorithm>
 #include <ctime>
@@ -8,8 +8,8 @@
 #include <utility>
 #include <unistd.h>
 
-#include "wezly.h"
-#include "wyrazy.h"
+#include "net/wezly.h"
+#include "net/wyrazy.h"
 
 namespace {
 

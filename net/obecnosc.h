@@ -9,8 +9,8 @@
 #include <string>
 #include <vector>
 
-#include "gniazda.h"
-#include "wezly.h"
+#include "net/gniazda.h"
+#include "net/wezly.h"
 
 inline constexpr int PORT_WYKRYWANIA = 1699;
 inline constexpr const char* PREFIKS_OGLOSZENIA = "TLV1 ";

@@ -3,12 +3,12 @@
 
 #include <shared_mutex>
 
-#include "decyzja_serwera.h"
-#include "konsola.h"
-#include "rodzaje_wezlow.h"
-#include "rozgloszenie.h"
-#include "sesje_synchronizacji.h"
-#include "wymiana_lancucha.h"
+#include "net/decyzja_serwera.h"
+#include "core/konsola.h"
+#include "net/rodzaje_wezlow.h"
+#include "net/rozgloszenie.h"
+#include "net/sesje_synchronizacji.h"
+#include "net/wymiana_lancucha.h"
 
 namespace {
 

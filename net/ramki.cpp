@@ -1,4 +1,4 @@
-#include "ramki.h"
+#include "net/ramki.h"
 
 #include <algorithm>
 #include <array>
@@ -6,7 +6,7 @@
 #include <poll.h>
 #include <sys/socket.h>
 
-#include "liczby.h"
+#include "core/liczby.h"
 
 namespace {
 

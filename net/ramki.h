@@ -8,8 +8,8 @@
 #include <string>
 #include <string_view>
 
-#include "budzet_pamieci.h"
-#include "gniazda.h"
+#include "net/budzet_pamieci.h"
+#include "net/gniazda.h"
 
 // Odpowiedz to lista wezlow: nawet pelny plik wezlow miesci sie w tym z zapasem.
 inline constexpr long long MAKS_DLUGOSC_ODPOWIEDZI = 16LL * 1024 * 1024;

@@ -1,4 +1,4 @@
-#include "rodzaje_wezlow.h"
+#include "net/rodzaje_wezlow.h"
 
 #include <atomic>
 #include <map>

@@ -1,4 +1,4 @@
-#include "rozgloszenie.h"
+#include "net/rozgloszenie.h"
 
 #include <algorithm>
 #include <atomic>
@@ -8,10 +8,10 @@
 #include <system_error>
 #include <thread>
 
-#include "format_lancucha.h"
-#include "konsola.h"
-#include "wymiana_lancucha.h"
-#include "wypchniecie.h"
+#include "core/format_lancucha.h"
+#include "core/konsola.h"
+#include "net/wymiana_lancucha.h"
+#include "net/wypchniecie.h"
 
 namespace {
 

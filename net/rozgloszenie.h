@@ -6,10 +6,10 @@
 #include <string>
 #include <vector>
 
-#include "blockchain.h"
-#include "gniazda.h"
-#include "wezly.h"
-#include "wypchniecie_blokami.h"
+#include "core/blockchain.h"
+#include "net/gniazda.h"
+#include "net/wezly.h"
+#include "net/wypchniecie_blokami.h"
 
 // Co wezly zrobily z lancuchem. Wezel tego programu odpowiada decyzja; wezel starego
 // rodzaju dostaje caly lancuch i nic o nim nie mowi.

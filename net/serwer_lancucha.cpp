@@ -6,14 +6,14 @@
 #include <shared_mutex>
 #include <string_view>
 
-#include "bramka_lancucha.h"
-#include "budzet_pamieci.h"
-#include "decyzja_serwera.h"
-#include "format_lancucha.h"
-#include "plik_lancucha.h"
-#include "przejecie_lancucha.h"
-#include "ramki.h"
-#include "wymiana_lancucha.h"
+#include "core/bramka_lancucha.h"
+#include "net/budzet_pamieci.h"
+#include "net/decyzja_serwera.h"
+#include "core/format_lancucha.h"
+#include "core/plik_lancucha.h"
+#include "core/przejecie_lancucha.h"
+#include "net/ramki.h"
+#include "net/wymiana_lancucha.h"
 
 namespace {
 

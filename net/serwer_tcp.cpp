@@ -17,9 +17,9 @@
 #include <thread>
 #include <vector>
 
-#include "gniazda.h"
-#include "konsola.h"
-#include "ramki.h"
+#include "net/gniazda.h"
+#include "core/konsola.h"
+#include "net/ramki.h"
 
 namespace {
 

@@ -1,11 +1,11 @@
-#include "sesje_synchronizacji.h"
+#include "net/sesje_synchronizacji.h"
 
 #include <shared_mutex>
 
-#include "biorca.h"
-#include "konsola.h"
-#include "lokator.h"
-#include "wymiana_lancucha.h"
+#include "net/biorca.h"
+#include "core/konsola.h"
+#include "net/lokator.h"
+#include "net/wymiana_lancucha.h"
 
 namespace {
 

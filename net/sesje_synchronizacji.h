@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "kanal.h"
+#include "net/kanal.h"
 
 struct KontekstSerwera;
 

@@ -5,8 +5,8 @@
 #include <poll.h>
 #include <sys/socket.h>
 
-#include "gniazda.h"
-#include "konsola.h"
+#include "net/gniazda.h"
+#include "core/konsola.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 // Pliki wezlow i seedow. Wszystkie operacje ida pod jedna blokada procesu, bo serwer,
 // nasluch obecnosci, rozgloszenia i okno zmieniaja te pliki jednoczesnie.
 
-#include "wezly.h"
+#include "net/wezly.h"
 
 #include <cerrno>
 #include <fcntl.h>
@@ -12,9 +12,9 @@
 #include <unordered_map>
 #include <utility>
 
-#include "gniazda.h"
-#include "pliki.h"
-#include "zdrowie_wezlow.h"
+#include "net/gniazda.h"
+#include "core/pliki.h"
+#include "net/zdrowie_wezlow.h"
 
 namespace {
 

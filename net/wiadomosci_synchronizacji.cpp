@@ -1,4 +1,4 @@
-#include "wiadomosci_synchronizacji.h"
+#include "net/wiadomosci_synchronizacji.h"
 
 #include <array>
 #include <optional>

@@ -1,7 +1,7 @@
 // Format wiersza wezla: ip, port, klucz lub "-", nazwa lub "-" do konca wiersza.
 
-#include "wezly.h"
-#include "wyrazy.h"
+#include "net/wezly.h"
+#include "net/wyrazy.h"
 
 std::string przytnij(std::string_view tekst)
 {

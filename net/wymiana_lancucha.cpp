@@ -1,14 +1,14 @@
-#include "wymiana_lancucha.h"
+#include "net/wymiana_lancucha.h"
 
 #include <algorithm>
 #include <sys/stat.h>
 
-#include "budzet_pamieci.h"
-#include "format_lancucha.h"
-#include "kanal.h"
-#include "liczby.h"
-#include "ramki.h"
-#include "wypychanie.h"
+#include "net/budzet_pamieci.h"
+#include "core/format_lancucha.h"
+#include "net/kanal.h"
+#include "core/liczby.h"
+#include "net/ramki.h"
+#include "net/wypychanie.h"
 
 namespace {
 

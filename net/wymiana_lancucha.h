@@ -9,10 +9,10 @@
 #include <string>
 #include <string_view>
 
-#include "blockchain.h"
-#include "gniazda.h"
-#include "kanal.h"
-#include "wezly.h"
+#include "core/blockchain.h"
+#include "net/gniazda.h"
+#include "net/kanal.h"
+#include "net/wezly.h"
 
 // Wszystko, z czym pracuje obsluga zapytan serwera przez caly czas jego petli.
 struct KontekstSerwera {

@@ -1,7 +1,7 @@
-#include "wypchniecie.h"
+#include "net/wypchniecie.h"
 
-#include "wymiana_lancucha.h"
-#include "zdrowie_wezlow.h"
+#include "net/wymiana_lancucha.h"
+#include "net/zdrowie_wezlow.h"
 
 std::string wierszWypchniecia(WynikWypchniecia wynik, const Wezel& wezel)
 {

@@ -6,9 +6,9 @@
 #include <string>
 #include <string_view>
 
-#include "gniazda.h"
-#include "wezly.h"
-#include "wypchniecie_blokami.h"
+#include "net/gniazda.h"
+#include "net/wezly.h"
+#include "net/wypchniecie_blokami.h"
 
 enum class WynikWypchniecia { wyslano, nieudane, zatrzymane };
 

@@ -1,11 +1,11 @@
-#include "wypchniecie_blokami.h"
+#include "net/wypchniecie_blokami.h"
 
-#include "format_lancucha.h"
-#include "kanal.h"
-#include "lokator.h"
-#include "rodzaje_wezlow.h"
-#include "wymiana_lancucha.h"
-#include "gniazda.h"
+#include "core/format_lancucha.h"
+#include "net/kanal.h"
+#include "net/lokator.h"
+#include "net/rodzaje_wezlow.h"
+#include "net/wymiana_lancucha.h"
+#include "net/gniazda.h"
 
 namespace {
 

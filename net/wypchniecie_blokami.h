@@ -10,10 +10,10 @@
 #include <string>
 #include <string_view>
 
-#include "biorca.h"
-#include "blockchain.h"
-#include "gniazda.h"
-#include "wezly.h"
+#include "net/biorca.h"
+#include "core/blockchain.h"
+#include "net/gniazda.h"
+#include "net/wezly.h"
 
 enum class WynikRozmowy {
     nieOsiagniety, // polaczenie albo wysylka nie wyszly

@@ -1,13 +1,13 @@
-#include "wypychanie.h"
+#include "net/wypychanie.h"
 
 #include <algorithm>
 #include <new>
 #include <system_error>
 
-#include "format_lancucha.h"
-#include "konsola.h"
-#include "plik_lancucha.h"
-#include "wypchniecie.h"
+#include "core/format_lancucha.h"
+#include "core/konsola.h"
+#include "core/plik_lancucha.h"
+#include "net/wypchniecie.h"
 
 namespace {
 

@@ -17,10 +17,10 @@
 #include <unordered_map>
 #include <vector>
 
-#include "blockchain.h"
-#include "gniazda.h"
-#include "wypchniecie_blokami.h"
-#include "zdrowie_wezlow.h"
+#include "core/blockchain.h"
+#include "net/gniazda.h"
+#include "net/wypchniecie_blokami.h"
+#include "net/zdrowie_wezlow.h"
 
 // Watki jednego wypychacza; czesc zostaje dla wezli, ktore ostatnio odbieraly, zeby
 // nowe i zawodzace wpisy (np. tysiac martwych adresow) ich nie zajely.

@@ -1,4 +1,4 @@
-#include "wyrazy.h"
+#include "net/wyrazy.h"
 
 #include <cstdint>
 #include <limits>

@@ -1,4 +1,4 @@
-#include "zdrowie_wezlow.h"
+#include "net/zdrowie_wezlow.h"
 
 #include <algorithm>
 

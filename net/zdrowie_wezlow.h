@@ -11,7 +11,7 @@
 #include <unordered_map>
 #include <vector>
 
-#include "wezly.h"
+#include "net/wezly.h"
 
 using ZegarWezlow = std::chrono::steady_clock;
 using Chwila = ZegarWezlow::time_point;

@@ -5,6 +5,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 bash scripts/zainstaluj.sh
+bash scripts/sprawdz-warstwy.sh
 katalog="${TALVARIN_BUILD:-build}"
 cmake -S . -B "$katalog" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@"
 cmake --build "$katalog"

@@ -54,15 +54,15 @@ blad 20 net net/obecnosc.cpp 's/\|\| id == mojeId\)/)/' \
   "obecnosc: wlasne ogloszenie dopisuje siebie"
 blad 21 net net/rozgloszenie.cpp 's/\+\+wynik\.sukcesy;/;/' \
   "rozgloszenie: sukcesy nie liczone"
-blad 22 app app/portfel.cpp 's/PRAWA_PORTFELA = 0600;/PRAWA_PORTFELA = 0644;/' \
+blad 22 portfel portfel/portfel.cpp 's/PRAWA_PORTFELA = 0600;/PRAWA_PORTFELA = 0644;/' \
   "portfel zapisany z prawami 0644"
-blad 23 app app/kwota.cpp 's/ulamkowa\.size\(\) > CYFR_ULAMKA/ulamkowa.size() > CYFR_ULAMKA + 1/' \
+blad 23 portfel portfel/kwota.cpp 's/ulamkowa\.size\(\) > CYFR_ULAMKA/ulamkowa.size() > CYFR_ULAMKA + 1/' \
   "kwota: dziewiec cyfr ulamka przyjete"
-blad 24 app app/kwota.cpp 's/while \(cyfry\[dlugosc - 1\] == \x270\x27\)/while (false)/' \
+blad 24 portfel portfel/kwota.cpp 's/while \(cyfry\[dlugosc - 1\] == \x270\x27\)/while (false)/' \
   "kwota: zera na koncu ulamka nie obcinane"
-blad 25 app app/fraza.cpp 's/tekst \+= \x27 \x27;/tekst += "  ";/' \
+blad 25 portfel portfel/fraza.cpp 's/tekst \+= \x27 \x27;/tekst += "  ";/' \
   "fraza: slowa laczone dwiema spacjami (inne ziarno)"
-blad 26 app app/portfel.cpp 's/&& publiczny\.size\(\) == ZNAKOW_PUBLICZNEGO //' \
+blad 26 portfel portfel/portfel.cpp 's/&& publiczny\.size\(\) == ZNAKOW_PUBLICZNEGO //' \
   "portfel: linia klucza publicznego dowolnej dlugosci"
 blad 27 ui ui/zakladka_wyslij.cpp 's/if \(!ok \|\| kwota < 1\)/if (!ok || kwota < 0)/' \
   "wysylanie: kwota zero przechodzi"
@@ -193,7 +193,7 @@ blad 54 net net/wypychanie.cpp 's/const Chwila termin = koniec - CZAS_NA_PRZERWA
   "wypychanie: wyjscie przerywa od razu, zapisany blok nie dociera"
 blad 55 net net/gniazda.cpp 's/if \(!zatrzymanoWatek\(\)\)\n\s*wypisz\("BLAD: przekroczono/{ wypisz("BLAD: przekroczono/; s/" \(wezel offline\?\)\\n"\);/" (wezel offline?)\\n"); }/' \
   "zatrzymanie opisane jako przekroczenie czasu polaczenia (wezel offline?)"
-blad 56 app app/portfel.cpp 's/&& \(info\.st_mode & 077\) != 0 && ::fchmod\(fd, PRAWA_PORTFELA\) == 0/\&\& false/' \
+blad 56 portfel portfel/portfel.cpp 's/&& \(info\.st_mode & 077\) != 0 && ::fchmod\(fd, PRAWA_PORTFELA\) == 0/\&\& false/' \
   "portfel czytelny dla innych zostaje bez zmiany praw i bez ostrzezenia"
 blad 57 net net/zdrowie_wezlow.cpp 's/if \(wpis\.porazki == 0\)\n\s*wpis\.zawodziOd = teraz;/wpis.zawodziOd = teraz;/' \
   "pelny plik wezlow: wymieniany wpis z najswiezsza porazka zamiast zawodzacego najdluzej"
@@ -208,7 +208,7 @@ blad 101 core core/pliki.cpp 's/    if \(::fstat\(fd, &info\) != 0 \|\| !S_ISREG
   "FIFO w miejscu pliku czytane jak zwykly plik"
 blad 102 core core/pliki.cpp 's/        if \(::unlink\(pelna\.c_str\(\)\) == 0\)\n            \+\+usuniete;/        ++usuniete;/' \
   "pozostalosci przerwanych zapisow nie usuwane przy starcie"
-blad 103 app app/portfel.cpp 's/        const std::string nowa = odlozNaBok\(sciezka\);/        const std::string nowa = sciezka + ".x";/' \
+blad 103 portfel portfel/portfel.cpp 's/        const std::string nowa = odlozNaBok\(sciezka\);/        const std::string nowa = sciezka + ".x";/' \
   "nieczytelny portfel nie jest odkladany na bok"
 blad 104 net net/ramki.cpp 's/    const auto termin = terminWiadomosci\(Zegar::now\(\), limit, naglowek\.size\(\) \+ dlugosc\);/    const auto termin = Zegar::time_point::max();/' \
   "wysylka bez terminu calej wiadomosci"

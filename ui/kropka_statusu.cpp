@@ -1,4 +1,4 @@
-#include "kropka_statusu.h"
+#include "ui/kropka_statusu.h"
 
 QString kropkaStatusu(const QString& kolor, const QString& wiadomosc)
 {

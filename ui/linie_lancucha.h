@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <string>
 
-#include "transakcja.h"
+#include "core/transakcja.h"
 
 // "12.5 TLV": wzor bez tlumaczenia.
 [[nodiscard]] QString tekstKwoty(std::int64_t kwota);

@@ -1,4 +1,4 @@
-#include "mainwindow.h"
+#include "ui/mainwindow.h"
 
 #include <QFileInfo>
 #include <QMessageBox>
@@ -6,12 +6,12 @@
 #include <QScrollArea>
 #include <QTimer>
 
-#include "kropka_statusu.h"
-#include "model_listy_blokow.h"
-#include "obecnosc.h"
-#include "plik_lancucha.h"
-#include "portfel.h"
-#include "teksty_okna.h"
+#include "ui/kropka_statusu.h"
+#include "ui/model_listy_blokow.h"
+#include "net/obecnosc.h"
+#include "core/plik_lancucha.h"
+#include "portfel/portfel.h"
+#include "ui/teksty_okna.h"
 #include "ui_mainwindow.h"
 
 MainWindow::MainWindow(QString nazwa, QWidget* parent)

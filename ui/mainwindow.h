@@ -12,11 +12,11 @@
 #include <thread>
 #include <vector>
 
-#include "blockchain.h"
-#include "klucze.h"
-#include "plik_lancucha.h"
-#include "praca_wezla.h"
-#include "watki_okna.h"
+#include "core/blockchain.h"
+#include "core/klucze.h"
+#include "core/plik_lancucha.h"
+#include "wezel/praca_wezla.h"
+#include "ui/watki_okna.h"
 
 class QPushButton;
 class QTimer;

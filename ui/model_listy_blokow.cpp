@@ -1,4 +1,4 @@
-#include "model_listy_blokow.h"
+#include "ui/model_listy_blokow.h"
 
 #include <algorithm>
 #include <limits>

@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "blockchain.h"
-#include "linie_lancucha.h"
+#include "core/blockchain.h"
+#include "ui/linie_lancucha.h"
 
 class ModelListyBlokow : public QAbstractListModel {
 public:

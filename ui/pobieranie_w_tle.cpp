@@ -3,9 +3,9 @@
 #include <QLabel>
 #include <QPushButton>
 
-#include "mainwindow.h"
-#include "praca_wezla.h"
-#include "teksty_okna.h"
+#include "ui/mainwindow.h"
+#include "wezel/praca_wezla.h"
+#include "ui/teksty_okna.h"
 #include "ui_mainwindow.h"
 
 bool MainWindow::pobierzWTle(std::vector<Wezel> skad, bool potemKop)

@@ -5,13 +5,13 @@
 #include <QTimer>
 
 
-#include "konsola.h"
-#include "mainwindow.h"
-#include "praca_wezla.h"
-#include "rozgloszenie.h"
-#include "teksty_okna.h"
+#include "core/konsola.h"
+#include "ui/mainwindow.h"
+#include "wezel/praca_wezla.h"
+#include "net/rozgloszenie.h"
+#include "ui/teksty_okna.h"
 #include "ui_mainwindow.h"
-#include "wezly.h"
+#include "net/wezly.h"
 
 namespace {
 

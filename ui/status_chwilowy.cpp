@@ -1,4 +1,4 @@
-#include "status_chwilowy.h"
+#include "ui/status_chwilowy.h"
 
 #include <QLabel>
 

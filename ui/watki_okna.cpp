@@ -1,4 +1,4 @@
-#include "watki_okna.h"
+#include "ui/watki_okna.h"
 
 #include <system_error>
 

@@ -5,11 +5,11 @@
 #include <QStringList>
 #include <QTimer>
 
-#include "kwota.h"
-#include "linie_lancucha.h"
-#include "mainwindow.h"
-#include "model_listy_blokow.h"
-#include "teksty_okna.h"
+#include "portfel/kwota.h"
+#include "ui/linie_lancucha.h"
+#include "ui/mainwindow.h"
+#include "ui/model_listy_blokow.h"
+#include "ui/teksty_okna.h"
 #include "ui_mainwindow.h"
 
 namespace {

@@ -1,6 +1,6 @@
 // Zakladka Dziennik i droga linii konsoli do okna; odmowy serwera trafiaja tez na chwile
 // do statusu zakladki Siec, bo tam uzytkownik patrzy, gdy wezly sie nie zgadzaja.
-#include "zakladka_dziennik.h"
+#include "ui/zakladka_dziennik.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
@@ -12,11 +12,11 @@
 
 #include <string_view>
 
-#include "dziennik_konsoli.h"
-#include "kropka_statusu.h"
-#include "mainwindow.h"
-#include "status_chwilowy.h"
-#include "teksty_okna.h"
+#include "ui/dziennik_konsoli.h"
+#include "ui/kropka_statusu.h"
+#include "ui/mainwindow.h"
+#include "ui/status_chwilowy.h"
+#include "ui/teksty_okna.h"
 #include "ui_mainwindow.h"
 
 namespace {

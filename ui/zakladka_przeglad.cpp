@@ -5,14 +5,14 @@
 #include <QTimer>
 
 
-#include "konsola.h"
-#include "kursor_czekania.h"
-#include "mainwindow.h"
-#include "praca_wezla.h"
-#include "rozgloszenie.h"
-#include "teksty_okna.h"
+#include "core/konsola.h"
+#include "ui/kursor_czekania.h"
+#include "ui/mainwindow.h"
+#include "wezel/praca_wezla.h"
+#include "net/rozgloszenie.h"
+#include "ui/teksty_okna.h"
 #include "ui_mainwindow.h"
-#include "wezly.h"
+#include "net/wezly.h"
 
 void MainWindow::naKopiujKlucz()
 {

@@ -10,17 +10,17 @@
 #include <QVBoxLayout>
 
 
-#include "konsola.h"
-#include "kropka_statusu.h"
-#include "kursor_czekania.h"
-#include "mainwindow.h"
-#include "obecnosc.h"
-#include "praca_wezla.h"
-#include "rozgloszenie.h"
-#include "teksty_okna.h"
+#include "core/konsola.h"
+#include "ui/kropka_statusu.h"
+#include "ui/kursor_czekania.h"
+#include "ui/mainwindow.h"
+#include "net/obecnosc.h"
+#include "wezel/praca_wezla.h"
+#include "net/rozgloszenie.h"
+#include "ui/teksty_okna.h"
 #include "ui_mainwindow.h"
-#include "wezly.h"
-#include "wymiana_lancucha.h"
+#include "net/wezly.h"
+#include "net/wymiana_lancucha.h"
 
 namespace {
 

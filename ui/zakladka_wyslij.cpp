@@ -5,10 +5,10 @@
 #include <QMessageBox>
 #include <QPushButton>
 
-#include "kursor_czekania.h"
-#include "kwota.h"
-#include "mainwindow.h"
-#include "teksty_okna.h"
+#include "ui/kursor_czekania.h"
+#include "portfel/kwota.h"
+#include "ui/mainwindow.h"
+#include "ui/teksty_okna.h"
 #include "ui_mainwindow.h"
 
 namespace {

@@ -1,4 +1,4 @@
-#include "blokada_folderu.h"
+#include "wezel/blokada_folderu.h"
 
 #include <cerrno>
 #include <charconv>
@@ -10,7 +10,7 @@
 #include <thread>
 #include <unistd.h>
 
-#include "pliki.h"
+#include "core/pliki.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "katalog_danych.h"
+#include "wezel/katalog_danych.h"
 
 #include <cerrno>
 #include <cstring>
@@ -8,10 +8,10 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "pliki.h"
-#include "plik_lancucha.h"
-#include "portfel.h"
-#include "wezly.h"
+#include "core/pliki.h"
+#include "core/plik_lancucha.h"
+#include "portfel/portfel.h"
+#include "net/wezly.h"
 
 namespace {
 

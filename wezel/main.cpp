@@ -3,12 +3,12 @@
 #include <cstdlib>
 #include <sodium.h>
 
-#include "blokada_folderu.h"
-#include "gniazda.h"
-#include "katalog_danych.h"
-#include "konsola.h"
-#include "opcje_wezla.h"
-#include "wezel_bez_okna.h"
+#include "wezel/blokada_folderu.h"
+#include "net/gniazda.h"
+#include "wezel/katalog_danych.h"
+#include "core/konsola.h"
+#include "wezel/opcje_wezla.h"
+#include "wezel/wezel_bez_okna.h"
 
 namespace {
 

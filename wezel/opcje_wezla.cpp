@@ -1,10 +1,10 @@
-#include "opcje_wezla.h"
+#include "wezel/opcje_wezla.h"
 
 #include <arpa/inet.h>
 #include <charconv>
 #include <string_view>
 
-#include "katalog_danych.h"
+#include "wezel/katalog_danych.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "wezly.h"
+#include "net/wezly.h"
 
 inline constexpr int DOMYSLNY_PORT_WEZLA = 1700;
 

@@ -1,11 +1,11 @@
-#include "praca_wezla.h"
+#include "wezel/praca_wezla.h"
 
 #include <algorithm>
 
-#include "plik_lancucha.h"
-#include "konsola.h"
-#include "wymiana_lancucha.h"
-#include "wypchniecie.h"
+#include "core/plik_lancucha.h"
+#include "core/konsola.h"
+#include "net/wymiana_lancucha.h"
+#include "net/wypchniecie.h"
 
 namespace {
 

@@ -10,12 +10,12 @@
 #include <string>
 #include <vector>
 
-#include "blockchain.h"
-#include "gniazda.h"
-#include "obecnosc.h"
-#include "rozgloszenie.h"
-#include "wezly.h"
-#include "wypychanie.h"
+#include "core/blockchain.h"
+#include "net/gniazda.h"
+#include "net/obecnosc.h"
+#include "net/rozgloszenie.h"
+#include "net/wezly.h"
+#include "net/wypychanie.h"
 
 // Wczytaj-wykop-zapisz; zwykle kopIZapisz, testy moga podejrzec wywolanie.
 // False: blok nie trafil do pliku.

@@ -1,4 +1,4 @@
-#include "watek_wezla.h"
+#include "wezel/watek_wezla.h"
 
 #include <system_error>
 

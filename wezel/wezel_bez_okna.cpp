@@ -1,17 +1,17 @@
-#include "konsola.h"
-#include "wezel_bez_okna.h"
+#include "core/konsola.h"
+#include "wezel/wezel_bez_okna.h"
 
 #include <cstdlib>
 #include <iostream>
 #include <mutex>
 #include <thread>
 
-#include "klucze.h"
-#include "plik_lancucha.h"
-#include "pliki.h"
-#include "portfel.h"
-#include "praca_wezla.h"
-#include "rodzaje_wezlow.h"
+#include "core/klucze.h"
+#include "core/plik_lancucha.h"
+#include "core/pliki.h"
+#include "portfel/portfel.h"
+#include "wezel/praca_wezla.h"
+#include "net/rodzaje_wezlow.h"
 
 namespace {
 

@@ -8,9 +8,9 @@
 #include <memory>
 #include <string>
 
-#include "opcje_wezla.h"
-#include "watek_wezla.h"
-#include "wypychanie.h"
+#include "wezel/opcje_wezla.h"
+#include "wezel/watek_wezla.h"
+#include "net/wypychanie.h"
 
 // Zatrzymanie ma sie zmiescic w CZAS_NA_WYJSCIE: tyle czekamy na watki, reszta zostaje na
 // ewentualne dokonczenie wykopywanego bloku pod blokada zapisu. Wypychanie zapisanych juz

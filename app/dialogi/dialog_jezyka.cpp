@@ -5,8 +5,8 @@
 
 #include <array>
 
-#include "dialogi_startowe.h"
-#include "pliki.h"
+#include "app/dialogi/dialogi_startowe.h"
+#include "core/pliki.h"
 
 namespace {
 

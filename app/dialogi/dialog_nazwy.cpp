@@ -4,9 +4,9 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "dialogi_startowe.h"
-#include "obecnosc.h"
-#include "portfel.h"
+#include "app/dialogi/dialogi_startowe.h"
+#include "net/obecnosc.h"
+#include "portfel/portfel.h"
 
 namespace {
 

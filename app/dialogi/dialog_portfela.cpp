@@ -8,9 +8,9 @@
 #include <cerrno>
 #include <cstring>
 
-#include "dialogi_startowe.h"
-#include "pliki.h"
-#include "portfel.h"
+#include "app/dialogi/dialogi_startowe.h"
+#include "core/pliki.h"
+#include "portfel/portfel.h"
 
 namespace {
 

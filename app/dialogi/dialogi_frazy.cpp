@@ -4,7 +4,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "dialogi_startowe.h"
+#include "app/dialogi/dialogi_startowe.h"
+#include "app/sprawdzenie_frazy.h"
 
 void pokazFraze(const Fraza& fraza)
 {

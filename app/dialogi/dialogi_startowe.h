@@ -4,7 +4,7 @@
 
 #include <QString>
 
-#include "fraza.h"
+#include "portfel/fraza.h"
 
 inline constexpr char PLIK_JEZYKA[] = "jezyk.txt";
 inline constexpr char JEZYK_ZRODLOWY[] = "pl_PL";

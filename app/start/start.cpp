@@ -1,4 +1,4 @@
-#include "start.h"
+#include "app/start/start.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -8,13 +8,13 @@
 
 #include <iostream>
 
-#include "blokada_folderu.h"
-#include "dialogi_startowe.h"
-#include "gniazda.h"
-#include "katalog_danych.h"
-#include "katalogi.h"
-#include "mainwindow.h"
-#include "pliki.h"
+#include "wezel/blokada_folderu.h"
+#include "app/dialogi/dialogi_startowe.h"
+#include "net/gniazda.h"
+#include "wezel/katalog_danych.h"
+#include "i18n/katalogi.h"
+#include "ui/mainwindow.h"
+#include "core/pliki.h"
 
 namespace {
 

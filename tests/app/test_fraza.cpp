@@ -3,9 +3,9 @@
 
 #include <sodium.h>
 
-#include "fraza.h"
-#include "klucze.h"
-#include "skrot.h"
+#include "app/sprawdzenie_frazy.h"
+#include "core/klucze.h"
+#include "core/skrot.h"
 
 TEST(Fraza, ListaWektorWzorcowyISprawdzenie)
 {

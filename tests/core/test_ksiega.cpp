@@ -1,9 +1,9 @@
 // Rdzen ksiegi: wektory wzorcowe, teksty kanoniczne, kopanie, salda i reguly walidacji.
 #include <gtest/gtest.h>
 
-#include "klucze.h"
+#include "core/klucze.h"
 #include "pomoc_testow.h"
-#include "skrot.h"
+#include "core/skrot.h"
 
 namespace {
 const std::string K(64, 'a');

@@ -8,9 +8,9 @@
 #include <sys/stat.h>
 #include <thread>
 
-#include "format_lancucha.h"
-#include "plik_lancucha.h"
-#include "pliki.h"
+#include "core/format_lancucha.h"
+#include "core/plik_lancucha.h"
+#include "core/pliki.h"
 #include "pomoc_testow.h"
 
 TEST(FormatLancucha, GenezaIZapisOdczytTychSamychBlokow)

@@ -5,7 +5,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include "pliki.h"
+#include "core/pliki.h"
 #include "pomoc_testow.h"
 
 TEST(Pozostalosci, UsuwanePlikiMartwychProcesowPortfelZamazany)

@@ -9,9 +9,9 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include "format_lancucha.h"
-#include "plik_lancucha.h"
-#include "pliki.h"
+#include "core/format_lancucha.h"
+#include "core/plik_lancucha.h"
+#include "core/pliki.h"
 #include "pomoc_testow.h"
 #include "porownanie_walidacji.h"
 

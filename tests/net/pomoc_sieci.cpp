@@ -1,6 +1,6 @@
 #include "pomoc_sieci.h"
 
-#include "wiadomosci_synchronizacji.h"
+#include "net/wiadomosci_synchronizacji.h"
 
 #include <stdexcept>
 

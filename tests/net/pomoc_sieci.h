@@ -9,8 +9,8 @@
 #include <thread>
 #include <vector>
 
-#include "gniazda.h"
-#include "klucze.h"
+#include "net/gniazda.h"
+#include "core/klucze.h"
 #include "pomoc_testow.h"
 
 using namespace std::chrono_literals;

@@ -6,11 +6,11 @@
 
 #include <tuple>
 
-#include "bramka_lancucha.h"
-#include "format_lancucha.h"
-#include "plik_lancucha.h"
+#include "core/bramka_lancucha.h"
+#include "core/format_lancucha.h"
+#include "core/plik_lancucha.h"
 #include "pomoc_sieci.h"
-#include "wymiana_lancucha.h"
+#include "net/wymiana_lancucha.h"
 
 class Bramka : public testing::Test {
 protected:

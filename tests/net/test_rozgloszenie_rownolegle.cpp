@@ -5,9 +5,9 @@
 
 #include <sstream>
 
-#include "format_lancucha.h"
+#include "core/format_lancucha.h"
 #include "pomoc_sieci.h"
-#include "rozgloszenie.h"
+#include "net/rozgloszenie.h"
 
 TEST(RozgloszenieRownolegle, WolnyWezelNieWstrzymujeInnychAWierszeIdaWKolejnosciPliku)
 {

@@ -5,11 +5,11 @@
 
 #include <functional>
 
-#include "format_lancucha.h"
-#include "plik_lancucha.h"
+#include "core/format_lancucha.h"
+#include "core/plik_lancucha.h"
 #include "pomoc_testow.h"
 #include "pomoc_sieci.h"
-#include "wymiana_lancucha.h"
+#include "net/wymiana_lancucha.h"
 
 namespace {
 

@@ -2,14 +2,14 @@
 // nieuczciwego dawcy, wezel starego rodzaju i pobieranie w kilku kawalkach.
 #include <gtest/gtest.h>
 
-#include "biorca.h"
-#include "format_lancucha.h"
-#include "lokator.h"
-#include "plik_lancucha.h"
+#include "net/biorca.h"
+#include "core/format_lancucha.h"
+#include "net/lokator.h"
+#include "core/plik_lancucha.h"
 #include "pomoc_sieci.h"
-#include "rozgloszenie.h"
-#include "wymiana_lancucha.h"
-#include "wypchniecie.h"
+#include "net/rozgloszenie.h"
+#include "net/wymiana_lancucha.h"
+#include "net/wypchniecie.h"
 
 namespace {
 

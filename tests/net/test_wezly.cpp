@@ -14,9 +14,9 @@ using namespace std::chrono_literals;
 #include <sys/socket.h>
 #include <unistd.h>
 
-#include "obecnosc.h"
+#include "net/obecnosc.h"
 #include "pomoc_testow.h"
-#include "wezly.h"
+#include "net/wezly.h"
 
 TEST(Wezly, WierszUzupelnienieIRownolegleZmiany)
 {

@@ -9,11 +9,11 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "format_lancucha.h"
-#include "plik_lancucha.h"
+#include "core/format_lancucha.h"
+#include "core/plik_lancucha.h"
 #include "pomoc_sieci.h"
-#include "ramki.h"
-#include "wymiana_lancucha.h"
+#include "net/ramki.h"
+#include "net/wymiana_lancucha.h"
 
 namespace {
 

@@ -9,14 +9,14 @@
 #include <sys/socket.h>
 #include <unistd.h>
 
-#include "format_lancucha.h"
-#include "plik_lancucha.h"
-#include "pliki.h"
+#include "core/format_lancucha.h"
+#include "core/plik_lancucha.h"
+#include "core/pliki.h"
 #include "pomoc_sieci.h"
 #include "pomoc_testow.h"
-#include "ramki.h"
-#include "rozgloszenie.h"
-#include "wymiana_lancucha.h"
+#include "net/ramki.h"
+#include "net/rozgloszenie.h"
+#include "net/wymiana_lancucha.h"
 
 TEST(Ramki, NaglowekDziesieciuCyfrILimitDlugosci)
 {

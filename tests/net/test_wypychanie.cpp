@@ -10,11 +10,11 @@
 #include <sys/socket.h>
 #include <unistd.h>
 
-#include "format_lancucha.h"
-#include "plik_lancucha.h"
+#include "core/format_lancucha.h"
+#include "core/plik_lancucha.h"
 #include "pomoc_sieci.h"
-#include "wymiana_lancucha.h"
-#include "wypychanie.h"
+#include "net/wymiana_lancucha.h"
+#include "net/wypychanie.h"
 
 namespace {
 

@@ -30,20 +30,20 @@
 #include <sys/socket.h>
 #include <thread>
 
-#include "dialogi_startowe.h"
-#include "dziennik_konsoli.h"
-#include "katalogi.h"
-#include "start.h"
-#include "wymiana_lancucha.h"
-#include "kwota.h"
-#include "obecnosc.h"
-#include "mainwindow.h"
-#include "plik_lancucha.h"
+#include "app/dialogi/dialogi_startowe.h"
+#include "ui/dziennik_konsoli.h"
+#include "i18n/katalogi.h"
+#include "app/start/start.h"
+#include "net/wymiana_lancucha.h"
+#include "portfel/kwota.h"
+#include "net/obecnosc.h"
+#include "ui/mainwindow.h"
+#include "core/plik_lancucha.h"
 #include "pomoc_testow.h"
-#include "portfel.h"
-#include "teksty_okna.h"
+#include "portfel/portfel.h"
+#include "ui/teksty_okna.h"
 #include "ui_mainwindow.h"
-#include "wezly.h"
+#include "net/wezly.h"
 
 namespace {
 

@@ -26,8 +26,8 @@
 #include <functional>
 #include <iostream>
 
-#include "gniazda.h"
-#include "mainwindow.h"
+#include "net/gniazda.h"
+#include "ui/mainwindow.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include <iostream>
 #include <string>
 
-#include "plik_lancucha.h"
+#include "core/plik_lancucha.h"
 
 int main(int argc, char** argv)
 {

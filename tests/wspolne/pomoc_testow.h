@@ -4,7 +4,7 @@
 #include <functional>
 #include <string>
 
-#include "blockchain.h"
+#include "core/blockchain.h"
 
 // Nowy pusty folder w /tmp, usuwany razem z zawartoscia w destruktorze.
 class FolderTymczasowy {

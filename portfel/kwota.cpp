@@ -1,4 +1,4 @@
-#include "kwota.h"
+#include "portfel/kwota.h"
 
 #include <charconv>
 #include <limits>

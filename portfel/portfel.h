@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "klucze.h"
+#include "core/klucze.h"
 
 inline constexpr char PLIK_PORTFELA[] = "moj_portfel.dat";
 inline constexpr char PLIK_NAZWY_UZYTKOWNIKA[] = "nazwa_uzytkownika.txt";

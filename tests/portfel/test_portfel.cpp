@@ -7,10 +7,10 @@
 #include <sys/resource.h>
 #include <sys/stat.h>
 
-#include "pliki.h"
+#include "core/pliki.h"
 #include "pomoc_testow.h"
-#include "portfel.h"
-#include "skrot.h"
+#include "portfel/portfel.h"
+#include "core/skrot.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "dziennik_konsoli.h"
+#include "ui/dziennik_konsoli.h"
 
 #include <cerrno>
 #include <chrono>
@@ -11,7 +11,7 @@
 #include <unistd.h>
 #include <utility>
 
-#include "pliki.h"
+#include "core/pliki.h"
 
 namespace {
 

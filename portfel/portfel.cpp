@@ -1,4 +1,4 @@
-#include "portfel.h"
+#include "portfel/portfel.h"
 
 #include <cstdio>
 #include <fcntl.h>
@@ -8,9 +8,9 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "konsola.h"
-#include "pliki.h"
-#include "skrot.h"
+#include "core/konsola.h"
+#include "core/pliki.h"
+#include "core/skrot.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 #include <memory>
 #include <thread>
 
-#include "dziennik_konsoli.h"
+#include "ui/dziennik_konsoli.h"
 #include "pomoc_testow.h"
 
 TEST(DziennikKonsoli, LinieZDwochWatkowCaleWKolejnosciIDalejNaWyjsciu)

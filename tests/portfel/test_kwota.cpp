@@ -3,7 +3,7 @@
 
 #include <random>
 
-#include "kwota.h"
+#include "portfel/kwota.h"
 
 TEST(Kwota, FormatowanieIParsowanie)
 {

@@ -1,4 +1,4 @@
-#include "fraza.h"
+#include "portfel/fraza.h"
 
 #include <algorithm>
 #include <sodium.h>

@@ -1,8 +1,8 @@
 #include <array>
 #include <string_view>
 
-#include "pliki.h"
-#include "portfel.h"
+#include "core/pliki.h"
+#include "portfel/portfel.h"
 
 namespace {
 

@@ -6,8 +6,8 @@
 #include <string_view>
 #include <vector>
 
-#include "klucze.h"
-#include "portfel.h"
+#include "core/klucze.h"
+#include "portfel/portfel.h"
 
 // 2048 slow w kolejnosci listy: [0] "abandon", [2047] "zoo".
 extern const std::array<std::string_view, 2048> listaBIP39;
@@ -27,18 +27,6 @@ inline constexpr std::size_t SLOW_WE_FRAZIE = 12;
 
 // Dokladne porownanie z lista (z rozroznieniem wielkosci liter).
 [[nodiscard]] bool naLiscieBIP39(std::string_view slowo);
-
-// Wynik sprawdzenia wpisanej frazy: 12 slow albo przetlumaczony komunikat (UTF-8).
-struct SprawdzonaFraza {
-    Fraza slowa;
-    std::string komunikat;
-
-    [[nodiscard]] bool poprawna() const { return komunikat.empty(); }
-};
-
-// Wpisany tekst (UTF-8) -> male litery (pelny Unicode), podzial, liczba slow, lista.
-// Komunikaty ida przez QCoreApplication::translate w kontekscie "QObject".
-[[nodiscard]] SprawdzonaFraza sprawdzFraze(std::string_view wpisanyTekst);
 
 [[nodiscard]] Ziarno ziarnoZFrazy(const Fraza& fraza);
 

@@ -7,7 +7,7 @@ if(NOT ile EQUAL 2048)
 endif()
 
 set(tresc "// Plik generowany z bip39-english.txt przez lista_bip39.cmake - nie edytowac.\n")
-string(APPEND tresc "#include \"fraza.h\"\n\n")
+string(APPEND tresc "#include \"portfel/fraza.h\"\n\n")
 string(APPEND tresc "constinit const std::array<std::string_view, 2048> listaBIP39 = {\n")
 foreach(slowo IN LISTS slowa)
   # Same male litery ASCII, 3 do 8 znakow: nic do ucieczki w literale C++.

@@ -1,0 +1,2 @@
+talvarin_fuzz(fuzz_kwota fuzz_kwota.cpp talvarin_portfel)
+talvarin_fuzz(fuzz_portfel fuzz_portfel.cpp talvarin_portfel)
