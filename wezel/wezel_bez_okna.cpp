@@ -1,6 +1,7 @@
 #include "wezel/wezel_bez_okna.h"
 
 #include <cstdlib>
+#include <filesystem>
 #include <iostream>
 #include <mutex>
 
@@ -18,6 +19,12 @@ namespace {
 constexpr timespec KROK_CZEKANIA_NA_SERWER{0, 50'000'000};
 
 enum class StanSerwera { Czeka, Slucha, Blad };
+
+// Nazwa pliku bez folderu: wiersze konsoli mowia o pliku tak samo w kazdym folderze danych.
+std::string nazwaPliku(const std::string& sciezka)
+{
+    return std::filesystem::path(sciezka).filename().string();
+}
 
 // Zdarzenia wezla na konsoli; reszte wezel wypisuje sam.
 class ObserwatorKonsoli : public ObserwatorWezla {
@@ -51,12 +58,12 @@ bool przygotujKlucz(const OpcjeWezla& opcje, const KatalogDanych& katalog, std::
     if (!plikIstnieje(katalog.portfel)) {
         klucze = generujPareKluczy();
         if (!zapiszPortfel(klucze, katalog.portfel)) {
-            std::cerr << "talvarin-wezel: BLAD: nie mozna zapisac portfela " << PLIK_PORTFELA
+            std::cerr << "talvarin-wezel: BLAD: nie mozna zapisac portfela " << nazwaPliku(katalog.portfel)
                       << ".\n";
             return false;
         }
         klucz = kluczPublicznyHex(klucze);
-        wypisz("Utworzono nowy portfel ", PLIK_PORTFELA, ", klucz publiczny: ", klucz, "\n");
+        wypisz("Utworzono nowy portfel ", nazwaPliku(katalog.portfel), ", klucz publiczny: ", klucz, "\n");
         return true;
     }
     klucze = otworzPortfel(katalog.portfel);
@@ -81,7 +88,7 @@ void uruchomPoNasluchu(WezelProgramu& wezel, const OpcjeWezla& opcje)
 {
     const StartPoNasluchu start = wezel.uruchomPoNasluchu(opcje.port, !opcje.bezObecnosci);
     if (start.usunietoSiebie > 0)
-        wypisz("Usunieto ten wezel z listy ", PLIK_WEZLOW, ".\n");
+        wypisz("Usunieto ten wezel z listy ", nazwaPliku(wezel.katalog().wezly), ".\n");
     if (!start.obecnosc)
         wypisz("BLAD: nie udalo sie utworzyc watku obecnosci.\n");
     if (opcje.kop && !wezel.uruchomPetle(opcje.port, false))
