@@ -224,7 +224,7 @@ blad 152 wezel wezel/wezel.cpp 's/            pobranoNaStarcie = true;\n        
   "wezel: koniec pobrania startowego nie zgloszony, petla kopania czeka bez konca"
 blad 153 wezel wezel/wezel.cpp 's/obserwator\.rozgloszono\(rozglosLancuch\(kopia, pliki\.wezly, port\), cel\);/obserwator.rozgloszono(rozglosLancuch(kopia, pliki.wezly, port), CelRozgloszenia::reczne);/' \
   "wezel: wynik rozgloszenia wraca z innym celem (przycisk Kop blok zostaje wylaczony)"
-blad 154 wezel wezel/wezel.cpp 's/            obserwator\.zapisNieudany\(\);\n//' \
+blad 154 wezel wezel/wezel.cpp 's/        if \(!zapisano\)\n            obserwator\.zapisNieudany\(\);\n//' \
   "wezel: petla stanela po nieudanym zapisie, a okno o tym nie wie"
 blad 155 wezel wezel/watek_wezla.cpp 's/            skonczony = true;\n//' \
   "watek wezla nie mowi, ze skonczyl (petli nie da sie uruchomic drugi raz, zatrzymanie czeka do terminu)"
@@ -232,6 +232,8 @@ blad 156 ui ui/dane_okna.cpp 's/if \(!petlaDziala && !nasluchAktywny\)/if (!nasl
   "okno: zegar pliku stoi podczas petli kopania bez nasluchu"
 blad 157 ui ui/most_wezla.h 's/cel == CelPobrania::przedBlokiem/false/' \
   "okno: po pobraniu przed blokiem blok nie jest kopany"
+blad 158 wezel wezel/wezel.cpp 's/obserwator\.nasluchGotowy\(port, sukces\);/obserwator.nasluchGotowy(port, true);/' \
+  "wezel: zajety port zgloszony jako otwarty nasluch"
 
 przywroc() { [ -n "${kopia:-}" ] && cp "$kopia" "$plik" && rm -f "$kopia"; kopia=; }
 trap przywroc EXIT INT TERM

@@ -91,14 +91,16 @@ void WezelProgramu::zatrzymajNasluch()
 
 bool WezelProgramu::uruchomPetle(int port, bool najpierwPobierz)
 {
-    if (petla.pracuje())
+    if (petlaAktywna)
         return false;
+    // Petla, ktora juz zglosila koniec, konczy watek bez czekania na siec.
     static_cast<void>(petla.dolacz(Chwila::max()));
     bladZapisuWPetli = false;
     // Inny port to inne wpisy "to ja": stary wypychacz konczy sie (przerywajac swoje wypchniecia).
     if (!wypychacz || wypychacz->port() != port)
         wypychacz = wypychaczPetli(pliki, port);
-    return petla.uruchom([this, port, najpierwPobierz, kop = kopacz,
+    petlaAktywna = true;
+    const bool ruszyla = petla.uruchom([this, port, najpierwPobierz, kop = kopacz,
                           wypychaj = wypychacz.get()](const std::stop_token& stop) {
         const StopSieci siec(stop);
         if (najpierwPobierz)
@@ -108,12 +110,16 @@ bool WezelProgramu::uruchomPetle(int port, bool najpierwPobierz)
         // Nieudany zapis konczy petle; kopacz wypisal juz przyczyne.
         const bool zapisano = petlaKopania(pliki, ja.klucz, siec.predykat(), kop, *wypychaj,
                                            [this] { obserwator.wykopanoBlok(); });
-        if (!zapisano) {
-            bladZapisuWPetli = true;
+        bladZapisuWPetli = !zapisano;
+        // Po zgloszeniu konca wolno od razu uruchomic petle znowu.
+        petlaAktywna = false;
+        if (!zapisano)
             obserwator.zapisNieudany();
-        }
         obserwator.petlaZatrzymana(!zapisano);
     });
+    if (!ruszyla)
+        petlaAktywna = false;
+    return ruszyla;
 }
 
 void WezelProgramu::zatrzymajPetle()

@@ -68,7 +68,7 @@ public:
     [[nodiscard]] bool uruchomPetle(int port, bool najpierwPobierz);
     // Zatrzymuje petle i czeka na jej watek (wypychacz zostaje: zapisane bloki wyjda).
     void zatrzymajPetle();
-    [[nodiscard]] bool petlaDziala() const { return petla.pracuje(); }
+    [[nodiscard]] bool petlaDziala() const { return petlaAktywna.load(); }
     // Petla stanela, bo bloku nie dalo sie zapisac.
     [[nodiscard]] bool petlaPoBledzieZapisu() const { return bladZapisuWPetli.load(); }
 
@@ -95,6 +95,8 @@ private:
     ObserwatorWezla& obserwator;
     KopaczBloku kopacz = kopIZapisz;
     std::atomic<bool> bladZapisuWPetli{false};
+    // Petla kopie (watek mogl jeszcze nie skonczyc po zgloszeniu konca).
+    std::atomic<bool> petlaAktywna{false};
     // Pobranie startowe (po nasluchu) skonczone albo go nie bylo.
     std::atomic<bool> pobranoNaStarcie{true};
     // Wypychanie blokow petli: zyje dluzej niz jej watek, wiec jest przed watkami.
