@@ -227,7 +227,7 @@ blad 153 wezel wezel/wezel.cpp 's/obserwator\.rozgloszono\(rozglosLancuch\(kopia
 blad 154 wezel wezel/wezel.cpp 's/        if \(!zapisano\)\n            obserwator\.zapisNieudany\(\);\n//' \
   "wezel: petla stanela po nieudanym zapisie, a okno o tym nie wie"
 blad 155 wezel wezel/watek_wezla.cpp 's/            skonczony = true;\n//' \
-  "watek wezla nie mowi, ze skonczyl (petli nie da sie uruchomic drugi raz, zatrzymanie czeka do terminu)"
+  "watek wezla nie mowi, ze skonczyl (zatrzymanie z terminem czeka do konca i uznaje watki za zawieszone)"
 blad 156 ui ui/dane_okna.cpp 's/if \(!petlaDziala && !nasluchAktywny\)/if (!nasluchAktywny)/' \
   "okno: zegar pliku stoi podczas petli kopania bez nasluchu"
 blad 157 ui ui/most_wezla.h 's/cel == CelPobrania::przedBlokiem/false/' \

@@ -101,7 +101,7 @@ bool WezelProgramu::uruchomPetle(int port, bool najpierwPobierz)
         wypychacz = wypychaczPetli(pliki, port);
     petlaAktywna = true;
     const bool ruszyla = petla.uruchom([this, port, najpierwPobierz, kop = kopacz,
-                          wypychaj = wypychacz.get()](const std::stop_token& stop) {
+                                        wypychaj = wypychacz.get()](const std::stop_token& stop) {
         const StopSieci siec(stop);
         if (najpierwPobierz)
             pobierzIZglos(wezlyDoPobrania(pliki, port), port, CelPobrania::zwykle, siec.predykat());

@@ -66,8 +66,9 @@ TEST(ObiektWezla, NasluchZglaszaOtwarcieAZajetyPortOdmowe)
     EXPECT_EQ(zdarzeniaA.czekaj(1), Lista{"nasluch"});
     ASSERT_TRUE(drugi.uruchomNasluch(port));
     EXPECT_EQ(zdarzeniaB.czekaj(1), Lista{"port zajety"});
-    // Po zatrzymaniu port jest wolny dla drugiego.
-    pierwszy.zatrzymajNasluch();
+    // Zatrzymanie z terminem mowi, ze watki skonczyly; port jest wtedy wolny dla drugiego.
+    const auto termin = std::chrono::steady_clock::now() + std::chrono::seconds(5);
+    EXPECT_TRUE(pierwszy.zatrzymaj(termin, termin));
     drugi.zatrzymajNasluch();
     ASSERT_TRUE(drugi.uruchomNasluch(port));
     EXPECT_EQ(zdarzeniaB.czekaj(2), (Lista{"port zajety", "nasluch"}));
