@@ -39,14 +39,13 @@ BlokadaFolderu::~BlokadaFolderu()
         ::close(fd);
 }
 
-WynikBlokady BlokadaFolderu::zajmij(const std::string& folderDanych)
+WynikBlokady BlokadaFolderu::zajmij(const KatalogDanych& katalog)
 {
     std::error_code kod;
-    pelnyFolder = std::filesystem::weakly_canonical(folderDanych, kod).string();
+    pelnyFolder = std::filesystem::weakly_canonical(katalog.folder, kod).string();
     if (kod)
-        pelnyFolder = folderDanych;
-    const std::string plik = folderDanych + "/" + PLIK_BLOKADY;
-    fd = ::open(plik.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK, 0600);
+        pelnyFolder = katalog.folder;
+    fd = ::open(katalog.blokada.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK, 0600);
     if (fd < 0) {
         blad = std::strerror(errno);
         return WynikBlokady::blad;

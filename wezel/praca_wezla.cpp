@@ -2,83 +2,49 @@
 
 #include <algorithm>
 
-#include "core/plik_lancucha.h"
 #include "core/konsola.h"
+#include "core/plik_lancucha.h"
 #include "net/wymiana_lancucha.h"
 #include "net/wypchniecie.h"
 
-namespace {
-
-StopPredykat predykat(const std::atomic<bool>& stop)
+std::unique_ptr<Wypychacz> wypychaczPetli(const KatalogDanych& katalog, int port)
 {
-    return [&stop] { return stop.load(); };
+    return std::make_unique<Wypychacz>(UstawieniaWypychania{katalog.lancuch, katalog.wezly, port});
 }
 
-} // namespace
-
-void pracaSerwera(int port, const std::string& klucz, const std::atomic<bool>& stop,
-                  const std::function<void(bool)>& gotowy)
-{
-    Blockchain prywatny;
-    static_cast<void>(wczytajLancuch(prywatny, PLIK_LANCUCHA));
-    nasluchujIPrzyjmujLancuchyWPetli(prywatny, port, PLIK_LANCUCHA, PLIK_WEZLOW, predykat(stop),
-                                     gotowy, klucz);
-}
-
-void pracaSluchaczaObecnosci(int port, const std::string& idWezla, const std::atomic<bool>& stop,
-                             const WykrytoWezel& wykryto)
-{
-    nasluchujObecnosciWPetli(port, idWezla, PLIK_WEZLOW, predykat(stop), wykryto);
-}
-
-void pracaOglaszacza(int port, const std::string& idWezla, const std::string& klucz,
-                     const std::string& nazwa, const std::atomic<bool>& stop)
-{
-    oglaszajObecnoscWPetli(port, idWezla, klucz, nazwa, stop);
-}
-
-std::unique_ptr<Wypychacz> wypychaczPetli(int port)
-{
-    return std::make_unique<Wypychacz>(UstawieniaWypychania{PLIK_LANCUCHA, PLIK_WEZLOW, port});
-}
-
-bool petlaKopania(const std::string& klucz, const std::atomic<bool>& stop, const KopaczBloku& kop,
-                  Wypychacz& wypychacz)
+bool petlaKopania(const KatalogDanych& katalog, const std::string& klucz, const StopPredykat& stop,
+                  const KopaczBloku& kop, Wypychacz& wypychacz, const std::function<void()>& poBloku)
 {
     // Wlasny lancuch watku: kazde przejscie i tak wczytuje najnowszy plik pod blokada.
     Blockchain prywatny;
-    while (!stop.load()) {
+    while (!stop()) {
         // Dalsze kopanie tylko do pamieci byloby praca na nic.
-        if (!kop(prywatny, klucz, PLIK_LANCUCHA, {}))
+        if (!kop(prywatny, klucz, katalog.lancuch, {}))
             return false;
         // Blok jest w pliku: wypychacz wysle go (albo nowszy) obok petli.
         wypychacz.zlec();
+        if (poBloku)
+            poBloku();
     }
     return true;
 }
 
-WynikRozgloszenia pracaRozgloszenia(const Blockchain& kopia, int port)
-{
-    return rozglosLancuch(kopia, PLIK_WEZLOW, port);
-}
-
-std::vector<Wezel> wezlyDoPobrania(int port)
+std::vector<Wezel> wezlyDoPobrania(const KatalogDanych& katalog, int port)
 {
     std::vector<Wezel> skad;
-    for (std::vector<Wezel> lista : {wczytajWezly(PLIK_WEZLOW), wczytajWezly(PLIK_SEEDOW)})
+    for (std::vector<Wezel> lista : {wczytajWezly(katalog.wezly), wczytajWezly(katalog.seedy)})
         for (Wezel& wezel : lista)
             if (!czyToJa(wezel.ip, wezel.port, port))
                 skad.push_back(std::move(wezel));
     return skad;
 }
 
-WynikPobieraniaOdWezlow pobierzOdWezlow(const std::vector<Wezel>& skad, const std::string& klucz,
-                                        int port, const StopPredykat& stop,
-                                        const PostepPobierania& postep)
+WynikPobieraniaOdWezlow pobierzOdWezlow(const std::vector<Wezel>& skad, const KatalogDanych& katalog,
+                                        const std::string& klucz, int port, const StopPredykat& stop,
+                                        ObserwatorWezla& obserwator)
 {
-    const ZakresStopu zakres(stop);
     Blockchain zywy;
-    KontekstSerwera kontekst{zywy, PLIK_LANCUCHA, PLIK_WEZLOW, klucz, port, LIMIT_ODBIORU, {}};
+    KontekstSerwera kontekst{zywy, katalog.lancuch, katalog.wezly, klucz, port, LIMIT_ODBIORU, {}};
     WynikPobieraniaOdWezlow wynik;
     for (const Wezel& wezel : skad) {
         if (stop())
@@ -87,28 +53,19 @@ WynikPobieraniaOdWezlow pobierzOdWezlow(const std::vector<Wezel>& skad, const st
         bool stary = false;
         const WynikPobierania pobranie = pobierzLancuchOd(
             kontekst, wezel,
-            [&dawca, &postep](std::uint64_t mam, std::uint64_t wszystkie) {
+            [&dawca, &obserwator](std::uint64_t mam, std::uint64_t wszystkie) {
                 wypisz("Pobieram lancuch od ", dawca, ": ", mam, " z ", wszystkie, " blokow\n");
-                if (postep)
-                    postep(dawca, mam, wszystkie);
+                obserwator.postepPobierania(dawca, mam, wszystkie);
             },
             stary);
         if (!stary && pobranie.przerwanie != PrzerwaniePobierania::ciszaDawcy)
             wypiszTekst(wierszPrzerwania(pobranie.przerwanie, dawca));
         wynik.przyjeto = wynik.przyjeto || pobranie.przyjetoCokolwiek;
-        if (pobranie.decyzja && pobranie.decyzja->rodzaj == RodzajDecyzji::saldo)
+        if (!pobranie.decyzja)
+            continue;
+        obserwator.decyzjaOLancuchu(dawca, *pobranie.decyzja);
+        if (pobranie.decyzja->rodzaj == RodzajDecyzji::saldo)
             wynik.odrzuconySaldem = std::max(wynik.odrzuconySaldem, pobranie.decyzja->ileOtrzymany);
     }
     return wynik;
-}
-
-void pracaPobierania(const std::string& klucz, int port, const std::atomic<bool>& stop)
-{
-    static_cast<void>(pobierzOdWezlow(wezlyDoPobrania(port), klucz, port, predykat(stop)));
-}
-
-void pracaBootstrapu(const Blockchain& kopia, const std::vector<Wezel>& seedy, int port,
-                     const std::function<void()>& gotowe)
-{
-    ::bootstrapZSeedow(kopia, seedy, PLIK_WEZLOW, port, gotowe);
 }

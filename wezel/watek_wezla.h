@@ -1,32 +1,34 @@
 #pragma once
-// Watek trzymany przez wezel: wlasna flaga zatrzymania, czekanie z terminem i join.
+// Watek trzymany przez wezel: std::jthread z wlasnym stop_token, znak konca pracy i czekanie
+// z terminem. Destruktor zatrzymuje i czeka, wiec watek nie przezyje tego, czego uzywa.
 
 #include <atomic>
 #include <chrono>
 #include <functional>
+#include <stop_token>
 #include <thread>
 
 class WatekWezla {
 public:
-    using Praca = std::function<void(const std::atomic<bool>& stop)>;
+    using Praca = std::function<void(std::stop_token)>;
     using Chwila = std::chrono::steady_clock::time_point;
 
     WatekWezla() = default;
-    // Zatrzymuje i czeka bez terminu.
-    ~WatekWezla();
     WatekWezla(const WatekWezla&) = delete;
     WatekWezla& operator=(const WatekWezla&) = delete;
 
-    // False, gdy system odmowil utworzenia watku albo watek juz dziala.
+    // False, gdy system odmowil utworzenia watku albo watek juz jest (trzeba go dolaczyc).
     [[nodiscard]] bool uruchom(Praca praca);
-    void zatrzymaj() { stop = true; }
+    void zatrzymaj() { watek.request_stop(); }
     // Czeka na koniec pracy najdalej do `termin`. True, gdy watek skonczyl (albo go nie bylo);
     // wtedy jest tez dolaczony.
     [[nodiscard]] bool dolacz(Chwila termin);
+    // Watek jest i jeszcze pracuje.
+    [[nodiscard]] bool pracuje() const { return watek.joinable() && !skonczony.load(); }
 
 private:
-    std::atomic<bool> stop{false};
-    // Watek mowi, ze skonczyl, zanim ktos zrobi join (destruktor i tak czeka na niego).
+    // Watek mowi, ze skonczyl, zanim ktos zrobi join.
     std::atomic<bool> skonczony{false};
-    std::thread watek;
+    // Ostatni: niszczony pierwszy, wiec join konczy sie, zanim zniknie flaga.
+    std::jthread watek;
 };
