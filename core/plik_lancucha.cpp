@@ -63,7 +63,8 @@ bool kopIZapisz(Blockchain& ksiega, const std::string& adresGornika, const std::
     ksiega.wykopIDodajBlok(adresGornika, oczekujace);
     // Blok, ktorego nie przyjalby zaden wezel z ta bramka (takze ten sam po ponownym
     // wczytaniu pliku), nie trafia do pliku.
-    if (const auto odmowa = sprawdzBloki(std::span(&ksiega.pobierzLancuch().back(), 1))) {
+    const Blok nowy = ksiega.pobierzLancuch().back();
+    if (const auto odmowa = sprawdzBloki(std::span(&nowy, 1))) {
         ksiega.obetnij(ksiega.liczbaBlokow() - 1);
         wypiszTekst(wierszOdmowy(*odmowa));
         return false;
