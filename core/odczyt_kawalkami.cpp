@@ -7,16 +7,14 @@
 
 namespace {
 
-constexpr std::size_t ROZMIAR_KAWALKA = 8 * 1024 * 1024;
-
 // Dopisuje do `bufor` nastepny kawalek pliku; false przy bledzie odczytu.
-bool doczytaj(int fd, std::string& bufor, bool& koniec)
+bool doczytaj(int fd, std::size_t ile, std::string& bufor, bool& koniec)
 {
     const std::size_t bylo = bufor.size();
-    bufor.resize(bylo + ROZMIAR_KAWALKA);
+    bufor.resize(bylo + ile);
     std::size_t mam = 0;
-    while (mam < ROZMIAR_KAWALKA) {
-        const ssize_t n = ::read(fd, bufor.data() + bylo + mam, ROZMIAR_KAWALKA - mam);
+    while (mam < ile) {
+        const ssize_t n = ::read(fd, bufor.data() + bylo + mam, ile - mam);
         if (n < 0 && errno == EINTR)
             continue;
         if (n < 0)
@@ -47,7 +45,8 @@ public:
 
 } // namespace
 
-OdczytKawalkami wczytajKawalkami(const std::string& sciezka, WczytanyPlik& wynik)
+OdczytKawalkami wczytajKawalkami(const std::string& sciezka, WczytanyPlik& wynik,
+                                 std::size_t rozmiarKawalka)
 {
     const Plik plik(sciezka);
     if (plik.fd < 0)
@@ -59,7 +58,7 @@ OdczytKawalkami wczytajKawalkami(const std::string& sciezka, WczytanyPlik& wynik
     bool koniec = false;
     while (!koniec) {
         const std::size_t sprawdzoneCr = bufor.empty() ? 0 : bufor.size() - 1;
-        if (!doczytaj(plik.fd, bufor, koniec))
+        if (!doczytaj(plik.fd, rozmiarKawalka, bufor, koniec))
             return OdczytKawalkami::blad;
         // CR przed LF usuwa sie w calym tekscie naraz, wiec taki plik idzie zwykla droga.
         if (bufor.find("\r\n", sprawdzoneCr) != std::string::npos)

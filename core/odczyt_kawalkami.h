@@ -18,4 +18,7 @@ struct WczytanyPlik {
 // `zwyklyOdczyt`: plik trzeba czytac w calosci (nie jest zwyklym plikiem albo ma CR LF).
 enum class OdczytKawalkami { wczytano, blad, zwyklyOdczyt };
 
-[[nodiscard]] OdczytKawalkami wczytajKawalkami(const std::string& sciezka, WczytanyPlik& wynik);
+inline constexpr std::size_t ROZMIAR_KAWALKA = 8 * 1024 * 1024;
+
+[[nodiscard]] OdczytKawalkami wczytajKawalkami(const std::string& sciezka, WczytanyPlik& wynik,
+                                               std::size_t rozmiarKawalka = ROZMIAR_KAWALKA);
