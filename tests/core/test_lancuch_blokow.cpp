@@ -8,6 +8,7 @@
 #include "core/format_lancucha.h"
 #include "core/odczyt_kawalkami.h"
 #include "core/plik_lancucha.h"
+#include "core/skrot.h"
 #include "pomoc_testow.h"
 
 namespace {
@@ -84,6 +85,41 @@ TEST(ZwartyLancuch, TekstySaldaIKopiaJakWPelnejPostaci)
     inne[1].transakcje.pop_back();
     zwarty.dopisz({inne[1], inne[2]});
     EXPECT_EQ(zwarty.kopia(), (std::vector<Blok>{bloki[0], inne[1], inne[2]}));
+}
+
+TEST(ZwartyLancuch, KopiaDzieliPelneSegmentyAleNieZmiany)
+{
+    // Ponad dwa pelne segmenty; co siodmy blok z platnoscia na adres spoza kluczy.
+    std::vector<Blok> bloki;
+    std::string poprzedni = "0";
+    for (std::size_t i = 0; i < 2 * BLOKOW_W_SEGMENCIE + 5; ++i) {
+        std::vector<Transakcja> txy{tx("", std::string(64, 'a'), 50, OPIS_NAGRODY, "")};
+        if (i % 7 == 0)
+            txy.push_back(tx(std::string(64, 'a'), "adres " + std::to_string(i % 3), 2, "", std::string(128, 'e')));
+        const std::string hash = sha256Hex(std::to_string(i));
+        bloki.push_back(Blok::zPol(static_cast<std::int32_t>(i), poprzedni, std::move(txy), 0, hash, 0));
+        poprzedni = hash;
+    }
+    const LancuchBlokow oryginal(bloki);
+    ASSERT_EQ(oryginal.kopia(), bloki);
+    for (const std::size_t od : {std::size_t{0}, BLOKOW_W_SEGMENCIE - 1, BLOKOW_W_SEGMENCIE,
+                                 2 * BLOKOW_W_SEGMENCIE + 3})
+        for (const std::string& adres : {std::string(64, 'a'), std::string("adres 1")})
+            EXPECT_EQ(oryginal.saldo(0, od, adres),
+                      saldoPoBlokach(0, std::vector<Blok>(bloki.begin() + static_cast<long>(od), bloki.end()), adres));
+
+    // Kopia obcieta w srodku pierwszego segmentu i przedluzona innymi blokami.
+    LancuchBlokow kopia = oryginal;
+    kopia.obetnij(100);
+    std::vector<Blok> inne(bloki.begin(), bloki.begin() + 100);
+    for (std::size_t i = 100; i < BLOKOW_W_SEGMENCIE + 10; ++i) {
+        Blok b = bloki[i];
+        b.czas = 1;
+        kopia.push_back(b);
+        inne.push_back(b);
+    }
+    EXPECT_EQ(kopia.kopia(), inne);
+    EXPECT_EQ(oryginal.kopia(), bloki);
 }
 
 TEST(ZwartyLancuch, PlikKawalkamiJakCalyTekst)
