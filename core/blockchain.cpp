@@ -157,3 +157,19 @@ void Blockchain::zastapLancuch(LancuchBlokow&& bloki)
     lancuch = std::move(bloki);
     epoka = nowaEpoka();
 }
+
+void Blockchain::przejmijKopie(const Blockchain& nowy)
+{
+    Blockchain stary = std::move(*this);
+    *this = nowy;
+    trudnosc = stary.trudnosc;
+    const auto lepszy = [this](const Punkt& swoj, const Punkt& obcy) {
+        return zawiera(swoj) && (!zawiera(obcy) || swoj.liczba > obcy.liczba);
+    };
+    if (lepszy(stary.walidacja.punkt, walidacja.punkt))
+        walidacja = std::move(stary.walidacja);
+    if (lepszy(stary.punktSald, punktSald)) {
+        punktSald = stary.punktSald;
+        salda = std::move(stary.salda);
+    }
+}

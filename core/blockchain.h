@@ -49,6 +49,9 @@ public:
     void obetnij(std::size_t liczba);
     // Doprowadza zapamietane salda do konca lancucha; potem saldo() nie przechodzi calosci.
     void przygotujSalda();
+    // Staje sie kopia `nowy` (bloki wspolne z nim), ale zostawia sobie trudnosc i te czesci
+    // pamieci pomocniczej, ktore pasuja do nowego lancucha i siegaja dalej niz jego.
+    void przejmijKopie(const Blockchain& nowy);
 
 private:
     std::uint64_t epoka = nowaEpoka();
