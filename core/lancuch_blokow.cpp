@@ -95,6 +95,16 @@ std::int64_t LancuchBlokow::saldo(std::int64_t poczatek, std::size_t od,
     return suma;
 }
 
+std::vector<std::size_t> LancuchBlokow::blokiZWplatami(const std::string& adres,
+                                                       std::size_t od) const
+{
+    std::vector<std::size_t> wynik;
+    for (std::size_t nr = od / BLOKOW_W_SEGMENCIE; nr <= pelne.size(); ++nr)
+        segment(nr).blokiZWplatami(adres, wynik, nr * BLOKOW_W_SEGMENCIE);
+    std::erase_if(wynik, [od](std::size_t b) { return b < od; });
+    return wynik;
+}
+
 std::size_t LancuchBlokow::bajty() const
 {
     std::size_t wynik = ogon.bajty() + pelne.capacity() * sizeof(pelne.front());

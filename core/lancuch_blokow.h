@@ -43,6 +43,13 @@ public:
     void ustaw(std::size_t i, const Blok& blok);
     void clear();
 
+    [[nodiscard]] std::size_t liczbaTransakcji(std::size_t i) const
+    {
+        return segment(i / BLOKOW_W_SEGMENCIE).liczbaTransakcji(i % BLOKOW_W_SEGMENCIE);
+    }
+    // Numery blokow od `od`, w ktorych `adres` dostal platnosc od innego, niepustego nadawcy.
+    [[nodiscard]] std::vector<std::size_t> blokiZWplatami(const std::string& adres,
+                                                          std::size_t od) const;
     // Saldo `adres` po blokach [od, size()), liczone od `poczatek`, bez budowania blokow.
     [[nodiscard]] std::int64_t saldo(std::int64_t poczatek, std::size_t od,
                                      const std::string& adres) const;

@@ -241,6 +241,25 @@ std::int64_t SegmentBlokow::saldo(std::int64_t poczatek, std::size_t od,
     return suma;
 }
 
+void SegmentBlokow::blokiZWplatami(const std::string& adres, std::vector<std::size_t>& wynik,
+                                   std::size_t przesuniecie) const
+{
+    const Pole ja = szukajTekstu(adres);
+    if (ja == BRAK)
+        return;
+    const Pole pusty = szukajTekstu("");
+    for (std::size_t b = 0; b < bloki.size(); ++b) {
+        const std::size_t koniec = koniecTransakcji(b);
+        for (std::size_t t = bloki[b].pierwszaTransakcja; t < koniec; ++t) {
+            const ZapisTransakcji& zt = transakcje[t];
+            if (zt.odbiorca == ja && zt.nadawca != ja && zt.nadawca != pusty) {
+                wynik.push_back(przesuniecie + b);
+                break;
+            }
+        }
+    }
+}
+
 std::size_t SegmentBlokow::bajty() const
 {
     // Wezel tablicy z haszowaniem: wskaznik nastepnego, klucz, numer, zapamietany hasz.

@@ -40,6 +40,13 @@ public:
     // Przychody minus wydatki `adres` w blokach [od, size()), z nasyceniem, od `poczatek`.
     [[nodiscard]] std::int64_t saldo(std::int64_t poczatek, std::size_t od,
                                      const std::string& adres) const;
+    [[nodiscard]] std::size_t liczbaTransakcji(std::size_t i) const
+    {
+        return koniecTransakcji(i) - bloki[i].pierwszaTransakcja;
+    }
+    // Bloki z platnoscia dla `adres` od innego, niepustego nadawcy (bez budowania blokow).
+    void blokiZWplatami(const std::string& adres, std::vector<std::size_t>& wynik,
+                        std::size_t przesuniecie) const;
     // Czy `tekst` to dokladnie hash ostatniego bloku (bez skladania tekstu hasha).
     [[nodiscard]] bool hashOstatniegoRowny(std::string_view tekst) const;
     [[nodiscard]] std::size_t bajty() const;

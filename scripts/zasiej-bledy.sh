@@ -228,6 +228,12 @@ blad 186 core core/lancuch_blokow.cpp 's/pelne\[nr - 1\]->hash\(BLOKOW_W_SEGMENC
   "zwarty lancuch: poprzedni hash pierwszego bloku segmentu z niewlasciwego bloku"
 blad 187 core core/lancuch_blokow.cpp 's/nr <= pelne\.size\(\); \+\+nr\)/nr < pelne.size(); ++nr)/' \
   "zwarty lancuch: saldo bez ostatniego, niepelnego segmentu"
+blad 188 core core/lancuch_procesu.cpp 's/ \|\| !plikTakiJak\(it->plik\)\)/)/' \
+  "lancuch procesu: stan innego watku przejety, choc plik zmienil sie od tamtej pory"
+blad 189 core core/blockchain.cpp 's/    trudnosc = stary\.trudnosc;\n//' \
+  "lancuch procesu: przejecie kopii zmienia trudnosc watku"
+blad 190 core core/blockchain.cpp 's/    if \(lepszy\(stary\.walidacja\.punkt, walidacja\.punkt\)\)\n        walidacja = std::move\(stary\.walidacja\);\n//' \
+  "lancuch procesu: przejecie kopii gubi dalej siegajace salda walidacji"
 
 przywroc() { [ -n "${kopia:-}" ] && cp "$kopia" "$plik" && rm -f "$kopia"; kopia=; }
 trap przywroc EXIT INT TERM

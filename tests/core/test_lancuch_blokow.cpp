@@ -108,6 +108,13 @@ TEST(ZwartyLancuch, KopiaDzieliPelneSegmentyAleNieZmiany)
             EXPECT_EQ(oryginal.saldo(0, od, adres),
                       saldoPoBlokach(0, std::vector<Blok>(bloki.begin() + static_cast<long>(od), bloki.end()), adres));
 
+    std::vector<std::size_t> zWplatami;
+    for (std::size_t i = BLOKOW_W_SEGMENCIE - 3; i < bloki.size(); ++i)
+        if (i % 7 == 0 && i % 3 == 1)
+            zWplatami.push_back(i);
+    EXPECT_EQ(oryginal.blokiZWplatami("adres 1", BLOKOW_W_SEGMENCIE - 3), zWplatami);
+    EXPECT_TRUE(oryginal.blokiZWplatami(std::string(64, 'a'), 0).empty()); // same nagrody
+
     // Kopia obcieta w srodku pierwszego segmentu i przedluzona innymi blokami.
     LancuchBlokow kopia = oryginal;
     kopia.obetnij(100);
