@@ -214,6 +214,26 @@ blad 104 net net/ramki.cpp 's/    const auto termin = terminWiadomosci\(Zegar::n
   "wysylka bez terminu calej wiadomosci"
 blad 105 wezel wezel/katalog_danych.cpp 's/    \(void\)usunPozostalosciZapisow\(katalog\.lancuch\);\n//' \
   "start nie sprzata pozostalosci zapisu lancucha"
+blad 180 core core/segment_blokow.cpp 's/return \(z >= \x270\x27 && z <= \x279\x27\) \|\| \(z >= \x27a\x27 && z <= \x27f\x27\);/return (z >= \x270\x27 \&\& z <= \x279\x27) || (z >= \x27a\x27 \&\& z <= \x27f\x27) || (z >= \x27A\x27 \&\& z <= \x27F\x27);/' \
+  "zwarty lancuch: hex wielkimi literami zapamietany jako bajty (traci wielkosc liter)"
+blad 181 core core/segment_blokow.cpp 's/        numeryTekstow\.emplace\(std::string_view\(teksty\[i\]\), static_cast<std::uint32_t>\(i\)\);/        (void)i;/' \
+  "zwarty lancuch: kopia bez indeksu tekstow (ten sam adres dostaje drugi numer)"
+blad 183 core core/format_lancucha.cpp 's/zuzyte = ostatni \? tekst\.size\(\) : poczatek;/zuzyte = tekst.size();/' \
+  "odczyt kawalkami: niepelny blok na koncu kawalka przepada"
+blad 184 core core/odczyt_kawalkami.cpp 's/bufor\.empty\(\) \? 0 : bufor\.size\(\) - 1;/bufor.size();/' \
+  "odczyt kawalkami: CR LF na granicy kawalkow niezauwazony"
+blad 185 core core/segment_blokow.cpp 's/poprzedniHash = i > 0 \? hash\(i - 1\) : poprzedni;/poprzedniHash = i > 0 ? hash(i) : poprzedni;/' \
+  "zwarty lancuch: poprzedni hash odtwarzany z wlasnego hasha bloku"
+blad 186 core core/lancuch_blokow.cpp 's/pelne\[nr - 1\]->hash\(BLOKOW_W_SEGMENCIE - 1\)/pelne[nr - 1]->hash(0)/' \
+  "zwarty lancuch: poprzedni hash pierwszego bloku segmentu z niewlasciwego bloku"
+blad 187 core core/lancuch_blokow.cpp 's/nr <= pelne\.size\(\); \+\+nr\)/nr < pelne.size(); ++nr)/' \
+  "zwarty lancuch: saldo bez ostatniego, niepelnego segmentu"
+blad 188 core core/lancuch_procesu.cpp 's/ \|\| !plikTakiJak\(it->plik\)\)/)/' \
+  "lancuch procesu: stan innego watku przejety, choc plik zmienil sie od tamtej pory"
+blad 189 core core/blockchain.cpp 's/    trudnosc = stary\.trudnosc;\n//' \
+  "lancuch procesu: przejecie kopii zmienia trudnosc watku"
+blad 190 core core/blockchain.cpp 's/    if \(lepszy\(stary\.walidacja\.punkt, walidacja\.punkt\)\)\n        walidacja = std::move\(stary\.walidacja\);\n//' \
+  "lancuch procesu: przejecie kopii gubi dalej siegajace salda walidacji"
 
 # Obiekt wezla (wezel/wezel.cpp), folder danych jako wartosc i okno na wezle.
 blad 150 wezel wezel/wezel.cpp 's/    for \(WatekWezla& watek : prace\)\n        watek\.zatrzymaj\(\);\n//' \
