@@ -14,8 +14,8 @@
 #include "ui/teksty_okna.h"
 #include "ui_mainwindow.h"
 
-MainWindow::MainWindow(QString nazwa, QWidget* parent)
-    : QMainWindow(parent), ui(new Ui::MainWindow)
+MainWindow::MainWindow(std::shared_ptr<Dziennik> dziennik, QString nazwa, QWidget* parent)
+    : QMainWindow(parent), ui(new Ui::MainWindow), dziennik(std::move(dziennik))
 {
     ui->setupUi(this);
     przeniesSiecDoPrzewijania();
@@ -47,7 +47,7 @@ MainWindow::MainWindow(QString nazwa, QWidget* parent)
 
     // Losowa para, gdy pliku portfela nie da sie wczytac; wtedy od razu zapisana.
     bool prawaPoprawione = false;
-    klucze = otworzPortfel(PLIK_PORTFELA, &prawaPoprawione);
+    klucze = otworzPortfel(*dziennik, PLIK_PORTFELA, &prawaPoprawione);
     if (prawaPoprawione)
         ostrzezOPrawachPortfela();
     static_cast<void>(wczytajLancuch(mojLancuch, PLIK_LANCUCHA));

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "core/blockchain.h"
+#include "core/dziennik.h"
 #include "core/klucze.h"
 #include "core/plik_lancucha.h"
 #include "wezel/praca_wezla.h"
@@ -32,7 +33,9 @@ class MainWindow : public QMainWindow {
     Q_OBJECT
 
 public:
-    explicit MainWindow(QString nazwa, QWidget* parent = nullptr);
+    // Wszystko, co okno i jego watki zglaszaja, idzie do `dziennik` (watki odlaczone
+    // trzymaja go przy zyciu).
+    MainWindow(std::shared_ptr<Dziennik> dziennik, QString nazwa, QWidget* parent = nullptr);
     ~MainWindow() override;
 
     MainWindow(const MainWindow&) = delete;
@@ -119,11 +122,12 @@ private:
     // Zakladka Dziennik i zakladka Siec w przewijanym polu (pliki tych zakladek).
     void podlaczDziennik();
     void odlaczDziennik();
-    void odbierzLinieKonsoli();
+    void odbierzWpis(const Wpis& wpis);
     void przeniesSiecDoPrzewijania();
     void przygotujPolaSieci();
 
     Ui::MainWindow* ui = nullptr;
+    std::shared_ptr<Dziennik> dziennik;
     QString nazwaUzytkownika;
     Blockchain mojLancuch;
     ParaKluczy klucze;
@@ -148,7 +152,7 @@ private:
     std::shared_ptr<StrazOkna> straz = std::make_shared<StrazOkna>(this);
     // Jedyne miejsce tworzenia watkow; test moze wymusic odmowe systemu.
     TworcaWatku utworzWatek = utworzWatekSystemowy;
-    KopaczBloku kopacz = kopIZapisz;
+    KopaczBloku kopacz = kopaczZDziennikiem(*dziennik);
     // Rozgloszenie jednego bloku w toku: zatrzymanie petli nie odblokowuje wtedy buttonKop.
     bool rozglaszanieBloku = false;
     // Tekst statusu sprzed klikniecia Nasluchuj, przywracany, gdy watek nie powstal.

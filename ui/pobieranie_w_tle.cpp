@@ -13,10 +13,10 @@ bool MainWindow::pobierzWTle(std::vector<Wezel> skad, bool potemKop)
     if (skad.empty())
         return false;
     auto praca = [skad = std::move(skad), klucz = kluczPublicznyHex(klucze), port = mojPort(),
-                  potemKop, straz = straz] {
+                  potemKop, straz = straz, dziennik = dziennik] {
         const StopPredykat stop = [&straz] { return straz->odlaczona(); };
         const WynikPobieraniaOdWezlow wynik = pobierzOdWezlow(
-            skad, klucz, port, stop,
+            *dziennik, skad, klucz, port, stop,
             [&straz](const std::string& dawca, std::uint64_t mam, std::uint64_t wszystkie) {
                 straz->jesliZyje([&](MainWindow& okno) {
                     emit okno.postepPobierania(QString::fromStdString(dawca),
@@ -34,7 +34,7 @@ void MainWindow::pobierzPrzedPetla(const std::string& klucz, int port)
 {
     // Watek petli: okno zyje, dopoki go nie dolaczy, wiec sygnaly ida wprost.
     const WynikPobieraniaOdWezlow wynik = pobierzOdWezlow(
-        wezlyDoPobrania(port), klucz, port, [this] { return stopKopania.load(); },
+        *dziennik, wezlyDoPobrania(port), klucz, port, [this] { return stopKopania.load(); },
         [this](const std::string& dawca, std::uint64_t mam, std::uint64_t wszystkie) {
             emit postepPobierania(QString::fromStdString(dawca), static_cast<qint64>(mam),
                                   static_cast<qint64>(wszystkie));

@@ -5,7 +5,6 @@
 #include <QTimer>
 
 
-#include "core/konsola.h"
 #include "ui/mainwindow.h"
 #include "wezel/praca_wezla.h"
 #include "net/rozgloszenie.h"
@@ -45,7 +44,7 @@ bool MainWindow::uruchomOdlaczony(PracaWatku praca, const char* opis)
             straz->zakonczonoPrace();
         })) {
         straz->zakonczonoPrace();
-        wypisz("BLAD: nie udalo sie utworzyc watku ", opis, ".\n");
+        dziennik->zglos({.rodzaj = RodzajWpisu::bladWatku, .tekst = opis});
         return false;
     }
     watek.detach();
@@ -64,8 +63,8 @@ int MainWindow::liczbaWezlowDoRozgloszenia() const
 
 void MainWindow::rozglosWTle(int kontekst)
 {
-    auto praca = [kopia = mojLancuch, port = mojPort(), kontekst, straz = straz] {
-        const WynikRozgloszenia wynik = pracaRozgloszenia(kopia, port);
+    auto praca = [kopia = mojLancuch, port = mojPort(), kontekst, straz = straz, dziennik = dziennik] {
+        const WynikRozgloszenia wynik = pracaRozgloszenia(*dziennik, kopia, port);
         straz->jesliZyje([&wynik, kontekst](MainWindow& okno) {
             emit okno.rozgloszonoWTle(wynik, kontekst);
         });

@@ -5,7 +5,6 @@
 #include <QTimer>
 
 
-#include "core/konsola.h"
 #include "ui/kursor_czekania.h"
 #include "ui/mainwindow.h"
 #include "wezel/praca_wezla.h"
@@ -89,7 +88,7 @@ void MainWindow::naKopWPetli()
     const int port = mojPort();
     // Inny port to inne wpisy "to ja": stary wypychacz konczy sie (przerywajac swoje wypchniecia).
     if (!wypychacz || wypychacz->port() != port)
-        wypychacz = wypychaczPetli(port);
+        wypychacz = wypychaczPetli(*dziennik, port);
     // Watek dostaje kopie wszystkiego poza flaga zatrzymania i wypychaczem okna.
     PracaWatku petla = [this, klucz = kluczPublicznyHex(klucze), kop = kopacz,
                         wypychaj = wypychacz.get(), port] {
@@ -102,7 +101,7 @@ void MainWindow::naKopWPetli()
         }
     };
     if (!utworzWatek(watekKopania, std::move(petla))) {
-        wypisz("BLAD: nie udalo sie utworzyc watku kopania w petli.\n");
+        dziennik->zglos({.rodzaj = RodzajWpisu::bladWatkuKopania});
         return;
     }
     kopanieWPetli = true;

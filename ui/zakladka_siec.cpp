@@ -10,7 +10,6 @@
 #include <QVBoxLayout>
 
 
-#include "core/konsola.h"
 #include "ui/kropka_statusu.h"
 #include "ui/kursor_czekania.h"
 #include "ui/mainwindow.h"
@@ -129,11 +128,11 @@ void MainWindow::naNasluchuj()
         kropkaStatusu(KOLOR_POMARANCZOWY, tr(TEKST_URUCHAMIANIE_NASLUCHU).arg(port)));
     stopSieci = false;
     PracaWatku serwer = [this, port, klucz = kluczPublicznyHex(klucze)] {
-        pracaSerwera(port, klucz, stopSieci,
+        pracaSerwera(*dziennik, port, klucz, stopSieci,
                      [this, port](bool sukces) { emit nasluchGotowy(sukces, port); });
     };
     if (!utworzWatek(watekSerwera, std::move(serwer))) {
-        wypisz("BLAD: nie udalo sie utworzyc watku serwera na porcie ", port, ".\n");
+        dziennik->zglos({.rodzaj = RodzajWpisu::bladWatkuSerweraNaPorcie, .port = port});
         wrocDoStanuBezNasluchu(statusPrzedNasluchem);
     }
 }
@@ -163,7 +162,7 @@ void MainWindow::uruchomWatkiObecnosci(int port)
 {
     PracaWatku sluchacz = [this, port] {
         pracaSluchaczaObecnosci(
-            port, idWezla, stopSieci,
+            *dziennik, port, idWezla, stopSieci,
             [this](const std::string& ip, int portWezla) {
                 emit wezelWykryty(QString::fromStdString(ip), portWezla);
             });
@@ -176,7 +175,7 @@ void MainWindow::uruchomWatkiObecnosci(int port)
         && utworzWatek(watekOgloszen, std::move(oglaszacz)))
         return;
     // Bez obu watkow obecnosci wezel nie dziala w pelni: wszystko wraca do stanu sprzed klikniecia.
-    wypisz("BLAD: nie udalo sie utworzyc watku obecnosci - nasluch zatrzymany.\n");
+    dziennik->zglos({.rodzaj = RodzajWpisu::bladWatkuObecnosciOkna});
     zatrzymajWatkiSieci();
     wrocDoStanuBezNasluchu(statusPrzedNasluchem);
 }
@@ -286,8 +285,9 @@ void MainWindow::bootstrapZSeedow()
     std::vector<Wezel> seedy = seedyDoBootstrapu(PLIK_WEZLOW, PLIK_SEEDOW);
     if (seedy.empty())
         return;
-    auto praca = [kopia = mojLancuch, seedy = std::move(seedy), port = mojPort(), straz = straz] {
-        pracaBootstrapu(kopia, seedy, port, [&straz] {
+    auto praca = [kopia = mojLancuch, seedy = std::move(seedy), port = mojPort(), straz = straz,
+                  dziennik = dziennik] {
+        pracaBootstrapu(*dziennik, kopia, seedy, port, [&straz] {
             straz->jesliZyje([](MainWindow& okno) { emit okno.bootstrapZakonczony(); });
         });
     };

@@ -3,7 +3,7 @@
 #include <algorithm>
 
 #include "core/plik_lancucha.h"
-#include "core/konsola.h"
+#include "core/wpisy_lancucha.h"
 #include "net/wymiana_lancucha.h"
 #include "net/wypchniecie.h"
 
@@ -16,19 +16,29 @@ StopPredykat predykat(const std::atomic<bool>& stop)
 
 } // namespace
 
-void pracaSerwera(int port, const std::string& klucz, const std::atomic<bool>& stop,
-                  const std::function<void(bool)>& gotowy)
+KopaczBloku kopaczZDziennikiem(Dziennik& dziennik)
+{
+    return [&dziennik](Blockchain& ksiega, const std::string& adres, const std::string& plik,
+                       const std::vector<Transakcja>& oczekujace) {
+        const WynikKopania wynik = kopIZapisz(ksiega, adres, plik, oczekujace);
+        zglosKopanie(dziennik, wynik);
+        return wynik.zapisano();
+    };
+}
+
+void pracaSerwera(Dziennik& dziennik, int port, const std::string& klucz,
+                  const std::atomic<bool>& stop, const std::function<void(bool)>& gotowy)
 {
     Blockchain prywatny;
     static_cast<void>(wczytajLancuch(prywatny, PLIK_LANCUCHA));
-    nasluchujIPrzyjmujLancuchyWPetli(prywatny, port, PLIK_LANCUCHA, PLIK_WEZLOW, predykat(stop),
+    nasluchujIPrzyjmujLancuchyWPetli(dziennik, prywatny, port, PLIK_LANCUCHA, PLIK_WEZLOW, predykat(stop),
                                      gotowy, klucz);
 }
 
-void pracaSluchaczaObecnosci(int port, const std::string& idWezla, const std::atomic<bool>& stop,
-                             const WykrytoWezel& wykryto)
+void pracaSluchaczaObecnosci(Dziennik& dziennik, int port, const std::string& idWezla,
+                             const std::atomic<bool>& stop, const WykrytoWezel& wykryto)
 {
-    nasluchujObecnosciWPetli(port, idWezla, PLIK_WEZLOW, predykat(stop), wykryto);
+    nasluchujObecnosciWPetli(dziennik, port, idWezla, PLIK_WEZLOW, predykat(stop), wykryto);
 }
 
 void pracaOglaszacza(int port, const std::string& idWezla, const std::string& klucz,
@@ -37,9 +47,9 @@ void pracaOglaszacza(int port, const std::string& idWezla, const std::string& kl
     oglaszajObecnoscWPetli(port, idWezla, klucz, nazwa, stop);
 }
 
-std::unique_ptr<Wypychacz> wypychaczPetli(int port)
+std::unique_ptr<Wypychacz> wypychaczPetli(Dziennik& dziennik, int port)
 {
-    return std::make_unique<Wypychacz>(UstawieniaWypychania{PLIK_LANCUCHA, PLIK_WEZLOW, port});
+    return std::make_unique<Wypychacz>(UstawieniaWypychania{dziennik, PLIK_LANCUCHA, PLIK_WEZLOW, port});
 }
 
 bool petlaKopania(const std::string& klucz, const std::atomic<bool>& stop, const KopaczBloku& kop,
@@ -57,9 +67,9 @@ bool petlaKopania(const std::string& klucz, const std::atomic<bool>& stop, const
     return true;
 }
 
-WynikRozgloszenia pracaRozgloszenia(const Blockchain& kopia, int port)
+WynikRozgloszenia pracaRozgloszenia(Dziennik& dziennik, const Blockchain& kopia, int port)
 {
-    return rozglosLancuch(kopia, PLIK_WEZLOW, port);
+    return rozglosLancuch(dziennik, kopia, PLIK_WEZLOW, port);
 }
 
 std::vector<Wezel> wezlyDoPobrania(int port)
@@ -72,13 +82,13 @@ std::vector<Wezel> wezlyDoPobrania(int port)
     return skad;
 }
 
-WynikPobieraniaOdWezlow pobierzOdWezlow(const std::vector<Wezel>& skad, const std::string& klucz,
-                                        int port, const StopPredykat& stop,
+WynikPobieraniaOdWezlow pobierzOdWezlow(Dziennik& dziennik, const std::vector<Wezel>& skad,
+                                        const std::string& klucz, int port, const StopPredykat& stop,
                                         const PostepPobierania& postep)
 {
     const ZakresStopu zakres(stop);
     Blockchain zywy;
-    KontekstSerwera kontekst{zywy, PLIK_LANCUCHA, PLIK_WEZLOW, klucz, port, LIMIT_ODBIORU, {}};
+    KontekstSerwera kontekst{dziennik, zywy, PLIK_LANCUCHA, PLIK_WEZLOW, klucz, port, LIMIT_ODBIORU, {}};
     WynikPobieraniaOdWezlow wynik;
     for (const Wezel& wezel : skad) {
         if (stop())
@@ -87,14 +97,17 @@ WynikPobieraniaOdWezlow pobierzOdWezlow(const std::vector<Wezel>& skad, const st
         bool stary = false;
         const WynikPobierania pobranie = pobierzLancuchOd(
             kontekst, wezel,
-            [&dawca, &postep](std::uint64_t mam, std::uint64_t wszystkie) {
-                wypisz("Pobieram lancuch od ", dawca, ": ", mam, " z ", wszystkie, " blokow\n");
+            [&dziennik, &dawca, &postep](std::uint64_t mam, std::uint64_t wszystkie) {
+                dziennik.zglos({.rodzaj = RodzajWpisu::pobieranieLancucha,
+                                .ile = static_cast<std::int64_t>(mam),
+                                .ileMoj = static_cast<std::int64_t>(wszystkie), .adres = dawca});
                 if (postep)
                     postep(dawca, mam, wszystkie);
             },
             stary);
         if (!stary && pobranie.przerwanie != PrzerwaniePobierania::ciszaDawcy)
-            wypiszTekst(wierszPrzerwania(pobranie.przerwanie, dawca));
+            if (const std::optional<Wpis> wpis = wpisPrzerwania(pobranie.przerwanie, dawca))
+                dziennik.zglos(*wpis);
         wynik.przyjeto = wynik.przyjeto || pobranie.przyjetoCokolwiek;
         if (pobranie.decyzja && pobranie.decyzja->rodzaj == RodzajDecyzji::saldo)
             wynik.odrzuconySaldem = std::max(wynik.odrzuconySaldem, pobranie.decyzja->ileOtrzymany);
@@ -102,13 +115,14 @@ WynikPobieraniaOdWezlow pobierzOdWezlow(const std::vector<Wezel>& skad, const st
     return wynik;
 }
 
-void pracaPobierania(const std::string& klucz, int port, const std::atomic<bool>& stop)
+void pracaPobierania(Dziennik& dziennik, const std::string& klucz, int port,
+                     const std::atomic<bool>& stop)
 {
-    static_cast<void>(pobierzOdWezlow(wezlyDoPobrania(port), klucz, port, predykat(stop)));
+    static_cast<void>(pobierzOdWezlow(dziennik, wezlyDoPobrania(port), klucz, port, predykat(stop)));
 }
 
-void pracaBootstrapu(const Blockchain& kopia, const std::vector<Wezel>& seedy, int port,
-                     const std::function<void()>& gotowe)
+void pracaBootstrapu(Dziennik& dziennik, const Blockchain& kopia, const std::vector<Wezel>& seedy,
+                     int port, const std::function<void()>& gotowe)
 {
-    ::bootstrapZSeedow(kopia, seedy, PLIK_WEZLOW, port, gotowe);
+    ::bootstrapZSeedow(dziennik, kopia, seedy, PLIK_WEZLOW, port, gotowe);
 }

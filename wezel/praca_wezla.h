@@ -11,24 +11,28 @@
 #include <vector>
 
 #include "core/blockchain.h"
+#include "core/dziennik.h"
 #include "net/gniazda.h"
 #include "net/obecnosc.h"
 #include "net/rozgloszenie.h"
 #include "net/wezly.h"
 #include "net/wypychanie.h"
 
-// Wczytaj-wykop-zapisz; zwykle kopIZapisz, testy moga podejrzec wywolanie.
+// Wczytaj-wykop-zapisz; zwykle kopaczZDziennikiem, testy moga podejrzec wywolanie.
 // False: blok nie trafil do pliku.
 using KopaczBloku = std::function<bool(Blockchain&, const std::string&, const std::string&,
                                        const std::vector<Transakcja>&)>;
 
+// kopIZapisz, ktorego przebieg (blok, odmowa, blad zapisu) trafia do `dziennik`.
+[[nodiscard]] KopaczBloku kopaczZDziennikiem(Dziennik& dziennik);
+
 // Serwer wymiany lancuchow na wlasnym lancuchu z pliku; wraca po zatrzymaniu albo
 // zaraz po nieudanym nasluchu. `gotowy` dostaje wynik otwarcia portu.
-void pracaSerwera(int port, const std::string& klucz, const std::atomic<bool>& stop,
+void pracaSerwera(Dziennik& dziennik, int port, const std::string& klucz, const std::atomic<bool>& stop,
                   const std::function<void(bool)>& gotowy);
 
 // Nasluch ogloszen obecnosci; `wykryto` tylko dla wezlow nowych w pliku wezlow.
-void pracaSluchaczaObecnosci(int port, const std::string& idWezla,
+void pracaSluchaczaObecnosci(Dziennik& dziennik, int port, const std::string& idWezla,
                              const std::atomic<bool>& stop, const WykrytoWezel& wykryto);
 
 // Ogloszenia obecnosci co piec sekund, az do zatrzymania.
@@ -39,7 +43,7 @@ void pracaOglaszacza(int port, const std::string& idWezla, const std::string& kl
 inline constexpr std::chrono::milliseconds CZAS_NA_WYJSCIE{1000};
 
 // Wypychacz petli kopania: lancuch z pliku programu do jego wezlow, `port` to wlasny port.
-[[nodiscard]] std::unique_ptr<Wypychacz> wypychaczPetli(int port);
+[[nodiscard]] std::unique_ptr<Wypychacz> wypychaczPetli(Dziennik& dziennik, int port);
 
 // Petla kopania: przed kazdym przejsciem sprawdza `stop`, potem wykopuje blok na `klucz`
 // (pod blokada zapisu lancucha) i zleca go wypychaczowi, nie czekajac na wezly. False, gdy
@@ -48,7 +52,8 @@ inline constexpr std::chrono::milliseconds CZAS_NA_WYJSCIE{1000};
                                 const KopaczBloku& kop, Wypychacz& wypychacz);
 
 // Rozgloszenie kopii lancucha do znanych wezlow.
-[[nodiscard]] WynikRozgloszenia pracaRozgloszenia(const Blockchain& kopia, int port);
+[[nodiscard]] WynikRozgloszenia pracaRozgloszenia(Dziennik& dziennik, const Blockchain& kopia,
+                                                  int port);
 
 // Co dalo pobieranie od kilku wezlow.
 struct WynikPobieraniaOdWezlow {
@@ -66,14 +71,15 @@ using PostepPobierania =
 
 // Pobranie dluzszego lancucha od `skad` po kolei (zwyklymi regulami przyjmowania), z wierszem
 // postepu po kazdym kawalku. Czekanie na siec konczy `stop`.
-[[nodiscard]] WynikPobieraniaOdWezlow pobierzOdWezlow(const std::vector<Wezel>& skad,
+[[nodiscard]] WynikPobieraniaOdWezlow pobierzOdWezlow(Dziennik& dziennik,
+                                                      const std::vector<Wezel>& skad,
                                                       const std::string& klucz, int port,
                                                       const StopPredykat& stop,
                                                       const PostepPobierania& postep = {});
 
 // Pobranie od kazdego znanego wezla i seeda tego programu.
-void pracaPobierania(const std::string& klucz, int port, const std::atomic<bool>& stop);
+void pracaPobierania(Dziennik& dziennik, const std::string& klucz, int port, const std::atomic<bool>& stop);
 
 // Bootstrap z seedow na kopii lancucha; `gotowe` po ostatnim seedzie (jesli ustawione).
-void pracaBootstrapu(const Blockchain& kopia, const std::vector<Wezel>& seedy, int port,
+void pracaBootstrapu(Dziennik& dziennik, const Blockchain& kopia, const std::vector<Wezel>& seedy, int port,
                      const std::function<void()>& gotowe);

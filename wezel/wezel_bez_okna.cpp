@@ -1,8 +1,6 @@
-#include "core/konsola.h"
 #include "wezel/wezel_bez_okna.h"
 
 #include <cstdlib>
-#include <iostream>
 #include <mutex>
 #include <thread>
 
@@ -19,33 +17,37 @@ constexpr timespec KROK_CZEKANIA_NA_SERWER{0, 50'000'000};
 
 } // namespace
 
+void WezelBezOkna::zglosBlad(std::string opis)
+{
+    dziennik.zglos({.rodzaj = RodzajWpisu::bladProgramu, .tekst = "talvarin-wezel", .opis = std::move(opis)});
+}
+
 bool WezelBezOkna::przygotujKlucz()
 {
     ParaKluczy klucze;
     if (!opcje.kop) {
         // Bez kopania portfel nie jest potrzebny; istniejacy chroni jednak saldo.
         if (plikIstnieje(PLIK_PORTFELA) && wczytajPortfel(klucze, PLIK_PORTFELA)) {
-            (void)zabezpieczPrawaPortfela(PLIK_PORTFELA);
+            (void)zabezpieczPrawaPortfela(dziennik, PLIK_PORTFELA);
             klucz = kluczPublicznyHex(klucze);
         }
         else
-            wypisz("Bez portfela: ochrona salda przy przyjmowaniu lancuchow wylaczona.\n");
+            dziennik.zglos({.rodzaj = RodzajWpisu::bezPortfela});
         return true;
     }
     if (!plikIstnieje(PLIK_PORTFELA)) {
         klucze = generujPareKluczy();
         if (!zapiszPortfel(klucze, PLIK_PORTFELA)) {
-            std::cerr << "talvarin-wezel: BLAD: nie mozna zapisac portfela " << PLIK_PORTFELA
-                      << ".\n";
+            zglosBlad(std::string("nie mozna zapisac portfela ") + PLIK_PORTFELA + ".");
             return false;
         }
         klucz = kluczPublicznyHex(klucze);
-        wypisz("Utworzono nowy portfel ", PLIK_PORTFELA, ", klucz publiczny: ", klucz, "\n");
+        dziennik.zglos({.rodzaj = RodzajWpisu::utworzonoPortfel, .plik = PLIK_PORTFELA, .tekst = klucz});
         return true;
     }
-    klucze = otworzPortfel();
+    klucze = otworzPortfel(dziennik);
     klucz = kluczPublicznyHex(klucze);
-    wypisz("Kopanie na klucz publiczny: ", klucz, "\n");
+    dziennik.zglos({.rodzaj = RodzajWpisu::kopanieNaKlucz, .tekst = klucz});
     return true;
 }
 
@@ -70,7 +72,7 @@ void WezelBezOkna::uruchomPoNasluchu()
 {
     const int port = opcje.port;
     if (usunSiebieZListy(PLIK_WEZLOW, port) > 0)
-        wypisz("Usunieto ten wezel z listy ", PLIK_WEZLOW, ".\n");
+        dziennik.zglos({.rodzaj = RodzajWpisu::usunietoSiebieZListy, .plik = PLIK_WEZLOW});
     std::vector<Wezel> seedy = seedyDoBootstrapu(PLIK_WEZLOW, PLIK_SEEDOW);
     Blockchain kopia;
     if (!seedy.empty())
@@ -80,36 +82,37 @@ void WezelBezOkna::uruchomPoNasluchu()
     if (!bootstrap.uruchom([this, kopia = std::move(kopia), seedy = std::move(seedy),
                             port](const std::atomic<bool>& stop) {
             if (!seedy.empty())
-                pracaBootstrapu(kopia, seedy, port, nullptr);
-            pracaPobierania(klucz, port, stop);
+                pracaBootstrapu(dziennik, kopia, seedy, port, nullptr);
+            pracaPobierania(dziennik, klucz, port, stop);
             pobranoNaStarcie = true;
         })) {
-        wypisz("BLAD: nie udalo sie utworzyc watku bootstrapu.\n");
+        dziennik.zglos({.rodzaj = RodzajWpisu::bladWatku, .tekst = "bootstrapu"});
         pobranoNaStarcie = true;
     }
     if (!opcje.bezObecnosci) {
         const bool sluchaczDziala = sluchacz.uruchom([this, port](const std::atomic<bool>& stop) {
-            pracaSluchaczaObecnosci(port, idWezla, stop,
-                                    [](const std::string& ip, int portWezla) {
-                                        wypisz("Wykryto nowy wezel w sieci: ", ip, ":", portWezla, "\n");
+            pracaSluchaczaObecnosci(dziennik, port, idWezla, stop,
+                                    [this](const std::string& ip, int portWezla) {
+                                        dziennik.zglos({.rodzaj = RodzajWpisu::wykrytoWezel,
+                                                        .port = portWezla, .adres = ip});
                                     });
         });
         const bool oglaszaczDziala = oglaszacz.uruchom([this, port](const std::atomic<bool>& stop) {
             pracaOglaszacza(port, idWezla, klucz, nazwa, stop);
         });
         if (!sluchaczDziala || !oglaszaczDziala)
-            wypisz("BLAD: nie udalo sie utworzyc watku obecnosci.\n");
+            dziennik.zglos({.rodzaj = RodzajWpisu::bladWatku, .tekst = "obecnosci"});
     }
     if (!opcje.kop)
         return;
-    wypychacz = wypychaczPetli(port);
+    wypychacz = wypychaczPetli(dziennik, port);
     if (!kopanie.uruchom([this](const std::atomic<bool>& stop) {
             while (!pobranoNaStarcie.load() && !stop.load())
                 std::this_thread::sleep_for(std::chrono::milliseconds(50));
-            // Nieudany zapis konczy petle; kopIZapisz wypisal juz przyczyne.
-            static_cast<void>(petlaKopania(klucz, stop, kopIZapisz, *wypychacz));
+            // Nieudany zapis konczy petle; kopacz zglosil juz przyczyne.
+            static_cast<void>(petlaKopania(klucz, stop, kopaczZDziennikiem(dziennik), *wypychacz));
         }))
-        wypisz("BLAD: nie udalo sie utworzyc watku kopania w petli.\n");
+        dziennik.zglos({.rodzaj = RodzajWpisu::bladWatkuKopania});
 }
 
 int WezelBezOkna::zatrzymaj()
@@ -124,14 +127,14 @@ int WezelBezOkna::zatrzymaj()
     if (wypychacz)
         wypychacz->zakoncz(start + CZAS_NA_WYJSCIE);
     if (wszystkie) {
-        wypisz("Wezel zatrzymany.\n");
+        dziennik.zglos({.rodzaj = RodzajWpisu::wezelZatrzymany});
         return EXIT_SUCCESS;
     }
     // Watek utknal w rozmowie z wolnym wezlem. Pod obiema blokadami lancucha zaden zapis
     // nie trwa ani sie nie zacznie; pliki wezlow i tak sa podmieniane atomowo.
     const std::lock_guard zapis(mutexZapisuLancucha);
     const std::lock_guard plik(mutexPlikuLancucha);
-    wypisz("Watki sieci nie skonczyly w czasie - wyjscie bez czekania na nie" " (zaden zapis lancucha nie trwa).\n");
+    dziennik.zglos({.rodzaj = RodzajWpisu::watkiNieSkonczyly});
     std::_Exit(EXIT_SUCCESS);
 }
 
@@ -145,11 +148,11 @@ int WezelBezOkna::uruchom(const sigset_t& sygnaly)
     nazwa = wczytajNazweUzytkownika();
     const int port = opcje.port;
     if (!serwer.uruchom([this, port](const std::atomic<bool>& stop) {
-            pracaSerwera(port, klucz, stop, [this](bool sukces) {
+            pracaSerwera(dziennik, port, klucz, stop, [this](bool sukces) {
                 stanSerwera = sukces ? StanSerwera::Slucha : StanSerwera::Blad;
             });
         })) {
-        std::cerr << "talvarin-wezel: BLAD: nie udalo sie utworzyc watku serwera.\n";
+        zglosBlad("nie udalo sie utworzyc watku serwera.");
         return EXIT_FAILURE;
     }
     bool przerwano = false;
@@ -157,15 +160,14 @@ int WezelBezOkna::uruchom(const sigset_t& sygnaly)
         if (przerwano)
             return zatrzymaj();
         static_cast<void>(serwer.dolacz(std::chrono::steady_clock::time_point::max()));
-        std::cerr << "talvarin-wezel: BLAD: nie mozna nasluchiwac na porcie " << port
-                  << " (port juz zajety?).\n";
+        zglosBlad("nie mozna nasluchiwac na porcie " + std::to_string(port) + " (port juz zajety?).");
         return EXIT_FAILURE;
     }
     uruchomPoNasluchu();
-    wypisz("Wezel dziala na porcie ", port, " (zatrzymanie: SIGINT albo SIGTERM).\n");
+    dziennik.zglos({.rodzaj = RodzajWpisu::wezelDziala, .port = port});
     int sygnal = 0;
     while (::sigwait(&sygnaly, &sygnal) != 0) {
     }
-    wypisz("Otrzymano sygnal ", sygnal, " - zatrzymuje wezel.\n");
+    dziennik.zglos({.rodzaj = RodzajWpisu::otrzymanoSygnal, .ile = sygnal});
     return zatrzymaj();
 }

@@ -8,6 +8,7 @@
 #include <memory>
 #include <string>
 
+#include "core/dziennik.h"
 #include "wezel/opcje_wezla.h"
 #include "wezel/watek_wezla.h"
 #include "net/wypychanie.h"
@@ -21,13 +22,16 @@ enum class StanSerwera { Czeka, Slucha, Blad };
 
 class WezelBezOkna {
 public:
-    explicit WezelBezOkna(OpcjeWezla opcje) : opcje(std::move(opcje)) {}
+    // `dziennik` zyje dluzej niz wezel; dostaja go wszystkie jego watki.
+    WezelBezOkna(Dziennik& dziennik, OpcjeWezla opcje) : dziennik(dziennik), opcje(std::move(opcje)) {}
 
     // Dziala do nadejscia ktoregos z `sygnaly` (zablokowanych we wszystkich watkach).
     // Wynik to kod wyjscia procesu.
     [[nodiscard]] int uruchom(const sigset_t& sygnaly);
 
 private:
+    // Wiersz "talvarin-wezel: BLAD: ..." na wyjscie bledow.
+    void zglosBlad(std::string opis);
     [[nodiscard]] bool przygotujKlucz();
     void zapiszSeedy() const;
     // Czeka na wynik otwarcia portu albo sygnal; true, gdy serwer slucha.
@@ -35,6 +39,7 @@ private:
     void uruchomPoNasluchu();
     [[nodiscard]] int zatrzymaj();
 
+    Dziennik& dziennik;
     OpcjeWezla opcje;
     std::string klucz;
     std::string idWezla;

@@ -6,7 +6,6 @@
 
 #include <sodium.h>
 
-#include <iostream>
 
 #include "wezel/blokada_folderu.h"
 #include "app/dialogi/dialogi_startowe.h"
@@ -65,9 +64,10 @@ namespace {
 
 // Odmowa startu, gdy folder danych trzyma inny proces: wiersz na stderr i okno bledu
 // (jezyk z jezyk.txt, bez dialogu, ktory zapisalby plik w cudzym folderze).
-int odmowBlokady(WynikBlokady wynik, const BlokadaFolderu& blokada)
+int odmowBlokady(Dziennik& dziennik, WynikBlokady wynik, const BlokadaFolderu& blokada)
 {
-    std::cerr << "talvarin: BLAD: " + opisOdmowyBlokady(wynik, blokada) + "\n" << std::flush;
+    dziennik.zglos({.rodzaj = RodzajWpisu::bladProgramu, .tekst = "talvarin",
+                    .opis = opisOdmowyBlokady(wynik, blokada)});
     QTranslator tlumacz;
     zainstalujTlumaczenie(tlumacz, wczytajJezyk());
     const QString folder = QString::fromStdString(blokada.folder());
@@ -86,12 +86,13 @@ int odmowBlokady(WynikBlokady wynik, const BlokadaFolderu& blokada)
 
 } // namespace
 
-int uruchomProgram(QApplication& aplikacja, const BibliotekiStartu& biblioteki)
+int uruchomProgram(QApplication& aplikacja, const BibliotekiStartu& biblioteki,
+                   std::shared_ptr<Dziennik> dziennik)
 {
     // Jeden proces na folder danych, zanim cokolwiek w nim zapisze.
     BlokadaFolderu blokada;
     if (const WynikBlokady wynik = blokada.zajmij("."); wynik != WynikBlokady::zajeta)
-        return odmowBlokady(wynik, blokada);
+        return odmowBlokady(*dziennik, wynik, blokada);
     // Zanim cokolwiek zapisze pliki: pliki tymczasowe po przerwanych zapisach precz.
     usunPozostalosciPoAwariach();
     // Jezyk przed bibliotekami: komunikaty o ich bledach sa juz przetlumaczone.
@@ -114,7 +115,7 @@ int uruchomProgram(QApplication& aplikacja, const BibliotekiStartu& biblioteki)
     const QString nazwa = zapytajONazwe();
     przygotujPortfel();
 
-    MainWindow okno(nazwa);
+    MainWindow okno(std::move(dziennik), nazwa);
     okno.dopasujDoEkranu();
     okno.show();
     const int wynik = aplikacja.exec();

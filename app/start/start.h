@@ -4,6 +4,9 @@
 #include <QString>
 
 #include <functional>
+#include <memory>
+
+#include "core/dziennik.h"
 
 class QApplication;
 class QTranslator;
@@ -31,5 +34,7 @@ bool zainstalujTlumaczenie(QTranslator& tlumacz, const QString& kod);
 // angielsku). True, gdy tlumaczenie zostalo zainstalowane.
 bool zainstalujTlumaczenieQt(QTranslator& tlumacz, const QString& kod);
 
-// Wszystko po utworzeniu obiektu aplikacji; wynik to kod wyjscia programu.
-[[nodiscard]] int uruchomProgram(QApplication& aplikacja, const BibliotekiStartu& biblioteki);
+// Wszystko po utworzeniu obiektu aplikacji; wynik to kod wyjscia programu. Okno i jego
+// watki zglaszaja wszystko do `dziennik`.
+[[nodiscard]] int uruchomProgram(QApplication& aplikacja, const BibliotekiStartu& biblioteki,
+                                 std::shared_ptr<Dziennik> dziennik);

@@ -40,41 +40,30 @@ TEST(Ramki, NaglowekDziesieciuCyfrILimitDlugosci)
 TEST(Nasluch, PonownieZarazPoObsluzonymPolaczeniuAleNigdyDwaNaraz)
 {
     const int port = wolnyPort();
-    Gniazdo nasluch = utworzGniazdoNasluchu(port);
-    const Gniazdo klient = polaczZLimitemCzasu("127.0.0.1", port);
+    Gniazdo nasluch = utworzGniazdoNasluchu(dziennikTestu(), port);
+    const Gniazdo klient = polaczZLimitemCzasu(dziennikTestu(), "127.0.0.1", port);
     // Serwer zamyka polaczenie pierwszy: jego strona zostaje w TIME_WAIT i trzyma port.
     zamknijGniazdo(::accept(nasluch, nullptr, nullptr));
     zamknijGniazdo(klient);
     zamknijGniazdo(nasluch);
     PrzechwycWyjscie wyjscie;
-    nasluch = utworzGniazdoNasluchu(port);
+    nasluch = utworzGniazdoNasluchu(dziennikTestu(), port);
     EXPECT_NE(nasluch, NIEPRAWIDLOWE_GNIAZDO);
-    EXPECT_EQ(utworzGniazdoNasluchu(port), NIEPRAWIDLOWE_GNIAZDO);
+    EXPECT_EQ(utworzGniazdoNasluchu(dziennikTestu(), port), NIEPRAWIDLOWE_GNIAZDO);
     EXPECT_EQ(wyjscie.tekst(), "BLAD: nie udalo sie zbindowac portu " + std::to_string(port)
                                    + " (moze jest juz zajety?).\n");
     zamknijGniazdo(nasluch);
 }
 
-TEST(Konsola, KazdyWierszJednymZapisem)
+TEST(Polaczenie, OdmowaZglaszanaZAdresemWezla)
 {
-    // Wyjscie do gniazda z rekordami: kazdy zapis to osobny rekord.
-    int para[2];
-    ASSERT_EQ(::socketpair(AF_UNIX, SOCK_SEQPACKET, 0, para), 0);
-    std::fflush(stdout);
-    const int wyjscie = ::dup(STDOUT_FILENO);
-    ::dup2(para[0], STDOUT_FILENO);
-    zamknijGniazdo(polaczZLimitemCzasu("127.0.0.1", wolnyPort()));
-    Blockchain lancuch = lancuchTestowy();
-    lancuch.wykopIDodajBlok(OBCY_ADRES, {});
-    ::dup2(wyjscie, STDOUT_FILENO);
-    ::close(para[0]);
-    ::close(wyjscie);
-    char bufor[4096];
-    int zapisy = 0;
-    for (ssize_t n; (n = ::recv(para[1], bufor, sizeof bufor, 0)) > 0; ++zapisy)
-        EXPECT_EQ(std::string(bufor, static_cast<std::size_t>(n)).find('\n'), n - 1u);
-    ::close(para[1]);
-    EXPECT_EQ(zapisy, 2); // blad polaczenia i wiersz kopania
+    ZbieraczWpisow zbieracz;
+    const int port = wolnyPort();
+    zamknijGniazdo(polaczZLimitemCzasu(dziennikTestu(), "127.0.0.1", port));
+    const std::vector<Wpis> wpisy = zbieracz.wpisy();
+    ASSERT_EQ(wpisy.size(), 1u);
+    EXPECT_EQ(wpisy[0].rodzaj, RodzajWpisu::bladPolaczenia);
+    EXPECT_EQ(wpisy[0].adres, "127.0.0.1:" + std::to_string(port));
 }
 
 TEST(Ramki, WysylkaDoSaczacegoOdbiorcyKonczySieWTerminieCalejWiadomosci)
@@ -129,7 +118,7 @@ protected:
     std::string mojKlucz = kluczPublicznyHex(moje);
     Blockchain mojLancuch = lancuchTestowy(1, 1, mojKlucz);
     Blockchain zywy;
-    KontekstSerwera kontekst{zywy, plikLancucha, plikWezlow, mojKlucz, 1700, 2s, {}};
+    KontekstSerwera kontekst{dziennikTestu(), zywy, plikLancucha, plikWezlow, mojKlucz, 1700, 2s, {}};
     std::string wyjscie;
 };
 

@@ -92,7 +92,7 @@ TEST_F(Wypychanie, MartweWpisyNieZajmujaUczciwegoAWezelWPrzerwieProbowanyRaz)
     // bez martwych wpisow odmawiajacy wezel ma wolne watki, ale jest w przerwie.
     for (const std::string& wpisy : {martwe + wpisUczciwego, wpis("127.0.0.1", odmawia) + wpisUczciwego}) {
         zapiszPlikTestu(plikWezlow, wpisy);
-        Wypychacz wypychacz({plikLancucha, plikWezlow, -1, 2s});
+        Wypychacz wypychacz({dziennikTestu(), plikLancucha, plikWezlow, -1, 2s});
         for (int i = 0; i < 3; ++i) {
             nowyBlok();
             wypychacz.zlec();
@@ -116,7 +116,7 @@ TEST_F(Wypychanie, WolnyWezelDostajeNajnowszyLancuchZamiastKolejkiZlecen)
     });
     zapiszPlikTestu(plikWezlow, wpis("127.0.0.1", std::to_string(wolny.port())));
     PrzechwycWyjscie cisza;
-    Wypychacz wypychacz({plikLancucha, plikWezlow, -1, 10s});
+    Wypychacz wypychacz({dziennikTestu(), plikLancucha, plikWezlow, -1, 10s});
     // Zlecenia nie czekaja na wezel, ktory trzyma pierwsze wypchniecie.
     for (int i = 0; i < 10; ++i) {
         nowyBlok();
@@ -136,7 +136,7 @@ TEST_F(Wypychanie, ZapisanyBlokDocieraPrzedWyjsciemAPrzerwanieMowiOZatrzymaniu)
     zapiszPlikTestu(plikWezlow, wpis("127.0.0.1", zatkany.port) + wpis("127.0.0.1", std::to_string(uczciwy.port())));
     PrzechwycWyjscie przechwyc;
     {
-        Wypychacz wypychacz({plikLancucha, plikWezlow, -1, 2s});
+        Wypychacz wypychacz({dziennikTestu(), plikLancucha, plikWezlow, -1, 2s});
         wypychacz.zlec();
         // Jak zamkniecie okna zaraz po zapisie bloku: reszta czasu na wyjscie.
         wypychacz.zakoncz(ZegarWezlow::now() + 600ms);

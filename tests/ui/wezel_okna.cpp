@@ -129,7 +129,7 @@ int main(int argc, char** argv)
         return 3;
     bool udany = false;
     {
-        MainWindow glowne(nadawca ? QStringLiteral("Ala") : QStringLiteral("Ola"));
+        MainWindow glowne(std::make_shared<Dziennik>(), nadawca ? QStringLiteral("Ala") : QStringLiteral("Ola"));
         okno = &glowne;
         glowne.show();
         udany = scenariusz(nadawca, QByteArray(argv[4]).toInt());

@@ -153,3 +153,36 @@ void przeliczOd(Blockchain& lancuch, std::size_t od)
         lancuch.lancuch[i].hash = lancuch.lancuch[i].obliczHash();
     }
 }
+
+Dziennik& dziennikTestu()
+{
+    static Dziennik dziennik;
+    return dziennik;
+}
+
+ZbieraczWpisow::ZbieraczWpisow(Dziennik& dziennik) : dziennik(dziennik)
+{
+    subskrypcja = dziennik.subskrybuj([this](const Wpis& wpis) {
+        const std::lock_guard blokada(mutex);
+        zebrane.push_back(wpis);
+    });
+}
+
+ZbieraczWpisow::~ZbieraczWpisow()
+{
+    dziennik.odsubskrybuj(subskrypcja);
+}
+
+std::vector<Wpis> ZbieraczWpisow::wpisy()
+{
+    const std::lock_guard blokada(mutex);
+    return zebrane;
+}
+
+std::vector<RodzajWpisu> ZbieraczWpisow::rodzaje()
+{
+    std::vector<RodzajWpisu> wynik;
+    for (const Wpis& wpis : wpisy())
+        wynik.push_back(wpis.rodzaj);
+    return wynik;
+}
