@@ -128,6 +128,8 @@ struct Wpis {
     PowodOdmowy odmowa = PowodOdmowy::znakCr;
     PowodZamkniecia zamkniecie = PowodZamkniecia::cisza;
     PowodPrzerwania przerwanie = PowodPrzerwania::ciszaDawcy;
+
+    friend bool operator==(const Wpis&, const Wpis&) = default;
 };
 
 // Wiersz konsoli dla wpisu (z koncem wiersza): jedyne miejsce z tekstami konsoli.

@@ -88,15 +88,18 @@ TEST(Synchronizacja, DecyzjaIPlikJakPrzyWypchnieciuCalegoLancucha)
         SCOPED_TRACE(p.opis);
         Wezel1 calosc(moj, ja);
         Wezel1 bloki(moj, ja);
-        PrzechwycWyjscie przechwyc1;
-        (void)obsluzPrzychodzacyLancuch(calosc.kontekst,
-                                        zbudujWiadomoscLancucha(serializujLancuch(p.otrzymany), ""));
-        const std::string wierszeCalosci = przechwyc1.tekst();
-        PrzechwycWyjscie przechwyc2;
+        std::vector<Wpis> wpisyCalosci;
+        {
+            ZbieraczWpisow zbieracz;
+            (void)obsluzPrzychodzacyLancuch(calosc.kontekst,
+                                            zbudujWiadomoscLancucha(serializujLancuch(p.otrzymany), ""));
+            wpisyCalosci = zbieracz.wpisy();
+        }
+        ZbieraczWpisow zbieracz;
         KanalDoDawcy kanal(p.otrzymany);
         const std::string odpowiedz =
             obsluzPrzychodzacyLancuch(bloki.kontekst, oferta(p.otrzymany), &kanal);
-        EXPECT_EQ(przechwyc2.tekst(), wierszeCalosci);
+        EXPECT_EQ(zbieracz.wpisy(), wpisyCalosci);
         EXPECT_EQ(czytajPlikTestu(bloki.plik), czytajPlikTestu(calosc.plik));
         DecyzjaWezla decyzja;
         ASSERT_TRUE(parsujDecyzje(odpowiedz, decyzja));

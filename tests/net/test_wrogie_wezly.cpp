@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <arpa/inet.h>
 #include <netinet/in.h>
 #include <poll.h>
@@ -84,11 +85,12 @@ TEST(WrogiPeer, BrakPamieciKonczyJednoZapytanie)
     });
     std::string pierwsza = "-";
     std::string druga;
-    PrzechwycWyjscie przechwyc;
+    ZbieraczWpisow zbieracz;
     EXPECT_TRUE(wyslijIOdbierz(dziennikTestu(), "127.0.0.1", serwer.port(), "1", pierwsza, 2s)
                 && wyslijIOdbierz(dziennikTestu(), "127.0.0.1", serwer.port(), "2", druga, 2s));
     EXPECT_EQ(pierwsza + druga, "dalej");
-    EXPECT_NE(przechwyc.tekst().find("BLAD: zabraklo pamieci"), std::string::npos);
+    const std::vector<RodzajWpisu> rodzaje = zbieracz.rodzaje();
+    EXPECT_NE(std::find(rodzaje.begin(), rodzaje.end(), RodzajWpisu::brakPamieciNaZapytanie), rodzaje.end());
 }
 
 TEST(WrogiPeer, ZaDlugaOdpowiedzOdrzuconaBezCzytania)
@@ -127,9 +129,9 @@ TEST_F(WrogiLancuch, BudzetPamieciOdrzucaPustePrzepuszczaPlatnosci)
     for (int i = 0; i < 100000; ++i)
         wrogi += "\n\n0\n\n\n";
     const std::string przed = czytajPlikTestu(plikLancucha);
-    PrzechwycWyjscie przechwyc;
+    ZbieraczWpisow zbieracz;
     (void)obsluzPrzychodzacyLancuch(kontekst, zbudujWiadomoscLancucha(wrogi, ""));
-    EXPECT_NE(przechwyc.tekst().find("zajalby w pamieci"), std::string::npos);
+    EXPECT_EQ(zbieracz.rodzaje(), std::vector{RodzajWpisu::lancuchZaDuzyWPamieci});
     EXPECT_EQ(czytajPlikTestu(plikLancucha), przed);
     // Bloki z platnoscia i sama nagroda mieszcza sie z co najmniej dwukrotnym zapasem.
     const ParaKluczy placacy = generujPareKluczy();
@@ -145,11 +147,9 @@ TEST_F(WrogiLancuch, NieudanyZapisToOdmowaBezRozgloszenia)
     const std::string wiadomosc = zbudujWiadomoscLancucha(serializujLancuch(lancuchTestowy(1, 3)), "");
     ::chmod(folder.sciezka().c_str(), 0555);
     const int wynik = wProcesiePotomnym([&] {
-        PrzechwycWyjscie przechwyc;
+        ZbieraczWpisow zbieracz;
         (void)obsluzPrzychodzacyLancuch(kontekst, wiadomosc);
-        const std::string tekst = przechwyc.tekst();
-        return (tekst.find("BLAD: nie udalo sie zapisac lancucha") == std::string::npos ? 1 : 0)
-            + (tekst.find("Przyjeto") != std::string::npos ? 2 : 0) + (rozgloszono ? 4 : 0);
+        return (zbieracz.rodzaje() == std::vector{RodzajWpisu::lancuchNieZapisany} ? 0 : 1) + (rozgloszono ? 4 : 0);
     }, true);
     ::chmod(folder.sciezka().c_str(), 0700);
     EXPECT_EQ(wynik, 0);
