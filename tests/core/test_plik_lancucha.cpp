@@ -10,6 +10,7 @@
 
 #include "core/format_lancucha.h"
 #include "core/plik_lancucha.h"
+#include "core/wpisy_lancucha.h"
 #include "core/pliki.h"
 #include "pomoc_testow.h"
 
@@ -80,8 +81,14 @@ TEST_F(PlikLancucha, NieczytelnyPlikJestOdkladanyNaBok)
         const WynikKopania wynik = kopIZapisz(lancuch, OBCY_ADRES, plik, {});
         EXPECT_EQ(wynik.rodzaj, RodzajKopania::zapisany);
         EXPECT_EQ(wynik.przedZapisem.stan, StanPrzedZapisem::odlozony);
-        EXPECT_EQ(wynik.przedZapisem.odlozonyJako, odlozone[i]);
         EXPECT_EQ(czytajPlikTestu(odlozone[i]), zepsute[i]);
+        // Dziennik dostaje odlozenie, potem wykopany blok.
+        ZbieraczWpisow zbieracz;
+        zglosKopanie(dziennikTestu(), wynik);
+        const Blok& blok = lancuch.pobierzLancuch().back();
+        EXPECT_EQ(zbieracz.wpisy(), (std::vector<Wpis>{
+            {.rodzaj = RodzajWpisu::lancuchOdlozony, .plik = plik, .nowyPlik = odlozone[i]},
+            {.rodzaj = RodzajWpisu::wykopanoBlok, .indeks = blok.indeks, .nonce = blok.nonce, .tekst = blok.hash}}));
     }
     Blockchain zapisany;
     ASSERT_TRUE(wczytajLancuch(zapisany, plik));
