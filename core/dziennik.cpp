@@ -188,7 +188,8 @@ void wierszProgramu(std::ostringstream& w, const Wpis& p)
     switch (p.rodzaj) {
     case RodzajWpisu::prawaPortfela:
         w << "UWAGA: portfel " << p.plik << " mial prawa " << std::oct << std::setw(4)
-          << std::setfill('0') << p.ile << std::dec << " (dostepny dla innych uzytkownikow) - ustawiono 0600.\n";
+          << std::setfill('0') << p.ile << std::dec
+          << " (dostepny dla innych uzytkownikow) - ustawiono 0600.\n";
         break;
     case RodzajWpisu::portfelNieDoPrzeniesienia:
         w << "UWAGA: nie mozna wczytac portfela " << p.plik

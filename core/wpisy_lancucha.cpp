@@ -13,7 +13,8 @@ Wpis wpisOdmowy(const OdmowaBramki& odmowa)
 void zglosPrzedZapisem(Dziennik& dziennik, const PrzedZapisem& przed)
 {
     if (przed.stan == StanPrzedZapisem::odlozony)
-        dziennik.zglos({.rodzaj = RodzajWpisu::lancuchOdlozony, .plik = przed.plik, .nowyPlik = przed.odlozonyJako});
+        dziennik.zglos({.rodzaj = RodzajWpisu::lancuchOdlozony, .plik = przed.plik,
+                        .nowyPlik = przed.odlozonyJako});
     else if (przed.stan == StanPrzedZapisem::nieOdlozony)
         dziennik.zglos({.rodzaj = RodzajWpisu::lancuchNieOdlozony, .plik = przed.plik});
     else if (przed.stan == StanPrzedZapisem::nieZwykly)

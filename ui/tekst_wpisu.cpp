@@ -44,10 +44,10 @@ QString tekstOdmowy(const Wpis& p)
     case PowodOdmowy::znakNul: return tlumacz(DZ_ODMOWA_NUL).arg(p.indeks);
     case PowodOdmowy::wierszZnacznika: return tlumacz(DZ_ODMOWA_ZNACZNIK).arg(p.indeks);
     case PowodOdmowy::zaDuzyTekst:
-        return tlumacz(DZ_ODMOWA_TEKST).arg(p.indeks).arg(static_cast<qulonglong>(MAKS_TEKSTU_BLOKU));
+        return tlumacz(DZ_ODMOWA_TEKST).arg(p.indeks).arg(qulonglong{MAKS_TEKSTU_BLOKU});
     case PowodOdmowy::zaDuzoTransakcji: break;
     }
-    return tlumacz(DZ_ODMOWA_TRANSAKCJE).arg(p.indeks).arg(static_cast<qulonglong>(MAKS_TRANSAKCJI_W_BLOKU));
+    return tlumacz(DZ_ODMOWA_TRANSAKCJE).arg(p.indeks).arg(qulonglong{MAKS_TRANSAKCJI_W_BLOKU});
 }
 
 const char* tekstPrzerwania(PowodPrzerwania powod)
@@ -83,7 +83,8 @@ const char* tekstZamkniecia(PowodZamkniecia powod)
 // Nazwa watku z wpisu bladWatku; nieznana zostaje jak przyszla.
 QString nazwaWatku(const std::string& nazwa)
 {
-    for (const char* znana : {DZ_WATEK_BOOTSTRAPU, DZ_WATEK_POBIERANIA, DZ_WATEK_ROZGLOSZENIA, DZ_WATEK_OBECNOSCI})
+    for (const char* znana :
+         {DZ_WATEK_BOOTSTRAPU, DZ_WATEK_POBIERANIA, DZ_WATEK_ROZGLOSZENIA, DZ_WATEK_OBECNOSCI})
         if (nazwa == znana)
             return tlumacz(znana);
     return napis(nazwa);
@@ -132,12 +133,12 @@ QString tekstLancucha(const Wpis& p)
     case RodzajWpisu::plikNieZwykly: return tlumacz(DZ_PLIK_NIE_ZWYKLY).arg(napis(p.plik));
     case RodzajWpisu::przyjetoLancuch: return tlumacz(DZ_PRZYJETO).arg(p.ile);
     case RodzajWpisu::lancuchZaDuzyWPamieci:
-        return tlumacz(DZ_ZA_DUZY).arg(static_cast<qulonglong>(p.bajty)).arg(static_cast<qulonglong>(p.bajtyTekstu));
+        return tlumacz(DZ_ZA_DUZY).arg(qulonglong{p.bajty}).arg(qulonglong{p.bajtyTekstu});
     case RodzajWpisu::lancuchNieDluzszy: return tlumacz(DZ_NIE_DLUZSZY).arg(p.ile).arg(p.ileMoj);
     case RodzajWpisu::lancuchZmniejszaSaldo: return tlumacz(DZ_SALDO).arg(kwota(p.przed), kwota(p.po));
     case RodzajWpisu::plikNieDoZapisu: return tlumacz(DZ_PLIK_NIE_DO_ZAPISU).arg(napis(p.plik));
     case RodzajWpisu::brakPamieciNaLancuch:
-        return tlumacz(DZ_BRAK_PAMIECI_LANCUCH).arg(static_cast<qulonglong>(p.bajty));
+        return tlumacz(DZ_BRAK_PAMIECI_LANCUCH).arg(qulonglong{p.bajty});
     case RodzajWpisu::lancuchNieZapisany: return tlumacz(DZ_LANCUCH_NIE_ZAPISANY).arg(napis(p.plik));
     default: return {};
     }
@@ -150,7 +151,8 @@ QString tekstPozostaly(const Wpis& p)
     case RodzajWpisu::synchronizacjaPrzerwana:
         return tlumacz(tekstPrzerwania(p.przerwanie))
             .arg(p.adres.empty() ? tlumacz(DZ_WEZEL_WYPYCHAJACY) : napis(p.adres));
-    case RodzajWpisu::pobieranieLancucha: return tlumacz(DZ_POBIERANIE).arg(napis(p.adres)).arg(p.ile).arg(p.ileMoj);
+    case RodzajWpisu::pobieranieLancucha:
+        return tlumacz(DZ_POBIERANIE).arg(napis(p.adres)).arg(p.ile).arg(p.ileMoj);
     case RodzajWpisu::zamknietoPolaczenie:
         return tlumacz(DZ_ZAMKNIETO).arg(napis(p.adres), tlumacz(tekstZamkniecia(p.zamkniecie)));
     case RodzajWpisu::nasluchNaPorcie: return tlumacz(DZ_NASLUCH).arg(p.port);
@@ -164,7 +166,8 @@ QString tekstPozostaly(const Wpis& p)
     case RodzajWpisu::prawaPortfela:
         return tlumacz(DZ_PRAWA_PORTFELA)
             .arg(napis(p.plik), QStringLiteral("%1").arg(p.ile, 4, 8, QLatin1Char('0')));
-    case RodzajWpisu::portfelNieDoPrzeniesienia: return tlumacz(DZ_PORTFEL_NIE_DO_PRZENIESIENIA).arg(napis(p.plik));
+    case RodzajWpisu::portfelNieDoPrzeniesienia:
+        return tlumacz(DZ_PORTFEL_NIE_DO_PRZENIESIENIA).arg(napis(p.plik));
     case RodzajWpisu::portfelPrzeniesiony:
         return tlumacz(DZ_PORTFEL_PRZENIESIONY).arg(napis(p.plik), napis(p.nowyPlik));
     case RodzajWpisu::utworzonoPortfel: return tlumacz(DZ_UTWORZONO_PORTFEL).arg(napis(p.plik), napis(p.tekst));

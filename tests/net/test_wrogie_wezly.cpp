@@ -12,6 +12,7 @@
 
 #include "core/format_lancucha.h"
 #include "core/plik_lancucha.h"
+#include "core/pliki.h"
 #include "pomoc_sieci.h"
 #include "net/ramki.h"
 #include "net/wymiana_lancucha.h"
@@ -193,6 +194,7 @@ TEST(PlikiNiezwykle, FifoZamiastLancuchaIWezlowOdrzucaneBezCzekania)
     const std::string wezly = folder.plik("wezly.dat");
     ASSERT_TRUE(::mkfifo(lancuch.c_str(), 0600) == 0 && ::mkfifo(wezly.c_str(), 0600) == 0);
     Blockchain b = lancuchTestowy(1, 1);
+    EXPECT_EQ(wczytajPlik(lancuch), std::nullopt);
     EXPECT_FALSE(wczytajLancuch(b, lancuch));
     EXPECT_FALSE(zapiszLancuch(b, lancuch));
     EXPECT_EQ(wczytajPrzedZapisem(b, lancuch).stan, StanPrzedZapisem::nieZwykly);
