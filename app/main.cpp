@@ -1,5 +1,7 @@
 #include <QApplication>
 
+#include <memory>
+#include <string>
 #include <string_view>
 
 #include "wezel/katalog_danych.h"
