@@ -1,18 +1,25 @@
 #include <QApplication>
 
+#include <memory>
+#include <string>
 #include <string_view>
 
 #include "wezel/katalog_danych.h"
-#include "ui/dziennik_konsoli.h"
-#include "core/konsola.h"
+#include "core/dziennik.h"
 #include "app/start/start.h"
 
 int main(int argc, char* argv[])
 {
+    // Jedyny dziennik procesu: wiersze na konsoli i wpisy zakladki Dziennik. Watki odlaczone
+    // okna dostaja wlasne kopie wskaznika, wiec dziennik zyje tak dlugo jak one.
+    const auto dziennik = std::make_shared<Dziennik>();
+    const auto blad = [&dziennik](std::string opis) {
+        dziennik->zglos({.rodzaj = RodzajWpisu::bladProgramu, .tekst = "talvarin", .opis = std::move(opis)});
+    };
     // Wersja bez tworzenia aplikacji: dziala takze bez ekranu.
     for (int i = 1; i < argc; ++i) {
         if (std::string_view(argv[i]) == "--version") {
-            wypisz("talvarin ", TALVARIN_WERSJA, "\n");
+            dziennik->zglos({.rodzaj = RodzajWpisu::wersja, .tekst = "talvarin", .opis = TALVARIN_WERSJA});
             return 0;
         }
     }
@@ -20,19 +27,16 @@ int main(int argc, char* argv[])
     // pozostale argumenty ida do Qt bez zmian.
     std::string katalog;
     if (!wyjmijOpcjeKatalogu(argc, argv, katalog)) {
-        wypiszBlad("talvarin: BLAD: opcja --katalog wymaga nazwy folderu.\n");
+        blad("opcja --katalog wymaga nazwy folderu.");
         return 2;
     }
     // Jedyne miejsce, w ktorym powstaja sciezki plikow programu z oknem.
     const KatalogDanych dane = KatalogDanych::w(katalog.empty() ? std::string(".") : katalog);
-    std::string blad;
-    if (!katalog.empty() && !przygotujFolder(dane, blad)) {
-        wypiszBlad("talvarin: BLAD: ", blad, "\n");
+    std::string opisBledu;
+    if (!katalog.empty() && !przygotujFolder(dane, opisBledu)) {
+        blad(opisBledu);
         return 1;
     }
-    // Przed wszystkim innym, zeby zakladka Dziennik dostala kazda linie wezla; konczy sie
-    // po zamknieciu okna i oddaje wtedy standardowe wyjscie.
-    const DziennikKonsoli dziennik;
     QApplication aplikacja(argc, argv);
-    return uruchomProgram(aplikacja, prawdziweBiblioteki(), dane);
+    return uruchomProgram(aplikacja, prawdziweBiblioteki(), dane, dziennik);
 }

@@ -23,6 +23,18 @@
 #include "net/rozgloszenie.h"
 #include "core/walidacja.h"
 #include "net/wymiana_lancucha.h"
+#include "core/dziennik.h"
+
+namespace {
+
+// Wiersze pomiaru ida na konsole jak wiersze programu.
+Dziennik& dziennikPomiaru()
+{
+    static Dziennik dziennik;
+    return dziennik;
+}
+
+} // namespace
 
 namespace {
 
@@ -68,7 +80,7 @@ void BM_JedenBlokKopIZapisz(benchmark::State& stan)
     {
         Cisza cisza;
         for (auto _ : stan)
-            if (!kopIZapisz(ksiega, adres, plik, {}))
+            if (!kopIZapisz(ksiega, adres, plik, {}).zapisano())
                 stan.SkipWithError("blok nie trafil do pliku");
     }
     stan.counters["plik_MB"] = static_cast<double>(std::filesystem::file_size(plik)) / 1e6;
@@ -122,11 +134,11 @@ void BM_SerwerPrzyjmujeDluzszy(benchmark::State& stan)
     if (!zapiszLancuch(wlasny, plik))
         stan.SkipWithError("zapis");
     Salda salda;
-    if (!czyPoprawnyZSaldami(wlasny, salda))
+    if (sprawdzZSaldami(wlasny, salda))
         stan.SkipWithError("lancuch niepoprawny");
     wlasny.walidacja = StanWalidacji{wlasny.punkt(), std::move(salda)};
     wlasny.przygotujSalda();
-    KontekstSerwera kontekst{wlasny, plik, plikWezlow, kluczPublicznyHex(gornik()), -1, LIMIT_ODBIORU, {}};
+    KontekstSerwera kontekst{dziennikPomiaru(), wlasny, plik, plikWezlow, kluczPublicznyHex(gornik()), -1, LIMIT_ODBIORU, {}};
     Blockchain zrodlo = wlasny;
     std::string tekst = serializujLancuch(zrodlo);
     {
@@ -187,7 +199,7 @@ int nasluch(int kolejka, int& port)
 struct MartwyWezel {
     int port = 0;
     int gniazdo = nasluch(0, port);
-    int zapychacz = polaczZLimitemCzasu("127.0.0.1", port);
+    int zapychacz = polaczZLimitemCzasu(dziennikPomiaru(), "127.0.0.1", port);
     ~MartwyWezel()
     {
         zamknijGniazdo(zapychacz);
@@ -205,7 +217,7 @@ struct ZywyWezel {
         std::atomic<int> gotowy{0};
         watek = std::thread([this, &gotowy] {
             nasluchujTcpWPetli(
-                port, [this] { return stop.load(); },
+                dziennikPomiaru(), port, [this] { return stop.load(); },
                 [](const std::string&, Gniazdo) { return std::string(); },
                 [&gotowy](bool ok) { gotowy = ok ? 1 : 2; });
         });
@@ -242,7 +254,7 @@ void rozglos(benchmark::State& stan, int zywych, int martwych)
     std::fclose(f);
     Cisza cisza;
     for (auto _ : stan) {
-        const WynikRozgloszenia w = rozglosLancuch(lancuch(1000), plikWezlow, -1);
+        const WynikRozgloszenia w = rozglosLancuch(dziennikPomiaru(), lancuch(1000), plikWezlow, -1);
         if (w.wszystkie != zywych + martwych || w.sukcesy != zywych)
             stan.SkipWithError("zle liczniki");
     }

@@ -21,6 +21,18 @@
 #include "core/plik_lancucha.h"
 #include "net/ramki.h"
 #include "net/wymiana_lancucha.h"
+#include "core/dziennik.h"
+
+namespace {
+
+// Wiersze pomiaru ida na konsole jak wiersze programu.
+Dziennik& dziennikPomiaru()
+{
+    static Dziennik dziennik;
+    return dziennik;
+}
+
+} // namespace
 
 namespace {
 
@@ -71,7 +83,7 @@ public:
     ~Odbiorca()
     {
         koniec = true;
-        zamknijGniazdo(polaczZLimitemCzasu("127.0.0.1", numerPortu));
+        zamknijGniazdo(polaczZLimitemCzasu(dziennikPomiaru(), "127.0.0.1", numerPortu));
         watek.join();
         zamknijGniazdo(nasluch);
     }
@@ -111,7 +123,7 @@ void BM_SurowyTransfer(benchmark::State& stan)
     });
     for (auto _ : stan) {
         odebrano = 0;
-        const Gniazdo g = polaczZLimitemCzasu("127.0.0.1", odbiorca.port());
+        const Gniazdo g = polaczZLimitemCzasu(dziennikPomiaru(), "127.0.0.1", odbiorca.port());
         std::size_t wyslano = 0;
         while (wyslano < dane.size()) {
             const ssize_t n = ::send(g, dane.data() + wyslano, dane.size() - wyslano, MSG_NOSIGNAL);
@@ -143,7 +155,7 @@ void BM_Wysylka(benchmark::State& stan)
         const std::string z = zbudujWiadomoscLancucha(serializujLancuch(b), "");
         bajty = z.size();
         std::string odpowiedz;
-        if (!wyslijIOdbierz("127.0.0.1", odbiorca.port(), z, odpowiedz) || odpowiedz != "ok"
+        if (!wyslijIOdbierz(dziennikPomiaru(), "127.0.0.1", odbiorca.port(), z, odpowiedz) || odpowiedz != "ok"
             || odebrano.load() != z.size())
             stan.SkipWithError("wysylka nieudana");
     }
@@ -209,7 +221,7 @@ void BM_CalePchniecie(benchmark::State& stan)
     Blockchain zywy;
     const int portSerwera = wolnyPort();
     std::thread t([&] {
-        nasluchujIPrzyjmujLancuchyWPetli(zywy, portSerwera, plikLancucha, plikWezlow,
+        nasluchujIPrzyjmujLancuchyWPetli(dziennikPomiaru(), zywy, portSerwera, plikLancucha, plikWezlow,
                                          [&] { return stop.load(); },
                                          [&](bool ok) { gotowy = ok ? 1 : 2; }, "");
     });
@@ -223,7 +235,7 @@ void BM_CalePchniecie(benchmark::State& stan)
         stan.PauseTiming();
         (void)zapiszLancuch(Blockchain{}, plikLancucha);
         stan.ResumeTiming();
-        if (!wyslijLancuchDoWezla(b, Wezel{"127.0.0.1", portSerwera, "", ""}, portSerwera,
+        if (!wyslijLancuchDoWezla(dziennikPomiaru(), b, Wezel{"127.0.0.1", portSerwera, "", ""}, portSerwera,
                                   plikKlienta, -1))
             stan.SkipWithError("pchniecie nieudane");
     }

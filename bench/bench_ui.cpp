@@ -91,7 +91,7 @@ std::unique_ptr<MainWindow> oknoDla(int ile)
 {
     QDir::setCurrent(folderZLancuchem(ile));
     Cisza cisza;
-    return std::make_unique<MainWindow>(KatalogDanych::w("."), QString{});
+    return std::make_unique<MainWindow>(KatalogDanych::w("."), std::make_shared<Dziennik>(), QString{});
 }
 
 // Nastepny pomiar startuje od lancucha tej samej dlugosci (po pomiarze, bez mierzenia).
@@ -178,7 +178,7 @@ void BM_StartOknaDoBezczynnosci(benchmark::State& stan)
     QDir::setCurrent(folderZLancuchem(static_cast<int>(stan.range(0))));
     for (auto _ : stan) {
         Cisza cisza;
-        MainWindow okno(KatalogDanych::w("."), QString{});
+        MainWindow okno(KatalogDanych::w("."), std::make_shared<Dziennik>(), QString{});
         okno.show();
         QCoreApplication::processEvents();
         stan.PauseTiming();
@@ -203,7 +203,7 @@ void BM_NowyBlokZPetliWOknie(benchmark::State& stan)
         stan.PauseTiming();
         {
             Cisza cisza;
-            if (!kopIZapisz(petla, klucz, PLIK_LANCUCHA, {}))
+            if (!kopIZapisz(petla, klucz, PLIK_LANCUCHA, {}).zapisano())
                 stan.SkipWithError("blok nie trafil do pliku");
         }
         stan.ResumeTiming();

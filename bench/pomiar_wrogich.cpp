@@ -26,6 +26,18 @@
 #include "core/plik_lancucha.h"
 #include "net/ramki.h"
 #include "net/wymiana_lancucha.h"
+#include "core/dziennik.h"
+
+namespace {
+
+// Wiersze pomiaru ida na konsole jak wiersze programu.
+Dziennik& dziennikPomiaru()
+{
+    static Dziennik dziennik;
+    return dziennik;
+}
+
+} // namespace
 
 namespace {
 
@@ -57,7 +69,7 @@ public:
         watek = std::thread([this] {
             Blockchain lancuch;
             (void)wczytajLancuch(lancuch, plikLancucha);
-            nasluchujIPrzyjmujLancuchyWPetli(lancuch, this->port, plikLancucha, plikWezlow,
+            nasluchujIPrzyjmujLancuchyWPetli(dziennikPomiaru(), lancuch, this->port, plikLancucha, plikWezlow,
                                              [this] { return stop.load(); },
                                              [this](bool) { gotowy = true; }, "");
         });
@@ -101,7 +113,7 @@ Blockchain lancuch(int bloki)
 double uczciwePchniecie(const Serwer& serwer, const Blockchain& b)
 {
     const auto start = Zegar::now();
-    (void)wyslijLancuchDoWezla(b, Wezel{"127.0.0.1", serwer.port, "", ""}, serwer.port,
+    (void)wyslijLancuchDoWezla(dziennikPomiaru(), b, Wezel{"127.0.0.1", serwer.port, "", ""}, serwer.port,
                                serwer.plikWezlow, -1);
     return msOd(start);
 }
@@ -204,7 +216,7 @@ void szczytPamieci(const std::string& folder, const char* opis, std::size_t mb, 
     std::this_thread::sleep_for(std::chrono::milliseconds(500));
     std::string odpowiedz;
     const auto start = Zegar::now();
-    (void)wyslijIOdbierz("127.0.0.1", port, wiadomosc, odpowiedz);
+    (void)wyslijIOdbierz(dziennikPomiaru(), "127.0.0.1", port, wiadomosc, odpowiedz);
     std::printf("%s: obsluzona w %.0f ms\n", opis, msOd(start));
     std::fflush(stdout);
     (void)::write(rura[1], "k", 1);
@@ -368,7 +380,7 @@ void osiemDuzychRamek(const std::string& folder)
     // Plik wezlow serwera nie jest pusty (poprzedni pomiar), wiec obsluzone ma odpowiedz.
     std::string odpowiedz;
     const std::string uczciwy = serializujLancuch(lancuch(100));
-    (void)wyslijCzesciIOdbierz("127.0.0.1", port, {naglowekDlugosci(uczciwy.size()), uczciwy}, odpowiedz);
+    (void)wyslijCzesciIOdbierz(dziennikPomiaru(), "127.0.0.1", port, {naglowekDlugosci(uczciwy.size()), uczciwy}, odpowiedz);
     std::printf("uczciwe pchniecie w trakcie: %s po %.0f ms\n",
                 odpowiedz.empty() ? "BEZ ODPOWIEDZI" : "obsluzone", msOd(startUczciwego));
     for (std::thread& t : wrogie)

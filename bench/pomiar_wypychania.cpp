@@ -27,6 +27,18 @@
 #include "net/rozgloszenie.h"
 #include "net/wymiana_lancucha.h"
 #include "net/wypychanie.h"
+#include "core/dziennik.h"
+
+namespace {
+
+// Wiersze pomiaru ida na konsole jak wiersze programu.
+Dziennik& dziennikPomiaru()
+{
+    static Dziennik dziennik;
+    return dziennik;
+}
+
+} // namespace
 
 namespace {
 
@@ -56,10 +68,10 @@ public:
             // Linux: dotyczy tego watku i watkow polaczen, ktore utworzy.
             (void)::setpriority(PRIO_PROCESS, 0, 19);
             Blockchain lancuch;
-            KontekstSerwera kontekst{lancuch, plik, "/nie-ma-takiego-folderu/wezly.dat", "", port,
+            KontekstSerwera kontekst{dziennikPomiaru(), lancuch, plik, "/nie-ma-takiego-folderu/wezly.dat", "", port,
                                      LIMIT_ODBIORU, [] {}, {}};
             nasluchujTcpWPetli(
-                port, [this] { return stop.load(); },
+                dziennikPomiaru(), port, [this] { return stop.load(); },
                 [&](const std::string& wiadomosc, Gniazdo) {
                     std::this_thread::sleep_for(zwloka);
                     ++odebrane;
@@ -121,7 +133,7 @@ double kop(const Folder& folder, Wypychacz* wypychacz, const std::function<void(
     double skroty = 0;
     bool zrobione = false;
     while (Zegar::now() - start < czas) {
-        if (!kopIZapisz(prywatny, GORNIK, folder.plik("blockchain.dat"), {}))
+        if (!kopIZapisz(prywatny, GORNIK, folder.plik("blockchain.dat"), {}).zapisano())
             return -1;
         skroty += static_cast<double>(prywatny.pobierzLancuch().back().nonce + 1);
         if (wypychacz != nullptr)
@@ -156,7 +168,7 @@ Odniesienie wOdniesieniu(const std::function<void()>& proba)
 
 Wypychacz wypychaczFolderu(const Folder& folder)
 {
-    return Wypychacz({folder.plik("blockchain.dat"), folder.plik("wezly.dat"), -1});
+    return Wypychacz({dziennikPomiaru(), folder.plik("blockchain.dat"), folder.plik("wezly.dat"), -1});
 }
 
 std::size_t bloki(const std::string& plik)
@@ -218,7 +230,7 @@ int main()
         const Odniesienie odniesienie = wOdniesieniu([&] {
             if (wPetli) {
                 tempo = kop(gornik, nullptr, {}, [&](const Blockchain& b) {
-                    (void)rozglosLancuch(b, gornik.plik("wezly.dat"), -1);
+                    (void)rozglosLancuch(dziennikPomiaru(), b, gornik.plik("wezly.dat"), -1);
                 });
                 return;
             }

@@ -4,7 +4,6 @@
 #include <ctime>
 #include <string_view>
 
-#include "core/konsola.h"
 #include "core/liczby.h"
 #include "core/skrot.h"
 
@@ -79,6 +78,4 @@ void Blok::kopBlok(int trudnosc)
         } while (!zeraNaPoczatku(skrot, cyfry));
         hash = bajtyNaHex(skrot, sizeof skrot);
     }
-    // Postep i wynik jednym zapisem, dopiero po sukcesie: inne watki nie wejda w srodek wiersza.
-    wypisz("Kopanie bloku ", indeks, "... SUKCES! Znaleziono Hash: ", hash, " (Nonce: ", nonce, ")\n");
 }

@@ -73,26 +73,6 @@ std::optional<PowodOdmowy> wadaBloku(const Blok& blok)
     return std::nullopt;
 }
 
-void dopiszPowod(std::string& wiersz, PowodOdmowy powod)
-{
-    switch (powod) {
-    case PowodOdmowy::znakCr: wiersz += " ma w polu znak CR"; return;
-    case PowodOdmowy::znakLf: wiersz += " ma w polu znak LF"; return;
-    case PowodOdmowy::znakNul: wiersz += " ma w polu znak NUL"; return;
-    case PowodOdmowy::wierszZnacznika: wiersz += " ma pole rowne wierszowi znacznika bloku"; return;
-    case PowodOdmowy::zaDuzyTekst:
-        wiersz += " ma ponad ";
-        dopiszLiczbe(wiersz, static_cast<std::int64_t>(MAKS_TEKSTU_BLOKU));
-        wiersz += " bajtow tekstu (limit tego wezla)";
-        return;
-    case PowodOdmowy::zaDuzoTransakcji:
-        wiersz += " ma ponad ";
-        dopiszLiczbe(wiersz, static_cast<std::int64_t>(MAKS_TRANSAKCJI_W_BLOKU));
-        wiersz += " transakcji (limit tego wezla)";
-        return;
-    }
-}
-
 } // namespace
 
 std::optional<OdmowaBramki> sprawdzBloki(std::span<const Blok> bloki)
@@ -134,13 +114,4 @@ std::optional<OdmowaBramki> sprawdzRozmiaryTekstu(std::string_view tekstLancucha
                 return OdmowaBramki{PowodOdmowy::zaDuzyTekst, indeks};
         }
     }
-}
-
-std::string wierszOdmowy(const OdmowaBramki& odmowa)
-{
-    std::string wiersz = "Blok #";
-    dopiszLiczbe(wiersz, odmowa.indeks);
-    dopiszPowod(wiersz, odmowa.powod);
-    wiersz += " - odrzucam lancuch.\n";
-    return wiersz;
 }

@@ -39,6 +39,3 @@ struct OdmowaBramki {
 // tak jak przez parsujLancuch, tekst bloku liczony tak, jak przyszedl. Tekst, ktorego
 // czytnik i tak nie przyjmie, przechodzi (odrzuci go czytnik).
 [[nodiscard]] std::optional<OdmowaBramki> sprawdzRozmiaryTekstu(std::string_view tekstLancucha);
-
-// Wiersz konsoli o odmowie (z LF na koncu).
-[[nodiscard]] std::string wierszOdmowy(const OdmowaBramki& odmowa);

@@ -3,7 +3,6 @@
 
 #include "core/bramka_lancucha.h"
 #include "core/format_lancucha.h"
-#include "core/konsola.h"
 #include "core/lancuch_procesu.h"
 #include "core/plik_przyrostowy.h"
 #include "core/pliki.h"
@@ -50,41 +49,45 @@ bool zapiszLancuch(const Blockchain& ksiega, const std::string& sciezka)
     return zapiszAtomowo(sciezka, tekst);
 }
 
-bool wczytajPrzedZapisem(Blockchain& ksiega, const std::string& sciezka)
+PrzedZapisem wczytajPrzedZapisem(Blockchain& ksiega, const std::string& sciezka)
 {
     if (wczytajLancuch(ksiega, sciezka) || !plikIstnieje(sciezka))
-        return true;
+        return {StanPrzedZapisem::wczytany, sciezka, {}};
     // FIFO albo urzadzenie: nie odkladamy go i nie zapisujemy w jego miejsce.
     if (!zwyklyLubBrak(sciezka))
-        return false;
-    const std::string nowa = odlozNaBok(sciezka);
-    if (nowa.empty()) {
-        wypisz("BLAD: plik ", sciezka, " nie jest czytelnym lancuchem i nie udalo sie go odlozyc.\n");
-        return false;
-    }
-    wypisz("Plik ", sciezka, " nie jest czytelnym lancuchem - odlozono go jako ", nowa, ".\n");
-    return true;
+        return {StanPrzedZapisem::nieZwykly, sciezka, {}};
+    std::string nowa = odlozNaBok(sciezka);
+    if (nowa.empty())
+        return {StanPrzedZapisem::nieOdlozony, sciezka, {}};
+    return {StanPrzedZapisem::odlozony, sciezka, std::move(nowa)};
 }
 
-bool kopIZapisz(Blockchain& ksiega, const std::string& adresGornika, const std::string& sciezka,
-                const std::vector<Transakcja>& oczekujace)
+WynikKopania kopIZapisz(Blockchain& ksiega, const std::string& adresGornika,
+                        const std::string& sciezka, const std::vector<Transakcja>& oczekujace)
 {
     std::lock_guard blokada(mutexZapisuLancucha);
-    if (!wczytajPrzedZapisem(ksiega, sciezka))
-        return false;
+    WynikKopania wynik;
+    wynik.plik = sciezka;
+    wynik.przedZapisem = wczytajPrzedZapisem(ksiega, sciezka);
+    if (!wynik.przedZapisem.wolnoZapisac())
+        return wynik;
     ksiega.wykopIDodajBlok(adresGornika, oczekujace);
+    const Blok& blok = ksiega.pobierzLancuch().back();
+    wynik.wykopano = true;
+    wynik.indeks = blok.indeks;
+    wynik.hash = blok.hash;
+    wynik.nonce = blok.nonce;
     // Blok, ktorego nie przyjalby zaden wezel z ta bramka (takze ten sam po ponownym
     // wczytaniu pliku), nie trafia do pliku.
-    const Blok nowy = ksiega.pobierzLancuch().back();
-    if (const auto odmowa = sprawdzBloki(std::span(&nowy, 1))) {
+    if (const auto odmowa = sprawdzBloki(std::span(&blok, 1))) {
         ksiega.obetnij(ksiega.liczbaBlokow() - 1);
-        wypiszTekst(wierszOdmowy(*odmowa));
-        return false;
+        wynik.rodzaj = RodzajKopania::odmowa;
+        wynik.odmowa = odmowa;
+        return wynik;
     }
-    if (zapiszLancuch(ksiega, sciezka))
-        return true;
     // Blok tylko w pamieci zniknalby przy nastepnym wczytaniu: nie udajemy, ze jest.
-    ksiega.obetnij(ksiega.liczbaBlokow() - 1);
-    wypisz("BLAD: nie udalo sie zapisac pliku ", sciezka, " - nowy blok odrzucono.\n");
-    return false;
+    wynik.rodzaj = zapiszLancuch(ksiega, sciezka) ? RodzajKopania::zapisany : RodzajKopania::bladZapisu;
+    if (wynik.rodzaj != RodzajKopania::zapisany)
+        ksiega.obetnij(ksiega.liczbaBlokow() - 1);
+    return wynik;
 }

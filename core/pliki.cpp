@@ -9,7 +9,6 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "core/konsola.h"
 
 namespace {
 
@@ -42,11 +41,6 @@ std::string nazwaTymczasowa(const std::string& sciezka)
 
 } // namespace
 
-void wypiszNieZwykly(const std::string& sciezka)
-{
-    wypisz("BLAD: plik ", sciezka, " nie jest zwyklym plikiem - pomijam go.\n");
-}
-
 bool zapiszWszystko(int fd, std::string_view tekst)
 {
     while (!tekst.empty()) {
@@ -70,7 +64,6 @@ std::optional<std::string> wczytajPlik(const std::string& sciezka, struct stat* 
     struct stat info {};
     if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
         ::close(fd);
-        wypiszNieZwykly(sciezka);
         return std::nullopt;
     }
     if (stan != nullptr)
@@ -97,10 +90,8 @@ std::optional<std::string> wczytajPlik(const std::string& sciezka, struct stat* 
 bool zapiszAtomowo(const std::string& sciezka, std::string_view tekst, mode_t tryb)
 {
     // FIFO albo urzadzenie pod nazwa pliku nie jest po cichu zastepowane.
-    if (!zwyklyLubBrak(sciezka)) {
-        wypiszNieZwykly(sciezka);
+    if (!zwyklyLubBrak(sciezka))
         return false;
-    }
     const std::string tymczasowy = nazwaTymczasowa(sciezka);
     const int fd = ::open(tymczasowy.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, tryb);
     if (fd < 0)

@@ -8,13 +8,14 @@
 #include <sys/types.h>
 
 // Cala zawartosc pliku albo nic, gdy nie da sie go otworzyc lub przeczytac.
-// Plik, ktory nie jest zwyklym plikiem (np. FIFO), jest odrzucany z komunikatem.
+// Plik, ktory nie jest zwyklym plikiem (np. FIFO), jest odrzucany bez czekania; wiersz o nim
+// zglasza wolajacy, ktory ma dziennik (np. przed zapisem lancucha).
 // `info` dostaje stan otwartego pliku sprzed czytania.
 [[nodiscard]] std::optional<std::string> wczytajPlik(const std::string& sciezka,
                                                      struct stat* info = nullptr);
 
 // Zapis calosci: plik tymczasowy w tym samym folderze (z prawami `tryb`), fsync, rename.
-// Przy bledzie false (errno z kroku, ktory zawiodl), a stary plik zostaje nietkniety.
+// FIFO albo urzadzenie pod ta nazwa nie jest zastepowane. Przy bledzie false (errno z kroku, ktory zawiodl), a stary plik zostaje nietkniety.
 [[nodiscard]] bool zapiszAtomowo(const std::string& sciezka, std::string_view tekst,
                                  mode_t tryb = 0666);
 
@@ -24,8 +25,6 @@
 [[nodiscard]] bool plikIstnieje(const std::string& sciezka);
 // Brak pliku albo zwykly plik (nie FIFO, nie urzadzenie, nie folder).
 [[nodiscard]] bool zwyklyLubBrak(const std::string& sciezka);
-// Wiersz odmowy dla FIFO, urzadzenia albo folderu pod nazwa pliku danych.
-void wypiszNieZwykly(const std::string& sciezka);
 
 // Usuwa pliki tymczasowe "<sciezka>.tmp.<pid>.<n>" zostawione przez proces, ktory juz
 // nie dziala (przerwany zapis). Z `zamazac` tresc jest najpierw nadpisywana zerami.

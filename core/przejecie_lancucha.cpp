@@ -19,15 +19,15 @@ std::optional<OcenaOtrzymanego> ocenRozszerzenie(const Blockchain& wlasny,
     OcenaOtrzymanego ocena;
     ocena.rozszerzaWlasny = true;
     ocena.wzgledemWlasnego = true;
-    ocena.poprawny = czyPoprawnyOd(otrzymany, wlasny.walidacja.punkt.liczba,
-                                   wlasny.walidacja.salda, ocena.salda);
+    ocena.blad = sprawdzOd(otrzymany, wlasny.walidacja.punkt.liczba, wlasny.walidacja.salda,
+                           ocena.salda);
     return ocena;
 }
 
 OcenaOtrzymanego ocenCalosc(const Blockchain& otrzymany)
 {
     OcenaOtrzymanego ocena;
-    ocena.poprawny = czyPoprawnyZSaldami(otrzymany, ocena.salda);
+    ocena.blad = sprawdzZSaldami(otrzymany, ocena.salda);
     return ocena;
 }
 
@@ -77,8 +77,8 @@ std::optional<OcenaOtrzymanego> ocenNoweBloki(const Blockchain& wlasny, const No
     OcenaOtrzymanego ocena;
     ocena.rozszerzaWlasny = true;
     ocena.wzgledemWlasnego = true;
-    ocena.poprawny = czyPoprawnyZNowymi(wlasny, wlasny.walidacja.punkt.liczba, otrzymany.bloki,
-                                        wlasny.walidacja.salda, ocena.salda);
+    ocena.blad = sprawdzZNowymi(wlasny, wlasny.walidacja.punkt.liczba, otrzymany.bloki,
+                                wlasny.walidacja.salda, ocena.salda);
     return ocena;
 }
 

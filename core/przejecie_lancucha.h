@@ -1,8 +1,8 @@
 #pragma once
 // Ocena otrzymanego lancucha wzgledem wlasnego i jego przejecie.
 // Otrzymany lancuch, ktory zaczyna sie dokladnie wszystkimi blokami wlasnego, jest
-// sprawdzany od miejsca, do ktorego wlasny zna salda walidacji; wynik i komunikat sa takie,
-// jak przy sprawdzeniu calosci.
+// sprawdzany od miejsca, do ktorego wlasny zna salda walidacji; wynik i pierwszy zly blok sa
+// takie, jak przy sprawdzeniu calosci.
 
 #include <cstdint>
 #include <optional>
@@ -10,14 +10,18 @@
 #include <vector>
 
 #include "core/blockchain.h"
+#include "core/walidacja.h"
 
 struct OcenaOtrzymanego {
-    bool poprawny = false;
+    // Nic: otrzymany jest poprawny.
+    WynikWalidacji blad;
     // Otrzymany zaczyna sie wszystkimi blokami wlasnego (w chwili oceny).
     bool rozszerzaWlasny = false;
     // `salda` to tylko zmiany wzgledem wlasny.walidacja.salda.
     bool wzgledemWlasnego = false;
     Salda salda;
+
+    [[nodiscard]] bool poprawny() const { return !blad; }
 };
 
 // Czy `otrzymany` zaczyna sie wszystkimi blokami `wlasny`.

@@ -4,25 +4,10 @@
 #include <string>
 #include <unordered_map>
 
-#include "core/konsola.h"
 #include "core/skrot.h"
 #include "core/walidacja.h"
 
 namespace {
-
-void zglos(const Blok& blok, const char* tekstReguly)
-{
-    wypisz("  [BLAD] Blok #", blok.indeks, tekstReguly, "\n");
-}
-
-constexpr const char* REGULA_H = " ma dane niezgodne z jego hashem (ktos je zmienil po fakcie)!";
-constexpr const char* REGULA_L = " nie jest poprawnie polaczony z poprzednim blokiem!";
-constexpr const char* REGULA_S =
-    " ma transakcje z NIEPRAWIDLOWYM podpisem (ktos podszywa sie pod nadawce)!";
-constexpr const char* REGULA_B = " zawiera transakcje wydajaca wiecej niz nadawca faktycznie mial "
-                                 "(falszywe saldo / podwojne wydanie)!";
-constexpr const char* REGULA_R =
-    " zawiera niepoprawna nagrode za kopanie (falszywe 'drukowanie' monet znikad)!";
 
 // Salda czytane z bazy, a zmieniane tylko w osobnej mapie zmian.
 class SaldaNakladki {
@@ -43,65 +28,59 @@ private:
     Salda& zmiany;
 };
 
-// Sprawdza transakcje jednego bloku; zwraca tekst zlamanej reguly albo nullptr.
+// Sprawdza transakcje jednego bloku; zwraca zlamana regule albo nic.
 template <typename MapaSald>
-const char* sprawdzTransakcje(const Blok& blok, MapaSald& salda)
+std::optional<RegulaBloku> sprawdzTransakcje(const Blok& blok, MapaSald& salda)
 {
     int nagrody = 0;
     for (const Transakcja& tx : blok.transakcje) {
         if (!tx.czyPodpisPoprawny())
-            return REGULA_S;
+            return RegulaBloku::podpis;
         if (!tx.nadawca.empty()) {
             // Ujemna kwota pozwalalaby zabrac cudze monety bez podpisu wlasciciela.
             if (tx.kwota < 0)
-                return REGULA_B;
+                return RegulaBloku::saldo;
             std::int64_t& saldoNadawcy = salda[tx.nadawca];
             saldoNadawcy -= tx.kwota; // saldo >= 0 i kwota >= 0: bez przepelnienia
             if (saldoNadawcy < 0)
-                return REGULA_B;
+                return RegulaBloku::saldo;
             if (!tx.odbiorca.empty()) {
                 std::int64_t& saldoOdbiorcy = salda[tx.odbiorca];
                 if (__builtin_add_overflow(saldoOdbiorcy, tx.kwota, &saldoOdbiorcy))
-                    return REGULA_B;
+                    return RegulaBloku::saldo;
             }
         } else if (!tx.odbiorca.empty()) {
             ++nagrody;
             if (nagrody > 1 || tx.kwota != NAGRODA_ZA_BLOK)
-                return REGULA_R;
+                return RegulaBloku::nagroda;
             std::int64_t& saldoOdbiorcy = salda[tx.odbiorca];
             if (__builtin_add_overflow(saldoOdbiorcy, tx.kwota, &saldoOdbiorcy))
-                return REGULA_R;
+                return RegulaBloku::nagroda;
         }
     }
-    return nullptr;
+    return std::nullopt;
 }
 
 // Jeden blok: hash, polaczenie z poprzednim (bez nich dla pierwszego bloku), transakcje.
 template <typename MapaSald>
-bool sprawdzBlok(const Blok& blok, const Blok* poprzedni, MapaSald& salda, std::string& tekst)
+WynikWalidacji sprawdzBlok(const Blok& blok, const Blok* poprzedni, MapaSald& salda, std::string& tekst)
 {
     if (poprzedni != nullptr) {
         blok.zbudujTekstBloku(tekst);
-        if (sha256Hex(tekst) != blok.hash) {
-            zglos(blok, REGULA_H);
-            return false;
-        }
-        if (blok.poprzedniHash != poprzedni->hash) {
-            zglos(blok, REGULA_L);
-            return false;
-        }
+        if (sha256Hex(tekst) != blok.hash)
+            return BladBloku{RegulaBloku::hash, blok.indeks};
+        if (blok.poprzedniHash != poprzedni->hash)
+            return BladBloku{RegulaBloku::polaczenie, blok.indeks};
     }
-    if (const char* regula = sprawdzTransakcje(blok, salda)) {
-        zglos(blok, regula);
-        return false;
-    }
-    return true;
+    if (const std::optional<RegulaBloku> regula = sprawdzTransakcje(blok, salda))
+        return BladBloku{*regula, blok.indeks};
+    return std::nullopt;
 }
 
 // Bloki [od, koniec).
 // Bloki zwartego lancucha powstaja przy odczycie, wiec poprzedni jest trzymany jako kopia.
 template <typename MapaSald>
-bool sprawdzBloki(const LancuchBlokow& lancuch, std::size_t od, MapaSald& salda)
+WynikWalidacji sprawdzBloki(const LancuchBlokow& lancuch, std::size_t od, MapaSald& salda)
 {
     std::string tekst;
     std::optional<Blok> poprzedni;
@@ -109,50 +88,55 @@ bool sprawdzBloki(const LancuchBlokow& lancuch, std::size_t od, MapaSald& salda)
         poprzedni.emplace(lancuch[od - 1]);
     for (std::size_t p = od; p < lancuch.size(); ++p) {
         Blok blok = lancuch[p];
-        if (!sprawdzBlok(blok, poprzedni ? &*poprzedni : nullptr, salda, tekst))
-            return false;
+        if (WynikWalidacji blad = sprawdzBlok(blok, poprzedni ? &*poprzedni : nullptr, salda, tekst))
+            return blad;
         poprzedni = std::move(blok);
     }
-    return true;
+    return std::nullopt;
 }
 
 } // namespace
 
 bool Blockchain::czyLancuchPoprawny() const
 {
-    Salda salda;
-    return sprawdzBloki(lancuch, 0, salda);
+    return !sprawdzLancuch(*this);
 }
 
-bool czyPoprawnyZSaldami(const Blockchain& ksiega, Salda& salda)
+WynikWalidacji sprawdzLancuch(const Blockchain& ksiega)
+{
+    Salda salda;
+    return sprawdzBloki(ksiega.pobierzLancuch(), 0, salda);
+}
+
+WynikWalidacji sprawdzZSaldami(const Blockchain& ksiega, Salda& salda)
 {
     salda.clear();
     return sprawdzBloki(ksiega.pobierzLancuch(), 0, salda);
 }
 
-bool czyPoprawnyOd(const Blockchain& ksiega, std::size_t od, const Salda& baza, Salda& zmiany)
+WynikWalidacji sprawdzOd(const Blockchain& ksiega, std::size_t od, const Salda& baza, Salda& zmiany)
 {
     zmiany.clear();
     SaldaNakladki salda(baza, zmiany);
     return sprawdzBloki(ksiega.pobierzLancuch(), od, salda);
 }
 
-bool czyPoprawnyZNowymi(const Blockchain& ksiega, std::size_t od, const std::vector<Blok>& nowe,
-                       const Salda& baza, Salda& zmiany)
+WynikWalidacji sprawdzZNowymi(const Blockchain& ksiega, std::size_t od, const std::vector<Blok>& nowe,
+                              const Salda& baza, Salda& zmiany)
 {
     zmiany.clear();
     SaldaNakladki salda(baza, zmiany);
-    if (!sprawdzBloki(ksiega.pobierzLancuch(), od, salda))
-        return false;
+    if (WynikWalidacji blad = sprawdzBloki(ksiega.pobierzLancuch(), od, salda))
+        return blad;
     std::string tekst;
     const Blok ostatni = ksiega.pobierzLancuch().back();
     const Blok* poprzedni = &ostatni;
     for (const Blok& blok : nowe) {
-        if (!sprawdzBlok(blok, poprzedni, salda, tekst))
-            return false;
+        if (WynikWalidacji blad = sprawdzBlok(blok, poprzedni, salda, tekst))
+            return blad;
         poprzedni = &blok;
     }
-    return true;
+    return std::nullopt;
 }
 
 void nalozZmiany(Salda& baza, Salda&& zmiany)

@@ -86,7 +86,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bajty, std::size_t roz
     if (!zapiszAtomowo(plikLancucha, serwerFuzzowania().tekstPoczatkowy))
         std::abort();
     Blockchain zywy;
-    KontekstSerwera kontekst{zywy, plikLancucha, plikWezlow, "", -1,
+    KontekstSerwera kontekst{dziennikFuzzowania(), zywy, plikLancucha, plikWezlow, "", -1,
                              std::chrono::milliseconds(100), {}};
     KanalZWejscia kanal({wiadomosci.begin() + 1, wiadomosci.end()});
     (void)obsluzPrzychodzacyLancuch(kontekst, wiadomosci.front(), &kanal);
@@ -101,7 +101,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bajty, std::size_t roz
     if (!zapiszAtomowo(plikCalosci, serwerFuzzowania().tekstPoczatkowy))
         std::abort();
     Blockchain zywyCalosci;
-    KontekstSerwera calosc{zywyCalosci, plikCalosci, plikWezlow, "", -1,
+    KontekstSerwera calosc{dziennikFuzzowania(), zywyCalosci, plikCalosci, plikWezlow, "", -1,
                            std::chrono::milliseconds(100), {}};
     (void)obsluzPrzychodzacyLancuch(calosc, zbudujWiadomoscLancucha(przyjety, ""));
     if (wczytajPlik(plikCalosci) != std::optional<std::string>(przyjety))

@@ -37,7 +37,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bajty, std::size_t roz
     if (!zapiszAtomowo(plikLancucha, serwerFuzzowania().tekstPoczatkowy))
         std::abort();
     Blockchain zywy;
-    KontekstSerwera kontekst{zywy, plikLancucha, plikWezlow, "", -1,
+    KontekstSerwera kontekst{dziennikFuzzowania(), zywy, plikLancucha, plikWezlow, "", -1,
                              std::chrono::milliseconds(100), {}};
     const std::string odpowiedz = obsluzPrzychodzacyLancuch(kontekst, wiadomosc);
     // Odpowiedz na lancuch to zawsze lista wezlow z pliku po scaleniu (rozmowy

@@ -5,9 +5,7 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <iostream>
 #include <optional>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -39,17 +37,6 @@ inline const std::vector<ParaKluczy>& klucze()
     return pary;
 }
 
-// Wyjscie (std::cout) wypisane w trakcie `praca`.
-template <typename Praca>
-std::string przechwyc(Praca&& praca)
-{
-    std::ostringstream bufor;
-    std::streambuf* poprzedni = std::cout.rdbuf(bufor.rdbuf());
-    praca();
-    std::cout.rdbuf(poprzedni);
-    return bufor.str();
-}
-
 inline void dokop(Blockchain& lancuch, Bajty& bajty, unsigned ile)
 {
     for (unsigned i = 0; i < ile; ++i) {
@@ -60,7 +47,7 @@ inline void dokop(Blockchain& lancuch, Bajty& bajty, unsigned ile)
             platnosci.emplace_back(klucze()[bajty.nastepny() % 3],
                                    kluczPublicznyHex(klucze()[bajty.nastepny() % 3]), kwota, "");
         }
-        (void)przechwyc([&] { lancuch.wykopIDodajBlok(kluczPublicznyHex(gornik), platnosci); });
+        lancuch.wykopIDodajBlok(kluczPublicznyHex(gornik), platnosci);
     }
 }
 
@@ -108,11 +95,10 @@ inline bool zgodneNoweBloki(const Blockchain& wlasny, const std::string& tekst)
     if (nowe.wspolnych < wlasne.size())
         return !czyRozszerza(wlasny, caly);
     nowe.bloki = std::move(reszta.bloki);
-    bool calosc = false;
-    const std::string wypisCalosci = przechwyc([&] { calosc = caly.czyLancuchPoprawny(); });
-    std::optional<OcenaOtrzymanego> ocena;
-    const std::string wypis = przechwyc([&] { ocena = ocenNoweBloki(wlasny, nowe); });
-    if (!ocena || ocena->poprawny != calosc || wypis != wypisCalosci)
+    const WynikWalidacji wynikCalosci = sprawdzLancuch(caly);
+    const bool calosc = !wynikCalosci;
+    std::optional<OcenaOtrzymanego> ocena = ocenNoweBloki(wlasny, nowe);
+    if (!ocena || ocena->blad != wynikCalosci)
         return false;
     if (!calosc)
         return true;
@@ -123,7 +109,7 @@ inline bool zgodneNoweBloki(const Blockchain& wlasny, const std::string& tekst)
             return false;
     }
     Salda oczekiwane;
-    (void)czyPoprawnyZSaldami(caly, oczekiwane);
+    (void)sprawdzZSaldami(caly, oczekiwane);
     przejmijLancuch(kopia, nowe, std::move(*ocena));
     return kopia.pobierzLancuch() == caly.pobierzLancuch() && kopia.trudnosc == caly.trudnosc
         && kopia.zawiera(kopia.walidacja.punkt)
@@ -139,7 +125,7 @@ inline Blockchain zSaldamiDo(const Blockchain& wlasny, std::size_t ile)
     Blockchain poczatek;
     poczatek.zastapLancuch(bloki.kopia(0, ile));
     Salda salda;
-    (void)przechwyc([&] { (void)czyPoprawnyZSaldami(poczatek, salda); });
+    (void)sprawdzZSaldami(poczatek, salda);
     Punkt punkt = wlasny.punkt();
     punkt.liczba = ile;
     punkt.hashOstatniego = wlasny.pobierzLancuch()[ile - 1].hash;
@@ -147,7 +133,7 @@ inline Blockchain zSaldamiDo(const Blockchain& wlasny, std::size_t ile)
     return wynik;
 }
 
-// false, gdy obie walidacje roznia sie decyzja, komunikatem, saldami albo przejeciem.
+// false, gdy obie walidacje roznia sie decyzja, pierwszym zlym blokiem, saldami albo przejeciem.
 inline bool zgodne(const std::uint8_t* dane, std::size_t rozmiar)
 {
     Bajty bajty(dane, rozmiar);
@@ -159,7 +145,7 @@ inline bool zgodne(const std::uint8_t* dane, std::size_t rozmiar)
     for (unsigned i = bajty.nastepny() % 4; i > 0; --i)
         zepsuj(otrzymany, bajty);
     Salda salda;
-    if (!przechwyc([&] { (void)czyPoprawnyZSaldami(wlasny, salda); }).empty())
+    if (sprawdzZSaldami(wlasny, salda))
         return true; // wlasny niepoprawny: nie ma sald do zapamietania
     wlasny.walidacja = StanWalidacji{wlasny.punkt(), salda};
 
@@ -174,13 +160,12 @@ inline bool zgodne(const std::uint8_t* dane, std::size_t rozmiar)
     if (!zgodneNoweBloki(zSaldamiDo(wlasny, znane), tekst))
         return false;
 
-    bool calosc = false;
-    const std::string wypisCalosci = przechwyc([&] { calosc = otrzymany.czyLancuchPoprawny(); });
-    std::optional<OcenaOtrzymanego> ocena;
-    const std::string wypisOdKonca = przechwyc([&] { ocena = ocenRozszerzenie(wlasny, otrzymany); });
+    const WynikWalidacji wynikCalosci = sprawdzLancuch(otrzymany);
+    const bool calosc = !wynikCalosci;
+    std::optional<OcenaOtrzymanego> ocena = ocenRozszerzenie(wlasny, otrzymany);
     if (!ocena)
         return !czyRozszerza(wlasny, otrzymany);
-    if (ocena->poprawny != calosc || wypisOdKonca != wypisCalosci)
+    if (ocena->blad != wynikCalosci)
         return false;
     if (!calosc)
         return true;
@@ -190,7 +175,7 @@ inline bool zgodne(const std::uint8_t* dane, std::size_t rozmiar)
             return false;
     }
     Salda oczekiwane;
-    (void)czyPoprawnyZSaldami(otrzymany, oczekiwane);
+    (void)sprawdzZSaldami(otrzymany, oczekiwane);
     const auto bloki = otrzymany.pobierzLancuch();
     przejmijLancuch(wlasny, otrzymany, std::move(*ocena));
     return wlasny.pobierzLancuch() == bloki && wlasny.zawiera(wlasny.walidacja.punkt)

@@ -9,6 +9,7 @@
 #include <string>
 #include <unistd.h>
 
+#include "core/dziennik.h"
 #include "core/format_lancucha.h"
 
 struct SerwerFuzzowania {
@@ -36,4 +37,11 @@ inline const SerwerFuzzowania& serwerFuzzowania()
         return wynik;
     }();
     return serwer;
+}
+
+// Dziennik serwera pod fuzzerem: pisze na wyciszone wyjscie.
+inline Dziennik& dziennikFuzzowania()
+{
+    static Dziennik dziennik;
+    return dziennik;
 }

@@ -519,4 +519,347 @@ Die Wiederherstellungsphrase wurde nicht angezeigt, weil sie dieses Wallet nicht
         <translation>Der Datenordner %1 kann nicht gesperrt werden: %2</translation>
     </message>
 </context>
+<context>
+    <name>Dziennik</name>
+    <message>
+        <source>[BLAD] Blok #%1 ma dane niezgodne z jego hashem (ktos je zmienil po fakcie)!</source>
+        <translation>[FEHLER] Block #%1 hat Daten, die nicht zu seinem Hash passen (jemand hat sie nachträglich geändert)!</translation>
+    </message>
+    <message>
+        <source>[BLAD] Blok #%1 nie jest poprawnie polaczony z poprzednim blokiem!</source>
+        <translation>[FEHLER] Block #%1 ist nicht korrekt mit dem vorherigen Block verknüpft!</translation>
+    </message>
+    <message>
+        <source>[BLAD] Blok #%1 ma transakcje z NIEPRAWIDLOWYM podpisem (ktos podszywa sie pod nadawce)!</source>
+        <translation>[FEHLER] Block #%1 enthält eine Transaktion mit UNGÜLTIGER Signatur (jemand gibt sich als Absender aus)!</translation>
+    </message>
+    <message>
+        <source>[BLAD] Blok #%1 zawiera transakcje wydajaca wiecej niz nadawca faktycznie mial (falszywe saldo / podwojne wydanie)!</source>
+        <translation>[FEHLER] Block #%1 enthält eine Transaktion, die mehr ausgibt, als der Absender tatsächlich hatte (falsches Guthaben / Doppelausgabe)!</translation>
+    </message>
+    <message>
+        <source>[BLAD] Blok #%1 zawiera niepoprawna nagrode za kopanie (falszywe &apos;drukowanie&apos; monet znikad)!</source>
+        <translation>[FEHLER] Block #%1 enthält eine ungültige Mining-Belohnung (falsches &apos;Drucken&apos; von Münzen aus dem Nichts)!</translation>
+    </message>
+    <message>
+        <source>Blok #%1 ma w polu znak CR - odrzucam lancuch.</source>
+        <translation>Block #%1 hat ein CR-Zeichen in einem Feld - Kette abgelehnt.</translation>
+    </message>
+    <message>
+        <source>Blok #%1 ma w polu znak LF - odrzucam lancuch.</source>
+        <translation>Block #%1 hat ein LF-Zeichen in einem Feld - Kette abgelehnt.</translation>
+    </message>
+    <message>
+        <source>Blok #%1 ma w polu znak NUL - odrzucam lancuch.</source>
+        <translation>Block #%1 hat ein NUL-Zeichen in einem Feld - Kette abgelehnt.</translation>
+    </message>
+    <message>
+        <source>Blok #%1 ma pole rowne wierszowi znacznika bloku - odrzucam lancuch.</source>
+        <translation>Block #%1 hat ein Feld gleich der Blockmarkierungszeile - Kette abgelehnt.</translation>
+    </message>
+    <message>
+        <source>Blok #%1 ma ponad %2 bajtow tekstu (limit tego wezla) - odrzucam lancuch.</source>
+        <translation>Block #%1 hat mehr als %2 Bytes Text (Limit dieses Knotens) - Kette abgelehnt.</translation>
+    </message>
+    <message>
+        <source>Blok #%1 ma ponad %2 transakcji (limit tego wezla) - odrzucam lancuch.</source>
+        <translation>Block #%1 hat mehr als %2 Transaktionen (Limit dieses Knotens) - Kette abgelehnt.</translation>
+    </message>
+    <message>
+        <source>Kopanie bloku %1... SUKCES! Znaleziono Hash: %2 (Nonce: %3)</source>
+        <translation>Mining von Block %1... ERFOLG! Hash gefunden: %2 (Nonce: %3)</translation>
+    </message>
+    <message>
+        <source>BLAD: plik %1 nie jest czytelnym lancuchem i nie udalo sie go odlozyc.</source>
+        <translation>FEHLER: Datei %1 ist keine lesbare Kette und konnte nicht beiseitegelegt werden.</translation>
+    </message>
+    <message>
+        <source>Plik %1 nie jest czytelnym lancuchem - odlozono go jako %2.</source>
+        <translation>Datei %1 ist keine lesbare Kette - beiseitegelegt als %2.</translation>
+    </message>
+    <message>
+        <source>BLAD: nie udalo sie zapisac pliku %1 - nowy blok odrzucono.</source>
+        <translation>FEHLER: Datei %1 konnte nicht geschrieben werden - der neue Block wurde verworfen.</translation>
+    </message>
+    <message>
+        <source>BLAD: plik %1 nie jest zwyklym plikiem - pomijam go.</source>
+        <translation>FEHLER: %1 ist keine reguläre Datei - wird übersprungen.</translation>
+    </message>
+    <message>
+        <source>Przyjeto nowy, dluzszy lancuch (%1 blokow).</source>
+        <translation>Neue, längere Kette übernommen (%1 Blöcke).</translation>
+    </message>
+    <message>
+        <source>Nie udalo sie odebrac lancucha.</source>
+        <translation>Die Kette konnte nicht empfangen werden.</translation>
+    </message>
+    <message>
+        <source>Otrzymane dane nie sa poprawnym lancuchem.</source>
+        <translation>Die empfangenen Daten sind keine gültige Kette.</translation>
+    </message>
+    <message>
+        <source>Otrzymany lancuch zajalby w pamieci %1 bajtow przy %2 bajtach tekstu - odrzucam.</source>
+        <translation>Die empfangene Kette würde %1 Bytes Speicher bei %2 Bytes Text belegen - abgelehnt.</translation>
+    </message>
+    <message>
+        <source>Otrzymany lancuch NIE jest poprawny - odrzucam.</source>
+        <translation>Die empfangene Kette ist NICHT gültig - abgelehnt.</translation>
+    </message>
+    <message>
+        <source>Otrzymany lancuch (%1 blokow) nie jest dluzszy niz moj (%2 blokow) - zostaje przy swoim.</source>
+        <translation>Die empfangene Kette (%1 Blöcke) ist nicht länger als meine (%2 Blöcke) - ich behalte meine.</translation>
+    </message>
+    <message>
+        <source>Otrzymany lancuch jest dluzszy, ale ZMNIEJSZYLBY Twoje saldo (%1 -&gt; %2) - odrzucam.</source>
+        <translation>Die empfangene Kette ist länger, würde aber dein Guthaben VERRINGERN (%1 -&gt; %2) - abgelehnt.</translation>
+    </message>
+    <message>
+        <source>Nie mozna bezpiecznie zapisac pliku %1 - odrzucam otrzymany lancuch.</source>
+        <translation>Datei %1 kann nicht sicher geschrieben werden - empfangene Kette abgelehnt.</translation>
+    </message>
+    <message>
+        <source>Otrzymany lancuch potrzebuje %1 bajtow pamieci ponad wolny budzet - odrzucam.</source>
+        <translation>Die empfangene Kette braucht %1 Bytes Speicher über das freie Budget hinaus - abgelehnt.</translation>
+    </message>
+    <message>
+        <source>BLAD: nie udalo sie zapisac lancucha do pliku %1 - odrzucam otrzymany lancuch.</source>
+        <translation>FEHLER: Die Kette konnte nicht in Datei %1 geschrieben werden - empfangene Kette abgelehnt.</translation>
+    </message>
+    <message>
+        <source>wezlem wypychajacym</source>
+        <translation>dem sendenden Knoten</translation>
+    </message>
+    <message>
+        <source>Synchronizacja z %1 przerwana: brak odpowiedzi - rozlaczam.</source>
+        <translation>Synchronisation mit %1 abgebrochen: keine Antwort - Verbindung getrennt.</translation>
+    </message>
+    <message>
+        <source>Synchronizacja z %1 przerwana: niepoprawna odpowiedz - rozlaczam.</source>
+        <translation>Synchronisation mit %1 abgebrochen: ungültige Antwort - Verbindung getrennt.</translation>
+    </message>
+    <message>
+        <source>Synchronizacja z %1 przerwana: bloki nie lacza sie z lancuchem - rozlaczam.</source>
+        <translation>Synchronisation mit %1 abgebrochen: die Blöcke schließen nicht an die Kette an - Verbindung getrennt.</translation>
+    </message>
+    <message>
+        <source>Synchronizacja z %1 przerwana: za maly kawalek blokow - rozlaczam.</source>
+        <translation>Synchronisation mit %1 abgebrochen: Blockstück zu klein - Verbindung getrennt.</translation>
+    </message>
+    <message>
+        <source>Synchronizacja z %1 przerwana: za duzo wiadomosci - rozlaczam.</source>
+        <translation>Synchronisation mit %1 abgebrochen: zu viele Nachrichten - Verbindung getrennt.</translation>
+    </message>
+    <message>
+        <source>Synchronizacja z %1 przerwana: nie ma zapowiedzianych blokow - rozlaczam.</source>
+        <translation>Synchronisation mit %1 abgebrochen: die angekündigten Blöcke fehlen - Verbindung getrennt.</translation>
+    </message>
+    <message>
+        <source>Synchronizacja z %1 przerwana - wlasny lancuch zmienil sie w tym czasie.</source>
+        <translation>Synchronisation mit %1 abgebrochen - die eigene Kette hat sich inzwischen geändert.</translation>
+    </message>
+    <message>
+        <source>Odrzucam niepoprawna oferte synchronizacji.</source>
+        <translation>Ungültiges Synchronisationsangebot abgelehnt.</translation>
+    </message>
+    <message>
+        <source>Odrzucam niepoprawna prosbe o stan lancucha.</source>
+        <translation>Ungültige Anfrage nach dem Kettenstand abgelehnt.</translation>
+    </message>
+    <message>
+        <source>Odrzucam niepoprawna prosbe w synchronizacji - rozlaczam.</source>
+        <translation>Ungültige Anfrage während der Synchronisation abgelehnt - Verbindung getrennt.</translation>
+    </message>
+    <message>
+        <source>Za duzo prosb w jednej synchronizacji - rozlaczam.</source>
+        <translation>Zu viele Anfragen in einer Synchronisation - Verbindung getrennt.</translation>
+    </message>
+    <message>
+        <source>Odrzucam wiadomosc synchronizacji, ktora nie zaczyna rozmowy.</source>
+        <translation>Synchronisationsnachricht abgelehnt, die kein Gespräch beginnt.</translation>
+    </message>
+    <message>
+        <source>Pobieram lancuch od %1: %2 z %3 blokow</source>
+        <translation>Lade die Kette von %1: %2 von %3 Blöcken</translation>
+    </message>
+    <message>
+        <source>Zamykam polaczenie z %1: %2.</source>
+        <translation>Schließe die Verbindung mit %1: %2.</translation>
+    </message>
+    <message>
+        <source>brak danych dluzej niz limit ciszy</source>
+        <translation>keine Daten länger als das Stille-Limit</translation>
+    </message>
+    <message>
+        <source>wiadomosc nie doszla w swoim terminie</source>
+        <translation>die Nachricht kam nicht rechtzeitig an</translation>
+    </message>
+    <message>
+        <source>przesyla wolniej niz 64 KiB/s</source>
+        <translation>sendet langsamer als 64 KiB/s</translation>
+    </message>
+    <message>
+        <source>naglowek ramki nie jest liczba</source>
+        <translation>der Rahmenkopf ist keine Zahl</translation>
+    </message>
+    <message>
+        <source>zapowiedziana ramka jest za dluga</source>
+        <translation>der angekündigte Rahmen ist zu lang</translation>
+    </message>
+    <message>
+        <source>ramka nie miesci sie w budzecie pamieci</source>
+        <translation>der Rahmen passt nicht ins Speicherbudget</translation>
+    </message>
+    <message>
+        <source>wyparte przez nowe polaczenie (komplet, najmniejsze tempo)</source>
+        <translation>von einer neuen Verbindung verdrängt (voll, geringstes Tempo)</translation>
+    </message>
+    <message>
+        <source>komplet polaczen z tego adresu</source>
+        <translation>zu viele Verbindungen von dieser Adresse</translation>
+    </message>
+    <message>
+        <source>komplet polaczen</source>
+        <translation>zu viele Verbindungen</translation>
+    </message>
+    <message>
+        <source>BLAD: nie udalo sie utworzyc watku obslugi polaczenia.</source>
+        <translation>FEHLER: Thread zur Verbindungsbehandlung konnte nicht erstellt werden.</translation>
+    </message>
+    <message>
+        <source>BLAD: zabraklo pamieci przy obsludze zapytania - odrzucam je.</source>
+        <translation>FEHLER: Speicher reichte bei der Bearbeitung einer Anfrage nicht aus - abgelehnt.</translation>
+    </message>
+    <message>
+        <source>Nasluchuje na porcie %1 w petli...</source>
+        <translation>Lausche in einer Schleife auf Port %1...</translation>
+    </message>
+    <message>
+        <source>BLAD: nie udalo sie utworzyc gniazda.</source>
+        <translation>FEHLER: Socket konnte nicht erstellt werden.</translation>
+    </message>
+    <message>
+        <source>BLAD: nie udalo sie zbindowac portu %1 (moze jest juz zajety?).</source>
+        <translation>FEHLER: Port %1 konnte nicht gebunden werden (vielleicht schon belegt?).</translation>
+    </message>
+    <message>
+        <source>BLAD: nie udalo sie nasluchiwac.</source>
+        <translation>FEHLER: Lauschen fehlgeschlagen.</translation>
+    </message>
+    <message>
+        <source>BLAD: niepoprawny adres IP.</source>
+        <translation>FEHLER: ungültige IP-Adresse.</translation>
+    </message>
+    <message>
+        <source>BLAD: przekroczono czas oczekiwania na polaczenie z %1 (wezel offline?)</source>
+        <translation>FEHLER: Zeitüberschreitung beim Verbinden mit %1 (Knoten offline?)</translation>
+    </message>
+    <message>
+        <source>BLAD: nie udalo sie polaczyc z %1</source>
+        <translation>FEHLER: Verbindung mit %1 fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>BLAD: nie udalo sie zbindowac portu wykrywania %1.</source>
+        <translation>FEHLER: Erkennungsport %1 konnte nicht gebunden werden.</translation>
+    </message>
+    <message>
+        <source>BLAD: nie udalo sie utworzyc watku rozgloszen - lancuch nie bedzie rozglaszany.</source>
+        <translation>FEHLER: Verbreitungs-Thread konnte nicht erstellt werden - die Kette wird nicht verbreitet.</translation>
+    </message>
+    <message>
+        <source>BLAD: zabraklo pamieci przy rozglaszaniu lancucha.</source>
+        <translation>FEHLER: Speicher reichte beim Verbreiten der Kette nicht aus.</translation>
+    </message>
+    <message>
+        <source>Rozgloszono do %1</source>
+        <translation>Verbreitet an %1</translation>
+    </message>
+    <message>
+        <source>Nie udalo sie rozglosic do %1 (offline?)</source>
+        <translation>Verbreiten an %1 fehlgeschlagen (offline?)</translation>
+    </message>
+    <message>
+        <source>Rozglaszanie do %1 przerwane - zatrzymanie.</source>
+        <translation>Verbreiten an %1 abgebrochen - Anhalten.</translation>
+    </message>
+    <message>
+        <source>UWAGA: portfel %1 mial prawa %2 (dostepny dla innych uzytkownikow) - ustawiono 0600.</source>
+        <translation>WARNUNG: Wallet %1 hatte die Rechte %2 (für andere Benutzer zugänglich) - auf 0600 gesetzt.</translation>
+    </message>
+    <message>
+        <source>UWAGA: nie mozna wczytac portfela %1 ani przeniesc go na bok - plik zostaje, nowy portfel nie zostanie zapisany.</source>
+        <translation>WARNUNG: Wallet %1 kann weder gelesen noch beiseitegelegt werden - die Datei bleibt, ein neues Wallet wird nicht gespeichert.</translation>
+    </message>
+    <message>
+        <source>UWAGA: nie mozna wczytac portfela %1 - przeniesiono go do %2, tworze nowy portfel.</source>
+        <translation>WARNUNG: Wallet %1 kann nicht gelesen werden - nach %2 verschoben, neues Wallet wird erstellt.</translation>
+    </message>
+    <message>
+        <source>Bez portfela: ochrona salda przy przyjmowaniu lancuchow wylaczona.</source>
+        <translation>Kein Wallet: Guthabenschutz beim Übernehmen von Ketten ist aus.</translation>
+    </message>
+    <message>
+        <source>Utworzono nowy portfel %1, klucz publiczny: %2</source>
+        <translation>Neues Wallet %1 erstellt, öffentlicher Schlüssel: %2</translation>
+    </message>
+    <message>
+        <source>Kopanie na klucz publiczny: %1</source>
+        <translation>Mining auf öffentlichen Schlüssel: %1</translation>
+    </message>
+    <message>
+        <source>Usunieto ten wezel z listy %1.</source>
+        <translation>Dieser Knoten wurde aus Liste %1 entfernt.</translation>
+    </message>
+    <message>
+        <source>Wykryto nowy wezel w sieci: %1</source>
+        <translation>Neuer Knoten im Netz erkannt: %1</translation>
+    </message>
+    <message>
+        <source>BLAD: nie udalo sie utworzyc watku %1.</source>
+        <translation>FEHLER: Thread für %1 konnte nicht erstellt werden.</translation>
+    </message>
+    <message>
+        <source>bootstrapu</source>
+        <translation>Bootstrap</translation>
+    </message>
+    <message>
+        <source>pobierania</source>
+        <translation>Download</translation>
+    </message>
+    <message>
+        <source>rozgloszenia</source>
+        <translation>Verbreitung</translation>
+    </message>
+    <message>
+        <source>obecnosci</source>
+        <translation>Präsenz</translation>
+    </message>
+    <message>
+        <source>BLAD: nie udalo sie utworzyc watku kopania w petli.</source>
+        <translation>FEHLER: Thread für das Mining in der Schleife konnte nicht erstellt werden.</translation>
+    </message>
+    <message>
+        <source>BLAD: nie udalo sie utworzyc watku serwera na porcie %1.</source>
+        <translation>FEHLER: Server-Thread auf Port %1 konnte nicht erstellt werden.</translation>
+    </message>
+    <message>
+        <source>BLAD: nie udalo sie utworzyc watku obecnosci - nasluch zatrzymany.</source>
+        <translation>FEHLER: Präsenz-Thread konnte nicht erstellt werden - Lauschen gestoppt.</translation>
+    </message>
+    <message>
+        <source>Wezel zatrzymany.</source>
+        <translation>Knoten angehalten.</translation>
+    </message>
+    <message>
+        <source>Watki sieci nie skonczyly w czasie - wyjscie bez czekania na nie (zaden zapis lancucha nie trwa).</source>
+        <translation>Netz-Threads wurden nicht rechtzeitig fertig - Beenden ohne auf sie zu warten (kein Kettenschreiben läuft).</translation>
+    </message>
+    <message>
+        <source>Wezel dziala na porcie %1 (zatrzymanie: SIGINT albo SIGTERM).</source>
+        <translation>Knoten läuft auf Port %1 (Anhalten: SIGINT oder SIGTERM).</translation>
+    </message>
+    <message>
+        <source>Otrzymano sygnal %1 - zatrzymuje wezel.</source>
+        <translation>Signal %1 empfangen - Knoten wird angehalten.</translation>
+    </message>
+</context>
 </TS>

@@ -519,4 +519,347 @@ The recovery phrase was not shown, because it would not restore this wallet.</tr
         <translation>Cannot lock the data folder %1: %2</translation>
     </message>
 </context>
+<context>
+    <name>Dziennik</name>
+    <message>
+        <source>[BLAD] Blok #%1 ma dane niezgodne z jego hashem (ktos je zmienil po fakcie)!</source>
+        <translation>[ERROR] Block #%1 has data that does not match its hash (someone changed it afterwards)!</translation>
+    </message>
+    <message>
+        <source>[BLAD] Blok #%1 nie jest poprawnie polaczony z poprzednim blokiem!</source>
+        <translation>[ERROR] Block #%1 is not correctly linked to the previous block!</translation>
+    </message>
+    <message>
+        <source>[BLAD] Blok #%1 ma transakcje z NIEPRAWIDLOWYM podpisem (ktos podszywa sie pod nadawce)!</source>
+        <translation>[ERROR] Block #%1 has a transaction with an INVALID signature (someone is impersonating the sender)!</translation>
+    </message>
+    <message>
+        <source>[BLAD] Blok #%1 zawiera transakcje wydajaca wiecej niz nadawca faktycznie mial (falszywe saldo / podwojne wydanie)!</source>
+        <translation>[ERROR] Block #%1 contains a transaction spending more than the sender actually had (fake balance / double spend)!</translation>
+    </message>
+    <message>
+        <source>[BLAD] Blok #%1 zawiera niepoprawna nagrode za kopanie (falszywe &apos;drukowanie&apos; monet znikad)!</source>
+        <translation>[ERROR] Block #%1 contains an invalid mining reward (fake &apos;printing&apos; of coins out of nowhere)!</translation>
+    </message>
+    <message>
+        <source>Blok #%1 ma w polu znak CR - odrzucam lancuch.</source>
+        <translation>Block #%1 has a CR character in a field - rejecting the chain.</translation>
+    </message>
+    <message>
+        <source>Blok #%1 ma w polu znak LF - odrzucam lancuch.</source>
+        <translation>Block #%1 has an LF character in a field - rejecting the chain.</translation>
+    </message>
+    <message>
+        <source>Blok #%1 ma w polu znak NUL - odrzucam lancuch.</source>
+        <translation>Block #%1 has a NUL character in a field - rejecting the chain.</translation>
+    </message>
+    <message>
+        <source>Blok #%1 ma pole rowne wierszowi znacznika bloku - odrzucam lancuch.</source>
+        <translation>Block #%1 has a field equal to the block marker line - rejecting the chain.</translation>
+    </message>
+    <message>
+        <source>Blok #%1 ma ponad %2 bajtow tekstu (limit tego wezla) - odrzucam lancuch.</source>
+        <translation>Block #%1 has more than %2 bytes of text (this node&apos;s limit) - rejecting the chain.</translation>
+    </message>
+    <message>
+        <source>Blok #%1 ma ponad %2 transakcji (limit tego wezla) - odrzucam lancuch.</source>
+        <translation>Block #%1 has more than %2 transactions (this node&apos;s limit) - rejecting the chain.</translation>
+    </message>
+    <message>
+        <source>Kopanie bloku %1... SUKCES! Znaleziono Hash: %2 (Nonce: %3)</source>
+        <translation>Mining block %1... SUCCESS! Found hash: %2 (nonce: %3)</translation>
+    </message>
+    <message>
+        <source>BLAD: plik %1 nie jest czytelnym lancuchem i nie udalo sie go odlozyc.</source>
+        <translation>ERROR: file %1 is not a readable chain and could not be moved aside.</translation>
+    </message>
+    <message>
+        <source>Plik %1 nie jest czytelnym lancuchem - odlozono go jako %2.</source>
+        <translation>File %1 is not a readable chain - moved aside as %2.</translation>
+    </message>
+    <message>
+        <source>BLAD: nie udalo sie zapisac pliku %1 - nowy blok odrzucono.</source>
+        <translation>ERROR: could not write file %1 - the new block was discarded.</translation>
+    </message>
+    <message>
+        <source>BLAD: plik %1 nie jest zwyklym plikiem - pomijam go.</source>
+        <translation>ERROR: %1 is not a regular file - skipping it.</translation>
+    </message>
+    <message>
+        <source>Przyjeto nowy, dluzszy lancuch (%1 blokow).</source>
+        <translation>Accepted a new, longer chain (%1 blocks).</translation>
+    </message>
+    <message>
+        <source>Nie udalo sie odebrac lancucha.</source>
+        <translation>Could not receive the chain.</translation>
+    </message>
+    <message>
+        <source>Otrzymane dane nie sa poprawnym lancuchem.</source>
+        <translation>The received data is not a valid chain.</translation>
+    </message>
+    <message>
+        <source>Otrzymany lancuch zajalby w pamieci %1 bajtow przy %2 bajtach tekstu - odrzucam.</source>
+        <translation>The received chain would take %1 bytes of memory for %2 bytes of text - rejecting.</translation>
+    </message>
+    <message>
+        <source>Otrzymany lancuch NIE jest poprawny - odrzucam.</source>
+        <translation>The received chain is NOT valid - rejecting.</translation>
+    </message>
+    <message>
+        <source>Otrzymany lancuch (%1 blokow) nie jest dluzszy niz moj (%2 blokow) - zostaje przy swoim.</source>
+        <translation>The received chain (%1 blocks) is not longer than mine (%2 blocks) - keeping my own.</translation>
+    </message>
+    <message>
+        <source>Otrzymany lancuch jest dluzszy, ale ZMNIEJSZYLBY Twoje saldo (%1 -&gt; %2) - odrzucam.</source>
+        <translation>The received chain is longer, but it would REDUCE your balance (%1 -&gt; %2) - rejecting.</translation>
+    </message>
+    <message>
+        <source>Nie mozna bezpiecznie zapisac pliku %1 - odrzucam otrzymany lancuch.</source>
+        <translation>Cannot safely write file %1 - rejecting the received chain.</translation>
+    </message>
+    <message>
+        <source>Otrzymany lancuch potrzebuje %1 bajtow pamieci ponad wolny budzet - odrzucam.</source>
+        <translation>The received chain needs %1 bytes of memory beyond the free budget - rejecting.</translation>
+    </message>
+    <message>
+        <source>BLAD: nie udalo sie zapisac lancucha do pliku %1 - odrzucam otrzymany lancuch.</source>
+        <translation>ERROR: could not write the chain to file %1 - rejecting the received chain.</translation>
+    </message>
+    <message>
+        <source>wezlem wypychajacym</source>
+        <translation>the pushing node</translation>
+    </message>
+    <message>
+        <source>Synchronizacja z %1 przerwana: brak odpowiedzi - rozlaczam.</source>
+        <translation>Synchronization with %1 interrupted: no response - disconnecting.</translation>
+    </message>
+    <message>
+        <source>Synchronizacja z %1 przerwana: niepoprawna odpowiedz - rozlaczam.</source>
+        <translation>Synchronization with %1 interrupted: invalid response - disconnecting.</translation>
+    </message>
+    <message>
+        <source>Synchronizacja z %1 przerwana: bloki nie lacza sie z lancuchem - rozlaczam.</source>
+        <translation>Synchronization with %1 interrupted: the blocks do not connect to the chain - disconnecting.</translation>
+    </message>
+    <message>
+        <source>Synchronizacja z %1 przerwana: za maly kawalek blokow - rozlaczam.</source>
+        <translation>Synchronization with %1 interrupted: block chunk too small - disconnecting.</translation>
+    </message>
+    <message>
+        <source>Synchronizacja z %1 przerwana: za duzo wiadomosci - rozlaczam.</source>
+        <translation>Synchronization with %1 interrupted: too many messages - disconnecting.</translation>
+    </message>
+    <message>
+        <source>Synchronizacja z %1 przerwana: nie ma zapowiedzianych blokow - rozlaczam.</source>
+        <translation>Synchronization with %1 interrupted: the announced blocks are missing - disconnecting.</translation>
+    </message>
+    <message>
+        <source>Synchronizacja z %1 przerwana - wlasny lancuch zmienil sie w tym czasie.</source>
+        <translation>Synchronization with %1 interrupted - our own chain changed in the meantime.</translation>
+    </message>
+    <message>
+        <source>Odrzucam niepoprawna oferte synchronizacji.</source>
+        <translation>Rejecting an invalid synchronization offer.</translation>
+    </message>
+    <message>
+        <source>Odrzucam niepoprawna prosbe o stan lancucha.</source>
+        <translation>Rejecting an invalid chain state request.</translation>
+    </message>
+    <message>
+        <source>Odrzucam niepoprawna prosbe w synchronizacji - rozlaczam.</source>
+        <translation>Rejecting an invalid request during synchronization - disconnecting.</translation>
+    </message>
+    <message>
+        <source>Za duzo prosb w jednej synchronizacji - rozlaczam.</source>
+        <translation>Too many requests in one synchronization - disconnecting.</translation>
+    </message>
+    <message>
+        <source>Odrzucam wiadomosc synchronizacji, ktora nie zaczyna rozmowy.</source>
+        <translation>Rejecting a synchronization message that does not start a conversation.</translation>
+    </message>
+    <message>
+        <source>Pobieram lancuch od %1: %2 z %3 blokow</source>
+        <translation>Downloading the chain from %1: %2 of %3 blocks</translation>
+    </message>
+    <message>
+        <source>Zamykam polaczenie z %1: %2.</source>
+        <translation>Closing the connection with %1: %2.</translation>
+    </message>
+    <message>
+        <source>brak danych dluzej niz limit ciszy</source>
+        <translation>no data for longer than the silence limit</translation>
+    </message>
+    <message>
+        <source>wiadomosc nie doszla w swoim terminie</source>
+        <translation>the message did not arrive in time</translation>
+    </message>
+    <message>
+        <source>przesyla wolniej niz 64 KiB/s</source>
+        <translation>sends slower than 64 KiB/s</translation>
+    </message>
+    <message>
+        <source>naglowek ramki nie jest liczba</source>
+        <translation>the frame header is not a number</translation>
+    </message>
+    <message>
+        <source>zapowiedziana ramka jest za dluga</source>
+        <translation>the announced frame is too long</translation>
+    </message>
+    <message>
+        <source>ramka nie miesci sie w budzecie pamieci</source>
+        <translation>the frame does not fit in the memory budget</translation>
+    </message>
+    <message>
+        <source>wyparte przez nowe polaczenie (komplet, najmniejsze tempo)</source>
+        <translation>displaced by a new connection (full, slowest rate)</translation>
+    </message>
+    <message>
+        <source>komplet polaczen z tego adresu</source>
+        <translation>too many connections from this address</translation>
+    </message>
+    <message>
+        <source>komplet polaczen</source>
+        <translation>too many connections</translation>
+    </message>
+    <message>
+        <source>BLAD: nie udalo sie utworzyc watku obslugi polaczenia.</source>
+        <translation>ERROR: could not create a connection handling thread.</translation>
+    </message>
+    <message>
+        <source>BLAD: zabraklo pamieci przy obsludze zapytania - odrzucam je.</source>
+        <translation>ERROR: out of memory while handling a request - rejecting it.</translation>
+    </message>
+    <message>
+        <source>Nasluchuje na porcie %1 w petli...</source>
+        <translation>Listening on port %1 in a loop...</translation>
+    </message>
+    <message>
+        <source>BLAD: nie udalo sie utworzyc gniazda.</source>
+        <translation>ERROR: could not create a socket.</translation>
+    </message>
+    <message>
+        <source>BLAD: nie udalo sie zbindowac portu %1 (moze jest juz zajety?).</source>
+        <translation>ERROR: could not bind port %1 (maybe it is already in use?).</translation>
+    </message>
+    <message>
+        <source>BLAD: nie udalo sie nasluchiwac.</source>
+        <translation>ERROR: could not listen.</translation>
+    </message>
+    <message>
+        <source>BLAD: niepoprawny adres IP.</source>
+        <translation>ERROR: invalid IP address.</translation>
+    </message>
+    <message>
+        <source>BLAD: przekroczono czas oczekiwania na polaczenie z %1 (wezel offline?)</source>
+        <translation>ERROR: timed out connecting to %1 (node offline?)</translation>
+    </message>
+    <message>
+        <source>BLAD: nie udalo sie polaczyc z %1</source>
+        <translation>ERROR: could not connect to %1</translation>
+    </message>
+    <message>
+        <source>BLAD: nie udalo sie zbindowac portu wykrywania %1.</source>
+        <translation>ERROR: could not bind the discovery port %1.</translation>
+    </message>
+    <message>
+        <source>BLAD: nie udalo sie utworzyc watku rozgloszen - lancuch nie bedzie rozglaszany.</source>
+        <translation>ERROR: could not create a broadcast thread - the chain will not be broadcast.</translation>
+    </message>
+    <message>
+        <source>BLAD: zabraklo pamieci przy rozglaszaniu lancucha.</source>
+        <translation>ERROR: out of memory while broadcasting the chain.</translation>
+    </message>
+    <message>
+        <source>Rozgloszono do %1</source>
+        <translation>Broadcast to %1</translation>
+    </message>
+    <message>
+        <source>Nie udalo sie rozglosic do %1 (offline?)</source>
+        <translation>Could not broadcast to %1 (offline?)</translation>
+    </message>
+    <message>
+        <source>Rozglaszanie do %1 przerwane - zatrzymanie.</source>
+        <translation>Broadcasting to %1 interrupted - stopping.</translation>
+    </message>
+    <message>
+        <source>UWAGA: portfel %1 mial prawa %2 (dostepny dla innych uzytkownikow) - ustawiono 0600.</source>
+        <translation>WARNING: wallet %1 had permissions %2 (readable by other users) - set to 0600.</translation>
+    </message>
+    <message>
+        <source>UWAGA: nie mozna wczytac portfela %1 ani przeniesc go na bok - plik zostaje, nowy portfel nie zostanie zapisany.</source>
+        <translation>WARNING: cannot read wallet %1 nor move it aside - the file stays, a new wallet will not be saved.</translation>
+    </message>
+    <message>
+        <source>UWAGA: nie mozna wczytac portfela %1 - przeniesiono go do %2, tworze nowy portfel.</source>
+        <translation>WARNING: cannot read wallet %1 - moved it to %2, creating a new wallet.</translation>
+    </message>
+    <message>
+        <source>Bez portfela: ochrona salda przy przyjmowaniu lancuchow wylaczona.</source>
+        <translation>No wallet: balance protection when accepting chains is off.</translation>
+    </message>
+    <message>
+        <source>Utworzono nowy portfel %1, klucz publiczny: %2</source>
+        <translation>Created a new wallet %1, public key: %2</translation>
+    </message>
+    <message>
+        <source>Kopanie na klucz publiczny: %1</source>
+        <translation>Mining to public key: %1</translation>
+    </message>
+    <message>
+        <source>Usunieto ten wezel z listy %1.</source>
+        <translation>Removed this node from list %1.</translation>
+    </message>
+    <message>
+        <source>Wykryto nowy wezel w sieci: %1</source>
+        <translation>Discovered a new node in the network: %1</translation>
+    </message>
+    <message>
+        <source>BLAD: nie udalo sie utworzyc watku %1.</source>
+        <translation>ERROR: could not create the %1 thread.</translation>
+    </message>
+    <message>
+        <source>bootstrapu</source>
+        <translation>bootstrap</translation>
+    </message>
+    <message>
+        <source>pobierania</source>
+        <translation>download</translation>
+    </message>
+    <message>
+        <source>rozgloszenia</source>
+        <translation>broadcast</translation>
+    </message>
+    <message>
+        <source>obecnosci</source>
+        <translation>presence</translation>
+    </message>
+    <message>
+        <source>BLAD: nie udalo sie utworzyc watku kopania w petli.</source>
+        <translation>ERROR: could not create the mining loop thread.</translation>
+    </message>
+    <message>
+        <source>BLAD: nie udalo sie utworzyc watku serwera na porcie %1.</source>
+        <translation>ERROR: could not create the server thread on port %1.</translation>
+    </message>
+    <message>
+        <source>BLAD: nie udalo sie utworzyc watku obecnosci - nasluch zatrzymany.</source>
+        <translation>ERROR: could not create the presence thread - listening stopped.</translation>
+    </message>
+    <message>
+        <source>Wezel zatrzymany.</source>
+        <translation>Node stopped.</translation>
+    </message>
+    <message>
+        <source>Watki sieci nie skonczyly w czasie - wyjscie bez czekania na nie (zaden zapis lancucha nie trwa).</source>
+        <translation>Network threads did not finish in time - exiting without waiting for them (no chain write is in progress).</translation>
+    </message>
+    <message>
+        <source>Wezel dziala na porcie %1 (zatrzymanie: SIGINT albo SIGTERM).</source>
+        <translation>Node running on port %1 (stop: SIGINT or SIGTERM).</translation>
+    </message>
+    <message>
+        <source>Otrzymano sygnal %1 - zatrzymuje wezel.</source>
+        <translation>Received signal %1 - stopping the node.</translation>
+    </message>
+</context>
 </TS>

@@ -519,4 +519,347 @@ La frase de recuperación no se ha mostrado, porque no restauraría este moneder
         <translation>No se puede bloquear la carpeta de datos %1: %2</translation>
     </message>
 </context>
+<context>
+    <name>Dziennik</name>
+    <message>
+        <source>[BLAD] Blok #%1 ma dane niezgodne z jego hashem (ktos je zmienil po fakcie)!</source>
+        <translation>[ERROR] ¡El bloque #%1 tiene datos que no coinciden con su hash (alguien los cambió después)!</translation>
+    </message>
+    <message>
+        <source>[BLAD] Blok #%1 nie jest poprawnie polaczony z poprzednim blokiem!</source>
+        <translation>[ERROR] ¡El bloque #%1 no está enlazado correctamente con el bloque anterior!</translation>
+    </message>
+    <message>
+        <source>[BLAD] Blok #%1 ma transakcje z NIEPRAWIDLOWYM podpisem (ktos podszywa sie pod nadawce)!</source>
+        <translation>[ERROR] ¡El bloque #%1 tiene una transacción con firma NO VÁLIDA (alguien suplanta al remitente)!</translation>
+    </message>
+    <message>
+        <source>[BLAD] Blok #%1 zawiera transakcje wydajaca wiecej niz nadawca faktycznie mial (falszywe saldo / podwojne wydanie)!</source>
+        <translation>[ERROR] ¡El bloque #%1 contiene una transacción que gasta más de lo que el remitente tenía (saldo falso / doble gasto)!</translation>
+    </message>
+    <message>
+        <source>[BLAD] Blok #%1 zawiera niepoprawna nagrode za kopanie (falszywe &apos;drukowanie&apos; monet znikad)!</source>
+        <translation>[ERROR] ¡El bloque #%1 contiene una recompensa de minado no válida (&apos;impresión&apos; falsa de monedas de la nada)!</translation>
+    </message>
+    <message>
+        <source>Blok #%1 ma w polu znak CR - odrzucam lancuch.</source>
+        <translation>El bloque #%1 tiene un carácter CR en un campo - rechazo la cadena.</translation>
+    </message>
+    <message>
+        <source>Blok #%1 ma w polu znak LF - odrzucam lancuch.</source>
+        <translation>El bloque #%1 tiene un carácter LF en un campo - rechazo la cadena.</translation>
+    </message>
+    <message>
+        <source>Blok #%1 ma w polu znak NUL - odrzucam lancuch.</source>
+        <translation>El bloque #%1 tiene un carácter NUL en un campo - rechazo la cadena.</translation>
+    </message>
+    <message>
+        <source>Blok #%1 ma pole rowne wierszowi znacznika bloku - odrzucam lancuch.</source>
+        <translation>El bloque #%1 tiene un campo igual a la línea marcadora de bloque - rechazo la cadena.</translation>
+    </message>
+    <message>
+        <source>Blok #%1 ma ponad %2 bajtow tekstu (limit tego wezla) - odrzucam lancuch.</source>
+        <translation>El bloque #%1 tiene más de %2 bytes de texto (límite de este nodo) - rechazo la cadena.</translation>
+    </message>
+    <message>
+        <source>Blok #%1 ma ponad %2 transakcji (limit tego wezla) - odrzucam lancuch.</source>
+        <translation>El bloque #%1 tiene más de %2 transacciones (límite de este nodo) - rechazo la cadena.</translation>
+    </message>
+    <message>
+        <source>Kopanie bloku %1... SUKCES! Znaleziono Hash: %2 (Nonce: %3)</source>
+        <translation>Minando el bloque %1... ¡ÉXITO! Hash encontrado: %2 (nonce: %3)</translation>
+    </message>
+    <message>
+        <source>BLAD: plik %1 nie jest czytelnym lancuchem i nie udalo sie go odlozyc.</source>
+        <translation>ERROR: el archivo %1 no es una cadena legible y no se pudo apartar.</translation>
+    </message>
+    <message>
+        <source>Plik %1 nie jest czytelnym lancuchem - odlozono go jako %2.</source>
+        <translation>El archivo %1 no es una cadena legible - apartado como %2.</translation>
+    </message>
+    <message>
+        <source>BLAD: nie udalo sie zapisac pliku %1 - nowy blok odrzucono.</source>
+        <translation>ERROR: no se pudo escribir el archivo %1 - el nuevo bloque se descartó.</translation>
+    </message>
+    <message>
+        <source>BLAD: plik %1 nie jest zwyklym plikiem - pomijam go.</source>
+        <translation>ERROR: %1 no es un archivo normal - lo omito.</translation>
+    </message>
+    <message>
+        <source>Przyjeto nowy, dluzszy lancuch (%1 blokow).</source>
+        <translation>Se aceptó una cadena nueva y más larga (%1 bloques).</translation>
+    </message>
+    <message>
+        <source>Nie udalo sie odebrac lancucha.</source>
+        <translation>No se pudo recibir la cadena.</translation>
+    </message>
+    <message>
+        <source>Otrzymane dane nie sa poprawnym lancuchem.</source>
+        <translation>Los datos recibidos no son una cadena válida.</translation>
+    </message>
+    <message>
+        <source>Otrzymany lancuch zajalby w pamieci %1 bajtow przy %2 bajtach tekstu - odrzucam.</source>
+        <translation>La cadena recibida ocuparía %1 bytes de memoria con %2 bytes de texto - la rechazo.</translation>
+    </message>
+    <message>
+        <source>Otrzymany lancuch NIE jest poprawny - odrzucam.</source>
+        <translation>La cadena recibida NO es válida - la rechazo.</translation>
+    </message>
+    <message>
+        <source>Otrzymany lancuch (%1 blokow) nie jest dluzszy niz moj (%2 blokow) - zostaje przy swoim.</source>
+        <translation>La cadena recibida (%1 bloques) no es más larga que la mía (%2 bloques) - me quedo con la mía.</translation>
+    </message>
+    <message>
+        <source>Otrzymany lancuch jest dluzszy, ale ZMNIEJSZYLBY Twoje saldo (%1 -&gt; %2) - odrzucam.</source>
+        <translation>La cadena recibida es más larga, pero REDUCIRÍA tu saldo (%1 -&gt; %2) - la rechazo.</translation>
+    </message>
+    <message>
+        <source>Nie mozna bezpiecznie zapisac pliku %1 - odrzucam otrzymany lancuch.</source>
+        <translation>No se puede escribir de forma segura el archivo %1 - rechazo la cadena recibida.</translation>
+    </message>
+    <message>
+        <source>Otrzymany lancuch potrzebuje %1 bajtow pamieci ponad wolny budzet - odrzucam.</source>
+        <translation>La cadena recibida necesita %1 bytes de memoria por encima del presupuesto libre - la rechazo.</translation>
+    </message>
+    <message>
+        <source>BLAD: nie udalo sie zapisac lancucha do pliku %1 - odrzucam otrzymany lancuch.</source>
+        <translation>ERROR: no se pudo escribir la cadena en el archivo %1 - rechazo la cadena recibida.</translation>
+    </message>
+    <message>
+        <source>wezlem wypychajacym</source>
+        <translation>el nodo que envía</translation>
+    </message>
+    <message>
+        <source>Synchronizacja z %1 przerwana: brak odpowiedzi - rozlaczam.</source>
+        <translation>Sincronización con %1 interrumpida: sin respuesta - desconecto.</translation>
+    </message>
+    <message>
+        <source>Synchronizacja z %1 przerwana: niepoprawna odpowiedz - rozlaczam.</source>
+        <translation>Sincronización con %1 interrumpida: respuesta no válida - desconecto.</translation>
+    </message>
+    <message>
+        <source>Synchronizacja z %1 przerwana: bloki nie lacza sie z lancuchem - rozlaczam.</source>
+        <translation>Sincronización con %1 interrumpida: los bloques no enlazan con la cadena - desconecto.</translation>
+    </message>
+    <message>
+        <source>Synchronizacja z %1 przerwana: za maly kawalek blokow - rozlaczam.</source>
+        <translation>Sincronización con %1 interrumpida: fragmento de bloques demasiado pequeño - desconecto.</translation>
+    </message>
+    <message>
+        <source>Synchronizacja z %1 przerwana: za duzo wiadomosci - rozlaczam.</source>
+        <translation>Sincronización con %1 interrumpida: demasiados mensajes - desconecto.</translation>
+    </message>
+    <message>
+        <source>Synchronizacja z %1 przerwana: nie ma zapowiedzianych blokow - rozlaczam.</source>
+        <translation>Sincronización con %1 interrumpida: faltan los bloques anunciados - desconecto.</translation>
+    </message>
+    <message>
+        <source>Synchronizacja z %1 przerwana - wlasny lancuch zmienil sie w tym czasie.</source>
+        <translation>Sincronización con %1 interrumpida - la cadena propia cambió mientras tanto.</translation>
+    </message>
+    <message>
+        <source>Odrzucam niepoprawna oferte synchronizacji.</source>
+        <translation>Rechazo una oferta de sincronización no válida.</translation>
+    </message>
+    <message>
+        <source>Odrzucam niepoprawna prosbe o stan lancucha.</source>
+        <translation>Rechazo una solicitud no válida del estado de la cadena.</translation>
+    </message>
+    <message>
+        <source>Odrzucam niepoprawna prosbe w synchronizacji - rozlaczam.</source>
+        <translation>Rechazo una solicitud no válida durante la sincronización - desconecto.</translation>
+    </message>
+    <message>
+        <source>Za duzo prosb w jednej synchronizacji - rozlaczam.</source>
+        <translation>Demasiadas solicitudes en una sincronización - desconecto.</translation>
+    </message>
+    <message>
+        <source>Odrzucam wiadomosc synchronizacji, ktora nie zaczyna rozmowy.</source>
+        <translation>Rechazo un mensaje de sincronización que no inicia una conversación.</translation>
+    </message>
+    <message>
+        <source>Pobieram lancuch od %1: %2 z %3 blokow</source>
+        <translation>Descargando la cadena de %1: %2 de %3 bloques</translation>
+    </message>
+    <message>
+        <source>Zamykam polaczenie z %1: %2.</source>
+        <translation>Cierro la conexión con %1: %2.</translation>
+    </message>
+    <message>
+        <source>brak danych dluzej niz limit ciszy</source>
+        <translation>sin datos durante más tiempo que el límite de silencio</translation>
+    </message>
+    <message>
+        <source>wiadomosc nie doszla w swoim terminie</source>
+        <translation>el mensaje no llegó a tiempo</translation>
+    </message>
+    <message>
+        <source>przesyla wolniej niz 64 KiB/s</source>
+        <translation>envía más lento que 64 KiB/s</translation>
+    </message>
+    <message>
+        <source>naglowek ramki nie jest liczba</source>
+        <translation>la cabecera de la trama no es un número</translation>
+    </message>
+    <message>
+        <source>zapowiedziana ramka jest za dluga</source>
+        <translation>la trama anunciada es demasiado larga</translation>
+    </message>
+    <message>
+        <source>ramka nie miesci sie w budzecie pamieci</source>
+        <translation>la trama no cabe en el presupuesto de memoria</translation>
+    </message>
+    <message>
+        <source>wyparte przez nowe polaczenie (komplet, najmniejsze tempo)</source>
+        <translation>desplazada por una conexión nueva (completo, menor ritmo)</translation>
+    </message>
+    <message>
+        <source>komplet polaczen z tego adresu</source>
+        <translation>demasiadas conexiones desde esta dirección</translation>
+    </message>
+    <message>
+        <source>komplet polaczen</source>
+        <translation>demasiadas conexiones</translation>
+    </message>
+    <message>
+        <source>BLAD: nie udalo sie utworzyc watku obslugi polaczenia.</source>
+        <translation>ERROR: no se pudo crear el hilo de atención de la conexión.</translation>
+    </message>
+    <message>
+        <source>BLAD: zabraklo pamieci przy obsludze zapytania - odrzucam je.</source>
+        <translation>ERROR: memoria insuficiente al atender una solicitud - la rechazo.</translation>
+    </message>
+    <message>
+        <source>Nasluchuje na porcie %1 w petli...</source>
+        <translation>Escuchando en el puerto %1 en bucle...</translation>
+    </message>
+    <message>
+        <source>BLAD: nie udalo sie utworzyc gniazda.</source>
+        <translation>ERROR: no se pudo crear el socket.</translation>
+    </message>
+    <message>
+        <source>BLAD: nie udalo sie zbindowac portu %1 (moze jest juz zajety?).</source>
+        <translation>ERROR: no se pudo enlazar el puerto %1 (¿quizá ya está en uso?).</translation>
+    </message>
+    <message>
+        <source>BLAD: nie udalo sie nasluchiwac.</source>
+        <translation>ERROR: no se pudo escuchar.</translation>
+    </message>
+    <message>
+        <source>BLAD: niepoprawny adres IP.</source>
+        <translation>ERROR: dirección IP no válida.</translation>
+    </message>
+    <message>
+        <source>BLAD: przekroczono czas oczekiwania na polaczenie z %1 (wezel offline?)</source>
+        <translation>ERROR: se agotó el tiempo al conectar con %1 (¿nodo desconectado?)</translation>
+    </message>
+    <message>
+        <source>BLAD: nie udalo sie polaczyc z %1</source>
+        <translation>ERROR: no se pudo conectar con %1</translation>
+    </message>
+    <message>
+        <source>BLAD: nie udalo sie zbindowac portu wykrywania %1.</source>
+        <translation>ERROR: no se pudo enlazar el puerto de descubrimiento %1.</translation>
+    </message>
+    <message>
+        <source>BLAD: nie udalo sie utworzyc watku rozgloszen - lancuch nie bedzie rozglaszany.</source>
+        <translation>ERROR: no se pudo crear el hilo de difusión - la cadena no se difundirá.</translation>
+    </message>
+    <message>
+        <source>BLAD: zabraklo pamieci przy rozglaszaniu lancucha.</source>
+        <translation>ERROR: memoria insuficiente al difundir la cadena.</translation>
+    </message>
+    <message>
+        <source>Rozgloszono do %1</source>
+        <translation>Difundido a %1</translation>
+    </message>
+    <message>
+        <source>Nie udalo sie rozglosic do %1 (offline?)</source>
+        <translation>No se pudo difundir a %1 (¿desconectado?)</translation>
+    </message>
+    <message>
+        <source>Rozglaszanie do %1 przerwane - zatrzymanie.</source>
+        <translation>Difusión a %1 interrumpida - detención.</translation>
+    </message>
+    <message>
+        <source>UWAGA: portfel %1 mial prawa %2 (dostepny dla innych uzytkownikow) - ustawiono 0600.</source>
+        <translation>AVISO: el monedero %1 tenía permisos %2 (accesible para otros usuarios) - se fijaron a 0600.</translation>
+    </message>
+    <message>
+        <source>UWAGA: nie mozna wczytac portfela %1 ani przeniesc go na bok - plik zostaje, nowy portfel nie zostanie zapisany.</source>
+        <translation>AVISO: no se puede leer el monedero %1 ni apartarlo - el archivo se queda, no se guardará un monedero nuevo.</translation>
+    </message>
+    <message>
+        <source>UWAGA: nie mozna wczytac portfela %1 - przeniesiono go do %2, tworze nowy portfel.</source>
+        <translation>AVISO: no se puede leer el monedero %1 - se movió a %2, creo un monedero nuevo.</translation>
+    </message>
+    <message>
+        <source>Bez portfela: ochrona salda przy przyjmowaniu lancuchow wylaczona.</source>
+        <translation>Sin monedero: la protección del saldo al aceptar cadenas está desactivada.</translation>
+    </message>
+    <message>
+        <source>Utworzono nowy portfel %1, klucz publiczny: %2</source>
+        <translation>Se creó un monedero nuevo %1, clave pública: %2</translation>
+    </message>
+    <message>
+        <source>Kopanie na klucz publiczny: %1</source>
+        <translation>Minando para la clave pública: %1</translation>
+    </message>
+    <message>
+        <source>Usunieto ten wezel z listy %1.</source>
+        <translation>Se quitó este nodo de la lista %1.</translation>
+    </message>
+    <message>
+        <source>Wykryto nowy wezel w sieci: %1</source>
+        <translation>Se detectó un nodo nuevo en la red: %1</translation>
+    </message>
+    <message>
+        <source>BLAD: nie udalo sie utworzyc watku %1.</source>
+        <translation>ERROR: no se pudo crear el hilo de %1.</translation>
+    </message>
+    <message>
+        <source>bootstrapu</source>
+        <translation>arranque</translation>
+    </message>
+    <message>
+        <source>pobierania</source>
+        <translation>descarga</translation>
+    </message>
+    <message>
+        <source>rozgloszenia</source>
+        <translation>difusión</translation>
+    </message>
+    <message>
+        <source>obecnosci</source>
+        <translation>presencia</translation>
+    </message>
+    <message>
+        <source>BLAD: nie udalo sie utworzyc watku kopania w petli.</source>
+        <translation>ERROR: no se pudo crear el hilo de minado en bucle.</translation>
+    </message>
+    <message>
+        <source>BLAD: nie udalo sie utworzyc watku serwera na porcie %1.</source>
+        <translation>ERROR: no se pudo crear el hilo del servidor en el puerto %1.</translation>
+    </message>
+    <message>
+        <source>BLAD: nie udalo sie utworzyc watku obecnosci - nasluch zatrzymany.</source>
+        <translation>ERROR: no se pudo crear el hilo de presencia - escucha detenida.</translation>
+    </message>
+    <message>
+        <source>Wezel zatrzymany.</source>
+        <translation>Nodo detenido.</translation>
+    </message>
+    <message>
+        <source>Watki sieci nie skonczyly w czasie - wyjscie bez czekania na nie (zaden zapis lancucha nie trwa).</source>
+        <translation>Los hilos de red no terminaron a tiempo - salgo sin esperarlos (no hay ninguna escritura de la cadena en curso).</translation>
+    </message>
+    <message>
+        <source>Wezel dziala na porcie %1 (zatrzymanie: SIGINT albo SIGTERM).</source>
+        <translation>Nodo en marcha en el puerto %1 (detener: SIGINT o SIGTERM).</translation>
+    </message>
+    <message>
+        <source>Otrzymano sygnal %1 - zatrzymuje wezel.</source>
+        <translation>Recibida la señal %1 - detengo el nodo.</translation>
+    </message>
+</context>
 </TS>

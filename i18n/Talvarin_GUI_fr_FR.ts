@@ -519,4 +519,347 @@ La phrase de récupération n&apos;a pas été affichée, car elle ne restaurera
         <translation>Impossible de verrouiller le dossier de données %1 : %2</translation>
     </message>
 </context>
+<context>
+    <name>Dziennik</name>
+    <message>
+        <source>[BLAD] Blok #%1 ma dane niezgodne z jego hashem (ktos je zmienil po fakcie)!</source>
+        <translation>[ERREUR] Le bloc #%1 a des données qui ne correspondent pas à son hash (quelqu&apos;un les a modifiées après coup) !</translation>
+    </message>
+    <message>
+        <source>[BLAD] Blok #%1 nie jest poprawnie polaczony z poprzednim blokiem!</source>
+        <translation>[ERREUR] Le bloc #%1 n&apos;est pas correctement lié au bloc précédent !</translation>
+    </message>
+    <message>
+        <source>[BLAD] Blok #%1 ma transakcje z NIEPRAWIDLOWYM podpisem (ktos podszywa sie pod nadawce)!</source>
+        <translation>[ERREUR] Le bloc #%1 contient une transaction avec une signature INVALIDE (quelqu&apos;un usurpe l&apos;expéditeur) !</translation>
+    </message>
+    <message>
+        <source>[BLAD] Blok #%1 zawiera transakcje wydajaca wiecej niz nadawca faktycznie mial (falszywe saldo / podwojne wydanie)!</source>
+        <translation>[ERREUR] Le bloc #%1 contient une transaction qui dépense plus que ce que l&apos;expéditeur avait (faux solde / double dépense) !</translation>
+    </message>
+    <message>
+        <source>[BLAD] Blok #%1 zawiera niepoprawna nagrode za kopanie (falszywe &apos;drukowanie&apos; monet znikad)!</source>
+        <translation>[ERREUR] Le bloc #%1 contient une récompense de minage invalide (« impression » de pièces à partir de rien) !</translation>
+    </message>
+    <message>
+        <source>Blok #%1 ma w polu znak CR - odrzucam lancuch.</source>
+        <translation>Le bloc #%1 contient un caractère CR dans un champ - chaîne rejetée.</translation>
+    </message>
+    <message>
+        <source>Blok #%1 ma w polu znak LF - odrzucam lancuch.</source>
+        <translation>Le bloc #%1 contient un caractère LF dans un champ - chaîne rejetée.</translation>
+    </message>
+    <message>
+        <source>Blok #%1 ma w polu znak NUL - odrzucam lancuch.</source>
+        <translation>Le bloc #%1 contient un caractère NUL dans un champ - chaîne rejetée.</translation>
+    </message>
+    <message>
+        <source>Blok #%1 ma pole rowne wierszowi znacznika bloku - odrzucam lancuch.</source>
+        <translation>Le bloc #%1 a un champ égal à la ligne marqueur de bloc - chaîne rejetée.</translation>
+    </message>
+    <message>
+        <source>Blok #%1 ma ponad %2 bajtow tekstu (limit tego wezla) - odrzucam lancuch.</source>
+        <translation>Le bloc #%1 dépasse %2 octets de texte (limite de ce nœud) - chaîne rejetée.</translation>
+    </message>
+    <message>
+        <source>Blok #%1 ma ponad %2 transakcji (limit tego wezla) - odrzucam lancuch.</source>
+        <translation>Le bloc #%1 dépasse %2 transactions (limite de ce nœud) - chaîne rejetée.</translation>
+    </message>
+    <message>
+        <source>Kopanie bloku %1... SUKCES! Znaleziono Hash: %2 (Nonce: %3)</source>
+        <translation>Minage du bloc %1... SUCCÈS ! Hash trouvé : %2 (nonce : %3)</translation>
+    </message>
+    <message>
+        <source>BLAD: plik %1 nie jest czytelnym lancuchem i nie udalo sie go odlozyc.</source>
+        <translation>ERREUR : le fichier %1 n&apos;est pas une chaîne lisible et n&apos;a pas pu être mis de côté.</translation>
+    </message>
+    <message>
+        <source>Plik %1 nie jest czytelnym lancuchem - odlozono go jako %2.</source>
+        <translation>Le fichier %1 n&apos;est pas une chaîne lisible - mis de côté sous %2.</translation>
+    </message>
+    <message>
+        <source>BLAD: nie udalo sie zapisac pliku %1 - nowy blok odrzucono.</source>
+        <translation>ERREUR : impossible d&apos;écrire le fichier %1 - le nouveau bloc a été abandonné.</translation>
+    </message>
+    <message>
+        <source>BLAD: plik %1 nie jest zwyklym plikiem - pomijam go.</source>
+        <translation>ERREUR : %1 n&apos;est pas un fichier ordinaire - ignoré.</translation>
+    </message>
+    <message>
+        <source>Przyjeto nowy, dluzszy lancuch (%1 blokow).</source>
+        <translation>Nouvelle chaîne plus longue acceptée (%1 blocs).</translation>
+    </message>
+    <message>
+        <source>Nie udalo sie odebrac lancucha.</source>
+        <translation>Impossible de recevoir la chaîne.</translation>
+    </message>
+    <message>
+        <source>Otrzymane dane nie sa poprawnym lancuchem.</source>
+        <translation>Les données reçues ne sont pas une chaîne valide.</translation>
+    </message>
+    <message>
+        <source>Otrzymany lancuch zajalby w pamieci %1 bajtow przy %2 bajtach tekstu - odrzucam.</source>
+        <translation>La chaîne reçue occuperait %1 octets de mémoire pour %2 octets de texte - rejetée.</translation>
+    </message>
+    <message>
+        <source>Otrzymany lancuch NIE jest poprawny - odrzucam.</source>
+        <translation>La chaîne reçue n&apos;est PAS valide - rejetée.</translation>
+    </message>
+    <message>
+        <source>Otrzymany lancuch (%1 blokow) nie jest dluzszy niz moj (%2 blokow) - zostaje przy swoim.</source>
+        <translation>La chaîne reçue (%1 blocs) n&apos;est pas plus longue que la mienne (%2 blocs) - je garde la mienne.</translation>
+    </message>
+    <message>
+        <source>Otrzymany lancuch jest dluzszy, ale ZMNIEJSZYLBY Twoje saldo (%1 -&gt; %2) - odrzucam.</source>
+        <translation>La chaîne reçue est plus longue, mais elle RÉDUIRAIT votre solde (%1 -&gt; %2) - rejetée.</translation>
+    </message>
+    <message>
+        <source>Nie mozna bezpiecznie zapisac pliku %1 - odrzucam otrzymany lancuch.</source>
+        <translation>Impossible d&apos;écrire le fichier %1 en toute sécurité - chaîne reçue rejetée.</translation>
+    </message>
+    <message>
+        <source>Otrzymany lancuch potrzebuje %1 bajtow pamieci ponad wolny budzet - odrzucam.</source>
+        <translation>La chaîne reçue a besoin de %1 octets de mémoire au-delà du budget libre - rejetée.</translation>
+    </message>
+    <message>
+        <source>BLAD: nie udalo sie zapisac lancucha do pliku %1 - odrzucam otrzymany lancuch.</source>
+        <translation>ERREUR : impossible d&apos;écrire la chaîne dans le fichier %1 - chaîne reçue rejetée.</translation>
+    </message>
+    <message>
+        <source>wezlem wypychajacym</source>
+        <translation>le nœud qui envoie</translation>
+    </message>
+    <message>
+        <source>Synchronizacja z %1 przerwana: brak odpowiedzi - rozlaczam.</source>
+        <translation>Synchronisation avec %1 interrompue : pas de réponse - déconnexion.</translation>
+    </message>
+    <message>
+        <source>Synchronizacja z %1 przerwana: niepoprawna odpowiedz - rozlaczam.</source>
+        <translation>Synchronisation avec %1 interrompue : réponse invalide - déconnexion.</translation>
+    </message>
+    <message>
+        <source>Synchronizacja z %1 przerwana: bloki nie lacza sie z lancuchem - rozlaczam.</source>
+        <translation>Synchronisation avec %1 interrompue : les blocs ne se raccordent pas à la chaîne - déconnexion.</translation>
+    </message>
+    <message>
+        <source>Synchronizacja z %1 przerwana: za maly kawalek blokow - rozlaczam.</source>
+        <translation>Synchronisation avec %1 interrompue : lot de blocs trop petit - déconnexion.</translation>
+    </message>
+    <message>
+        <source>Synchronizacja z %1 przerwana: za duzo wiadomosci - rozlaczam.</source>
+        <translation>Synchronisation avec %1 interrompue : trop de messages - déconnexion.</translation>
+    </message>
+    <message>
+        <source>Synchronizacja z %1 przerwana: nie ma zapowiedzianych blokow - rozlaczam.</source>
+        <translation>Synchronisation avec %1 interrompue : les blocs annoncés manquent - déconnexion.</translation>
+    </message>
+    <message>
+        <source>Synchronizacja z %1 przerwana - wlasny lancuch zmienil sie w tym czasie.</source>
+        <translation>Synchronisation avec %1 interrompue - notre chaîne a changé entre-temps.</translation>
+    </message>
+    <message>
+        <source>Odrzucam niepoprawna oferte synchronizacji.</source>
+        <translation>Offre de synchronisation invalide rejetée.</translation>
+    </message>
+    <message>
+        <source>Odrzucam niepoprawna prosbe o stan lancucha.</source>
+        <translation>Demande d&apos;état de chaîne invalide rejetée.</translation>
+    </message>
+    <message>
+        <source>Odrzucam niepoprawna prosbe w synchronizacji - rozlaczam.</source>
+        <translation>Requête invalide pendant la synchronisation rejetée - déconnexion.</translation>
+    </message>
+    <message>
+        <source>Za duzo prosb w jednej synchronizacji - rozlaczam.</source>
+        <translation>Trop de requêtes dans une synchronisation - déconnexion.</translation>
+    </message>
+    <message>
+        <source>Odrzucam wiadomosc synchronizacji, ktora nie zaczyna rozmowy.</source>
+        <translation>Message de synchronisation qui ne commence pas une conversation rejeté.</translation>
+    </message>
+    <message>
+        <source>Pobieram lancuch od %1: %2 z %3 blokow</source>
+        <translation>Téléchargement de la chaîne depuis %1 : %2 sur %3 blocs</translation>
+    </message>
+    <message>
+        <source>Zamykam polaczenie z %1: %2.</source>
+        <translation>Fermeture de la connexion avec %1 : %2.</translation>
+    </message>
+    <message>
+        <source>brak danych dluzej niz limit ciszy</source>
+        <translation>aucune donnée au-delà de la limite de silence</translation>
+    </message>
+    <message>
+        <source>wiadomosc nie doszla w swoim terminie</source>
+        <translation>le message n&apos;est pas arrivé à temps</translation>
+    </message>
+    <message>
+        <source>przesyla wolniej niz 64 KiB/s</source>
+        <translation>envoie plus lentement que 64 Kio/s</translation>
+    </message>
+    <message>
+        <source>naglowek ramki nie jest liczba</source>
+        <translation>l&apos;en-tête de trame n&apos;est pas un nombre</translation>
+    </message>
+    <message>
+        <source>zapowiedziana ramka jest za dluga</source>
+        <translation>la trame annoncée est trop longue</translation>
+    </message>
+    <message>
+        <source>ramka nie miesci sie w budzecie pamieci</source>
+        <translation>la trame ne tient pas dans le budget mémoire</translation>
+    </message>
+    <message>
+        <source>wyparte przez nowe polaczenie (komplet, najmniejsze tempo)</source>
+        <translation>remplacée par une nouvelle connexion (complet, débit le plus faible)</translation>
+    </message>
+    <message>
+        <source>komplet polaczen z tego adresu</source>
+        <translation>trop de connexions depuis cette adresse</translation>
+    </message>
+    <message>
+        <source>komplet polaczen</source>
+        <translation>trop de connexions</translation>
+    </message>
+    <message>
+        <source>BLAD: nie udalo sie utworzyc watku obslugi polaczenia.</source>
+        <translation>ERREUR : impossible de créer le thread de traitement de la connexion.</translation>
+    </message>
+    <message>
+        <source>BLAD: zabraklo pamieci przy obsludze zapytania - odrzucam je.</source>
+        <translation>ERREUR : mémoire insuffisante pendant le traitement d&apos;une requête - rejetée.</translation>
+    </message>
+    <message>
+        <source>Nasluchuje na porcie %1 w petli...</source>
+        <translation>Écoute sur le port %1 en boucle...</translation>
+    </message>
+    <message>
+        <source>BLAD: nie udalo sie utworzyc gniazda.</source>
+        <translation>ERREUR : impossible de créer le socket.</translation>
+    </message>
+    <message>
+        <source>BLAD: nie udalo sie zbindowac portu %1 (moze jest juz zajety?).</source>
+        <translation>ERREUR : impossible de lier le port %1 (peut-être déjà utilisé ?).</translation>
+    </message>
+    <message>
+        <source>BLAD: nie udalo sie nasluchiwac.</source>
+        <translation>ERREUR : impossible d&apos;écouter.</translation>
+    </message>
+    <message>
+        <source>BLAD: niepoprawny adres IP.</source>
+        <translation>ERREUR : adresse IP invalide.</translation>
+    </message>
+    <message>
+        <source>BLAD: przekroczono czas oczekiwania na polaczenie z %1 (wezel offline?)</source>
+        <translation>ERREUR : délai dépassé pour la connexion à %1 (nœud hors ligne ?)</translation>
+    </message>
+    <message>
+        <source>BLAD: nie udalo sie polaczyc z %1</source>
+        <translation>ERREUR : impossible de se connecter à %1</translation>
+    </message>
+    <message>
+        <source>BLAD: nie udalo sie zbindowac portu wykrywania %1.</source>
+        <translation>ERREUR : impossible de lier le port de découverte %1.</translation>
+    </message>
+    <message>
+        <source>BLAD: nie udalo sie utworzyc watku rozgloszen - lancuch nie bedzie rozglaszany.</source>
+        <translation>ERREUR : impossible de créer le thread de diffusion - la chaîne ne sera pas diffusée.</translation>
+    </message>
+    <message>
+        <source>BLAD: zabraklo pamieci przy rozglaszaniu lancucha.</source>
+        <translation>ERREUR : mémoire insuffisante pendant la diffusion de la chaîne.</translation>
+    </message>
+    <message>
+        <source>Rozgloszono do %1</source>
+        <translation>Diffusé à %1</translation>
+    </message>
+    <message>
+        <source>Nie udalo sie rozglosic do %1 (offline?)</source>
+        <translation>Impossible de diffuser à %1 (hors ligne ?)</translation>
+    </message>
+    <message>
+        <source>Rozglaszanie do %1 przerwane - zatrzymanie.</source>
+        <translation>Diffusion à %1 interrompue - arrêt.</translation>
+    </message>
+    <message>
+        <source>UWAGA: portfel %1 mial prawa %2 (dostepny dla innych uzytkownikow) - ustawiono 0600.</source>
+        <translation>ATTENTION : le portefeuille %1 avait les droits %2 (accessible aux autres utilisateurs) - réglés à 0600.</translation>
+    </message>
+    <message>
+        <source>UWAGA: nie mozna wczytac portfela %1 ani przeniesc go na bok - plik zostaje, nowy portfel nie zostanie zapisany.</source>
+        <translation>ATTENTION : impossible de lire le portefeuille %1 ou de le mettre de côté - le fichier reste, aucun nouveau portefeuille ne sera enregistré.</translation>
+    </message>
+    <message>
+        <source>UWAGA: nie mozna wczytac portfela %1 - przeniesiono go do %2, tworze nowy portfel.</source>
+        <translation>ATTENTION : impossible de lire le portefeuille %1 - déplacé vers %2, création d&apos;un nouveau portefeuille.</translation>
+    </message>
+    <message>
+        <source>Bez portfela: ochrona salda przy przyjmowaniu lancuchow wylaczona.</source>
+        <translation>Pas de portefeuille : la protection du solde à l&apos;acceptation des chaînes est désactivée.</translation>
+    </message>
+    <message>
+        <source>Utworzono nowy portfel %1, klucz publiczny: %2</source>
+        <translation>Nouveau portefeuille %1 créé, clé publique : %2</translation>
+    </message>
+    <message>
+        <source>Kopanie na klucz publiczny: %1</source>
+        <translation>Minage vers la clé publique : %1</translation>
+    </message>
+    <message>
+        <source>Usunieto ten wezel z listy %1.</source>
+        <translation>Ce nœud a été retiré de la liste %1.</translation>
+    </message>
+    <message>
+        <source>Wykryto nowy wezel w sieci: %1</source>
+        <translation>Nouveau nœud détecté sur le réseau : %1</translation>
+    </message>
+    <message>
+        <source>BLAD: nie udalo sie utworzyc watku %1.</source>
+        <translation>ERREUR : impossible de créer le thread de %1.</translation>
+    </message>
+    <message>
+        <source>bootstrapu</source>
+        <translation>démarrage</translation>
+    </message>
+    <message>
+        <source>pobierania</source>
+        <translation>téléchargement</translation>
+    </message>
+    <message>
+        <source>rozgloszenia</source>
+        <translation>diffusion</translation>
+    </message>
+    <message>
+        <source>obecnosci</source>
+        <translation>présence</translation>
+    </message>
+    <message>
+        <source>BLAD: nie udalo sie utworzyc watku kopania w petli.</source>
+        <translation>ERREUR : impossible de créer le thread de minage en boucle.</translation>
+    </message>
+    <message>
+        <source>BLAD: nie udalo sie utworzyc watku serwera na porcie %1.</source>
+        <translation>ERREUR : impossible de créer le thread du serveur sur le port %1.</translation>
+    </message>
+    <message>
+        <source>BLAD: nie udalo sie utworzyc watku obecnosci - nasluch zatrzymany.</source>
+        <translation>ERREUR : impossible de créer le thread de présence - écoute arrêtée.</translation>
+    </message>
+    <message>
+        <source>Wezel zatrzymany.</source>
+        <translation>Nœud arrêté.</translation>
+    </message>
+    <message>
+        <source>Watki sieci nie skonczyly w czasie - wyjscie bez czekania na nie (zaden zapis lancucha nie trwa).</source>
+        <translation>Les threads réseau n&apos;ont pas fini à temps - sortie sans les attendre (aucune écriture de chaîne en cours).</translation>
+    </message>
+    <message>
+        <source>Wezel dziala na porcie %1 (zatrzymanie: SIGINT albo SIGTERM).</source>
+        <translation>Nœud en marche sur le port %1 (arrêt : SIGINT ou SIGTERM).</translation>
+    </message>
+    <message>
+        <source>Otrzymano sygnal %1 - zatrzymuje wezel.</source>
+        <translation>Signal %1 reçu - arrêt du nœud.</translation>
+    </message>
+</context>
 </TS>

@@ -513,4 +513,347 @@ Fraza odzyskiwania nie zostala pokazana, bo nie odtworzylaby tego portfela.</sou
         <translation type="unfinished"></translation>
     </message>
 </context>
+<context>
+    <name>Dziennik</name>
+    <message>
+        <source>[BLAD] Blok #%1 ma dane niezgodne z jego hashem (ktos je zmienil po fakcie)!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>[BLAD] Blok #%1 nie jest poprawnie polaczony z poprzednim blokiem!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>[BLAD] Blok #%1 ma transakcje z NIEPRAWIDLOWYM podpisem (ktos podszywa sie pod nadawce)!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>[BLAD] Blok #%1 zawiera transakcje wydajaca wiecej niz nadawca faktycznie mial (falszywe saldo / podwojne wydanie)!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>[BLAD] Blok #%1 zawiera niepoprawna nagrode za kopanie (falszywe &apos;drukowanie&apos; monet znikad)!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Blok #%1 ma w polu znak CR - odrzucam lancuch.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Blok #%1 ma w polu znak LF - odrzucam lancuch.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Blok #%1 ma w polu znak NUL - odrzucam lancuch.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Blok #%1 ma pole rowne wierszowi znacznika bloku - odrzucam lancuch.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Blok #%1 ma ponad %2 bajtow tekstu (limit tego wezla) - odrzucam lancuch.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Blok #%1 ma ponad %2 transakcji (limit tego wezla) - odrzucam lancuch.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kopanie bloku %1... SUKCES! Znaleziono Hash: %2 (Nonce: %3)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>BLAD: plik %1 nie jest czytelnym lancuchem i nie udalo sie go odlozyc.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Plik %1 nie jest czytelnym lancuchem - odlozono go jako %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>BLAD: nie udalo sie zapisac pliku %1 - nowy blok odrzucono.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>BLAD: plik %1 nie jest zwyklym plikiem - pomijam go.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Przyjeto nowy, dluzszy lancuch (%1 blokow).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nie udalo sie odebrac lancucha.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Otrzymane dane nie sa poprawnym lancuchem.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Otrzymany lancuch zajalby w pamieci %1 bajtow przy %2 bajtach tekstu - odrzucam.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Otrzymany lancuch NIE jest poprawny - odrzucam.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Otrzymany lancuch (%1 blokow) nie jest dluzszy niz moj (%2 blokow) - zostaje przy swoim.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Otrzymany lancuch jest dluzszy, ale ZMNIEJSZYLBY Twoje saldo (%1 -&gt; %2) - odrzucam.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nie mozna bezpiecznie zapisac pliku %1 - odrzucam otrzymany lancuch.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Otrzymany lancuch potrzebuje %1 bajtow pamieci ponad wolny budzet - odrzucam.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>BLAD: nie udalo sie zapisac lancucha do pliku %1 - odrzucam otrzymany lancuch.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>wezlem wypychajacym</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Synchronizacja z %1 przerwana: brak odpowiedzi - rozlaczam.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Synchronizacja z %1 przerwana: niepoprawna odpowiedz - rozlaczam.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Synchronizacja z %1 przerwana: bloki nie lacza sie z lancuchem - rozlaczam.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Synchronizacja z %1 przerwana: za maly kawalek blokow - rozlaczam.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Synchronizacja z %1 przerwana: za duzo wiadomosci - rozlaczam.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Synchronizacja z %1 przerwana: nie ma zapowiedzianych blokow - rozlaczam.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Synchronizacja z %1 przerwana - wlasny lancuch zmienil sie w tym czasie.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Odrzucam niepoprawna oferte synchronizacji.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Odrzucam niepoprawna prosbe o stan lancucha.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Odrzucam niepoprawna prosbe w synchronizacji - rozlaczam.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Za duzo prosb w jednej synchronizacji - rozlaczam.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Odrzucam wiadomosc synchronizacji, ktora nie zaczyna rozmowy.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pobieram lancuch od %1: %2 z %3 blokow</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Zamykam polaczenie z %1: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>brak danych dluzej niz limit ciszy</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>wiadomosc nie doszla w swoim terminie</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>przesyla wolniej niz 64 KiB/s</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>naglowek ramki nie jest liczba</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>zapowiedziana ramka jest za dluga</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ramka nie miesci sie w budzecie pamieci</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>wyparte przez nowe polaczenie (komplet, najmniejsze tempo)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>komplet polaczen z tego adresu</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>komplet polaczen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>BLAD: nie udalo sie utworzyc watku obslugi polaczenia.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>BLAD: zabraklo pamieci przy obsludze zapytania - odrzucam je.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nasluchuje na porcie %1 w petli...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>BLAD: nie udalo sie utworzyc gniazda.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>BLAD: nie udalo sie zbindowac portu %1 (moze jest juz zajety?).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>BLAD: nie udalo sie nasluchiwac.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>BLAD: niepoprawny adres IP.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>BLAD: przekroczono czas oczekiwania na polaczenie z %1 (wezel offline?)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>BLAD: nie udalo sie polaczyc z %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>BLAD: nie udalo sie zbindowac portu wykrywania %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>BLAD: nie udalo sie utworzyc watku rozgloszen - lancuch nie bedzie rozglaszany.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>BLAD: zabraklo pamieci przy rozglaszaniu lancucha.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rozgloszono do %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nie udalo sie rozglosic do %1 (offline?)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Rozglaszanie do %1 przerwane - zatrzymanie.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>UWAGA: portfel %1 mial prawa %2 (dostepny dla innych uzytkownikow) - ustawiono 0600.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>UWAGA: nie mozna wczytac portfela %1 ani przeniesc go na bok - plik zostaje, nowy portfel nie zostanie zapisany.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>UWAGA: nie mozna wczytac portfela %1 - przeniesiono go do %2, tworze nowy portfel.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bez portfela: ochrona salda przy przyjmowaniu lancuchow wylaczona.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Utworzono nowy portfel %1, klucz publiczny: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Kopanie na klucz publiczny: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Usunieto ten wezel z listy %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Wykryto nowy wezel w sieci: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>BLAD: nie udalo sie utworzyc watku %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>bootstrapu</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>pobierania</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>rozgloszenia</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>obecnosci</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>BLAD: nie udalo sie utworzyc watku kopania w petli.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>BLAD: nie udalo sie utworzyc watku serwera na porcie %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>BLAD: nie udalo sie utworzyc watku obecnosci - nasluch zatrzymany.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Wezel zatrzymany.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Watki sieci nie skonczyly w czasie - wyjscie bez czekania na nie (zaden zapis lancucha nie trwa).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Wezel dziala na porcie %1 (zatrzymanie: SIGINT albo SIGTERM).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Otrzymano sygnal %1 - zatrzymuje wezel.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
 </TS>

@@ -519,4 +519,347 @@ Fraza odzyskiwania nie zostala pokazana, bo nie odtworzylaby tego portfela.</sou
         <translation>Не вдалося заблокувати теку даних %1: %2</translation>
     </message>
 </context>
+<context>
+    <name>Dziennik</name>
+    <message>
+        <source>[BLAD] Blok #%1 ma dane niezgodne z jego hashem (ktos je zmienil po fakcie)!</source>
+        <translation>[ПОМИЛКА] Блок #%1 має дані, що не відповідають його хешу (хтось змінив їх згодом)!</translation>
+    </message>
+    <message>
+        <source>[BLAD] Blok #%1 nie jest poprawnie polaczony z poprzednim blokiem!</source>
+        <translation>[ПОМИЛКА] Блок #%1 неправильно пов&apos;язаний з попереднім блоком!</translation>
+    </message>
+    <message>
+        <source>[BLAD] Blok #%1 ma transakcje z NIEPRAWIDLOWYM podpisem (ktos podszywa sie pod nadawce)!</source>
+        <translation>[ПОМИЛКА] Блок #%1 містить транзакцію з НЕДІЙСНИМ підписом (хтось видає себе за відправника)!</translation>
+    </message>
+    <message>
+        <source>[BLAD] Blok #%1 zawiera transakcje wydajaca wiecej niz nadawca faktycznie mial (falszywe saldo / podwojne wydanie)!</source>
+        <translation>[ПОМИЛКА] Блок #%1 містить транзакцію, що витрачає більше, ніж відправник мав насправді (фальшивий баланс / подвійна витрата)!</translation>
+    </message>
+    <message>
+        <source>[BLAD] Blok #%1 zawiera niepoprawna nagrode za kopanie (falszywe &apos;drukowanie&apos; monet znikad)!</source>
+        <translation>[ПОМИЛКА] Блок #%1 містить недійсну винагороду за майнінг (фальшивий &apos;друк&apos; монет з нічого)!</translation>
+    </message>
+    <message>
+        <source>Blok #%1 ma w polu znak CR - odrzucam lancuch.</source>
+        <translation>Блок #%1 має символ CR у полі - відхиляю ланцюг.</translation>
+    </message>
+    <message>
+        <source>Blok #%1 ma w polu znak LF - odrzucam lancuch.</source>
+        <translation>Блок #%1 має символ LF у полі - відхиляю ланцюг.</translation>
+    </message>
+    <message>
+        <source>Blok #%1 ma w polu znak NUL - odrzucam lancuch.</source>
+        <translation>Блок #%1 має символ NUL у полі - відхиляю ланцюг.</translation>
+    </message>
+    <message>
+        <source>Blok #%1 ma pole rowne wierszowi znacznika bloku - odrzucam lancuch.</source>
+        <translation>Блок #%1 має поле, що дорівнює рядку-маркеру блоку - відхиляю ланцюг.</translation>
+    </message>
+    <message>
+        <source>Blok #%1 ma ponad %2 bajtow tekstu (limit tego wezla) - odrzucam lancuch.</source>
+        <translation>Блок #%1 має понад %2 байтів тексту (ліміт цього вузла) - відхиляю ланцюг.</translation>
+    </message>
+    <message>
+        <source>Blok #%1 ma ponad %2 transakcji (limit tego wezla) - odrzucam lancuch.</source>
+        <translation>Блок #%1 має понад %2 транзакцій (ліміт цього вузла) - відхиляю ланцюг.</translation>
+    </message>
+    <message>
+        <source>Kopanie bloku %1... SUKCES! Znaleziono Hash: %2 (Nonce: %3)</source>
+        <translation>Майнінг блоку %1... УСПІХ! Знайдено хеш: %2 (nonce: %3)</translation>
+    </message>
+    <message>
+        <source>BLAD: plik %1 nie jest czytelnym lancuchem i nie udalo sie go odlozyc.</source>
+        <translation>ПОМИЛКА: файл %1 не є читабельним ланцюгом, і його не вдалося відкласти.</translation>
+    </message>
+    <message>
+        <source>Plik %1 nie jest czytelnym lancuchem - odlozono go jako %2.</source>
+        <translation>Файл %1 не є читабельним ланцюгом - відкладено як %2.</translation>
+    </message>
+    <message>
+        <source>BLAD: nie udalo sie zapisac pliku %1 - nowy blok odrzucono.</source>
+        <translation>ПОМИЛКА: не вдалося записати файл %1 - новий блок відкинуто.</translation>
+    </message>
+    <message>
+        <source>BLAD: plik %1 nie jest zwyklym plikiem - pomijam go.</source>
+        <translation>ПОМИЛКА: %1 не є звичайним файлом - пропускаю його.</translation>
+    </message>
+    <message>
+        <source>Przyjeto nowy, dluzszy lancuch (%1 blokow).</source>
+        <translation>Прийнято новий, довший ланцюг (%1 блоків).</translation>
+    </message>
+    <message>
+        <source>Nie udalo sie odebrac lancucha.</source>
+        <translation>Не вдалося отримати ланцюг.</translation>
+    </message>
+    <message>
+        <source>Otrzymane dane nie sa poprawnym lancuchem.</source>
+        <translation>Отримані дані не є коректним ланцюгом.</translation>
+    </message>
+    <message>
+        <source>Otrzymany lancuch zajalby w pamieci %1 bajtow przy %2 bajtach tekstu - odrzucam.</source>
+        <translation>Отриманий ланцюг зайняв би %1 байтів пам&apos;яті при %2 байтах тексту - відхиляю.</translation>
+    </message>
+    <message>
+        <source>Otrzymany lancuch NIE jest poprawny - odrzucam.</source>
+        <translation>Отриманий ланцюг НЕкоректний - відхиляю.</translation>
+    </message>
+    <message>
+        <source>Otrzymany lancuch (%1 blokow) nie jest dluzszy niz moj (%2 blokow) - zostaje przy swoim.</source>
+        <translation>Отриманий ланцюг (%1 блоків) не довший за мій (%2 блоків) - залишаюся при своєму.</translation>
+    </message>
+    <message>
+        <source>Otrzymany lancuch jest dluzszy, ale ZMNIEJSZYLBY Twoje saldo (%1 -&gt; %2) - odrzucam.</source>
+        <translation>Отриманий ланцюг довший, але ЗМЕНШИВ би ваш баланс (%1 -&gt; %2) - відхиляю.</translation>
+    </message>
+    <message>
+        <source>Nie mozna bezpiecznie zapisac pliku %1 - odrzucam otrzymany lancuch.</source>
+        <translation>Неможливо безпечно записати файл %1 - відхиляю отриманий ланцюг.</translation>
+    </message>
+    <message>
+        <source>Otrzymany lancuch potrzebuje %1 bajtow pamieci ponad wolny budzet - odrzucam.</source>
+        <translation>Отриманому ланцюгу потрібно %1 байтів пам&apos;яті понад вільний бюджет - відхиляю.</translation>
+    </message>
+    <message>
+        <source>BLAD: nie udalo sie zapisac lancucha do pliku %1 - odrzucam otrzymany lancuch.</source>
+        <translation>ПОМИЛКА: не вдалося записати ланцюг у файл %1 - відхиляю отриманий ланцюг.</translation>
+    </message>
+    <message>
+        <source>wezlem wypychajacym</source>
+        <translation>вузлом, що надсилає</translation>
+    </message>
+    <message>
+        <source>Synchronizacja z %1 przerwana: brak odpowiedzi - rozlaczam.</source>
+        <translation>Синхронізацію з %1 перервано: немає відповіді - від&apos;єднуюся.</translation>
+    </message>
+    <message>
+        <source>Synchronizacja z %1 przerwana: niepoprawna odpowiedz - rozlaczam.</source>
+        <translation>Синхронізацію з %1 перервано: некоректна відповідь - від&apos;єднуюся.</translation>
+    </message>
+    <message>
+        <source>Synchronizacja z %1 przerwana: bloki nie lacza sie z lancuchem - rozlaczam.</source>
+        <translation>Синхронізацію з %1 перервано: блоки не з&apos;єднуються з ланцюгом - від&apos;єднуюся.</translation>
+    </message>
+    <message>
+        <source>Synchronizacja z %1 przerwana: za maly kawalek blokow - rozlaczam.</source>
+        <translation>Синхронізацію з %1 перервано: замалий шматок блоків - від&apos;єднуюся.</translation>
+    </message>
+    <message>
+        <source>Synchronizacja z %1 przerwana: za duzo wiadomosci - rozlaczam.</source>
+        <translation>Синхронізацію з %1 перервано: забагато повідомлень - від&apos;єднуюся.</translation>
+    </message>
+    <message>
+        <source>Synchronizacja z %1 przerwana: nie ma zapowiedzianych blokow - rozlaczam.</source>
+        <translation>Синхронізацію з %1 перервано: немає оголошених блоків - від&apos;єднуюся.</translation>
+    </message>
+    <message>
+        <source>Synchronizacja z %1 przerwana - wlasny lancuch zmienil sie w tym czasie.</source>
+        <translation>Синхронізацію з %1 перервано - власний ланцюг тим часом змінився.</translation>
+    </message>
+    <message>
+        <source>Odrzucam niepoprawna oferte synchronizacji.</source>
+        <translation>Відхиляю некоректну пропозицію синхронізації.</translation>
+    </message>
+    <message>
+        <source>Odrzucam niepoprawna prosbe o stan lancucha.</source>
+        <translation>Відхиляю некоректний запит стану ланцюга.</translation>
+    </message>
+    <message>
+        <source>Odrzucam niepoprawna prosbe w synchronizacji - rozlaczam.</source>
+        <translation>Відхиляю некоректний запит під час синхронізації - від&apos;єднуюся.</translation>
+    </message>
+    <message>
+        <source>Za duzo prosb w jednej synchronizacji - rozlaczam.</source>
+        <translation>Забагато запитів в одній синхронізації - від&apos;єднуюся.</translation>
+    </message>
+    <message>
+        <source>Odrzucam wiadomosc synchronizacji, ktora nie zaczyna rozmowy.</source>
+        <translation>Відхиляю повідомлення синхронізації, яке не починає розмову.</translation>
+    </message>
+    <message>
+        <source>Pobieram lancuch od %1: %2 z %3 blokow</source>
+        <translation>Завантажую ланцюг від %1: %2 з %3 блоків</translation>
+    </message>
+    <message>
+        <source>Zamykam polaczenie z %1: %2.</source>
+        <translation>Закриваю з&apos;єднання з %1: %2.</translation>
+    </message>
+    <message>
+        <source>brak danych dluzej niz limit ciszy</source>
+        <translation>немає даних довше за ліміт тиші</translation>
+    </message>
+    <message>
+        <source>wiadomosc nie doszla w swoim terminie</source>
+        <translation>повідомлення не надійшло вчасно</translation>
+    </message>
+    <message>
+        <source>przesyla wolniej niz 64 KiB/s</source>
+        <translation>надсилає повільніше ніж 64 КіБ/с</translation>
+    </message>
+    <message>
+        <source>naglowek ramki nie jest liczba</source>
+        <translation>заголовок кадру не є числом</translation>
+    </message>
+    <message>
+        <source>zapowiedziana ramka jest za dluga</source>
+        <translation>оголошений кадр задовгий</translation>
+    </message>
+    <message>
+        <source>ramka nie miesci sie w budzecie pamieci</source>
+        <translation>кадр не вміщується в бюджет пам&apos;яті</translation>
+    </message>
+    <message>
+        <source>wyparte przez nowe polaczenie (komplet, najmniejsze tempo)</source>
+        <translation>витіснено новим з&apos;єднанням (заповнено, найменша швидкість)</translation>
+    </message>
+    <message>
+        <source>komplet polaczen z tego adresu</source>
+        <translation>забагато з&apos;єднань з цієї адреси</translation>
+    </message>
+    <message>
+        <source>komplet polaczen</source>
+        <translation>забагато з&apos;єднань</translation>
+    </message>
+    <message>
+        <source>BLAD: nie udalo sie utworzyc watku obslugi polaczenia.</source>
+        <translation>ПОМИЛКА: не вдалося створити потік обробки з&apos;єднання.</translation>
+    </message>
+    <message>
+        <source>BLAD: zabraklo pamieci przy obsludze zapytania - odrzucam je.</source>
+        <translation>ПОМИЛКА: забракло пам&apos;яті під час обробки запиту - відхиляю його.</translation>
+    </message>
+    <message>
+        <source>Nasluchuje na porcie %1 w petli...</source>
+        <translation>Слухаю порт %1 у циклі...</translation>
+    </message>
+    <message>
+        <source>BLAD: nie udalo sie utworzyc gniazda.</source>
+        <translation>ПОМИЛКА: не вдалося створити сокет.</translation>
+    </message>
+    <message>
+        <source>BLAD: nie udalo sie zbindowac portu %1 (moze jest juz zajety?).</source>
+        <translation>ПОМИЛКА: не вдалося прив&apos;язати порт %1 (можливо, він уже зайнятий?).</translation>
+    </message>
+    <message>
+        <source>BLAD: nie udalo sie nasluchiwac.</source>
+        <translation>ПОМИЛКА: не вдалося слухати.</translation>
+    </message>
+    <message>
+        <source>BLAD: niepoprawny adres IP.</source>
+        <translation>ПОМИЛКА: некоректна IP-адреса.</translation>
+    </message>
+    <message>
+        <source>BLAD: przekroczono czas oczekiwania na polaczenie z %1 (wezel offline?)</source>
+        <translation>ПОМИЛКА: час очікування з&apos;єднання з %1 вичерпано (вузол офлайн?)</translation>
+    </message>
+    <message>
+        <source>BLAD: nie udalo sie polaczyc z %1</source>
+        <translation>ПОМИЛКА: не вдалося з&apos;єднатися з %1</translation>
+    </message>
+    <message>
+        <source>BLAD: nie udalo sie zbindowac portu wykrywania %1.</source>
+        <translation>ПОМИЛКА: не вдалося прив&apos;язати порт виявлення %1.</translation>
+    </message>
+    <message>
+        <source>BLAD: nie udalo sie utworzyc watku rozgloszen - lancuch nie bedzie rozglaszany.</source>
+        <translation>ПОМИЛКА: не вдалося створити потік розсилання - ланцюг не буде розіслано.</translation>
+    </message>
+    <message>
+        <source>BLAD: zabraklo pamieci przy rozglaszaniu lancucha.</source>
+        <translation>ПОМИЛКА: забракло пам&apos;яті під час розсилання ланцюга.</translation>
+    </message>
+    <message>
+        <source>Rozgloszono do %1</source>
+        <translation>Розіслано до %1</translation>
+    </message>
+    <message>
+        <source>Nie udalo sie rozglosic do %1 (offline?)</source>
+        <translation>Не вдалося розіслати до %1 (офлайн?)</translation>
+    </message>
+    <message>
+        <source>Rozglaszanie do %1 przerwane - zatrzymanie.</source>
+        <translation>Розсилання до %1 перервано - зупинка.</translation>
+    </message>
+    <message>
+        <source>UWAGA: portfel %1 mial prawa %2 (dostepny dla innych uzytkownikow) - ustawiono 0600.</source>
+        <translation>УВАГА: гаманець %1 мав права %2 (доступний іншим користувачам) - встановлено 0600.</translation>
+    </message>
+    <message>
+        <source>UWAGA: nie mozna wczytac portfela %1 ani przeniesc go na bok - plik zostaje, nowy portfel nie zostanie zapisany.</source>
+        <translation>УВАГА: неможливо прочитати гаманець %1 або відкласти його - файл залишається, новий гаманець не буде збережено.</translation>
+    </message>
+    <message>
+        <source>UWAGA: nie mozna wczytac portfela %1 - przeniesiono go do %2, tworze nowy portfel.</source>
+        <translation>УВАГА: неможливо прочитати гаманець %1 - переміщено до %2, створюю новий гаманець.</translation>
+    </message>
+    <message>
+        <source>Bez portfela: ochrona salda przy przyjmowaniu lancuchow wylaczona.</source>
+        <translation>Без гаманця: захист балансу під час прийняття ланцюгів вимкнено.</translation>
+    </message>
+    <message>
+        <source>Utworzono nowy portfel %1, klucz publiczny: %2</source>
+        <translation>Створено новий гаманець %1, публічний ключ: %2</translation>
+    </message>
+    <message>
+        <source>Kopanie na klucz publiczny: %1</source>
+        <translation>Майнінг на публічний ключ: %1</translation>
+    </message>
+    <message>
+        <source>Usunieto ten wezel z listy %1.</source>
+        <translation>Цей вузол вилучено зі списку %1.</translation>
+    </message>
+    <message>
+        <source>Wykryto nowy wezel w sieci: %1</source>
+        <translation>Виявлено новий вузол у мережі: %1</translation>
+    </message>
+    <message>
+        <source>BLAD: nie udalo sie utworzyc watku %1.</source>
+        <translation>ПОМИЛКА: не вдалося створити потік %1.</translation>
+    </message>
+    <message>
+        <source>bootstrapu</source>
+        <translation>початкового підключення</translation>
+    </message>
+    <message>
+        <source>pobierania</source>
+        <translation>завантаження</translation>
+    </message>
+    <message>
+        <source>rozgloszenia</source>
+        <translation>розсилання</translation>
+    </message>
+    <message>
+        <source>obecnosci</source>
+        <translation>присутності</translation>
+    </message>
+    <message>
+        <source>BLAD: nie udalo sie utworzyc watku kopania w petli.</source>
+        <translation>ПОМИЛКА: не вдалося створити потік майнінгу в циклі.</translation>
+    </message>
+    <message>
+        <source>BLAD: nie udalo sie utworzyc watku serwera na porcie %1.</source>
+        <translation>ПОМИЛКА: не вдалося створити потік сервера на порту %1.</translation>
+    </message>
+    <message>
+        <source>BLAD: nie udalo sie utworzyc watku obecnosci - nasluch zatrzymany.</source>
+        <translation>ПОМИЛКА: не вдалося створити потік присутності - прослуховування зупинено.</translation>
+    </message>
+    <message>
+        <source>Wezel zatrzymany.</source>
+        <translation>Вузол зупинено.</translation>
+    </message>
+    <message>
+        <source>Watki sieci nie skonczyly w czasie - wyjscie bez czekania na nie (zaden zapis lancucha nie trwa).</source>
+        <translation>Мережеві потоки не завершилися вчасно - вихід без очікування на них (жоден запис ланцюга не триває).</translation>
+    </message>
+    <message>
+        <source>Wezel dziala na porcie %1 (zatrzymanie: SIGINT albo SIGTERM).</source>
+        <translation>Вузол працює на порту %1 (зупинка: SIGINT або SIGTERM).</translation>
+    </message>
+    <message>
+        <source>Otrzymano sygnal %1 - zatrzymuje wezel.</source>
+        <translation>Отримано сигнал %1 - зупиняю вузол.</translation>
+    </message>
+</context>
 </TS>

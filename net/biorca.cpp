@@ -3,7 +3,6 @@
 #include <shared_mutex>
 
 #include "core/format_lancucha.h"
-#include "core/konsola.h"
 #include "net/lokator.h"
 #include "net/wymiana_lancucha.h"
 
@@ -75,7 +74,8 @@ bool znajdzRozejscie(KontekstSerwera& kontekst, Kanal& kanal, const Oferta& ofer
 }
 
 // Kawalek od dawcy dopisany do `stan.nowe`; 0 blokow: koniec lancucha dawcy.
-std::optional<std::size_t> pobierzKawalek(Kanal& kanal, Stan& stan, WynikPobierania& wynik)
+std::optional<std::size_t> pobierzKawalek(Dziennik& dziennik, Kanal& kanal, Stan& stan,
+                                          WynikPobierania& wynik)
 {
     const std::uint64_t od = stan.wspolnych + stan.nowe.size();
     const std::string odpowiedz = kanal.zapytaj(tekstDaj(od), MAKS_WIADOMOSCI_SYNCHRONIZACJI);
@@ -113,7 +113,7 @@ std::optional<std::size_t> pobierzKawalek(Kanal& kanal, Stan& stan, WynikPobiera
         Decyzja d;
         d.rodzaj = RodzajDecyzji::bramka;
         d.odmowa = odmowa;
-        wypiszTekst(wierszDecyzji(d));
+        zglosDecyzje(dziennik, d);
         wynik.decyzja = d;
         return std::nullopt;
     }
@@ -132,7 +132,7 @@ bool zdecyduj(KontekstSerwera& kontekst, Stan& stan, WynikPobierania& wynik)
         wynik.przerwanie = PrzerwaniePobierania::zmianaLancucha;
         return false;
     }
-    wypiszTekst(wierszDecyzji(*d));
+    zglosDecyzje(kontekst.dziennik, *d);
     wynik.decyzja = *d;
     if (d->rodzaj != RodzajDecyzji::przyjety)
         return false;
@@ -174,7 +174,7 @@ WynikPobierania pobierzOdDawcy(KontekstSerwera& kontekst, Kanal& kanal, const Of
             wynik.przerwanie = PrzerwaniePobierania::zaDuzoWiadomosci;
             break;
         }
-        const std::optional<std::size_t> ile = pobierzKawalek(kanal, stan, wynik);
+        const std::optional<std::size_t> ile = pobierzKawalek(kontekst.dziennik, kanal, stan, wynik);
         if (!ile || *ile == 0)
             break;
         const std::uint64_t mam = stan.wspolnych + stan.nowe.size();
@@ -191,32 +191,18 @@ WynikPobierania pobierzOdDawcy(KontekstSerwera& kontekst, Kanal& kanal, const Of
     return wynik;
 }
 
-std::string wierszPrzerwania(PrzerwaniePobierania przerwanie, const std::string& dawca)
+std::optional<Wpis> wpisPrzerwania(PrzerwaniePobierania przerwanie, const std::string& dawca)
 {
-    std::string powod;
+    PowodPrzerwania powod = PowodPrzerwania::ciszaDawcy;
     switch (przerwanie) {
-    case PrzerwaniePobierania::brak:
-        return {};
-    case PrzerwaniePobierania::ciszaDawcy:
-        powod = "brak odpowiedzi";
-        break;
-    case PrzerwaniePobierania::zlaOdpowiedz:
-        powod = "niepoprawna odpowiedz";
-        break;
-    case PrzerwaniePobierania::blokiNieLacza:
-        powod = "bloki nie lacza sie z lancuchem";
-        break;
-    case PrzerwaniePobierania::skapyKawalek:
-        powod = "za maly kawalek blokow";
-        break;
-    case PrzerwaniePobierania::zaDuzoWiadomosci:
-        powod = "za duzo wiadomosci";
-        break;
-    case PrzerwaniePobierania::brakObiecanych:
-        powod = "nie ma zapowiedzianych blokow";
-        break;
-    case PrzerwaniePobierania::zmianaLancucha:
-        return "Synchronizacja z " + dawca + " przerwana - wlasny lancuch zmienil sie w tym czasie.\n";
+    case PrzerwaniePobierania::brak: return std::nullopt;
+    case PrzerwaniePobierania::ciszaDawcy: powod = PowodPrzerwania::ciszaDawcy; break;
+    case PrzerwaniePobierania::zlaOdpowiedz: powod = PowodPrzerwania::zlaOdpowiedz; break;
+    case PrzerwaniePobierania::blokiNieLacza: powod = PowodPrzerwania::blokiNieLacza; break;
+    case PrzerwaniePobierania::skapyKawalek: powod = PowodPrzerwania::skapyKawalek; break;
+    case PrzerwaniePobierania::zaDuzoWiadomosci: powod = PowodPrzerwania::zaDuzoWiadomosci; break;
+    case PrzerwaniePobierania::brakObiecanych: powod = PowodPrzerwania::brakObiecanych; break;
+    case PrzerwaniePobierania::zmianaLancucha: powod = PowodPrzerwania::zmianaLancucha; break;
     }
-    return "Synchronizacja z " + dawca + " przerwana: " + powod + " - rozlaczam.\n";
+    return Wpis{.rodzaj = RodzajWpisu::synchronizacjaPrzerwana, .adres = dawca, .przerwanie = powod};
 }

@@ -9,6 +9,7 @@
 #include <optional>
 #include <string>
 
+#include "core/dziennik.h"
 #include "net/decyzja_serwera.h"
 #include "net/kanal.h"
 #include "net/wiadomosci_synchronizacji.h"
@@ -49,5 +50,5 @@ inline constexpr std::size_t MIN_BAJTOW_KAWALKA = 1024 * 1024;
                                              const Oferta& oferta, const ZglosPostep& postep);
 
 // Wiersz konsoli o przerwaniu (z koncem wiersza); `dawca` to "A:P" albo opis.
-[[nodiscard]] std::string wierszPrzerwania(PrzerwaniePobierania przerwanie,
-                                           const std::string& dawca);
+[[nodiscard]] std::optional<Wpis> wpisPrzerwania(PrzerwaniePobierania przerwanie,
+                                                 const std::string& dawca);

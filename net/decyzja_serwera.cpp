@@ -1,53 +1,39 @@
 #include "net/decyzja_serwera.h"
 
-#include <sstream>
+#include "core/wpisy_lancucha.h"
 
-std::string wierszDecyzji(const Decyzja& d)
+Wpis wpisDecyzji(const Decyzja& d)
 {
-    std::ostringstream w;
     switch (d.rodzaj) {
-    case RodzajDecyzji::przyjety:
-        w << "Przyjeto nowy, dluzszy lancuch (" << d.ileOtrzymany << " blokow).\n";
-        break;
-    case RodzajDecyzji::pusty:
-        w << "Nie udalo sie odebrac lancucha.\n";
-        break;
-    case RodzajDecyzji::nieLancuch:
-        w << "Otrzymane dane nie sa poprawnym lancuchem.\n";
-        break;
+    case RodzajDecyzji::przyjety: return {.rodzaj = RodzajWpisu::przyjetoLancuch, .ile = d.ileOtrzymany};
+    case RodzajDecyzji::pusty: return {.rodzaj = RodzajWpisu::nieOdebranoLancucha};
+    case RodzajDecyzji::nieLancuch: return {.rodzaj = RodzajWpisu::nieLancuch};
     case RodzajDecyzji::zaDuzoPamieci:
-        w << "Otrzymany lancuch zajalby w pamieci " << d.pamiec << " bajtow przy " << d.tekst
-          << " bajtach tekstu - odrzucam.\n";
-        break;
-    case RodzajDecyzji::niepoprawny:
-        w << "Otrzymany lancuch NIE jest poprawny - odrzucam.\n";
-        break;
+        return {.rodzaj = RodzajWpisu::lancuchZaDuzyWPamieci, .bajty = d.pamiec, .bajtyTekstu = d.tekst};
+    case RodzajDecyzji::niepoprawny: return {.rodzaj = RodzajWpisu::lancuchNiepoprawny};
     case RodzajDecyzji::nieDluzszy:
-        w << "Otrzymany lancuch (" << d.ileOtrzymany << " blokow) nie jest dluzszy niz moj ("
-          << d.ileMoj << " blokow) - zostaje przy swoim.\n";
-        break;
+        return {.rodzaj = RodzajWpisu::lancuchNieDluzszy, .ile = d.ileOtrzymany, .ileMoj = d.ileMoj};
     case RodzajDecyzji::saldo:
-        w << "Otrzymany lancuch jest dluzszy, ale ZMNIEJSZYLBY Twoje saldo (" << d.przed << " -> "
-          << d.po << ") - odrzucam.\n";
-        break;
-    case RodzajDecyzji::plikNieDoZapisu:
-        w << "Nie mozna bezpiecznie zapisac pliku " << d.plik
-          << " - odrzucam otrzymany lancuch.\n";
-        break;
+        return {.rodzaj = RodzajWpisu::lancuchZmniejszaSaldo, .przed = d.przed, .po = d.po};
+    case RodzajDecyzji::plikNieDoZapisu: return {.rodzaj = RodzajWpisu::plikNieDoZapisu, .plik = d.plik};
     case RodzajDecyzji::bramka:
         if (d.odmowa)
-            return wierszOdmowy(*d.odmowa);
+            return wpisOdmowy(*d.odmowa);
         break;
-    case RodzajDecyzji::brakPamieci:
-        w << "Otrzymany lancuch potrzebuje " << d.pamiec
-          << " bajtow pamieci ponad wolny budzet - odrzucam.\n";
-        break;
-    case RodzajDecyzji::bladZapisu:
-        w << "BLAD: nie udalo sie zapisac lancucha do pliku " << d.plik
-          << " - odrzucam otrzymany lancuch.\n";
-        break;
+    case RodzajDecyzji::brakPamieci: return {.rodzaj = RodzajWpisu::brakPamieciNaLancuch, .bajty = d.pamiec};
+    case RodzajDecyzji::bladZapisu: return {.rodzaj = RodzajWpisu::lancuchNieZapisany, .plik = d.plik};
     }
-    return w.str();
+    return {.rodzaj = RodzajWpisu::nieLancuch};
+}
+
+void zglosDecyzje(Dziennik& dziennik, const Decyzja& d)
+{
+    if (d.bladBloku)
+        dziennik.zglos(wpisBledu(*d.bladBloku));
+    zglosPrzedZapisem(dziennik, d.przedZapisem);
+    // Bramka bez odmowy nie ma czego zglosic (tak jak wczesniej pusty wiersz).
+    if (d.rodzaj != RodzajDecyzji::bramka || d.odmowa)
+        dziennik.zglos(wpisDecyzji(d));
 }
 
 KodDecyzji kodDlaNadawcy(RodzajDecyzji rodzaj)

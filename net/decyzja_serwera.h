@@ -1,6 +1,6 @@
 #pragma once
-// Decyzja serwera o otrzymanym lancuchu jako wynik z liczbami; wiersz konsoli powstaje
-// z niej w jednym miejscu. Ta sama decyzja zapada dla calego wypchnietego lancucha
+// Decyzja serwera o otrzymanym lancuchu jako wynik z liczbami; wpisy dziennika powstaja
+// z niej w jednym miejscu (zglosDecyzje). Ta sama decyzja zapada dla calego wypchnietego lancucha
 // i dla blokow dostarczonych przez synchronizacje.
 
 #include <cstdint>
@@ -10,6 +10,9 @@
 
 #include "core/blockchain.h"
 #include "core/bramka_lancucha.h"
+#include "core/dziennik.h"
+#include "core/plik_lancucha.h"
+#include "core/walidacja.h"
 #include "net/wiadomosci_synchronizacji.h"
 
 struct KontekstSerwera;
@@ -38,10 +41,16 @@ struct Decyzja {
     std::uint64_t tekst = 0;
     std::string plik;
     std::optional<OdmowaBramki> odmowa;
+    // Pierwszy zly blok, gdy walidacja odrzucila.
+    WynikWalidacji bladBloku;
+    // Co zastal zapis przed przyjeciem (odlozony nieczytelny plik lancucha).
+    PrzedZapisem przedZapisem;
 };
 
-// Wiersz konsoli dla decyzji (z koncem wiersza).
-[[nodiscard]] std::string wierszDecyzji(const Decyzja& decyzja);
+// Wpis samej decyzji.
+[[nodiscard]] Wpis wpisDecyzji(const Decyzja& decyzja);
+// Zly blok, odlozony plik i sama decyzja, w tej kolejnosci.
+void zglosDecyzje(Dziennik& dziennik, const Decyzja& decyzja);
 // Co uslyszy nadawca wypchniecia.
 [[nodiscard]] KodDecyzji kodDlaNadawcy(RodzajDecyzji rodzaj);
 

@@ -1,6 +1,6 @@
 #include "net/gniazda.h"
 
-#include "core/konsola.h"
+#include "core/dziennik.h"
 
 #include <algorithm>
 #include <arpa/inet.h>
@@ -11,7 +11,7 @@
 #include <sys/socket.h>
 #include <unistd.h>
 
-#include "core/konsola.h"
+#include "core/dziennik.h"
 
 
 namespace {
@@ -48,11 +48,6 @@ sockaddr_in adresGniazda(in_addr_t adres, int port)
     sa.sin_addr.s_addr = adres;
     sa.sin_port = htons(static_cast<std::uint16_t>(port));
     return sa;
-}
-
-void wypiszBladPolaczenia(const std::string& ip, int port)
-{
-    wypisz("BLAD: nie udalo sie polaczyc z ", ip, ":", port, "\n");
 }
 
 // Laczenie w trybie nieblokujacym; EINPROGRESS gra role WSAEWOULDBLOCK.
@@ -130,11 +125,11 @@ int czekajNaGniazdo(Gniazdo gniazdo, short zdarzenia, std::chrono::milliseconds 
     }
 }
 
-Gniazdo utworzGniazdoNasluchu(int port)
+Gniazdo utworzGniazdoNasluchu(Dziennik& dziennik, int port)
 {
     const Gniazdo gniazdo = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
     if (gniazdo < 0) {
-        wypisz("BLAD: nie udalo sie utworzyc gniazda.\n");
+        dziennik.zglos({.rodzaj = RodzajWpisu::bladGniazda});
         return NIEPRAWIDLOWE_GNIAZDO;
     }
     // Bez tej opcji polaczenia zamkniete chwile temu (TIME_WAIT) blokuja port do minuty po
@@ -146,30 +141,31 @@ Gniazdo utworzGniazdoNasluchu(int port)
     const sockaddr_in sa = adresGniazda(htonl(INADDR_ANY), port);
     if (!portPoprawny(port)
         || ::bind(gniazdo, reinterpret_cast<const sockaddr*>(&sa), sizeof sa) != 0) {
-        wypisz("BLAD: nie udalo sie zbindowac portu ", port, " (moze jest juz zajety?).\n");
+        dziennik.zglos({.rodzaj = RodzajWpisu::bladBindowania, .port = port});
         zamknijGniazdo(gniazdo);
         return NIEPRAWIDLOWE_GNIAZDO;
     }
     // Kolejka na tyle polaczen, ile obslugujemy naraz: przy kolejce 1 nadmiarowe SYN-y sa
     // gubione i klient czeka na ich powtorzenie (1 s, 3 s, ...).
     if (::listen(gniazdo, MAKS_POLACZEN) != 0) {
-        wypisz("BLAD: nie udalo sie nasluchiwac.\n");
+        dziennik.zglos({.rodzaj = RodzajWpisu::bladNasluchu});
         zamknijGniazdo(gniazdo);
         return NIEPRAWIDLOWE_GNIAZDO;
     }
     return gniazdo;
 }
 
-Gniazdo polaczZLimitemCzasu(const std::string& ip, int port, std::chrono::milliseconds limit)
+Gniazdo polaczZLimitemCzasu(Dziennik& dziennik, const std::string& ip, int port,
+                            std::chrono::milliseconds limit)
 {
     const Gniazdo gniazdo = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
     if (gniazdo < 0) {
-        wypisz("BLAD: nie udalo sie utworzyc gniazda.\n");
+        dziennik.zglos({.rodzaj = RodzajWpisu::bladGniazda});
         return NIEPRAWIDLOWE_GNIAZDO;
     }
     in_addr adres{};
     if (::inet_pton(AF_INET, ip.c_str(), &adres) != 1) {
-        wypisz("BLAD: niepoprawny adres IP.\n");
+        dziennik.zglos({.rodzaj = RodzajWpisu::niepoprawnyAdresIp});
         zamknijGniazdo(gniazdo);
         return NIEPRAWIDLOWE_GNIAZDO;
     }
@@ -178,15 +174,14 @@ Gniazdo polaczZLimitemCzasu(const std::string& ip, int port, std::chrono::millis
         ? polaczNieblokujaco(gniazdo, adresGniazda(adres.s_addr, port), limit)
         : -1;
     if (wynik == 0) {
-        // Czekanie przerwane zatrzymaniem to nie brak odpowiedzi wezla: wiersz wypisze wolajacy.
+        // Czekanie przerwane zatrzymaniem to nie brak odpowiedzi wezla: wpis zglosi wolajacy.
         if (!zatrzymanoWatek())
-            wypisz("BLAD: przekroczono czas oczekiwania na polaczenie z ", ip, ":", port,
-                   " (wezel offline?)\n");
+            dziennik.zglos({.rodzaj = RodzajWpisu::limitPolaczenia, .adres = adresWezla(ip, port)});
         zamknijGniazdo(gniazdo);
         return NIEPRAWIDLOWE_GNIAZDO;
     }
     if (wynik < 0 || !ustawNieblokujace(gniazdo, false)) {
-        wypiszBladPolaczenia(ip, port);
+        dziennik.zglos({.rodzaj = RodzajWpisu::bladPolaczenia, .adres = adresWezla(ip, port)});
         zamknijGniazdo(gniazdo);
         return NIEPRAWIDLOWE_GNIAZDO;
     }

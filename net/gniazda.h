@@ -8,6 +8,8 @@
 #include <functional>
 #include <string>
 
+class Dziennik;
+
 using Gniazdo = int;
 inline constexpr Gniazdo NIEPRAWIDLOWE_GNIAZDO = -1;
 
@@ -53,7 +55,8 @@ void zamknijGniazdo(Gniazdo gniazdo);
 [[nodiscard]] int czekajNaGniazdo(Gniazdo gniazdo, short zdarzenia,
                                   std::chrono::milliseconds limit);
 
-[[nodiscard]] Gniazdo utworzGniazdoNasluchu(int port);
+// Bledy gniazda, bindowania i nasluchu trafiaja do `dziennik`.
+[[nodiscard]] Gniazdo utworzGniazdoNasluchu(Dziennik& dziennik, int port);
 
 // Rownoczesnie obslugiwane polaczenia: razem i z jednego adresu. Nadmiarowe polaczenie
 // z adresu, ktory ma juz komplet, jest od razu zamykane. Przy komplecie w ogole nowe
@@ -70,17 +73,17 @@ using LimitRamki = std::function<std::uint64_t()>;
 // Obsluga dostaje pierwsza wiadomosc i gniazdo (rozmowa moze trwac dalej); zwraca
 // ostatnia odpowiedz, wysylana, gdy nie jest pusta.
 // Zapytania podlegaja minimalnemu tempu i budzetowi pamieci procesu.
-void nasluchujTcpWPetli(int port, const StopPredykat& stop,
+void nasluchujTcpWPetli(Dziennik& dziennik, int port, const StopPredykat& stop,
                         const std::function<std::string(const std::string&, Gniazdo)>& obsluga,
                         const std::function<void(bool)>& gotowy,
                         std::chrono::milliseconds limitOdbioru = LIMIT_ODBIORU,
                         const LimitRamki& limitRamki = {});
 
-[[nodiscard]] Gniazdo polaczZLimitemCzasu(const std::string& ip, int port,
+[[nodiscard]] Gniazdo polaczZLimitemCzasu(Dziennik& dziennik, const std::string& ip, int port,
                                           std::chrono::milliseconds limit = LIMIT_POLACZENIA);
 
 // `poKroku` (gdy ustawione) po kazdym datagramie i kazdym pustym czekaniu (co najwyzej 500 ms).
-void nasluchujUdpWPetli(int port, const StopPredykat& stop,
+void nasluchujUdpWPetli(Dziennik& dziennik, int port, const StopPredykat& stop,
                         const std::function<void(const std::string&, const std::string&)>& obsluga,
                         const std::function<void()>& poKroku = {});
 

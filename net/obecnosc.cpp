@@ -127,13 +127,13 @@ void ZapisObecnosci::zapiszZalegle()
             wykryto(wezel.ip, wezel.port);
 }
 
-void nasluchujObecnosciWPetli(int /*port*/, const std::string& mojeId,
+void nasluchujObecnosciWPetli(Dziennik& dziennik, int /*port*/, const std::string& mojeId,
                               const std::string& plikWezlow, const StopPredykat& stop,
                               const WykrytoWezel& wykryto)
 {
     ZapisObecnosci zapis(plikWezlow, wykryto);
     nasluchujUdpWPetli(
-        PORT_WYKRYWANIA, stop,
+        dziennik, PORT_WYKRYWANIA, stop,
         [&](const std::string& tekst, const std::string& nadawca) {
             if (const std::optional<Wezel> wezel = czytajOgloszenie(tekst, nadawca, mojeId))
                 zapis.dodaj(*wezel, std::chrono::steady_clock::now());

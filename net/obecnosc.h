@@ -12,6 +12,8 @@
 #include "net/gniazda.h"
 #include "net/wezly.h"
 
+class Dziennik;
+
 inline constexpr int PORT_WYKRYWANIA = 1699;
 inline constexpr const char* PREFIKS_OGLOSZENIA = "TLV1 ";
 inline constexpr std::chrono::milliseconds OKRES_OGLOSZEN{5000};
@@ -61,7 +63,7 @@ private:
     std::optional<std::chrono::steady_clock::time_point> ostatniZapis;
 };
 
-void nasluchujObecnosciWPetli(int port, const std::string& mojeId, const std::string& plikWezlow,
+void nasluchujObecnosciWPetli(Dziennik& dziennik, int port, const std::string& mojeId, const std::string& plikWezlow,
                               const StopPredykat& stop, const WykrytoWezel& wykryto);
 
 // Petla ogloszen dla osobnego watku: pierwsze od razu, potem co `okres`,

@@ -4,7 +4,6 @@
 #include <shared_mutex>
 
 #include "net/decyzja_serwera.h"
-#include "core/konsola.h"
 #include "net/rodzaje_wezlow.h"
 #include "net/rozgloszenie.h"
 #include "net/sesje_synchronizacji.h"
@@ -22,7 +21,7 @@ void rozglosPrzyjety(KontekstSerwera& kontekst)
     }
     // Bez rozglaszacza (jedno polaczenie naraz); wpisy tego wezla sa pomijane.
     const std::shared_lock czytanie(kontekst.mutexLancucha);
-    (void)rozglosLancuch(kontekst.lancuch, kontekst.plikWezlow, kontekst.mojPort,
+    (void)rozglosLancuch(kontekst.dziennik, kontekst.lancuch, kontekst.plikWezlow, kontekst.mojPort,
                          kontekst.limitOdbioru);
 }
 
@@ -46,7 +45,7 @@ std::string obsluzPrzychodzacyLancuch(KontekstSerwera& kontekst, const std::stri
         tekstWezlow = {};
     }
     const Decyzja decyzja = rozpatrzTekstLancucha(kontekst, tekstLancucha);
-    wypiszTekst(wierszDecyzji(decyzja));
+    zglosDecyzje(kontekst.dziennik, decyzja);
     // Najpierw scalenie: rozgloszenie ma juz widziec wezly nadawcy.
     scalListeWezlow(tekstWezlow, kontekst.plikWezlow, kontekst.mojPort);
     std::string odpowiedz = wezlyDoTekstu(wczytajWezly(kontekst.plikWezlow));

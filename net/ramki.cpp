@@ -238,17 +238,18 @@ std::string odbierzWiadomosc(Gniazdo gniazdo, std::chrono::milliseconds limit,
     return odbierzRamke(gniazdo, opcje).tresc;
 }
 
-bool wyslijIOdbierz(const std::string& ip, int port, const std::string& zapytanie,
-                    std::string& odpowiedz, std::chrono::milliseconds limit)
+bool wyslijIOdbierz(Dziennik& dziennik, const std::string& ip, int port,
+                    const std::string& zapytanie, std::string& odpowiedz,
+                    std::chrono::milliseconds limit)
 {
-    return wyslijCzesciIOdbierz(ip, port, {zapytanie}, odpowiedz, limit);
+    return wyslijCzesciIOdbierz(dziennik, ip, port, {zapytanie}, odpowiedz, limit);
 }
 
-bool wyslijCzesciIOdbierz(const std::string& ip, int port,
+bool wyslijCzesciIOdbierz(Dziennik& dziennik, const std::string& ip, int port,
                           std::initializer_list<std::string_view> czesci, std::string& odpowiedz,
                           std::chrono::milliseconds limit)
 {
-    const Gniazdo gniazdo = polaczZLimitemCzasu(ip, port);
+    const Gniazdo gniazdo = polaczZLimitemCzasu(dziennik, ip, port);
     if (gniazdo == NIEPRAWIDLOWE_GNIAZDO)
         return false;
     const bool wyslano = wyslijCzesci(gniazdo, czesci, limit);

@@ -11,6 +11,8 @@
 #include "net/budzet_pamieci.h"
 #include "net/gniazda.h"
 
+class Dziennik;
+
 // Odpowiedz to lista wezlow: nawet pelny plik wezlow miesci sie w tym z zapasem.
 inline constexpr long long MAKS_DLUGOSC_ODPOWIEDZI = 16LL * 1024 * 1024;
 // Najwieksza dlugosc, jaka zapisze naglowek dziesieciu cyfr.
@@ -65,7 +67,7 @@ struct OdebranaRamka {
 [[nodiscard]] std::string odbierzWiadomosc(Gniazdo gniazdo,
                                            std::chrono::milliseconds limit = LIMIT_ODBIORU,
                                            std::uint64_t maksDlugosc = MAKS_DLUGOSC_RAMKI);
-[[nodiscard]] bool wyslijIOdbierz(const std::string& ip, int port, const std::string& zapytanie,
+[[nodiscard]] bool wyslijIOdbierz(Dziennik& dziennik, const std::string& ip, int port, const std::string& zapytanie,
                                   std::string& odpowiedz,
                                   std::chrono::milliseconds limit = LIMIT_ODBIORU);
 
@@ -73,7 +75,7 @@ struct OdebranaRamka {
 // (ten sam zapis na linii, bez sklejania duzego tekstu w pamieci). Odpowiedz dluzsza
 // niz MAKS_DLUGOSC_ODPOWIEDZI jest odrzucana. Tresc dluzsza niz MAKS_DLUGOSC_W_NAGLOWKU
 // nie jest wysylana.
-[[nodiscard]] bool wyslijCzesciIOdbierz(const std::string& ip, int port,
+[[nodiscard]] bool wyslijCzesciIOdbierz(Dziennik& dziennik, const std::string& ip, int port,
                                         std::initializer_list<std::string_view> czesci,
                                         std::string& odpowiedz,
                                         std::chrono::milliseconds limit = LIMIT_ODBIORU);

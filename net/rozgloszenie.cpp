@@ -9,7 +9,6 @@
 #include <thread>
 
 #include "core/format_lancucha.h"
-#include "core/konsola.h"
 #include "net/wymiana_lancucha.h"
 #include "net/wypchniecie.h"
 
@@ -74,8 +73,8 @@ void DecyzjeWezlow::dolicz(const RozmowaWypchniecia& rozmowa)
     ++bezOdpowiedzi;
 }
 
-WynikRozgloszenia rozglosLancuch(const Blockchain& lancuch, const std::string& plikWezlow,
-                                 int mojPort, std::chrono::milliseconds limitOdbioru)
+WynikRozgloszenia rozglosLancuch(Dziennik& dziennik, const Blockchain& lancuch,
+                                 const std::string& plikWezlow, int mojPort, std::chrono::milliseconds limitOdbioru)
 {
     // Migawka: wezly poznane z odpowiedzi w trakcie nie sa juz w tym rozgloszeniu odwiedzane.
     std::vector<Wezel> cele;
@@ -101,7 +100,7 @@ WynikRozgloszenia rozglosLancuch(const Blockchain& lancuch, const std::string& p
         for (std::size_t i = nastepny++; i < cele.size(); i = nastepny++) {
             RozmowaWypchniecia rozmowa;
             const WynikWypchniecia wypchniecie =
-                wypchnijDoWezla(zrodlo, cele[i], plikWezlow, mojPort, limitOdbioru, &rozmowa);
+                wypchnijDoWezla(dziennik, zrodlo, cele[i], plikWezlow, mojPort, limitOdbioru, &rozmowa);
             wyniki.ustaw(i, {wypchniecie, rozmowa});
         }
     };
@@ -121,7 +120,7 @@ WynikRozgloszenia rozglosLancuch(const Blockchain& lancuch, const std::string& p
         if (wypchniecie == WynikWypchniecia::wyslano)
             ++wynik.sukcesy;
         wynik.decyzje.dolicz(rozmowa);
-        wypiszTekst(wierszWypchniecia(wypchniecie, cele[i]));
+        dziennik.zglos(wpisWypchniecia(wypchniecie, cele[i]));
     }
     for (std::thread& watek : watki)
         watek.join();
@@ -135,14 +134,14 @@ std::vector<Wezel> seedyDoBootstrapu(const std::string& plikWezlow, const std::s
     return wczytajWezly(plikSeedow);
 }
 
-void bootstrapZSeedow(const Blockchain& lancuch, const std::vector<Wezel>& seedy,
+void bootstrapZSeedow(Dziennik& dziennik, const Blockchain& lancuch, const std::vector<Wezel>& seedy,
                       const std::string& plikWezlow, int mojPort,
                       const std::function<void()>& gotowe, std::chrono::milliseconds limitOdbioru)
 {
     TekstNaZadanie tekst(lancuch);
     const ZrodloWypchniecia zrodlo{lancuch, nullptr, tekst};
     for (const Wezel& seed : seedy)
-        (void)wypchnijBlokami(zrodlo, seed, seed.port, plikWezlow, mojPort, limitOdbioru);
+        (void)wypchnijBlokami(dziennik, zrodlo, seed, seed.port, plikWezlow, mojPort, limitOdbioru);
     if (gotowe)
         gotowe();
 }

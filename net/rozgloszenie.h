@@ -11,6 +11,8 @@
 #include "net/wezly.h"
 #include "net/wypchniecie_blokami.h"
 
+class Dziennik;
+
 // Co wezly zrobily z lancuchem. Wezel tego programu odpowiada decyzja; wezel starego
 // rodzaju dostaje caly lancuch i nic o nim nie mowi.
 struct DecyzjeWezlow {
@@ -41,7 +43,7 @@ struct WynikRozgloszenia {
 
 // Wpisy, ktore czyToJa rozpoznaje jako ten wezel, sa pomijane i nie wchodza do licznikow.
 [[nodiscard]] WynikRozgloszenia rozglosLancuch(
-    const Blockchain& lancuch, const std::string& plikWezlow, int mojPort,
+    Dziennik& dziennik, const Blockchain& lancuch, const std::string& plikWezlow, int mojPort,
     std::chrono::milliseconds limitOdbioru = LIMIT_ODBIORU);
 
 // Seedy do bootstrapu: puste, gdy znamy juz jakis wezel albo nie ma seedow.
@@ -50,7 +52,7 @@ struct WynikRozgloszenia {
 
 // Sieciowa polowa bootstrapu (dla watku okna): wypycha lancuch do kazdego seeda po kolei,
 // scala odpowiedzi z plikiem wezlow, na koncu wola `gotowe` (jesli ustawione).
-void bootstrapZSeedow(const Blockchain& lancuch, const std::vector<Wezel>& seedy,
+void bootstrapZSeedow(Dziennik& dziennik, const Blockchain& lancuch, const std::vector<Wezel>& seedy,
                       const std::string& plikWezlow, int mojPort,
                       const std::function<void()>& gotowe,
                       std::chrono::milliseconds limitOdbioru = LIMIT_ODBIORU);

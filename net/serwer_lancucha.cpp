@@ -18,18 +18,30 @@
 namespace {
 
 // Wczytanie zywego lancucha serwera (pod mutexZapisuLancucha); odczyt porownujacy innych
-// polaczen czeka na nie. `przedZapisem`: nieczytelny plik jest odkladany na bok.
-bool wczytajZywy(KontekstSerwera& kontekst, bool przedZapisem)
+// polaczen czeka na nie. Przed zapisem nieczytelny plik jest odkladany na bok.
+bool wczytajZywy(KontekstSerwera& kontekst)
 {
     const std::unique_lock zmiana(kontekst.mutexLancucha);
-    return przedZapisem ? wczytajPrzedZapisem(kontekst.lancuch, kontekst.plikLancucha)
-                        : wczytajLancuch(kontekst.lancuch, kontekst.plikLancucha);
+    return wczytajLancuch(kontekst.lancuch, kontekst.plikLancucha);
+}
+
+PrzedZapisem wczytajZywyPrzedZapisem(KontekstSerwera& kontekst)
+{
+    const std::unique_lock zmiana(kontekst.mutexLancucha);
+    return wczytajPrzedZapisem(kontekst.lancuch, kontekst.plikLancucha);
 }
 
 Decyzja decyzja(RodzajDecyzji rodzaj)
 {
     Decyzja d;
     d.rodzaj = rodzaj;
+    return d;
+}
+
+Decyzja niepoprawny(const OcenaOtrzymanego& ocena)
+{
+    Decyzja d = decyzja(RodzajDecyzji::niepoprawny);
+    d.bladBloku = ocena.blad;
     return d;
 }
 
@@ -78,8 +90,8 @@ std::optional<Decyzja> zdecydujPoOcenie(KontekstSerwera& kontekst, Otrzymany& ot
 {
     if (!ocena)
         return std::nullopt;
-    if (!ocena->poprawny)
-        return decyzja(RodzajDecyzji::niepoprawny);
+    if (!ocena->poprawny())
+        return niepoprawny(*ocena);
     return zdecydujPodBlokada(kontekst, otrzymany, *ocena);
 }
 
@@ -88,14 +100,18 @@ Decyzja porownajIPrzyjmij(KontekstSerwera& kontekst, Blockchain& otrzymany, Ocen
 {
     std::lock_guard blokada(mutexZapisuLancucha);
     // Blok zapisany chwile temu przez okno lub kopanie ma sie liczyc.
-    if (!wczytajZywy(kontekst, true)) {
+    PrzedZapisem przed = wczytajZywyPrzedZapisem(kontekst);
+    if (!przed.wolnoZapisac()) {
         Decyzja d = decyzja(RodzajDecyzji::plikNieDoZapisu);
         d.plik = kontekst.plikLancucha;
+        d.przedZapisem = std::move(przed);
         return d;
     }
     // Rozszerzenie przejmowane jest przez dopisanie, bez przepisywania calego pliku.
     ocena.rozszerzaWlasny = czyRozszerza(kontekst.lancuch, otrzymany);
-    return zdecydujPodBlokada(kontekst, otrzymany, ocena);
+    Decyzja d = zdecydujPodBlokada(kontekst, otrzymany, ocena);
+    d.przedZapisem = std::move(przed);
+    return d;
 }
 
 // Szybka droga: otrzymany rozszerza wlasny lancuch, ktory zna salda walidacji swojego
@@ -104,7 +120,7 @@ std::optional<Decyzja> rozpatrzRozszerzenie(KontekstSerwera& kontekst, Blockchai
 {
     std::lock_guard blokada(mutexZapisuLancucha);
     // Tylko czysty odczyt: plik nieczytelny obsluguje droga przez calosc.
-    if (!wczytajZywy(kontekst, false))
+    if (!wczytajZywy(kontekst))
         return std::nullopt;
     return zdecydujPoOcenie(kontekst, otrzymany, ocenRozszerzenie(kontekst.lancuch, otrzymany));
 }
@@ -115,7 +131,7 @@ std::optional<Decyzja> rozpatrzNoweBloki(KontekstSerwera& kontekst, NoweBloki& o
                                          const Punkt& porownany)
 {
     std::lock_guard blokada(mutexZapisuLancucha);
-    if (!wczytajZywy(kontekst, false) || kontekst.lancuch.punkt() != porownany)
+    if (!wczytajZywy(kontekst) || kontekst.lancuch.punkt() != porownany)
         return std::nullopt;
     return zdecydujPoOcenie(kontekst, otrzymany, ocenNoweBloki(kontekst.lancuch, otrzymany));
 }
@@ -126,8 +142,8 @@ Decyzja rozpatrzZlozony(KontekstSerwera& kontekst, Blockchain& otrzymany)
     if (std::optional<Decyzja> d = rozpatrzRozszerzenie(kontekst, otrzymany))
         return *d;
     OcenaOtrzymanego ocena = ocenCalosc(otrzymany);
-    if (!ocena.poprawny)
-        return decyzja(RodzajDecyzji::niepoprawny);
+    if (!ocena.poprawny())
+        return niepoprawny(ocena);
     return porownajIPrzyjmij(kontekst, otrzymany, ocena);
 }
 
@@ -155,7 +171,7 @@ Decyzja odmowaBramki(const OdmowaBramki& odmowa)
 bool odswiezZywy(KontekstSerwera& kontekst)
 {
     std::lock_guard blokada(mutexZapisuLancucha);
-    return wczytajZywy(kontekst, false);
+    return wczytajZywy(kontekst);
 }
 
 namespace {

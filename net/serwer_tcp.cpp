@@ -11,6 +11,7 @@
 #include <mutex>
 #include <netinet/in.h>
 #include <new>
+#include <optional>
 #include <poll.h>
 #include <sys/socket.h>
 #include <system_error>
@@ -18,7 +19,7 @@
 #include <vector>
 
 #include "net/gniazda.h"
-#include "core/konsola.h"
+#include "core/dziennik.h"
 #include "net/ramki.h"
 
 namespace {
@@ -28,42 +29,36 @@ constexpr std::chrono::milliseconds OKRES_PETLI{500};
 
 using Obsluga = std::function<std::string(const std::string&, Gniazdo)>;
 
-// Powody zamkniecia polaczenia przez petle (poza wynikami odbioru ramki).
-enum class Zamkniecie { Wyparte, KompletZAdresu, Komplet };
-
-const char* powod(WynikOdbioru wynik)
+// Powod zamkniecia dla wyniku odbioru ramki; nic, gdy koniec jest zwykly albo z woli peera.
+std::optional<PowodZamkniecia> powod(WynikOdbioru wynik)
 {
     switch (wynik) {
-    case WynikOdbioru::Cisza: return "brak danych dluzej niz limit ciszy";
-    case WynikOdbioru::PoTerminie: return "wiadomosc nie doszla w swoim terminie";
-    case WynikOdbioru::ZaWolno: return "przesyla wolniej niz 64 KiB/s";
-    case WynikOdbioru::ZlyNaglowek: return "naglowek ramki nie jest liczba";
-    case WynikOdbioru::ZaDluga: return "zapowiedziana ramka jest za dluga";
-    case WynikOdbioru::BrakPamieci: return "ramka nie miesci sie w budzecie pamieci";
-    default: return nullptr; // koniec zwykly albo z woli peera: bez wiersza
+    case WynikOdbioru::Cisza: return PowodZamkniecia::cisza;
+    case WynikOdbioru::PoTerminie: return PowodZamkniecia::poTerminie;
+    case WynikOdbioru::ZaWolno: return PowodZamkniecia::zaWolno;
+    case WynikOdbioru::ZlyNaglowek: return PowodZamkniecia::zlyNaglowek;
+    case WynikOdbioru::ZaDluga: return PowodZamkniecia::zaDluga;
+    case WynikOdbioru::BrakPamieci: return PowodZamkniecia::brakPamieci;
+    default: return std::nullopt;
     }
 }
 
-const char* powod(Zamkniecie zamkniecie)
+std::optional<PowodZamkniecia> powod(PowodZamkniecia zamkniecie)
 {
-    switch (zamkniecie) {
-    case Zamkniecie::Wyparte: return "wyparte przez nowe polaczenie (komplet, najmniejsze tempo)";
-    case Zamkniecie::KompletZAdresu: return "komplet polaczen z tego adresu";
-    default: return "komplet polaczen";
-    }
+    return zamkniecie;
 }
 
-// Jedyne miejsce, ktore sklada wiersz o zamknietym polaczeniu.
+// Wpis o zamknietym polaczeniu z adresu IPv4 `adres` (kolejnosc bajtow sieci).
 template <typename Powod>
-void wypiszZamkniecie(std::uint32_t adres, Powod przyczyna)
+void zglosZamkniecie(Dziennik& dziennik, std::uint32_t adres, Powod przyczyna)
 {
-    const char* opis = powod(przyczyna);
-    if (opis == nullptr)
+    const std::optional<PowodZamkniecia> opis = powod(przyczyna);
+    if (!opis)
         return;
     char ip[INET_ADDRSTRLEN] = "?";
     in_addr a{adres};
     (void)::inet_ntop(AF_INET, &a, ip, sizeof ip);
-    wypisz("Zamykam polaczenie z ", ip, ": ", opis, ".\n");
+    dziennik.zglos({.rodzaj = RodzajWpisu::zamknietoPolaczenie, .adres = ip, .zamkniecie = *opis});
 }
 
 // Przyjete polaczenie; pola bez atomic zmieniane tylko pod blokada puli.
@@ -82,9 +77,9 @@ struct Polaczenie {
 // pamiec, wiec kolejne duze zapytania nie zaczynaja od pustej sterty.
 class PulaPolaczen {
 public:
-    PulaPolaczen(const Obsluga& obsluga, const StopPredykat& stop, std::chrono::milliseconds limit,
-                 const LimitRamki& limitRamki)
-        : obsluga(obsluga), stop(stop), limit(limit), limitRamki(limitRamki)
+    PulaPolaczen(Dziennik& dziennik, const Obsluga& obsluga, const StopPredykat& stop,
+                 std::chrono::milliseconds limit, const LimitRamki& limitRamki)
+        : dziennik(dziennik), obsluga(obsluga), stop(stop), limit(limit), limitRamki(limitRamki)
     {
         watki.reserve(MAKS_POLACZEN);
         kolejka.reserve(2 * MAKS_POLACZEN); // z wypieranymi najwyzej tyle
@@ -118,7 +113,7 @@ public:
         if (znany != zAdresu.end() && znany->second >= MAKS_POLACZEN_Z_ADRESU) {
             blokada.unlock();
             zamknijGniazdo(klient);
-            wypiszZamkniecie(adres, Zamkniecie::KompletZAdresu);
+            zglosZamkniecie(dziennik, adres, PowodZamkniecia::kompletZAdresu);
             return;
         }
         const bool jestMiejsce = wolneMiejsce() || wyprzyj();
@@ -134,7 +129,7 @@ public:
         }
         zamknijGniazdo(klient);
         if (!jestMiejsce)
-            wypiszZamkniecie(adres, Zamkniecie::Komplet);
+            zglosZamkniecie(dziennik, adres, PowodZamkniecia::komplet);
     }
 
 private:
@@ -181,7 +176,7 @@ private:
             try {
                 watki.emplace_back([this] { pracuj(); });
             } catch (const std::system_error&) {
-                wypisz("BLAD: nie udalo sie utworzyc watku obslugi polaczenia.\n");
+                dziennik.zglos({.rodzaj = RodzajWpisu::bladWatkuPolaczenia});
             }
         }
         if (watki.empty())
@@ -212,9 +207,9 @@ private:
             wyparte = p.wyparte;
         }
         if (wyparte)
-            wypiszZamkniecie(p.adres, Zamkniecie::Wyparte);
+            zglosZamkniecie(dziennik, p.adres, PowodZamkniecia::wyparte);
         else
-            wypiszZamkniecie(p.adres, ramka.wynik);
+            zglosZamkniecie(dziennik, p.adres, ramka.wynik);
         if (ramka.wynik != WynikOdbioru::Odebrano || wyparte)
             return;
         const std::string odpowiedz = obsluga(ramka.tresc, p.klient);
@@ -228,7 +223,7 @@ private:
         try {
             obsluz(p);
         } catch (const std::bad_alloc&) {
-            wypisz("BLAD: zabraklo pamieci przy obsludze zapytania - odrzucam je.\n");
+            dziennik.zglos({.rodzaj = RodzajWpisu::brakPamieciNaZapytanie});
         }
     }
 
@@ -266,6 +261,7 @@ private:
         zmiana.notify_all();
     }
 
+    Dziennik& dziennik;
     const Obsluga& obsluga;
     const StopPredykat& stop;
     std::chrono::milliseconds limit;
@@ -284,11 +280,11 @@ private:
 
 } // namespace
 
-void nasluchujTcpWPetli(int port, const StopPredykat& stop, const Obsluga& obsluga,
+void nasluchujTcpWPetli(Dziennik& dziennik, int port, const StopPredykat& stop, const Obsluga& obsluga,
                         const std::function<void(bool)>& gotowy,
                         std::chrono::milliseconds limitOdbioru, const LimitRamki& limitRamki)
 {
-    const Gniazdo nasluch = utworzGniazdoNasluchu(port);
+    const Gniazdo nasluch = utworzGniazdoNasluchu(dziennik, port);
     if (nasluch == NIEPRAWIDLOWE_GNIAZDO) {
         if (gotowy)
             gotowy(false);
@@ -298,9 +294,9 @@ void nasluchujTcpWPetli(int port, const StopPredykat& stop, const Obsluga& obslu
     (void)::fcntl(nasluch, F_SETFL, ::fcntl(nasluch, F_GETFL, 0) | O_NONBLOCK);
     if (gotowy)
         gotowy(true);
-    wypisz("Nasluchuje na porcie ", port, " w petli...\n");
+    dziennik.zglos({.rodzaj = RodzajWpisu::nasluchNaPorcie, .port = port});
     {
-        PulaPolaczen pula(obsluga, stop, limitOdbioru, limitRamki);
+        PulaPolaczen pula(dziennik, obsluga, stop, limitOdbioru, limitRamki);
         while (!stop()) {
             if (czekajNaGniazdo(nasluch, POLLIN, OKRES_PETLI) <= 0)
                 continue;

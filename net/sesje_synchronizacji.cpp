@@ -3,7 +3,6 @@
 #include <shared_mutex>
 
 #include "net/biorca.h"
-#include "core/konsola.h"
 #include "net/lokator.h"
 #include "net/wymiana_lancucha.h"
 
@@ -52,7 +51,7 @@ std::string obsluzOferte(KontekstSerwera& kontekst, std::string_view wiadomosc, 
 {
     Oferta oferta;
     if (!parsujOferte(wiadomosc, oferta)) {
-        wypisz("Odrzucam niepoprawna oferte synchronizacji.\n");
+        kontekst.dziennik.zglos({.rodzaj = RodzajWpisu::odrzuconoOferte});
         return {};
     }
     scalListeWezlow(oferta.wezly, kontekst.plikWezlow, kontekst.mojPort);
@@ -63,9 +62,10 @@ std::string obsluzOferte(KontekstSerwera& kontekst, std::string_view wiadomosc, 
         d.rodzaj = RodzajDecyzji::nieDluzszy;
         d.ileOtrzymany = static_cast<std::int64_t>(oferta.liczbaBlokow);
         d.ileMoj = static_cast<std::int64_t>(wynik.ileMoj);
-        wypiszTekst(wierszDecyzji(d));
+        zglosDecyzje(kontekst.dziennik, d);
     }
-    wypiszTekst(wierszPrzerwania(wynik.przerwanie, "wezlem wypychajacym"));
+    if (const std::optional<Wpis> wpis = wpisPrzerwania(wynik.przerwanie, {}))
+        kontekst.dziennik.zglos(*wpis);
     przyjeto = wynik.przyjetoCokolwiek;
     DecyzjaWezla d = decyzjaDlaNadawcy(wynik);
     const std::string wezly = listaWezlow(kontekst);
@@ -87,7 +87,7 @@ std::string obsluzStan(KontekstSerwera& kontekst, std::string_view wiadomosc, Ka
 {
     std::string_view wezly;
     if (!parsujStan(wiadomosc, wezly)) {
-        wypisz("Odrzucam niepoprawna prosbe o stan lancucha.\n");
+        kontekst.dziennik.zglos({.rodzaj = RodzajWpisu::odrzuconoProsbeOStan});
         return {};
     }
     scalListeWezlow(wezly, kontekst.plikWezlow, kontekst.mojPort);
@@ -105,13 +105,13 @@ std::string obsluzStan(KontekstSerwera& kontekst, std::string_view wiadomosc, Ka
             odpowiedz = odpowiedzDawcy(kontekst.lancuch.pobierzLancuch(), prosba);
         }
         if (!odpowiedz) {
-            wypisz("Odrzucam niepoprawna prosbe w synchronizacji - rozlaczam.\n");
+            kontekst.dziennik.zglos({.rodzaj = RodzajWpisu::odrzuconoProsbe});
             return {};
         }
         if (!kanal.wyslij({*odpowiedz}))
             return {};
     }
-    wypisz("Za duzo prosb w jednej synchronizacji - rozlaczam.\n");
+    kontekst.dziennik.zglos({.rodzaj = RodzajWpisu::zaDuzoProsb});
     return {};
 }
 
@@ -129,7 +129,7 @@ std::string obsluzSynchronizacje(KontekstSerwera& kontekst, std::string_view wia
     case RodzajWiadomosci::stan:
         return obsluzStan(kontekst, wiadomosc, rozmowa);
     default:
-        wypisz("Odrzucam wiadomosc synchronizacji, ktora nie zaczyna rozmowy.\n");
+        kontekst.dziennik.zglos({.rodzaj = RodzajWpisu::odrzuconoPoczatekRozmowy});
         return {};
     }
 }

@@ -6,7 +6,7 @@
 #include <sys/socket.h>
 
 #include "net/gniazda.h"
-#include "core/konsola.h"
+#include "core/dziennik.h"
 
 namespace {
 
@@ -34,7 +34,7 @@ void odbierzDatagram(
 } // namespace
 
 void nasluchujUdpWPetli(
-    int port, const StopPredykat& stop,
+    Dziennik& dziennik, int port, const StopPredykat& stop,
     const std::function<void(const std::string&, const std::string&)>& obsluga,
     const std::function<void()>& poKroku)
 {
@@ -48,7 +48,7 @@ void nasluchujUdpWPetli(
     sa.sin_addr.s_addr = htonl(INADDR_ANY);
     sa.sin_port = htons(static_cast<std::uint16_t>(port));
     if (!portPoprawny(port) || ::bind(gniazdo, reinterpret_cast<sockaddr*>(&sa), sizeof sa) != 0) {
-        wypisz("BLAD: nie udalo sie zbindowac portu wykrywania ", port, ".\n");
+        dziennik.zglos({.rodzaj = RodzajWpisu::bladPortuWykrywania, .port = port});
         zamknijGniazdo(gniazdo);
         return;
     }

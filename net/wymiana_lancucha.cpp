@@ -79,29 +79,29 @@ void scalListeWezlow(std::string_view tekstWezlow, const std::string& plikWezlow
     (void)scalWezly(plikWezlow, wezly);
 }
 
-bool wyslijLancuchDoWezla(const Blockchain& lancuch, const Wezel& wezel, int port,
+bool wyslijLancuchDoWezla(Dziennik& dziennik, const Blockchain& lancuch, const Wezel& wezel, int port,
                           const std::string& plikWezlow, int mojPort,
                           std::chrono::milliseconds limitOdbioru)
 {
-    return wyslijTekstLancuchaDoWezla(serializujLancuch(lancuch), wezel, port, plikWezlow, mojPort,
+    return wyslijTekstLancuchaDoWezla(dziennik, serializujLancuch(lancuch), wezel, port, plikWezlow, mojPort,
                                       limitOdbioru);
 }
 
-bool wyslijTekstLancuchaDoWezla(std::string_view tekstLancucha, const Wezel& wezel, int port,
+bool wyslijTekstLancuchaDoWezla(Dziennik& dziennik, std::string_view tekstLancucha, const Wezel& wezel, int port,
                                 const std::string& plikWezlow, int mojPort,
                                 std::chrono::milliseconds limitOdbioru)
 {
     const std::string tekstWezlow = wezlyDoTekstu(wczytajWezly(plikWezlow));
     const std::string naglowek = naglowekDlugosci(tekstLancucha.size());
     std::string odpowiedz;
-    const bool wyslano = wyslijCzesciIOdbierz(wezel.ip, port, {naglowek, tekstLancucha, tekstWezlow},
+    const bool wyslano = wyslijCzesciIOdbierz(dziennik, wezel.ip, port, {naglowek, tekstLancucha, tekstWezlow},
                                               odpowiedz, limitOdbioru);
     if (wyslano && !odpowiedz.empty())
         scalListeWezlow(odpowiedz, plikWezlow, mojPort);
     return wyslano;
 }
 
-void nasluchujIPrzyjmujLancuchyWPetli(Blockchain& lancuch, int port,
+void nasluchujIPrzyjmujLancuchyWPetli(Dziennik& dziennik, Blockchain& lancuch, int port,
                                       const std::string& plikLancucha,
                                       const std::string& plikWezlow, const StopPredykat& stop,
                                       const std::function<void(bool)>& gotowy,
@@ -110,8 +110,8 @@ void nasluchujIPrzyjmujLancuchyWPetli(Blockchain& lancuch, int port,
 {
     // Przyjety lancuch idzie dalej w tle, najnowszy z pliku; wypychacz zyje dluzej niz petla,
     // a po jej powrocie (zatrzymanie) przerywa wypchniecia w toku.
-    Wypychacz wypychacz({plikLancucha, plikWezlow, port, limitOdbioru});
-    KontekstSerwera kontekst{lancuch, plikLancucha, plikWezlow, kluczPubliczny, port,
+    Wypychacz wypychacz({dziennik, plikLancucha, plikWezlow, port, limitOdbioru});
+    KontekstSerwera kontekst{dziennik, lancuch, plikLancucha, plikWezlow, kluczPubliczny, port,
                              limitOdbioru,
                              [&wypychacz] { wypychacz.zlec(); }, {}};
     // Przy kazdym polaczeniu rozmiar pliku lancucha wyznacza najdluzsze zapytanie
@@ -122,7 +122,7 @@ void nasluchujIPrzyjmujLancuchyWPetli(Blockchain& lancuch, int port,
         return najdluzszeZapytanie(wlasny);
     };
     nasluchujTcpWPetli(
-        port, stop,
+        dziennik, port, stop,
         [&kontekst, limitOdbioru](const std::string& wiadomosc, Gniazdo klient) {
             KanalGniazda kanal(klient, limitOdbioru);
             return obsluzPrzychodzacyLancuch(kontekst, wiadomosc, &kanal);

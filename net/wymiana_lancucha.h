@@ -13,9 +13,12 @@
 #include "net/gniazda.h"
 #include "net/kanal.h"
 #include "net/wezly.h"
+#include "core/dziennik.h"
 
 // Wszystko, z czym pracuje obsluga zapytan serwera przez caly czas jego petli.
 struct KontekstSerwera {
+    // Decyzje i odmowy serwera.
+    Dziennik& dziennik;
     Blockchain& lancuch;
     std::string plikLancucha;
     std::string plikWezlow;
@@ -52,13 +55,13 @@ inline constexpr std::uint64_t ZAPAS_PONAD_WLASNY_LANCUCH = 64ULL * 1024 * 1024;
                                            std::string_view& tekstLancucha,
                                            std::string_view& tekstWezlow);
 
-[[nodiscard]] bool wyslijLancuchDoWezla(const Blockchain& lancuch, const Wezel& wezel, int port,
+[[nodiscard]] bool wyslijLancuchDoWezla(Dziennik& dziennik, const Blockchain& lancuch, const Wezel& wezel, int port,
                                         const std::string& plikWezlow, int mojPort,
                                         std::chrono::milliseconds limitOdbioru = LIMIT_ODBIORU);
 
 // Jak wyslijLancuchDoWezla, z gotowym tekstem lancucha (jeden tekst dla wielu wezlow).
 // Bezpieczne dla kilku watkow naraz: odczyt i scalanie pliku wezlow sa szeregowane.
-[[nodiscard]] bool wyslijTekstLancuchaDoWezla(std::string_view tekstLancucha, const Wezel& wezel,
+[[nodiscard]] bool wyslijTekstLancuchaDoWezla(Dziennik& dziennik, std::string_view tekstLancucha, const Wezel& wezel,
                                               int port, const std::string& plikWezlow,
                                               int mojPort,
                                               std::chrono::milliseconds limitOdbioru = LIMIT_ODBIORU);
@@ -69,7 +72,7 @@ inline constexpr std::uint64_t ZAPAS_PONAD_WLASNY_LANCUCH = 64ULL * 1024 * 1024;
                                                     const std::string& wiadomosc,
                                                     Kanal* kanal = nullptr);
 
-void nasluchujIPrzyjmujLancuchyWPetli(Blockchain& lancuch, int port,
+void nasluchujIPrzyjmujLancuchyWPetli(Dziennik& dziennik, Blockchain& lancuch, int port,
                                       const std::string& plikLancucha,
                                       const std::string& plikWezlow, const StopPredykat& stop,
                                       const std::function<void(bool)>& gotowy,

@@ -3,27 +3,23 @@
 #include "net/wymiana_lancucha.h"
 #include "net/zdrowie_wezlow.h"
 
-std::string wierszWypchniecia(WynikWypchniecia wynik, const Wezel& wezel)
+Wpis wpisWypchniecia(WynikWypchniecia wynik, const Wezel& wezel)
 {
-    const std::string adres = wezel.ip + ":" + std::to_string(wezel.port);
-    switch (wynik) {
-    case WynikWypchniecia::wyslano:
-        return "Rozgloszono do " + adres + "\n";
-    case WynikWypchniecia::nieudane:
-        return "Nie udalo sie rozglosic do " + adres + " (offline?)\n";
-    case WynikWypchniecia::zatrzymane:
-        break;
-    }
-    return "Rozglaszanie do " + adres + " przerwane - zatrzymanie.\n";
+    RodzajWpisu rodzaj = RodzajWpisu::rozglaszaniePrzerwane;
+    if (wynik == WynikWypchniecia::wyslano)
+        rodzaj = RodzajWpisu::rozgloszono;
+    else if (wynik == WynikWypchniecia::nieudane)
+        rodzaj = RodzajWpisu::nieRozgloszono;
+    return {.rodzaj = rodzaj, .adres = adresWezla(wezel.ip, wezel.port)};
 }
 
-WynikWypchniecia wypchnijDoWezla(const ZrodloWypchniecia& zrodlo, const Wezel& wezel,
+WynikWypchniecia wypchnijDoWezla(Dziennik& dziennik, const ZrodloWypchniecia& zrodlo, const Wezel& wezel,
                                  const std::string& plikWezlow, int mojPort,
                                  std::chrono::milliseconds limitOdbioru,
                                  RozmowaWypchniecia* rozmowa)
 {
     const RozmowaWypchniecia wynikRozmowy =
-        wypchnijBlokami(zrodlo, wezel, wezel.port, plikWezlow, mojPort, limitOdbioru);
+        wypchnijBlokami(dziennik, zrodlo, wezel, wezel.port, plikWezlow, mojPort, limitOdbioru);
     if (rozmowa != nullptr)
         *rozmowa = wynikRozmowy;
     const bool wyslano = osiagniety(wynikRozmowy.wynik);

@@ -1,25 +1,26 @@
 #pragma once
 // Jedno wypchniecie lancucha do jednego wezla: typowany wynik, zapis w tabeli zdrowia
-// i jeden wiersz konsoli. Co dokladnie idzie po sieci, wie tylko wypchnijDoWezla.
+// i jeden wpis dziennika. Co dokladnie idzie po sieci, wie tylko wypchnijDoWezla.
 
 #include <chrono>
 #include <string>
 #include <string_view>
 
+#include "core/dziennik.h"
 #include "net/gniazda.h"
 #include "net/wezly.h"
 #include "net/wypchniecie_blokami.h"
 
 enum class WynikWypchniecia { wyslano, nieudane, zatrzymane };
 
-// Wiersz konsoli (z koncem wiersza) o wyniku wypchniecia do wezla.
-[[nodiscard]] std::string wierszWypchniecia(WynikWypchniecia wynik, const Wezel& wezel);
+// Wpis dziennika o wyniku wypchniecia do wezla.
+[[nodiscard]] Wpis wpisWypchniecia(WynikWypchniecia wynik, const Wezel& wezel);
 
 // Wezel tego programu dostaje tylko brakujace bloki, wezel starego rodzaju caly lancuch;
 // odpowiedz scalana z plikiem wezlow. Przerwane przez zatrzymanie watku (ZakresStopu) daje
 // `zatrzymane`; inne wyniki trafiaja do zdrowieWezlow(). `rozmowa` (gdy podana) dostaje
 // to, co wezel odpowiedzial.
-[[nodiscard]] WynikWypchniecia wypchnijDoWezla(const ZrodloWypchniecia& zrodlo, const Wezel& wezel,
+[[nodiscard]] WynikWypchniecia wypchnijDoWezla(Dziennik& dziennik, const ZrodloWypchniecia& zrodlo, const Wezel& wezel,
                                                const std::string& plikWezlow, int mojPort,
                                                std::chrono::milliseconds limitOdbioru,
                                                RozmowaWypchniecia* rozmowa = nullptr);

@@ -45,12 +45,12 @@ WynikRozmowy wynikDecyzji(KodDecyzji kod)
     return WynikRozmowy::odmowa;
 }
 
-RozmowaWypchniecia wypchnijCaly(TekstNaZadanie& tekst, const Wezel& wezel, int port,
+RozmowaWypchniecia wypchnijCaly(Dziennik& dziennik, TekstNaZadanie& tekst, const Wezel& wezel, int port,
                          const std::string& plikWezlow, int mojPort,
                          std::chrono::milliseconds limit)
 {
     const bool wyslano =
-        wyslijTekstLancuchaDoWezla(tekst.pobierz(), wezel, port, plikWezlow, mojPort, limit);
+        wyslijTekstLancuchaDoWezla(dziennik, tekst.pobierz(), wezel, port, plikWezlow, mojPort, limit);
     return {wyslano ? WynikRozmowy::wyslanyCaly : WynikRozmowy::nieOsiagniety, 0};
 }
 
@@ -101,17 +101,17 @@ std::string_view TekstNaZadanie::pobierz()
     return tekst;
 }
 
-RozmowaWypchniecia wypchnijBlokami(const ZrodloWypchniecia& zrodlo, const Wezel& wezel, int port,
+RozmowaWypchniecia wypchnijBlokami(Dziennik& dziennik, const ZrodloWypchniecia& zrodlo, const Wezel& wezel, int port,
                                    const std::string& plikWezlow, int mojPort,
                                    std::chrono::milliseconds limit)
 {
     TekstNaZadanie& tekst = zrodlo.tekst;
     if (!synchronizacjaWlaczona() || rodzajWezla(wezel.ip, port) == RodzajWezla::stary)
-        return wypchnijCaly(tekst, wezel, port, plikWezlow, mojPort, limit);
+        return wypchnijCaly(dziennik, tekst, wezel, port, plikWezlow, mojPort, limit);
     std::string odpowiedz;
     std::size_t ileBlokow = 0;
     {
-        const Polaczenie polaczenie(polaczZLimitemCzasu(wezel.ip, port));
+        const Polaczenie polaczenie(polaczZLimitemCzasu(dziennik, wezel.ip, port));
         if (polaczenie.gniazdo == NIEPRAWIDLOWE_GNIAZDO)
             return {};
         KanalGniazda kanal(polaczenie.gniazdo, limit);
@@ -136,14 +136,14 @@ RozmowaWypchniecia wypchnijBlokami(const ZrodloWypchniecia& zrodlo, const Wezel&
         // wezlow: odtad dostaje cale lancuchy.
         scalListeWezlow(odpowiedz, plikWezlow, mojPort);
         zapamietajRodzaj(wezel.ip, port, RodzajWezla::stary);
-        return wypchnijCaly(tekst, wezel, port, plikWezlow, mojPort, limit);
+        return wypchnijCaly(dziennik, tekst, wezel, port, plikWezlow, mojPort, limit);
     }
     // Zamkniecie bez odpowiedzi: wezel starego rodzaju z pusta lista albo zajety wezel tego
     // programu. Maly lancuch idzie caly (i wtedy wezel uznajemy za stary); duzy nie, zeby
     // chwilowo zajety wezel nie dostal setek megabajtow.
     if (ileBlokow > MAKS_BLOKOW_CALEGO_PO_CISZY || zatrzymanoWatek())
         return {WynikRozmowy::przerwany, 0};
-    RozmowaWypchniecia caly = wypchnijCaly(tekst, wezel, port, plikWezlow, mojPort, limit);
+    RozmowaWypchniecia caly = wypchnijCaly(dziennik, tekst, wezel, port, plikWezlow, mojPort, limit);
     if (osiagniety(caly.wynik))
         zapamietajRodzaj(wezel.ip, port, RodzajWezla::stary);
     return caly;
@@ -159,7 +159,7 @@ WynikPobierania pobierzLancuchOd(KontekstSerwera& kontekst, const Wezel& wezel,
         stary = true;
         return wynik;
     }
-    const Polaczenie polaczenie(polaczZLimitemCzasu(wezel.ip, wezel.port));
+    const Polaczenie polaczenie(polaczZLimitemCzasu(kontekst.dziennik, wezel.ip, wezel.port));
     if (polaczenie.gniazdo == NIEPRAWIDLOWE_GNIAZDO)
         return wynik;
     KanalGniazda kanal(polaczenie.gniazdo, kontekst.limitOdbioru);

@@ -15,6 +15,8 @@
 #include "net/gniazda.h"
 #include "net/wezly.h"
 
+class Dziennik;
+
 enum class WynikRozmowy {
     nieOsiagniety, // polaczenie albo wysylka nie wyszly
     wyslanyCaly,   // wezel starego rodzaju dostal caly lancuch (jego decyzji nie znamy)
@@ -58,7 +60,7 @@ struct ZrodloWypchniecia {
     TekstNaZadanie& tekst;
 };
 
-[[nodiscard]] RozmowaWypchniecia wypchnijBlokami(const ZrodloWypchniecia& zrodlo,
+[[nodiscard]] RozmowaWypchniecia wypchnijBlokami(Dziennik& dziennik, const ZrodloWypchniecia& zrodlo,
                                                  const Wezel& wezel, int port,
                                                  const std::string& plikWezlow, int mojPort,
                                                  std::chrono::milliseconds limitOdbioru = LIMIT_ODBIORU);

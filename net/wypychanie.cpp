@@ -5,7 +5,7 @@
 #include <system_error>
 
 #include "core/format_lancucha.h"
-#include "core/konsola.h"
+#include "core/dziennik.h"
 #include "core/plik_lancucha.h"
 #include "net/wypchniecie.h"
 
@@ -13,7 +13,6 @@ namespace {
 
 // Co tyle zakoncz() sprawdza, czy wszystko juz wyslane.
 constexpr std::chrono::milliseconds KROK_ZAKONCZENIA{50};
-constexpr const char* WIERSZ_BRAK_PAMIECI = "BLAD: zabraklo pamieci przy rozglaszaniu lancucha.\n";
 
 } // namespace
 
@@ -29,8 +28,7 @@ Wypychacz::Wypychacz(UstawieniaWypychania ustawienia, std::size_t watkow)
         }
     }
     if (watki.empty())
-        wypiszTekst("BLAD: nie udalo sie utworzyc watku rozgloszen - lancuch nie bedzie "
-                    "rozglaszany.\n");
+        this->ustawienia.dziennik.zglos({.rodzaj = RodzajWpisu::bladWatkuRozgloszen});
     // Watki jeszcze czekaja na blokade: limit gotowy, zanim ktorykolwiek go przeczyta.
     limitNiepewnych = watki.size() > WATKOW_DLA_DOBRYCH ? watki.size() - WATKOW_DLA_DOBRYCH : 1;
 }
@@ -122,7 +120,7 @@ void Wypychacz::przygotujMigawke(std::unique_lock<std::mutex>& blokada)
             if (!czyToJa(wezel.ip, wezel.port, ustawienia.mojPort))
                 wezly.push_back(std::move(wezel));
     } catch (const std::bad_alloc&) {
-        wypiszTekst(WIERSZ_BRAK_PAMIECI);
+        ustawienia.dziennik.zglos({.rodzaj = RodzajWpisu::brakPamieciRozglaszania});
         tekst.reset();
     }
     blokada.lock();
@@ -192,12 +190,12 @@ void Wypychacz::wypchnij(Cel& cel, std::unique_lock<std::mutex>& blokada)
     blokada.unlock();
     WynikWypchniecia wynik = WynikWypchniecia::nieudane;
     try {
-        wynik = wypchnijDoWezla({lancuch, &mutexLancucha, *tekst}, wezel, ustawienia.plikWezlow,
+        wynik = wypchnijDoWezla(ustawienia.dziennik, {lancuch, &mutexLancucha, *tekst}, wezel, ustawienia.plikWezlow,
                                 ustawienia.mojPort,
                                 ustawienia.limitOdbioru);
-        wypiszTekst(wierszWypchniecia(wynik, wezel));
+        ustawienia.dziennik.zglos(wpisWypchniecia(wynik, wezel));
     } catch (const std::bad_alloc&) {
-        wypiszTekst(WIERSZ_BRAK_PAMIECI);
+        ustawienia.dziennik.zglos({.rodzaj = RodzajWpisu::brakPamieciRozglaszania});
     }
     blokada.lock();
     // Wpis nie znika z mapy, poki jest w toku: referencja `cel` wciaz wazna.

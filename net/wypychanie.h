@@ -18,6 +18,7 @@
 #include <vector>
 
 #include "core/blockchain.h"
+#include "core/dziennik.h"
 #include "net/gniazda.h"
 #include "net/wypchniecie_blokami.h"
 #include "net/zdrowie_wezlow.h"
@@ -30,6 +31,8 @@ inline constexpr std::size_t WATKOW_DLA_DOBRYCH = 2;
 inline constexpr std::chrono::milliseconds CZAS_NA_PRZERWANIE{250};
 
 struct UstawieniaWypychania {
+    // Wynik kazdego wypchniecia i bledy watkow.
+    Dziennik& dziennik;
     std::string plikLancucha;
     std::string plikWezlow;
     int mojPort = -1;

@@ -1,14 +1,12 @@
 #include "portfel/portfel.h"
 
-#include <cstdio>
 #include <fcntl.h>
-#include <iostream>
 #include <sodium.h>
 #include <string_view>
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "core/konsola.h"
+#include "core/dziennik.h"
 #include "core/pliki.h"
 #include "core/skrot.h"
 
@@ -82,7 +80,7 @@ bool wczytajPortfel(ParaKluczy& klucze, const std::string& sciezka)
     return dobrze;
 }
 
-bool zabezpieczPrawaPortfela(const std::string& sciezka)
+bool zabezpieczPrawaPortfela(Dziennik& dziennik, const std::string& sciezka)
 {
     // Na otwartym pliku: sprawdzenie i zmiana praw dotycza tego samego pliku, nie dowiazania.
     const int fd = ::open(sciezka.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
@@ -93,19 +91,17 @@ bool zabezpieczPrawaPortfela(const std::string& sciezka)
         && (info.st_mode & 077) != 0 && ::fchmod(fd, PRAWA_PORTFELA) == 0;
     ::close(fd);
     if (dlaInnych) {
-        char prawa[8] = {};
-        std::snprintf(prawa, sizeof prawa, "%04o", static_cast<unsigned>(info.st_mode & 07777));
-        wypisz("UWAGA: portfel ", sciezka, " mial prawa ", prawa,
-               " (dostepny dla innych uzytkownikow) - ustawiono 0600.\n");
+        dziennik.zglos({.rodzaj = RodzajWpisu::prawaPortfela,
+                        .ile = static_cast<std::int64_t>(info.st_mode & 07777), .plik = sciezka});
     }
     return dlaInnych;
 }
 
-ParaKluczy otworzPortfel(const std::string& sciezka, bool* poprawionoPrawa)
+ParaKluczy otworzPortfel(Dziennik& dziennik, const std::string& sciezka, bool* poprawionoPrawa)
 {
     ParaKluczy klucze = generujPareKluczy();
     if (wczytajPortfel(klucze, sciezka)) {
-        const bool poprawiono = zabezpieczPrawaPortfela(sciezka);
+        const bool poprawiono = zabezpieczPrawaPortfela(dziennik, sciezka);
         if (poprawionoPrawa != nullptr)
             *poprawionoPrawa = poprawiono;
         return klucze;
@@ -115,14 +111,11 @@ ParaKluczy otworzPortfel(const std::string& sciezka, bool* poprawionoPrawa)
     if (plikIstnieje(sciezka)) {
         const std::string nowa = odlozNaBok(sciezka);
         if (nowa.empty()) {
-            wypisz("UWAGA: nie mozna wczytac portfela ", sciezka,
-                   " ani przeniesc go na bok - plik zostaje, nowy portfel nie zostanie"
-                   " zapisany.\n");
+            dziennik.zglos({.rodzaj = RodzajWpisu::portfelNieDoPrzeniesienia, .plik = sciezka});
             return klucze;
         }
         tylkoDlaWlasciciela(nowa);
-        wypisz("UWAGA: nie mozna wczytac portfela ", sciezka, " - przeniesiono go do ", nowa,
-               ", tworze nowy portfel.\n");
+        dziennik.zglos({.rodzaj = RodzajWpisu::portfelPrzeniesiony, .plik = sciezka, .nowyPlik = nowa});
     }
     // Bez zapisu program dziala dalej na tej parze; przy nastepnym starcie bedzie nowa.
     (void)zapiszPortfel(klucze, sciezka);

@@ -5,6 +5,8 @@
 
 #include "core/klucze.h"
 
+class Dziennik;
+
 inline constexpr char PLIK_PORTFELA[] = "moj_portfel.dat";
 inline constexpr char PLIK_NAZWY_UZYTKOWNIKA[] = "nazwa_uzytkownika.txt";
 
@@ -17,14 +19,14 @@ inline constexpr char PLIK_NAZWY_UZYTKOWNIKA[] = "nazwa_uzytkownika.txt";
 [[nodiscard]] bool wczytajPortfel(ParaKluczy& klucze, const std::string& sciezka);
 
 // Plik portfela dostepny dla innych uzytkownikow (grupa, reszta swiata) dostaje prawa 0600
-// i jeden wiersz na stdout. True, gdy prawa trzeba bylo poprawic.
-[[nodiscard]] bool zabezpieczPrawaPortfela(const std::string& sciezka);
+// i jeden wpis w dzienniku. True, gdy prawa trzeba bylo poprawic.
+[[nodiscard]] bool zabezpieczPrawaPortfela(Dziennik& dziennik, const std::string& sciezka);
 
 // Portfel przy starcie okna: wczytany z pliku (z poprawionymi prawami, wtedy
 // `poprawionoPrawa` dostaje true), a gdy sie nie da, nowa losowa para zapisana do pliku.
 // Istniejacy, ale nieczytelny plik jest najpierw odkladany na bok (".uszkodzony", prawa
-// 0600) i nigdy nie jest nadpisywany; linia na stdout mowi gdzie.
-[[nodiscard]] ParaKluczy otworzPortfel(const std::string& sciezka,
+// 0600) i nigdy nie jest nadpisywany; wpis w dzienniku mowi gdzie.
+[[nodiscard]] ParaKluczy otworzPortfel(Dziennik& dziennik, const std::string& sciezka,
                                        bool* poprawionoPrawa = nullptr);
 
 // Nazwa bez bialych znakow na brzegach; brak pliku albo blad odczytu daje pusty tekst.

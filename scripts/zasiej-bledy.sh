@@ -28,9 +28,9 @@ blad 7 core core/blockchain.cpp 's/if \(tx\.nadawca == adres\)\n\s*suma = odejmi
   "saldo: wydatki nie odejmowane"
 blad 8 core core/pliki.cpp 's/const std::string tymczasowy = nazwaTymczasowa\(sciezka\);/const std::string tymczasowy = sciezka;/; s/O_CREAT \| O_EXCL/O_CREAT | O_TRUNC/' \
   "zapis w miejscu zamiast przez plik tymczasowy (nieatomowy)"
-blad 9 core core/plik_lancucha.cpp 's/(bool kopIZapisz[^{]*\{\n)\s*std::lock_guard blokada\(mutexZapisuLancucha\);\n/$1/' \
+blad 9 core core/plik_lancucha.cpp 's/(WynikKopania kopIZapisz[^{]*\{\n)\s*std::lock_guard blokada\(mutexZapisuLancucha\);\n/$1/' \
   "kopIZapisz bez blokady zapisu lancucha"
-blad 10 core core/plik_lancucha.cpp 's/const std::string nowa = odlozNaBok\(sciezka\);/const std::string nowa = sciezka + ".x";/' \
+blad 10 core core/plik_lancucha.cpp 's/std::string nowa = odlozNaBok\(sciezka\);/std::string nowa = sciezka + ".x";/' \
   "nieczytelny plik lancucha nie jest odkladany na bok"
 blad 11 core core/plik_przyrostowy.cpp 's/const bool zCr = usunCrPrzedLf\(tekst\);/const bool zCr = maCrPrzedLf(tekst);/' \
   "plik lancucha z CR LF sie nie wczytuje"
@@ -98,7 +98,7 @@ blad 44 core core/bramka_lancucha.cpp 's/if \(blok\.transakcje\.size\(\) > MAKS_
   "bramka: blok ponad 10000 transakcji przechodzi (wlasne kopanie)"
 blad 45 core core/bramka_lancucha.cpp 's/(for \(std::int64_t w = 0;[^\n]*\n[^\n]*\n[^\n]*\n)\s*if \(czytnik\.pozycja\(\) - poczatek > MAKS_TEKSTU_BLOKU\)\n[^\n]*\n/$1/' \
   "bramka: tekst bloku nie liczony po wierszach transakcji"
-blad 46 core core/plik_lancucha.cpp 's/if \(const auto odmowa = sprawdzBloki\(std::span\(&ksiega\.pobierzLancuch\(\)\.back\(\), 1\)\)\)/if (std::optional<OdmowaBramki> odmowa; false)/' \
+blad 46 core core/plik_lancucha.cpp 's/if \(const auto odmowa = sprawdzBloki\(std::span\(&blok, 1\)\)\)/if (std::optional<OdmowaBramki> odmowa; false)/' \
   "kopIZapisz zapisuje blok, ktorego bramka nie przepuszcza"
 blad 47 core core/bramka_lancucha.cpp 's/\? PowodOdmowy::znakCr/? PowodOdmowy::znakLf/' \
   "bramka: CR zgloszony jako LF"
@@ -126,7 +126,7 @@ blad 70 net net/serwer_lancucha.cpp 's/if \(potrzeba <= MNOZNIK_PAMIECI_LANCUCHA
   "brak limitu pamieci odczytu wzgledem tekstu (8 razy)"
 blad 71 net net/wymiana_lancucha.cpp 's/wezlyZTekstu\(tekstWezlow, MAKS_WEZLOW_Z_WIADOMOSCI\)/wezlyZTekstu(tekstWezlow, MAKS_WEZLOW_W_PLIKU)/' \
   "z jednej wiadomosci wiecej niz 1000 wezlow"
-blad 72 net net/wezly.cpp 's/if \(wezly\.size\(\) >= MAKS_WEZLOW_W_PLIKU\) \{/if (false) {/' \
+blad 72 net net/wezly.cpp 's/if \(wezly\.size\(\) < MAKS_WEZLOW_W_PLIKU\) \{\n(\s*)wezly\.push_back/if (true) {\n$1wezly.push_back/' \
   "scalanie list: plik wezlow ponad 10 000 wpisow"
 blad 73 net net/limity_wezlow.cpp 's/if \(nazwa\.size\(\) <= MAKS_DLUGOSC_NAZWY_WEZLA\)/if (true)/' \
   "nazwa wezla dluzsza niz 64 bajty zapisywana"
@@ -139,7 +139,7 @@ blad 86 net net/lokator.cpp 's/if \(tekst\.size\(\) - poczatek > MAKS_BAJTOW_KAW
   "synchronizacja: kawalek bez limitu 16 MiB"
 blad 87 net net/decyzja_serwera.cpp 's/        return KodDecyzji::saldo;/        return KodDecyzji::odmowa;/' \
   "synchronizacja: nadawca nie slyszy, ze odmowa byla przez saldo"
-blad 88 net net/wypchniecie.cpp 's/    zapamietajRodzaj\(wezel\.ip, port, RodzajWezla::stary\);\n//' \
+blad 88 net net/wypchniecie_blokami.cpp 's/(scalListeWezlow\(odpowiedz, plikWezlow, mojPort\);\n)\s*zapamietajRodzaj\(wezel\.ip, port, RodzajWezla::stary\);\n/$1/' \
   "synchronizacja: wezel starego rodzaju dostaje oferte przy kazdym wypchnieciu"
 blad 89 net net/lokator.cpp 's/wlasne\[static_cast<std::size_t>\(w\.wysokosc\)\]\.hash == w\.hash/true/' \
   "synchronizacja: lokator zgodny bez porownania hashy"
@@ -163,10 +163,10 @@ blad 98 ui ui/zakladka_wyslij.cpp 's/if \(d\.zDecyzja\(\) == 0\) \{/if (true) {/
   "okno: wynik wysylki same liczby mimo decyzji wezlow (odmowa jako sukces)"
 blad 75 net net/gniazda.cpp 's/\(void\)::setsockopt\(gniazdo, SOL_SOCKET, SO_REUSEADDR, &wlacz, sizeof wlacz\);/(void)wlacz;/' \
   "nasluch bez SO_REUSEADDR: port zablokowany przez TIME_WAIT po ponownym starcie"
-blad 76 net net/serwer_lancucha.cpp 's/(    scalListeWezlow\(tekstWezlow, kontekst\.plikWezlow, kontekst\.mojPort\);\n    std::string odpowiedz = [^\n]*\n)(    if \(przyjety\)\n        rozglosPrzyjety\(kontekst\);\n)/$2$1/' \
+blad 76 net net/obsluga_zapytania.cpp 's/(    scalListeWezlow\(tekstWezlow, kontekst\.plikWezlow, kontekst\.mojPort\);\n    std::string odpowiedz = [^\n]*\n)(    if \(decyzja\.rodzaj == RodzajDecyzji::przyjety\)\n        rozglosPrzyjety\(kontekst\);\n)/$2$1/' \
   "serwer: rozgloszenie przyjetego lancucha przed scaleniem listy nadawcy"
-blad 77 core core/blok.cpp 's/    wypisz\("Kopanie bloku ", indeks, "\.\.\. SUKCES! Znaleziono Hash: ", hash,/    wypisz("Kopanie bloku ", indeks, "... ");\n    wypisz("SUKCES! Znaleziono Hash: ", hash,/' \
-  "konsola: wiersz kopania w dwoch zapisach, inne watki wchodza w jego srodek"
+blad 77 core core/dziennik.cpp 's/    zapiszCaly\(naWyjscieBledow\(wpis\.rodzaj\) \? bledy : wyjscie, wiersz\);/    const int fd = naWyjscieBledow(wpis.rodzaj) ? bledy : wyjscie;\n    zapiszCaly(fd, std::string_view(wiersz).substr(0, 8));\n    zapiszCaly(fd, std::string_view(wiersz).substr(8));/' \
+  "dziennik: wiersz w dwoch zapisach, inne watki wchodza w jego srodek"
 blad 78 ui ui/zakladka_wyslij.cpp 's/    ui->comboZnaniOdbiorcy->setCurrentIndex\(0\);\n//' \
   "wysylanie: po wyslaniu znany odbiorca dalej wybrany przy pustym kluczu"
 blad 79 ui ui/zakladka_siec.cpp 's/(void komunikatWJednymWierszu\(QLabel\* komunikat\)\n\{\n)/$1    komunikat->setWordWrap(true);\n/' \
@@ -191,7 +191,7 @@ blad 53 net net/wypychanie.cpp 's/cel\.wyslanaWersja = std::max\(cel\.wyslanaWer
   "wypychanie: kazde zlecenie osobnym wypchnieciem (bez laczenia)"
 blad 54 net net/wypychanie.cpp 's/const Chwila termin = koniec - CZAS_NA_PRZERWANIE;/const Chwila termin = ZegarWezlow::now();/' \
   "wypychanie: wyjscie przerywa od razu, zapisany blok nie dociera"
-blad 55 net net/gniazda.cpp 's/if \(!zatrzymanoWatek\(\)\)\n\s*wypisz\("BLAD: przekroczono/{ wypisz("BLAD: przekroczono/; s/" \(wezel offline\?\)\\n"\);/" (wezel offline?)\\n"); }/' \
+blad 55 net net/gniazda.cpp 's/if \(!zatrzymanoWatek\(\)\)\n\s*dziennik\.zglos\(\{\.rodzaj = RodzajWpisu::limitPolaczenia/dziennik.zglos({.rodzaj = RodzajWpisu::limitPolaczenia/' \
   "zatrzymanie opisane jako przekroczenie czasu polaczenia (wezel offline?)"
 blad 56 portfel portfel/portfel.cpp 's/&& \(info\.st_mode & 077\) != 0 && ::fchmod\(fd, PRAWA_PORTFELA\) == 0/\&\& false/' \
   "portfel czytelny dla innych zostaje bez zmiany praw i bez ostrzezenia"
@@ -204,7 +204,7 @@ blad 59 net net/obecnosc.cpp 's/\(ostatniZapis && teraz - \*ostatniZapis < OKRES
 
 blad 100 net net/udp.cpp 's/    if \(n <= 0 \|\| static_cast<std::size_t>\(n\) > MAKS_DLUGOSC_DATAGRAMU\)/    if (n <= 0)/' \
   "za dlugi datagram obecnosci przyjety (uciety)"
-blad 101 core core/pliki.cpp 's/    if \(::fstat\(fd, &info\) != 0 \|\| !S_ISREG\(info\.st_mode\)\) \{\n        ::close\(fd\);\n        wypiszNieZwykly/    if (::fstat(fd, &info) != 0) {\n        ::close(fd);\n        wypiszNieZwykly/' \
+blad 101 core core/pliki.cpp 's/    if \(::fstat\(fd, &info\) != 0 \|\| !S_ISREG\(info\.st_mode\)\) \{/    if (::fstat(fd, &info) != 0) {/' \
   "FIFO w miejscu pliku czytane jak zwykly plik"
 blad 102 core core/pliki.cpp 's/        if \(::unlink\(pelna\.c_str\(\)\) == 0\)\n            \+\+usuniete;/        ++usuniete;/' \
   "pozostalosci przerwanych zapisow nie usuwane przy starcie"
@@ -254,6 +254,35 @@ blad 157 ui ui/most_wezla.h 's/cel == CelPobrania::przedBlokiem/false/' \
   "okno: po pobraniu przed blokiem blok nie jest kopany"
 blad 158 wezel wezel/wezel.cpp 's/obserwator\.nasluchGotowy\(port, sukces\);/obserwator.nasluchGotowy(port, true);/' \
   "wezel: zajety port zgloszony jako otwarty nasluch"
+
+blad 130 core core/dziennik.cpp 's/return rodzaj == RodzajWpisu::bladProgramu;/return false;/' \
+  "dziennik: blad startu na standardowe wyjscie zamiast na wyjscie bledow"
+blad 131 core core/dziennik.cpp 's/    std::erase_if\(subskrybenci, [^\n]*\n//' \
+  "dziennik: odsubskrybowany obserwator dalej dostaje wpisy"
+blad 132 core core/dziennik.cpp 's/        s\.obserwator\(wpis\);/        (void)s;/' \
+  "dziennik: obserwatorzy nie dostaja wpisow (zakladka Dziennik pusta)"
+blad 133 core core/walidacja.cpp 's/return BladBloku\{RegulaBloku::hash, blok\.indeks\};/return BladBloku{RegulaBloku::hash, blok.indeks - 1};/' \
+  "walidacja: blok niezgodny z hashem zgloszony z numerem poprzedniego"
+blad 134 core core/walidacja.cpp 's/if \(nagrody > 1 \|\| tx\.kwota != NAGRODA_ZA_BLOK\)\n(\s*)return RegulaBloku::nagroda;/if (nagrody > 1 || tx.kwota != NAGRODA_ZA_BLOK)\n$1return RegulaBloku::saldo;/' \
+  "walidacja: druga albo zla nagroda zgloszona jako zle saldo"
+blad 135 net net/decyzja_serwera.cpp 's/    if \(d\.bladBloku\)\n\s*dziennik\.zglos\(wpisBledu\(\*d\.bladBloku\)\);\n//' \
+  "serwer: odmowa niepoprawnego lancucha bez wiersza o zlym bloku"
+blad 136 net net/decyzja_serwera.cpp 's/\.przed = d\.przed, \.po = d\.po/.przed = d.po, .po = d.przed/' \
+  "serwer: odmowa straznika salda z zamienionymi kwotami"
+blad 137 core core/plik_lancucha.cpp 's/return \{StanPrzedZapisem::odlozony, sciezka, std::move\(nowa\)\};/return {StanPrzedZapisem::odlozony, sciezka, {}};/' \
+  "odlozony plik lancucha bez nowej nazwy w wierszu"
+blad 138 core core/wpisy_lancucha.cpp 's/    if \(wynik\.wykopano\)\n/    if (false)\n/' \
+  "kopanie bez wiersza o wykopanym bloku"
+blad 139 ui ui/tekst_wpisu.cpp 's/\.arg\(kwota\(p\.przed\), kwota\(p\.po\)\)/.arg(QString::number(p.przed), QString::number(p.po))/' \
+  "zakladka Dziennik: kwoty w jednostkach zamiast TLV"
+blad 140 ui ui/tekst_wpisu.cpp 's/    case RodzajWpisu::lancuchZmniejszaSaldo: return TEKST_ODMOWA_SALDO;\n//' \
+  "odmowa straznika salda nie pokazana w statusie zakladki Siec"
+blad 141 ui ui/tekst_wpisu.cpp 's/return QCoreApplication::translate\("Dziennik", tekst\);/return QString::fromLatin1(tekst);/' \
+  "zakladka Dziennik po polsku w oknie w innym jezyku"
+blad 142 core core/dziennik.cpp 's/<< std::oct << std::setw\(4\)/<< std::setw(4)/' \
+  "wiersz o prawach portfela z prawami dziesietnie zamiast osemkowo"
+blad 143 core core/plik_lancucha.cpp 's/    wynik\.hash = blok\.hash;\n//' \
+  "wiersz kopania bez hasha wykopanego bloku"
 
 przywroc() { [ -n "${kopia:-}" ] && cp "$kopia" "$plik" && rm -f "$kopia"; kopia=; }
 trap przywroc EXIT INT TERM

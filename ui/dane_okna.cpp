@@ -23,17 +23,18 @@ std::int64_t czasZmiany(const std::string& sciezka)
 
 } // namespace
 
-DaneOkna::DaneOkna(const KatalogDanych& katalog, const QString& nazwa, QLineEdit* polePortu,
-                   QObject* rodzic)
-    : QObject(rodzic), pliki(katalog), polePortu(polePortu),
+DaneOkna::DaneOkna(const KatalogDanych& katalog, Dziennik& dziennik, const QString& nazwa,
+                   QLineEdit* polePortu, QObject* rodzic)
+    : QObject(rodzic), pliki(katalog), dziennikOkna(dziennik), polePortu(polePortu),
       mostWezla(std::make_unique<MostWezla>())
 {
     // Losowa para, gdy pliku portfela nie da sie wczytac; wtedy od razu zapisana.
-    klucze = otworzPortfel(pliki.portfel, &prawaPoprawione);
+    klucze = otworzPortfel(dziennikOkna, pliki.portfel, &prawaPoprawione);
     klucz = kluczPublicznyHex(klucze);
     static_cast<void>(wczytajLancuch(mojLancuch, pliki.lancuch));
     obiektWezla = std::make_unique<WezelProgramu>(
-        pliki, TozsamoscWezla{klucz, wygenerujIdWezla(), nazwa.toStdString()}, *mostWezla);
+        pliki, TozsamoscWezla{klucz, wygenerujIdWezla(), nazwa.toStdString()}, *mostWezla,
+        dziennikOkna);
 
     ostatniaZmianaPliku = czasZmiany(pliki.lancuch);
     zegarPliku = new QTimer(this);

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "core/blockchain.h"
+#include "core/dziennik.h"
 #include "core/klucze.h"
 #include "ui/most_wezla.h"
 #include "wezel/katalog_danych.h"
@@ -26,13 +27,14 @@ class DaneOkna : public QObject {
 
 public:
     // `polePortu`: pole portu nasluchu zakladki Siec, wlasny port dla kazdej pracy sieci.
-    DaneOkna(const KatalogDanych& katalog, const QString& nazwa, QLineEdit* polePortu,
-             QObject* rodzic);
+    DaneOkna(const KatalogDanych& katalog, Dziennik& dziennik, const QString& nazwa,
+             QLineEdit* polePortu, QObject* rodzic);
     ~DaneOkna() override;
     DaneOkna(const DaneOkna&) = delete;
     DaneOkna& operator=(const DaneOkna&) = delete;
 
     [[nodiscard]] const KatalogDanych& katalog() const { return pliki; }
+    [[nodiscard]] Dziennik& dziennik() const { return dziennikOkna; }
     [[nodiscard]] Blockchain& lancuch() { return mojLancuch; }
     [[nodiscard]] const std::string& mojKlucz() const { return klucz; }
     [[nodiscard]] const ParaKluczy& paraKluczy() const { return klucze; }
@@ -82,6 +84,7 @@ private:
     [[nodiscard]] int liczbaWezlowDoRozgloszenia() const;
 
     KatalogDanych pliki;
+    Dziennik& dziennikOkna;
     ParaKluczy klucze;
     std::string klucz;
     bool prawaPoprawione = false;

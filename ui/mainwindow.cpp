@@ -9,14 +9,15 @@
 #include "ui/teksty_okna.h"
 #include "ui_mainwindow.h"
 
-MainWindow::MainWindow(const KatalogDanych& katalog, QString nazwa, QWidget* parent)
-    : QMainWindow(parent), ui(new Ui::MainWindow)
+MainWindow::MainWindow(const KatalogDanych& katalog, std::shared_ptr<Dziennik> dziennik,
+                       QString nazwa, QWidget* parent)
+    : QMainWindow(parent), ui(new Ui::MainWindow), dziennik(std::move(dziennik))
 {
     ui->setupUi(this);
     // Nazwa uzytkownika nie przechodzi przez tlumaczenie.
     if (!nazwa.isEmpty())
         setWindowTitle(QStringLiteral("Talvarin - ") + nazwa);
-    daneOkna = new DaneOkna(katalog, nazwa, ui->editPortNasluchu, this);
+    daneOkna = new DaneOkna(katalog, *this->dziennik, nazwa, ui->editPortNasluchu, this);
     // Kolejnosc ma znaczenie: Siec przenosi swoje grupy do przewijanego pola, zanim
     // Dziennik podepnie sie pod jej status.
     ui->tabSiec->przygotuj(*daneOkna, *ui);

@@ -5,6 +5,9 @@
 #include <QMainWindow>
 #include <QString>
 
+#include <memory>
+
+#include "core/dziennik.h"
 #include "wezel/katalog_danych.h"
 
 class DaneOkna;
@@ -19,7 +22,9 @@ class MainWindow : public QMainWindow {
     Q_OBJECT
 
 public:
-    MainWindow(const KatalogDanych& katalog, QString nazwa, QWidget* parent = nullptr);
+    // Wszystko, co okno i wezel zglaszaja, idzie do `dziennik`.
+    MainWindow(const KatalogDanych& katalog, std::shared_ptr<Dziennik> dziennik, QString nazwa,
+               QWidget* parent = nullptr);
     ~MainWindow() override;
 
     MainWindow(const MainWindow&) = delete;
@@ -33,14 +38,15 @@ public:
 private:
     // Komunikat o portfelu, ktory byl dostepny dla innych (prawa juz poprawione).
     void ostrzezOPrawachPortfela();
-    // Zakladka Dziennik i droga linii konsoli do niej (plik zakladki Dziennik).
+    // Zakladka Dziennik i droga wpisow do niej (plik zakladki Dziennik).
     void podlaczDziennik();
     void odlaczDziennik();
-    void odbierzLinieKonsoli();
+    void odbierzWpis(const Wpis& wpis);
 
     Ui::MainWindow* ui = nullptr;
+    std::shared_ptr<Dziennik> dziennik;
     DaneOkna* daneOkna = nullptr;
-    // Linie konsoli wezla; odmowy serwera pokazywane chwilowo w statusie nasluchu.
+    // Wpisy dziennika; odmowy serwera pokazywane chwilowo w statusie nasluchu.
     ZakladkaDziennik* zakladkaDziennik = nullptr;
     StatusChwilowy* statusOdmowy = nullptr;
 };

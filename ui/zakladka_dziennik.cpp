@@ -1,4 +1,4 @@
-// Zakladka Dziennik i droga linii konsoli do okna; odmowy serwera trafiaja tez na chwile
+// Zakladka Dziennik i droga wpisow do okna; odmowy serwera trafiaja tez na chwile
 // do statusu zakladki Siec, bo tam uzytkownik patrzy, gdy wezly sie nie zgadzaja.
 #include "ui/zakladka_dziennik.h"
 
@@ -10,44 +10,16 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include <string_view>
-
-#include "ui/dziennik_konsoli.h"
 #include "ui/kropka_statusu.h"
 #include "ui/mainwindow.h"
 #include "ui/status_chwilowy.h"
+#include "ui/tekst_wpisu.h"
 #include "ui/teksty_okna.h"
 #include "ui_mainwindow.h"
 
 namespace {
 
 constexpr std::chrono::seconds CZAS_ODMOWY_W_STATUSIE{10};
-
-// Stale poczatki linii, ktorymi serwer wymiany lancucha oglasza odmowe.
-struct OdmowaSerwera {
-    std::string_view poczatek;
-    const char* opis;
-};
-
-constexpr OdmowaSerwera ODMOWY_SERWERA[] = {
-    {"Otrzymany lancuch (", TEKST_ODMOWA_NIE_DLUZSZY},
-    {"Otrzymany lancuch jest dluzszy, ale ZMNIEJSZYLBY", TEKST_ODMOWA_SALDO},
-    {"Otrzymany lancuch NIE jest poprawny", TEKST_ODMOWA_NIEPOPRAWNY},
-    {"Otrzymane dane nie sa poprawnym lancuchem", TEKST_ODMOWA_NIE_LANCUCH},
-    {"Nie udalo sie odebrac lancucha", TEKST_ODMOWA_NIE_ODEBRANO},
-    {"Nie mozna bezpiecznie zapisac pliku ", TEKST_ODMOWA_ZAPIS},
-    {"BLAD: nie udalo sie zapisac lancucha do pliku ", TEKST_ODMOWA_ZAPIS},
-    {"Otrzymany lancuch zajalby w pamieci ", TEKST_ODMOWA_ZA_DUZY},
-};
-
-// Opis odmowy do przetlumaczenia albo nullptr, gdy linia nie jest odmowa serwera.
-const char* opisOdmowy(std::string_view linia)
-{
-    for (const OdmowaSerwera& odmowa : ODMOWY_SERWERA)
-        if (linia.starts_with(odmowa.poczatek))
-            return odmowa.opis;
-    return nullptr;
-}
 
 QString tekstOkna(const char* zrodlo)
 {
@@ -56,7 +28,8 @@ QString tekstOkna(const char* zrodlo)
 
 } // namespace
 
-ZakladkaDziennik::ZakladkaDziennik(QWidget* rodzic) : QWidget(rodzic)
+ZakladkaDziennik::ZakladkaDziennik(Dziennik& dziennik, QWidget* rodzic)
+    : QWidget(rodzic), dziennik(dziennik)
 {
     setObjectName(QStringLiteral("tabDziennik"));
     auto* uklad = new QVBoxLayout(this);
@@ -71,6 +44,30 @@ ZakladkaDziennik::ZakladkaDziennik(QWidget* rodzic) : QWidget(rodzic)
     buttonWyczyscDziennik->setObjectName(QStringLiteral("buttonWyczyscDziennik"));
     uklad->addWidget(buttonWyczyscDziennik);
     connect(buttonWyczyscDziennik, &QPushButton::clicked, tekstDziennika, &QPlainTextEdit::clear);
+    // Wpis moze przyjsc z dowolnego watku: do widzetu tylko przez kolejke watku okna.
+    connect(this, &ZakladkaDziennik::wpisOdebrany, this, &ZakladkaDziennik::pokazWpis,
+            Qt::QueuedConnection);
+    subskrypcja = dziennik.subskrybuj([this](const Wpis& wpis) {
+        emit wpisOdebrany(wpis, QDateTime::currentMSecsSinceEpoch());
+    });
+}
+
+ZakladkaDziennik::~ZakladkaDziennik()
+{
+    odlacz();
+}
+
+void ZakladkaDziennik::odlacz()
+{
+    if (subskrypcja == 0)
+        return;
+    dziennik.odsubskrybuj(subskrypcja);
+    subskrypcja = 0;
+}
+
+void ZakladkaDziennik::pokazWpis(const Wpis& wpis, qint64 czasMs)
+{
+    dopisz(czasMs, tekstWpisuWOknie(wpis));
 }
 
 void ZakladkaDziennik::dopisz(qint64 czasMs, const QString& tekst)
@@ -83,32 +80,20 @@ void ZakladkaDziennik::dopisz(qint64 czasMs, const QString& tekst)
 
 void MainWindow::podlaczDziennik()
 {
-    zakladkaDziennik = new ZakladkaDziennik(ui->tabWidget);
+    zakladkaDziennik = new ZakladkaDziennik(*dziennik, ui->tabWidget);
     ui->tabWidget->addTab(zakladkaDziennik, tr(TEKST_DZIENNIK));
     statusOdmowy = new StatusChwilowy(ui->labelStatusNasluchu, CZAS_ODMOWY_W_STATUSIE);
-    DziennikKonsoli* dziennik = DziennikKonsoli::biezacy();
-    if (dziennik == nullptr)
-        return;
-    // Z watku czytnika tylko zlecenie odbioru; linie zabiera watek okna.
-    dziennik->ustawPowiadomienie(this, [this] {
-        QMetaObject::invokeMethod(this, [this] { odbierzLinieKonsoli(); }, Qt::QueuedConnection);
-    });
+    connect(zakladkaDziennik, &ZakladkaDziennik::wpisOdebrany, this,
+            [this](const Wpis& wpis, qint64) { odbierzWpis(wpis); }, Qt::QueuedConnection);
 }
 
 void MainWindow::odlaczDziennik()
 {
-    if (DziennikKonsoli* dziennik = DziennikKonsoli::biezacy())
-        dziennik->usunPowiadomienie(this);
+    zakladkaDziennik->odlacz();
 }
 
-void MainWindow::odbierzLinieKonsoli()
+void MainWindow::odbierzWpis(const Wpis& wpis)
 {
-    DziennikKonsoli* dziennik = DziennikKonsoli::biezacy();
-    if (dziennik == nullptr)
-        return;
-    for (const LiniaKonsoli& linia : dziennik->odbierzLinie()) {
-        zakladkaDziennik->dopisz(linia.czasMs, QString::fromStdString(linia.tekst));
-        if (const char* opis = opisOdmowy(linia.tekst))
-            statusOdmowy->pokaz(kropkaStatusu(KOLOR_CZERWONY, tr(opis)));
-    }
+    if (const char* opis = opisOdmowyWStatusie(wpis.rodzaj))
+        statusOdmowy->pokaz(kropkaStatusu(KOLOR_CZERWONY, tr(opis)));
 }

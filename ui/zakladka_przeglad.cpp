@@ -5,7 +5,6 @@
 #include <QPushButton>
 #include <QTimer>
 
-#include "core/konsola.h"
 #include "portfel/kwota.h"
 #include "ui/dane_okna.h"
 #include "ui/kursor_czekania.h"
@@ -134,7 +133,7 @@ void ZakladkaPrzeglad::naKopWPetli()
     wysokoscStartowa = static_cast<std::int64_t>(dane->lancuch().liczbaBlokow());
     // Nowy kopacz zaczyna od najdluzszego lancucha sieci, a nie od razu od rozwidlenia.
     if (!dane->wezel().uruchomPetle(dane->port(), true)) {
-        wypisz("BLAD: nie udalo sie utworzyc watku kopania w petli.\n");
+        dane->dziennik().zglos({.rodzaj = RodzajWpisu::bladWatkuKopania});
         return;
     }
     dane->ustawPetle(true);

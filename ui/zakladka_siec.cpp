@@ -10,7 +10,6 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-#include "core/konsola.h"
 #include "net/wezly.h"
 #include "ui/dane_okna.h"
 #include "ui/etykiety_wezlow.h"
@@ -141,7 +140,7 @@ void ZakladkaSiec::naNasluchuj()
     ui->labelStatusNasluchu->setText(
         kropkaStatusu(KOLOR_POMARANCZOWY, trOkna(TEKST_URUCHAMIANIE_NASLUCHU).arg(port)));
     if (!dane->wezel().uruchomNasluch(port)) {
-        wypisz("BLAD: nie udalo sie utworzyc watku serwera na porcie ", port, ".\n");
+        dane->dziennik().zglos({.rodzaj = RodzajWpisu::bladWatkuSerweraNaPorcie, .port = port});
         wrocDoStanuBezNasluchu(statusPrzedNasluchem);
     }
 }
@@ -165,7 +164,7 @@ void ZakladkaSiec::naNasluchGotowy(bool sukces, int port)
     if (start.obecnosc)
         return;
     // Bez obu watkow obecnosci wezel nie dziala w pelni: wszystko wraca do stanu sprzed klikniecia.
-    wypisz("BLAD: nie udalo sie utworzyc watku obecnosci - nasluch zatrzymany.\n");
+    dane->dziennik().zglos({.rodzaj = RodzajWpisu::bladWatkuObecnosciOkna});
     dane->wezel().zatrzymajNasluch();
     wrocDoStanuBezNasluchu(statusPrzedNasluchem);
 }

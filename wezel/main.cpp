@@ -6,15 +6,15 @@
 #include "wezel/blokada_folderu.h"
 #include "net/gniazda.h"
 #include "wezel/katalog_danych.h"
-#include "core/konsola.h"
+#include "core/dziennik.h"
 #include "wezel/opcje_wezla.h"
 #include "wezel/wezel_bez_okna.h"
 
 namespace {
 
-int blad(const std::string& tekst, int kod)
+int blad(Dziennik& dziennik, const std::string& tekst, int kod)
 {
-    wypiszBlad("talvarin-wezel: BLAD: ", tekst, "\n");
+    dziennik.zglos({.rodzaj = RodzajWpisu::bladProgramu, .tekst = "talvarin-wezel", .opis = tekst});
     return kod;
 }
 
@@ -30,33 +30,35 @@ int main(int argc, char** argv)
     sigaddset(&sygnaly, SIGTERM);
     pthread_sigmask(SIG_BLOCK, &sygnaly, nullptr);
 
+    // Jedyny dziennik procesu: kazdy wiersz wezla przechodzi przez niego.
+    Dziennik dziennik;
     OpcjeWezla opcje;
     std::string opis;
     if (!czytajOpcjeWezla(argc, argv, opcje, opis))
-        return blad(opis + " (--help opisuje opcje)", 2);
+        return blad(dziennik, opis + " (--help opisuje opcje)", 2);
     if (opcje.akcja == AkcjaWezla::Pomoc) {
-        wypiszTekst(pomocWezla("talvarin-wezel"));
+        dziennik.zglos({.rodzaj = RodzajWpisu::pomoc, .tekst = pomocWezla("talvarin-wezel")});
         return EXIT_SUCCESS;
     }
     if (opcje.akcja == AkcjaWezla::Wersja) {
-        wypisz("talvarin-wezel ", TALVARIN_WERSJA, "\n");
+        dziennik.zglos({.rodzaj = RodzajWpisu::wersja, .tekst = "talvarin-wezel", .opis = TALVARIN_WERSJA});
         return EXIT_SUCCESS;
     }
     // Jedyne miejsce, w ktorym powstaja sciezki plikow wezla.
     const KatalogDanych katalog = KatalogDanych::w(opcje.katalog);
     if (!przygotujFolder(katalog, opis) || !folderZapisywalny(katalog, opis))
-        return blad(opis, EXIT_FAILURE);
+        return blad(dziennik, opis, EXIT_FAILURE);
     // Przed pierwszym zapisem: drugi proces na tym folderze nie rusza nic.
     BlokadaFolderu blokada;
     if (const WynikBlokady wynik = blokada.zajmij(katalog); wynik != WynikBlokady::zajeta)
-        return blad(opisOdmowyBlokady(wynik, blokada), EXIT_FAILURE);
+        return blad(dziennik, opisOdmowyBlokady(wynik, blokada), EXIT_FAILURE);
     usunPozostalosciPoAwariach(katalog);
     if (sodium_init() < 0)
-        return blad("nie udalo sie zainicjalizowac libsodium.", EXIT_FAILURE);
+        return blad(dziennik, "nie udalo sie zainicjalizowac libsodium.", EXIT_FAILURE);
     if (!inicjalizujSiec())
-        return blad("nie udalo sie zainicjalizowac sieci.", EXIT_FAILURE);
+        return blad(dziennik, "nie udalo sie zainicjalizowac sieci.", EXIT_FAILURE);
 
-    const int kod = uruchomWezelBezOkna(opcje, katalog, sygnaly);
+    const int kod = uruchomWezelBezOkna(dziennik, opcje, katalog, sygnaly);
     zakonczSiec();
     return kod;
 }

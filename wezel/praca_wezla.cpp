@@ -2,14 +2,25 @@
 
 #include <algorithm>
 
-#include "core/konsola.h"
 #include "core/plik_lancucha.h"
+#include "core/wpisy_lancucha.h"
 #include "net/wymiana_lancucha.h"
 #include "net/wypchniecie.h"
 
-std::unique_ptr<Wypychacz> wypychaczPetli(const KatalogDanych& katalog, int port)
+KopaczBloku kopaczZDziennikiem(Dziennik& dziennik)
 {
-    return std::make_unique<Wypychacz>(UstawieniaWypychania{katalog.lancuch, katalog.wezly, port});
+    return [&dziennik](Blockchain& ksiega, const std::string& adres, const std::string& plik,
+                       const std::vector<Transakcja>& oczekujace) {
+        const WynikKopania wynik = kopIZapisz(ksiega, adres, plik, oczekujace);
+        zglosKopanie(dziennik, wynik);
+        return wynik.zapisano();
+    };
+}
+
+std::unique_ptr<Wypychacz> wypychaczPetli(Dziennik& dziennik, const KatalogDanych& katalog, int port)
+{
+    return std::make_unique<Wypychacz>(
+        UstawieniaWypychania{dziennik, katalog.lancuch, katalog.wezly, port});
 }
 
 bool petlaKopania(const KatalogDanych& katalog, const std::string& klucz, const StopPredykat& stop,
@@ -39,12 +50,14 @@ std::vector<Wezel> wezlyDoPobrania(const KatalogDanych& katalog, int port)
     return skad;
 }
 
-WynikPobieraniaOdWezlow pobierzOdWezlow(const std::vector<Wezel>& skad, const KatalogDanych& katalog,
-                                        const std::string& klucz, int port, const StopPredykat& stop,
+WynikPobieraniaOdWezlow pobierzOdWezlow(Dziennik& dziennik, const std::vector<Wezel>& skad,
+                                        const KatalogDanych& katalog, const std::string& klucz,
+                                        int port, const StopPredykat& stop,
                                         ObserwatorWezla& obserwator)
 {
     Blockchain zywy;
-    KontekstSerwera kontekst{zywy, katalog.lancuch, katalog.wezly, klucz, port, LIMIT_ODBIORU, {}};
+    KontekstSerwera kontekst{dziennik, zywy, katalog.lancuch, katalog.wezly, klucz, port,
+                             LIMIT_ODBIORU, {}};
     WynikPobieraniaOdWezlow wynik;
     for (const Wezel& wezel : skad) {
         if (stop())
@@ -53,13 +66,16 @@ WynikPobieraniaOdWezlow pobierzOdWezlow(const std::vector<Wezel>& skad, const Ka
         bool stary = false;
         const WynikPobierania pobranie = pobierzLancuchOd(
             kontekst, wezel,
-            [&dawca, &obserwator](std::uint64_t mam, std::uint64_t wszystkie) {
-                wypisz("Pobieram lancuch od ", dawca, ": ", mam, " z ", wszystkie, " blokow\n");
+            [&dziennik, &dawca, &obserwator](std::uint64_t mam, std::uint64_t wszystkie) {
+                dziennik.zglos({.rodzaj = RodzajWpisu::pobieranieLancucha,
+                                .ile = static_cast<std::int64_t>(mam),
+                                .ileMoj = static_cast<std::int64_t>(wszystkie), .adres = dawca});
                 obserwator.postepPobierania(dawca, mam, wszystkie);
             },
             stary);
         if (!stary && pobranie.przerwanie != PrzerwaniePobierania::ciszaDawcy)
-            wypiszTekst(wierszPrzerwania(pobranie.przerwanie, dawca));
+            if (const std::optional<Wpis> wpis = wpisPrzerwania(pobranie.przerwanie, dawca))
+                dziennik.zglos(*wpis);
         wynik.przyjeto = wynik.przyjeto || pobranie.przyjetoCokolwiek;
         if (!pobranie.decyzja)
             continue;

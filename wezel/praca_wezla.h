@@ -9,22 +9,27 @@
 #include <vector>
 
 #include "core/blockchain.h"
+#include "core/dziennik.h"
 #include "net/gniazda.h"
 #include "net/wezly.h"
 #include "net/wypychanie.h"
 #include "wezel/katalog_danych.h"
 #include "wezel/obserwator_wezla.h"
 
-// Wczytaj-wykop-zapisz; zwykle kopIZapisz, testy moga podejrzec wywolanie.
+// Wczytaj-wykop-zapisz; zwykle kopaczZDziennikiem, testy moga podejrzec wywolanie.
 // False: blok nie trafil do pliku.
 using KopaczBloku = std::function<bool(Blockchain&, const std::string&, const std::string&,
                                        const std::vector<Transakcja>&)>;
+
+// kopIZapisz, ktorego przebieg (blok, odmowa, blad zapisu) trafia do `dziennik`.
+[[nodiscard]] KopaczBloku kopaczZDziennikiem(Dziennik& dziennik);
 
 // Czas na wyjscie programu (zamkniecie okna, SIGTERM wezla), takze na dokonczenie wypchniec.
 inline constexpr std::chrono::milliseconds CZAS_NA_WYJSCIE{1000};
 
 // Wypychacz petli kopania: lancuch z pliku do znanych wezlow, `port` to wlasny port.
-[[nodiscard]] std::unique_ptr<Wypychacz> wypychaczPetli(const KatalogDanych& katalog, int port);
+[[nodiscard]] std::unique_ptr<Wypychacz> wypychaczPetli(Dziennik& dziennik,
+                                                        const KatalogDanych& katalog, int port);
 
 // Petla kopania: przed kazdym przejsciem pyta `stop`, potem wykopuje blok na `klucz`
 // (pod blokada zapisu lancucha) i zleca go wypychaczowi, nie czekajac na wezly. `poBloku`
@@ -38,7 +43,8 @@ inline constexpr std::chrono::milliseconds CZAS_NA_WYJSCIE{1000};
 
 // Pobranie dluzszego lancucha od `skad` po kolei (zwyklymi regulami przyjmowania), z wierszem
 // postepu po kazdym kawalku; postep i decyzje ida do `obserwator`. Czekanie konczy `stop`.
-[[nodiscard]] WynikPobieraniaOdWezlow pobierzOdWezlow(const std::vector<Wezel>& skad,
+[[nodiscard]] WynikPobieraniaOdWezlow pobierzOdWezlow(Dziennik& dziennik,
+                                                      const std::vector<Wezel>& skad,
                                                       const KatalogDanych& katalog,
                                                       const std::string& klucz, int port,
                                                       const StopPredykat& stop,

@@ -2,7 +2,6 @@
 
 #include <thread>
 
-#include "core/konsola.h"
 #include "core/plik_lancucha.h"
 #include "net/obecnosc.h"
 #include "net/rozgloszenie.h"
@@ -16,8 +15,9 @@ constexpr std::chrono::milliseconds KROK_CZEKANIA_NA_POBRANIE{50};
 } // namespace
 
 WezelProgramu::WezelProgramu(KatalogDanych katalog, TozsamoscWezla tozsamosc,
-                             ObserwatorWezla& obserwator)
-    : pliki(std::move(katalog)), ja(std::move(tozsamosc)), obserwator(obserwator)
+                             ObserwatorWezla& obserwator, Dziennik& dziennik)
+    : pliki(std::move(katalog)), ja(std::move(tozsamosc)), obserwator(obserwator),
+      dziennik(dziennik)
 {
 }
 
@@ -34,7 +34,7 @@ bool WezelProgramu::uruchomNasluch(int port)
         Blockchain prywatny;
         static_cast<void>(wczytajLancuch(prywatny, pliki.lancuch));
         nasluchujIPrzyjmujLancuchyWPetli(
-            prywatny, port, pliki.lancuch, pliki.wezly, siec.predykat(),
+            dziennik, prywatny, port, pliki.lancuch, pliki.wezly, siec.predykat(),
             [this, port](bool sukces) { obserwator.nasluchGotowy(port, sukces); }, ja.klucz);
     });
 }
@@ -54,7 +54,7 @@ StartPoNasluchu WezelProgramu::uruchomPoNasluchu(int port, bool zObecnoscia)
                                      port](const std::stop_token& stop) {
             const StopSieci siec(stop);
             if (!seedy.empty()) {
-                bootstrapZSeedow(kopia, seedy, pliki.wezly, port, nullptr);
+                bootstrapZSeedow(dziennik, kopia, seedy, pliki.wezly, port, nullptr);
                 obserwator.bootstrapZakonczony();
             }
             const std::vector<Wezel> skad = wezlyDoPobrania(pliki, port);
@@ -67,7 +67,7 @@ StartPoNasluchu WezelProgramu::uruchomPoNasluchu(int port, bool zObecnoscia)
         return wynik;
     const bool sluchaczDziala = sluchacz.uruchom([this, port](const std::stop_token& stop) {
         const StopSieci siec(stop);
-        nasluchujObecnosciWPetli(port, ja.idWezla, pliki.wezly, siec.predykat(),
+        nasluchujObecnosciWPetli(dziennik, port, ja.idWezla, pliki.wezly, siec.predykat(),
                                  [this](const std::string& ip, int portWezla) {
                                      obserwator.wykrytoWezel(ip, portWezla);
                                  });
@@ -98,7 +98,7 @@ bool WezelProgramu::uruchomPetle(int port, bool najpierwPobierz)
     bladZapisuWPetli = false;
     // Inny port to inne wpisy "to ja": stary wypychacz konczy sie (przerywajac swoje wypchniecia).
     if (!wypychacz || wypychacz->port() != port)
-        wypychacz = wypychaczPetli(pliki, port);
+        wypychacz = wypychaczPetli(dziennik, pliki, port);
     petlaAktywna = true;
     const bool ruszyla = petla.uruchom([this, port, najpierwPobierz, kop = kopacz,
                                         wypychaj = wypychacz.get()](const std::stop_token& stop) {
@@ -133,7 +133,7 @@ bool WezelProgramu::rozglos(Blockchain kopia, int port, CelRozgloszenia cel)
     return uruchomPrace("rozgloszenia", [this, kopia = std::move(kopia), port,
                                          cel](const std::stop_token& stop) {
         const StopSieci siec(stop);
-        obserwator.rozgloszono(rozglosLancuch(kopia, pliki.wezly, port), cel);
+        obserwator.rozgloszono(rozglosLancuch(dziennik, kopia, pliki.wezly, port), cel);
     });
 }
 
@@ -156,7 +156,7 @@ bool WezelProgramu::bootstrap(Blockchain kopia, int port)
     return uruchomPrace("bootstrapu", [this, kopia = std::move(kopia), seedy = std::move(seedy),
                                        port](const std::stop_token& stop) {
         const StopSieci siec(stop);
-        bootstrapZSeedow(kopia, seedy, pliki.wezly, port,
+        bootstrapZSeedow(dziennik, kopia, seedy, pliki.wezly, port,
                          [this] { obserwator.bootstrapZakonczony(); });
     });
 }
@@ -165,7 +165,7 @@ void WezelProgramu::pobierzIZglos(const std::vector<Wezel>& skad, int port, CelP
                                   const StopPredykat& stop)
 {
     const WynikPobieraniaOdWezlow wynik =
-        pobierzOdWezlow(skad, pliki, ja.klucz, port, stop, obserwator);
+        pobierzOdWezlow(dziennik, skad, pliki, ja.klucz, port, stop, obserwator);
     obserwator.pobieranieZakonczone(wynik, cel);
 }
 
@@ -180,7 +180,7 @@ bool WezelProgramu::uruchomPrace(const char* opis, WatekWezla::Praca praca)
         }))
         return true;
     prace.pop_back();
-    wypisz("BLAD: nie udalo sie utworzyc watku ", opis, ".\n");
+    dziennik.zglos({.rodzaj = RodzajWpisu::bladWatku, .tekst = opis});
     return false;
 }
 

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "core/blockchain.h"
+#include "core/dziennik.h"
 #include "core/plik_lancucha.h"
 #include "net/wezly.h"
 #include "net/wypychanie.h"
@@ -40,7 +41,9 @@ class WezelProgramu {
 public:
     using Chwila = std::chrono::steady_clock::time_point;
 
-    WezelProgramu(KatalogDanych katalog, TozsamoscWezla tozsamosc, ObserwatorWezla& obserwator);
+    // `dziennik` zyje dluzej niz wezel; dostaja go wszystkie jego watki.
+    WezelProgramu(KatalogDanych katalog, TozsamoscWezla tozsamosc, ObserwatorWezla& obserwator,
+                  Dziennik& dziennik);
     // Zatrzymuje wszystko naraz i czeka na kazdy watek; wypchniecia blokow petli dostaja
     // reszte CZAS_NA_WYJSCIE.
     ~WezelProgramu();
@@ -49,6 +52,7 @@ public:
 
     [[nodiscard]] const KatalogDanych& katalog() const { return pliki; }
     [[nodiscard]] const TozsamoscWezla& tozsamosc() const { return ja; }
+    [[nodiscard]] Dziennik& dziennikWezla() const { return dziennik; }
     // Kopacz petli i blokow z okna (testy podstawiaja wlasny).
     void ustawKopacza(KopaczBloku kop) { kopacz = std::move(kop); }
     [[nodiscard]] const KopaczBloku& kopaczBloku() const { return kopacz; }
@@ -93,7 +97,8 @@ private:
     KatalogDanych pliki;
     TozsamoscWezla ja;
     ObserwatorWezla& obserwator;
-    KopaczBloku kopacz = kopIZapisz;
+    Dziennik& dziennik;
+    KopaczBloku kopacz = kopaczZDziennikiem(dziennik);
     std::atomic<bool> bladZapisuWPetli{false};
     // Petla kopie (watek mogl jeszcze nie skonczyc po zgloszeniu konca).
     std::atomic<bool> petlaAktywna{false};

@@ -2,11 +2,10 @@
 
 #include <cstdlib>
 #include <filesystem>
-#include <iostream>
 #include <mutex>
 
 #include "core/klucze.h"
-#include "core/konsola.h"
+#include "core/dziennik.h"
 #include "core/plik_lancucha.h"
 #include "core/pliki.h"
 #include "net/obecnosc.h"
@@ -26,49 +25,53 @@ std::string nazwaPliku(const std::string& sciezka)
     return std::filesystem::path(sciezka).filename().string();
 }
 
-// Zdarzenia wezla na konsoli; reszte wezel wypisuje sam.
+// Zdarzenia wezla w dzienniku; reszte wezel zglasza sam.
 class ObserwatorKonsoli : public ObserwatorWezla {
 public:
+    explicit ObserwatorKonsoli(Dziennik& dziennik) : dziennik(dziennik) {}
     void nasluchGotowy(int /*port*/, bool sukces) override
     {
         stan = sukces ? StanSerwera::Slucha : StanSerwera::Blad;
     }
     void wykrytoWezel(const std::string& ip, int port) override
     {
-        wypisz("Wykryto nowy wezel w sieci: ", ip, ":", port, "\n");
+        dziennik.zglos({.rodzaj = RodzajWpisu::wykrytoWezel, .port = port, .adres = ip});
     }
 
+    Dziennik& dziennik;
     std::atomic<StanSerwera> stan{StanSerwera::Czeka};
 };
 
 // Klucz publiczny portfela; false, gdy portfela dla kopania nie dalo sie zapisac.
-bool przygotujKlucz(const OpcjeWezla& opcje, const KatalogDanych& katalog, std::string& klucz)
+bool przygotujKlucz(Dziennik& dziennik, const OpcjeWezla& opcje, const KatalogDanych& katalog,
+                    std::string& klucz)
 {
     ParaKluczy klucze;
     if (!opcje.kop) {
         // Bez kopania portfel nie jest potrzebny; istniejacy chroni jednak saldo.
         if (plikIstnieje(katalog.portfel) && wczytajPortfel(klucze, katalog.portfel)) {
-            (void)zabezpieczPrawaPortfela(katalog.portfel);
+            (void)zabezpieczPrawaPortfela(dziennik, katalog.portfel);
             klucz = kluczPublicznyHex(klucze);
         }
         else
-            wypisz("Bez portfela: ochrona salda przy przyjmowaniu lancuchow wylaczona.\n");
+            dziennik.zglos({.rodzaj = RodzajWpisu::bezPortfela});
         return true;
     }
     if (!plikIstnieje(katalog.portfel)) {
         klucze = generujPareKluczy();
         if (!zapiszPortfel(klucze, katalog.portfel)) {
-            std::cerr << "talvarin-wezel: BLAD: nie mozna zapisac portfela " << nazwaPliku(katalog.portfel)
-                      << ".\n";
+            dziennik.zglos({.rodzaj = RodzajWpisu::bladProgramu, .tekst = "talvarin-wezel",
+                            .opis = "nie mozna zapisac portfela " + nazwaPliku(katalog.portfel) + "."});
             return false;
         }
         klucz = kluczPublicznyHex(klucze);
-        wypisz("Utworzono nowy portfel ", nazwaPliku(katalog.portfel), ", klucz publiczny: ", klucz, "\n");
+        dziennik.zglos({.rodzaj = RodzajWpisu::utworzonoPortfel, .plik = nazwaPliku(katalog.portfel),
+                        .tekst = klucz});
         return true;
     }
-    klucze = otworzPortfel(katalog.portfel);
+    klucze = otworzPortfel(dziennik, katalog.portfel);
     klucz = kluczPublicznyHex(klucze);
-    wypisz("Kopanie na klucz publiczny: ", klucz, "\n");
+    dziennik.zglos({.rodzaj = RodzajWpisu::kopanieNaKlucz, .tekst = klucz});
     return true;
 }
 
@@ -86,48 +89,54 @@ bool czekajNaSerwer(const ObserwatorKonsoli& obserwator, const sigset_t& sygnaly
 
 void uruchomPoNasluchu(WezelProgramu& wezel, const OpcjeWezla& opcje)
 {
+    Dziennik& dziennik = wezel.dziennikWezla();
     const StartPoNasluchu start = wezel.uruchomPoNasluchu(opcje.port, !opcje.bezObecnosci);
     if (start.usunietoSiebie > 0)
-        wypisz("Usunieto ten wezel z listy ", nazwaPliku(wezel.katalog().wezly), ".\n");
+        dziennik.zglos({.rodzaj = RodzajWpisu::usunietoSiebieZListy,
+                        .plik = nazwaPliku(wezel.katalog().wezly)});
     if (!start.obecnosc)
-        wypisz("BLAD: nie udalo sie utworzyc watku obecnosci.\n");
+        dziennik.zglos({.rodzaj = RodzajWpisu::bladWatku, .tekst = "obecnosci"});
     if (opcje.kop && !wezel.uruchomPetle(opcje.port, false))
-        wypisz("BLAD: nie udalo sie utworzyc watku kopania w petli.\n");
+        dziennik.zglos({.rodzaj = RodzajWpisu::bladWatkuKopania});
 }
 
 int zatrzymaj(WezelProgramu& wezel)
 {
     const auto start = std::chrono::steady_clock::now();
     if (wezel.zatrzymaj(start + CZAS_NA_ZATRZYMANIE, start + CZAS_NA_WYJSCIE)) {
-        wypisz("Wezel zatrzymany.\n");
+        wezel.dziennikWezla().zglos({.rodzaj = RodzajWpisu::wezelZatrzymany});
         return EXIT_SUCCESS;
     }
     // Watek utknal w rozmowie z wolnym wezlem. Pod obiema blokadami lancucha zaden zapis
     // nie trwa ani sie nie zacznie; pliki wezlow i tak sa podmieniane atomowo.
     const std::lock_guard zapis(mutexZapisuLancucha);
     const std::lock_guard plik(mutexPlikuLancucha);
-    wypisz("Watki sieci nie skonczyly w czasie - wyjscie bez czekania na nie" " (zaden zapis lancucha nie trwa).\n");
+    wezel.dziennikWezla().zglos({.rodzaj = RodzajWpisu::watkiNieSkonczyly});
     std::_Exit(EXIT_SUCCESS);
 }
 
 } // namespace
 
-int uruchomWezelBezOkna(const OpcjeWezla& opcje, const KatalogDanych& katalog,
+int uruchomWezelBezOkna(Dziennik& dziennik, const OpcjeWezla& opcje, const KatalogDanych& katalog,
                         const sigset_t& sygnaly)
 {
     TozsamoscWezla ja;
-    if (!przygotujKlucz(opcje, katalog, ja.klucz))
+    const auto blad = [&dziennik](std::string opis) {
+        dziennik.zglos({.rodzaj = RodzajWpisu::bladProgramu, .tekst = "talvarin-wezel",
+                        .opis = std::move(opis)});
+    };
+    if (!przygotujKlucz(dziennik, opcje, katalog, ja.klucz))
         return EXIT_FAILURE;
     for (const Wezel& seed : opcje.seedy)
         dodajLubUzupelnijWezel(katalog.seedy, seed.ip, seed.port, std::string(), std::string());
     ustawSynchronizacje(!opcje.bezSynchronizacji);
     ja.idWezla = wygenerujIdWezla();
     ja.nazwa = wczytajNazweUzytkownika(katalog.nazwa);
-    ObserwatorKonsoli obserwator;
-    WezelProgramu wezel(katalog, std::move(ja), obserwator);
+    ObserwatorKonsoli obserwator(dziennik);
+    WezelProgramu wezel(katalog, std::move(ja), obserwator, dziennik);
     const int port = opcje.port;
     if (!wezel.uruchomNasluch(port)) {
-        std::cerr << "talvarin-wezel: BLAD: nie udalo sie utworzyc watku serwera.\n";
+        blad("nie udalo sie utworzyc watku serwera.");
         return EXIT_FAILURE;
     }
     bool przerwano = false;
@@ -135,15 +144,14 @@ int uruchomWezelBezOkna(const OpcjeWezla& opcje, const KatalogDanych& katalog,
         if (przerwano)
             return zatrzymaj(wezel);
         wezel.zatrzymajNasluch();
-        std::cerr << "talvarin-wezel: BLAD: nie mozna nasluchiwac na porcie " << port
-                  << " (port juz zajety?).\n";
+        blad("nie mozna nasluchiwac na porcie " + std::to_string(port) + " (port juz zajety?).");
         return EXIT_FAILURE;
     }
     uruchomPoNasluchu(wezel, opcje);
-    wypisz("Wezel dziala na porcie ", port, " (zatrzymanie: SIGINT albo SIGTERM).\n");
+    dziennik.zglos({.rodzaj = RodzajWpisu::wezelDziala, .port = port});
     int sygnal = 0;
     while (::sigwait(&sygnaly, &sygnal) != 0) {
     }
-    wypisz("Otrzymano sygnal ", sygnal, " - zatrzymuje wezel.\n");
+    dziennik.zglos({.rodzaj = RodzajWpisu::otrzymanoSygnal, .ile = sygnal});
     return zatrzymaj(wezel);
 }

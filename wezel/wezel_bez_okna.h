@@ -5,6 +5,7 @@
 #include <chrono>
 #include <csignal>
 
+#include "core/dziennik.h"
 #include "wezel/katalog_danych.h"
 #include "wezel/opcje_wezla.h"
 
@@ -15,5 +16,5 @@ inline constexpr std::chrono::milliseconds CZAS_NA_ZATRZYMANIE{700};
 
 // Dziala do nadejscia ktoregos z `sygnaly` (zablokowanych we wszystkich watkach).
 // Wynik to kod wyjscia procesu.
-[[nodiscard]] int uruchomWezelBezOkna(const OpcjeWezla& opcje, const KatalogDanych& katalog,
-                                      const sigset_t& sygnaly);
+[[nodiscard]] int uruchomWezelBezOkna(Dziennik& dziennik, const OpcjeWezla& opcje,
+                                      const KatalogDanych& katalog, const sigset_t& sygnaly);

@@ -6,7 +6,6 @@
 
 #include <sodium.h>
 
-#include <iostream>
 
 #include "wezel/blokada_folderu.h"
 #include "app/dialogi/dialogi_startowe.h"
@@ -65,9 +64,11 @@ namespace {
 
 // Odmowa startu, gdy folder danych trzyma inny proces: wiersz na stderr i okno bledu
 // (jezyk z jezyk.txt, bez dialogu, ktory zapisalby plik w cudzym folderze).
-int odmowBlokady(WynikBlokady wynik, const BlokadaFolderu& blokada, const KatalogDanych& katalog)
+int odmowBlokady(Dziennik& dziennik, WynikBlokady wynik, const BlokadaFolderu& blokada,
+                 const KatalogDanych& katalog)
 {
-    std::cerr << "talvarin: BLAD: " + opisOdmowyBlokady(wynik, blokada) + "\n" << std::flush;
+    dziennik.zglos({.rodzaj = RodzajWpisu::bladProgramu, .tekst = "talvarin",
+                    .opis = opisOdmowyBlokady(wynik, blokada)});
     QTranslator tlumacz;
     zainstalujTlumaczenie(tlumacz, wczytajJezyk(katalog));
     const QString folder = QString::fromStdString(blokada.folder());
@@ -87,12 +88,12 @@ int odmowBlokady(WynikBlokady wynik, const BlokadaFolderu& blokada, const Katalo
 } // namespace
 
 int uruchomProgram(QApplication& aplikacja, const BibliotekiStartu& biblioteki,
-                   const KatalogDanych& katalog)
+                   const KatalogDanych& katalog, std::shared_ptr<Dziennik> dziennik)
 {
     // Jeden proces na folder danych, zanim cokolwiek w nim zapisze.
     BlokadaFolderu blokada;
     if (const WynikBlokady wynik = blokada.zajmij(katalog); wynik != WynikBlokady::zajeta)
-        return odmowBlokady(wynik, blokada, katalog);
+        return odmowBlokady(*dziennik, wynik, blokada, katalog);
     // Zanim cokolwiek zapisze pliki: pliki tymczasowe po przerwanych zapisach precz.
     usunPozostalosciPoAwariach(katalog);
     // Jezyk przed bibliotekami: komunikaty o ich bledach sa juz przetlumaczone.
@@ -115,7 +116,7 @@ int uruchomProgram(QApplication& aplikacja, const BibliotekiStartu& biblioteki,
     const QString nazwa = zapytajONazwe(katalog);
     przygotujPortfel(katalog);
 
-    MainWindow okno(katalog, nazwa);
+    MainWindow okno(katalog, std::move(dziennik), nazwa);
     okno.dopasujDoEkranu();
     okno.show();
     const int wynik = aplikacja.exec();

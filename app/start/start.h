@@ -4,6 +4,9 @@
 #include <QString>
 
 #include <functional>
+#include <memory>
+
+#include "core/dziennik.h"
 
 #include "wezel/katalog_danych.h"
 
@@ -33,6 +36,7 @@ bool zainstalujTlumaczenie(QTranslator& tlumacz, const QString& kod);
 // angielsku). True, gdy tlumaczenie zostalo zainstalowane.
 bool zainstalujTlumaczenieQt(QTranslator& tlumacz, const QString& kod);
 
-// Wszystko po utworzeniu obiektu aplikacji; wynik to kod wyjscia programu.
+// Wszystko po utworzeniu obiektu aplikacji; wynik to kod wyjscia programu. Okno i jego
+// watki zglaszaja wszystko do `dziennik`.
 [[nodiscard]] int uruchomProgram(QApplication& aplikacja, const BibliotekiStartu& biblioteki,
-                                 const KatalogDanych& katalog);
+                                 const KatalogDanych& katalog, std::shared_ptr<Dziennik> dziennik);

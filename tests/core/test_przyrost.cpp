@@ -87,7 +87,7 @@ TEST_F(PrzyrostPliku, WatkiDzielaStanPlikuAleWidzaObcaZmiane)
     ASSERT_TRUE(wczytajLancuch(walidujacy, plik));
     ASSERT_EQ(walidujacy.pobierzLancuch(), obcy.pobierzLancuch());
     Salda salda;
-    ASSERT_TRUE(czyPoprawnyZSaldami(walidujacy, salda));
+    ASSERT_FALSE(sprawdzZSaldami(walidujacy, salda));
     walidujacy.walidacja = StanWalidacji{walidujacy.punkt(), salda};
 
     // Drugi watek dopisuje blok; pierwszy przejmuje jego stan, ale zostawia sobie trudnosc

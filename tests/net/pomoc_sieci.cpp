@@ -38,7 +38,7 @@ void PetlaTestowa::zatrzymaj()
 SerwerTestowy::SerwerTestowy(Obsluga obslugaWiadomosci, std::chrono::milliseconds limit)
     : obsluga(std::move(obslugaWiadomosci)),
       petla([this, limit](int port, const StopPredykat& stop, const std::function<void(bool)>& gotowy) {
-          nasluchujTcpWPetli(port, stop, [this](const std::string& wiadomosc, Gniazdo) {
+          nasluchujTcpWPetli(dziennikTestu(), port, stop, [this](const std::string& wiadomosc, Gniazdo) {
               {
                   // Udaje wezel starego rodzaju: wiadomosci synchronizacji tylko liczy.
                   std::lock_guard blokada(mutexOtrzymanych);

@@ -21,22 +21,33 @@ protected:
         przed = czytajPlikTestu(plik);
     }
 
-    std::string pchnij(const std::string& tekst)
+    using Odmowa = std::tuple<RodzajWpisu, PowodOdmowy, std::int64_t>;
+
+    // Wpisy serwera po wypchnieciu tekstu.
+    std::vector<Odmowa> pchnij(const std::string& tekst)
     {
-        PrzechwycWyjscie przechwyc;
+        ZbieraczWpisow zbieracz;
         (void)obsluzPrzychodzacyLancuch(kontekst, zbudujWiadomoscLancucha(tekst, ""));
-        return przechwyc.tekst();
+        std::vector<Odmowa> wynik;
+        for (const Wpis& wpis : zbieracz.wpisy())
+            wynik.emplace_back(wpis.rodzaj, wpis.odmowa, wpis.indeks);
+        return wynik;
     }
 
-    // Ostatni wiersz wlasnego kopania (po wierszu o wykopaniu).
-    std::string kop(const std::vector<Transakcja>& oczekujace)
+    // Odmowa wlasnego kopania (wykopany blok nie trafia do pliku).
+    std::optional<OdmowaBramki> kop(const std::vector<Transakcja>& oczekujace)
     {
         Blockchain gornik;
         gornik.trudnosc = 0;
-        PrzechwycWyjscie przechwyc;
-        EXPECT_FALSE(kopIZapisz(gornik, OBCY_ADRES, plik, oczekujace));
-        const std::string tekst = przechwyc.tekst();
-        return tekst.substr(tekst.rfind('\n', tekst.size() - 2) + 1);
+        const WynikKopania wynik = kopIZapisz(gornik, OBCY_ADRES, plik, oczekujace);
+        EXPECT_EQ(wynik.rodzaj, RodzajKopania::odmowa);
+        EXPECT_TRUE(wynik.wykopano);
+        return wynik.odmowa;
+    }
+
+    static std::vector<Odmowa> odmowaBloku2(PowodOdmowy powod)
+    {
+        return {{RodzajWpisu::odmowaBramki, powod, 2}};
     }
 
     FolderTymczasowy folder;
@@ -44,7 +55,7 @@ protected:
     Blockchain wlasny = lancuchTestowy(1, 1);
     std::string przed;
     Blockchain zywy;
-    KontekstSerwera kontekst{zywy, plik, folder.plik("wezly.dat"), "", 1700, 1s, [] {}, {}};
+    KontekstSerwera kontekst{dziennikTestu(), zywy, plik, folder.plik("wezly.dat"), "", 1700, 1s, [] {}, {}};
 };
 
 TEST_F(Bramka, PoleKtoreNiePrzetrwaPlikuOdrzucone)
@@ -61,9 +72,11 @@ TEST_F(Bramka, PoleKtoreNiePrzetrwaPlikuOdrzucone)
         dokop(wrogi, OBCY_ADRES, 1);
         zmienBlok(wrogi, wrogi.liczbaBlokow() - 1, [&](Blok& b) { b.transakcje[0].opis = opis; });
         przeliczOd(wrogi, 2);
-        EXPECT_EQ(pchnij(serializujLancuch(wrogi)), wierszOdmowy({powod, 2}));
-        EXPECT_EQ(kop({Transakcja(generujPareKluczy(), OBCY_ADRES, 1, opis)}),
-                  wierszOdmowy({powod, 2}));
+        EXPECT_EQ(pchnij(serializujLancuch(wrogi)), odmowaBloku2(powod));
+        const std::optional<OdmowaBramki> odmowa = kop({Transakcja(generujPareKluczy(), OBCY_ADRES, 1, opis)});
+        ASSERT_TRUE(odmowa);
+        EXPECT_EQ(odmowa->powod, powod);
+        EXPECT_EQ(odmowa->indeks, 2);
         EXPECT_EQ(czytajPlikTestu(plik), przed);
     }
 }
@@ -86,9 +99,10 @@ TEST_F(Bramka, BlokPonadLimityOdrzuconyPrzedOdczytem)
              p = z + pusta.size())
             tekst.append(wzor, p, z - p).append("\n\n" + std::string(zera, '0') + "\n\n\n");
         tekst.append(wzor, p);
-        EXPECT_EQ(pchnij(tekst), wierszOdmowy({powod, 2}));
+        EXPECT_EQ(pchnij(tekst), odmowaBloku2(powod));
         EXPECT_EQ(czytajPlikTestu(plik), przed);
     }
-    EXPECT_EQ(kop(std::vector<Transakcja>(10001)),
-              wierszOdmowy({PowodOdmowy::zaDuzoTransakcji, 2}));
+    const std::optional<OdmowaBramki> odmowa = kop(std::vector<Transakcja>(10001));
+    ASSERT_TRUE(odmowa);
+    EXPECT_EQ(odmowa->powod, PowodOdmowy::zaDuzoTransakcji);
 }

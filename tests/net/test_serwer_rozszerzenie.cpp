@@ -1,26 +1,14 @@
 // Serwer, ktory juz przyjal lancuch (zna jego salda walidacji), sprawdza przedluzenie od swojego
-// konca bez budowania wspolnego poczatku: decyzja i wiersze jak przy walidacji calosci.
+// konca bez budowania wspolnego poczatku: decyzja i pierwszy zly blok jak przy walidacji calosci.
 
 #include <gtest/gtest.h>
 
-#include <functional>
-
 #include "core/format_lancucha.h"
 #include "core/plik_lancucha.h"
+#include "core/walidacja.h"
 #include "pomoc_testow.h"
 #include "pomoc_sieci.h"
 #include "net/wymiana_lancucha.h"
-
-namespace {
-
-std::string wypis(const std::function<void()>& praca)
-{
-    PrzechwycWyjscie przechwyc;
-    praca();
-    return przechwyc.tekst();
-}
-
-} // namespace
 
 TEST(SerwerRozszerzenie, PoPrzyjeciuSprawdzaNoweBlokiJakCalosc)
 {
@@ -30,12 +18,12 @@ TEST(SerwerRozszerzenie, PoPrzyjeciuSprawdzaNoweBlokiJakCalosc)
     Blockchain zrodlo = lancuchTestowy(1, 2, klucz);
     ASSERT_TRUE(zapiszLancuch(static_cast<const Blockchain&>(zrodlo), plik));
     Blockchain zywy;
-    KontekstSerwera kontekst{zywy, plik, folder.plik("wezly.dat"), klucz, 1700, LIMIT_ODBIORU, {}};
-    const auto dokop = [&](const std::vector<Transakcja>& txy) {
-        (void)wypis([&] { zrodlo.wykopIDodajBlok(klucz, txy); });
-    };
+    KontekstSerwera kontekst{dziennikTestu(), zywy, plik, folder.plik("wezly.dat"), klucz, 1700, LIMIT_ODBIORU, {}};
+    const auto dokop = [&](const std::vector<Transakcja>& txy) { zrodlo.wykopIDodajBlok(klucz, txy); };
     const auto obsluz = [&] {
-        return wypis([&] { (void)obsluzPrzychodzacyLancuch(kontekst, serializujLancuch(zrodlo)); });
+        ZbieraczWpisow zbieracz;
+        (void)obsluzPrzychodzacyLancuch(kontekst, serializujLancuch(zrodlo));
+        return zbieracz.wpisy();
     };
     // Pierwszy przyjety lancuch daje serwerowi salda walidacji.
     dokop({});
@@ -48,9 +36,14 @@ TEST(SerwerRozszerzenie, PoPrzyjeciuSprawdzaNoweBlokiJakCalosc)
         dokop({Transakcja(generujPareKluczy(), klucz, zlyWspolny ? 0 : 5, "")});
         if (zlyWspolny)
             zmienBlok(zrodlo, 1, [](Blok& b) { b.transakcje[0].kwota += 1; });
-        const std::string calosc = wypis([&] { (void)zrodlo.czyLancuchPoprawny(); });
-        ASSERT_FALSE(calosc.empty());
-        EXPECT_EQ(obsluz(), calosc + "Otrzymany lancuch NIE jest poprawny - odrzucam.\n");
+        const WynikWalidacji calosc = sprawdzLancuch(zrodlo);
+        ASSERT_TRUE(calosc);
+        const std::vector<Wpis> wpisy = obsluz();
+        ASSERT_EQ(wpisy.size(), 2u);
+        EXPECT_EQ(wpisy[0].rodzaj, RodzajWpisu::bladBloku);
+        EXPECT_EQ(wpisy[0].regula, calosc->regula);
+        EXPECT_EQ(wpisy[0].indeks, calosc->indeks);
+        EXPECT_EQ(wpisy[1].rodzaj, RodzajWpisu::lancuchNiepoprawny);
     }
     zrodlo = przyjety;
     dokop({});

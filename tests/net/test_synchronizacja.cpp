@@ -44,7 +44,7 @@ struct Wezel1 {
     std::string plik = folder.plik("blockchain.dat");
     std::string klucz;
     Blockchain zywy;
-    KontekstSerwera kontekst{zywy, plik, folder.plik("wezly.dat"), klucz, 1700, 2s, {}};
+    KontekstSerwera kontekst{dziennikTestu(), zywy, plik, folder.plik("wezly.dat"), klucz, 1700, 2s, {}};
 };
 
 std::string oferta(const Blockchain& l)
@@ -88,15 +88,18 @@ TEST(Synchronizacja, DecyzjaIPlikJakPrzyWypchnieciuCalegoLancucha)
         SCOPED_TRACE(p.opis);
         Wezel1 calosc(moj, ja);
         Wezel1 bloki(moj, ja);
-        PrzechwycWyjscie przechwyc1;
-        (void)obsluzPrzychodzacyLancuch(calosc.kontekst,
-                                        zbudujWiadomoscLancucha(serializujLancuch(p.otrzymany), ""));
-        const std::string wierszeCalosci = przechwyc1.tekst();
-        PrzechwycWyjscie przechwyc2;
+        std::vector<Wpis> wpisyCalosci;
+        {
+            ZbieraczWpisow zbieracz;
+            (void)obsluzPrzychodzacyLancuch(calosc.kontekst,
+                                            zbudujWiadomoscLancucha(serializujLancuch(p.otrzymany), ""));
+            wpisyCalosci = zbieracz.wpisy();
+        }
+        ZbieraczWpisow zbieracz;
         KanalDoDawcy kanal(p.otrzymany);
         const std::string odpowiedz =
             obsluzPrzychodzacyLancuch(bloki.kontekst, oferta(p.otrzymany), &kanal);
-        EXPECT_EQ(przechwyc2.tekst(), wierszeCalosci);
+        EXPECT_EQ(zbieracz.wpisy(), wpisyCalosci);
         EXPECT_EQ(czytajPlikTestu(bloki.plik), czytajPlikTestu(calosc.plik));
         DecyzjaWezla decyzja;
         ASSERT_TRUE(parsujDecyzje(odpowiedz, decyzja));
@@ -156,7 +159,7 @@ TEST(Synchronizacja, WezelStaregoRodzajuDostajeJednaOferteNaUruchomienieIPotemCa
     zapiszPlikTestu(folder.plik("wezly.dat"), "127.0.0.1 " + std::to_string(stary.port()) + " - -\n");
     const Blockchain lancuch = lancuchTestowy(1, 2);
     for (int i = 0; i < 3; ++i)
-        EXPECT_EQ(rozglosLancuch(lancuch, folder.plik("wezly.dat"), -1, 2s), (WynikRozgloszenia{1, 1, {.stare = 1}}));
+        EXPECT_EQ(rozglosLancuch(dziennikTestu(), lancuch, folder.plik("wezly.dat"), -1, 2s), (WynikRozgloszenia{1, 1, {.stare = 1}}));
     EXPECT_EQ(stary.ileSynchronizacji(), 1);
     EXPECT_EQ(stary.otrzymane(), std::vector(3, zbudujWiadomoscLancucha(serializujLancuch(lancuch),
                                                                         czytajPlikTestu(folder.plik("wezly.dat")))));
@@ -174,7 +177,7 @@ TEST(Synchronizacja, PobranieWKilkuKawalkachZSerweraNaLoopbacku)
     Blockchain zywyDawcy;
     PetlaTestowa serwer([&](int port, const StopPredykat& stop, const auto& gotowy) {
         ASSERT_TRUE(wczytajLancuch(zywyDawcy, folderDawcy.plik("blockchain.dat")));
-        nasluchujIPrzyjmujLancuchyWPetli(zywyDawcy, port, folderDawcy.plik("blockchain.dat"),
+        nasluchujIPrzyjmujLancuchyWPetli(dziennikTestu(), zywyDawcy, port, folderDawcy.plik("blockchain.dat"),
                                          folderDawcy.plik("wezly.dat"), stop, gotowy, "", 5s);
     });
     Wezel1 nowy(lancuchTestowy(1, 0), "");

@@ -93,7 +93,7 @@ TEST(Obecnosc, ZaDlugiDatagramOdrzucanyWCalosciANieUciety)
     std::mutex mutex;
     const int port = wolnyPort();
     std::thread sluchacz([&] {
-        nasluchujUdpWPetli(port, [&] { return stop.load(); }, [&](const std::string& d, const std::string&) {
+        nasluchujUdpWPetli(dziennikTestu(), port, [&] { return stop.load(); }, [&](const std::string& d, const std::string&) {
             const std::lock_guard blokada(mutex);
             odebrane.push_back(d);
         });

@@ -73,15 +73,17 @@ TEST_F(Portfel, NieczytelnyPortfelOdlozonyZPrawami0600)
     ::chmod(sciezka.c_str(), 0644);
     ParaKluczy nowa;
     {
-        PrzechwycWyjscie cisza;
-        nowa = otworzPortfel(sciezka);
+        ZbieraczWpisow zbieracz;
+        nowa = otworzPortfel(dziennikTestu(), sciezka);
+        EXPECT_EQ(zbieracz.wpisy(), (std::vector<Wpis>{{.rodzaj = RodzajWpisu::portfelPrzeniesiony, .plik = sciezka,
+                                                        .nowyPlik = sciezka + ".uszkodzony"}}));
     }
     EXPECT_EQ(czytajPlikTestu(sciezka + ".uszkodzony"), "zepsuty\n");
     EXPECT_EQ(prawa(sciezka + ".uszkodzony"), 0600u);
     ParaKluczy zapisana;
     ASSERT_TRUE(wczytajPortfel(zapisana, sciezka));
     EXPECT_EQ(zapisana, nowa);
-    EXPECT_EQ(otworzPortfel(sciezka), nowa);
+    EXPECT_EQ(otworzPortfel(dziennikTestu(), sciezka), nowa);
 }
 
 TEST_F(Portfel, CzytelnyDlaInnychDostajePrawa0600IJedenWiersz)
@@ -89,13 +91,12 @@ TEST_F(Portfel, CzytelnyDlaInnychDostajePrawa0600IJedenWiersz)
     const ParaKluczy klucze = generujPareKluczy();
     ASSERT_TRUE(zapiszPortfel(klucze, sciezka));
     ::chmod(sciezka.c_str(), 0644);
-    PrzechwycWyjscie przechwyc;
+    ZbieraczWpisow zbieracz;
     bool poprawiono = false;
-    EXPECT_EQ(otworzPortfel(sciezka, &poprawiono), klucze);
+    EXPECT_EQ(otworzPortfel(dziennikTestu(), sciezka, &poprawiono), klucze);
     EXPECT_TRUE(poprawiono);
     EXPECT_EQ(prawa(sciezka), 0600u);
-    EXPECT_EQ(otworzPortfel(sciezka, &poprawiono), klucze);
+    EXPECT_EQ(otworzPortfel(dziennikTestu(), sciezka, &poprawiono), klucze);
     EXPECT_FALSE(poprawiono);
-    EXPECT_EQ(przechwyc.tekst(), "UWAGA: portfel " + sciezka
-                                     + " mial prawa 0644 (dostepny dla innych uzytkownikow) - ustawiono 0600.\n");
+    EXPECT_EQ(zbieracz.wpisy(), (std::vector<Wpis>{{.rodzaj = RodzajWpisu::prawaPortfela, .ile = 0644, .plik = sciezka}}));
 }

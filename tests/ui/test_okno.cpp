@@ -34,7 +34,6 @@
 #include <thread>
 
 #include "app/dialogi/dialogi_startowe.h"
-#include "ui/dziennik_konsoli.h"
 #include "i18n/katalogi.h"
 #include "app/start/start.h"
 #include "net/wymiana_lancucha.h"
@@ -167,7 +166,7 @@ private:
     void otworz(const Blockchain& lancuch)
     {
         QVERIFY(zapiszLancuch(lancuch, PLIK_LANCUCHA));
-        okno = std::make_unique<MainWindow>(BIEZACY, QString{});
+        okno = std::make_unique<MainWindow>(BIEZACY, dziennik, QString{});
         okno->dane().lancuch().trudnosc = 1;
         widoki = std::make_unique<Widoki>(okno.get());
         ui = widoki.get();
@@ -186,6 +185,7 @@ private:
 
     std::unique_ptr<QTemporaryDir> folder;
     ParaKluczy ja;
+    std::shared_ptr<Dziennik> dziennik = std::make_shared<Dziennik>();
     std::unique_ptr<MainWindow> okno;
     std::unique_ptr<Widoki> widoki;
     Widoki* ui = nullptr;
@@ -434,7 +434,7 @@ void TestOkna::duzyLancuchNowyBlokDodajeWierszeAInnyPrzebudowuje()
     Blockchain petla = lancuchTestowy(0, 20000, kluczPublicznyHex(inny));
     // Zapis wlasciciela, ktory potem dopisuje (jak petla kopania), przed otwarciem okna.
     QVERIFY(zapiszLancuch(petla, PLIK_LANCUCHA));
-    okno = std::make_unique<MainWindow>(BIEZACY, QString{});
+    okno = std::make_unique<MainWindow>(BIEZACY, dziennik, QString{});
     widoki = std::make_unique<Widoki>(okno.get());
     ui = widoki.get();
     QAbstractItemModel* model = ui->listaBlokow->model();
@@ -474,11 +474,12 @@ void TestOkna::odmowaSerweraWDziennikuIChwilowoWStatusieSieci()
     QTRY_VERIFY(ui.buttonNasluchuj->text() == MainWindow::tr(TEKST_ZATRZYMAJ_NASLUCH));
     const QString statusNasluchu = ui.labelStatusNasluchu->text();
     const Wezel ja{"127.0.0.1", port, {}, {}};
-    QVERIFY(wyslijLancuchDoWezla(obcy, ja, port, "wezly_nadawcy.dat", -1));
+    QVERIFY(wyslijLancuchDoWezla(dziennikTestu(), obcy, ja, port, "wezly_nadawcy.dat", -1));
     auto* dziennik = okno.findChild<QPlainTextEdit*>(QStringLiteral("tekstDziennika"));
+    // Kwoty w oknie jako TLV, na konsoli w jednostkach.
     const QRegularExpression odmowa(QStringLiteral(
         "^\\d\\d:\\d\\d:\\d\\d  Otrzymany lancuch jest dluzszy, ale ZMNIEJSZYLBY Twoje saldo "
-        "\\(5000000000 -> 0\\) - odrzucam\\.$"));
+        "\\(50 TLV -> 0 TLV\\) - odrzucam\\.$"));
     QTRY_VERIFY(odmowa.match(dziennik->document()->lastBlock().text()).hasMatch());
     QVERIFY(ui.labelStatusNasluchu->text().contains(okno.tr(TEKST_ODMOWA_SALDO)));
     QElapsedTimer zegar;
@@ -488,12 +489,19 @@ void TestOkna::odmowaSerweraWDziennikuIChwilowoWStatusieSieci()
 
     okno.findChild<QPushButton*>(QStringLiteral("buttonWyczyscDziennik"))->click();
     QVERIFY(dziennik->toPlainText().isEmpty());
-    // Ostatnie 1000 linii, najnowsza na dole.
-    for (int i = 0; i < 1005; ++i)
-        std::printf("linia %d\n", i);
-    QTRY_VERIFY(dziennik->document()->lastBlock().text().endsWith(QStringLiteral("  linia 1004")));
+    // Ostatnie 1000 linii, najnowsza na dole, w jezyku okna; wpisy z innego watku.
+    QTranslator angielski;
+    QVERIFY(zaladujKatalog(angielski, QStringLiteral("en_US")));
+    QCoreApplication::installTranslator(&angielski);
+    std::thread([this] {
+        for (int i = 0; i < 1005; ++i)
+            this->dziennik->zglos({.rodzaj = RodzajWpisu::lancuchZmniejszaSaldo, .przed = 100000000LL * i});
+    }).join();
+    QTRY_VERIFY(dziennik->document()->lastBlock().text().endsWith(
+        QStringLiteral("  The received chain is longer, but it would REDUCE your balance (1004 TLV -> 0 TLV) - rejecting.")));
+    QCoreApplication::removeTranslator(&angielski);
     QCOMPARE(dziennik->blockCount(), 1000);
-    QVERIFY(dziennik->document()->firstBlock().text().endsWith(QStringLiteral("  linia 5")));
+    QVERIFY(dziennik->document()->firstBlock().text().contains(QStringLiteral("(5 TLV -> 0 TLV)")));
 }
 
 void TestOkna::polskiePotwierdzenieMaPrzyciskiTakNie()
@@ -514,7 +522,7 @@ void TestOkna::oknoMiesciSieNaEkranie1366x768()
         QTranslator katalog;
         if (zaladujKatalog(katalog, QString::fromLatin1(kod)))
             QCoreApplication::installTranslator(&katalog);
-        MainWindow okno(BIEZACY, QStringLiteral("Ala"));
+        MainWindow okno(BIEZACY, dziennik, QStringLiteral("Ala"));
         QVERIFY2(okno.minimumSizeHint().height() <= LIMIT_WYSOKOSCI, kod);
         okno.dopasujDoEkranu();
         QVERIFY(okno.height() <= okno.screen()->availableGeometry().height());
@@ -537,15 +545,14 @@ void TestOkna::startPoAngielskuZNazwaWTytule()
                 widac = QStringList{glowne->windowTitle(), glowne->findChild<QTabWidget*>()->tabText(0)};
     });
     zegar.start(20);
-    QCOMPARE(uruchomProgram(*qApp, {[] { return 0; }, [] { return true; }, [] {}}, BIEZACY), 0);
+    QCOMPARE(uruchomProgram(*qApp, {[] { return 0; }, [] { return true; }, [] {}}, BIEZACY, dziennik), 0);
     QCOMPARE(widac, QStringList({"Talvarin - Ala", "Overview"}));
 }
 
 int main(int argc, char** argv)
 {
-    // Jeszcze jednowatkowo: najpierw przestrzen sieciowa, potem dziennik konsoli i aplikacja.
+    // Jeszcze jednowatkowo: najpierw przestrzen sieciowa, potem aplikacja.
     wlasnaSiec = wejdzDoWlasnejSieci();
-    const DziennikKonsoli dziennik;
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication aplikacja(argc, argv);
     TestOkna test;
@@ -565,7 +572,7 @@ void TestOkna::kopanieNajpierwBierzeLancuchSieciARozwidlenieWidac()
     // Serwer staje takze wtedy, gdy test konczy sie wczesniej (porazka porownania).
     std::jthread serwer([&](const std::stop_token& stop) {
         Blockchain zywy;
-        nasluchujIPrzyjmujLancuchyWPetli(zywy, port, "obcy/blockchain.dat", "obcy/wezly.dat",
+        nasluchujIPrzyjmujLancuchyWPetli(dziennikTestu(), zywy, port, "obcy/blockchain.dat", "obcy/wezly.dat",
                                          [&stop] { return stop.stop_requested(); }, [](bool) {}, obcy);
     });
     zapiszPlikTestu(PLIK_WEZLOW, "127.0.0.1 " + std::to_string(port) + " - -\n");

@@ -131,7 +131,8 @@ int main(int argc, char** argv)
         return 3;
     bool udany = false;
     {
-        MainWindow glowne(KatalogDanych::w(argv[2]), nadawca ? QStringLiteral("Ala") : QStringLiteral("Ola"));
+        MainWindow glowne(KatalogDanych::w(argv[2]), std::make_shared<Dziennik>(),
+                          nadawca ? QStringLiteral("Ala") : QStringLiteral("Ola"));
         okno = &glowne;
         glowne.show();
         udany = scenariusz(nadawca, QByteArray(argv[4]).toInt());

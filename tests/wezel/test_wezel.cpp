@@ -59,8 +59,8 @@ TEST(ObiektWezla, NasluchZglaszaOtwarcieAZajetyPortOdmowe)
     FolderTymczasowy b;
     Zdarzenia zdarzeniaA;
     Zdarzenia zdarzeniaB;
-    WezelProgramu pierwszy(KatalogDanych::w(a.sciezka()), {}, zdarzeniaA);
-    WezelProgramu drugi(KatalogDanych::w(b.sciezka()), {}, zdarzeniaB);
+    WezelProgramu pierwszy(KatalogDanych::w(a.sciezka()), {}, zdarzeniaA, dziennikTestu());
+    WezelProgramu drugi(KatalogDanych::w(b.sciezka()), {}, zdarzeniaB, dziennikTestu());
     const int port = wolnyPort();
     ASSERT_TRUE(pierwszy.uruchomNasluch(port));
     EXPECT_EQ(zdarzeniaA.czekaj(1), Lista{"nasluch"});
@@ -78,7 +78,8 @@ TEST(ObiektWezla, PetlaKopieDoNieudanegoZapisuIRuszaPonownie)
 {
     FolderTymczasowy folder;
     Zdarzenia zdarzenia;
-    WezelProgramu wezel(KatalogDanych::w(folder.sciezka()), {OBCY_ADRES, "id", "test"}, zdarzenia);
+    WezelProgramu wezel(KatalogDanych::w(folder.sciezka()), {OBCY_ADRES, "id", "test"}, zdarzenia,
+                        dziennikTestu());
     int przebiegi = 0;
     std::string sciezka;
     // Trzeci blok nie trafia do pliku.
@@ -117,7 +118,7 @@ TEST(ObiektWezla, ZatrzymaniePrzerywaZawieszoneRozgloszenie)
     zapiszPlikTestu(folder.plik("wezly.dat"), "127.0.0.1 " + std::to_string(port) + " - -\n");
     Zdarzenia zdarzenia;
     auto wezel = std::make_unique<WezelProgramu>(KatalogDanych::w(folder.sciezka()), TozsamoscWezla{},
-                                                 zdarzenia);
+                                                 zdarzenia, dziennikTestu());
     ASSERT_TRUE(wezel->rozglos(lancuchTestowy(0, 1), wolnyPort(), CelRozgloszenia::reczne));
     // Cichy wezel przyjal polaczenie i milczy: rozgloszenie czeka na odpowiedz.
     std::this_thread::sleep_for(std::chrono::milliseconds(300));

@@ -162,3 +162,36 @@ void zmienBlok(Blockchain& lancuch, std::size_t i, const std::function<void(Blok
     zmiana(blok);
     lancuch.lancuch.ustaw(i, blok);
 }
+
+Dziennik& dziennikTestu()
+{
+    static Dziennik dziennik;
+    return dziennik;
+}
+
+ZbieraczWpisow::ZbieraczWpisow(Dziennik& dziennik) : dziennik(dziennik)
+{
+    subskrypcja = dziennik.subskrybuj([this](const Wpis& wpis) {
+        const std::lock_guard blokada(mutex);
+        zebrane.push_back(wpis);
+    });
+}
+
+ZbieraczWpisow::~ZbieraczWpisow()
+{
+    dziennik.odsubskrybuj(subskrypcja);
+}
+
+std::vector<Wpis> ZbieraczWpisow::wpisy()
+{
+    const std::lock_guard blokada(mutex);
+    return zebrane;
+}
+
+std::vector<RodzajWpisu> ZbieraczWpisow::rodzaje()
+{
+    std::vector<RodzajWpisu> wynik;
+    for (const Wpis& wpis : wpisy())
+        wynik.push_back(wpis.rodzaj);
+    return wynik;
+}

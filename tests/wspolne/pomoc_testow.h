@@ -2,9 +2,12 @@
 // Wspolne narzedzia testow: folder tymczasowy, przechwycone wyjscie, proces potomny, lancuchy.
 
 #include <functional>
+#include <mutex>
+#include <vector>
 #include <string>
 
 #include "core/blockchain.h"
+#include "core/dziennik.h"
 
 // Nowy pusty folder w /tmp, usuwany razem z zawartoscia w destruktorze.
 class FolderTymczasowy {
@@ -48,6 +51,27 @@ void zapiszPlikTestu(const std::string& sciezka, const std::string& tekst);
 [[nodiscard]] int wolnyPort();
 // Nasluch TCP na 127.0.0.1 z portem od systemu (nikt go nie obsluguje); -1 po bledzie.
 [[nodiscard]] int nasluchNaLoopbacku(int kolejka, int& port);
+
+// Dziennik testow: pisze na standardowe wyjscie jak dziennik programu (PrzechwycWyjscie go
+// widzi), testy moga subskrybowac wpisy.
+[[nodiscard]] Dziennik& dziennikTestu();
+
+// Wpisy zgloszone do `dziennik` od utworzenia do zniszczenia obiektu.
+class ZbieraczWpisow {
+public:
+    explicit ZbieraczWpisow(Dziennik& dziennik = dziennikTestu());
+    ~ZbieraczWpisow();
+    ZbieraczWpisow(const ZbieraczWpisow&) = delete;
+    ZbieraczWpisow& operator=(const ZbieraczWpisow&) = delete;
+    [[nodiscard]] std::vector<Wpis> wpisy();
+    [[nodiscard]] std::vector<RodzajWpisu> rodzaje();
+
+private:
+    Dziennik& dziennik;
+    std::mutex mutex;
+    std::vector<Wpis> zebrane;
+    Dziennik::Subskrypcja subskrypcja = 0;
+};
 
 // Adres, ktorego nikt nie posiada.
 inline const std::string OBCY_ADRES(64, 'e');
