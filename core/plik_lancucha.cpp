@@ -1,74 +1,120 @@
 #include "core/plik_lancucha.h"
 
+#include <map>
+#include <memory>
+#include <sys/stat.h>
 
 #include "core/bramka_lancucha.h"
 #include "core/format_lancucha.h"
-#include "core/lancuch_procesu.h"
 #include "core/plik_przyrostowy.h"
 #include "core/pliki.h"
 
-std::mutex mutexPlikuLancucha;
-std::mutex mutexZapisuLancucha;
+namespace {
 
-bool wczytajLancuch(Blockchain& ksiega, const std::string& sciezka)
+std::int64_t nanosekundy(const timespec& czas)
 {
-    std::lock_guard blokada(mutexPlikuLancucha);
-    // Stan, ktory inny watek juz wczytal albo zapisal, nie jest czytany drugi raz.
-    if (wezLancuchProcesu(ksiega, sciezka))
+    return static_cast<std::int64_t>(czas.tv_sec) * 1000000000 + czas.tv_nsec;
+}
+
+// Plik na dysku jest dokladnie tym, ktory lancuch zna.
+bool plikTakiJak(const StanPliku& stan)
+{
+    struct stat info {};
+    return ::stat(stan.sciezka.c_str(), &info) == 0
+        && stan.urzadzenie == static_cast<std::uint64_t>(info.st_dev)
+        && stan.wezel == static_cast<std::uint64_t>(info.st_ino) && stan.rozmiar == info.st_size
+        && stan.czasZmianyNs == nanosekundy(info.st_mtim)
+        && stan.czasStatusuNs == nanosekundy(info.st_ctim);
+}
+
+} // namespace
+
+PlikLancucha& PlikLancucha::dla(const std::string& sciezka)
+{
+    // Obiekty zyja do konca procesu: watki trzymaja referencje bez liczenia ich.
+    static std::mutex mutexMapy;
+    static std::map<std::string, std::unique_ptr<PlikLancucha>> pliki;
+    const std::lock_guard blokada(mutexMapy);
+    std::unique_ptr<PlikLancucha>& plik = pliki[sciezka];
+    if (!plik)
+        plik = std::make_unique<PlikLancucha>(sciezka);
+    return *plik;
+}
+
+bool PlikLancucha::wezStan(Blockchain& ksiega)
+{
+    if (stan.plik.sciezka != sciezkaPliku || ksiega.punkt() == stan.punkt()
+        || !plikTakiJak(stan.plik))
+        return false;
+    ksiega.przejmijKopie(stan);
+    return true;
+}
+
+void PlikLancucha::zapamietajStan(const Blockchain& ksiega)
+{
+    // Tylko lancuch zgodny z plikiem: inaczej inny watek dostalby bloki, ktorych plik nie ma.
+    if (ksiega.plik.sciezka == sciezkaPliku && ksiega.plik.punkt == ksiega.punkt())
+        stan.przejmijKopie(ksiega);
+}
+
+bool PlikLancucha::wczytaj(Blockchain& ksiega)
+{
+    const Blokada blokada(mutexPliku);
+    if (wezStan(ksiega))
         return true;
-    switch (wczytajPrzyrost(ksiega, sciezka)) {
+    switch (wczytajPrzyrost(ksiega, sciezkaPliku)) {
     case Wczytanie::bezZmian:
         return true;
     case Wczytanie::doczytano:
-        zapamietajLancuchProcesu(ksiega);
+        zapamietajStan(ksiega);
         return true;
     case Wczytanie::blad:
         return false;
     case Wczytanie::trzebaCalosci:
         break;
     }
-    if (!wczytajCalosc(ksiega, sciezka))
+    if (!wczytajCalosc(ksiega, sciezkaPliku))
         return false;
-    zapamietajLancuchProcesu(ksiega);
+    zapamietajStan(ksiega);
     return true;
 }
 
-bool zapiszLancuch(Blockchain& ksiega, const std::string& sciezka)
+bool PlikLancucha::zapisz(Blockchain& ksiega)
 {
-    std::lock_guard blokada(mutexPlikuLancucha);
-    if (!dopiszDoPliku(ksiega, sciezka) && !zapiszCalosc(ksiega, sciezka))
+    const Blokada blokada(mutexPliku);
+    if (!dopiszDoPliku(ksiega, sciezkaPliku) && !zapiszCalosc(ksiega, sciezkaPliku))
         return false;
-    zapamietajLancuchProcesu(ksiega);
+    zapamietajStan(ksiega);
     return true;
 }
 
-bool zapiszLancuch(const Blockchain& ksiega, const std::string& sciezka)
+bool PlikLancucha::zapiszCaly(const Blockchain& ksiega)
 {
     const std::string tekst = serializujLancuch(ksiega);
-    std::lock_guard blokada(mutexPlikuLancucha);
-    return zapiszAtomowo(sciezka, tekst);
+    const Blokada blokada(mutexPliku);
+    return zapiszAtomowo(sciezkaPliku, tekst);
 }
 
-PrzedZapisem wczytajPrzedZapisem(Blockchain& ksiega, const std::string& sciezka)
+PrzedZapisem PlikLancucha::wczytajPrzedZapisem(Blockchain& ksiega)
 {
-    if (wczytajLancuch(ksiega, sciezka) || !plikIstnieje(sciezka))
-        return {StanPrzedZapisem::wczytany, sciezka, {}};
+    if (wczytaj(ksiega) || !plikIstnieje(sciezkaPliku))
+        return {StanPrzedZapisem::wczytany, sciezkaPliku, {}};
     // FIFO albo urzadzenie: nie odkladamy go i nie zapisujemy w jego miejsce.
-    if (!zwyklyLubBrak(sciezka))
-        return {StanPrzedZapisem::nieZwykly, sciezka, {}};
-    std::string nowa = odlozNaBok(sciezka);
+    if (!zwyklyLubBrak(sciezkaPliku))
+        return {StanPrzedZapisem::nieZwykly, sciezkaPliku, {}};
+    std::string nowa = odlozNaBok(sciezkaPliku);
     if (nowa.empty())
-        return {StanPrzedZapisem::nieOdlozony, sciezka, {}};
-    return {StanPrzedZapisem::odlozony, sciezka, std::move(nowa)};
+        return {StanPrzedZapisem::nieOdlozony, sciezkaPliku, {}};
+    return {StanPrzedZapisem::odlozony, sciezkaPliku, std::move(nowa)};
 }
 
-WynikKopania kopIZapisz(Blockchain& ksiega, const std::string& adresGornika,
-                        const std::string& sciezka, const std::vector<Transakcja>& oczekujace)
+WynikKopania PlikLancucha::kopIZapisz(Blockchain& ksiega, const std::string& adresGornika,
+                                      const std::vector<Transakcja>& oczekujace)
 {
-    std::lock_guard blokada(mutexZapisuLancucha);
+    const Blokada blokada(mutexZapisu);
     WynikKopania wynik;
-    wynik.plik = sciezka;
-    wynik.przedZapisem = wczytajPrzedZapisem(ksiega, sciezka);
+    wynik.plik = sciezkaPliku;
+    wynik.przedZapisem = wczytajPrzedZapisem(ksiega);
     if (!wynik.przedZapisem.wolnoZapisac())
         return wynik;
     ksiega.wykopIDodajBlok(adresGornika, oczekujace);
@@ -86,8 +132,35 @@ WynikKopania kopIZapisz(Blockchain& ksiega, const std::string& adresGornika,
         return wynik;
     }
     // Blok tylko w pamieci zniknalby przy nastepnym wczytaniu: nie udajemy, ze jest.
-    wynik.rodzaj = zapiszLancuch(ksiega, sciezka) ? RodzajKopania::zapisany : RodzajKopania::bladZapisu;
+    wynik.rodzaj = zapisz(ksiega) ? RodzajKopania::zapisany : RodzajKopania::bladZapisu;
     if (wynik.rodzaj != RodzajKopania::zapisany)
         ksiega.obetnij(ksiega.liczbaBlokow() - 1);
     return wynik;
+}
+
+bool wczytajLancuch(Blockchain& ksiega, const std::string& sciezka)
+{
+    return PlikLancucha::dla(sciezka).wczytaj(ksiega);
+}
+
+bool zapiszLancuch(Blockchain& ksiega, const std::string& sciezka)
+{
+    return PlikLancucha::dla(sciezka).zapisz(ksiega);
+}
+
+bool zapiszLancuch(const Blockchain& ksiega, const std::string& sciezka)
+{
+    return PlikLancucha::dla(sciezka).zapiszCaly(ksiega);
+}
+
+PrzedZapisem wczytajPrzedZapisem(Blockchain& ksiega, const std::string& sciezka)
+{
+    // Wolajacy trzyma blokadeZapisu pliku (serwer na czas swojej decyzji).
+    return PlikLancucha::dla(sciezka).wczytajPrzedZapisem(ksiega);
+}
+
+WynikKopania kopIZapisz(Blockchain& ksiega, const std::string& adresGornika,
+                        const std::string& sciezka, const std::vector<Transakcja>& oczekujace)
+{
+    return PlikLancucha::dla(sciezka).kopIZapisz(ksiega, adresGornika, oczekujace);
 }

@@ -1,7 +1,7 @@
 #pragma once
 // Wczytanie i zapis pliku lancucha kosztem tego, co sie zmienilo: plik, ktory tylko urosl,
 // jest doczytywany od konca trzymanej czesci, a nowe bloki sa dopisywane na koncu.
-// Wszystkie funkcje zakladaja, ze wolajacy trzyma mutexPlikuLancucha.
+// Wszystkie funkcje zakladaja, ze wolajacy trzyma blokade pliku (PlikLancucha).
 
 #include <string>
 

@@ -17,7 +17,7 @@
 
 namespace {
 
-// Wczytanie zywego lancucha serwera (pod mutexZapisuLancucha); odczyt porownujacy innych
+// Wczytanie zywego lancucha serwera (pod blokada zapisu pliku); odczyt porownujacy innych
 // polaczen czeka na nie. Przed zapisem nieczytelny plik jest odkladany na bok.
 bool wczytajZywy(KontekstSerwera& kontekst)
 {
@@ -45,7 +45,7 @@ Decyzja niepoprawny(const OcenaOtrzymanego& ocena)
     return d;
 }
 
-// Porownanie i ewentualny zapis; wolajacy trzyma mutexZapisuLancucha, a wlasny lancuch jest
+// Porownanie i ewentualny zapis; wolajacy trzyma blokade zapisu pliku, a wlasny lancuch jest
 // juz wczytany z pliku. `otrzymany`: Blockchain albo NoweBloki.
 template <typename Otrzymany>
 Decyzja zdecydujPodBlokada(KontekstSerwera& kontekst, Otrzymany& otrzymany, OcenaOtrzymanego& ocena)
@@ -95,10 +95,10 @@ std::optional<Decyzja> zdecydujPoOcenie(KontekstSerwera& kontekst, Otrzymany& ot
     return zdecydujPodBlokada(kontekst, otrzymany, *ocena);
 }
 
-// Porownanie i ewentualny zapis pod mutexZapisuLancucha.
+// Porownanie i ewentualny zapis pod blokada zapisu pliku.
 Decyzja porownajIPrzyjmij(KontekstSerwera& kontekst, Blockchain& otrzymany, OcenaOtrzymanego& ocena)
 {
-    std::lock_guard blokada(mutexZapisuLancucha);
+    const Blokada blokada(PlikLancucha::dla(kontekst.plikLancucha).blokadaZapisu());
     // Blok zapisany chwile temu przez okno lub kopanie ma sie liczyc.
     PrzedZapisem przed = wczytajZywyPrzedZapisem(kontekst);
     if (!przed.wolnoZapisac()) {
@@ -118,7 +118,7 @@ Decyzja porownajIPrzyjmij(KontekstSerwera& kontekst, Blockchain& otrzymany, Ocen
 // poczatku. Nic, gdy ta droga nie pasuje (wtedy sprawdzana jest calosc, jak zawsze).
 std::optional<Decyzja> rozpatrzRozszerzenie(KontekstSerwera& kontekst, Blockchain& otrzymany)
 {
-    std::lock_guard blokada(mutexZapisuLancucha);
+    const Blokada blokada(PlikLancucha::dla(kontekst.plikLancucha).blokadaZapisu());
     // Tylko czysty odczyt: plik nieczytelny obsluguje droga przez calosc.
     if (!wczytajZywy(kontekst))
         return std::nullopt;
@@ -130,7 +130,7 @@ std::optional<Decyzja> rozpatrzRozszerzenie(KontekstSerwera& kontekst, Blockchai
 std::optional<Decyzja> rozpatrzNoweBloki(KontekstSerwera& kontekst, NoweBloki& otrzymany,
                                          const Punkt& porownany)
 {
-    std::lock_guard blokada(mutexZapisuLancucha);
+    const Blokada blokada(PlikLancucha::dla(kontekst.plikLancucha).blokadaZapisu());
     if (!wczytajZywy(kontekst) || kontekst.lancuch.punkt() != porownany)
         return std::nullopt;
     return zdecydujPoOcenie(kontekst, otrzymany, ocenNoweBloki(kontekst.lancuch, otrzymany));
@@ -170,7 +170,7 @@ Decyzja odmowaBramki(const OdmowaBramki& odmowa)
 
 bool odswiezZywy(KontekstSerwera& kontekst)
 {
-    std::lock_guard blokada(mutexZapisuLancucha);
+    const Blokada blokada(PlikLancucha::dla(kontekst.plikLancucha).blokadaZapisu());
     return wczytajZywy(kontekst);
 }
 

@@ -29,7 +29,7 @@ struct KontekstSerwera {
     // przed wyslaniem odpowiedzi. W obu razach juz po scaleniu listy nadawcy.
     std::function<void()> poPrzyjeciu;
     // Zywy lancuch zmieniaja polaczenia obslugiwane naraz: zmiana pod wylaczna blokada
-    // (i pod mutexZapisuLancucha), odczyt porownujacy pod wspolna.
+    // (i pod blokada zapisu pliku), odczyt porownujacy pod wspolna.
     std::shared_mutex mutexLancucha{};
 };
 

@@ -28,9 +28,9 @@ blad 7 core core/blockchain.cpp 's/if \(tx\.nadawca == adres\)\n\s*suma = odejmi
   "saldo: wydatki nie odejmowane"
 blad 8 core core/pliki.cpp 's/const std::string tymczasowy = nazwaTymczasowa\(sciezka\);/const std::string tymczasowy = sciezka;/; s/O_CREAT \| O_EXCL/O_CREAT | O_TRUNC/' \
   "zapis w miejscu zamiast przez plik tymczasowy (nieatomowy)"
-blad 9 core core/plik_lancucha.cpp 's/(WynikKopania kopIZapisz[^{]*\{\n)\s*std::lock_guard blokada\(mutexZapisuLancucha\);\n/$1/' \
+blad 9 core core/plik_lancucha.cpp 's/(WynikKopania PlikLancucha::kopIZapisz[^{]*\{\n)\s*const Blokada blokada\(mutexZapisu\);\n/$1/' \
   "kopIZapisz bez blokady zapisu lancucha"
-blad 10 core core/plik_lancucha.cpp 's/std::string nowa = odlozNaBok\(sciezka\);/std::string nowa = sciezka + ".x";/' \
+blad 10 core core/plik_lancucha.cpp 's/std::string nowa = odlozNaBok\(sciezkaPliku\);/std::string nowa = sciezkaPliku + ".x";/' \
   "nieczytelny plik lancucha nie jest odkladany na bok"
 blad 11 core core/plik_przyrostowy.cpp 's/const bool zCr = usunCrPrzedLf\(tekst\);/const bool zCr = maCrPrzedLf(tekst);/' \
   "plik lancucha z CR LF sie nie wczytuje"
@@ -141,7 +141,7 @@ blad 87 net net/decyzja_serwera.cpp 's/        return KodDecyzji::saldo;/       
   "synchronizacja: nadawca nie slyszy, ze odmowa byla przez saldo"
 blad 88 net net/wypchniecie_blokami.cpp 's/(scalListeWezlow\(odpowiedz, plikWezlow, mojPort\);\n)\s*zapamietajRodzaj\(wezel\.ip, port, RodzajWezla::stary\);\n/$1/' \
   "synchronizacja: wezel starego rodzaju dostaje oferte przy kazdym wypchnieciu"
-blad 89 net net/lokator.cpp 's/wlasne\[static_cast<std::size_t>\(w\.wysokosc\)\]\.hash == w\.hash/true/' \
+blad 89 net net/lokator.cpp 's/wlasne\.hash\(static_cast<std::size_t>\(w\.wysokosc\)\) == w\.hash/true/' \
   "synchronizacja: lokator zgodny bez porownania hashy"
 blad 90 net net/biorca.cpp 's/if \(!doKonca && kawalek\.tekst\.size\(\) < MIN_BAJTOW_KAWALKA\)/if (false)/' \
   "synchronizacja: skapy dawca nie odciety"
@@ -228,7 +228,7 @@ blad 186 core core/lancuch_blokow.cpp 's/pelne\[nr - 1\]->hash\(BLOKOW_W_SEGMENC
   "zwarty lancuch: poprzedni hash pierwszego bloku segmentu z niewlasciwego bloku"
 blad 187 core core/lancuch_blokow.cpp 's/nr <= pelne\.size\(\); \+\+nr\)/nr < pelne.size(); ++nr)/' \
   "zwarty lancuch: saldo bez ostatniego, niepelnego segmentu"
-blad 188 core core/lancuch_procesu.cpp 's/ \|\| !plikTakiJak\(it->plik\)\)/)/' \
+blad 188 core core/plik_lancucha.cpp 's/\n        \|\| !plikTakiJak\(stan\.plik\)\)/)/' \
   "lancuch procesu: stan innego watku przejety, choc plik zmienil sie od tamtej pory"
 blad 189 core core/blockchain.cpp 's/    trudnosc = stary\.trudnosc;\n//' \
   "lancuch procesu: przejecie kopii zmienia trudnosc watku"
@@ -242,7 +242,7 @@ blad 151 wezel wezel/katalog_danych.cpp 's/return folder == "\." \? std::string\
   "folder danych: sciezki plikow bez folderu (pliki w biezacym folderze procesu)"
 blad 152 wezel wezel/wezel.cpp 's/            pobranoNaStarcie = true;\n        \}\)\)/        }))/' \
   "wezel: koniec pobrania startowego nie zgloszony, petla kopania czeka bez konca"
-blad 153 wezel wezel/wezel.cpp 's/obserwator\.rozgloszono\(rozglosLancuch\(kopia, pliki\.wezly, port\), cel\);/obserwator.rozgloszono(rozglosLancuch(kopia, pliki.wezly, port), CelRozgloszenia::reczne);/' \
+blad 153 wezel wezel/wezel.cpp 's/obserwator\.rozgloszono\(rozglosLancuch\(dziennik, kopia, pliki\.wezly, port\), cel\);/obserwator.rozgloszono(rozglosLancuch(dziennik, kopia, pliki.wezly, port), CelRozgloszenia::reczne);/' \
   "wezel: wynik rozgloszenia wraca z innym celem (przycisk Kop blok zostaje wylaczony)"
 blad 154 wezel wezel/wezel.cpp 's/        if \(!zapisano\)\n            obserwator\.zapisNieudany\(\);\n//' \
   "wezel: petla stanela po nieudanym zapisie, a okno o tym nie wie"
@@ -269,7 +269,7 @@ blad 135 net net/decyzja_serwera.cpp 's/    if \(d\.bladBloku\)\n\s*dziennik\.zg
   "serwer: odmowa niepoprawnego lancucha bez wiersza o zlym bloku"
 blad 136 net net/decyzja_serwera.cpp 's/\.przed = d\.przed, \.po = d\.po/.przed = d.po, .po = d.przed/' \
   "serwer: odmowa straznika salda z zamienionymi kwotami"
-blad 137 core core/plik_lancucha.cpp 's/return \{StanPrzedZapisem::odlozony, sciezka, std::move\(nowa\)\};/return {StanPrzedZapisem::odlozony, sciezka, {}};/' \
+blad 137 core core/plik_lancucha.cpp 's/return \{StanPrzedZapisem::odlozony, sciezkaPliku, std::move\(nowa\)\};/return {StanPrzedZapisem::odlozony, sciezkaPliku, {}};/' \
   "odlozony plik lancucha bez nowej nazwy w wierszu"
 blad 138 core core/wpisy_lancucha.cpp 's/    if \(wynik\.wykopano\)\n/    if (false)\n/' \
   "kopanie bez wiersza o wykopanym bloku"

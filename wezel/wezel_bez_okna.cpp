@@ -109,8 +109,9 @@ int zatrzymaj(WezelProgramu& wezel)
     }
     // Watek utknal w rozmowie z wolnym wezlem. Pod obiema blokadami lancucha zaden zapis
     // nie trwa ani sie nie zacznie; pliki wezlow i tak sa podmieniane atomowo.
-    const std::lock_guard zapis(mutexZapisuLancucha);
-    const std::lock_guard plik(mutexPlikuLancucha);
+    PlikLancucha& lancuch = PlikLancucha::dla(wezel.katalog().lancuch);
+    const Blokada zapis(lancuch.blokadaZapisu());
+    const Blokada plik(lancuch.blokadaPliku());
     wezel.dziennikWezla().zglos({.rodzaj = RodzajWpisu::watkiNieSkonczyly});
     std::_Exit(EXIT_SUCCESS);
 }

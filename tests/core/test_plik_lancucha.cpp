@@ -32,13 +32,13 @@ TEST(FormatLancucha, GenezaIZapisOdczytTychSamychBlokow)
     EXPECT_EQ(serializujLancuch(cel), tekst);
 }
 
-class PlikLancucha : public testing::Test {
+class PlikLancuchaNaDysku : public testing::Test {
 protected:
     FolderTymczasowy folder;
     const std::string plik = folder.plik("blockchain.dat");
 };
 
-TEST_F(PlikLancucha, PlikZWindowsZCrLfSieWczytuje)
+TEST_F(PlikLancuchaNaDysku, PlikZWindowsZCrLfSieWczytuje)
 {
     const Blockchain zrodlo = lancuchTestowy(1, 1);
     std::string crlf;
@@ -50,7 +50,7 @@ TEST_F(PlikLancucha, PlikZWindowsZCrLfSieWczytuje)
     EXPECT_EQ(cel.pobierzLancuch(), zrodlo.pobierzLancuch());
 }
 
-TEST_F(PlikLancucha, NieudanyZapisZostawiaStaryPlik)
+TEST_F(PlikLancuchaNaDysku, NieudanyZapisZostawiaStaryPlik)
 {
     ASSERT_TRUE(zapiszLancuch(Blockchain(), plik));
     const std::string przed = czytajPlikTestu(plik);
@@ -69,7 +69,7 @@ TEST_F(PlikLancucha, NieudanyZapisZostawiaStaryPlik)
     EXPECT_EQ(folder.liczbaWpisow(), 1u) << "zostal plik tymczasowy";
 }
 
-TEST_F(PlikLancucha, NieczytelnyPlikJestOdkladanyNaBok)
+TEST_F(PlikLancuchaNaDysku, NieczytelnyPlikJestOdkladanyNaBok)
 {
     // Drugi: zly numer w bloku srodkowym; wczytany w polowie bylby przedluzany dalej.
     const std::string dobry = serializujLancuch(lancuchTestowy());
@@ -95,7 +95,7 @@ TEST_F(PlikLancucha, NieczytelnyPlikJestOdkladanyNaBok)
     EXPECT_EQ(zapisany.liczbaBlokow(), 3u);
 }
 
-TEST_F(PlikLancucha, DwaWatkiKopiaNicNieGubiacACzytelnikZawszeCzyta)
+TEST_F(PlikLancuchaNaDysku, DwaWatkiKopiaNicNieGubiacACzytelnikZawszeCzyta)
 {
     constexpr int N = 4;
     std::atomic<bool> koniec{false};
