@@ -59,8 +59,8 @@ public:
             KontekstSerwera kontekst{lancuch, plik, "/nie-ma-takiego-folderu/wezly.dat", "", port,
                                      LIMIT_ODBIORU, [] {}, {}};
             nasluchujTcpWPetli(
-                port, [this] { return stop.load(); },
-                [&](const std::string& wiadomosc, Gniazdo) {
+                port, stop.get_token(),
+                [&](const std::string& wiadomosc, const Gniazdo&, const std::stop_token&) {
                     std::this_thread::sleep_for(zwloka);
                     ++odebrane;
                     return obsluzPrzychodzacyLancuch(kontekst, wiadomosc);
@@ -72,14 +72,14 @@ public:
     }
     ~Wezel2()
     {
-        stop = true;
+        stop.request_stop();
         watek.join();
     }
     int port;
     std::atomic<int> odebrane{0};
 
 private:
-    std::atomic<bool> stop{false};
+    std::stop_source stop;
     std::atomic<bool> gotowy{false};
     std::thread watek;
 };
@@ -218,7 +218,7 @@ int main()
         const Odniesienie odniesienie = wOdniesieniu([&] {
             if (wPetli) {
                 tempo = kop(gornik, nullptr, {}, [&](const Blockchain& b) {
-                    (void)rozglosLancuch(b, gornik.plik("wezly.dat"), -1);
+                    (void)rozglosLancuch(b, gornik.plik("wezly.dat"), -1, {});
                 });
                 return;
             }

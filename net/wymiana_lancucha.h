@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <functional>
 #include <shared_mutex>
+#include <stop_token>
 #include <string>
 #include <string_view>
 
@@ -25,6 +26,9 @@ struct KontekstSerwera {
     // Zleca rozgloszenie przyjetego lancucha w tle; gdy puste, obsluga rozglasza sama,
     // przed wyslaniem odpowiedzi. W obu razach juz po scaleniu listy nadawcy.
     std::function<void()> poPrzyjeciu;
+    // Zatrzymanie petli serwera albo pobierania: konczy czekania obslugi poza kanalem
+    // (budzet pamieci, rozgloszenie bez rozglaszacza w tle).
+    std::stop_token stop{};
     // Zywy lancuch zmieniaja polaczenia obslugiwane naraz: zmiana pod wylaczna blokada
     // (i pod mutexZapisuLancucha), odczyt porownujacy pod wspolna.
     std::shared_mutex mutexLancucha{};
@@ -54,13 +58,14 @@ inline constexpr std::uint64_t ZAPAS_PONAD_WLASNY_LANCUCH = 64ULL * 1024 * 1024;
 
 [[nodiscard]] bool wyslijLancuchDoWezla(const Blockchain& lancuch, const Wezel& wezel, int port,
                                         const std::string& plikWezlow, int mojPort,
+                                        const std::stop_token& stop,
                                         std::chrono::milliseconds limitOdbioru = LIMIT_ODBIORU);
 
 // Jak wyslijLancuchDoWezla, z gotowym tekstem lancucha (jeden tekst dla wielu wezlow).
 // Bezpieczne dla kilku watkow naraz: odczyt i scalanie pliku wezlow sa szeregowane.
 [[nodiscard]] bool wyslijTekstLancuchaDoWezla(std::string_view tekstLancucha, const Wezel& wezel,
                                               int port, const std::string& plikWezlow,
-                                              int mojPort,
+                                              int mojPort, const std::stop_token& stop,
                                               std::chrono::milliseconds limitOdbioru = LIMIT_ODBIORU);
 
 // Odpowiedz na pierwsza wiadomosc polaczenia: caly lancuch albo poczatek rozmowy
@@ -71,7 +76,7 @@ inline constexpr std::uint64_t ZAPAS_PONAD_WLASNY_LANCUCH = 64ULL * 1024 * 1024;
 
 void nasluchujIPrzyjmujLancuchyWPetli(Blockchain& lancuch, int port,
                                       const std::string& plikLancucha,
-                                      const std::string& plikWezlow, const StopPredykat& stop,
+                                      const std::string& plikWezlow, const std::stop_token& stop,
                                       const std::function<void(bool)>& gotowy,
                                       const std::string& kluczPubliczny,
                                       std::chrono::milliseconds limitOdbioru = LIMIT_ODBIORU);

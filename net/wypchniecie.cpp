@@ -19,11 +19,11 @@ std::string wierszWypchniecia(WynikWypchniecia wynik, const Wezel& wezel)
 
 WynikWypchniecia wypchnijDoWezla(const ZrodloWypchniecia& zrodlo, const Wezel& wezel,
                                  const std::string& plikWezlow, int mojPort,
-                                 std::chrono::milliseconds limitOdbioru,
+                                 const std::stop_token& stop, std::chrono::milliseconds limitOdbioru,
                                  RozmowaWypchniecia* rozmowa)
 {
     const RozmowaWypchniecia wynikRozmowy =
-        wypchnijBlokami(zrodlo, wezel, wezel.port, plikWezlow, mojPort, limitOdbioru);
+        wypchnijBlokami(zrodlo, wezel, wezel.port, plikWezlow, mojPort, stop, limitOdbioru);
     if (rozmowa != nullptr)
         *rozmowa = wynikRozmowy;
     const bool wyslano = osiagniety(wynikRozmowy.wynik);
@@ -32,7 +32,7 @@ WynikWypchniecia wypchnijDoWezla(const ZrodloWypchniecia& zrodlo, const Wezel& w
         return WynikWypchniecia::wyslano;
     }
     // Zatrzymanie to nie wina wezla: nie liczy sie jako porazka.
-    if (zatrzymanoWatek())
+    if (stop.stop_requested())
         return WynikWypchniecia::zatrzymane;
     zdrowieWezlow().porazka(wezel, ZegarWezlow::now());
     return WynikWypchniecia::nieudane;

@@ -9,6 +9,7 @@
 #include <unistd.h>
 
 #include "core/konsola.h"
+#include "core/deskryptor.h"
 #include "core/pliki.h"
 #include "core/skrot.h"
 
@@ -85,13 +86,12 @@ bool wczytajPortfel(ParaKluczy& klucze, const std::string& sciezka)
 bool zabezpieczPrawaPortfela(const std::string& sciezka)
 {
     // Na otwartym pliku: sprawdzenie i zmiana praw dotycza tego samego pliku, nie dowiazania.
-    const int fd = ::open(sciezka.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0)
+    const Deskryptor fd = Deskryptor::otworz(sciezka, O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+    if (!fd.otwarty())
         return false;
     struct stat info {};
-    const bool dlaInnych = ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode)
-        && (info.st_mode & 077) != 0 && ::fchmod(fd, PRAWA_PORTFELA) == 0;
-    ::close(fd);
+    const bool dlaInnych = ::fstat(*fd, &info) == 0 && S_ISREG(info.st_mode)
+        && (info.st_mode & 077) != 0 && ::fchmod(*fd, PRAWA_PORTFELA) == 0;
     if (dlaInnych) {
         char prawa[8] = {};
         std::snprintf(prawa, sizeof prawa, "%04o", static_cast<unsigned>(info.st_mode & 07777));

@@ -11,7 +11,7 @@
 #include <unistd.h>
 #include <utility>
 
-#include "core/pliki.h"
+#include "core/deskryptor.h"
 
 namespace {
 
@@ -30,13 +30,6 @@ void oproznijWyjscie()
     std::fflush(stdout);
 }
 
-void zamknij(int& fd)
-{
-    if (fd >= 0)
-        ::close(fd);
-    fd = -1;
-}
-
 } // namespace
 
 DziennikKonsoli::DziennikKonsoli()
@@ -48,25 +41,24 @@ DziennikKonsoli::DziennikKonsoli()
     int potok[2] = {-1, -1};
     if (::pipe2(potok, O_CLOEXEC) != 0)
         return;
+    Deskryptor doCzytania(potok[0]);
+    Deskryptor doPisania(potok[1]);
     oproznijWyjscie();
-    pierwotneWyjscie = ::fcntl(STDOUT_FILENO, F_DUPFD_CLOEXEC, 3);
-    if (pierwotneWyjscie < 0 || ::dup2(potok[1], STDOUT_FILENO) < 0) {
-        zamknij(pierwotneWyjscie);
-        zamknij(potok[0]);
-        zamknij(potok[1]);
+    Deskryptor pierwotne(::fcntl(STDOUT_FILENO, F_DUPFD_CLOEXEC, 3));
+    if (!pierwotne.otwarty() || ::dup2(*doPisania, STDOUT_FILENO) < 0)
         return;
-    }
-    zamknij(potok[1]);
-    koniecDoCzytania = potok[0];
+    (void)doPisania.zamknij();
+    pierwotneWyjscie = std::move(pierwotne);
+    koniecDoCzytania = std::move(doCzytania);
     // Do potoku stdio buforowaloby cale bloki; linia ma dotrzec do okna od razu.
     std::setvbuf(stdout, nullptr, _IOLBF, BUFSIZ);
     try {
         czytnik = std::thread([this] { czytaj(); });
     } catch (const std::system_error&) {
         // Bez czytnika nikt nie oproznialby potoku: wyjscie wraca na swoje miejsce.
-        ::dup2(pierwotneWyjscie, STDOUT_FILENO);
-        zamknij(pierwotneWyjscie);
-        zamknij(koniecDoCzytania);
+        ::dup2(*pierwotneWyjscie, STDOUT_FILENO);
+        (void)pierwotneWyjscie.zamknij();
+        (void)koniecDoCzytania.zamknij();
         return;
     }
     dziennikBiezacy = this;
@@ -82,10 +74,10 @@ DziennikKonsoli::~DziennikKonsoli()
     }
     oproznijWyjscie();
     // Zamyka ostatni koniec potoku do pisania: czytnik dostaje koniec danych.
-    ::dup2(pierwotneWyjscie, STDOUT_FILENO);
+    ::dup2(*pierwotneWyjscie, STDOUT_FILENO);
     czytnik.join();
-    zamknij(koniecDoCzytania);
-    zamknij(pierwotneWyjscie);
+    (void)koniecDoCzytania.zamknij();
+    (void)pierwotneWyjscie.zamknij();
 }
 
 DziennikKonsoli* DziennikKonsoli::biezacy()
@@ -132,9 +124,7 @@ void DziennikKonsoli::czytaj()
     char bufor[4096];
     std::string reszta;
     for (;;) {
-        const ssize_t n = ::read(koniecDoCzytania, bufor, sizeof bufor);
-        if (n < 0 && errno == EINTR)
-            continue;
+        const ssize_t n = koniecDoCzytania.czytaj(bufor, sizeof bufor);
         if (n <= 0)
             break;
         const auto ile = static_cast<std::size_t>(n);
@@ -157,7 +147,7 @@ void DziennikKonsoli::czytaj()
 void DziennikKonsoli::przepisz(const char* dane, std::size_t ile)
 {
     // Po bledzie potok dalej jest czytany, zeby piszacy nigdy nie czekali.
-    if (przepisywanie && !zapiszWszystko(pierwotneWyjscie, std::string_view(dane, ile)))
+    if (przepisywanie && !pierwotneWyjscie.zapiszWszystko(std::string_view(dane, ile)))
         przepisywanie = false;
 }
 

@@ -12,6 +12,8 @@
 #include <thread>
 #include <vector>
 
+#include "core/deskryptor.h"
+
 struct LiniaKonsoli {
     std::int64_t czasMs = 0; // chwila odczytu, ms od epoki
     std::string tekst;       // bez konca linii
@@ -50,8 +52,8 @@ private:
     void przepisz(const char* dane, std::size_t ile);
     void dodajLinie(std::string tekst);
 
-    int pierwotneWyjscie = -1;
-    int koniecDoCzytania = -1;
+    Deskryptor pierwotneWyjscie;
+    Deskryptor koniecDoCzytania;
     bool przepisywanie = true; // tylko watek czytnika; false po bledzie zapisu
     std::thread czytnik;
     std::mutex mutex;

@@ -71,8 +71,8 @@ MainWindow::~MainWindow()
     // Watki odlaczone od tej chwili nie wysylaja juz sygnalow do okna, dziennik tez nie.
     straz->odlacz();
     // Wszystkie flagi naraz: watki koncza sie rownolegle, zamkniecie trwa jak najdluzszy z nich.
-    stopSieci = true;
-    stopKopania = true;
+    stopSieci.request_stop();
+    stopKopania.request_stop();
     odlaczDziennik();
     // Najpierw watki, dopiero potem widzety, z ktorymi rozmawiaja przez sygnaly.
     for (std::thread* watek : {&watekSerwera, &watekObecnosci, &watekOgloszen, &watekKopania})

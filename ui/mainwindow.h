@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <stop_token>
 #include <string>
 #include <thread>
 #include <vector>
@@ -110,7 +111,7 @@ private:
     // Pobranie dluzszego lancucha od `skad` w watku odlaczonym; false, gdy watek nie powstal.
     bool pobierzWTle(std::vector<Wezel> skad, bool potemKop);
     // Pobieranie w watku petli kopania, zanim wykopie pierwszy blok.
-    void pobierzPrzedPetla(const std::string& klucz, int port);
+    void pobierzPrzedPetla(const std::string& klucz, int port, const std::stop_token& stop);
     void pokazDluzszyOdrzucony();
     void pokazStatusWyslania();
     [[nodiscard]] bool uruchomOdlaczony(PracaWatku praca, const char* opis);
@@ -130,11 +131,11 @@ private:
     std::thread watekSerwera;
     std::thread watekObecnosci;
     std::thread watekOgloszen;
-    std::atomic<bool> stopSieci{false};
+    std::stop_source stopSieci;
     bool nasluchAktywny = false;
     std::string idWezla;
     std::thread watekKopania;
-    std::atomic<bool> stopKopania{false};
+    std::stop_source stopKopania;
     // Wypychanie blokow petli: zyje z oknem, wiec zapisane bloki docieraja do wezlow takze
     // po zatrzymaniu petli; przy zamknieciu okna dostaje reszte czasu na wyjscie.
     std::unique_ptr<Wypychacz> wypychacz;

@@ -14,9 +14,8 @@ bool MainWindow::pobierzWTle(std::vector<Wezel> skad, bool potemKop)
         return false;
     auto praca = [skad = std::move(skad), klucz = kluczPublicznyHex(klucze), port = mojPort(),
                   potemKop, straz = straz] {
-        const StopPredykat stop = [&straz] { return straz->odlaczona(); };
         const WynikPobieraniaOdWezlow wynik = pobierzOdWezlow(
-            skad, klucz, port, stop,
+            skad, klucz, port, straz->stop(),
             [&straz](const std::string& dawca, std::uint64_t mam, std::uint64_t wszystkie) {
                 straz->jesliZyje([&](MainWindow& okno) {
                     emit okno.postepPobierania(QString::fromStdString(dawca),
@@ -30,11 +29,11 @@ bool MainWindow::pobierzWTle(std::vector<Wezel> skad, bool potemKop)
     return uruchomOdlaczony(std::move(praca), "pobierania");
 }
 
-void MainWindow::pobierzPrzedPetla(const std::string& klucz, int port)
+void MainWindow::pobierzPrzedPetla(const std::string& klucz, int port, const std::stop_token& stop)
 {
     // Watek petli: okno zyje, dopoki go nie dolaczy, wiec sygnaly ida wprost.
     const WynikPobieraniaOdWezlow wynik = pobierzOdWezlow(
-        wezlyDoPobrania(port), klucz, port, [this] { return stopKopania.load(); },
+        wezlyDoPobrania(port), klucz, port, stop,
         [this](const std::string& dawca, std::uint64_t mam, std::uint64_t wszystkie) {
             emit postepPobierania(QString::fromStdString(dawca), static_cast<qint64>(mam),
                                   static_cast<qint64>(wszystkie));

@@ -36,9 +36,6 @@ bool MainWindow::uruchomOdlaczony(PracaWatku praca, const char* opis)
     straz->rozpoczetoPrace();
     std::thread watek;
     if (!utworzWatek(watek, [praca = std::move(praca), straz = straz] {
-            // Zamkniecie okna przerywa kazde czekanie tego watku na siec.
-            const StopPredykat stop = [&straz] { return straz->odlaczona(); };
-            const ZakresStopu zakres(stop);
             // Okno zamkniete, zanim watek ruszyl: nie ma dla kogo pracowac.
             if (!straz->odlaczona())
                 praca();
@@ -65,7 +62,8 @@ int MainWindow::liczbaWezlowDoRozgloszenia() const
 void MainWindow::rozglosWTle(int kontekst)
 {
     auto praca = [kopia = mojLancuch, port = mojPort(), kontekst, straz = straz] {
-        const WynikRozgloszenia wynik = pracaRozgloszenia(kopia, port);
+        // Zamkniecie okna przerywa kazde czekanie tego watku na siec.
+        const WynikRozgloszenia wynik = pracaRozgloszenia(kopia, port, straz->stop());
         straz->jesliZyje([&wynik, kontekst](MainWindow& okno) {
             emit okno.rozgloszonoWTle(wynik, kontekst);
         });

@@ -21,8 +21,11 @@ void StrazOkna::jesliZyje(const std::function<void(MainWindow&)>& dzialanie)
 
 void StrazOkna::odlacz()
 {
-    std::lock_guard blokada(mutex);
-    okno = nullptr;
+    {
+        std::lock_guard blokada(mutex);
+        okno = nullptr;
+    }
+    zatrzymanie.request_stop();
 }
 
 void StrazOkna::rozpoczetoPrace()

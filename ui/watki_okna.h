@@ -5,6 +5,7 @@
 #include <condition_variable>
 #include <functional>
 #include <mutex>
+#include <stop_token>
 #include <thread>
 
 class MainWindow;
@@ -28,6 +29,8 @@ public:
     void odlacz();
     // True po odlaczeniu: praca odlaczona nie ma juz dla kogo dzialac.
     [[nodiscard]] bool odlaczona();
+    // Zatrzymanie prac odlaczonych: odlaczenie konczy kazde ich czekanie na siec.
+    [[nodiscard]] std::stop_token stop() const { return zatrzymanie.get_token(); }
 
     // Licznik prac w toku: pozwala poczekac, az watki odlaczone skoncza.
     void rozpoczetoPrace();
@@ -41,4 +44,5 @@ private:
     std::condition_variable koniecPracy;
     MainWindow* okno = nullptr;
     int wToku = 0;
+    std::stop_source zatrzymanie;
 };

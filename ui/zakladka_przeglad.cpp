@@ -83,7 +83,7 @@ void MainWindow::naKopWPetli()
         zatrzymajPetleKopania();
         return;
     }
-    stopKopania = false;
+    stopKopania = std::stop_source();
     bladZapisuWPetli = false;
     wysokoscStartowa = static_cast<std::int32_t>(mojLancuch.liczbaBlokow());
     const int port = mojPort();
@@ -92,10 +92,10 @@ void MainWindow::naKopWPetli()
         wypychacz = wypychaczPetli(port);
     // Watek dostaje kopie wszystkiego poza flaga zatrzymania i wypychaczem okna.
     PracaWatku petla = [this, klucz = kluczPublicznyHex(klucze), kop = kopacz,
-                        wypychaj = wypychacz.get(), port] {
+                        wypychaj = wypychacz.get(), port, stop = stopKopania.get_token()] {
         // Nowy kopacz zaczyna od najdluzszego lancucha sieci, a nie od razu od rozwidlenia.
-        pobierzPrzedPetla(klucz, port);
-        if (!petlaKopania(klucz, stopKopania, kop, *wypychaj)) {
+        pobierzPrzedPetla(klucz, port, stop);
+        if (!petlaKopania(klucz, stop, kop, *wypychaj)) {
             // Dalsze kopanie tylko do pamieci byloby praca na nic.
             bladZapisuWPetli = true;
             emit petlaKopaniaPrzerwana();
@@ -118,7 +118,7 @@ void MainWindow::zatrzymajPetleKopania()
     ui->buttonKopWPetli->setEnabled(false);
     ui->buttonKopWPetli->setText(tr(TEKST_ZATRZYMYWANIE));
     QCoreApplication::processEvents();
-    stopKopania = true;
+    stopKopania.request_stop();
     if (watekKopania.joinable()) {
         const KursorCzekania kursor;
         watekKopania.join();

@@ -127,9 +127,9 @@ void MainWindow::naNasluchuj()
     ui->buttonNasluchuj->setEnabled(false);
     ui->labelStatusNasluchu->setText(
         kropkaStatusu(KOLOR_POMARANCZOWY, tr(TEKST_URUCHAMIANIE_NASLUCHU).arg(port)));
-    stopSieci = false;
-    PracaWatku serwer = [this, port, klucz = kluczPublicznyHex(klucze)] {
-        pracaSerwera(port, klucz, stopSieci,
+    stopSieci = std::stop_source();
+    PracaWatku serwer = [this, port, klucz = kluczPublicznyHex(klucze), stop = stopSieci.get_token()] {
+        pracaSerwera(port, klucz, stop,
                      [this, port](bool sukces) { emit nasluchGotowy(sukces, port); });
     };
     if (!utworzWatek(watekSerwera, std::move(serwer))) {
@@ -161,16 +161,16 @@ void MainWindow::naNasluchGotowy(bool sukces, int port)
 
 void MainWindow::uruchomWatkiObecnosci(int port)
 {
-    PracaWatku sluchacz = [this, port] {
+    PracaWatku sluchacz = [this, port, stop = stopSieci.get_token()] {
         pracaSluchaczaObecnosci(
-            port, idWezla, stopSieci,
+            port, idWezla, stop,
             [this](const std::string& ip, int portWezla) {
                 emit wezelWykryty(QString::fromStdString(ip), portWezla);
             });
     };
     PracaWatku oglaszacz = [this, port, klucz = kluczPublicznyHex(klucze),
-                            nazwa = nazwaUzytkownika.toStdString()] {
-        pracaOglaszacza(port, idWezla, klucz, nazwa, stopSieci);
+                            nazwa = nazwaUzytkownika.toStdString(), stop = stopSieci.get_token()] {
+        pracaOglaszacza(port, idWezla, klucz, nazwa, stop);
     };
     if (utworzWatek(watekObecnosci, std::move(sluchacz))
         && utworzWatek(watekOgloszen, std::move(oglaszacz)))
@@ -183,7 +183,7 @@ void MainWindow::uruchomWatkiObecnosci(int port)
 
 void MainWindow::zatrzymajWatkiSieci()
 {
-    stopSieci = true;
+    stopSieci.request_stop();
     for (std::thread* watek : {&watekSerwera, &watekObecnosci, &watekOgloszen})
         if (watek->joinable())
             watek->join();
@@ -287,7 +287,7 @@ void MainWindow::bootstrapZSeedow()
     if (seedy.empty())
         return;
     auto praca = [kopia = mojLancuch, seedy = std::move(seedy), port = mojPort(), straz = straz] {
-        pracaBootstrapu(kopia, seedy, port, [&straz] {
+        pracaBootstrapu(kopia, seedy, port, straz->stop(), [&straz] {
             straz->jesliZyje([](MainWindow& okno) { emit okno.bootstrapZakonczony(); });
         });
     };

@@ -33,12 +33,6 @@ pid_t czytajPid(int fd)
 
 } // namespace
 
-BlokadaFolderu::~BlokadaFolderu()
-{
-    if (fd >= 0)
-        ::close(fd);
-}
-
 WynikBlokady BlokadaFolderu::zajmij(const std::string& folderDanych)
 {
     std::error_code kod;
@@ -46,25 +40,24 @@ WynikBlokady BlokadaFolderu::zajmij(const std::string& folderDanych)
     if (kod)
         pelnyFolder = folderDanych;
     const std::string plik = folderDanych + "/" + PLIK_BLOKADY;
-    fd = ::open(plik.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK, 0600);
-    if (fd < 0) {
+    fd = Deskryptor::otworz(plik, O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK, 0600);
+    if (!fd.otwarty()) {
         blad = std::strerror(errno);
         return WynikBlokady::blad;
     }
-    if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+    if (::flock(*fd, LOCK_EX | LOCK_NB) != 0) {
         const int numer = errno;
         WynikBlokady wynik = WynikBlokady::blad;
         if (numer == EWOULDBLOCK) {
-            pid = czytajPid(fd);
+            pid = czytajPid(*fd);
             wynik = WynikBlokady::uzywanyPrzezInny;
         }
         blad = std::strerror(numer);
-        ::close(fd);
-        fd = -1;
+        (void)fd.zamknij();
         return wynik;
     }
     // Pid dla tego, kto zapyta; blokade trzyma otwarty deskryptor, nie tresc pliku.
-    if (::ftruncate(fd, 0) != 0 || !zapiszWszystko(fd, std::to_string(::getpid()) + "\n"))
+    if (::ftruncate(*fd, 0) != 0 || !fd.zapiszWszystko(std::to_string(::getpid()) + "\n"))
         blad = std::strerror(errno);
     return WynikBlokady::zajeta;
 }

@@ -8,6 +8,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "core/deskryptor.h"
 #include "core/pliki.h"
 #include "core/plik_lancucha.h"
 #include "portfel/portfel.h"
@@ -46,12 +47,12 @@ bool przejdzDoKatalogu(const std::string& katalog, std::string& blad)
 
 bool folderZapisywalny(std::string& blad)
 {
-    const int fd = ::open(PLIK_PROBY, O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
-    if (fd < 0) {
+    Deskryptor fd = Deskryptor::otworz(PLIK_PROBY, O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
+    if (!fd.otwarty()) {
         blad = std::string("nie mozna pisac w folderze danych: ") + opisBledu(errno);
         return false;
     }
-    ::close(fd);
+    (void)fd.zamknij();
     ::unlink(PLIK_PROBY);
     return true;
 }

@@ -7,32 +7,23 @@
 #include "net/wymiana_lancucha.h"
 #include "net/wypchniecie.h"
 
-namespace {
-
-StopPredykat predykat(const std::atomic<bool>& stop)
-{
-    return [&stop] { return stop.load(); };
-}
-
-} // namespace
-
-void pracaSerwera(int port, const std::string& klucz, const std::atomic<bool>& stop,
+void pracaSerwera(int port, const std::string& klucz, const std::stop_token& stop,
                   const std::function<void(bool)>& gotowy)
 {
     Blockchain prywatny;
     static_cast<void>(wczytajLancuch(prywatny, PLIK_LANCUCHA));
-    nasluchujIPrzyjmujLancuchyWPetli(prywatny, port, PLIK_LANCUCHA, PLIK_WEZLOW, predykat(stop),
+    nasluchujIPrzyjmujLancuchyWPetli(prywatny, port, PLIK_LANCUCHA, PLIK_WEZLOW, stop,
                                      gotowy, klucz);
 }
 
-void pracaSluchaczaObecnosci(int port, const std::string& idWezla, const std::atomic<bool>& stop,
+void pracaSluchaczaObecnosci(int port, const std::string& idWezla, const std::stop_token& stop,
                              const WykrytoWezel& wykryto)
 {
-    nasluchujObecnosciWPetli(port, idWezla, PLIK_WEZLOW, predykat(stop), wykryto);
+    nasluchujObecnosciWPetli(port, idWezla, PLIK_WEZLOW, stop, wykryto);
 }
 
 void pracaOglaszacza(int port, const std::string& idWezla, const std::string& klucz,
-                     const std::string& nazwa, const std::atomic<bool>& stop)
+                     const std::string& nazwa, const std::stop_token& stop)
 {
     oglaszajObecnoscWPetli(port, idWezla, klucz, nazwa, stop);
 }
@@ -42,12 +33,12 @@ std::unique_ptr<Wypychacz> wypychaczPetli(int port)
     return std::make_unique<Wypychacz>(UstawieniaWypychania{PLIK_LANCUCHA, PLIK_WEZLOW, port});
 }
 
-bool petlaKopania(const std::string& klucz, const std::atomic<bool>& stop, const KopaczBloku& kop,
+bool petlaKopania(const std::string& klucz, const std::stop_token& stop, const KopaczBloku& kop,
                   Wypychacz& wypychacz)
 {
     // Wlasny lancuch watku: kazde przejscie i tak wczytuje najnowszy plik pod blokada.
     Blockchain prywatny;
-    while (!stop.load()) {
+    while (!stop.stop_requested()) {
         // Dalsze kopanie tylko do pamieci byloby praca na nic.
         if (!kop(prywatny, klucz, PLIK_LANCUCHA, {}))
             return false;
@@ -57,9 +48,9 @@ bool petlaKopania(const std::string& klucz, const std::atomic<bool>& stop, const
     return true;
 }
 
-WynikRozgloszenia pracaRozgloszenia(const Blockchain& kopia, int port)
+WynikRozgloszenia pracaRozgloszenia(const Blockchain& kopia, int port, const std::stop_token& stop)
 {
-    return rozglosLancuch(kopia, PLIK_WEZLOW, port);
+    return rozglosLancuch(kopia, PLIK_WEZLOW, port, stop);
 }
 
 std::vector<Wezel> wezlyDoPobrania(int port)
@@ -73,15 +64,14 @@ std::vector<Wezel> wezlyDoPobrania(int port)
 }
 
 WynikPobieraniaOdWezlow pobierzOdWezlow(const std::vector<Wezel>& skad, const std::string& klucz,
-                                        int port, const StopPredykat& stop,
+                                        int port, const std::stop_token& stop,
                                         const PostepPobierania& postep)
 {
-    const ZakresStopu zakres(stop);
     Blockchain zywy;
-    KontekstSerwera kontekst{zywy, PLIK_LANCUCHA, PLIK_WEZLOW, klucz, port, LIMIT_ODBIORU, {}};
+    KontekstSerwera kontekst{zywy, PLIK_LANCUCHA, PLIK_WEZLOW, klucz, port, LIMIT_ODBIORU, {}, stop};
     WynikPobieraniaOdWezlow wynik;
     for (const Wezel& wezel : skad) {
-        if (stop())
+        if (stop.stop_requested())
             break;
         const std::string dawca = wezel.ip + ":" + std::to_string(wezel.port);
         bool stary = false;
@@ -102,13 +92,13 @@ WynikPobieraniaOdWezlow pobierzOdWezlow(const std::vector<Wezel>& skad, const st
     return wynik;
 }
 
-void pracaPobierania(const std::string& klucz, int port, const std::atomic<bool>& stop)
+void pracaPobierania(const std::string& klucz, int port, const std::stop_token& stop)
 {
-    static_cast<void>(pobierzOdWezlow(wezlyDoPobrania(port), klucz, port, predykat(stop)));
+    static_cast<void>(pobierzOdWezlow(wezlyDoPobrania(port), klucz, port, stop));
 }
 
 void pracaBootstrapu(const Blockchain& kopia, const std::vector<Wezel>& seedy, int port,
-                     const std::function<void()>& gotowe)
+                     const std::stop_token& stop, const std::function<void()>& gotowe)
 {
-    ::bootstrapZSeedow(kopia, seedy, PLIK_WEZLOW, port, gotowe);
+    ::bootstrapZSeedow(kopia, seedy, PLIK_WEZLOW, port, stop, gotowe);
 }

@@ -2,11 +2,11 @@
 // Prace watkow wezla, napisane raz: uzywa ich okno i wezel bez okna.
 // Zadnego Qt: wyniki ida przez zwykle funkcje zwrotne, wolane na watku pracy.
 
-#include <atomic>
 #include <chrono>
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <stop_token>
 #include <string>
 #include <vector>
 
@@ -24,16 +24,16 @@ using KopaczBloku = std::function<bool(Blockchain&, const std::string&, const st
 
 // Serwer wymiany lancuchow na wlasnym lancuchu z pliku; wraca po zatrzymaniu albo
 // zaraz po nieudanym nasluchu. `gotowy` dostaje wynik otwarcia portu.
-void pracaSerwera(int port, const std::string& klucz, const std::atomic<bool>& stop,
+void pracaSerwera(int port, const std::string& klucz, const std::stop_token& stop,
                   const std::function<void(bool)>& gotowy);
 
 // Nasluch ogloszen obecnosci; `wykryto` tylko dla wezlow nowych w pliku wezlow.
 void pracaSluchaczaObecnosci(int port, const std::string& idWezla,
-                             const std::atomic<bool>& stop, const WykrytoWezel& wykryto);
+                             const std::stop_token& stop, const WykrytoWezel& wykryto);
 
 // Ogloszenia obecnosci co piec sekund, az do zatrzymania.
 void pracaOglaszacza(int port, const std::string& idWezla, const std::string& klucz,
-                     const std::string& nazwa, const std::atomic<bool>& stop);
+                     const std::string& nazwa, const std::stop_token& stop);
 
 // Czas na wyjscie programu (zamkniecie okna, SIGTERM wezla), takze na dokonczenie wypchniec.
 inline constexpr std::chrono::milliseconds CZAS_NA_WYJSCIE{1000};
@@ -44,11 +44,12 @@ inline constexpr std::chrono::milliseconds CZAS_NA_WYJSCIE{1000};
 // Petla kopania: przed kazdym przejsciem sprawdza `stop`, potem wykopuje blok na `klucz`
 // (pod blokada zapisu lancucha) i zleca go wypychaczowi, nie czekajac na wezly. False, gdy
 // stanela, bo bloku nie dalo sie zapisac.
-[[nodiscard]] bool petlaKopania(const std::string& klucz, const std::atomic<bool>& stop,
+[[nodiscard]] bool petlaKopania(const std::string& klucz, const std::stop_token& stop,
                                 const KopaczBloku& kop, Wypychacz& wypychacz);
 
-// Rozgloszenie kopii lancucha do znanych wezlow.
-[[nodiscard]] WynikRozgloszenia pracaRozgloszenia(const Blockchain& kopia, int port);
+// Rozgloszenie kopii lancucha do znanych wezlow; `stop` konczy czekania na siec.
+[[nodiscard]] WynikRozgloszenia pracaRozgloszenia(const Blockchain& kopia, int port,
+                                                  const std::stop_token& stop);
 
 // Co dalo pobieranie od kilku wezlow.
 struct WynikPobieraniaOdWezlow {
@@ -68,12 +69,12 @@ using PostepPobierania =
 // postepu po kazdym kawalku. Czekanie na siec konczy `stop`.
 [[nodiscard]] WynikPobieraniaOdWezlow pobierzOdWezlow(const std::vector<Wezel>& skad,
                                                       const std::string& klucz, int port,
-                                                      const StopPredykat& stop,
+                                                      const std::stop_token& stop,
                                                       const PostepPobierania& postep = {});
 
 // Pobranie od kazdego znanego wezla i seeda tego programu.
-void pracaPobierania(const std::string& klucz, int port, const std::atomic<bool>& stop);
+void pracaPobierania(const std::string& klucz, int port, const std::stop_token& stop);
 
 // Bootstrap z seedow na kopii lancucha; `gotowe` po ostatnim seedzie (jesli ustawione).
 void pracaBootstrapu(const Blockchain& kopia, const std::vector<Wezel>& seedy, int port,
-                     const std::function<void()>& gotowe);
+                     const std::stop_token& stop, const std::function<void()>& gotowe);

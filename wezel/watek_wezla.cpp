@@ -10,7 +10,7 @@ constexpr std::chrono::milliseconds KROK_CZEKANIA{10};
 
 WatekWezla::~WatekWezla()
 {
-    stop = true;
+    (void)watek.request_stop();
     if (watek.joinable())
         watek.join();
 }
@@ -19,10 +19,9 @@ bool WatekWezla::uruchom(Praca praca)
 {
     if (watek.joinable())
         return false;
-    stop = false;
     skonczony = false;
     try {
-        watek = std::thread([this, praca = std::move(praca)] {
+        watek = std::jthread([this, praca = std::move(praca)](const std::stop_token& stop) {
             praca(stop);
             skonczony = true;
         });

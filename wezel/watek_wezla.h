@@ -1,14 +1,16 @@
 #pragma once
-// Watek trzymany przez wezel: wlasna flaga zatrzymania, czekanie z terminem i join.
+// Watek trzymany przez wezel: wlasne zatrzymanie (stop_token dla pracy), czekanie z terminem
+// i join.
 
 #include <atomic>
 #include <chrono>
 #include <functional>
+#include <stop_token>
 #include <thread>
 
 class WatekWezla {
 public:
-    using Praca = std::function<void(const std::atomic<bool>& stop)>;
+    using Praca = std::function<void(const std::stop_token& stop)>;
     using Chwila = std::chrono::steady_clock::time_point;
 
     WatekWezla() = default;
@@ -19,14 +21,13 @@ public:
 
     // False, gdy system odmowil utworzenia watku albo watek juz dziala.
     [[nodiscard]] bool uruchom(Praca praca);
-    void zatrzymaj() { stop = true; }
+    void zatrzymaj() { (void)watek.request_stop(); }
     // Czeka na koniec pracy najdalej do `termin`. True, gdy watek skonczyl (albo go nie bylo);
     // wtedy jest tez dolaczony.
     [[nodiscard]] bool dolacz(Chwila termin);
 
 private:
-    std::atomic<bool> stop{false};
     // Watek mowi, ze skonczyl, zanim ktos zrobi join (destruktor i tak czeka na niego).
     std::atomic<bool> skonczony{false};
-    std::thread watek;
+    std::jthread watek; // ostatni: konczy sie przed pozostalymi polami
 };

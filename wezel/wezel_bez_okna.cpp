@@ -78,9 +78,9 @@ void WezelBezOkna::uruchomPoNasluchu()
     // Bootstrap, potem pobranie dluzszego lancucha od znanych wezlow; kopanie czeka na nie,
     // zeby nowy gornik nie odgalezil sie od sieci od pierwszego bloku.
     if (!bootstrap.uruchom([this, kopia = std::move(kopia), seedy = std::move(seedy),
-                            port](const std::atomic<bool>& stop) {
+                            port](const std::stop_token& stop) {
             if (!seedy.empty())
-                pracaBootstrapu(kopia, seedy, port, nullptr);
+                pracaBootstrapu(kopia, seedy, port, stop, nullptr);
             pracaPobierania(klucz, port, stop);
             pobranoNaStarcie = true;
         })) {
@@ -88,13 +88,13 @@ void WezelBezOkna::uruchomPoNasluchu()
         pobranoNaStarcie = true;
     }
     if (!opcje.bezObecnosci) {
-        const bool sluchaczDziala = sluchacz.uruchom([this, port](const std::atomic<bool>& stop) {
+        const bool sluchaczDziala = sluchacz.uruchom([this, port](const std::stop_token& stop) {
             pracaSluchaczaObecnosci(port, idWezla, stop,
                                     [](const std::string& ip, int portWezla) {
                                         wypisz("Wykryto nowy wezel w sieci: ", ip, ":", portWezla, "\n");
                                     });
         });
-        const bool oglaszaczDziala = oglaszacz.uruchom([this, port](const std::atomic<bool>& stop) {
+        const bool oglaszaczDziala = oglaszacz.uruchom([this, port](const std::stop_token& stop) {
             pracaOglaszacza(port, idWezla, klucz, nazwa, stop);
         });
         if (!sluchaczDziala || !oglaszaczDziala)
@@ -103,8 +103,8 @@ void WezelBezOkna::uruchomPoNasluchu()
     if (!opcje.kop)
         return;
     wypychacz = wypychaczPetli(port);
-    if (!kopanie.uruchom([this](const std::atomic<bool>& stop) {
-            while (!pobranoNaStarcie.load() && !stop.load())
+    if (!kopanie.uruchom([this](const std::stop_token& stop) {
+            while (!pobranoNaStarcie.load() && !stop.stop_requested())
                 std::this_thread::sleep_for(std::chrono::milliseconds(50));
             // Nieudany zapis konczy petle; kopIZapisz wypisal juz przyczyne.
             static_cast<void>(petlaKopania(klucz, stop, kopIZapisz, *wypychacz));
@@ -144,7 +144,7 @@ int WezelBezOkna::uruchom(const sigset_t& sygnaly)
     idWezla = wygenerujIdWezla();
     nazwa = wczytajNazweUzytkownika();
     const int port = opcje.port;
-    if (!serwer.uruchom([this, port](const std::atomic<bool>& stop) {
+    if (!serwer.uruchom([this, port](const std::stop_token& stop) {
             pracaSerwera(port, klucz, stop, [this](bool sukces) {
                 stanSerwera = sukces ? StanSerwera::Slucha : StanSerwera::Blad;
             });

@@ -35,7 +35,7 @@ TEST(RozgloszenieRownolegle, WolnyWezelNieWstrzymujeInnychAWierszeIdaWKolejnosci
 
     const Blockchain lancuch = lancuchTestowy(1, 2);
     PrzechwycWyjscie przechwyc;
-    const WynikRozgloszenia wynik = rozglosLancuch(lancuch, plikWezlow, mojPort, 10s);
+    const WynikRozgloszenia wynik = rozglosLancuch(lancuch, plikWezlow, mojPort, {}, 10s);
     const std::string wyjscie = przechwyc.tekst();
 
     EXPECT_TRUE(wolnyWidzialSzybkie);

@@ -88,12 +88,11 @@ TEST(Obecnosc, ZalewOgloszenZapisujePlikNajwyzejRazNaSekunde)
 
 TEST(Obecnosc, ZaDlugiDatagramOdrzucanyWCalosciANieUciety)
 {
-    std::atomic<bool> stop{false};
     std::vector<std::string> odebrane;
     std::mutex mutex;
     const int port = wolnyPort();
-    std::thread sluchacz([&] {
-        nasluchujUdpWPetli(port, [&] { return stop.load(); }, [&](const std::string& d, const std::string&) {
+    std::jthread sluchacz([&](const std::stop_token& stop) {
+        nasluchujUdpWPetli(port, stop, [&](const std::string& d, const std::string&) {
             const std::lock_guard blokada(mutex);
             odebrane.push_back(d);
         });
@@ -115,7 +114,7 @@ TEST(Obecnosc, ZaDlugiDatagramOdrzucanyWCalosciANieUciety)
     wyslij("koniec");
     for (int i = 0; i < 100 && [&] { const std::lock_guard b(mutex); return odebrane.back() != "koniec"; }(); ++i)
         std::this_thread::sleep_for(20ms);
-    stop = true;
+    sluchacz.request_stop();
     sluchacz.join();
     ::close(gniazdo);
     EXPECT_EQ(odebrane.back(), "koniec");

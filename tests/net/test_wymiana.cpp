@@ -22,37 +22,36 @@ TEST(Ramki, NaglowekDziesieciuCyfrILimitDlugosci)
 {
     int para[2];
     ASSERT_EQ(::socketpair(AF_UNIX, SOCK_STREAM, 0, para), 0);
-    ASSERT_TRUE(wyslijWiadomosc(para[0], "abc"));
+    const Gniazdo nadawca(para[0]);
+    const Gniazdo odbiorca(para[1]);
+    ASSERT_TRUE(wyslijWiadomosc(nadawca, "abc", {}));
     char bufor[32] = {};
-    EXPECT_EQ(std::string(bufor, static_cast<std::size_t>(::recv(para[1], bufor, sizeof bufor, 0))),
+    EXPECT_EQ(std::string(bufor, static_cast<std::size_t>(::recv(*odbiorca, bufor, sizeof bufor, 0))),
               "0000000003abc");
-    ASSERT_TRUE(wyslijWiadomosc(para[0], "xyz"));
-    EXPECT_EQ(odbierzWiadomosc(para[1], 1s), "xyz");
+    ASSERT_TRUE(wyslijWiadomosc(nadawca, "xyz", {}));
+    EXPECT_EQ(odbierzWiadomosc(odbiorca, {}, 1s), "xyz");
     // Za dluga zapowiedz: odmowa bez czytania tresci (bajty tresci zostaja w gniezdzie).
     const std::string zaDluga = "0536870913tresc";
-    ASSERT_EQ(::send(para[0], zaDluga.data(), zaDluga.size(), 0), static_cast<ssize_t>(zaDluga.size()));
-    EXPECT_EQ(odbierzWiadomosc(para[1], 200ms), "");
-    EXPECT_EQ(::recv(para[1], bufor, sizeof bufor, MSG_DONTWAIT), 5);
-    ::close(para[0]);
-    ::close(para[1]);
+    ASSERT_EQ(::send(*nadawca, zaDluga.data(), zaDluga.size(), 0), static_cast<ssize_t>(zaDluga.size()));
+    EXPECT_EQ(odbierzWiadomosc(odbiorca, {}, 200ms), "");
+    EXPECT_EQ(::recv(*odbiorca, bufor, sizeof bufor, MSG_DONTWAIT), 5);
 }
 
 TEST(Nasluch, PonownieZarazPoObsluzonymPolaczeniuAleNigdyDwaNaraz)
 {
     const int port = wolnyPort();
     Gniazdo nasluch = utworzGniazdoNasluchu(port);
-    const Gniazdo klient = polaczZLimitemCzasu("127.0.0.1", port);
+    Gniazdo klient = polaczZLimitemCzasu("127.0.0.1", port, {});
     // Serwer zamyka polaczenie pierwszy: jego strona zostaje w TIME_WAIT i trzyma port.
-    zamknijGniazdo(::accept(nasluch, nullptr, nullptr));
-    zamknijGniazdo(klient);
-    zamknijGniazdo(nasluch);
+    Gniazdo(::accept(*nasluch, nullptr, nullptr)).zamknij();
+    klient.zamknij();
+    nasluch.zamknij();
     PrzechwycWyjscie wyjscie;
     nasluch = utworzGniazdoNasluchu(port);
-    EXPECT_NE(nasluch, NIEPRAWIDLOWE_GNIAZDO);
-    EXPECT_EQ(utworzGniazdoNasluchu(port), NIEPRAWIDLOWE_GNIAZDO);
+    EXPECT_TRUE(nasluch.otwarte());
+    EXPECT_FALSE(utworzGniazdoNasluchu(port).otwarte());
     EXPECT_EQ(wyjscie.tekst(), "BLAD: nie udalo sie zbindowac portu " + std::to_string(port)
                                    + " (moze jest juz zajety?).\n");
-    zamknijGniazdo(nasluch);
 }
 
 TEST(Konsola, KazdyWierszJednymZapisem)
@@ -63,7 +62,7 @@ TEST(Konsola, KazdyWierszJednymZapisem)
     std::fflush(stdout);
     const int wyjscie = ::dup(STDOUT_FILENO);
     ::dup2(para[0], STDOUT_FILENO);
-    zamknijGniazdo(polaczZLimitemCzasu("127.0.0.1", wolnyPort()));
+    (void)polaczZLimitemCzasu("127.0.0.1", wolnyPort(), {});
     Blockchain lancuch = lancuchTestowy();
     lancuch.wykopIDodajBlok(OBCY_ADRES, {});
     ::dup2(wyjscie, STDOUT_FILENO);
@@ -83,8 +82,9 @@ TEST(Ramki, WysylkaDoSaczacegoOdbiorcyKonczySieWTerminieCalejWiadomosci)
     ASSERT_EQ(::socketpair(AF_UNIX, SOCK_STREAM, 0, para), 0);
     // Maly bufor i odbiorca czytajacy po 16 KiB co 50 ms: nadawca nigdy nie czeka 300 ms,
     // ale 2 MiB zajmuja ponad 6 s, a termin calej wiadomosci to 0,3 s plus 2 s.
+    const Gniazdo nadawca(para[0]);
     const int bufor = 16 * 1024;
-    ASSERT_EQ(::setsockopt(para[0], SOL_SOCKET, SO_SNDBUF, &bufor, sizeof bufor), 0);
+    ASSERT_EQ(::setsockopt(*nadawca, SOL_SOCKET, SO_SNDBUF, &bufor, sizeof bufor), 0);
     std::atomic<bool> koniec{false};
     std::thread odbiorca([&] {
         std::vector<char> dane(16 * 1024);
@@ -93,10 +93,9 @@ TEST(Ramki, WysylkaDoSaczacegoOdbiorcyKonczySieWTerminieCalejWiadomosci)
             std::this_thread::sleep_for(50ms);
         }
     });
-    EXPECT_FALSE(wyslijWiadomosc(para[0], std::string(2 * 1024 * 1024, 'x'), 300ms));
+    EXPECT_FALSE(wyslijWiadomosc(nadawca, std::string(2 * 1024 * 1024, 'x'), {}, 300ms));
     koniec = true;
     odbiorca.join();
-    ::close(para[0]);
     ::close(para[1]);
 }
 

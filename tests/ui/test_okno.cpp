@@ -445,7 +445,7 @@ void TestOkna::odmowaSerweraWDziennikuIChwilowoWStatusieSieci()
     QTRY_VERIFY(okno.nasluchAktywny);
     const QString statusNasluchu = ui.labelStatusNasluchu->text();
     const Wezel ja{"127.0.0.1", port, {}, {}};
-    QVERIFY(wyslijLancuchDoWezla(obcy, ja, port, "wezly_nadawcy.dat", -1));
+    QVERIFY(wyslijLancuchDoWezla(obcy, ja, port, "wezly_nadawcy.dat", -1, {}));
     auto* dziennik = okno.findChild<QPlainTextEdit*>(QStringLiteral("tekstDziennika"));
     const QRegularExpression odmowa(QStringLiteral(
         "^\\d\\d:\\d\\d:\\d\\d  Otrzymany lancuch jest dluzszy, ale ZMNIEJSZYLBY Twoje saldo "
@@ -537,7 +537,7 @@ void TestOkna::kopanieNajpierwBierzeLancuchSieciARozwidlenieWidac()
     std::jthread serwer([&](const std::stop_token& stop) {
         Blockchain zywy;
         nasluchujIPrzyjmujLancuchyWPetli(zywy, port, "obcy/blockchain.dat", "obcy/wezly.dat",
-                                         [&stop] { return stop.stop_requested(); }, [](bool) {}, obcy);
+                                         stop, [](bool) {}, obcy);
     });
     zapiszPlikTestu(PLIK_WEZLOW, "127.0.0.1 " + std::to_string(port) + " - -\n");
     otworz(lancuchTestowy(0, 0, moj()));
