@@ -51,6 +51,11 @@ QString krotkiKlucz(const std::string& klucz)
     return QString::fromStdString(klucz.substr(0, 12)) + QStringLiteral("...");
 }
 
+QString skrotKlucza(const QString& klucz)
+{
+    return klucz.left(8) + QStringLiteral("...") + klucz.right(8);
+}
+
 WzoryLinii WzoryLinii::przetlumaczone()
 {
     return WzoryLinii{MainWindow::tr(TEKST_BLOK_GENEZA),       MainWindow::tr(TEKST_BLOK_MOJA_NAGRODA),
@@ -113,7 +118,7 @@ void MainWindow::odswiezPrzeglad()
 {
     const std::string ja = kluczPublicznyHex(klucze);
     const QString klucz = QString::fromStdString(ja);
-    ui->labelKlucz->setText(tr(TEKST_KLUCZ) + klucz.left(8) + QStringLiteral("...") + klucz.right(8));
+    ui->labelKlucz->setText(tr(TEKST_KLUCZ) + skrotKlucza(klucz));
     ui->labelKlucz->setToolTip(klucz + QStringLiteral("\n\n") + tr(TEKST_KLUCZ_PODPOWIEDZ));
     mojLancuch.przygotujSalda();
     ui->labelSaldo->setText(tr(TEKST_SALDO).arg(QString::fromStdString(formatujKwote(mojLancuch.saldo(ja))),

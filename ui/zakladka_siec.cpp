@@ -13,6 +13,7 @@
 #include "core/konsola.h"
 #include "ui/kropka_statusu.h"
 #include "ui/kursor_czekania.h"
+#include "ui/linie_lancucha.h"
 #include "ui/mainwindow.h"
 #include "net/obecnosc.h"
 #include "wezel/praca_wezla.h"
@@ -29,7 +30,7 @@ bool poprawnyPort(const QString& tekst, int& port)
 {
     bool ok = false;
     port = tekst.toInt(&ok, 10);
-    return ok && port >= 1 && port <= 65535;
+    return ok && portPoprawny(port);
 }
 
 QString adresWezla(const Wezel& wezel)
@@ -267,7 +268,7 @@ void MainWindow::odswiezWezly()
         if (wezel.kluczPubliczny.empty())
             continue;
         const QString klucz = QString::fromStdString(wezel.kluczPubliczny);
-        pudelko->addItem(QStringLiteral("%1 (%2)").arg(etykieta, klucz.left(8) + QStringLiteral("...") + klucz.right(8)),
+        pudelko->addItem(QStringLiteral("%1 (%2)").arg(etykieta, skrotKlucza(klucz)),
                          klucz);
     }
     const int indeks = pudelko->findData(wybranyKlucz, Qt::UserRole, Qt::MatchExactly);

@@ -7,19 +7,10 @@
 
 #include "ui/kursor_czekania.h"
 #include "portfel/kwota.h"
+#include "ui/linie_lancucha.h"
 #include "ui/mainwindow.h"
 #include "ui/teksty_okna.h"
 #include "ui_mainwindow.h"
-
-namespace {
-
-// Pierwsze 8 znakow, "...", ostatnie 8.
-QString skrotOdbiorcy(const QString& klucz)
-{
-    return klucz.left(8) + QStringLiteral("...") + klucz.right(8);
-}
-
-} // namespace
 
 void MainWindow::naWyslij()
 {
@@ -48,7 +39,7 @@ void MainWindow::naWyslij()
     }
     const QString pytanie = tr(TEKST_POTWIERDZ_PYTANIE)
                                 .arg(QString::fromStdString(formatujKwote(kwota)), symbol,
-                                     skrotOdbiorcy(odbiorca));
+                                     skrotKlucza(odbiorca));
     if (QMessageBox::question(this, tr(TEKST_POTWIERDZ_TYTUL), pytanie,
                               QMessageBox::Yes | QMessageBox::No, QMessageBox::No)
         != QMessageBox::Yes)
