@@ -17,6 +17,7 @@ using namespace std::chrono_literals;
 #include "net/obecnosc.h"
 #include "pomoc_testow.h"
 #include "net/wezly.h"
+#include "net/wyrazy.h"
 
 TEST(Wezly, WierszUzupelnienieIRownolegleZmiany)
 {
@@ -54,6 +55,16 @@ TEST(Wezly, WierszUzupelnienieIRownolegleZmiany)
     const std::vector<Wezel> wezly = wczytajWezly(plik);
     EXPECT_EQ(wezly.size(), static_cast<std::size_t>(WATKI * N + 2));
     EXPECT_EQ(std::count(wezly.begin(), wezly.end(), Wezel{"10.9.9.9", 1, "", ""}), 1);
+}
+
+// Wyrazy (ogloszen, wierszy wezlow) rozdziela kazdy bialy znak ASCII, jak w strumieniu.
+TEST(Wezly, WyrazyRozdzielaKazdyBialyZnakAscii)
+{
+    std::string_view reszta = " a\tb\nc\vd\fe\rf  ";
+    std::string wyrazy;
+    for (std::string_view w = nastepnyWyraz(reszta); !w.empty(); w = nastepnyWyraz(reszta))
+        wyrazy.append(w).push_back(',');
+    EXPECT_EQ(wyrazy, "a,b,c,d,e,f,");
 }
 
 TEST(Obecnosc, ZalewOgloszenZapisujePlikNajwyzejRazNaSekunde)

@@ -54,6 +54,22 @@ TEST(Nasluch, PonownieZarazPoObsluzonymPolaczeniuAleNigdyDwaNaraz)
                                    + " (moze jest juz zajety?).\n");
 }
 
+// Zatrzymanie petli konczy tez czekanie polaczenia, ktore nic nie przysyla (cisza do 30 s).
+TEST(Nasluch, ZatrzymanieKonczyCzekanieMilczacegoPolaczenia)
+{
+    PetlaTestowa petla([](int port, const std::stop_token& stop, const std::function<void(bool)>& gotowy) {
+        nasluchujTcpWPetli(
+            port, stop, [](const std::string&, const Gniazdo&, const std::stop_token&) { return std::string(); },
+            gotowy);
+    });
+    const Gniazdo milczacy = polaczZLimitemCzasu("127.0.0.1", petla.port(), {});
+    ASSERT_TRUE(milczacy.otwarte());
+    std::this_thread::sleep_for(300ms); // przyjete i czeka na naglowek
+    const auto start = std::chrono::steady_clock::now();
+    petla.zatrzymaj();
+    EXPECT_LT(std::chrono::steady_clock::now() - start, 5s);
+}
+
 TEST(Konsola, KazdyWierszJednymZapisem)
 {
     // Wyjscie do gniazda z rekordami: kazdy zapis to osobny rekord.

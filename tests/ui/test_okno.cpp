@@ -203,6 +203,7 @@ void TestOkna::wysylanieSprawdzaPolaIZapisujeBlok()
         QCOMPARE(blokiWPliku(), std::size_t{2});
     }
     ui->editOdbiorca->clear();
+    QVERIFY(ui->comboZnaniOdbiorcy->itemText(1).endsWith(QStringLiteral(" (eeeeeeee...eeeeeeee)")));
     ui->comboZnaniOdbiorcy->setCurrentIndex(1);
     emit ui->comboZnaniOdbiorcy->activated(1); // jak wybor uzytkownika
     ui->editKwota->setText("12.5");
