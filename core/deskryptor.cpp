@@ -73,7 +73,8 @@ bool Deskryptor::doczytajDoKonca(std::string& tekst) const
 bool Deskryptor::zapiszWszystko(std::string_view tekst) const
 {
     while (!tekst.empty()) {
-        const ssize_t n = ponawiajPoSygnale([&] { return ::write(fd, tekst.data(), tekst.size()); });
+        const ssize_t n =
+            ponawiajPoSygnale([&] { return ::write(fd, tekst.data(), tekst.size()); });
         if (n <= 0)
             return false;
         tekst.remove_prefix(static_cast<std::size_t>(n));
@@ -102,7 +103,8 @@ int Deskryptor::czekaj(short zdarzenia, std::chrono::milliseconds limit) const
         const auto zostalo =
             std::chrono::duration_cast<std::chrono::milliseconds>(koniec - Zegar::now());
         pollfd pfd{fd, zdarzenia, 0};
-        const int wynik = ::poll(&pfd, 1, static_cast<int>(std::max<long long>(0, zostalo.count())));
+        const int wynik =
+            ::poll(&pfd, 1, static_cast<int>(std::max<long long>(0, zostalo.count())));
         // Sygnal w trakcie: czekamy dalej, ale tylko do pierwotnego konca.
         if (wynik < 0 && errno == EINTR)
             continue;

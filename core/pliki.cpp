@@ -26,7 +26,8 @@ std::string folderPliku(const std::string& sciezka)
 // Po rename trwale zapisuje tez wpis w folderze; blad tutaj nie cofa zapisu.
 void synchronizujFolder(const std::string& sciezka)
 {
-    const Deskryptor fd = Deskryptor::otworz(folderPliku(sciezka), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    const Deskryptor fd =
+        Deskryptor::otworz(folderPliku(sciezka), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd.otwarty())
         (void)::fsync(*fd);
 }
@@ -176,7 +177,8 @@ bool procesZyje(pid_t pid)
 // Nadpisuje tresc zerami i utrwala to przed usunieciem (plik z kluczem tajnym).
 void zamaz(const std::string& sciezka)
 {
-    const Deskryptor fd = Deskryptor::otworz(sciezka, O_WRONLY | O_CLOEXEC | O_NONBLOCK | O_NOFOLLOW);
+    const Deskryptor fd =
+        Deskryptor::otworz(sciezka, O_WRONLY | O_CLOEXEC | O_NONBLOCK | O_NOFOLLOW);
     if (!fd.otwarty())
         return;
     struct stat info {};

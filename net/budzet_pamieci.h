@@ -61,7 +61,8 @@ public:
     // Rezerwuje `bajty`, czekajac na miejsce najwyzej `czekaj` (i do `stop`).
     // Wieksze niz caly limit odmawia od razu. Przy czekaniu mniejsze maja pierwszenstwo:
     // jedno duze zapytanie nie zatrzymuje malych.
-    [[nodiscard]] RezerwacjaPamieci zarezerwuj(std::uint64_t bajty, std::chrono::milliseconds czekaj,
+    [[nodiscard]] RezerwacjaPamieci zarezerwuj(std::uint64_t bajty,
+                                               std::chrono::milliseconds czekaj,
                                                const std::stop_token& stop);
 
 private:

@@ -19,7 +19,8 @@ std::string wierszWypchniecia(WynikWypchniecia wynik, const Wezel& wezel)
 
 WynikWypchniecia wypchnijDoWezla(const ZrodloWypchniecia& zrodlo, const Wezel& wezel,
                                  const std::string& plikWezlow, int mojPort,
-                                 const std::stop_token& stop, std::chrono::milliseconds limitOdbioru,
+                                 const std::stop_token& stop,
+                                 std::chrono::milliseconds limitOdbioru,
                                  RozmowaWypchniecia* rozmowa)
 {
     const RozmowaWypchniecia wynikRozmowy =

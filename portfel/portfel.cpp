@@ -86,7 +86,8 @@ bool wczytajPortfel(ParaKluczy& klucze, const std::string& sciezka)
 bool zabezpieczPrawaPortfela(const std::string& sciezka)
 {
     // Na otwartym pliku: sprawdzenie i zmiana praw dotycza tego samego pliku, nie dowiazania.
-    const Deskryptor fd = Deskryptor::otworz(sciezka, O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+    const Deskryptor fd =
+        Deskryptor::otworz(sciezka, O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
     if (!fd.otwarty())
         return false;
     struct stat info {};

@@ -129,7 +129,8 @@ void MainWindow::naNasluchuj()
     ui->labelStatusNasluchu->setText(
         kropkaStatusu(KOLOR_POMARANCZOWY, tr(TEKST_URUCHAMIANIE_NASLUCHU).arg(port)));
     stopSieci = std::stop_source();
-    PracaWatku serwer = [this, port, klucz = kluczPublicznyHex(klucze), stop = stopSieci.get_token()] {
+    PracaWatku serwer = [this, port, klucz = kluczPublicznyHex(klucze),
+                         stop = stopSieci.get_token()] {
         pracaSerwera(port, klucz, stop,
                      [this, port](bool sukces) { emit nasluchGotowy(sukces, port); });
     };

@@ -68,7 +68,9 @@ WynikPobieraniaOdWezlow pobierzOdWezlow(const std::vector<Wezel>& skad, const st
                                         const PostepPobierania& postep)
 {
     Blockchain zywy;
-    KontekstSerwera kontekst{zywy, PLIK_LANCUCHA, PLIK_WEZLOW, klucz, port, LIMIT_ODBIORU, {}, stop};
+    // Zatrzymanie konczy tez czekanie na budzet pamieci przy odczycie pobranego lancucha.
+    KontekstSerwera kontekst{zywy, PLIK_LANCUCHA, PLIK_WEZLOW, klucz, port,
+                             LIMIT_ODBIORU, {}, stop};
     WynikPobieraniaOdWezlow wynik;
     for (const Wezel& wezel : skad) {
         if (stop.stop_requested())
