@@ -12,8 +12,8 @@
 #include <new>
 #include <poll.h>
 #include <sys/socket.h>
-#include <system_error>
 #include <stop_token>
+#include <system_error>
 #include <thread>
 #include <utility>
 #include <vector>
