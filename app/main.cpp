@@ -23,8 +23,10 @@ int main(int argc, char* argv[])
         wypiszBlad("talvarin: BLAD: opcja --katalog wymaga nazwy folderu.\n");
         return 2;
     }
+    // Jedyne miejsce, w ktorym powstaja sciezki plikow programu z oknem.
+    const KatalogDanych dane = KatalogDanych::w(katalog.empty() ? std::string(".") : katalog);
     std::string blad;
-    if (!katalog.empty() && !przejdzDoKatalogu(katalog, blad)) {
+    if (!katalog.empty() && !przygotujFolder(dane, blad)) {
         wypiszBlad("talvarin: BLAD: ", blad, "\n");
         return 1;
     }
@@ -32,5 +34,5 @@ int main(int argc, char* argv[])
     // po zamknieciu okna i oddaje wtedy standardowe wyjscie.
     const DziennikKonsoli dziennik;
     QApplication aplikacja(argc, argv);
-    return uruchomProgram(aplikacja, prawdziweBiblioteki());
+    return uruchomProgram(aplikacja, prawdziweBiblioteki(), dane);
 }

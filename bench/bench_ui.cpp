@@ -1,5 +1,5 @@
-// Koszt okna wraz z dlugoscia lancucha: naOdswiezLancuch (wczytanie i trzy przebudowy),
-// kazda przebudowa osobno i naKopBlok, obok samego wczytajLancuch. Wszystko w folderze
+// Koszt okna wraz z dlugoscia lancucha: przycisk odswiezenia lancucha (wczytanie i trzy przebudowy),
+// kazda przebudowa osobno i przycisk "Kop blok", obok samego wczytajLancuch. Wszystko w folderze
 // tymczasowym; rozgloszenie bloku nie ma zadnych wezlow, wiec nic nie wychodzi z maszyny.
 
 #include "pomiary.h"
@@ -8,6 +8,7 @@
 #include <QElapsedTimer>
 #include <QDir>
 #include <QFileInfo>
+#include <QPushButton>
 #include <QTemporaryDir>
 
 #include <sodium.h>
@@ -20,24 +21,37 @@
 #include <memory>
 #include <sstream>
 
+#include "ui/dane_okna.h"
 #include "ui/mainwindow.h"
+#include "ui/teksty_okna.h"
+#include "ui/zakladka_lancuch.h"
+#include "ui/zakladka_odebrane.h"
+#include "ui/zakladka_przeglad.h"
 #include "core/plik_lancucha.h"
 #include "portfel/portfel.h"
 
-// Dostep do prywatnych przebudow okna.
-class PomiarOkna {
-public:
-    static void lista(MainWindow& okno) { okno.odswiezListeBlokow(); }
-    static void przeglad(MainWindow& okno) { okno.odswiezPrzeglad(); }
-    static void odebrane(MainWindow& okno) { okno.odswiezOdebrane(); }
-    static void odswiezLancuch(MainWindow& okno) { okno.naOdswiezLancuch(); }
-    static void kopBlok(MainWindow& okno) { okno.naKopBlok(); }
-    static void sprawdzPlik(MainWindow& okno) { okno.naSprawdzZmianyPliku(); }
-    static void nasluchuj(MainWindow& okno) { okno.naNasluchuj(); }
-    static void kopWPetli(MainWindow& okno) { okno.naKopWPetli(); }
-    static bool nasluchAktywny(const MainWindow& okno) { return okno.nasluchAktywny; }
-    static std::size_t bloki(const MainWindow& okno) { return okno.mojLancuch.liczbaBlokow(); }
-};
+// Kroki okna przez jego publiczne czesci: zakladki, przyciski i wspolne dane.
+namespace PomiarOkna {
+
+template <typename T>
+T* dziecko(MainWindow& okno, const char* nazwa) { return okno.findChild<T*>(QLatin1String(nazwa)); }
+void kliknij(MainWindow& okno, const char* przycisk) { dziecko<QPushButton>(okno, przycisk)->click(); }
+
+void lista(MainWindow& okno) { dziecko<ZakladkaLancuch>(okno, "tabLancuch")->odswiez(); }
+void przeglad(MainWindow& okno) { dziecko<ZakladkaPrzeglad>(okno, "tabPrzeglad")->odswiez(); }
+void odebrane(MainWindow& okno) { dziecko<ZakladkaOdebrane>(okno, "tabOdebrane")->odswiez(); }
+void odswiezLancuch(MainWindow& okno) { kliknij(okno, "buttonOdswiezLancuch"); }
+void kopBlok(MainWindow& okno) { kliknij(okno, "buttonKop"); }
+void sprawdzPlik(MainWindow& okno) { okno.dane().sprawdzZmianyPliku(); }
+void nasluchuj(MainWindow& okno) { kliknij(okno, "buttonNasluchuj"); }
+void kopWPetli(MainWindow& okno) { kliknij(okno, "buttonKopWPetli"); }
+bool nasluchAktywny(MainWindow& okno)
+{
+    return dziecko<QPushButton>(okno, "buttonNasluchuj")->text() == MainWindow::tr(TEKST_ZATRZYMAJ_NASLUCH);
+}
+std::size_t bloki(MainWindow& okno) { return okno.dane().lancuch().liczbaBlokow(); }
+
+} // namespace PomiarOkna
 
 namespace {
 
@@ -77,7 +91,7 @@ std::unique_ptr<MainWindow> oknoDla(int ile)
 {
     QDir::setCurrent(folderZLancuchem(ile));
     Cisza cisza;
-    return std::make_unique<MainWindow>(QString{});
+    return std::make_unique<MainWindow>(KatalogDanych::w("."), QString{});
 }
 
 // Nastepny pomiar startuje od lancucha tej samej dlugosci (po pomiarze, bez mierzenia).
@@ -164,7 +178,7 @@ void BM_StartOknaDoBezczynnosci(benchmark::State& stan)
     QDir::setCurrent(folderZLancuchem(static_cast<int>(stan.range(0))));
     for (auto _ : stan) {
         Cisza cisza;
-        MainWindow okno(QString{});
+        MainWindow okno(KatalogDanych::w("."), QString{});
         okno.show();
         QCoreApplication::processEvents();
         stan.PauseTiming();

@@ -64,21 +64,21 @@ Blockchain::Blockchain()
 {
     Transakcja geneza;
     geneza.opis = opisGenezy();
-    lancuch.emplace_back(0, std::vector<Transakcja>{geneza}, "0");
+    lancuch.push_back(Blok(0, std::vector<Transakcja>{geneza}, "0"));
 }
 
 std::int64_t Blockchain::saldo(const std::string& adres) const
 {
     if (!zawiera(punktSald))
-        return doliczBloki(0, lancuch, 0, adres);
+        return lancuch.saldo(0, 0, adres);
     const auto it = salda.find(adres);
-    return doliczBloki(it == salda.end() ? 0 : it->second, lancuch, punktSald.liczba, adres);
+    return lancuch.saldo(it == salda.end() ? 0 : it->second, punktSald.liczba, adres);
 }
 
 std::int64_t Blockchain::saldoOd(std::size_t od, std::int64_t poczatek,
                                  const std::string& adres) const
 {
-    return doliczBloki(poczatek, lancuch, od, adres);
+    return lancuch.saldo(poczatek, od, adres);
 }
 
 std::int64_t saldoPoBlokach(std::int64_t poczatek, const std::vector<Blok>& bloki,
@@ -89,26 +89,25 @@ std::int64_t saldoPoBlokach(std::int64_t poczatek, const std::vector<Blok>& blok
 
 Punkt Blockchain::punkt() const
 {
-    return Punkt{epoka, lancuch.size(), lancuch.empty() ? std::string() : lancuch.back().hash};
+    return Punkt{epoka, lancuch.size(), lancuch.empty() ? std::string() : lancuch.hash(lancuch.size() - 1)};
 }
 
 bool Blockchain::zawiera(const Punkt& p) const
 {
     return p.epoka == epoka && p.liczba > 0 && p.liczba <= lancuch.size()
-        && lancuch[p.liczba - 1].hash == p.hashOstatniego;
+        && lancuch.hash(p.liczba - 1) == p.hashOstatniego;
 }
 
 void Blockchain::dopiszBloki(std::vector<Blok>&& nowe)
 {
-    lancuch.insert(lancuch.end(), std::make_move_iterator(nowe.begin()),
-                   std::make_move_iterator(nowe.end()));
+    lancuch.dopisz(nowe);
 }
 
 void Blockchain::obetnij(std::size_t liczba)
 {
     if (liczba >= lancuch.size())
         return;
-    lancuch.erase(lancuch.begin() + static_cast<std::ptrdiff_t>(liczba), lancuch.end());
+    lancuch.obetnij(liczba);
     for (Punkt* p : {&punktSald, &plik.punkt, &walidacja.punkt})
         if (p->liczba > liczba)
             *p = Punkt{};
@@ -135,19 +134,42 @@ void Blockchain::wykopIDodajBlok(const std::string& adresGornika,
     transakcje.push_back(transakcjaNagrody(adresGornika, NAGRODA_ZA_BLOK));
     transakcje.insert(transakcje.end(), oczekujace.begin(), oczekujace.end());
     Blok nowy(static_cast<std::int32_t>(lancuch.size()), std::move(transakcje),
-              lancuch.back().hash);
+              lancuch.hash(lancuch.size() - 1));
     nowy.kopBlok(trudnosc);
-    lancuch.push_back(std::move(nowy));
+    lancuch.push_back(nowy);
 }
 
 void Blockchain::zastapLancuch(const std::vector<Blok>& bloki)
 {
-    lancuch = bloki;
+    lancuch.clear();
+    lancuch.dopisz(bloki);
     epoka = nowaEpoka();
 }
 
 void Blockchain::zastapLancuch(std::vector<Blok>&& bloki)
 {
+    zastapLancuch(static_cast<const std::vector<Blok>&>(bloki));
+    bloki.clear();
+}
+
+void Blockchain::zastapLancuch(LancuchBlokow&& bloki)
+{
     lancuch = std::move(bloki);
     epoka = nowaEpoka();
+}
+
+void Blockchain::przejmijKopie(const Blockchain& nowy)
+{
+    Blockchain stary = std::move(*this);
+    *this = nowy;
+    trudnosc = stary.trudnosc;
+    const auto lepszy = [this](const Punkt& swoj, const Punkt& obcy) {
+        return zawiera(swoj) && (!zawiera(obcy) || swoj.liczba > obcy.liczba);
+    };
+    if (lepszy(stary.walidacja.punkt, walidacja.punkt))
+        walidacja = std::move(stary.walidacja);
+    if (lepszy(stary.punktSald, punktSald)) {
+        punktSald = stary.punktSald;
+        salda = std::move(stary.salda);
+    }
 }

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "core/blok.h"
+#include "core/lancuch_blokow.h"
 #include "core/pamiec_lancucha.h"
 
 inline constexpr const char* NAZWA_MONETY = "Talvarin";
@@ -16,11 +17,11 @@ inline constexpr int TRUDNOSC_DOMYSLNA = 4;
 class Blockchain {
 public:
     int trudnosc = TRUDNOSC_DOMYSLNA;
-    std::vector<Blok> lancuch;
+    LancuchBlokow lancuch;
 
     Blockchain();
 
-    [[nodiscard]] const std::vector<Blok>& pobierzLancuch() const { return lancuch; }
+    [[nodiscard]] const LancuchBlokow& pobierzLancuch() const { return lancuch; }
     [[nodiscard]] std::size_t liczbaBlokow() const { return lancuch.size(); }
     // Suma po wszystkich transakcjach; przy przepelnieniu nasyca sie na granicy int64.
     [[nodiscard]] std::int64_t saldo(const std::string& adres) const;
@@ -32,6 +33,7 @@ public:
                          const std::vector<Transakcja>& oczekujace);
     void zastapLancuch(const std::vector<Blok>& bloki);
     void zastapLancuch(std::vector<Blok>&& bloki);
+    void zastapLancuch(LancuchBlokow&& bloki);
 
     // Ponizej pamiec pomocnicza (nie nalezy do tekstu lancucha). Jest wazna, dopoki
     // lancuch zawiera jej punkt, dlatego bloki w srodku `lancuch` zmieniaja tylko metody.
@@ -47,6 +49,9 @@ public:
     void obetnij(std::size_t liczba);
     // Doprowadza zapamietane salda do konca lancucha; potem saldo() nie przechodzi calosci.
     void przygotujSalda();
+    // Staje sie kopia `nowy` (bloki wspolne z nim), ale zostawia sobie trudnosc i te czesci
+    // pamieci pomocniczej, ktore pasuja do nowego lancucha i siegaja dalej niz jego.
+    void przejmijKopie(const Blockchain& nowy);
 
 private:
     std::uint64_t epoka = nowaEpoka();

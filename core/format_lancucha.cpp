@@ -1,6 +1,7 @@
 #include "core/format_lancucha.h"
 
 #include <optional>
+#include <type_traits>
 
 #include "core/czytnik_wierszy.h"
 #include "core/liczby.h"
@@ -80,7 +81,8 @@ bool blokRowny(CzytnikWierszy& czytnik, const Blok& wzor)
 }
 
 // Czyta tekst do konca, dopisujac bloki do `wynik` (reguly parsujBloki).
-bool czytajReszte(CzytnikWierszy& czytnik, OdczytaneBloki& wynik)
+template <typename Odczytane>
+bool czytajReszte(CzytnikWierszy& czytnik, Odczytane& wynik)
 {
     std::string_view wiersz;
     for (;;) {
@@ -95,7 +97,10 @@ bool czytajReszte(CzytnikWierszy& czytnik, OdczytaneBloki& wynik)
             return false;
         if (w == Wynik::koniecTekstu)
             break;
-        wynik.bloki.push_back(std::move(*blok));
+        if constexpr (std::is_same_v<Odczytane, OdczytaneBloki>)
+            wynik.bloki.push_back(std::move(*blok));
+        else
+            wynik.bloki.push_back(*blok);
         wynik.poczatekOstatniego = poczatek;
         wynik.koniecOstatniego = czytnik.pozycja();
     }
@@ -154,7 +159,41 @@ bool parsujBloki(std::string_view tekst, OdczytaneBloki& wynik)
     return czytajReszte(czytnik, wynik);
 }
 
-bool parsujZaWspolnymi(std::string_view tekst, const std::vector<Blok>& wzor,
+bool parsujKawalek(std::string_view tekst, bool ostatni, std::size_t baza,
+                   OdczytaneZwarte& wynik, std::size_t& zuzyte)
+{
+    CzytnikWierszy czytnik(tekst);
+    std::string_view wiersz;
+    for (;;) {
+        const std::size_t poczatek = czytnik.pozycja();
+        if (!czytnik.nastepny(wiersz))
+            break;
+        if (wiersz != ZNACZNIK_BLOKU)
+            continue;
+        std::optional<Blok> blok;
+        const Wynik w = czytajBlok(czytnik, blok);
+        if (w == Wynik::zlaLiczba)
+            return false;
+        if (w == Wynik::koniecTekstu) {
+            // Reszta bloku jest w dalszej czesci pliku: ten blok czyta sie od znacznika.
+            zuzyte = ostatni ? tekst.size() : poczatek;
+            return true;
+        }
+        wynik.bloki.push_back(*blok);
+        wynik.poczatekOstatniego = baza + poczatek;
+        wynik.koniecOstatniego = baza + czytnik.pozycja();
+    }
+    zuzyte = tekst.size();
+    return true;
+}
+
+bool parsujBloki(std::string_view tekst, OdczytaneZwarte& wynik)
+{
+    CzytnikWierszy czytnik(tekst);
+    return czytajReszte(czytnik, wynik);
+}
+
+bool parsujZaWspolnymi(std::string_view tekst, const LancuchBlokow& wzor,
                        std::size_t& wspolnych, OdczytaneBloki& wynik)
 {
     CzytnikWierszy czytnik(tekst);
@@ -178,7 +217,7 @@ bool parsujZaWspolnymi(std::string_view tekst, const std::vector<Blok>& wzor,
 
 bool parsujLancuch(Blockchain& ksiega, std::string_view tekst)
 {
-    OdczytaneBloki wynik;
+    OdczytaneZwarte wynik;
     if (!parsujBloki(tekst, wynik) || wynik.bloki.empty())
         return false;
     ksiega.zastapLancuch(std::move(wynik.bloki));

@@ -4,6 +4,7 @@
 #include "core/bramka_lancucha.h"
 #include "core/format_lancucha.h"
 #include "core/konsola.h"
+#include "core/lancuch_procesu.h"
 #include "core/plik_przyrostowy.h"
 #include "core/pliki.h"
 
@@ -13,22 +14,33 @@ std::mutex mutexZapisuLancucha;
 bool wczytajLancuch(Blockchain& ksiega, const std::string& sciezka)
 {
     std::lock_guard blokada(mutexPlikuLancucha);
+    // Stan, ktory inny watek juz wczytal albo zapisal, nie jest czytany drugi raz.
+    if (wezLancuchProcesu(ksiega, sciezka))
+        return true;
     switch (wczytajPrzyrost(ksiega, sciezka)) {
     case Wczytanie::bezZmian:
+        return true;
     case Wczytanie::doczytano:
+        zapamietajLancuchProcesu(ksiega);
         return true;
     case Wczytanie::blad:
         return false;
     case Wczytanie::trzebaCalosci:
         break;
     }
-    return wczytajCalosc(ksiega, sciezka);
+    if (!wczytajCalosc(ksiega, sciezka))
+        return false;
+    zapamietajLancuchProcesu(ksiega);
+    return true;
 }
 
 bool zapiszLancuch(Blockchain& ksiega, const std::string& sciezka)
 {
     std::lock_guard blokada(mutexPlikuLancucha);
-    return dopiszDoPliku(ksiega, sciezka) || zapiszCalosc(ksiega, sciezka);
+    if (!dopiszDoPliku(ksiega, sciezka) && !zapiszCalosc(ksiega, sciezka))
+        return false;
+    zapamietajLancuchProcesu(ksiega);
+    return true;
 }
 
 bool zapiszLancuch(const Blockchain& ksiega, const std::string& sciezka)
@@ -63,7 +75,8 @@ bool kopIZapisz(Blockchain& ksiega, const std::string& adresGornika, const std::
     ksiega.wykopIDodajBlok(adresGornika, oczekujace);
     // Blok, ktorego nie przyjalby zaden wezel z ta bramka (takze ten sam po ponownym
     // wczytaniu pliku), nie trafia do pliku.
-    if (const auto odmowa = sprawdzBloki(std::span(&ksiega.pobierzLancuch().back(), 1))) {
+    const Blok nowy = ksiega.pobierzLancuch().back();
+    if (const auto odmowa = sprawdzBloki(std::span(&nowy, 1))) {
         ksiega.obetnij(ksiega.liczbaBlokow() - 1);
         wypiszTekst(wierszOdmowy(*odmowa));
         return false;

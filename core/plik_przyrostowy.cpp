@@ -8,6 +8,7 @@
 
 #include "core/deskryptor.h"
 #include "core/format_lancucha.h"
+#include "core/odczyt_kawalkami.h"
 #include "core/pliki.h"
 
 namespace {
@@ -71,7 +72,7 @@ bool ostatniBlokNaMiejscu(const Deskryptor& fd, const StanPliku& stan)
 
 // Dopisywanie dalej jest mozliwe tylko za wierszem zakonczonym LF: inaczej dopisek
 // przedluzylby ostatnie pole ostatniego bloku.
-bool konczySieLf(const std::string& tekst, const OdczytaneBloki& bloki)
+bool konczySieLf(const std::string& tekst, const PolozenieOstatniego& bloki)
 {
     return bloki.koniecOstatniego > 0 && tekst[bloki.koniecOstatniego - 1] == '\n';
 }
@@ -82,7 +83,7 @@ bool maCrPrzedLf(const std::string& tekst)
 }
 
 // Stan pliku po tym, jak lancuch stal sie zgodny z `tekst` zaczynajacym sie w pliku w `od`.
-void zapamietajBloki(Blockchain& ksiega, const OdczytaneBloki& bloki, const std::string& tekst,
+void zapamietajBloki(Blockchain& ksiega, const PolozenieOstatniego& bloki, const std::string& tekst,
                      std::int64_t od)
 {
     StanPliku& stan = ksiega.plik;
@@ -108,7 +109,7 @@ void zapamietajZgodnosc(Blockchain& ksiega, const struct stat& info)
 
 // Caly plik `sciezka` w stanie `info` to tekst lancucha; `polozenie` wskazuje ostatni blok.
 void zapamietajCalyPlik(Blockchain& ksiega, const std::string& sciezka,
-                        const OdczytaneBloki& polozenie, const std::string& tekst,
+                        const PolozenieOstatniego& polozenie, const std::string& tekst,
                         const struct stat& info)
 {
     ksiega.plik.sciezka = sciezka;
@@ -116,16 +117,10 @@ void zapamietajCalyPlik(Blockchain& ksiega, const std::string& sciezka,
     zapamietajZgodnosc(ksiega, info);
 }
 
-// Gorne oszacowanie liczby blokow: wiersze znacznika bloku (takze w polach transakcji).
-std::size_t policzZnaczniki(std::string_view tekst)
-{
-    std::size_t ile = 0;
-    for (std::size_t p = tekst.find(ZNACZNIK_BLOKU); p != std::string_view::npos;
-         p = tekst.find(ZNACZNIK_BLOKU, p + ZNACZNIK_BLOKU.size()))
-        ++ile;
-    return ile;
-}
+} // namespace
 
+namespace {
+bool wczytajCaloscNaraz(Blockchain& ksiega, const std::string& sciezka);
 } // namespace
 
 Wczytanie wczytajPrzyrost(Blockchain& ksiega, const std::string& sciezka)
@@ -168,6 +163,31 @@ Wczytanie wczytajPrzyrost(Blockchain& ksiega, const std::string& sciezka)
 
 bool wczytajCalosc(Blockchain& ksiega, const std::string& sciezka)
 {
+    WczytanyPlik plik;
+    const OdczytKawalkami odczyt = wczytajKawalkami(sciezka, plik);
+    if (odczyt == OdczytKawalkami::blad || (odczyt == OdczytKawalkami::wczytano && plik.bloki.bloki.empty()))
+        return false;
+    if (odczyt == OdczytKawalkami::zwyklyOdczyt)
+        return wczytajCaloscNaraz(ksiega, sciezka);
+    ksiega.zastapLancuch(std::move(plik.bloki.bloki));
+    ksiega.plik = StanPliku{};
+    // Dopisywanie dalej jest mozliwe tylko za wierszem zakonczonym LF.
+    if (plik.tekstOstatniego.empty() || plik.tekstOstatniego.back() != '\n')
+        return true;
+    StanPliku& stan = ksiega.plik;
+    stan.sciezka = sciezka;
+    stan.poczatekOstatniego = static_cast<std::int64_t>(plik.bloki.poczatekOstatniego);
+    stan.dlugosc = static_cast<std::int64_t>(plik.bloki.koniecOstatniego);
+    stan.tekstOstatniego = std::move(plik.tekstOstatniego);
+    zapamietajZgodnosc(ksiega, plik.info);
+    return true;
+}
+
+namespace {
+
+// Caly tekst w pamieci: plik, ktorego nie da sie czytac kawalkami.
+bool wczytajCaloscNaraz(Blockchain& ksiega, const std::string& sciezka)
+{
     // Stan pliku sprzed czytania: dopisek w trakcie zostanie doczytany nastepnym razem.
     struct stat info {};
     std::optional<std::string> odczyt = wczytajPlik(sciezka, &info);
@@ -175,11 +195,7 @@ bool wczytajCalosc(Blockchain& ksiega, const std::string& sciezka)
         return false;
     std::string& tekst = *odczyt;
     const bool zCr = usunCrPrzedLf(tekst);
-    OdczytaneBloki wynik;
-    // Zapas na polowe dlugosci z gory: ani odczyt, ani kolejne wykopane bloki nie przenosza
-    // calej listy, dopoki lancuch nie urosnie o polowe (milion blokow to setki ms).
-    const std::size_t ile = policzZnaczniki(tekst);
-    wynik.bloki.reserve(ile + ile / 2);
+    OdczytaneZwarte wynik;
     if (!parsujBloki(tekst, wynik) || wynik.bloki.empty())
         return false;
     ksiega.zastapLancuch(std::move(wynik.bloki));
@@ -190,6 +206,8 @@ bool wczytajCalosc(Blockchain& ksiega, const std::string& sciezka)
     zapamietajCalyPlik(ksiega, sciezka, wynik, tekst, info);
     return true;
 }
+
+} // namespace
 
 bool dopiszDoPliku(Blockchain& ksiega, const std::string& sciezka)
 {

@@ -62,11 +62,8 @@ void przejmijLancuch(Blockchain& wlasny, Blockchain& otrzymany, OcenaOtrzymanego
     wlasny.trudnosc = otrzymany.trudnosc;
     if (ocena.rozszerzaWlasny) {
         // Tylko nowe bloki; wspolny poczatek zwalnia wolajacy razem z otrzymanym lancuchem.
-        auto& jego = otrzymany.lancuch;
-        std::vector<Blok> nowe(
-            std::make_move_iterator(jego.begin() + static_cast<std::ptrdiff_t>(wlasny.liczbaBlokow())),
-            std::make_move_iterator(jego.end()));
-        wlasny.dopiszBloki(std::move(nowe));
+        const LancuchBlokow& jego = otrzymany.lancuch;
+        wlasny.dopiszBloki(jego.kopia(wlasny.liczbaBlokow(), jego.size()));
     } else {
         wlasny.zastapLancuch(std::move(otrzymany.lancuch));
     }

@@ -1,5 +1,6 @@
 // Walidacja calego lancucha: odtworzenie od genezy z biezacymi saldami.
 
+#include <optional>
 #include <string>
 #include <unordered_map>
 
@@ -98,13 +99,20 @@ bool sprawdzBlok(const Blok& blok, const Blok* poprzedni, MapaSald& salda, std::
 }
 
 // Bloki [od, koniec).
+// Bloki zwartego lancucha powstaja przy odczycie, wiec poprzedni jest trzymany jako kopia.
 template <typename MapaSald>
-bool sprawdzBloki(const std::vector<Blok>& lancuch, std::size_t od, MapaSald& salda)
+bool sprawdzBloki(const LancuchBlokow& lancuch, std::size_t od, MapaSald& salda)
 {
     std::string tekst;
-    for (std::size_t p = od; p < lancuch.size(); ++p)
-        if (!sprawdzBlok(lancuch[p], p > 0 ? &lancuch[p - 1] : nullptr, salda, tekst))
+    std::optional<Blok> poprzedni;
+    if (od > 0 && od <= lancuch.size())
+        poprzedni.emplace(lancuch[od - 1]);
+    for (std::size_t p = od; p < lancuch.size(); ++p) {
+        Blok blok = lancuch[p];
+        if (!sprawdzBlok(blok, poprzedni ? &*poprzedni : nullptr, salda, tekst))
             return false;
+        poprzedni = std::move(blok);
+    }
     return true;
 }
 
@@ -137,7 +145,8 @@ bool czyPoprawnyZNowymi(const Blockchain& ksiega, std::size_t od, const std::vec
     if (!sprawdzBloki(ksiega.pobierzLancuch(), od, salda))
         return false;
     std::string tekst;
-    const Blok* poprzedni = &ksiega.pobierzLancuch().back();
+    const Blok ostatni = ksiega.pobierzLancuch().back();
+    const Blok* poprzedni = &ostatni;
     for (const Blok& blok : nowe) {
         if (!sprawdzBlok(blok, poprzedni, salda, tekst))
             return false;

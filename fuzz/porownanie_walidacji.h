@@ -64,9 +64,18 @@ inline void dokop(Blockchain& lancuch, Bajty& bajty, unsigned ile)
     }
 }
 
+inline void zepsujBlok(Blok& blok, Bajty& bajty);
+
 inline void zepsuj(Blockchain& lancuch, Bajty& bajty)
 {
-    Blok& blok = lancuch.lancuch[bajty.nastepny() % lancuch.lancuch.size()];
+    const std::size_t ktory = bajty.nastepny() % lancuch.lancuch.size();
+    Blok blok = lancuch.lancuch[ktory];
+    zepsujBlok(blok, bajty);
+    lancuch.lancuch.ustaw(ktory, blok);
+}
+
+inline void zepsujBlok(Blok& blok, Bajty& bajty)
+{
     Transakcja& tx = blok.transakcje[bajty.nastepny() % blok.transakcje.size()];
     switch (bajty.nastepny() % 8) {
     case 0: tx.kwota += 1; break;
@@ -92,9 +101,9 @@ inline bool zgodneNoweBloki(const Blockchain& wlasny, const std::string& tekst)
     if (!parsujLancuch(caly, tekst))
         return !odczytany || nowe.wspolnych + reszta.bloki.size() == 0;
     const auto& wlasne = wlasny.pobierzLancuch();
-    std::vector<Blok> zlozone(wlasne.begin(), wlasne.begin() + static_cast<long>(nowe.wspolnych));
+    std::vector<Blok> zlozone = wlasne.kopia(0, nowe.wspolnych);
     zlozone.insert(zlozone.end(), reszta.bloki.begin(), reszta.bloki.end());
-    if (!odczytany || zlozone != caly.pobierzLancuch())
+    if (!odczytany || zlozone != caly.pobierzLancuch().kopia())
         return false;
     if (nowe.wspolnych < wlasne.size())
         return !czyRozszerza(wlasny, caly);
@@ -128,7 +137,7 @@ inline Blockchain zSaldamiDo(const Blockchain& wlasny, std::size_t ile)
     Blockchain wynik = wlasny;
     const auto& bloki = wlasny.pobierzLancuch();
     Blockchain poczatek;
-    poczatek.zastapLancuch(std::vector<Blok>(bloki.begin(), bloki.begin() + static_cast<long>(ile)));
+    poczatek.zastapLancuch(bloki.kopia(0, ile));
     Salda salda;
     (void)przechwyc([&] { (void)czyPoprawnyZSaldami(poczatek, salda); });
     Punkt punkt = wlasny.punkt();

@@ -7,6 +7,7 @@
 #include <fstream>
 #include <string>
 
+#include "wezel/katalog_danych.h"
 #include "core/plik_lancucha.h"
 #include "portfel/portfel.h"
 #include "net/wezly.h"
@@ -24,15 +25,15 @@ int main(int argc, char** argv)
 {
     if (argc != 3 || sodium_init() < 0)
         return 2;
-    const std::string folder = argv[1];
+    const KatalogDanych dane = KatalogDanych::w(argv[1]);
     const ParaKluczy ala = generujPareKluczy();
     const ParaKluczy ola = generujPareKluczy();
     const std::string kluczAli = kluczPublicznyHex(ala);
     const std::string kluczOli = kluczPublicznyHex(ola);
-    if (!zapiszPortfel(ala, folder + "/" + PLIK_PORTFELA))
+    if (!zapiszPortfel(ala, dane.portfel))
         return 1;
-    zapiszTekst(folder + "/jezyk.txt", argv[2]);
-    zapiszTekst(folder + "/nazwa_uzytkownika.txt", "Ala");
+    zapiszTekst(dane.jezyk, argv[2]);
+    zapiszTekst(dane.nazwa, "Ala");
 
     Blockchain lancuch;
     lancuch.wykopIDodajBlok(kluczAli, {});
@@ -40,12 +41,12 @@ int main(int argc, char** argv)
     lancuch.wykopIDodajBlok(kluczOli, {});
     lancuch.wykopIDodajBlok(kluczOli, {Transakcja(ola, kluczAli, 750000000, "")});
     lancuch.wykopIDodajBlok(kluczAli, {Transakcja(ala, kluczOli, 1250000000, "")});
-    if (!zapiszLancuch(lancuch, folder + "/" + PLIK_LANCUCHA))
+    if (!zapiszLancuch(lancuch, dane.lancuch))
         return 1;
 
-    zapiszWezly(folder + "/" + PLIK_WEZLOW, {{"192.168.1.20", 1700, kluczOli, "Ola"},
-                                             {"192.168.1.31", 1700, "", "Ewa"},
-                                             {"192.168.1.40", 1701, "", ""}});
-    zapiszWezly(folder + "/" + PLIK_SEEDOW, {{"192.168.1.2", 1700, "", ""}});
+    zapiszWezly(dane.wezly, {{"192.168.1.20", 1700, kluczOli, "Ola"},
+                             {"192.168.1.31", 1700, "", "Ewa"},
+                             {"192.168.1.40", 1701, "", ""}});
+    zapiszWezly(dane.seedy, {{"192.168.1.2", 1700, "", ""}});
     return 0;
 }

@@ -70,7 +70,7 @@ bool znajdzRozejscie(KontekstSerwera& kontekst, Kanal& kanal, const Oferta& ofer
     stan.wspolnych = d.wspolnych;
     const std::shared_lock czytanie(kontekst.mutexLancucha);
     if (stan.wspolnych > 0 && kontekst.lancuch.zawiera(stan.porownany))
-        stan.hashOstatniego = kontekst.lancuch.lancuch[stan.wspolnych - 1].hash;
+        stan.hashOstatniego = kontekst.lancuch.lancuch.hash(stan.wspolnych - 1);
     return true;
 }
 
@@ -154,13 +154,13 @@ WynikPobierania pobierzOdDawcy(KontekstSerwera& kontekst, Kanal& kanal, const Of
     (void)odswiezZywy(kontekst);
     {
         const std::shared_lock czytanie(kontekst.mutexLancucha);
-        const std::vector<Blok>& wlasne = kontekst.lancuch.pobierzLancuch();
+        const LancuchBlokow& wlasne = kontekst.lancuch.pobierzLancuch();
         wynik.ileMoj = wlasne.size();
         if (oferta.liczbaBlokow <= wlasne.size()) {
             const auto szczyt = static_cast<std::size_t>(oferta.liczbaBlokow) - 1;
             wynik.juzMial = oferta.liczbaBlokow > 0 && !oferta.lokator.empty()
                 && oferta.lokator.front().wysokosc == szczyt
-                && wlasne[szczyt].hash == oferta.lokator.front().hash;
+                && wlasne.hash(szczyt) == oferta.lokator.front().hash;
             return wynik;
         }
     }

@@ -6,14 +6,14 @@ namespace {
 
 constexpr std::uint64_t GESTYCH_WPISOW = 11;
 
-WpisLokatora wpis(const std::vector<Blok>& bloki, std::uint64_t wysokosc)
+WpisLokatora wpis(const LancuchBlokow& bloki, std::uint64_t wysokosc)
 {
-    return {wysokosc, bloki[static_cast<std::size_t>(wysokosc)].hash};
+    return {wysokosc, bloki.hash(static_cast<std::size_t>(wysokosc))};
 }
 
 } // namespace
 
-std::vector<WpisLokatora> zbudujLokator(const std::vector<Blok>& bloki)
+std::vector<WpisLokatora> zbudujLokator(const LancuchBlokow& bloki)
 {
     std::vector<WpisLokatora> lokator;
     if (bloki.empty())
@@ -31,7 +31,7 @@ std::vector<WpisLokatora> zbudujLokator(const std::vector<Blok>& bloki)
     return lokator;
 }
 
-std::vector<WpisLokatora> lokatorWPrzedziale(const std::vector<Blok>& bloki,
+std::vector<WpisLokatora> lokatorWPrzedziale(const LancuchBlokow& bloki,
                                              const Szukaj& przedzial)
 {
     std::vector<WpisLokatora> lokator;
@@ -45,7 +45,7 @@ std::vector<WpisLokatora> lokatorWPrzedziale(const std::vector<Blok>& bloki,
     return {lokator.rbegin(), lokator.rend()};
 }
 
-Dopasowanie dopasujLokator(const std::vector<Blok>& wlasne,
+Dopasowanie dopasujLokator(const LancuchBlokow& wlasne,
                            const std::vector<WpisLokatora>& lokator, std::uint64_t wspolnych,
                            std::uint64_t granica)
 {
@@ -53,7 +53,7 @@ Dopasowanie dopasujLokator(const std::vector<Blok>& wlasne,
     for (const WpisLokatora& w : lokator) {
         if (w.wysokosc < wynik.wspolnych)
             break;
-        if (w.wysokosc < wlasne.size() && wlasne[static_cast<std::size_t>(w.wysokosc)].hash == w.hash) {
+        if (w.wysokosc < wlasne.size() && wlasne.hash(static_cast<std::size_t>(w.wysokosc)) == w.hash) {
             wynik.wspolnych = w.wysokosc + 1;
             break;
         }
@@ -62,7 +62,7 @@ Dopasowanie dopasujLokator(const std::vector<Blok>& wlasne,
     return wynik;
 }
 
-std::optional<std::string> odpowiedzDawcy(const std::vector<Blok>& bloki, std::string_view prosba)
+std::optional<std::string> odpowiedzDawcy(const LancuchBlokow& bloki, std::string_view prosba)
 {
     Szukaj szukaj;
     if (parsujSzukaj(prosba, szukaj))

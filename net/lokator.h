@@ -9,14 +9,14 @@
 #include <string_view>
 #include <vector>
 
-#include "core/blok.h"
+#include "core/lancuch_blokow.h"
 #include "net/wiadomosci_synchronizacji.h"
 
 // Szczyt i dziesiec blokow pod nim, dalej co 2, 4, 8, ... i na koncu geneza.
-[[nodiscard]] std::vector<WpisLokatora> zbudujLokator(const std::vector<Blok>& bloki);
+[[nodiscard]] std::vector<WpisLokatora> zbudujLokator(const LancuchBlokow& bloki);
 // Najwyzej WPISOW_ZAWEZENIA wysokosci rowno rozlozonych w [od, do_) (tylko istniejace bloki),
 // malejaco; zawsze z `od`, jesli istnieje.
-[[nodiscard]] std::vector<WpisLokatora> lokatorWPrzedziale(const std::vector<Blok>& bloki,
+[[nodiscard]] std::vector<WpisLokatora> lokatorWPrzedziale(const LancuchBlokow& bloki,
                                                            const Szukaj& przedzial);
 
 // Wynik porownania lokatora z wlasnymi blokami.
@@ -28,10 +28,10 @@ struct Dopasowanie {
 };
 
 // `granica` startuje od liczby blokow dawcy; wpisy lokatora musza miec malejace wysokosci.
-[[nodiscard]] Dopasowanie dopasujLokator(const std::vector<Blok>& wlasne,
+[[nodiscard]] Dopasowanie dopasujLokator(const LancuchBlokow& wlasne,
                                          const std::vector<WpisLokatora>& lokator,
                                          std::uint64_t wspolnych, std::uint64_t granica);
 
 // Odpowiedz dawcy na prosbe SZUKAJ albo DAJ; nic, gdy wiadomosc nie jest taka prosba.
-[[nodiscard]] std::optional<std::string> odpowiedzDawcy(const std::vector<Blok>& bloki,
+[[nodiscard]] std::optional<std::string> odpowiedzDawcy(const LancuchBlokow& bloki,
                                                         std::string_view prosba);

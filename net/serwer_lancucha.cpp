@@ -223,12 +223,10 @@ std::optional<Decyzja> rozpatrzOdWspolnych(KontekstSerwera& kontekst, std::size_
         const Blockchain& zywy = kontekst.lancuch;
         if (!zywy.zawiera(porownany) || wspolnych > zywy.liczbaBlokow())
             return std::nullopt;
-        std::vector<Blok> bloki;
-        bloki.reserve(wspolnych + nowe.size());
-        bloki.insert(bloki.end(), zywy.lancuch.begin(),
-                     zywy.lancuch.begin() + static_cast<std::ptrdiff_t>(wspolnych));
-        bloki.insert(bloki.end(), std::make_move_iterator(nowe.begin()),
-                     std::make_move_iterator(nowe.end()));
+        // Kopia zwartej postaci jest tania; obciecie zostawia wspolny poczatek.
+        LancuchBlokow bloki = zywy.lancuch;
+        bloki.obetnij(wspolnych);
+        bloki.dopisz(nowe);
         otrzymany.zastapLancuch(std::move(bloki));
     }
     return rozpatrzZlozony(kontekst, otrzymany);

@@ -78,7 +78,7 @@ std::string tekstWlasnejOferty(KontekstSerwera& kontekst)
     (void)odswiezZywy(kontekst);
     const std::string wezly = listaWezlow(kontekst);
     const std::shared_lock czytanie(kontekst.mutexLancucha);
-    const std::vector<Blok>& bloki = kontekst.lancuch.pobierzLancuch();
+    const LancuchBlokow& bloki = kontekst.lancuch.pobierzLancuch();
     return tekstOferty(bloki.size(), zbudujLokator(bloki), wezly);
 }
 

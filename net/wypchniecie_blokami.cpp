@@ -109,7 +109,7 @@ RozmowaWypchniecia wypchnijBlokami(const ZrodloWypchniecia& zrodlo, const Wezel&
         std::string oferta;
         {
             const auto blokada = czytanie(zrodlo);
-            const std::vector<Blok>& bloki = zrodlo.lancuch.pobierzLancuch();
+            const LancuchBlokow& bloki = zrodlo.lancuch.pobierzLancuch();
             ileBlokow = bloki.size();
             oferta = tekstOferty(bloki.size(), zbudujLokator(bloki), wezly);
         }

@@ -31,5 +31,4 @@ inline constexpr std::size_t SLOW_WE_FRAZIE = 12;
 [[nodiscard]] Ziarno ziarnoZFrazy(const Fraza& fraza);
 
 // Para kluczy z ziarna frazy zapisana przez zapiszPortfel.
-[[nodiscard]] bool zapiszPortfelZFrazy(const Fraza& fraza,
-                                       const std::string& sciezka = PLIK_PORTFELA);
+[[nodiscard]] bool zapiszPortfelZFrazy(const Fraza& fraza, const std::string& sciezka);

@@ -24,14 +24,13 @@ inline constexpr char PLIK_NAZWY_UZYTKOWNIKA[] = "nazwa_uzytkownika.txt";
 // `poprawionoPrawa` dostaje true), a gdy sie nie da, nowa losowa para zapisana do pliku.
 // Istniejacy, ale nieczytelny plik jest najpierw odkladany na bok (".uszkodzony", prawa
 // 0600) i nigdy nie jest nadpisywany; linia na stdout mowi gdzie.
-[[nodiscard]] ParaKluczy otworzPortfel(const std::string& sciezka = PLIK_PORTFELA,
+[[nodiscard]] ParaKluczy otworzPortfel(const std::string& sciezka,
                                        bool* poprawionoPrawa = nullptr);
 
 // Nazwa bez bialych znakow na brzegach; brak pliku albo blad odczytu daje pusty tekst.
-[[nodiscard]] std::string wczytajNazweUzytkownika(
-    const std::string& sciezka = PLIK_NAZWY_UZYTKOWNIKA);
+[[nodiscard]] std::string wczytajNazweUzytkownika(const std::string& sciezka);
 
 // Zapisuje nazwe (obcieta z bialych znakow) bez konca linii. False, gdy sie nie udalo;
 // wtedy stary plik zostaje.
 bool zapiszNazweUzytkownika(const std::string& nazwa,
-                            const std::string& sciezka = PLIK_NAZWY_UZYTKOWNIKA);
+                            const std::string& sciezka);

@@ -68,11 +68,11 @@ blad 27 ui ui/zakladka_wyslij.cpp 's/if \(!ok \|\| kwota < 1\)/if (!ok || kwota 
   "wysylanie: kwota zero przechodzi"
 blad 28 ui ui/zakladka_wyslij.cpp 's/if \(kwota > saldo\)/if (false)/' \
   "wysylanie: brak sprawdzenia salda"
-blad 29 ui ui/zakladka_wyslij.cpp 's/ui->buttonWyslij->setEnabled\(!kopanieWPetli\);/ui->buttonWyslij->setEnabled(true);/' \
+blad 29 ui ui/zakladka_wyslij.cpp 's/ui->buttonWyslij->setEnabled\(!dane->kopanieWPetli\(\)\);/ui->buttonWyslij->setEnabled(true);/' \
   "wysylanie: przycisk wlaczony mimo petli kopania"
-blad 30 ui ui/praca_w_tle.cpp 's/if \(czas == ostatniaZmianaPliku\)\n\s*return;/if (czas != ostatniaZmianaPliku) return;/' \
+blad 30 ui ui/dane_okna.cpp 's/if \(czas == ostatniaZmianaPliku\)\n\s*return;/if (czas != ostatniaZmianaPliku) return;/' \
   "okno: zmiana pliku lancucha nie odswieza widokow"
-blad 31 ui ui/widoki_lancucha.cpp 's/tx\.nadawca != ja && tx\.odbiorca == ja/tx.odbiorca == ja/' \
+blad 31 ui ui/zakladka_odebrane.cpp 's/tx\.nadawca != ja && tx\.odbiorca == ja/tx.odbiorca == ja/' \
   "Odebrane: nagrody i platnosci do siebie na liscie"
 blad 32 i18n i18n/Talvarin_GUI_de_DE.ts 's/<translation>Senden<\/translation>/<translation type="unfinished"><\/translation>/' \
   "katalog niemiecki: brak tlumaczenia"
@@ -81,7 +81,7 @@ blad 33 wezel wezel/wezel_bez_okna.cpp 's/            klucz = kluczPublicznyHex\
   "wezel bez okna bez --kop nie uzywa istniejacego portfela"
 blad 34 wezel wezel/praca_wezla.cpp 's/        wypychacz\.zlec\(\);\n//' \
   "petla kopania nie rozglasza wykopanych blokow"
-blad 35 wezel wezel/wezel_bez_okna.cpp 's/    nazwa = wczytajNazweUzytkownika\(\);\n//' \
+blad 35 wezel wezel/wezel_bez_okna.cpp 's/    ja\.nazwa = wczytajNazweUzytkownika\(katalog\.nazwa\);\n//' \
   "wezel bez okna oglasza sie bez nazwy z nazwa_uzytkownika.txt"
 blad 36 net net/ramki.cpp 's/odpowiedz = odbierzWiadomosc\(gniazdo, stop, limit, MAKS_DLUGOSC_ODPOWIEDZI\);/odpowiedz = odbierzWiadomosc(gniazdo, stop, limit);/' \
   "odpowiedz na wyslany lancuch bez limitu dlugosci"
@@ -145,7 +145,7 @@ blad 89 net net/lokator.cpp 's/wlasne\[static_cast<std::size_t>\(w\.wysokosc\)\]
   "synchronizacja: lokator zgodny bez porownania hashy"
 blad 90 net net/biorca.cpp 's/if \(!doKonca && kawalek\.tekst\.size\(\) < MIN_BAJTOW_KAWALKA\)/if (false)/' \
   "synchronizacja: skapy dawca nie odciety"
-blad 91 wezel wezel/wezel_bez_okna.cpp 's/            pracaPobierania\(klucz, port, stop\);\n//' \
+blad 91 wezel wezel/wezel.cpp 's/            if \(!skad\.empty\(\)\)\n                pobierzIZglos\(skad, port, CelPobrania::zwykle, stop\);\n//' \
   "wezel bez okna nie pobiera lancucha przy starcie"
 blad 92 net net/obsluga_zapytania.cpp 's/(    const Decyzja decyzja = rozpatrzTekstLancucha\(kontekst, tekstLancucha\);\n)/$1    if (decyzja.rodzaj == RodzajDecyzji::przyjety) rozglosPrzyjety(kontekst);\n/' \
   "serwer rozglasza przyjety lancuch przed scaleniem listy nadawcy"
@@ -153,11 +153,11 @@ blad 93 net net/rozgloszenie.cpp 's/case WynikRozmowy::saldo: \+\+saldo;/case Wy
   "rozgloszenie: odmowa przez straznik salda wezla liczona jako inna odmowa"
 blad 94 net net/rozgloszenie.cpp 's/case WynikRozmowy::wyslanyCaly: \+\+stare;/case WynikRozmowy::wyslanyCaly: ++bezOdpowiedzi;/' \
   "rozgloszenie: wezel starego rodzaju liczony jako bez odpowiedzi"
-blad 95 ui ui/zakladka_przeglad.cpp 's/if \(!pobierzWTle\(wezlyDoPobrania\(mojPort\(\)\), true\)\)/if (true)/' \
+blad 95 ui ui/zakladka_przeglad.cpp 's/if \(!dane->pobierzOdZnanych\(CelPobrania::przedBlokiem\)\)/if (true)/' \
   "okno: Kop blok kopie bez pobrania dluzszego lancucha sieci"
-blad 96 ui ui/pobieranie_w_tle.cpp 's/    dluzszyOdrzucony = std::max<std::int64_t>\(dluzszyOdrzucony, odrzuconySaldem\);\n//' \
+blad 96 ui ui/dane_okna.cpp 's/    dluzszy = std::max<std::int64_t>\(dluzszy, odrzuconySaldem\);\n//' \
   "okno: dluzszy lancuch odrzucony przez straznik salda nie trafia na Przeglad"
-blad 97 wezel wezel/praca_wezla.cpp 's/if \(pobranie\.decyzja && pobranie\.decyzja->rodzaj == RodzajDecyzji::saldo\)/if (false)/' \
+blad 97 wezel wezel/praca_wezla.cpp 's/if \(pobranie\.decyzja->rodzaj == RodzajDecyzji::saldo\)/if (false)/' \
   "pobieranie: odmowa straznika salda nie wraca do wolajacego"
 blad 98 ui ui/zakladka_wyslij.cpp 's/if \(d\.zDecyzja\(\) == 0\) \{/if (true) {/' \
   "okno: wynik wysylki same liczby mimo decyzji wezlow (odmowa jako sukces)"
@@ -175,7 +175,7 @@ blad 80 ui ui/zakladka_siec.cpp 's/&QLineEdit::textEdited, komunikat, &QLabel::c
   "zakladka Siec: komunikat pola zostaje, gdy uzytkownik poprawia pole"
 blad 81 core core/format_lancucha.cpp 's/if \(w == Wynik::zlaLiczba\)\n\s*return false;/if (w == Wynik::zlaLiczba)\n            break;/' \
   "plik lancucha ze zla liczba w srodkowym bloku wczytany w polowie"
-blad 82 ui ui/mainwindow.cpp 's/QStringLiteral\("Talvarin - "\) \+ nazwaUzytkownika/QStringLiteral("Talvarin ") + nazwaUzytkownika/' \
+blad 82 ui ui/mainwindow.cpp 's/QStringLiteral\("Talvarin - "\) \+ nazwa\)/QStringLiteral("Talvarin ") + nazwa)/' \
   "tytul okna bez myslnika przed nazwa uzytkownika"
 blad 83 app app/start/start.cpp 's/    return QCoreApplication::installTranslator\(&tlumacz\);\n/    return true;\n/' \
   "start: katalog jezyka wczytany, ale nie zainstalowany (okno po polsku)"
@@ -212,7 +212,7 @@ blad 103 portfel portfel/portfel.cpp 's/        const std::string nowa = odlozNa
   "nieczytelny portfel nie jest odkladany na bok"
 blad 104 net net/ramki.cpp 's/    const auto termin = terminWiadomosci\(Zegar::now\(\), limit, naglowek\.size\(\) \+ dlugosc\);/    const auto termin = Zegar::time_point::max();/' \
   "wysylka bez terminu calej wiadomosci"
-blad 105 wezel wezel/katalog_danych.cpp 's/    \(void\)usunPozostalosciZapisow\(PLIK_LANCUCHA\);\n//' \
+blad 105 wezel wezel/katalog_danych.cpp 's/    \(void\)usunPozostalosciZapisow\(katalog\.lancuch\);\n//' \
   "start nie sprzata pozostalosci zapisu lancucha"
 blad 110 core core/deskryptor.cpp 's/: fd\(std::exchange\(inny\.fd, -1\)\) \{\}/: fd(inny.fd) {}/' \
   "przeniesiony deskryptor zamyka tez zrodlo (drugie zamkniecie)"
@@ -236,6 +236,46 @@ blad 119 core core/znaki.h 's/z <= \x27\\r\x27\)/z <= \x27\\n\x27)/' \
   "\\v, \\f i \\r nie sa bialymi znakami"
 blad 120 ui ui/widoki_lancucha.cpp 's/klucz\.left\(8\) \+ QStringLiteral\("\.\.\."\) \+ klucz\.right\(8\)/klucz.left(8) + QStringLiteral("...") + klucz.right(6)/' \
   "skrot klucza w etykietach bez dwoch ostatnich znakow"
+blad 180 core core/segment_blokow.cpp 's/return \(z >= \x270\x27 && z <= \x279\x27\) \|\| \(z >= \x27a\x27 && z <= \x27f\x27\);/return (z >= \x270\x27 \&\& z <= \x279\x27) || (z >= \x27a\x27 \&\& z <= \x27f\x27) || (z >= \x27A\x27 \&\& z <= \x27F\x27);/' \
+  "zwarty lancuch: hex wielkimi literami zapamietany jako bajty (traci wielkosc liter)"
+blad 181 core core/segment_blokow.cpp 's/        numeryTekstow\.emplace\(std::string_view\(teksty\[i\]\), static_cast<std::uint32_t>\(i\)\);/        (void)i;/' \
+  "zwarty lancuch: kopia bez indeksu tekstow (ten sam adres dostaje drugi numer)"
+blad 183 core core/format_lancucha.cpp 's/zuzyte = ostatni \? tekst\.size\(\) : poczatek;/zuzyte = tekst.size();/' \
+  "odczyt kawalkami: niepelny blok na koncu kawalka przepada"
+blad 184 core core/odczyt_kawalkami.cpp 's/bufor\.empty\(\) \? 0 : bufor\.size\(\) - 1;/bufor.size();/' \
+  "odczyt kawalkami: CR LF na granicy kawalkow niezauwazony"
+blad 185 core core/segment_blokow.cpp 's/poprzedniHash = i > 0 \? hash\(i - 1\) : poprzedni;/poprzedniHash = i > 0 ? hash(i) : poprzedni;/' \
+  "zwarty lancuch: poprzedni hash odtwarzany z wlasnego hasha bloku"
+blad 186 core core/lancuch_blokow.cpp 's/pelne\[nr - 1\]->hash\(BLOKOW_W_SEGMENCIE - 1\)/pelne[nr - 1]->hash(0)/' \
+  "zwarty lancuch: poprzedni hash pierwszego bloku segmentu z niewlasciwego bloku"
+blad 187 core core/lancuch_blokow.cpp 's/nr <= pelne\.size\(\); \+\+nr\)/nr < pelne.size(); ++nr)/' \
+  "zwarty lancuch: saldo bez ostatniego, niepelnego segmentu"
+blad 188 core core/lancuch_procesu.cpp 's/ \|\| !plikTakiJak\(it->plik\)\)/)/' \
+  "lancuch procesu: stan innego watku przejety, choc plik zmienil sie od tamtej pory"
+blad 189 core core/blockchain.cpp 's/    trudnosc = stary\.trudnosc;\n//' \
+  "lancuch procesu: przejecie kopii zmienia trudnosc watku"
+blad 190 core core/blockchain.cpp 's/    if \(lepszy\(stary\.walidacja\.punkt, walidacja\.punkt\)\)\n        walidacja = std::move\(stary\.walidacja\);\n//' \
+  "lancuch procesu: przejecie kopii gubi dalej siegajace salda walidacji"
+
+# Obiekt wezla (wezel/wezel.cpp), folder danych jako wartosc i okno na wezle.
+blad 150 wezel wezel/wezel.cpp 's/    for \(WatekWezla& watek : prace\)\n        watek\.zatrzymaj\(\);\n//' \
+  "wezel: zatrzymanie nie przerywa krotkich prac (zamkniecie czeka na zawieszone rozgloszenie)"
+blad 151 wezel wezel/katalog_danych.cpp 's/return folder == "\." \? std::string\(nazwa\) : folder \+ "\/" \+ nazwa;/return std::string(nazwa);/' \
+  "folder danych: sciezki plikow bez folderu (pliki w biezacym folderze procesu)"
+blad 152 wezel wezel/wezel.cpp 's/            pobranoNaStarcie = true;\n        \}\)\)/        }))/' \
+  "wezel: koniec pobrania startowego nie zgloszony, petla kopania czeka bez konca"
+blad 153 wezel wezel/wezel.cpp 's/obserwator\.rozgloszono\(rozglosLancuch\(kopia, pliki\.wezly, port, stop\), cel\);/obserwator.rozgloszono(rozglosLancuch(kopia, pliki.wezly, port, stop), CelRozgloszenia::reczne);/' \
+  "wezel: wynik rozgloszenia wraca z innym celem (przycisk Kop blok zostaje wylaczony)"
+blad 154 wezel wezel/wezel.cpp 's/        if \(!zapisano\)\n            obserwator\.zapisNieudany\(\);\n//' \
+  "wezel: petla stanela po nieudanym zapisie, a okno o tym nie wie"
+blad 155 wezel wezel/watek_wezla.cpp 's/            skonczony = true;\n//' \
+  "watek wezla nie mowi, ze skonczyl (zatrzymanie z terminem czeka do konca i uznaje watki za zawieszone)"
+blad 156 ui ui/dane_okna.cpp 's/if \(!petlaDziala && !nasluchAktywny\)/if (!nasluchAktywny)/' \
+  "okno: zegar pliku stoi podczas petli kopania bez nasluchu"
+blad 157 ui ui/most_wezla.h 's/cel == CelPobrania::przedBlokiem/false/' \
+  "okno: po pobraniu przed blokiem blok nie jest kopany"
+blad 158 wezel wezel/wezel.cpp 's/obserwator\.nasluchGotowy\(port, sukces\);/obserwator.nasluchGotowy(port, true);/' \
+  "wezel: zajety port zgloszony jako otwarty nasluch"
 
 przywroc() { [ -n "${kopia:-}" ] && cp "$kopia" "$plik" && rm -f "$kopia"; kopia=; }
 trap przywroc EXIT INT TERM

@@ -1,8 +1,27 @@
 #pragma once
 // Komunikaty okna wypisywane przez sloty zakladek (kontekst tlumaczenia "MainWindow").
-// Stale widziane przez lupdate; w kodzie zawsze przez tr(STALA).
+// Stale widziane przez lupdate; w kodzie zawsze przez trOkna(STALA) albo MainWindow::tr(STALA).
 
+#include <QCoreApplication>
+#include <QString>
 #include <QtGlobal>
+
+// Zakladki to osobne klasy, ale ich teksty zostaja w kontekscie okna (katalogi tlumaczen).
+[[nodiscard]] inline QString trOkna(const char* tekst)
+{
+    return QCoreApplication::translate("MainWindow", tekst);
+}
+
+// Napisy przyciskow i statusow przywracane z kodu (te same co w formularzu).
+inline constexpr const char* TEKST_KOP_BLOK = QT_TRANSLATE_NOOP("MainWindow", "Kop blok");
+inline constexpr const char* TEKST_KOP_W_PETLI = QT_TRANSLATE_NOOP("MainWindow", "Kop w petli");
+inline constexpr const char* TEKST_NIEAKTYWNE = QT_TRANSLATE_NOOP("MainWindow", "Nieaktywne.");
+inline constexpr const char* TEKST_NIEAKTYWNY = QT_TRANSLATE_NOOP("MainWindow", "Nieaktywny.");
+inline constexpr const char* TEKST_ODSWIEZ = QT_TRANSLATE_NOOP("MainWindow", "Odswiez");
+inline constexpr const char* TEKST_NASLUCHUJ = QT_TRANSLATE_NOOP("MainWindow", "Nasluchuj");
+inline constexpr const char* TEKST_ROZGLOS_TERAZ = QT_TRANSLATE_NOOP("MainWindow", "Rozglos teraz");
+inline constexpr const char* TEKST_KOPIUJ_KLUCZ = QT_TRANSLATE_NOOP("MainWindow", "Kopiuj klucz");
+inline constexpr const char* TEKST_PRZYKLAD_KWOTY = QT_TRANSLATE_NOOP("MainWindow", "np. 12.5");
 
 // Przeglad i kopanie.
 inline constexpr const char* TEKST_SKOPIOWANO = QT_TRANSLATE_NOOP("MainWindow", "Skopiowano!");

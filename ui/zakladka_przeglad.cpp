@@ -1,141 +1,180 @@
-// Zakladka Przeglad: kopiowanie klucza, odswiezenie, jeden blok i kopanie w petli.
+#include "ui/zakladka_przeglad.h"
+
 #include <QApplication>
 #include <QClipboard>
 #include <QPushButton>
 #include <QTimer>
 
-
 #include "core/konsola.h"
+#include "portfel/kwota.h"
+#include "ui/dane_okna.h"
 #include "ui/kursor_czekania.h"
-#include "ui/mainwindow.h"
-#include "wezel/praca_wezla.h"
-#include "net/rozgloszenie.h"
+#include "ui/linie_lancucha.h"
 #include "ui/teksty_okna.h"
 #include "ui_mainwindow.h"
-#include "net/wezly.h"
 
-void MainWindow::naKopiujKlucz()
+void ZakladkaPrzeglad::przygotuj(DaneOkna& daneOkna, Ui::MainWindow& formularz)
 {
-    QGuiApplication::clipboard()->setText(QString::fromStdString(kluczPublicznyHex(klucze)));
-    ui->buttonKopiujKlucz->setText(tr(TEKST_SKOPIOWANO));
-    QTimer::singleShot(1200, this, [this] { ui->buttonKopiujKlucz->setText(tr("Kopiuj klucz")); });
+    dane = &daneOkna;
+    ui = &formularz;
+    connect(ui->buttonKopiujKlucz, &QPushButton::clicked, this, &ZakladkaPrzeglad::naKopiujKlucz);
+    connect(ui->buttonOdswiez, &QPushButton::clicked, this,
+            [this] { odswiezZPliku(*dane, ui->buttonOdswiez); });
+    connect(ui->buttonKop, &QPushButton::clicked, this, &ZakladkaPrzeglad::naKopBlok);
+    connect(ui->buttonKopWPetli, &QPushButton::clicked, this, &ZakladkaPrzeglad::naKopWPetli);
+    connect(dane, &DaneOkna::lancuchZmieniony, this, &ZakladkaPrzeglad::odswiez);
+    MostWezla& most = dane->most();
+    connect(&most, &MostWezla::rozgloszonoWTle, this,
+            [this](const WynikRozgloszenia&, CelRozgloszenia cel) { naRozgloszono(cel); });
+    connect(&most, &MostWezla::pobrano, this,
+            [this](qint64, bool, bool potemKop) { naPobrano(potemKop); });
+    connect(&most, &MostWezla::petlaKopaniaPrzerwana, this,
+            &ZakladkaPrzeglad::naPetlaKopaniaPrzerwana);
+    odswiez();
 }
 
-void MainWindow::naOdswiez()
+void ZakladkaPrzeglad::odswiez()
 {
-    odswiezZPliku(ui->buttonOdswiez);
+    Blockchain& lancuch = dane->lancuch();
+    const std::string& ja = dane->mojKlucz();
+    const QString klucz = QString::fromStdString(ja);
+    ui->labelKlucz->setText(trOkna(TEKST_KLUCZ) + skrotKlucza(klucz));
+    ui->labelKlucz->setToolTip(klucz + QStringLiteral("\n\n") + trOkna(TEKST_KLUCZ_PODPOWIEDZ));
+    lancuch.przygotujSalda();
+    ui->labelSaldo->setText(trOkna(TEKST_SALDO).arg(QString::fromStdString(formatujKwote(lancuch.saldo(ja))),
+                                                    QLatin1String(SYMBOL_MONETY)));
+    const auto wysokosc = static_cast<qint64>(lancuch.liczbaBlokow());
+    ui->labelWysokoscLancucha->setText(trOkna(TEKST_WYSOKOSC).arg(wysokosc));
+    if (dane->kopanieWPetli())
+        ui->labelStatusKopania->setText(trOkna(TEKST_KOPANIE_AKTYWNE).arg(wysokosc - wysokoscStartowa));
+    pokazDluzszyOdrzucony();
 }
 
-void MainWindow::naKopBlok()
+void ZakladkaPrzeglad::naKopiujKlucz()
+{
+    QGuiApplication::clipboard()->setText(QString::fromStdString(dane->mojKlucz()));
+    ui->buttonKopiujKlucz->setText(trOkna(TEKST_SKOPIOWANO));
+    QTimer::singleShot(1200, this, [this] { ui->buttonKopiujKlucz->setText(trOkna(TEKST_KOPIUJ_KLUCZ)); });
+}
+
+void ZakladkaPrzeglad::naKopBlok()
 {
     ui->buttonKop->setEnabled(false);
     // Najpierw najdluzszy lancuch znanych wezlow: blok na krotszym bylby od razu rozwidleniem.
-    ui->buttonKop->setText(tr(TEKST_POBIERANIE));
+    ui->buttonKop->setText(trOkna(TEKST_POBIERANIE));
     rozglaszanieBloku = true;
-    if (!pobierzWTle(wezlyDoPobrania(mojPort()), true)) {
+    if (!dane->pobierzOdZnanych(CelPobrania::przedBlokiem)) {
         rozglaszanieBloku = false;
         kopJedenBlok();
     }
 }
 
-void MainWindow::kopJedenBlok()
+void ZakladkaPrzeglad::kopJedenBlok()
 {
     ui->buttonKop->setEnabled(false);
-    ui->buttonKop->setText(tr(TEKST_KOPANIE));
-    const Punkt przed = mojLancuch.punkt();
+    ui->buttonKop->setText(trOkna(TEKST_KOPANIE));
+    const Punkt przed = dane->lancuch().punkt();
     bool zapisano = false;
     {
         // Kursor ustawiony przed odmalowaniem, zeby byl widoczny przez cale kopanie.
         const KursorCzekania kursor;
         QCoreApplication::processEvents();
-        zapisano = kopacz(mojLancuch, kluczPublicznyHex(klucze), PLIK_LANCUCHA, {});
+        zapisano = dane->wezel().kopaczBloku()(dane->lancuch(), dane->mojKlucz(),
+                                               dane->katalog().lancuch, {});
     }
-    odswiezPoWczytaniu(przed);
+    dane->zmienionoLancuch(przed);
     // Blok, ktorego nie ma w pliku, nie jest rozglaszany.
-    ui->labelStatusKopania->setText(zapisano ? tr("Nieaktywne.") : tr(TEKST_BLOK_NIE_ZAPISANY));
+    ui->labelStatusKopania->setText(zapisano ? trOkna(TEKST_NIEAKTYWNE) : trOkna(TEKST_BLOK_NIE_ZAPISANY));
     if (!zapisano) {
-        ui->buttonKop->setText(tr("Kop blok"));
+        ui->buttonKop->setText(trOkna(TEKST_KOP_BLOK));
         ui->buttonKop->setEnabled(true);
         return;
     }
-    ui->buttonKop->setText(tr(TEKST_ROZGLASZANIE));
+    ui->buttonKop->setText(trOkna(TEKST_ROZGLASZANIE));
     rozglaszanieBloku = true;
-    rozglosWTle(1);
+    dane->rozglos(CelRozgloszenia::blok);
 }
 
-void MainWindow::blokujNaCzasPetli(bool blokuj)
+void ZakladkaPrzeglad::naRozgloszono(CelRozgloszenia cel)
 {
-    const QString podpowiedz = blokuj ? tr(TEKST_WYLACZONE_PODCZAS_PETLI) : QString();
+    if (cel != CelRozgloszenia::blok)
+        return;
+    rozglaszanieBloku = false;
+    ui->buttonKop->setText(trOkna(TEKST_KOP_BLOK));
+    // Petla trzyma zapis lancucha: kopanie z okna czekaloby na nia.
+    ui->buttonKop->setEnabled(!dane->kopanieWPetli());
+}
+
+void ZakladkaPrzeglad::naPobrano(bool potemKop)
+{
+    pokazDluzszyOdrzucony();
+    if (!potemKop)
+        return;
+    rozglaszanieBloku = false;
+    // Petla ruszyla w czasie pobierania: ona kopie, a zapis lancucha trzyma dla siebie.
+    if (dane->kopanieWPetli()) {
+        ui->buttonKop->setText(trOkna(TEKST_KOP_BLOK));
+        return;
+    }
+    kopJedenBlok();
+}
+
+void ZakladkaPrzeglad::blokujNaCzasPetli(bool blokuj)
+{
     // Rozgloszenie jednego bloku w toku odblokuje buttonKop samo, gdy skonczy.
     ui->buttonKop->setEnabled(!blokuj && !rozglaszanieBloku);
-    ui->buttonKop->setToolTip(podpowiedz);
-    // Tak samo wysylanie: przycisk wraca dopiero z wynikiem rozgloszenia transakcji.
-    ui->buttonWyslij->setEnabled(!blokuj && !rozglaszanieWyslania);
-    ui->buttonWyslij->setToolTip(podpowiedz);
-    if (blokuj && !rozglaszanieWyslania)
-        statusWyslania.clear();
-    pokazStatusWyslania();
+    ui->buttonKop->setToolTip(blokuj ? trOkna(TEKST_WYLACZONE_PODCZAS_PETLI) : QString());
 }
 
-void MainWindow::naKopWPetli()
+void ZakladkaPrzeglad::naKopWPetli()
 {
-    if (kopanieWPetli) {
+    if (dane->kopanieWPetli()) {
         zatrzymajPetleKopania();
         return;
     }
-    stopKopania = std::stop_source();
-    bladZapisuWPetli = false;
-    wysokoscStartowa = static_cast<std::int32_t>(mojLancuch.liczbaBlokow());
-    const int port = mojPort();
-    // Inny port to inne wpisy "to ja": stary wypychacz konczy sie (przerywajac swoje wypchniecia).
-    if (!wypychacz || wypychacz->port() != port)
-        wypychacz = wypychaczPetli(port);
-    // Watek dostaje kopie wszystkiego poza flaga zatrzymania i wypychaczem okna.
-    PracaWatku petla = [this, klucz = kluczPublicznyHex(klucze), kop = kopacz,
-                        wypychaj = wypychacz.get(), port, stop = stopKopania.get_token()] {
-        // Nowy kopacz zaczyna od najdluzszego lancucha sieci, a nie od razu od rozwidlenia.
-        pobierzPrzedPetla(klucz, port, stop);
-        if (!petlaKopania(klucz, stop, kop, *wypychaj)) {
-            // Dalsze kopanie tylko do pamieci byloby praca na nic.
-            bladZapisuWPetli = true;
-            emit petlaKopaniaPrzerwana();
-        }
-    };
-    if (!utworzWatek(watekKopania, std::move(petla))) {
+    wysokoscStartowa = static_cast<std::int64_t>(dane->lancuch().liczbaBlokow());
+    // Nowy kopacz zaczyna od najdluzszego lancucha sieci, a nie od razu od rozwidlenia.
+    if (!dane->wezel().uruchomPetle(dane->port(), true)) {
         wypisz("BLAD: nie udalo sie utworzyc watku kopania w petli.\n");
         return;
     }
-    kopanieWPetli = true;
+    dane->ustawPetle(true);
     blokujNaCzasPetli(true);
-    ui->buttonKopWPetli->setText(tr(TEKST_ZATRZYMAJ_KOPANIE));
-    ui->labelStatusKopania->setText(tr(TEKST_KOPANIE_AKTYWNE).arg(0));
-    if (!timerPliku->isActive())
-        timerPliku->start(1000);
+    ui->buttonKopWPetli->setText(trOkna(TEKST_ZATRZYMAJ_KOPANIE));
+    ui->labelStatusKopania->setText(trOkna(TEKST_KOPANIE_AKTYWNE).arg(0));
 }
 
-void MainWindow::zatrzymajPetleKopania()
+void ZakladkaPrzeglad::zatrzymajPetleKopania()
 {
     ui->buttonKopWPetli->setEnabled(false);
-    ui->buttonKopWPetli->setText(tr(TEKST_ZATRZYMYWANIE));
+    ui->buttonKopWPetli->setText(trOkna(TEKST_ZATRZYMYWANIE));
     QCoreApplication::processEvents();
-    stopKopania.request_stop();
-    if (watekKopania.joinable()) {
+    {
         const KursorCzekania kursor;
-        watekKopania.join();
+        dane->wezel().zatrzymajPetle();
     }
-    kopanieWPetli = false;
-    if (!nasluchAktywny)
-        timerPliku->stop();
+    dane->ustawPetle(false);
     blokujNaCzasPetli(false);
-    ui->buttonKopWPetli->setText(tr("Kop w petli"));
+    ui->buttonKopWPetli->setText(trOkna(TEKST_KOP_W_PETLI));
     ui->buttonKopWPetli->setEnabled(true);
-    ui->labelStatusKopania->setText(bladZapisuWPetli ? tr(TEKST_BLOK_NIE_ZAPISANY) : tr("Nieaktywne."));
-    naOdswiezLancuch();
+    ui->labelStatusKopania->setText(dane->wezel().petlaPoBledzieZapisu() ? trOkna(TEKST_BLOK_NIE_ZAPISANY)
+                                                                          : trOkna(TEKST_NIEAKTYWNE));
+    dane->odswiezWTle();
 }
 
-void MainWindow::naPetlaKopaniaPrzerwana()
+void ZakladkaPrzeglad::naPetlaKopaniaPrzerwana()
 {
     // Uzytkownik mogl juz sam zatrzymac petle; wtedy komunikat pokazal tamten krok.
-    if (kopanieWPetli)
+    if (dane->kopanieWPetli())
         zatrzymajPetleKopania();
+}
+
+void ZakladkaPrzeglad::pokazDluzszyOdrzucony()
+{
+    // Wlasny lancuch dogonil tamten: rozwidlenie juz nie grozi utrata blokow.
+    const std::int64_t dluzszy = dane->dluzszyOdrzucony();
+    const bool widoczny = dluzszy > static_cast<std::int64_t>(dane->lancuch().liczbaBlokow());
+    ui->labelSiecDluzsza->setVisible(widoczny);
+    if (widoczny)
+        ui->labelSiecDluzsza->setText(trOkna(TEKST_SIEC_DLUZSZA).arg(dluzszy));
 }

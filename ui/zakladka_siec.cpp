@@ -1,4 +1,5 @@
-// Zakladka Siec: nasluch, znane wezly, seedy i bootstrap.
+#include "ui/zakladka_siec.h"
+
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QLabel>
@@ -9,19 +10,15 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-
 #include "core/konsola.h"
+#include "net/port.h"
+#include "net/wezly.h"
+#include "ui/dane_okna.h"
+#include "ui/etykiety_wezlow.h"
 #include "ui/kropka_statusu.h"
 #include "ui/kursor_czekania.h"
-#include "ui/linie_lancucha.h"
-#include "ui/mainwindow.h"
-#include "net/obecnosc.h"
-#include "wezel/praca_wezla.h"
-#include "net/rozgloszenie.h"
 #include "ui/teksty_okna.h"
 #include "ui_mainwindow.h"
-#include "net/wezly.h"
-#include "net/wymiana_lancucha.h"
 
 namespace {
 
@@ -33,18 +30,6 @@ bool poprawnyPort(const QString& tekst, int& port)
     return ok && portPoprawny(port);
 }
 
-QString adresWezla(const Wezel& wezel)
-{
-    return QString::fromStdString(wezel.ip) + u':' + QString::number(wezel.port);
-}
-
-QString etykietaWezla(const Wezel& wezel)
-{
-    if (wezel.nazwa.empty())
-        return adresWezla(wezel);
-    return QString::fromStdString(wezel.nazwa) + QStringLiteral(" - ") + adresWezla(wezel);
-}
-
 void dodajPozycje(QListWidget* lista, const QString& tekst, const Wezel& wezel)
 {
     auto* pozycja = new QListWidgetItem(tekst, lista);
@@ -54,14 +39,14 @@ void dodajPozycje(QListWidget* lista, const QString& tekst, const Wezel& wezel)
 
 // Dodaje wpis z pol i mowi, co poszlo nie tak; przy bledzie pola i plik zostaja bez zmian.
 // Pusty tekst: dodano.
-QString dodajZPol(QLineEdit* poleIp, QLineEdit* polePortu, const char* plik)
+QString dodajZPol(QLineEdit* poleIp, QLineEdit* polePortu, const std::string& plik)
 {
     // Adres po tych samych zasadach co wpisy z sieci; port sprawdzany po nim, osobno.
     Wezel wezel{poleIp->text().trimmed().toStdString(), 1, {}, {}};
     if (!przygotujWezelDoZapisu(wezel))
-        return MainWindow::tr(TEKST_ZLY_ADRES_IP);
+        return trOkna(TEKST_ZLY_ADRES_IP);
     if (!poprawnyPort(polePortu->text().trimmed(), wezel.port))
-        return MainWindow::tr(TEKST_ZLY_PORT);
+        return trOkna(TEKST_ZLY_PORT);
     dodajLubUzupelnijWezel(plik, wezel.ip, wezel.port, std::string(), std::string());
     poleIp->clear();
     polePortu->clear();
@@ -69,7 +54,7 @@ QString dodajZPol(QLineEdit* poleIp, QLineEdit* polePortu, const char* plik)
 }
 
 // Usuwa biezaca pozycje listy z pliku; false, gdy nic nie jest wybrane.
-bool usunWybrany(QListWidget* lista, const char* plik)
+bool usunWybrany(QListWidget* lista, const std::string& plik)
 {
     const QListWidgetItem* pozycja = lista->currentItem();
     if (pozycja == nullptr)
@@ -97,7 +82,35 @@ void komunikatWJednymWierszu(QLabel* komunikat)
 
 } // namespace
 
-void MainWindow::przygotujPolaSieci()
+void ZakladkaSiec::przygotuj(DaneOkna& daneOkna, Ui::MainWindow& formularz)
+{
+    dane = &daneOkna;
+    ui = &formularz;
+    przeniesDoPrzewijania();
+    przygotujPola();
+    ui->labelStatusNasluchu->setText(kropkaStatusu(KOLOR_CZERWONY, trOkna(TEKST_NIEAKTYWNY)));
+    connect(ui->buttonNasluchuj, &QPushButton::clicked, this, &ZakladkaSiec::naNasluchuj);
+    connect(ui->buttonDodajWezel, &QPushButton::clicked, this, &ZakladkaSiec::naDodajWezel);
+    connect(ui->buttonDodajSeed, &QPushButton::clicked, this, &ZakladkaSiec::naDodajSeed);
+    connect(ui->buttonUsunWezel, &QPushButton::clicked, this, &ZakladkaSiec::naUsunWezel);
+    connect(ui->buttonUsunSeed, &QPushButton::clicked, this, &ZakladkaSiec::naUsunSeed);
+    connect(ui->buttonRozgloscTeraz, &QPushButton::clicked, this, &ZakladkaSiec::naRozgloscTeraz);
+    connect(dane, &DaneOkna::wezlyZmienione, this, &ZakladkaSiec::odswiezWezly);
+    MostWezla& most = dane->most();
+    connect(&most, &MostWezla::nasluchOtwarty, this, &ZakladkaSiec::naNasluchGotowy);
+    connect(&most, &MostWezla::wezelWykryty, this, &ZakladkaSiec::naWezelWykryty);
+    connect(&most, &MostWezla::rozgloszonoWTle, this,
+            [this](const WynikRozgloszenia& wynik, CelRozgloszenia cel) {
+                if (cel == CelRozgloszenia::reczne)
+                    naRozgloszono(wynik.sukcesy, wynik.wszystkie);
+            });
+    connect(&most, &MostWezla::postep, this, &ZakladkaSiec::naPostepPobierania);
+    connect(&most, &MostWezla::pobrano, this, &ZakladkaSiec::naPobrano);
+    odswiezWezly();
+    odswiezSeedy();
+}
+
+void ZakladkaSiec::przygotujPola()
 {
     komunikatWJednymWierszu(ui->labelStatusWezla);
     komunikatWJednymWierszu(ui->labelStatusSeeda);
@@ -105,198 +118,157 @@ void MainWindow::przygotujPolaSieci()
     czyscPrzyEdycji(ui->labelStatusSeeda, {ui->editIpSeeda, ui->editPortSeeda});
 }
 
-void MainWindow::naNasluchuj()
+void ZakladkaSiec::naNasluchuj()
 {
     if (nasluchAktywny) {
         ui->buttonNasluchuj->setEnabled(false);
-        ui->buttonNasluchuj->setText(tr(TEKST_ZATRZYMYWANIE));
+        ui->buttonNasluchuj->setText(trOkna(TEKST_ZATRZYMYWANIE));
         QCoreApplication::processEvents();
         {
             const KursorCzekania kursor;
-            zatrzymajWatkiSieci();
+            dane->wezel().zatrzymajNasluch();
         }
-        wrocDoStanuBezNasluchu(kropkaStatusu(KOLOR_CZERWONY, tr("Nieaktywny.")));
+        wrocDoStanuBezNasluchu(kropkaStatusu(KOLOR_CZERWONY, trOkna(TEKST_NIEAKTYWNY)));
         return;
     }
     int port = 0;
     if (!poprawnyPort(ui->editPortNasluchu->text(), port)) {
-        ui->labelStatusNasluchu->setText(kropkaStatusu(KOLOR_CZERWONY, tr(TEKST_ZLY_PORT)));
+        ui->labelStatusNasluchu->setText(kropkaStatusu(KOLOR_CZERWONY, trOkna(TEKST_ZLY_PORT)));
         return;
     }
     statusPrzedNasluchem = ui->labelStatusNasluchu->text();
     ui->editPortNasluchu->setEnabled(false);
     ui->buttonNasluchuj->setEnabled(false);
     ui->labelStatusNasluchu->setText(
-        kropkaStatusu(KOLOR_POMARANCZOWY, tr(TEKST_URUCHAMIANIE_NASLUCHU).arg(port)));
-    stopSieci = std::stop_source();
-    PracaWatku serwer = [this, port, klucz = kluczPublicznyHex(klucze),
-                         stop = stopSieci.get_token()] {
-        pracaSerwera(port, klucz, stop,
-                     [this, port](bool sukces) { emit nasluchGotowy(sukces, port); });
-    };
-    if (!utworzWatek(watekSerwera, std::move(serwer))) {
+        kropkaStatusu(KOLOR_POMARANCZOWY, trOkna(TEKST_URUCHAMIANIE_NASLUCHU).arg(port)));
+    if (!dane->wezel().uruchomNasluch(port)) {
         wypisz("BLAD: nie udalo sie utworzyc watku serwera na porcie ", port, ".\n");
         wrocDoStanuBezNasluchu(statusPrzedNasluchem);
     }
 }
 
-void MainWindow::naNasluchGotowy(bool sukces, int port)
+void ZakladkaSiec::naNasluchGotowy(bool sukces, int port)
 {
     if (!sukces) {
-        if (watekSerwera.joinable())
-            watekSerwera.join();
-        wrocDoStanuBezNasluchu(kropkaStatusu(KOLOR_CZERWONY, tr(TEKST_NASLUCH_BLAD).arg(port)));
+        dane->wezel().zatrzymajNasluch();
+        wrocDoStanuBezNasluchu(kropkaStatusu(KOLOR_CZERWONY, trOkna(TEKST_NASLUCH_BLAD).arg(port)));
         return;
     }
     nasluchAktywny = true;
-    ui->buttonNasluchuj->setText(tr(TEKST_ZATRZYMAJ_NASLUCH));
+    ui->buttonNasluchuj->setText(trOkna(TEKST_ZATRZYMAJ_NASLUCH));
     ui->buttonNasluchuj->setEnabled(true);
-    ui->labelStatusNasluchu->setText(kropkaStatusu(KOLOR_ZIELONY, tr(TEKST_NASLUCH_AKTYWNY).arg(port)));
-    if (!timerPliku->isActive())
-        timerPliku->start(1000);
-    if (usunSiebieZListy(PLIK_WEZLOW, port) > 0)
-        odswiezWezly();
-    bootstrapZSeedow();
-    static_cast<void>(pobierzWTle(wezlyDoPobrania(port), false));
-    uruchomWatkiObecnosci(port);
-}
-
-void MainWindow::uruchomWatkiObecnosci(int port)
-{
-    PracaWatku sluchacz = [this, port, stop = stopSieci.get_token()] {
-        pracaSluchaczaObecnosci(
-            port, idWezla, stop,
-            [this](const std::string& ip, int portWezla) {
-                emit wezelWykryty(QString::fromStdString(ip), portWezla);
-            });
-    };
-    PracaWatku oglaszacz = [this, port, klucz = kluczPublicznyHex(klucze),
-                            nazwa = nazwaUzytkownika.toStdString(), stop = stopSieci.get_token()] {
-        pracaOglaszacza(port, idWezla, klucz, nazwa, stop);
-    };
-    if (utworzWatek(watekObecnosci, std::move(sluchacz))
-        && utworzWatek(watekOgloszen, std::move(oglaszacz)))
+    ui->labelStatusNasluchu->setText(kropkaStatusu(KOLOR_ZIELONY, trOkna(TEKST_NASLUCH_AKTYWNY).arg(port)));
+    dane->ustawNasluch(true);
+    // Usuniecie siebie z listy, bootstrap, pobranie od znanych wezlow i obecnosc.
+    const StartPoNasluchu start = dane->wezel().uruchomPoNasluchu(port, true);
+    if (start.usunietoSiebie > 0)
+        emit dane->wezlyZmienione();
+    if (start.obecnosc)
         return;
     // Bez obu watkow obecnosci wezel nie dziala w pelni: wszystko wraca do stanu sprzed klikniecia.
     wypisz("BLAD: nie udalo sie utworzyc watku obecnosci - nasluch zatrzymany.\n");
-    zatrzymajWatkiSieci();
+    dane->wezel().zatrzymajNasluch();
     wrocDoStanuBezNasluchu(statusPrzedNasluchem);
 }
 
-void MainWindow::zatrzymajWatkiSieci()
-{
-    stopSieci.request_stop();
-    for (std::thread* watek : {&watekSerwera, &watekObecnosci, &watekOgloszen})
-        if (watek->joinable())
-            watek->join();
-}
-
-void MainWindow::wrocDoStanuBezNasluchu(const QString& status)
+void ZakladkaSiec::wrocDoStanuBezNasluchu(const QString& status)
 {
     nasluchAktywny = false;
-    if (!kopanieWPetli)
-        timerPliku->stop();
+    dane->ustawNasluch(false);
     ui->editPortNasluchu->setEnabled(true);
-    ui->buttonNasluchuj->setText(tr("Nasluchuj"));
+    ui->buttonNasluchuj->setText(trOkna(TEKST_NASLUCHUJ));
     ui->buttonNasluchuj->setEnabled(true);
     ui->labelStatusNasluchu->setText(status);
 }
 
-void MainWindow::naWezelWykryty(QString ip, int port)
+void ZakladkaSiec::naWezelWykryty(const QString& ip, int port)
 {
-    odswiezWezly();
-    static_cast<void>(pobierzWTle({Wezel{ip.toStdString(), port, {}, {}}}, false));
+    emit dane->wezlyZmienione();
+    static_cast<void>(dane->pobierz({Wezel{ip.toStdString(), port, {}, {}}}, CelPobrania::zwykle));
     // Wiadomosc spozniona wzgledem zatrzymania nasluchu nie zaslania statusu "Nieaktywny.".
     if (nasluchAktywny)
-        ui->labelStatusNasluchu->setText(tr(TEKST_WYKRYTO_WEZEL).arg(ip).arg(port));
+        ui->labelStatusNasluchu->setText(trOkna(TEKST_WYKRYTO_WEZEL).arg(ip).arg(port));
 }
 
-void MainWindow::naDodajWezel()
+void ZakladkaSiec::naDodajWezel()
 {
-    const QString blad = dodajZPol(ui->editIpWezla, ui->editPortWezla, PLIK_WEZLOW);
+    const QString blad = dodajZPol(ui->editIpWezla, ui->editPortWezla, dane->katalog().wezly);
     ui->labelStatusWezla->setText(blad);
     if (!blad.isEmpty())
         return;
-    odswiezWezly();
-    static_cast<void>(pobierzWTle(wezlyDoPobrania(mojPort()), false));
+    emit dane->wezlyZmienione();
+    static_cast<void>(dane->pobierzOdZnanych(CelPobrania::zwykle));
 }
 
-void MainWindow::naDodajSeed()
+void ZakladkaSiec::naDodajSeed()
 {
-    const QString blad = dodajZPol(ui->editIpSeeda, ui->editPortSeeda, PLIK_SEEDOW);
+    const QString blad = dodajZPol(ui->editIpSeeda, ui->editPortSeeda, dane->katalog().seedy);
     ui->labelStatusSeeda->setText(blad);
     if (!blad.isEmpty())
         return;
     odswiezSeedy();
-    bootstrapZSeedow();
-    static_cast<void>(pobierzWTle(wezlyDoPobrania(mojPort()), false));
+    static_cast<void>(dane->wezel().bootstrap(dane->lancuch(), dane->port()));
+    static_cast<void>(dane->pobierzOdZnanych(CelPobrania::zwykle));
 }
 
-void MainWindow::naUsunWezel()
+void ZakladkaSiec::naUsunWezel()
 {
-    if (usunWybrany(ui->listaWezlow, PLIK_WEZLOW))
-        odswiezWezly();
+    if (usunWybrany(ui->listaWezlow, dane->katalog().wezly))
+        emit dane->wezlyZmienione();
 }
 
-void MainWindow::naUsunSeed()
+void ZakladkaSiec::naUsunSeed()
 {
-    if (usunWybrany(ui->listaSeedow, PLIK_SEEDOW))
+    if (usunWybrany(ui->listaSeedow, dane->katalog().seedy))
         odswiezSeedy();
 }
 
-void MainWindow::naRozgloscTeraz()
+void ZakladkaSiec::naRozgloscTeraz()
 {
     ui->buttonRozgloscTeraz->setEnabled(false);
-    ui->buttonRozgloscTeraz->setText(tr(TEKST_ROZGLASZANIE));
-    rozglosWTle(2);
+    ui->buttonRozgloscTeraz->setText(trOkna(TEKST_ROZGLASZANIE));
+    dane->rozglos(CelRozgloszenia::reczne);
 }
 
-void MainWindow::naBootstrapZakonczony()
+void ZakladkaSiec::naRozgloszono(int sukcesy, int wszystkie)
 {
-    odswiezWezly();
+    ui->buttonRozgloscTeraz->setText(
+        wszystkie > 0 ? trOkna(TEKST_ROZGLOSZONO).arg(sukcesy).arg(wszystkie) : trOkna(TEKST_BRAK_WEZLOW));
+    ui->buttonRozgloscTeraz->setEnabled(true);
+    QTimer::singleShot(2000, this, [this] { ui->buttonRozgloscTeraz->setText(trOkna(TEKST_ROZGLOS_TERAZ)); });
 }
 
-void MainWindow::odswiezWezly()
+void ZakladkaSiec::naPostepPobierania(const QString& dawca, qint64 mam, qint64 wszystkie)
 {
-    QComboBox* pudelko = ui->comboZnaniOdbiorcy;
-    const QString wybranyKlucz = pudelko->currentData().toString();
+    // Status sprzed pobierania wraca po nim, o ile nikt go w tym czasie nie zmienil.
+    if (ui->labelStatusNasluchu->text() != statusPobierania)
+        statusPrzedPobieraniem = ui->labelStatusNasluchu->text();
+    statusPobierania = trOkna(TEKST_POBIERAM_LANCUCH).arg(dawca).arg(mam).arg(wszystkie);
+    ui->labelStatusNasluchu->setText(statusPobierania);
+}
+
+void ZakladkaSiec::naPobrano()
+{
+    if (!statusPobierania.isEmpty() && ui->labelStatusNasluchu->text() == statusPobierania)
+        ui->labelStatusNasluchu->setText(statusPrzedPobieraniem);
+    statusPobierania.clear();
+}
+
+void ZakladkaSiec::odswiezWezly()
+{
     ui->listaWezlow->clear();
-    pudelko->clear();
-    pudelko->addItem(tr(TEKST_WKLEJ_RECZNIE), QString());
-    for (const Wezel& wezel : wczytajWezly(PLIK_WEZLOW)) {
-        const QString etykieta = etykietaWezla(wezel);
-        dodajPozycje(ui->listaWezlow, etykieta, wezel);
-        if (wezel.kluczPubliczny.empty())
-            continue;
-        const QString klucz = QString::fromStdString(wezel.kluczPubliczny);
-        pudelko->addItem(QStringLiteral("%1 (%2)").arg(etykieta, skrotKlucza(klucz)),
-                         klucz);
-    }
-    const int indeks = pudelko->findData(wybranyKlucz, Qt::UserRole, Qt::MatchExactly);
-    pudelko->setCurrentIndex(indeks >= 0 ? indeks : 0);
+    for (const Wezel& wezel : wczytajWezly(dane->katalog().wezly))
+        dodajPozycje(ui->listaWezlow, etykietaWezla(wezel), wezel);
 }
 
-void MainWindow::odswiezSeedy()
+void ZakladkaSiec::odswiezSeedy()
 {
     ui->listaSeedow->clear();
-    for (const Wezel& seed : wczytajWezly(PLIK_SEEDOW))
+    for (const Wezel& seed : wczytajWezly(dane->katalog().seedy))
         dodajPozycje(ui->listaSeedow, adresWezla(seed), seed);
 }
 
-void MainWindow::bootstrapZSeedow()
-{
-    std::vector<Wezel> seedy = seedyDoBootstrapu(PLIK_WEZLOW, PLIK_SEEDOW);
-    if (seedy.empty())
-        return;
-    auto praca = [kopia = mojLancuch, seedy = std::move(seedy), port = mojPort(), straz = straz] {
-        pracaBootstrapu(kopia, seedy, port, straz->stop(), [&straz] {
-            straz->jesliZyje([](MainWindow& okno) { emit okno.bootstrapZakonczony(); });
-        });
-    };
-    static_cast<void>(uruchomOdlaczony(std::move(praca), "bootstrapu"));
-}
-
-void MainWindow::przeniesSiecDoPrzewijania()
+void ZakladkaSiec::przeniesDoPrzewijania()
 {
     // Cztery grupy zakladki sa wyzsze niz okno na ekranie 1366x768: przewijane pole
     // pozwala oknu byc nizszym, a zakladka przewija sie tylko wtedy, gdy brak miejsca.

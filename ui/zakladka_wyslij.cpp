@@ -1,61 +1,82 @@
-// Zakladka Wyslij: sprawdzenie pol, potwierdzenie, blok z platnoscia, rozgloszenie.
+#include "ui/zakladka_wyslij.h"
+
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 
-#include "ui/kursor_czekania.h"
 #include "portfel/kwota.h"
+#include "ui/dane_okna.h"
+#include "ui/etykiety_wezlow.h"
+#include "ui/kursor_czekania.h"
 #include "ui/linie_lancucha.h"
-#include "ui/mainwindow.h"
 #include "ui/teksty_okna.h"
 #include "ui_mainwindow.h"
 
-void MainWindow::naWyslij()
+void ZakladkaWyslij::przygotuj(DaneOkna& daneOkna, Ui::MainWindow& formularz)
+{
+    dane = &daneOkna;
+    ui = &formularz;
+    ui->editKwota->setPlaceholderText(trOkna(TEKST_PRZYKLAD_KWOTY));
+    connect(ui->buttonWyslij, &QPushButton::clicked, this, &ZakladkaWyslij::naWyslij);
+    connect(ui->comboZnaniOdbiorcy, &QComboBox::activated, this,
+            &ZakladkaWyslij::naWybranoZnanegoOdbiorce);
+    connect(dane, &DaneOkna::wezlyZmienione, this, &ZakladkaWyslij::odswiezOdbiorcow);
+    connect(dane, &DaneOkna::petlaZmieniona, this, &ZakladkaWyslij::blokujNaCzasPetli);
+    connect(&dane->most(), &MostWezla::rozgloszonoWTle, this,
+            [this](const WynikRozgloszenia& wynik, CelRozgloszenia cel) {
+                if (cel == CelRozgloszenia::wyslanie)
+                    pokazWynikWyslania(wynik);
+            });
+    odswiezOdbiorcow();
+}
+
+void ZakladkaWyslij::naWyslij()
 {
     // Adresy sa zawsze malymi literami; klucz wpisany wielkimi trafilby na adres,
     // ktorego zaden portfel nie pokazuje, i monety by przepadly.
     const QString odbiorca = ui->editOdbiorca->text().toLower();
     const std::string odbiorcaTekst = odbiorca.toStdString();
     if (!czyPoprawnyKluczPubliczny(odbiorcaTekst)) {
-        ui->labelStatusWyslij->setText(tr(TEKST_ZLY_KLUCZ));
+        ui->labelStatusWyslij->setText(trOkna(TEKST_ZLY_KLUCZ));
         return;
     }
     bool ok = false;
     const std::int64_t kwota = parsujKwote(ui->editKwota->text().toStdString(), ok);
     if (!ok || kwota < 1) {
-        ui->labelStatusWyslij->setText(tr(TEKST_ZLA_KWOTA));
+        ui->labelStatusWyslij->setText(trOkna(TEKST_ZLA_KWOTA));
         return;
     }
-    const std::string ja = kluczPublicznyHex(klucze);
+    const std::string& ja = dane->mojKlucz();
+    Blockchain& mojLancuch = dane->lancuch();
     mojLancuch.przygotujSalda();
     const std::int64_t saldo = mojLancuch.saldo(ja);
     const QString symbol = QLatin1String(SYMBOL_MONETY);
     if (kwota > saldo) {
         ui->labelStatusWyslij->setText(
-            tr(TEKST_ZA_MALO_SRODKOW).arg(QString::fromStdString(formatujKwote(saldo)), symbol));
+            trOkna(TEKST_ZA_MALO_SRODKOW).arg(QString::fromStdString(formatujKwote(saldo)), symbol));
         return;
     }
-    const QString pytanie = tr(TEKST_POTWIERDZ_PYTANIE)
+    const QString pytanie = trOkna(TEKST_POTWIERDZ_PYTANIE)
                                 .arg(QString::fromStdString(formatujKwote(kwota)), symbol,
                                      skrotKlucza(odbiorca));
-    if (QMessageBox::question(this, tr(TEKST_POTWIERDZ_TYTUL), pytanie,
+    if (QMessageBox::question(this, trOkna(TEKST_POTWIERDZ_TYTUL), pytanie,
                               QMessageBox::Yes | QMessageBox::No, QMessageBox::No)
         != QMessageBox::Yes)
         return;
 
-    const Transakcja platnosc(klucze, odbiorcaTekst, kwota, std::string());
+    const Transakcja platnosc(dane->paraKluczy(), odbiorcaTekst, kwota, std::string());
     const Punkt przed = mojLancuch.punkt();
     bool zapisano = false;
     {
         const KursorCzekania kursor;
-        zapisano = kopacz(mojLancuch, ja, PLIK_LANCUCHA, {platnosc});
+        zapisano = dane->wezel().kopaczBloku()(mojLancuch, ja, dane->katalog().lancuch, {platnosc});
     }
     if (!zapisano) {
         // Pola zostaja, zeby mozna bylo sprobowac jeszcze raz; nic nie idzie do sieci.
-        odswiezPoWczytaniu(przed);
-        ui->labelStatusWyslij->setText(tr(TEKST_WYSLANIE_NIE_ZAPISANE));
+        dane->zmienionoLancuch(przed);
+        ui->labelStatusWyslij->setText(trOkna(TEKST_WYSLANIE_NIE_ZAPISANE));
         return;
     }
     ui->editOdbiorca->clear();
@@ -64,34 +85,34 @@ void MainWindow::naWyslij()
     ui->comboZnaniOdbiorcy->setCurrentIndex(0);
     ui->buttonWyslij->setEnabled(false);
     rozglaszanieWyslania = true;
-    statusWyslania = tr(TEKST_WYSLANO_ROZGLASZANIE);
+    statusWyslania = trOkna(TEKST_WYSLANO_ROZGLASZANIE);
     pokazStatusWyslania();
-    odswiezPoWczytaniu(przed);
-    rozglosWTle(0);
+    dane->zmienionoLancuch(przed);
+    dane->rozglos(CelRozgloszenia::wyslanie);
 }
 
-void MainWindow::pokazWynikWyslania(const WynikRozgloszenia& wynik)
+void ZakladkaWyslij::pokazWynikWyslania(const WynikRozgloszenia& wynik)
 {
     rozglaszanieWyslania = false;
     // Petla uruchomiona w czasie rozgloszenia trzyma wysylanie zablokowane (jak buttonKop).
-    ui->buttonWyslij->setEnabled(!kopanieWPetli);
+    ui->buttonWyslij->setEnabled(!dane->kopanieWPetli());
     statusWyslania = tekstWynikuWyslania(wynik);
     pokazStatusWyslania();
 }
 
-QString MainWindow::tekstWynikuWyslania(const WynikRozgloszenia& wynik)
+QString ZakladkaWyslij::tekstWynikuWyslania(const WynikRozgloszenia& wynik)
 {
     const DecyzjeWezlow& d = wynik.decyzje;
     if (wynik.wszystkie == 0)
-        return tr(TEKST_WYSLANO_BEZ_WEZLOW);
+        return trOkna(TEKST_WYSLANO_BEZ_WEZLOW);
     // Zaden wezel nie powiedzial, co zrobil: zostaja same liczby wysylek.
     if (d.zDecyzja() == 0) {
         if (wynik.sukcesy > 0)
-            return tr(TEKST_WYSLANO_ROZGLOSZONO).arg(wynik.sukcesy).arg(wynik.wszystkie);
-        return tr(TEKST_WYSLANO_NIKT_NIE_PRZYJAL).arg(wynik.wszystkie);
+            return trOkna(TEKST_WYSLANO_ROZGLOSZONO).arg(wynik.sukcesy).arg(wynik.wszystkie);
+        return trOkna(TEKST_WYSLANO_NIKT_NIE_PRZYJAL).arg(wynik.wszystkie);
     }
-    QString tekst = tr(d.przyjete + d.juzMialy > 0 ? TEKST_TRANSAKCJA_U_WEZLOW : TEKST_TRANSAKCJA_TYLKO_LOKALNIE)
-                  + u' ' + tr(TEKST_PRZYJETO_U).arg(d.przyjete).arg(wynik.wszystkie);
+    QString tekst = trOkna(d.przyjete + d.juzMialy > 0 ? TEKST_TRANSAKCJA_U_WEZLOW : TEKST_TRANSAKCJA_TYLKO_LOKALNIE)
+                  + u' ' + trOkna(TEKST_PRZYJETO_U).arg(d.przyjete).arg(wynik.wszystkie);
     const std::pair<int, const char*> czesci[] = {
         {d.juzMialy, TEKST_JUZ_MIAL},          {d.saldo, TEKST_ODRZUCIL_SALDO},
         {d.nieDluzszy, TEKST_ODRZUCIL_NIE_DLUZSZY}, {d.niepoprawny, TEKST_ODRZUCIL_NIEPOPRAWNY},
@@ -100,25 +121,51 @@ QString MainWindow::tekstWynikuWyslania(const WynikRozgloszenia& wynik)
     };
     for (const auto& [ile, czesc] : czesci)
         if (ile > 0)
-            tekst += QStringLiteral("; ") + tr(czesc).arg(ile);
+            tekst += QStringLiteral("; ") + trOkna(czesc).arg(ile);
     return tekst + u'.';
 }
 
-void MainWindow::pokazStatusWyslania()
+void ZakladkaWyslij::pokazStatusWyslania()
 {
-    if (!kopanieWPetli) {
+    if (!dane->kopanieWPetli()) {
         ui->labelStatusWyslij->setText(statusWyslania);
         return;
     }
     // Wynik wysylki nie zaslania komunikatu petli i nie ginie pod nim.
-    const QString komunikat = tr(TEKST_WYSYLANIE_WYLACZONE);
+    const QString komunikat = trOkna(TEKST_WYSYLANIE_WYLACZONE);
     ui->labelStatusWyslij->setText(statusWyslania.isEmpty() ? komunikat
                                                             : statusWyslania + u'\n' + komunikat);
 }
 
-void MainWindow::naWybranoZnanegoOdbiorce(int indeks)
+void ZakladkaWyslij::naWybranoZnanegoOdbiorce(int indeks)
 {
     const QString klucz = ui->comboZnaniOdbiorcy->itemData(indeks).toString();
     if (!klucz.isEmpty())
         ui->editOdbiorca->setText(klucz);
+}
+
+void ZakladkaWyslij::blokujNaCzasPetli(bool blokuj)
+{
+    // Przycisk wraca dopiero z wynikiem rozgloszenia transakcji.
+    ui->buttonWyslij->setEnabled(!blokuj && !rozglaszanieWyslania);
+    ui->buttonWyslij->setToolTip(blokuj ? trOkna(TEKST_WYLACZONE_PODCZAS_PETLI) : QString());
+    if (blokuj && !rozglaszanieWyslania)
+        statusWyslania.clear();
+    pokazStatusWyslania();
+}
+
+void ZakladkaWyslij::odswiezOdbiorcow()
+{
+    QComboBox* pudelko = ui->comboZnaniOdbiorcy;
+    const QString wybranyKlucz = pudelko->currentData().toString();
+    pudelko->clear();
+    pudelko->addItem(trOkna(TEKST_WKLEJ_RECZNIE), QString());
+    for (const Wezel& wezel : wczytajWezly(dane->katalog().wezly)) {
+        if (wezel.kluczPubliczny.empty())
+            continue;
+        const QString klucz = QString::fromStdString(wezel.kluczPubliczny);
+        pudelko->addItem(QStringLiteral("%1 (%2)").arg(etykietaWezla(wezel), skrotKlucza(klucz)), klucz);
+    }
+    const int indeks = pudelko->findData(wybranyKlucz, Qt::UserRole, Qt::MatchExactly);
+    pudelko->setCurrentIndex(indeks >= 0 ? indeks : 0);
 }

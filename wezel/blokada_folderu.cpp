@@ -10,6 +10,7 @@
 #include <thread>
 #include <unistd.h>
 
+#include "core/deskryptor.h"
 #include "core/pliki.h"
 
 namespace {
@@ -33,14 +34,14 @@ pid_t czytajPid(int fd)
 
 } // namespace
 
-WynikBlokady BlokadaFolderu::zajmij(const std::string& folderDanych)
+WynikBlokady BlokadaFolderu::zajmij(const KatalogDanych& katalog)
 {
     std::error_code kod;
-    pelnyFolder = std::filesystem::weakly_canonical(folderDanych, kod).string();
+    pelnyFolder = std::filesystem::weakly_canonical(katalog.folder, kod).string();
     if (kod)
-        pelnyFolder = folderDanych;
-    const std::string plik = folderDanych + "/" + PLIK_BLOKADY;
-    fd = Deskryptor::otworz(plik, O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK, 0600);
+        pelnyFolder = katalog.folder;
+    fd = Deskryptor::otworz(katalog.blokada, O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK,
+                            0600);
     if (!fd.otwarty()) {
         blad = std::strerror(errno);
         return WynikBlokady::blad;

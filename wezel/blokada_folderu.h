@@ -6,6 +6,7 @@
 #include <sys/types.h>
 
 #include "core/deskryptor.h"
+#include "wezel/katalog_danych.h"
 
 inline constexpr const char* PLIK_BLOKADY = "talvarin.blokada";
 
@@ -18,7 +19,7 @@ public:
     BlokadaFolderu& operator=(const BlokadaFolderu&) = delete;
 
     // Blokuje folder (plik blokady dostaje pid tego procesu); trzymana do konca obiektu.
-    [[nodiscard]] WynikBlokady zajmij(const std::string& folderDanych);
+    [[nodiscard]] WynikBlokady zajmij(const KatalogDanych& katalog);
     // Po odmowie: pelna sciezka folderu, pid procesu, ktory go trzyma (0, gdy nieznany),
     // i opis bledu systemu.
     [[nodiscard]] const std::string& folder() const { return pelnyFolder; }

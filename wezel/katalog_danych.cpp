@@ -13,6 +13,7 @@
 #include "core/plik_lancucha.h"
 #include "portfel/portfel.h"
 #include "net/wezly.h"
+#include "wezel/blokada_folderu.h"
 
 namespace {
 
@@ -25,35 +26,54 @@ std::string opisBledu(int numer)
 
 } // namespace
 
-bool przejdzDoKatalogu(const std::string& katalog, std::string& blad)
+KatalogDanych KatalogDanych::w(const std::string& folder)
 {
+    const auto sciezka = [&folder](const char* nazwa) {
+        return folder == "." ? std::string(nazwa) : folder + "/" + nazwa;
+    };
+    return KatalogDanych{folder,
+                         sciezka(PLIK_LANCUCHA),
+                         sciezka(PLIK_PORTFELA),
+                         sciezka(PLIK_WEZLOW),
+                         sciezka(PLIK_SEEDOW),
+                         sciezka(PLIK_NAZWY_UZYTKOWNIKA),
+                         sciezka(PLIK_BLOKADY),
+                         sciezka(PLIK_JEZYKA),
+                         sciezka(PLIK_PROBY)};
+}
+
+bool przygotujFolder(const KatalogDanych& katalog, std::string& blad)
+{
+    const std::string& folder = katalog.folder;
     std::error_code kod;
-    const bool byl = std::filesystem::exists(katalog, kod);
-    if (!byl) {
-        std::filesystem::create_directories(katalog, kod);
+    if (!std::filesystem::exists(folder, kod)) {
+        std::filesystem::create_directories(folder, kod);
         // Portfel trzyma klucz tajny jawnym tekstem: folder tylko dla wlasciciela.
-        if (kod || ::chmod(katalog.c_str(), 0700) != 0) {
-            blad = "nie mozna utworzyc folderu " + katalog + ": "
+        if (kod || ::chmod(folder.c_str(), 0700) != 0) {
+            blad = "nie mozna utworzyc folderu " + folder + ": "
                 + (kod ? kod.message() : opisBledu(errno));
             return false;
         }
     }
-    if (::chdir(katalog.c_str()) != 0) {
-        blad = "nie mozna wejsc do folderu " + katalog + ": " + opisBledu(errno);
+    // Wejscie do folderu sprawdzalo kiedys, ze to folder, do ktorego wolno wejsc.
+    if (::access(folder.c_str(), X_OK) != 0 || !std::filesystem::is_directory(folder, kod)) {
+        blad = "nie mozna wejsc do folderu " + folder + ": "
+            + opisBledu(errno != 0 ? errno : ENOTDIR);
         return false;
     }
     return true;
 }
 
-bool folderZapisywalny(std::string& blad)
+bool folderZapisywalny(const KatalogDanych& katalog, std::string& blad)
 {
-    Deskryptor fd = Deskryptor::otworz(PLIK_PROBY, O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
+    const char* proba = katalog.probaZapisu.c_str();
+    Deskryptor fd = Deskryptor::otworz(proba, O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
     if (!fd.otwarty()) {
         blad = std::string("nie mozna pisac w folderze danych: ") + opisBledu(errno);
         return false;
     }
     (void)fd.zamknij();
-    ::unlink(PLIK_PROBY);
+    ::unlink(proba);
     return true;
 }
 
@@ -83,10 +103,10 @@ bool wyjmijOpcjeKatalogu(int& argc, char** argv, std::string& katalog)
     return dobrze;
 }
 
-void usunPozostalosciPoAwariach()
+void usunPozostalosciPoAwariach(const KatalogDanych& katalog)
 {
-    (void)usunPozostalosciZapisow(PLIK_LANCUCHA);
-    (void)usunPozostalosciZapisow(PLIK_PORTFELA, true);
-    (void)usunPozostalosciZapisow(PLIK_WEZLOW);
-    (void)usunPozostalosciZapisow(PLIK_SEEDOW);
+    (void)usunPozostalosciZapisow(katalog.lancuch);
+    (void)usunPozostalosciZapisow(katalog.portfel, true);
+    (void)usunPozostalosciZapisow(katalog.wezly);
+    (void)usunPozostalosciZapisow(katalog.seedy);
 }

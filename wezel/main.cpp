@@ -42,20 +42,21 @@ int main(int argc, char** argv)
         wypisz("talvarin-wezel ", TALVARIN_WERSJA, "\n");
         return EXIT_SUCCESS;
     }
-    if (!przejdzDoKatalogu(opcje.katalog, opis) || !folderZapisywalny(opis))
+    // Jedyne miejsce, w ktorym powstaja sciezki plikow wezla.
+    const KatalogDanych katalog = KatalogDanych::w(opcje.katalog);
+    if (!przygotujFolder(katalog, opis) || !folderZapisywalny(katalog, opis))
         return blad(opis, EXIT_FAILURE);
     // Przed pierwszym zapisem: drugi proces na tym folderze nie rusza nic.
     BlokadaFolderu blokada;
-    if (const WynikBlokady wynik = blokada.zajmij("."); wynik != WynikBlokady::zajeta)
+    if (const WynikBlokady wynik = blokada.zajmij(katalog); wynik != WynikBlokady::zajeta)
         return blad(opisOdmowyBlokady(wynik, blokada), EXIT_FAILURE);
-    usunPozostalosciPoAwariach();
+    usunPozostalosciPoAwariach(katalog);
     if (sodium_init() < 0)
         return blad("nie udalo sie zainicjalizowac libsodium.", EXIT_FAILURE);
     if (!inicjalizujSiec())
         return blad("nie udalo sie zainicjalizowac sieci.", EXIT_FAILURE);
 
-    WezelBezOkna wezel(std::move(opcje));
-    const int kod = wezel.uruchom(sygnaly);
+    const int kod = uruchomWezelBezOkna(opcje, katalog, sygnaly);
     zakonczSiec();
     return kod;
 }

@@ -8,21 +8,14 @@ constexpr std::chrono::milliseconds KROK_CZEKANIA{10};
 
 } // namespace
 
-WatekWezla::~WatekWezla()
-{
-    (void)watek.request_stop();
-    if (watek.joinable())
-        watek.join();
-}
-
 bool WatekWezla::uruchom(Praca praca)
 {
     if (watek.joinable())
         return false;
     skonczony = false;
     try {
-        watek = std::jthread([this, praca = std::move(praca)](const std::stop_token& stop) {
-            praca(stop);
+        watek = std::jthread([this, praca = std::move(praca)](std::stop_token stop) {
+            praca(std::move(stop));
             skonczony = true;
         });
     } catch (const std::system_error&) {
@@ -35,7 +28,7 @@ bool WatekWezla::dolacz(Chwila termin)
 {
     if (!watek.joinable())
         return true;
-    while (!skonczony.load()) {
+    while (termin != Chwila::max() && !skonczony.load()) {
         if (std::chrono::steady_clock::now() >= termin)
             return false;
         std::this_thread::sleep_for(KROK_CZEKANIA);

@@ -1,6 +1,6 @@
 #pragma once
-// Watek trzymany przez wezel: wlasne zatrzymanie (stop_token dla pracy), czekanie z terminem
-// i join.
+// Watek trzymany przez wezel: std::jthread z wlasnym stop_token, znak konca pracy i czekanie
+// z terminem. Destruktor zatrzymuje i czeka, wiec watek nie przezyje tego, czego uzywa.
 
 #include <atomic>
 #include <chrono>
@@ -10,24 +10,25 @@
 
 class WatekWezla {
 public:
-    using Praca = std::function<void(const std::stop_token& stop)>;
+    using Praca = std::function<void(std::stop_token)>;
     using Chwila = std::chrono::steady_clock::time_point;
 
     WatekWezla() = default;
-    // Zatrzymuje i czeka bez terminu.
-    ~WatekWezla();
     WatekWezla(const WatekWezla&) = delete;
     WatekWezla& operator=(const WatekWezla&) = delete;
 
-    // False, gdy system odmowil utworzenia watku albo watek juz dziala.
+    // False, gdy system odmowil utworzenia watku albo watek juz jest (trzeba go dolaczyc).
     [[nodiscard]] bool uruchom(Praca praca);
-    void zatrzymaj() { (void)watek.request_stop(); }
+    void zatrzymaj() { watek.request_stop(); }
     // Czeka na koniec pracy najdalej do `termin`. True, gdy watek skonczyl (albo go nie bylo);
     // wtedy jest tez dolaczony.
     [[nodiscard]] bool dolacz(Chwila termin);
+    // Watek jest i jeszcze pracuje.
+    [[nodiscard]] bool pracuje() const { return watek.joinable() && !skonczony.load(); }
 
 private:
-    // Watek mowi, ze skonczyl, zanim ktos zrobi join (destruktor i tak czeka na niego).
+    // Watek mowi, ze skonczyl, zanim ktos zrobi join.
     std::atomic<bool> skonczony{false};
-    std::jthread watek; // ostatni: konczy sie przed pozostalymi polami
+    // Ostatni: niszczony pierwszy, wiec join konczy sie, zanim zniknie flaga.
+    std::jthread watek;
 };

@@ -27,7 +27,7 @@ constexpr std::array<Jezyk, 6> JEZYKI = {{
 
 } // namespace
 
-QString wybierzJezyk()
+QString wybierzJezyk(const KatalogDanych& katalog)
 {
     // Jezyk nie jest jeszcze wybrany, wiec te teksty nie ida przez tlumaczenie.
     QDialog dialog;
@@ -47,6 +47,6 @@ QString wybierzJezyk()
     dialog.exec();
 
     // Zapis takze po zamknieciu bez wyboru: nastepny start nie pyta ponownie.
-    static_cast<void>(zapiszAtomowo(PLIK_JEZYKA, wynik.toStdString()));
+    static_cast<void>(zapiszAtomowo(katalog.jezyk, wynik.toStdString()));
     return wynik;
 }

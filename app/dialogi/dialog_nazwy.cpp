@@ -24,7 +24,7 @@ QLabel* naglowek(QDialog& dialog)
 
 } // namespace
 
-QString zapytajONazwe()
+QString zapytajONazwe(const KatalogDanych& katalog)
 {
     QDialog dialog;
     dialog.setWindowTitle(QStringLiteral("Talvarin"));
@@ -35,7 +35,7 @@ QString zapytajONazwe()
     wersja->setAlignment(Qt::AlignCenter);
     uklad->addWidget(wersja);
     uklad->addWidget(new QLabel(QObject::tr("Twoja nazwa:"), &dialog));
-    auto* pole = new QLineEdit(QString::fromStdString(wczytajNazweUzytkownika()), &dialog);
+    auto* pole = new QLineEdit(QString::fromStdString(wczytajNazweUzytkownika(katalog.nazwa)), &dialog);
     // Nazwa jedzie w ogloszeniu obecnosci: znak UTF-16 to najwyzej 3 bajty UTF-8.
     pole->setMaxLength(static_cast<int>(MAKS_BAJTOW_NAZWY / 3));
     pole->setPlaceholderText(QObject::tr("Wpisz jak mamy Cie nazywac"));
@@ -52,7 +52,7 @@ QString zapytajONazwe()
     QObject::connect(przycisk, &QPushButton::clicked, &dialog, [&] {
         wynik = pole->text().trimmed();
         // Nieudany zapis jest cichy: nazwa i tak obowiazuje w tym uruchomieniu.
-        static_cast<void>(zapiszNazweUzytkownika(wynik.toStdString()));
+        static_cast<void>(zapiszNazweUzytkownika(wynik.toStdString(), katalog.nazwa));
         dialog.accept();
     });
     dialog.adjustSize();

@@ -43,15 +43,15 @@ Wybor zapytajOPortfel()
 
 // Nowy portfel z fraza; false, gdy pliku nie udalo sie zapisac (wtedy fraza nie jest
 // pokazywana: nie odtworzylaby klucza, ktorego uzyje program).
-bool utworzPortfel()
+bool utworzPortfel(const std::string& sciezka)
 {
     const Fraza fraza = generujFraze();
-    if (zapiszPortfelZFrazy(fraza)) {
+    if (zapiszPortfelZFrazy(fraza, sciezka)) {
         pokazFraze(fraza);
         return true;
     }
     const QString powod = QString::fromLocal8Bit(std::strerror(errno));
-    const QString plik = QFileInfo(QString::fromUtf8(PLIK_PORTFELA)).absoluteFilePath();
+    const QString plik = QFileInfo(QString::fromStdString(sciezka)).absoluteFilePath();
     QMessageBox::critical(nullptr, QObject::tr("Blad"),
                           QObject::tr("Nie udalo sie zapisac portfela do pliku %1: %2.\n"
                                       "Fraza odzyskiwania nie zostala pokazana, bo nie odtworzylaby "
@@ -63,24 +63,24 @@ bool utworzPortfel()
 
 } // namespace
 
-void przygotujPortfel()
+void przygotujPortfel(const KatalogDanych& katalog)
 {
     // Istniejacy plik, nawet pusty albo zepsuty, rozstrzyga okno glowne.
-    if (plikIstnieje(PLIK_PORTFELA))
+    if (plikIstnieje(katalog.portfel))
         return;
 
     for (;;) {
         switch (zapytajOPortfel()) {
         case Wybor::Nowy:
             // Po bledzie zapisu wybor portfela od nowa (np. po zwolnieniu miejsca na dysku).
-            if (utworzPortfel())
+            if (utworzPortfel(katalog.portfel))
                 return;
             break;
         case Wybor::Odtworz:
             // Gdy zapis sie nie udal, pytamy o fraze od nowa.
             for (;;) {
                 const Fraza fraza = wpiszFraze();
-                if (fraza.empty() || zapiszPortfelZFrazy(fraza))
+                if (fraza.empty() || zapiszPortfelZFrazy(fraza, katalog.portfel))
                     return;
             }
         case Wybor::Brak:

@@ -5,19 +5,19 @@
 #include <QString>
 
 #include "portfel/fraza.h"
+#include "wezel/katalog_danych.h"
 
-inline constexpr char PLIK_JEZYKA[] = "jezyk.txt";
 inline constexpr char JEZYK_ZRODLOWY[] = "pl_PL";
 
 // Kod wybranego jezyka, zapisany do jezyk.txt; zamkniecie bez wyboru daje "pl_PL".
-[[nodiscard]] QString wybierzJezyk();
+[[nodiscard]] QString wybierzJezyk(const KatalogDanych& katalog);
 
 // Nazwa po obcieciu bialych znakow, zapisana do nazwa_uzytkownika.txt;
 // zamkniecie okna bez przycisku daje pusta nazwe i nie rusza pliku.
-[[nodiscard]] QString zapytajONazwe();
+[[nodiscard]] QString zapytajONazwe(const KatalogDanych& katalog);
 
 // Gdy nie ma moj_portfel.dat: nowy portfel z nowej frazy albo odtworzony z wpisanej.
-void przygotujPortfel();
+void przygotujPortfel(const KatalogDanych& katalog);
 
 // Pokazuje nowa fraze do zapisania na kartce.
 void pokazFraze(const Fraza& fraza);

@@ -30,19 +30,19 @@ BibliotekiStartu prawdziweBiblioteki()
     return {sodium_init, inicjalizujSiec, zakonczSiec};
 }
 
-QString wczytajJezyk()
+QString wczytajJezyk(const KatalogDanych& katalog)
 {
-    const std::optional<std::string> tresc = wczytajPlik(PLIK_JEZYKA);
+    const std::optional<std::string> tresc = wczytajPlik(katalog.jezyk);
     if (!tresc)
         return {};
     return QString::fromUtf8(tresc->data(), static_cast<qsizetype>(tresc->size())).trimmed();
 }
 
-QString ustalJezyk()
+QString ustalJezyk(const KatalogDanych& katalog)
 {
-    QString kod = wczytajJezyk();
+    QString kod = wczytajJezyk(katalog);
     if (kod.isEmpty())
-        kod = wybierzJezyk();
+        kod = wybierzJezyk(katalog);
     return kod;
 }
 
@@ -65,11 +65,11 @@ namespace {
 
 // Odmowa startu, gdy folder danych trzyma inny proces: wiersz na stderr i okno bledu
 // (jezyk z jezyk.txt, bez dialogu, ktory zapisalby plik w cudzym folderze).
-int odmowBlokady(WynikBlokady wynik, const BlokadaFolderu& blokada)
+int odmowBlokady(WynikBlokady wynik, const BlokadaFolderu& blokada, const KatalogDanych& katalog)
 {
     std::cerr << "talvarin: BLAD: " + opisOdmowyBlokady(wynik, blokada) + "\n" << std::flush;
     QTranslator tlumacz;
-    zainstalujTlumaczenie(tlumacz, wczytajJezyk());
+    zainstalujTlumaczenie(tlumacz, wczytajJezyk(katalog));
     const QString folder = QString::fromStdString(blokada.folder());
     if (wynik == WynikBlokady::uzywanyPrzezInny)
         pokazBlad(QObject::tr("Folder danych %1 jest juz uzywany przez inny proces (pid %2). Dwa "
@@ -86,16 +86,17 @@ int odmowBlokady(WynikBlokady wynik, const BlokadaFolderu& blokada)
 
 } // namespace
 
-int uruchomProgram(QApplication& aplikacja, const BibliotekiStartu& biblioteki)
+int uruchomProgram(QApplication& aplikacja, const BibliotekiStartu& biblioteki,
+                   const KatalogDanych& katalog)
 {
     // Jeden proces na folder danych, zanim cokolwiek w nim zapisze.
     BlokadaFolderu blokada;
-    if (const WynikBlokady wynik = blokada.zajmij("."); wynik != WynikBlokady::zajeta)
-        return odmowBlokady(wynik, blokada);
+    if (const WynikBlokady wynik = blokada.zajmij(katalog); wynik != WynikBlokady::zajeta)
+        return odmowBlokady(wynik, blokada, katalog);
     // Zanim cokolwiek zapisze pliki: pliki tymczasowe po przerwanych zapisach precz.
-    usunPozostalosciPoAwariach();
+    usunPozostalosciPoAwariach(katalog);
     // Jezyk przed bibliotekami: komunikaty o ich bledach sa juz przetlumaczone.
-    const QString jezyk = ustalJezyk();
+    const QString jezyk = ustalJezyk(katalog);
     // Katalog Qt najpierw: pozniej zainstalowany wlasny jest przeszukiwany przed nim.
     QTranslator tlumaczQt;
     zainstalujTlumaczenieQt(tlumaczQt, jezyk);
@@ -111,10 +112,10 @@ int uruchomProgram(QApplication& aplikacja, const BibliotekiStartu& biblioteki)
         return 1;
     }
 
-    const QString nazwa = zapytajONazwe();
-    przygotujPortfel();
+    const QString nazwa = zapytajONazwe(katalog);
+    przygotujPortfel(katalog);
 
-    MainWindow okno(nazwa);
+    MainWindow okno(katalog, nazwa);
     okno.dopasujDoEkranu();
     okno.show();
     const int wynik = aplikacja.exec();

@@ -5,6 +5,8 @@
 
 #include <functional>
 
+#include "wezel/katalog_danych.h"
+
 class QApplication;
 class QTranslator;
 
@@ -18,10 +20,10 @@ struct BibliotekiStartu {
 [[nodiscard]] BibliotekiStartu prawdziweBiblioteki();
 
 // Zawartosc jezyk.txt jako UTF-8 bez bialych znakow na brzegach; pusty tekst, gdy brak pliku.
-[[nodiscard]] QString wczytajJezyk();
+[[nodiscard]] QString wczytajJezyk(const KatalogDanych& katalog);
 
 // Kod z jezyk.txt, a gdy go nie ma, z dialogu wyboru jezyka.
-[[nodiscard]] QString ustalJezyk();
+[[nodiscard]] QString ustalJezyk(const KatalogDanych& katalog);
 
 // Laduje katalog dla kodu innego niz "pl_PL" i instaluje go w aplikacji, tylko gdy sie
 // wczytal. True, gdy tlumaczenie zostalo zainstalowane.
@@ -32,4 +34,5 @@ bool zainstalujTlumaczenie(QTranslator& tlumacz, const QString& kod);
 bool zainstalujTlumaczenieQt(QTranslator& tlumacz, const QString& kod);
 
 // Wszystko po utworzeniu obiektu aplikacji; wynik to kod wyjscia programu.
-[[nodiscard]] int uruchomProgram(QApplication& aplikacja, const BibliotekiStartu& biblioteki);
+[[nodiscard]] int uruchomProgram(QApplication& aplikacja, const BibliotekiStartu& biblioteki,
+                                 const KatalogDanych& katalog);

@@ -94,7 +94,7 @@ TEST(Saldo, NagrodyPlatnosciINasycenie)
     Transakcja duza;
     duza.odbiorca = K;
     duza.kwota = INT64_MAX;
-    lancuch.lancuch[0].transakcje = {duza, duza};
+    zmienBlok(lancuch, 0, [&](Blok& b) { b.transakcje = {duza, duza}; });
     EXPECT_EQ(lancuch.saldo(K), INT64_MAX);
 }
 
@@ -128,14 +128,14 @@ TEST(Walidacja, KazdaRegulaZNumeremBloku)
     const ParaKluczy biedny = generujPareKluczy();
     const Transakcja nagroda = transakcjaNagrody(adres, 5000000000);
     auto ostatni = [&](std::vector<Transakcja> tx) {
-        return [tx](Blockchain& l) { l.lancuch[4].transakcje = tx; przeliczOd(l, 4); };
+        return [tx](Blockchain& l) { zmienBlok(l, 4, [&](Blok& b) { b.transakcje = tx; }); przeliczOd(l, 4); };
     };
     Transakcja obcyPodpis(gornik, K, 5, "");
     obcyPodpis.podpis = podpiszTekst(gornik, "inny tekst");
     const std::tuple<const char*, std::function<void(Blockchain&)>, Regula> przypadki[] = {
         {"nietkniety", [](Blockchain&) {}, Regula::Brak},
-        {"dane bez hasha", [](Blockchain& l) { l.lancuch[2].transakcje[0].kwota = 1; }, Regula::H},
-        {"zerwane polaczenie", [](Blockchain& l) { l.lancuch[3].poprzedniHash = K; l.lancuch[3].hash = l.lancuch[3].obliczHash(); }, Regula::L},
+        {"dane bez hasha", [](Blockchain& l) { zmienBlok(l, 2, [](Blok& b) { b.transakcje[0].kwota = 1; }); }, Regula::H},
+        {"zerwane polaczenie", [](Blockchain& l) { zmienBlok(l, 3, [](Blok& b) { b.poprzedniHash = K; b.hash = b.obliczHash(); }); }, Regula::L},
         {"obcy podpis", ostatni({obcyPodpis}), Regula::S},
         {"wydatek bez srodkow", ostatni({Transakcja(biedny, adres, 1, "")}), Regula::B},
         {"ujemna kwota", ostatni({Transakcja(biedny, adres, -10000000000, "")}), Regula::B},

@@ -23,7 +23,7 @@ TEST(FormatLancucha, GenezaIZapisOdczytTychSamychBlokow)
     const ParaKluczy para = generujPareKluczy();
     Blockchain zrodlo = lancuchTestowy(1, 1, kluczPublicznyHex(para));
     dokop(zrodlo, OBCY_ADRES, 1, {Transakcja(para, OBCY_ADRES, 123, "opis | z kreska")});
-    zrodlo.lancuch[1].czas = -7;
+    zmienBlok(zrodlo, 1, [](Blok& b) { b.czas = -7; });
     const std::string tekst = serializujLancuch(zrodlo);
     Blockchain cel;
     ASSERT_TRUE(parsujLancuch(cel, tekst));

@@ -13,6 +13,7 @@
 #include "core/format_lancucha.h"
 #include "core/plik_lancucha.h"
 #include "core/pliki.h"
+#include "core/walidacja.h"
 #include "pomoc_testow.h"
 #include "porownanie_walidacji.h"
 
@@ -71,6 +72,35 @@ TEST_F(PrzyrostPliku, ObcaZmianaWJednymTyknieciuJestWidoczna)
     ustawCzasZmiany(plik, przed.st_mtim);
     ASSERT_TRUE(wczytajLancuch(czytelnik, plik));
     EXPECT_EQ(czytelnik.pobierzLancuch(), dluzszy.pobierzLancuch());
+}
+
+TEST_F(PrzyrostPliku, WatkiDzielaStanPlikuAleWidzaObcaZmiane)
+{
+    Blockchain pisarz = lancuchTestowy(0, 3);
+    ASSERT_TRUE(zapiszLancuch(pisarz, plik));
+    // Inny proces zapisuje inny lancuch: stan zapamietany przez pisarza juz nie obowiazuje.
+    const Blockchain obcy = lancuchTestowy(0, 5);
+    ASSERT_TRUE(zapiszAtomowo(plik, serializujLancuch(obcy)));
+    Blockchain walidujacy;
+    walidujacy.trudnosc = 1;
+    ASSERT_TRUE(wczytajLancuch(walidujacy, plik));
+    ASSERT_EQ(walidujacy.pobierzLancuch(), obcy.pobierzLancuch());
+    Salda salda;
+    ASSERT_TRUE(czyPoprawnyZSaldami(walidujacy, salda));
+    walidujacy.walidacja = StanWalidacji{walidujacy.punkt(), salda};
+
+    // Drugi watek dopisuje blok; pierwszy przejmuje jego stan, ale zostawia sobie trudnosc
+    // i salda walidacji, ktore dalej pasuja (nastepna walidacja zaczyna od nich).
+    Blockchain kopiacy;
+    ASSERT_TRUE(wczytajLancuch(kopiacy, plik));
+    EXPECT_EQ(kopiacy.trudnosc, TRUDNOSC_DOMYSLNA);
+    dokop(kopiacy, OBCY_ADRES, 1);
+    ASSERT_TRUE(zapiszLancuch(kopiacy, plik));
+    ASSERT_TRUE(wczytajLancuch(walidujacy, plik));
+    EXPECT_EQ(walidujacy.pobierzLancuch(), kopiacy.pobierzLancuch());
+    EXPECT_EQ(walidujacy.trudnosc, 1);
+    EXPECT_EQ(walidujacy.walidacja.punkt.liczba, obcy.liczbaBlokow());
+    EXPECT_TRUE(walidujacy.zawiera(walidujacy.walidacja.punkt));
 }
 
 TEST_F(PrzyrostPliku, DopisanyPlikJestTakiJakPrzepisany)

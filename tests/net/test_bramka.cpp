@@ -59,7 +59,7 @@ TEST_F(Bramka, PoleKtoreNiePrzetrwaPlikuOdrzucone)
     for (const auto& [opis, powod] : wrogie) {
         Blockchain wrogi = wlasny;
         dokop(wrogi, OBCY_ADRES, 1);
-        wrogi.lancuch.back().transakcje[0].opis = opis;
+        zmienBlok(wrogi, wrogi.liczbaBlokow() - 1, [&](Blok& b) { b.transakcje[0].opis = opis; });
         przeliczOd(wrogi, 2);
         EXPECT_EQ(pchnij(serializujLancuch(wrogi)), wierszOdmowy({powod, 2}));
         EXPECT_EQ(kop({Transakcja(generujPareKluczy(), OBCY_ADRES, 1, opis)}),
@@ -77,7 +77,7 @@ TEST_F(Bramka, BlokPonadLimityOdrzuconyPrzedOdczytem)
     for (const auto& [ile, zera, powod] : {Atak{10001, 34, PowodOdmowy::zaDuzoTransakcji},
                                            Atak{10000, 101, PowodOdmowy::zaDuzyTekst}}) {
         Blockchain wrogi = wlasny;
-        wrogi.lancuch.emplace_back(2, std::vector<Transakcja>(ile), wrogi.lancuch.back().hash);
+        wrogi.lancuch.push_back(Blok(2, std::vector<Transakcja>(ile), wrogi.lancuch.hash(1)));
         const std::string wzor = serializujLancuch(wrogi);
         const std::string pusta = "\n\n0\n\n\n";
         std::string tekst;

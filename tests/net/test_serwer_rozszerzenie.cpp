@@ -47,7 +47,7 @@ TEST(SerwerRozszerzenie, PoPrzyjeciuSprawdzaNoweBlokiJakCalosc)
         zrodlo = przyjety;
         dokop({Transakcja(generujPareKluczy(), klucz, zlyWspolny ? 0 : 5, "")});
         if (zlyWspolny)
-            zrodlo.lancuch[1].transakcje[0].kwota += 1;
+            zmienBlok(zrodlo, 1, [](Blok& b) { b.transakcje[0].kwota += 1; });
         const std::string calosc = wypis([&] { (void)zrodlo.czyLancuchPoprawny(); });
         ASSERT_FALSE(calosc.empty());
         EXPECT_EQ(obsluz(), calosc + "Otrzymany lancuch NIE jest poprawny - odrzucam.\n");

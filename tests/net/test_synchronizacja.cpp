@@ -30,7 +30,7 @@ public:
     std::string odbierz(long long) override { return std::exchange(odpowiedz, {}); }
 
 private:
-    std::vector<Blok> bloki;
+    LancuchBlokow bloki;
     Podmiana podmiana;
     std::string odpowiedz;
 };
@@ -71,7 +71,7 @@ TEST(Synchronizacja, DecyzjaIPlikJakPrzyWypchnieciuCalegoLancucha)
     Blockchain dluzszy = moj;
     dokop(dluzszy, OBCY_ADRES, 3);
     Blockchain zepsuty = dluzszy;
-    zepsuty.lancuch.back().transakcje[0].kwota += 1;
+    zmienBlok(zepsuty, zepsuty.liczbaBlokow() - 1, [](Blok& b) { b.transakcje[0].kwota += 1; });
     const struct {
         const char* opis;
         Blockchain otrzymany;
@@ -167,7 +167,7 @@ TEST(Synchronizacja, PobranieWKilkuKawalkachZSerweraNaLoopbacku)
     // Bloki z dlugim opisem nagrody: ponad 16 MiB tekstu w kilkudziesieciu blokach.
     Blockchain dawca = lancuchTestowy(1, 40);
     for (std::size_t i = 1; i < dawca.liczbaBlokow(); ++i)
-        dawca.lancuch[i].transakcje[0].opis.assign(500 * 1024, 'x');
+        zmienBlok(dawca, i, [](Blok& b) { b.transakcje[0].opis.assign(500 * 1024, 'x'); });
     przeliczOd(dawca, 1);
     FolderTymczasowy folderDawcy;
     ASSERT_TRUE(zapiszLancuch(dawca, folderDawcy.plik("blockchain.dat")));

@@ -155,7 +155,7 @@ TEST_F(Serwer, OdmowyZDokladnymWierszemScalajaListeINieRuszajaPliku)
 {
     const std::string tekstPliku = czytajPlikTestu(plikLancucha);
     Blockchain zmieniony = lancuchTestowy(1, 3);
-    zmieniony.lancuch[2].transakcje[0].kwota += 1;
+    zmienBlok(zmieniony, 2, [](Blok& b) { b.transakcje[0].kwota += 1; });
     Blockchain placacy = mojLancuch;
     dokop(placacy, OBCY_ADRES, 1, {Transakcja(moje, OBCY_ADRES, 1, "")});
     const std::string saldo = "Otrzymany lancuch jest dluzszy, ale ZMNIEJSZYLBY Twoje saldo (5000000000 -> ";

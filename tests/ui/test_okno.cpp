@@ -13,6 +13,9 @@
 #include <QTranslator>
 #include <QTextBlock>
 #include <QScreen>
+#include <QTabWidget>
+#include <QListView>
+#include <QComboBox>
 #include <QRegularExpression>
 #include <QPlainTextEdit>
 #include <QSignalSpy>
@@ -37,12 +40,12 @@
 #include "net/wymiana_lancucha.h"
 #include "portfel/kwota.h"
 #include "net/obecnosc.h"
+#include "ui/dane_okna.h"
 #include "ui/mainwindow.h"
 #include "core/plik_lancucha.h"
 #include "pomoc_testow.h"
 #include "portfel/portfel.h"
 #include "ui/teksty_okna.h"
-#include "ui_mainwindow.h"
 #include "net/wezly.h"
 
 namespace {
@@ -100,6 +103,28 @@ bool wejdzDoWlasnejSieci()
 
 bool wlasnaSiec = false;
 
+// Widzety okna po nazwach obiektow z formularza (tych samych, ktorych uzywaja tlumaczenia).
+struct Widoki {
+    explicit Widoki(QWidget* okno) : okno(okno) {}
+    template <typename T>
+    T* w(const char* nazwa) const { return okno->findChild<T*>(QLatin1String(nazwa)); }
+    QWidget* okno;
+#define WIDZET(typ, nazwa) typ* const nazwa = w<typ>(#nazwa)
+    WIDZET(QPushButton, buttonDodajSeed); WIDZET(QPushButton, buttonDodajWezel); WIDZET(QPushButton, buttonKop);
+    WIDZET(QPushButton, buttonKopWPetli); WIDZET(QPushButton, buttonNasluchuj); WIDZET(QPushButton, buttonOdswiezLancuch);
+    WIDZET(QPushButton, buttonRozgloscTeraz); WIDZET(QPushButton, buttonUsunWezel); WIDZET(QPushButton, buttonWyslij);
+    WIDZET(QComboBox, comboZnaniOdbiorcy); WIDZET(QLineEdit, editIpWezla); WIDZET(QLineEdit, editKwota);
+    WIDZET(QLineEdit, editOdbiorca); WIDZET(QLineEdit, editPortNasluchu); WIDZET(QLineEdit, editPortSeeda);
+    WIDZET(QLineEdit, editPortWezla); WIDZET(QLabel, labelSaldo); WIDZET(QLabel, labelSiecDluzsza);
+    WIDZET(QLabel, labelStatusKopania); WIDZET(QLabel, labelStatusNasluchu); WIDZET(QLabel, labelStatusSeeda);
+    WIDZET(QLabel, labelStatusWezla); WIDZET(QLabel, labelStatusWyslij); WIDZET(QLabel, labelWysokoscLancucha);
+    WIDZET(QListView, listaBlokow); WIDZET(QListWidget, listaOdebranych); WIDZET(QListWidget, listaSeedow);
+    WIDZET(QListWidget, listaWezlow); WIDZET(QWidget, tabSiec); WIDZET(QTabWidget, tabWidget);
+#undef WIDZET
+};
+
+const KatalogDanych BIEZACY = KatalogDanych::w(".");
+
 } // namespace
 
 class TestOkna : public QObject {
@@ -116,6 +141,7 @@ private slots:
     }
     void cleanup()
     {
+        widoki.reset();
         okno.reset();
         QDir::setCurrent(QDir::tempPath());
         folder.reset();
@@ -141,9 +167,10 @@ private:
     void otworz(const Blockchain& lancuch)
     {
         QVERIFY(zapiszLancuch(lancuch, PLIK_LANCUCHA));
-        okno = std::make_unique<MainWindow>(QString{});
-        okno->mojLancuch.trudnosc = 1;
-        ui = okno->ui;
+        okno = std::make_unique<MainWindow>(BIEZACY, QString{});
+        okno->dane().lancuch().trudnosc = 1;
+        widoki = std::make_unique<Widoki>(okno.get());
+        ui = widoki.get();
     }
     [[nodiscard]] std::string moj() const { return kluczPublicznyHex(ja); }
     [[nodiscard]] QString wierszBlokow(int i) const { return ui->listaBlokow->model()->index(i, 0).data().toString(); }
@@ -160,7 +187,8 @@ private:
     std::unique_ptr<QTemporaryDir> folder;
     ParaKluczy ja;
     std::unique_ptr<MainWindow> okno;
-    Ui::MainWindow* ui = nullptr;
+    std::unique_ptr<Widoki> widoki;
+    Widoki* ui = nullptr;
 };
 
 void TestOkna::kopanieBlokuOdswiezaSaldoIListy()
@@ -222,11 +250,11 @@ void TestOkna::wysylanieSprawdzaPolaIZapisujeBlok()
 void TestOkna::petlaKopaniaBlokujeWysylanieIZegarPlikuOdswieza()
 {
     otworz(lancuchTestowy(0, 1, moj()));
-    okno->kopacz = pustyPrzebieg;
+    okno->dane().wezel().ustawKopacza(pustyPrzebieg);
     ui->buttonKopWPetli->click();
     QVERIFY(!ui->buttonWyslij->isEnabled() && !ui->buttonKop->isEnabled());
     // Wynik wczesniejszego wyslania przychodzi w trakcie petli: wysylanie zostaje zablokowane.
-    okno->pokazWynikWyslania(WynikRozgloszenia{1, 1, {}});
+    emit okno->dane().most().rozgloszonoWTle(WynikRozgloszenia{1, 1, {}}, CelRozgloszenia::wyslanie);
     QVERIFY(!ui->buttonWyslij->isEnabled());
     // Zapis z zewnatrz (inny watek, inny proces) jest widoczny bez klikania.
     QVERIFY(zapiszLancuch(lancuchTestowy(0, 4, moj()), PLIK_LANCUCHA));
@@ -275,10 +303,10 @@ void TestOkna::nieudanyZapisNieUdajeSukcesu()
 {
     otworz(lancuchTestowy(0, 1, moj()));
     std::string odbiorca;
-    okno->kopacz = [&](Blockchain&, const std::string&, const std::string&, const std::vector<Transakcja>& t) {
+    okno->dane().wezel().ustawKopacza([&](Blockchain&, const std::string&, const std::string&, const std::vector<Transakcja>& t) {
         odbiorca = t.empty() ? odbiorca : t[0].odbiorca;
         return false;
-    };
+    });
     ui->buttonKop->click();
     QCOMPARE(ui->labelStatusKopania->text(), MainWindow::tr(TEKST_BLOK_NIE_ZAPISANY));
     QVERIFY(ui->buttonKop->isEnabled()); // nic nie rozglaszano
@@ -289,12 +317,12 @@ void TestOkna::nieudanyZapisNieUdajeSukcesu()
     QCOMPARE(ui->labelStatusWyslij->text(), MainWindow::tr(TEKST_WYSLANIE_NIE_ZAPISANE));
     QVERIFY(ui->editOdbiorca->text() == klucz.toUpper() && ui->buttonWyslij->isEnabled());
     ui->buttonKopWPetli->click();
-    QTRY_VERIFY_WITH_TIMEOUT(!okno->kopanieWPetli, 5000);
+    QTRY_VERIFY_WITH_TIMEOUT(!okno->dane().kopanieWPetli(), 5000);
     QCOMPARE(ui->labelStatusKopania->text(), MainWindow::tr(TEKST_BLOK_NIE_ZAPISANY));
     QCOMPARE(blokiWPliku(), std::size_t{2});
     // Spozniona wiadomosc wykrycia (nasluch wylaczony) nie zmienia statusu.
     const QString status = ui->labelStatusNasluchu->text();
-    emit okno->wezelWykryty(QStringLiteral("10.0.0.9"), 1700);
+    emit okno->dane().most().wezelWykryty(QStringLiteral("10.0.0.9"), 1700);
     QCOMPARE(ui->labelStatusNasluchu->text(), status);
 }
 
@@ -319,7 +347,7 @@ void TestOkna::niezapisanyPortfelBezFrazy()
         QTimer::singleShot(0, okno, [okno, n = tytuly.size()] { n == 1 ? przycisk(okno, "Utworz nowy portfel")->click() : void(okno->close()); });
     });
     zegar.start(20);
-    przygotujPortfel();
+    przygotujPortfel(BIEZACY);
     QVERIFY(QDir::setCurrent(folderTestu));
     QCOMPARE(tytuly, QStringList({"Portfel", "Blad", "Portfel"}));
     QVERIFY2(komunikat.contains("moj_portfel.dat") && komunikat.contains(std::strerror(ENOENT)), qPrintable(komunikat));
@@ -346,7 +374,7 @@ void TestOkna::wysylanieCzekaNaSwojeRozgloszenie()
     const QString wToku = ui->labelStatusWyslij->text();
     // Petla uznaje cichy wezel za siebie (ten sam port) i go pomija.
     ui->editPortNasluchu->setText(QString::number(port));
-    okno->kopacz = pustyPrzebieg;
+    okno->dane().wezel().ustawKopacza(pustyPrzebieg);
     ui->buttonKopWPetli->click();
     ui->buttonKopWPetli->click();
     QVERIFY(!ui->buttonWyslij->isEnabled() && ui->labelStatusWyslij->text() == wToku);
@@ -372,13 +400,13 @@ void TestOkna::zawieszonyWezelNieWstrzymujeZatrzyman()
     const int port = wolnyPort();
     ui->editPortNasluchu->setText(QString::number(port));
     ui->buttonNasluchuj->click();
-    QTRY_VERIFY_WITH_TIMEOUT(okno->nasluchAktywny, 10000);
+    QTRY_VERIFY_WITH_TIMEOUT(ui->buttonNasluchuj->text() == MainWindow::tr(TEKST_ZATRZYMAJ_NASLUCH), 10000);
     // Klient zapowiada 100 bajtow, wysyla 3 i milknie.
     const int klient = ::socket(AF_INET, SOCK_STREAM, 0);
     sockaddr_in adres{AF_INET, htons(static_cast<std::uint16_t>(port)), {htonl(INADDR_LOOPBACK)}, {}};
     QVERIFY(::connect(klient, reinterpret_cast<sockaddr*>(&adres), sizeof adres) == 0);
     QVERIFY(::write(klient, "0000000100abc", 13) == 13);
-    okno->kopacz = [](Blockchain&, const std::string&, const std::string&, const std::vector<Transakcja>&) { return true; };
+    okno->dane().wezel().ustawKopacza([](Blockchain&, const std::string&, const std::string&, const std::vector<Transakcja>&) { return true; });
     ui->buttonKopWPetli->click(); // rozgloszenie z petli wisi na cichym wezle
     QTest::qWait(500);
     QElapsedTimer zegar;
@@ -389,11 +417,11 @@ void TestOkna::zawieszonyWezelNieWstrzymujeZatrzyman()
     const qint64 nasluch = zegar.restart();
     ui->buttonRozgloscTeraz->click(); // watek odlaczony, tez wisi
     QTest::qWait(300);
-    const std::shared_ptr<StrazOkna> straz = okno->straz;
+    QVERIFY(okno->dane().wezel().praceWToku() > 0); // rozgloszenie i pobranie wisza
     zegar.restart();
-    okno.reset();
+    widoki.reset();
+    okno.reset(); // wezel trzyma swoje watki: po zamknieciu nie dziala zaden
     const qint64 zamkniecie = zegar.elapsed();
-    QCOMPARE(straz->praceWToku(), 0); // po zamknieciu nie dziala juz zaden watek okna
     ::close(klient);
     ::close(cichy);
     // Granica poprawnosci, nie pomiar: bez przerwania czekania trwaloby to 30 s.
@@ -407,8 +435,9 @@ void TestOkna::duzyLancuchNowyBlokDodajeWierszeAInnyPrzebudowuje()
     Blockchain petla = lancuchTestowy(0, 20000, kluczPublicznyHex(inny));
     // Zapis wlasciciela, ktory potem dopisuje (jak petla kopania), przed otwarciem okna.
     QVERIFY(zapiszLancuch(petla, PLIK_LANCUCHA));
-    okno = std::make_unique<MainWindow>(QString{});
-    ui = okno->ui;
+    okno = std::make_unique<MainWindow>(BIEZACY, QString{});
+    widoki = std::make_unique<Widoki>(okno.get());
+    ui = widoki.get();
     QAbstractItemModel* model = ui->listaBlokow->model();
     QCOMPARE(model->rowCount(), 20001);
     QSignalSpy przebudowy(model, &QAbstractItemModel::modelReset);
@@ -438,12 +467,12 @@ void TestOkna::odmowaSerweraWDziennikuIChwilowoWStatusieSieci()
     // Dwoch kopiacych naraz: moj lancuch z moim blokiem, dluzszy obcy bez niego.
     otworz(lancuchTestowy(0, 1, moj()));
     MainWindow& okno = *this->okno;
-    Ui::MainWindow& ui = *this->ui;
+    Widoki& ui = *this->ui;
     const Blockchain obcy = lancuchTestowy(0, 2);
     const int port = wolnyPort();
     ui.editPortNasluchu->setText(QString::number(port));
     ui.buttonNasluchuj->click();
-    QTRY_VERIFY(okno.nasluchAktywny);
+    QTRY_VERIFY(ui.buttonNasluchuj->text() == MainWindow::tr(TEKST_ZATRZYMAJ_NASLUCH));
     const QString statusNasluchu = ui.labelStatusNasluchu->text();
     const Wezel ja{"127.0.0.1", port, {}, {}};
     QVERIFY(wyslijLancuchDoWezla(obcy, ja, port, "wezly_nadawcy.dat", -1, {}));
@@ -486,7 +515,7 @@ void TestOkna::oknoMiesciSieNaEkranie1366x768()
         QTranslator katalog;
         if (zaladujKatalog(katalog, QString::fromLatin1(kod)))
             QCoreApplication::installTranslator(&katalog);
-        MainWindow okno(QStringLiteral("Ala"));
+        MainWindow okno(BIEZACY, QStringLiteral("Ala"));
         QVERIFY2(okno.minimumSizeHint().height() <= LIMIT_WYSOKOSCI, kod);
         okno.dopasujDoEkranu();
         QVERIFY(okno.height() <= okno.screen()->availableGeometry().height());
@@ -506,10 +535,10 @@ void TestOkna::startPoAngielskuZNazwaWTytule()
         }
         for (QWidget* w : QApplication::topLevelWidgets())
             if (auto* glowne = qobject_cast<MainWindow*>(w); glowne != nullptr && glowne->close())
-                widac = QStringList{glowne->windowTitle(), glowne->ui->tabWidget->tabText(0)};
+                widac = QStringList{glowne->windowTitle(), glowne->findChild<QTabWidget*>()->tabText(0)};
     });
     zegar.start(20);
-    QCOMPARE(uruchomProgram(*qApp, {[] { return 0; }, [] { return true; }, [] {}}), 0);
+    QCOMPARE(uruchomProgram(*qApp, {[] { return 0; }, [] { return true; }, [] {}}, BIEZACY), 0);
     QCOMPARE(widac, QStringList({"Talvarin - Ala", "Overview"}));
 }
 

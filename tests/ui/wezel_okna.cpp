@@ -32,6 +32,7 @@
 namespace {
 
 MainWindow* okno = nullptr;
+QString folder;
 std::chrono::steady_clock::time_point koniec;
 
 template <typename T>
@@ -89,12 +90,12 @@ bool scenariusz(bool nadawca, int port)
                return w<QPushButton>("buttonWyslij")->isEnabled()
                    && w<QLabel>("labelStatusWyslij")->text().startsWith("Transakcja wyslana");
            })
-        && czekaj("stop", [] { return QFile::exists("stop"); });
+        && czekaj("stop", [] { return QFile::exists(folder + "/stop"); });
 }
 
 void zapiszRaport()
 {
-    QFile plik("raport.txt");
+    QFile plik(folder + "/raport.txt");
     if (!plik.open(QIODevice::WriteOnly | QIODevice::Truncate))
         return;
     QTextStream raport(&plik);
@@ -118,8 +119,9 @@ bool wejdzDoPrzestrzeni(const char* sciezka)
 
 int main(int argc, char** argv)
 {
-    if (argc != 6 || !wejdzDoPrzestrzeni(argv[1]) || ::chdir(argv[2]) != 0)
+    if (argc != 6 || !wejdzDoPrzestrzeni(argv[1]))
         return 2;
+    folder = QString::fromLocal8Bit(argv[2]);
     const bool nadawca = QByteArray(argv[3]) == "nadawca";
     koniec = std::chrono::steady_clock::now() + std::chrono::seconds(QByteArray(argv[5]).toInt());
     std::cout << std::unitbuf; // przerwany proces zostawia pelny log
@@ -129,7 +131,7 @@ int main(int argc, char** argv)
         return 3;
     bool udany = false;
     {
-        MainWindow glowne(nadawca ? QStringLiteral("Ala") : QStringLiteral("Ola"));
+        MainWindow glowne(KatalogDanych::w(argv[2]), nadawca ? QStringLiteral("Ala") : QStringLiteral("Ola"));
         okno = &glowne;
         glowne.show();
         udany = scenariusz(nadawca, QByteArray(argv[4]).toInt());

@@ -147,9 +147,18 @@ void dokop(Blockchain& lancuch, const std::string& gornik, int ile,
 
 void przeliczOd(Blockchain& lancuch, std::size_t od)
 {
-    for (std::size_t i = od; i < lancuch.lancuch.size(); ++i) {
+    std::vector<Blok> bloki = lancuch.lancuch.kopia();
+    for (std::size_t i = od; i < bloki.size(); ++i) {
         if (i > 0)
-            lancuch.lancuch[i].poprzedniHash = lancuch.lancuch[i - 1].hash;
-        lancuch.lancuch[i].hash = lancuch.lancuch[i].obliczHash();
+            bloki[i].poprzedniHash = bloki[i - 1].hash;
+        bloki[i].hash = bloki[i].obliczHash();
     }
+    lancuch.lancuch = LancuchBlokow(bloki);
+}
+
+void zmienBlok(Blockchain& lancuch, std::size_t i, const std::function<void(Blok&)>& zmiana)
+{
+    Blok blok = lancuch.lancuch[i];
+    zmiana(blok);
+    lancuch.lancuch.ustaw(i, blok);
 }

@@ -59,3 +59,5 @@ void dokop(Blockchain& lancuch, const std::string& gornik, int ile,
            const std::vector<Transakcja>& platnosci = {});
 // Po recznej zmianie: od bloku `od` wiaze kazdy blok z poprzednim i przelicza hash.
 void przeliczOd(Blockchain& lancuch, std::size_t od);
+// Zmiana bloku w srodku lancucha (bloki trzymane sa w zwartej postaci, bez dostepu do pol).
+void zmienBlok(Blockchain& lancuch, std::size_t i, const std::function<void(Blok&)>& zmiana);
