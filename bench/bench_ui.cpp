@@ -99,7 +99,7 @@ void przywrocDlugosc(int ile)
 {
     Blockchain lancuch;
     static_cast<void>(wczytajLancuch(lancuch, PLIK_LANCUCHA));
-    lancuch.lancuch.resize(static_cast<std::size_t>(ile), lancuch.lancuch.front());
+    lancuch.obetnij(static_cast<std::size_t>(ile));
     static_cast<void>(zapiszLancuch(lancuch, PLIK_LANCUCHA));
 }
 
@@ -120,7 +120,7 @@ void BM_KopiaLancucha(benchmark::State& stan)
     static_cast<void>(wczytajLancuch(zrodlo, PLIK_LANCUCHA));
     for (auto _ : stan) {
         Blockchain kopia = zrodlo;
-        benchmark::DoNotOptimize(kopia.lancuch.data());
+        benchmark::DoNotOptimize(&kopia);
     }
 }
 
