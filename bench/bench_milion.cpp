@@ -198,36 +198,25 @@ int nasluch(int kolejka, int& port)
 // na swoj limit czasu.
 struct MartwyWezel {
     int port = 0;
-    int gniazdo = nasluch(0, port);
-    int zapychacz = polaczZLimitemCzasu(dziennikPomiaru(), "127.0.0.1", port);
-    ~MartwyWezel()
-    {
-        zamknijGniazdo(zapychacz);
-        zamknijGniazdo(gniazdo);
-    }
+    Gniazdo gniazdo{nasluch(0, port)};
+    Gniazdo zapychacz = polaczZLimitemCzasu(dziennikPomiaru(), "127.0.0.1", port, {});
 };
 
 // Zywy wezel: serwer petli nasluchu z pusta odpowiedzia.
 struct ZywyWezel {
-    std::atomic<bool> stop{false};
     int port = 0;
-    std::thread watek;
+    std::jthread watek;
     explicit ZywyWezel(int p) : port(p)
     {
         std::atomic<int> gotowy{0};
-        watek = std::thread([this, &gotowy] {
+        watek = std::jthread([this, &gotowy](const std::stop_token& stop) {
             nasluchujTcpWPetli(
-                dziennikPomiaru(), port, [this] { return stop.load(); },
-                [](const std::string&, Gniazdo) { return std::string(); },
+                dziennikPomiaru(), port, stop,
+                [](const std::string&, const Gniazdo&, const std::stop_token&) { return std::string(); },
                 [&gotowy](bool ok) { gotowy = ok ? 1 : 2; });
         });
         while (gotowy == 0)
             std::this_thread::sleep_for(std::chrono::milliseconds(5));
-    }
-    ~ZywyWezel()
-    {
-        stop = true;
-        watek.join();
     }
 };
 
@@ -243,8 +232,7 @@ void rozglos(benchmark::State& stan, int zywych, int martwych)
             martwe.push_back(std::make_unique<MartwyWezel>());
             port = martwe.back()->port;
         } else {
-            const int g = nasluch(1, port);
-            zamknijGniazdo(g);
+            ::close(nasluch(1, port));
             zywe.push_back(std::make_unique<ZywyWezel>(port));
         }
         wpisy += "127.0.0.1 " + std::to_string(port) + " - -\n";
@@ -254,7 +242,7 @@ void rozglos(benchmark::State& stan, int zywych, int martwych)
     std::fclose(f);
     Cisza cisza;
     for (auto _ : stan) {
-        const WynikRozgloszenia w = rozglosLancuch(dziennikPomiaru(), lancuch(1000), plikWezlow, -1);
+        const WynikRozgloszenia w = rozglosLancuch(dziennikPomiaru(), lancuch(1000), plikWezlow, -1, {});
         if (w.wszystkie != zywych + martwych || w.sukcesy != zywych)
             stan.SkipWithError("zle liczniki");
     }

@@ -56,42 +56,38 @@ const Blockchain& lancuch(std::int64_t bloki)
 // Odbiorca na 127.0.0.1: w petli przyjmuje polaczenia i wywoluje `odbior` na kazdym.
 class Odbiorca {
 public:
-    explicit Odbiorca(std::function<void(Gniazdo)> odbior) : obsluga(std::move(odbior))
+    explicit Odbiorca(std::function<void(const Gniazdo&)> odbior) : obsluga(std::move(odbior))
     {
-        nasluch = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
+        nasluch = Gniazdo::utworz(SOCK_STREAM);
         sockaddr_in sa{};
         sa.sin_family = AF_INET;
         sa.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
         socklen_t dl = sizeof sa;
-        if (::bind(nasluch, reinterpret_cast<sockaddr*>(&sa), sizeof sa) != 0
-            || ::listen(nasluch, 4) != 0
-            || ::getsockname(nasluch, reinterpret_cast<sockaddr*>(&sa), &dl) != 0)
+        if (::bind(*nasluch, reinterpret_cast<sockaddr*>(&sa), sizeof sa) != 0
+            || ::listen(*nasluch, 4) != 0
+            || ::getsockname(*nasluch, reinterpret_cast<sockaddr*>(&sa), &dl) != 0)
             std::abort();
         numerPortu = ntohs(sa.sin_port);
         watek = std::thread([this] {
             for (;;) {
-                const Gniazdo g = ::accept(nasluch, nullptr, nullptr);
-                if (g < 0 || koniec.load()) {
-                    zamknijGniazdo(g);
+                const Gniazdo g(::accept(*nasluch, nullptr, nullptr));
+                if (!g.otwarte() || koniec.load())
                     return;
-                }
                 obsluga(g);
-                zamknijGniazdo(g);
             }
         });
     }
     ~Odbiorca()
     {
         koniec = true;
-        zamknijGniazdo(polaczZLimitemCzasu(dziennikPomiaru(), "127.0.0.1", numerPortu));
+        (void)polaczZLimitemCzasu(dziennikPomiaru(), "127.0.0.1", numerPortu, {});
         watek.join();
-        zamknijGniazdo(nasluch);
     }
     int port() const { return numerPortu; }
 
 private:
-    std::function<void(Gniazdo)> obsluga;
-    Gniazdo nasluch = NIEPRAWIDLOWE_GNIAZDO;
+    std::function<void(const Gniazdo&)> obsluga;
+    Gniazdo nasluch;
     int numerPortu = 0;
     std::atomic<bool> koniec{false};
     std::thread watek;
@@ -113,28 +109,27 @@ void BM_SurowyTransfer(benchmark::State& stan)
 {
     const std::string dane = zapytanie(stan.range(0));
     std::atomic<std::size_t> odebrano{0};
-    Odbiorca odbiorca([&](Gniazdo g) {
+    Odbiorca odbiorca([&](const Gniazdo& g) {
         std::vector<char> bufor(65536);
         std::size_t suma = 0;
         ssize_t n = 0;
-        while ((n = ::recv(g, bufor.data(), bufor.size(), 0)) > 0)
+        while ((n = ::recv(*g, bufor.data(), bufor.size(), 0)) > 0)
             suma += static_cast<std::size_t>(n);
         odebrano = suma;
     });
     for (auto _ : stan) {
         odebrano = 0;
-        const Gniazdo g = polaczZLimitemCzasu(dziennikPomiaru(), "127.0.0.1", odbiorca.port());
+        const Gniazdo g = polaczZLimitemCzasu(dziennikPomiaru(), "127.0.0.1", odbiorca.port(), {});
         std::size_t wyslano = 0;
         while (wyslano < dane.size()) {
-            const ssize_t n = ::send(g, dane.data() + wyslano, dane.size() - wyslano, MSG_NOSIGNAL);
+            const ssize_t n = ::send(*g, dane.data() + wyslano, dane.size() - wyslano, MSG_NOSIGNAL);
             if (n <= 0)
                 break;
             wyslano += static_cast<std::size_t>(n);
         }
-        ::shutdown(g, SHUT_WR);
+        ::shutdown(*g, SHUT_WR);
         char bajt = 0;
-        (void)::recv(g, &bajt, 1, 0); // odbiorca zamknal: wszystko doszlo
-        zamknijGniazdo(g);
+        (void)::recv(*g, &bajt, 1, 0); // odbiorca zamknal: wszystko doszlo
         if (odebrano.load() != dane.size())
             stan.SkipWithError("niepelny transfer");
     }
@@ -146,16 +141,16 @@ void BM_Wysylka(benchmark::State& stan)
 {
     const Blockchain& b = lancuch(stan.range(0));
     std::atomic<std::size_t> odebrano{0};
-    Odbiorca odbiorca([&](Gniazdo g) {
-        odebrano = odbierzWiadomosc(g).size();
-        (void)wyslijWiadomosc(g, "ok");
+    Odbiorca odbiorca([&](const Gniazdo& g) {
+        odebrano = odbierzWiadomosc(g, {}).size();
+        (void)wyslijWiadomosc(g, "ok", {});
     });
     std::size_t bajty = 0;
     for (auto _ : stan) {
         const std::string z = zbudujWiadomoscLancucha(serializujLancuch(b), "");
         bajty = z.size();
         std::string odpowiedz;
-        if (!wyslijIOdbierz(dziennikPomiaru(), "127.0.0.1", odbiorca.port(), z, odpowiedz) || odpowiedz != "ok"
+        if (!wyslijIOdbierz(dziennikPomiaru(), "127.0.0.1", odbiorca.port(), z, odpowiedz, {}) || odpowiedz != "ok"
             || odebrano.load() != z.size())
             stan.SkipWithError("wysylka nieudana");
     }
@@ -216,13 +211,13 @@ void BM_CalePchniecie(benchmark::State& stan)
     const std::string plikKlienta = folder + "/wezly-klienta.dat";
     std::ostringstream cisza;
     std::streambuf* poprzedni = std::cout.rdbuf(cisza.rdbuf());
-    std::atomic<bool> stop{false};
+    std::stop_source stop;
     std::atomic<int> gotowy{0};
     Blockchain zywy;
     const int portSerwera = wolnyPort();
     std::thread t([&] {
         nasluchujIPrzyjmujLancuchyWPetli(dziennikPomiaru(), zywy, portSerwera, plikLancucha, plikWezlow,
-                                         [&] { return stop.load(); },
+                                         stop.get_token(),
                                          [&](bool ok) { gotowy = ok ? 1 : 2; }, "");
     });
     while (gotowy.load() == 0)
@@ -236,10 +231,10 @@ void BM_CalePchniecie(benchmark::State& stan)
         (void)zapiszLancuch(Blockchain{}, plikLancucha);
         stan.ResumeTiming();
         if (!wyslijLancuchDoWezla(dziennikPomiaru(), b, Wezel{"127.0.0.1", portSerwera, "", ""}, portSerwera,
-                                  plikKlienta, -1))
+                                  plikKlienta, -1, {}))
             stan.SkipWithError("pchniecie nieudane");
     }
-    stop = true;
+    stop.request_stop();
     t.join();
     std::cout.rdbuf(poprzedni);
 }

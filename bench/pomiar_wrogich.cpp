@@ -50,13 +50,13 @@ double msOd(Zegar::time_point start)
 
 Gniazdo polaczZAdresu(const char* zrodlo, int port)
 {
-    const Gniazdo g = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    Gniazdo g = Gniazdo::utworz(SOCK_STREAM);
     sockaddr_in sa{AF_INET, 0, {}, {}};
     ::inet_pton(AF_INET, zrodlo, &sa.sin_addr);
-    (void)::bind(g, reinterpret_cast<sockaddr*>(&sa), sizeof sa);
+    (void)::bind(*g, reinterpret_cast<sockaddr*>(&sa), sizeof sa);
     sa.sin_port = htons(static_cast<std::uint16_t>(port));
     ::inet_pton(AF_INET, "127.0.0.1", &sa.sin_addr);
-    (void)::connect(g, reinterpret_cast<sockaddr*>(&sa), sizeof sa);
+    (void)::connect(*g, reinterpret_cast<sockaddr*>(&sa), sizeof sa);
     return g;
 }
 
@@ -70,7 +70,7 @@ public:
             Blockchain lancuch;
             (void)wczytajLancuch(lancuch, plikLancucha);
             nasluchujIPrzyjmujLancuchyWPetli(dziennikPomiaru(), lancuch, this->port, plikLancucha, plikWezlow,
-                                             [this] { return stop.load(); },
+                                             stop.get_token(),
                                              [this](bool) { gotowy = true; }, "");
         });
         while (!gotowy)
@@ -80,7 +80,7 @@ public:
     double zatrzymaj()
     {
         const auto start = Zegar::now();
-        stop = true;
+        stop.request_stop();
         watek.join();
         return msOd(start);
     }
@@ -94,7 +94,7 @@ public:
     int port;
 
 private:
-    std::atomic<bool> stop{false};
+    std::stop_source stop;
     std::atomic<bool> gotowy{false};
     std::thread watek;
 };
@@ -114,7 +114,7 @@ double uczciwePchniecie(const Serwer& serwer, const Blockchain& b)
 {
     const auto start = Zegar::now();
     (void)wyslijLancuchDoWezla(dziennikPomiaru(), b, Wezel{"127.0.0.1", serwer.port, "", ""}, serwer.port,
-                               serwer.plikWezlow, -1);
+                               serwer.plikWezlow, -1, {});
     return msOd(start);
 }
 
@@ -127,7 +127,7 @@ void zaSaczacym(const std::string& folder)
     std::atomic<bool> koniec{false};
     std::thread saczenie([&] {
         std::string bajty = "0001048576";
-        while (!koniec && ::send(saczacy, bajty.data(), bajty.size(), MSG_NOSIGNAL) > 0) {
+        while (!koniec && ::send(*saczacy, bajty.data(), bajty.size(), MSG_NOSIGNAL) > 0) {
             bajty.assign(1, 's');
             std::this_thread::sleep_for(std::chrono::milliseconds(200));
         }
@@ -141,7 +141,6 @@ void zaSaczacym(const std::string& folder)
                 czasy[2], czasy[4]);
     koniec = true;
     saczenie.join();
-    ::close(saczacy);
 
     std::vector<Gniazdo> milczace;
     for (const char* adres : {"127.0.0.3", "127.0.0.4", "127.0.0.5", "127.0.0.6", "127.0.0.7"})
@@ -153,18 +152,16 @@ void zaSaczacym(const std::string& folder)
     std::sort(czasy.begin(), czasy.end());
     std::printf("uczciwe pchniecie za piecioma milczacymi: mediana %.2f ms, najdluzej %.2f ms\n",
                 czasy[2], czasy[4]);
-    for (Gniazdo g : milczace)
-        ::close(g);
 }
 
 // Zawieszony peer: przyjmuje polaczenie (kolejka jadra), nigdy nie czyta ani nie odpowiada.
 void zatrzymanieZZawieszonym(const std::string& folder)
 {
     const int portPeera = wolnyPort();
-    const Gniazdo peer = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    const Gniazdo peer = Gniazdo::utworz(SOCK_STREAM);
     sockaddr_in sa{AF_INET, htons(static_cast<std::uint16_t>(portPeera)), {htonl(INADDR_LOOPBACK)}, {}};
-    (void)::bind(peer, reinterpret_cast<sockaddr*>(&sa), sizeof sa);
-    (void)::listen(peer, 4);
+    (void)::bind(*peer, reinterpret_cast<sockaddr*>(&sa), sizeof sa);
+    (void)::listen(*peer, 4);
     const Blockchain krotki = lancuch(2);
     for (int bloki : {1000, 100000}) {
         (void)zapiszLancuch(krotki, folder + "/blockchain.dat");
@@ -179,7 +176,6 @@ void zatrzymanieZZawieszonym(const std::string& folder)
                     "do zawieszonego peera: %.1f ms\n",
                     bloki, odpowiedz, serwer.zatrzymaj());
     }
-    ::close(peer);
 }
 
 // Serwer w procesie potomnym dostaje ramke `mb` MB jednego bloku pustych transakcji o wierszu
@@ -216,7 +212,7 @@ void szczytPamieci(const std::string& folder, const char* opis, std::size_t mb, 
     std::this_thread::sleep_for(std::chrono::milliseconds(500));
     std::string odpowiedz;
     const auto start = Zegar::now();
-    (void)wyslijIOdbierz(dziennikPomiaru(), "127.0.0.1", port, wiadomosc, odpowiedz);
+    (void)wyslijIOdbierz(dziennikPomiaru(), "127.0.0.1", port, wiadomosc, odpowiedz, {});
     std::printf("%s: obsluzona w %.0f ms\n", opis, msOd(start));
     std::fflush(stdout);
     (void)::write(rura[1], "k", 1);
@@ -281,20 +277,19 @@ void osiemSaczacych(const std::string& folder)
         saczace.emplace_back([&, adres = adresy[i / 2]] {
             while (!koniec) {
                 const Gniazdo g = polaczZAdresu(adres, serwer.port);
-                (void)::send(g, "0209715200", 10, MSG_NOSIGNAL);
+                (void)::send(*g, "0209715200", 10, MSG_NOSIGNAL);
                 auto ostatni = Zegar::now();
                 char bajt = 0;
-                for (pollfd p{g, POLLIN, 0}; !koniec; p.revents = 0) {
-                    if (::poll(&p, 1, 100) > 0 && ::recv(g, &bajt, 1, 0) <= 0) {
+                for (pollfd p{*g, POLLIN, 0}; !koniec; p.revents = 0) {
+                    if (::poll(&p, 1, 100) > 0 && ::recv(*g, &bajt, 1, 0) <= 0) {
                         ++zamkniete;
                         break;
                     }
                     if (Zegar::now() - ostatni >= 20s) {
-                        (void)::send(g, "s", 1, MSG_NOSIGNAL);
+                        (void)::send(*g, "s", 1, MSG_NOSIGNAL);
                         ostatni = Zegar::now();
                     }
                 }
-                ::close(g);
             }
         });
     std::this_thread::sleep_for(1500ms); // wszystkie miejsca zajete dluzej niz karencja
@@ -371,16 +366,15 @@ void osiemDuzychRamek(const std::string& folder)
     for (int i = 0; i < 8; ++i)
         wrogie.emplace_back([&, adres = adresy[i / 2]] {
             const Gniazdo g = polaczZAdresu(adres, port);
-            (void)wyslijWiadomosc(g, wiadomosc);
-            odebrane += odbierzWiadomosc(g).empty() ? 0 : 1;
-            ::close(g);
+            (void)wyslijWiadomosc(g, wiadomosc, {});
+            odebrane += odbierzWiadomosc(g, {}).empty() ? 0 : 1;
         });
     std::this_thread::sleep_for(std::chrono::milliseconds(1500));
     const auto startUczciwego = Zegar::now();
     // Plik wezlow serwera nie jest pusty (poprzedni pomiar), wiec obsluzone ma odpowiedz.
     std::string odpowiedz;
     const std::string uczciwy = serializujLancuch(lancuch(100));
-    (void)wyslijCzesciIOdbierz(dziennikPomiaru(), "127.0.0.1", port, {naglowekDlugosci(uczciwy.size()), uczciwy}, odpowiedz);
+    (void)wyslijCzesciIOdbierz(dziennikPomiaru(), "127.0.0.1", port, {naglowekDlugosci(uczciwy.size()), uczciwy}, odpowiedz, {});
     std::printf("uczciwe pchniecie w trakcie: %s po %.0f ms\n",
                 odpowiedz.empty() ? "BEZ ODPOWIEDZI" : "obsluzone", msOd(startUczciwego));
     for (std::thread& t : wrogie)

@@ -71,8 +71,8 @@ public:
             KontekstSerwera kontekst{dziennikPomiaru(), lancuch, plik, "/nie-ma-takiego-folderu/wezly.dat", "", port,
                                      LIMIT_ODBIORU, [] {}, {}};
             nasluchujTcpWPetli(
-                dziennikPomiaru(), port, [this] { return stop.load(); },
-                [&](const std::string& wiadomosc, Gniazdo) {
+                dziennikPomiaru(), port, stop.get_token(),
+                [&](const std::string& wiadomosc, const Gniazdo&, const std::stop_token&) {
                     std::this_thread::sleep_for(zwloka);
                     ++odebrane;
                     return obsluzPrzychodzacyLancuch(kontekst, wiadomosc);
@@ -84,14 +84,14 @@ public:
     }
     ~Wezel2()
     {
-        stop = true;
+        stop.request_stop();
         watek.join();
     }
     int port;
     std::atomic<int> odebrane{0};
 
 private:
-    std::atomic<bool> stop{false};
+    std::stop_source stop;
     std::atomic<bool> gotowy{false};
     std::thread watek;
 };
@@ -230,7 +230,7 @@ int main()
         const Odniesienie odniesienie = wOdniesieniu([&] {
             if (wPetli) {
                 tempo = kop(gornik, nullptr, {}, [&](const Blockchain& b) {
-                    (void)rozglosLancuch(dziennikPomiaru(), b, gornik.plik("wezly.dat"), -1);
+                    (void)rozglosLancuch(dziennikPomiaru(), b, gornik.plik("wezly.dat"), -1, {});
                 });
                 return;
             }

@@ -4,12 +4,9 @@
 #include <limits>
 #include <string>
 
-namespace {
+#include "core/znaki.h"
 
-bool bialyZnak(char z)
-{
-    return z == ' ' || z == '\t' || z == '\n' || z == '\v' || z == '\f' || z == '\r';
-}
+namespace {
 
 // Wartosc bezwzgledna w uint64; nullopt gdy brak cyfr albo przekroczony `limit`.
 std::optional<std::int64_t> strtollZLimitem(std::string_view tekst, std::int64_t min,

@@ -5,18 +5,18 @@
 #include <string_view>
 #include <unistd.h>
 
+#include "core/deskryptor.h"
+
 namespace {
 
 // Dopisuje do `bufor` nastepny kawalek pliku; false przy bledzie odczytu.
-bool doczytaj(int fd, std::size_t ile, std::string& bufor, bool& koniec)
+bool doczytaj(const Deskryptor& fd, std::size_t ile, std::string& bufor, bool& koniec)
 {
     const std::size_t bylo = bufor.size();
     bufor.resize(bylo + ile);
     std::size_t mam = 0;
     while (mam < ile) {
-        const ssize_t n = ::read(fd, bufor.data() + bylo + mam, ile - mam);
-        if (n < 0 && errno == EINTR)
-            continue;
+        const ssize_t n = fd.czytaj(bufor.data() + bylo + mam, ile - mam);
         if (n < 0)
             return false;
         if (n == 0) {
@@ -29,36 +29,22 @@ bool doczytaj(int fd, std::size_t ile, std::string& bufor, bool& koniec)
     return true;
 }
 
-class Plik {
-public:
-    explicit Plik(const std::string& sciezka)
-        : fd(::open(sciezka.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK)) {}
-    ~Plik()
-    {
-        if (fd >= 0)
-            ::close(fd);
-    }
-    Plik(const Plik&) = delete;
-    Plik& operator=(const Plik&) = delete;
-    const int fd;
-};
-
 } // namespace
 
 OdczytKawalkami wczytajKawalkami(const std::string& sciezka, WczytanyPlik& wynik,
                                  std::size_t rozmiarKawalka)
 {
-    const Plik plik(sciezka);
-    if (plik.fd < 0)
+    const Deskryptor plik = Deskryptor::otworz(sciezka, O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    if (!plik.otwarty())
         return OdczytKawalkami::blad;
-    if (::fstat(plik.fd, &wynik.info) != 0 || !S_ISREG(wynik.info.st_mode))
+    if (::fstat(*plik, &wynik.info) != 0 || !S_ISREG(wynik.info.st_mode))
         return OdczytKawalkami::zwyklyOdczyt;
     std::string bufor;
     std::size_t baza = 0;
     bool koniec = false;
     while (!koniec) {
         const std::size_t sprawdzoneCr = bufor.empty() ? 0 : bufor.size() - 1;
-        if (!doczytaj(plik.fd, rozmiarKawalka, bufor, koniec))
+        if (!doczytaj(plik, rozmiarKawalka, bufor, koniec))
             return OdczytKawalkami::blad;
         // CR przed LF usuwa sie w calym tekscie naraz, wiec taki plik idzie zwykla droga.
         if (bufor.find("\r\n", sprawdzoneCr) != std::string::npos)

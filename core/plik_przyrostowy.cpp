@@ -6,6 +6,7 @@
 #include <unistd.h>
 #include <vector>
 
+#include "core/deskryptor.h"
 #include "core/format_lancucha.h"
 #include "core/odczyt_kawalkami.h"
 #include "core/pliki.h"
@@ -13,24 +14,6 @@
 namespace {
 
 constexpr char ZNAK_UKRYCIA = '#';
-
-class Deskryptor {
-public:
-    explicit Deskryptor(int fd) : fd(fd) {}
-    ~Deskryptor()
-    {
-        if (fd >= 0)
-            ::close(fd);
-    }
-    Deskryptor(const Deskryptor&) = delete;
-    Deskryptor& operator=(const Deskryptor&) = delete;
-
-    [[nodiscard]] int operator*() const { return fd; }
-    [[nodiscard]] bool otwarty() const { return fd >= 0; }
-
-private:
-    int fd = -1;
-};
 
 std::int64_t nanosekundy(const timespec& czas)
 {
@@ -53,14 +36,12 @@ void zapamietajStat(StanPliku& stan, const struct stat& info)
 }
 
 // Czyta od `od` do konca pliku.
-bool czytajOd(int fd, std::int64_t od, std::string& tekst)
+bool czytajOd(const Deskryptor& fd, std::int64_t od, std::string& tekst)
 {
     tekst.clear();
     char bufor[65536];
     for (;;) {
-        const ssize_t n = ::pread(fd, bufor, sizeof bufor, static_cast<off_t>(od));
-        if (n < 0 && errno == EINTR)
-            continue;
+        const ssize_t n = fd.czytajOd(bufor, sizeof bufor, static_cast<off_t>(od));
         if (n < 0)
             return false;
         if (n == 0)
@@ -70,22 +51,8 @@ bool czytajOd(int fd, std::int64_t od, std::string& tekst)
     }
 }
 
-bool zapiszOd(int fd, std::int64_t od, std::string_view tekst)
-{
-    while (!tekst.empty()) {
-        const ssize_t n = ::pwrite(fd, tekst.data(), tekst.size(), static_cast<off_t>(od));
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            return false;
-        tekst.remove_prefix(static_cast<std::size_t>(n));
-        od += n;
-    }
-    return true;
-}
-
 // Ostatni trzymany blok lezy w pliku tam, gdzie byl: tania proba, ze czesc sie nie zmienila.
-bool ostatniBlokNaMiejscu(int fd, const StanPliku& stan)
+bool ostatniBlokNaMiejscu(const Deskryptor& fd, const StanPliku& stan)
 {
     const std::string& wzor = stan.tekstOstatniego;
     const std::int64_t dlugosc = stan.dlugosc - stan.poczatekOstatniego;
@@ -95,9 +62,7 @@ bool ostatniBlokNaMiejscu(int fd, const StanPliku& stan)
     std::size_t mam = 0;
     while (mam < w.size()) {
         const auto gdzie = stan.poczatekOstatniego + static_cast<std::int64_t>(mam);
-        const ssize_t n = ::pread(fd, w.data() + mam, w.size() - mam, static_cast<off_t>(gdzie));
-        if (n < 0 && errno == EINTR)
-            continue;
+        const ssize_t n = fd.czytajOd(w.data() + mam, w.size() - mam, static_cast<off_t>(gdzie));
         if (n <= 0)
             return false;
         mam += static_cast<std::size_t>(n);
@@ -129,9 +94,9 @@ void zapamietajBloki(Blockchain& ksiega, const PolozenieOstatniego& bloki, const
 }
 
 // Plik to wciaz ten, z ktorym lancuch jest zgodny, a trzymana czesc lezy na swoim miejscu.
-bool plikZnany(int fd, const StanPliku& stan, struct stat& info)
+bool plikZnany(const Deskryptor& fd, const StanPliku& stan, struct stat& info)
 {
-    return ::fstat(fd, &info) == 0 && tenSamPlik(stan, info) && info.st_size >= stan.dlugosc
+    return ::fstat(*fd, &info) == 0 && tenSamPlik(stan, info) && info.st_size >= stan.dlugosc
         && ostatniBlokNaMiejscu(fd, stan);
 }
 
@@ -163,11 +128,11 @@ Wczytanie wczytajPrzyrost(Blockchain& ksiega, const std::string& sciezka)
     StanPliku& stan = ksiega.plik;
     if (stan.sciezka != sciezka || !ksiega.zawiera(stan.punkt))
         return Wczytanie::trzebaCalosci;
-    const Deskryptor fd(::open(sciezka.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
+    const Deskryptor fd = Deskryptor::otworz(sciezka, O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     struct stat info {};
     if (!fd.otwarty())
         return Wczytanie::blad;
-    if (!plikZnany(*fd, stan, info))
+    if (!plikZnany(fd, stan, info))
         return Wczytanie::trzebaCalosci;
     const bool tenSamStan = info.st_size == stan.rozmiar
         && nanosekundy(info.st_mtim) == stan.czasZmianyNs
@@ -177,7 +142,7 @@ Wczytanie wczytajPrzyrost(Blockchain& ksiega, const std::string& sciezka)
     OdczytaneBloki nowe;
     if (!tenSamStan) {
         std::string ogon;
-        if (!czytajOd(*fd, stan.dlugosc, ogon))
+        if (!czytajOd(fd, stan.dlugosc, ogon))
             return Wczytanie::blad;
         if (maCrPrzedLf(ogon))
             return Wczytanie::trzebaCalosci;
@@ -250,9 +215,9 @@ bool dopiszDoPliku(Blockchain& ksiega, const std::string& sciezka)
     if (stan.sciezka != sciezka || !ksiega.zawiera(stan.punkt))
         return false;
     // Bez O_CREAT: plik odlozony na bok albo usuniety wymaga pelnego zapisu.
-    const Deskryptor fd(::open(sciezka.c_str(), O_RDWR | O_CLOEXEC | O_NONBLOCK));
+    const Deskryptor fd = Deskryptor::otworz(sciezka, O_RDWR | O_CLOEXEC | O_NONBLOCK);
     struct stat info {};
-    if (!fd.otwarty() || !plikZnany(*fd, stan, info))
+    if (!fd.otwarty() || !plikZnany(fd, stan, info))
         return false;
     const auto& bloki = ksiega.pobierzLancuch();
     std::string tekst;
@@ -271,12 +236,12 @@ bool dopiszDoPliku(Blockchain& ksiega, const std::string& sciezka)
         tekst[z] = ZNAK_UKRYCIA;
     // Najpierw obciecie do ostatniej dobrej dlugosci: resztki przerwanego dopisywania znikaja.
     if (::ftruncate(*fd, static_cast<off_t>(stan.dlugosc)) != 0
-        || !zapiszOd(*fd, stan.dlugosc, tekst) || ::fsync(*fd) != 0)
+        || !fd.zapiszWszystkoOd(tekst, static_cast<off_t>(stan.dlugosc)) || ::fsync(*fd) != 0)
         return false;
     for (const std::size_t z : znaczniki) {
         tekst[z] = ZNACZNIK_BLOKU[0];
         const std::int64_t gdzie = stan.dlugosc + static_cast<std::int64_t>(z);
-        if (!zapiszOd(*fd, gdzie, std::string_view(&tekst[z], 1)))
+        if (!fd.zapiszWszystkoOd(std::string_view(&tekst[z], 1), static_cast<off_t>(gdzie)))
             return false;
     }
     if (::fsync(*fd) != 0 || ::fstat(*fd, &info) != 0)

@@ -6,9 +6,11 @@
 #include <cstdio>
 #include <dirent.h>
 #include <fcntl.h>
+#include <memory>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "core/deskryptor.h"
 
 namespace {
 
@@ -23,11 +25,10 @@ std::string folderPliku(const std::string& sciezka)
 // Po rename trwale zapisuje tez wpis w folderze; blad tutaj nie cofa zapisu.
 void synchronizujFolder(const std::string& sciezka)
 {
-    const int fd = ::open(folderPliku(sciezka).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd >= 0) {
-        (void)::fsync(fd);
-        ::close(fd);
-    }
+    const Deskryptor fd =
+        Deskryptor::otworz(folderPliku(sciezka), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd.otwarty())
+        (void)::fsync(*fd);
 }
 
 std::string nazwaTymczasowa(const std::string& sciezka)
@@ -41,49 +42,23 @@ std::string nazwaTymczasowa(const std::string& sciezka)
 
 } // namespace
 
-bool zapiszWszystko(int fd, std::string_view tekst)
-{
-    while (!tekst.empty()) {
-        const ssize_t n = ::write(fd, tekst.data(), tekst.size());
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            return false;
-        tekst.remove_prefix(static_cast<std::size_t>(n));
-    }
-    return true;
-}
-
 std::optional<std::string> wczytajPlik(const std::string& sciezka, struct stat* stan)
 {
     // O_NONBLOCK: otwarcie FIFO bez pisarza nie czeka; potem i tak odmawiamy.
-    const int fd = ::open(sciezka.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
-    if (fd < 0)
+    const Deskryptor fd = Deskryptor::otworz(sciezka, O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    if (!fd.otwarty())
         return std::nullopt;
     std::string tekst;
     struct stat info {};
-    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
-        ::close(fd);
+    if (::fstat(*fd, &info) != 0 || !S_ISREG(info.st_mode)) {
         return std::nullopt;
     }
     if (stan != nullptr)
         *stan = info;
     if (info.st_size > 0)
         tekst.reserve(static_cast<std::size_t>(info.st_size));
-    char bufor[65536];
-    for (;;) {
-        const ssize_t n = ::read(fd, bufor, sizeof bufor);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n < 0) {
-            ::close(fd);
-            return std::nullopt;
-        }
-        if (n == 0)
-            break;
-        tekst.append(bufor, static_cast<std::size_t>(n));
-    }
-    ::close(fd);
+    if (!fd.doczytajDoKonca(tekst))
+        return std::nullopt;
     return tekst;
 }
 
@@ -93,11 +68,11 @@ bool zapiszAtomowo(const std::string& sciezka, std::string_view tekst, mode_t tr
     if (!zwyklyLubBrak(sciezka))
         return false;
     const std::string tymczasowy = nazwaTymczasowa(sciezka);
-    const int fd = ::open(tymczasowy.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, tryb);
-    if (fd < 0)
+    Deskryptor fd = Deskryptor::otworz(tymczasowy, O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, tryb);
+    if (!fd.otwarty())
         return false;
-    bool dobrze = zapiszWszystko(fd, tekst) && ::fsync(fd) == 0;
-    dobrze = (::close(fd) == 0) && dobrze;
+    bool dobrze = fd.zapiszWszystko(tekst) && ::fsync(*fd) == 0;
+    dobrze = fd.zamknij() && dobrze;
     if (dobrze)
         dobrze = ::rename(tymczasowy.c_str(), sciezka.c_str()) == 0;
     if (!dobrze) {
@@ -193,16 +168,16 @@ bool procesZyje(pid_t pid)
 // Nadpisuje tresc zerami i utrwala to przed usunieciem (plik z kluczem tajnym).
 void zamaz(const std::string& sciezka)
 {
-    const int fd = ::open(sciezka.c_str(), O_WRONLY | O_CLOEXEC | O_NONBLOCK | O_NOFOLLOW);
-    if (fd < 0)
+    const Deskryptor fd =
+        Deskryptor::otworz(sciezka, O_WRONLY | O_CLOEXEC | O_NONBLOCK | O_NOFOLLOW);
+    if (!fd.otwarty())
         return;
     struct stat info {};
-    if (::fstat(fd, &info) == 0 && S_ISREG(info.st_mode) && info.st_size > 0) {
+    if (::fstat(*fd, &info) == 0 && S_ISREG(info.st_mode) && info.st_size > 0) {
         const std::string zera(static_cast<std::size_t>(info.st_size), '\0');
-        (void)zapiszWszystko(fd, zera);
-        (void)::fsync(fd);
+        (void)fd.zapiszWszystko(zera);
+        (void)::fsync(*fd);
     }
-    ::close(fd);
 }
 
 } // namespace
@@ -213,11 +188,11 @@ int usunPozostalosciZapisow(const std::string& sciezka, bool zamazac)
     const std::size_t ukosnik = sciezka.rfind('/');
     const std::string przedrostek =
         (ukosnik == std::string::npos ? sciezka : sciezka.substr(ukosnik + 1)) + ".tmp.";
-    DIR* katalog = ::opendir(folder.c_str());
+    const std::unique_ptr<DIR, int (*)(DIR*)> katalog(::opendir(folder.c_str()), &::closedir);
     if (katalog == nullptr)
         return 0;
     int usuniete = 0;
-    while (const dirent* wpis = ::readdir(katalog)) {
+    while (const dirent* wpis = ::readdir(katalog.get())) {
         const pid_t pid = pidPozostalosci(wpis->d_name, przedrostek);
         if (pid <= 0 || procesZyje(pid))
             continue;
@@ -230,6 +205,5 @@ int usunPozostalosciZapisow(const std::string& sciezka, bool zamazac)
         if (::unlink(pelna.c_str()) == 0)
             ++usuniete;
     }
-    ::closedir(katalog);
     return usuniete;
 }

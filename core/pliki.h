@@ -19,9 +19,6 @@
 [[nodiscard]] bool zapiszAtomowo(const std::string& sciezka, std::string_view tekst,
                                  mode_t tryb = 0666);
 
-// Zapisuje caly tekst do deskryptora (powtarza po czesciowym zapisie i EINTR).
-[[nodiscard]] bool zapiszWszystko(int fd, std::string_view tekst);
-
 [[nodiscard]] bool plikIstnieje(const std::string& sciezka);
 // Brak pliku albo zwykly plik (nie FIFO, nie urzadzenie, nie folder).
 [[nodiscard]] bool zwyklyLubBrak(const std::string& sciezka);

@@ -42,9 +42,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bajty, std::size_t roz
         wyslano += static_cast<std::size_t>(n);
     }
     ::shutdown(para[0], SHUT_WR);
-    const std::string wynik = odbierzWiadomosc(para[1], std::chrono::milliseconds(1000));
+    const Gniazdo odbiorca(para[1]);
+    const std::string wynik = odbierzWiadomosc(odbiorca, {}, std::chrono::milliseconds(1000));
     ::close(para[0]);
-    ::close(para[1]);
     if (wyslano == dane.size() && wynik != oczekiwana(dane))
         __builtin_trap();
     return 0;

@@ -115,7 +115,8 @@ bool BudzetPamieci::moznaPodBlokada(std::uint64_t bajty) const
         && (czekajace.empty() || czekajace.begin()->first >= bajty);
 }
 
-RezerwacjaPamieci BudzetPamieci::zarezerwuj(std::uint64_t bajty, std::chrono::milliseconds czekaj)
+RezerwacjaPamieci BudzetPamieci::zarezerwuj(std::uint64_t bajty, std::chrono::milliseconds czekaj,
+                                            const std::stop_token& stop)
 {
     const auto koniec = Zegar::now() + czekaj;
     std::unique_lock blokada(mutex);
@@ -123,8 +124,8 @@ RezerwacjaPamieci BudzetPamieci::zarezerwuj(std::uint64_t bajty, std::chrono::mi
         return {};
     if (!moznaPodBlokada(bajty)) {
         ++czekajace[bajty];
-        // Odcinkami, zeby zatrzymanie watku konczylo czekanie.
-        while (!moznaPodBlokada(bajty) && Zegar::now() < koniec && !zatrzymanoWatek())
+        // Odcinkami, zeby zatrzymanie konczylo czekanie.
+        while (!moznaPodBlokada(bajty) && Zegar::now() < koniec && !stop.stop_requested())
             zmiana.wait_until(blokada, std::min(koniec, Zegar::now() + KROK_CZEKANIA_NA_STOP));
         if (--czekajace[bajty] == 0)
             czekajace.erase(bajty);

@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <map>
 #include <mutex>
+#include <stop_token>
 
 class BudzetPamieci;
 
@@ -57,10 +58,12 @@ public:
     [[nodiscard]] std::uint64_t limit() const;
     [[nodiscard]] std::uint64_t zajete() const;
 
-    // Rezerwuje `bajty`, czekajac na miejsce najwyzej `czekaj` (i do zatrzymania watku).
+    // Rezerwuje `bajty`, czekajac na miejsce najwyzej `czekaj` (i do `stop`).
     // Wieksze niz caly limit odmawia od razu. Przy czekaniu mniejsze maja pierwszenstwo:
     // jedno duze zapytanie nie zatrzymuje malych.
-    [[nodiscard]] RezerwacjaPamieci zarezerwuj(std::uint64_t bajty, std::chrono::milliseconds czekaj);
+    [[nodiscard]] RezerwacjaPamieci zarezerwuj(std::uint64_t bajty,
+                                               std::chrono::milliseconds czekaj,
+                                               const std::stop_token& stop);
 
 private:
     friend class RezerwacjaPamieci;

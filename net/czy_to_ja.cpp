@@ -13,23 +13,19 @@ constexpr int PORT_DO_WYBORU_TRASY = 80;
 
 std::string wykryjLokalnyAdres()
 {
-    const Gniazdo gniazdo = ::socket(AF_INET, SOCK_DGRAM | SOCK_CLOEXEC, 0);
-    if (gniazdo < 0)
+    const Gniazdo gniazdo = Gniazdo::utworz(SOCK_DGRAM);
+    in_addr adres{};
+    if (!gniazdo.otwarte() || ::inet_pton(AF_INET, ADRES_DO_WYBORU_TRASY, &adres) != 1)
         return {};
-    std::string wynik;
-    sockaddr_in cel{};
-    cel.sin_family = AF_INET;
-    cel.sin_port = htons(PORT_DO_WYBORU_TRASY);
+    const sockaddr_in cel = Gniazdo::adres(adres.s_addr, PORT_DO_WYBORU_TRASY);
     sockaddr_in wlasny{};
     socklen_t dlugosc = sizeof wlasny;
     char tekst[22] = {};
-    if (::inet_pton(AF_INET, ADRES_DO_WYBORU_TRASY, &cel.sin_addr) == 1
-        && ::connect(gniazdo, reinterpret_cast<sockaddr*>(&cel), sizeof cel) == 0
-        && ::getsockname(gniazdo, reinterpret_cast<sockaddr*>(&wlasny), &dlugosc) == 0
+    if (::connect(*gniazdo, reinterpret_cast<const sockaddr*>(&cel), sizeof cel) == 0
+        && ::getsockname(*gniazdo, reinterpret_cast<sockaddr*>(&wlasny), &dlugosc) == 0
         && ::inet_ntop(AF_INET, &wlasny.sin_addr, tekst, sizeof tekst) != nullptr)
-        wynik = tekst;
-    zamknijGniazdo(gniazdo);
-    return wynik;
+        return tekst;
+    return {};
 }
 
 // Czy adres nalezy do ktoregos interfejsu tej maszyny (czytane za kazdym razem:

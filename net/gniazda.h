@@ -6,12 +6,42 @@
 #include <cstddef>
 #include <cstdint>
 #include <functional>
+#include <netinet/in.h>
+#include <stop_token>
 #include <string>
 
 class Dziennik;
 
-using Gniazdo = int;
-inline constexpr Gniazdo NIEPRAWIDLOWE_GNIAZDO = -1;
+#include "core/deskryptor.h"
+#include "net/port.h"
+
+// Gniazdo IPv4 z jednym wlascicielem: zamykane w destruktorze, przenoszone, nigdy kopiowane.
+class Gniazdo {
+public:
+    Gniazdo() = default;
+    // Przejmuje `fd` (ujemny: brak gniazda).
+    explicit Gniazdo(int fd) noexcept : fd(fd) {}
+
+    // Nowe gniazdo (SOCK_STREAM albo SOCK_DGRAM), zamykane przy exec; puste, gdy system odmowil.
+    [[nodiscard]] static Gniazdo utworz(int rodzaj);
+    // Adres IPv4 z adresem w kolejnosci sieciowej i portem.
+    [[nodiscard]] static sockaddr_in adres(in_addr_t adresSieci, int port);
+
+    [[nodiscard]] bool otwarte() const { return fd.otwarty(); }
+    [[nodiscard]] int operator*() const { return *fd; }
+    void zamknij() { (void)fd.zamknij(); }
+
+    // bind na `adresSieci` i `port`; port spoza zakresu daje false jak zajety.
+    [[nodiscard]] bool przypisz(in_addr_t adresSieci, int port) const;
+    [[nodiscard]] bool ustawNieblokujace(bool wlacz) const;
+    // Czeka na `zdarzenia` najwyzej `limit`: >0 gotowe, 0 uplynal czas albo zatrzymano,
+    // <0 blad. Zatrzymanie jest sprawdzane co KROK_CZEKANIA_NA_STOP.
+    [[nodiscard]] int czekaj(short zdarzenia, std::chrono::milliseconds limit,
+                             const std::stop_token& stop) const;
+
+private:
+    Deskryptor fd;
+};
 
 // Czas na zestawienie polaczenia.
 inline constexpr std::chrono::milliseconds LIMIT_POLACZENIA{5000};
@@ -20,40 +50,14 @@ inline constexpr std::chrono::milliseconds LIMIT_ODBIORU{30000};
 // Dluzsza zapowiedziana ramka jest odrzucana bez czytania tresci.
 inline constexpr long long MAKS_DLUGOSC_RAMKI = 512LL * 1024 * 1024;
 
-using StopPredykat = std::function<bool()>;
-
-// Port spoza zakresu obcialby sie po cichu do innego.
-[[nodiscard]] inline constexpr bool portPoprawny(int port) { return port >= 1 && port <= 65535; }
 // Najdluzszy przyjmowany datagram UDP; dluzszy jest odrzucany w calosci.
 inline constexpr std::size_t MAKS_DLUGOSC_DATAGRAMU = 511;
 
 // Najdluzszy odcinek jednego czekania na gniazdo, zanim znow zapytamy o zatrzymanie.
 inline constexpr std::chrono::milliseconds KROK_CZEKANIA_NA_STOP{200};
 
-// Predykat zatrzymania widziany przez kazde czekanie na gniazdo w tym watku
-// (laczenie, wysylanie, odbior): po zatrzymaniu czekanie konczy sie jak po czasie.
-// Zakresy mozna zagniezdzac; po wyjsciu wraca poprzedni.
-class ZakresStopu {
-public:
-    explicit ZakresStopu(const StopPredykat& stop);
-    ~ZakresStopu();
-    ZakresStopu(const ZakresStopu&) = delete;
-    ZakresStopu& operator=(const ZakresStopu&) = delete;
-
-private:
-    const StopPredykat* poprzedni = nullptr;
-};
-// Predykat zakresu tego watku (nullptr, gdy nie ma; watek pomocniczy moze go przejac
-// wlasnym ZakresStopu) i pytanie o zatrzymanie.
-[[nodiscard]] const StopPredykat* biezacyStop();
-[[nodiscard]] bool zatrzymanoWatek();
-
 [[nodiscard]] bool inicjalizujSiec();
 void zakonczSiec();
-void zamknijGniazdo(Gniazdo gniazdo);
-// poll z ponawianiem po EINTR: >0 gotowe, 0 uplynal czas lub zatrzymano watek, <0 blad.
-[[nodiscard]] int czekajNaGniazdo(Gniazdo gniazdo, short zdarzenia,
-                                  std::chrono::milliseconds limit);
 
 // Bledy gniazda, bindowania i nasluchu trafiaja do `dziennik`.
 [[nodiscard]] Gniazdo utworzGniazdoNasluchu(Dziennik& dziennik, int port);
@@ -69,21 +73,26 @@ inline constexpr std::chrono::milliseconds KARENCJA_WYPARCIA{1000};
 // Najdluzsza ramka zapytania, pytana przy kazdym polaczeniu (puste: MAKS_DLUGOSC_RAMKI).
 using LimitRamki = std::function<std::uint64_t()>;
 
+// Obsluga polaczenia: pierwsza wiadomosc, gniazdo (rozmowa moze trwac dalej) i zatrzymanie
+// tego polaczenia; zwraca ostatnia odpowiedz, wysylana, gdy nie jest pusta.
+using ObslugaPolaczenia =
+    std::function<std::string(const std::string&, const Gniazdo&, const std::stop_token&)>;
+
 // Kazde polaczenie na wlasnym watku; petla wraca dopiero, gdy wszystkie sie skoncza.
-// Obsluga dostaje pierwsza wiadomosc i gniazdo (rozmowa moze trwac dalej); zwraca
-// ostatnia odpowiedz, wysylana, gdy nie jest pusta.
 // Zapytania podlegaja minimalnemu tempu i budzetowi pamieci procesu.
-void nasluchujTcpWPetli(Dziennik& dziennik, int port, const StopPredykat& stop,
-                        const std::function<std::string(const std::string&, Gniazdo)>& obsluga,
+void nasluchujTcpWPetli(Dziennik& dziennik, int port, const std::stop_token& stop,
+                        const ObslugaPolaczenia& obsluga,
                         const std::function<void(bool)>& gotowy,
                         std::chrono::milliseconds limitOdbioru = LIMIT_ODBIORU,
                         const LimitRamki& limitRamki = {});
 
+// Zatrzymanie w trakcie laczenia daje puste gniazdo bez wiersza o przekroczonym czasie.
 [[nodiscard]] Gniazdo polaczZLimitemCzasu(Dziennik& dziennik, const std::string& ip, int port,
+                                          const std::stop_token& stop,
                                           std::chrono::milliseconds limit = LIMIT_POLACZENIA);
 
 // `poKroku` (gdy ustawione) po kazdym datagramie i kazdym pustym czekaniu (co najwyzej 500 ms).
-void nasluchujUdpWPetli(Dziennik& dziennik, int port, const StopPredykat& stop,
+void nasluchujUdpWPetli(Dziennik& dziennik, int port, const std::stop_token& stop,
                         const std::function<void(const std::string&, const std::string&)>& obsluga,
                         const std::function<void()>& poKroku = {});
 

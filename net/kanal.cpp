@@ -4,10 +4,10 @@
 
 bool KanalGniazda::wyslij(std::initializer_list<std::string_view> czesci)
 {
-    return wyslijCzesci(gniazdo, czesci, limit);
+    return wyslijCzesci(gniazdo, czesci, stop, limit);
 }
 
 std::string KanalGniazda::odbierz(long long maksDlugosc)
 {
-    return odbierzWiadomosc(gniazdo, limit, maksDlugosc);
+    return odbierzWiadomosc(gniazdo, stop, limit, maksDlugosc);
 }

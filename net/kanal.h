@@ -4,8 +4,10 @@
 
 #include <chrono>
 #include <initializer_list>
+#include <stop_token>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "net/gniazda.h"
 
@@ -23,14 +25,17 @@ public:
     }
 };
 
-// Kanal na gniazdzie, ktorego nie posiada (zamyka je wlasciciel).
+// Kanal na gniazdzie, ktorego nie posiada (zamyka je wlasciciel, ktory zyje dluzej).
+// Kazde czekanie konczy tez `stop`.
 class KanalGniazda final : public Kanal {
 public:
-    KanalGniazda(Gniazdo gniazdo, std::chrono::milliseconds limit) : gniazdo(gniazdo), limit(limit) {}
+    KanalGniazda(const Gniazdo& gniazdo, std::chrono::milliseconds limit, std::stop_token stop)
+        : gniazdo(gniazdo), limit(limit), stop(std::move(stop)) {}
     [[nodiscard]] bool wyslij(std::initializer_list<std::string_view> czesci) override;
     [[nodiscard]] std::string odbierz(long long maksDlugosc) override;
 
 private:
-    Gniazdo gniazdo = NIEPRAWIDLOWE_GNIAZDO;
+    const Gniazdo& gniazdo;
     std::chrono::milliseconds limit;
+    std::stop_token stop;
 };

@@ -128,7 +128,7 @@ void ZapisObecnosci::zapiszZalegle()
 }
 
 void nasluchujObecnosciWPetli(Dziennik& dziennik, int /*port*/, const std::string& mojeId,
-                              const std::string& plikWezlow, const StopPredykat& stop,
+                              const std::string& plikWezlow, const std::stop_token& stop,
                               const WykrytoWezel& wykryto)
 {
     ZapisObecnosci zapis(plikWezlow, wykryto);
@@ -143,12 +143,12 @@ void nasluchujObecnosciWPetli(Dziennik& dziennik, int /*port*/, const std::strin
 }
 
 void oglaszajObecnoscWPetli(int port, const std::string& id, const std::string& klucz,
-                            const std::string& nazwa, const std::atomic<bool>& stop,
+                            const std::string& nazwa, const std::stop_token& stop,
                             std::chrono::milliseconds okres)
 {
-    while (!stop.load()) {
+    while (!stop.stop_requested()) {
         (void)oglosObecnosc(port, id, klucz, nazwa);
-        for (auto czekano = std::chrono::milliseconds{0}; czekano < okres && !stop.load();
+        for (auto czekano = std::chrono::milliseconds{0}; czekano < okres && !stop.stop_requested();
              czekano += KROK_CZEKANIA)
             std::this_thread::sleep_for(KROK_CZEKANIA);
     }

@@ -1,11 +1,11 @@
 #pragma once
 // Wykrywanie obecnosci w sieci lokalnej: ogloszenia UDP na porcie 1699.
 
-#include <atomic>
 #include <chrono>
 #include <cstddef>
 #include <functional>
 #include <optional>
+#include <stop_token>
 #include <string>
 #include <vector>
 
@@ -63,11 +63,12 @@ private:
     std::optional<std::chrono::steady_clock::time_point> ostatniZapis;
 };
 
-void nasluchujObecnosciWPetli(Dziennik& dziennik, int port, const std::string& mojeId, const std::string& plikWezlow,
-                              const StopPredykat& stop, const WykrytoWezel& wykryto);
+void nasluchujObecnosciWPetli(Dziennik& dziennik, int port, const std::string& mojeId,
+                              const std::string& plikWezlow, const std::stop_token& stop,
+                              const WykrytoWezel& wykryto);
 
 // Petla ogloszen dla osobnego watku: pierwsze od razu, potem co `okres`,
-// flaga zatrzymania sprawdzana co 100 ms.
+// zatrzymanie sprawdzane co 100 ms.
 void oglaszajObecnoscWPetli(int port, const std::string& id, const std::string& klucz,
-                            const std::string& nazwa, const std::atomic<bool>& stop,
+                            const std::string& nazwa, const std::stop_token& stop,
                             std::chrono::milliseconds okres = OKRES_OGLOSZEN);

@@ -22,6 +22,7 @@ void rozglosPrzyjety(KontekstSerwera& kontekst)
     // Bez rozglaszacza (jedno polaczenie naraz); wpisy tego wezla sa pomijane.
     const std::shared_lock czytanie(kontekst.mutexLancucha);
     (void)rozglosLancuch(kontekst.dziennik, kontekst.lancuch, kontekst.plikWezlow, kontekst.mojPort,
+                         kontekst.stop,
                          kontekst.limitOdbioru);
 }
 

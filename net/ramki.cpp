@@ -12,7 +12,6 @@ namespace {
 
 using Zegar = std::chrono::steady_clock;
 
-constexpr std::size_t DLUGOSC_NAGLOWKA = 10;
 constexpr std::size_t KAWALEK = 4096;
 // Najwolniejsze tempo, na jakie czekamy przy dlugiej wiadomosci: 1 MiB na sekunde.
 constexpr std::size_t BAJTOW_NA_SEKUNDE = 1024 * 1024;
@@ -27,26 +26,27 @@ Zegar::time_point terminWiadomosci(Zegar::time_point start, std::chrono::millise
 }
 
 // Czeka na gotowosc nie dluzej niz limit ciszy i nie poza termin calej wiadomosci.
-bool czekajDoTerminu(Gniazdo gniazdo, short zdarzenia, std::chrono::milliseconds limit,
-                     Zegar::time_point termin)
+bool czekajDoTerminu(const Gniazdo& gniazdo, short zdarzenia, std::chrono::milliseconds limit,
+                     Zegar::time_point termin, const std::stop_token& stop)
 {
     const auto doTerminu = std::chrono::duration_cast<std::chrono::milliseconds>(termin - Zegar::now());
     if (doTerminu.count() <= 0)
         return false;
-    return czekajNaGniazdo(gniazdo, zdarzenia, std::min(limit, doTerminu)) > 0;
+    return gniazdo.czekaj(zdarzenia, std::min(limit, doTerminu), stop) > 0;
 }
 
 // Wysyla calosc bez blokowania; MSG_NOSIGNAL, zeby zerwane polaczenie nie konczylo
 // procesu sygnalem. Peer, ktory nie czyta, zatrzymuje nas najwyzej do terminu.
-bool wyslijWszystko(Gniazdo gniazdo, const char* dane, std::size_t ile,
-                    std::chrono::milliseconds limit, Zegar::time_point termin)
+bool wyslijWszystko(const Gniazdo& gniazdo, const char* dane, std::size_t ile,
+                    std::chrono::milliseconds limit, Zegar::time_point termin,
+                    const std::stop_token& stop)
 {
     std::size_t wyslano = 0;
     while (wyslano < ile) {
-        if (!czekajDoTerminu(gniazdo, POLLOUT, limit, termin))
+        if (!czekajDoTerminu(gniazdo, POLLOUT, limit, termin, stop))
             return false;
         const ssize_t n =
-            ::send(gniazdo, dane + wyslano, ile - wyslano, MSG_NOSIGNAL | MSG_DONTWAIT);
+            ::send(*gniazdo, dane + wyslano, ile - wyslano, MSG_NOSIGNAL | MSG_DONTWAIT);
         if (n < 0 && (errno == EINTR || errno == EAGAIN || errno == EWOULDBLOCK))
             continue;
         if (n < 1)
@@ -60,7 +60,8 @@ bool wyslijWszystko(Gniazdo gniazdo, const char* dane, std::size_t ile,
 // tempem i budzetem pamieci. Czas czekania na budzet nie liczy sie do terminu ani tempa.
 class OdbiorRamki {
 public:
-    OdbiorRamki(Gniazdo gniazdo, const OpcjeOdbioru& opcje) : gniazdo(gniazdo), opcje(opcje) {}
+    OdbiorRamki(const Gniazdo& gniazdo, const OpcjeOdbioru& opcje, const std::stop_token& stop)
+        : gniazdo(gniazdo), opcje(opcje), stop(stop) {}
 
     OdebranaRamka odbierz()
     {
@@ -103,7 +104,7 @@ private:
             const WynikOdbioru gotowe = czekajNaDane();
             if (gotowe != WynikOdbioru::Odebrano)
                 return gotowe;
-            const ssize_t n = ::recv(gniazdo, bufor, porcja, MSG_DONTWAIT);
+            const ssize_t n = ::recv(*gniazdo, bufor, porcja, MSG_DONTWAIT);
             if (n < 0 && (errno == EINTR || errno == EAGAIN || errno == EWOULDBLOCK))
                 continue;
             if (n < 1)
@@ -124,7 +125,7 @@ private:
         if (cel.size() < pamiec.bajty())
             return true;
         const auto poczatek = Zegar::now();
-        pamiec.dolacz(opcje.budzet->zarezerwuj(potrzeba - cel.size(), CZEKANIE_NA_PAMIEC));
+        pamiec.dolacz(opcje.budzet->zarezerwuj(potrzeba - cel.size(), CZEKANIE_NA_PAMIEC, stop));
         const auto czekano = Zegar::now() - poczatek;
         przestoj += czekano;
         ostatniBajt += czekano;
@@ -140,7 +141,7 @@ private:
     WynikOdbioru czekajNaDane()
     {
         for (;;) {
-            if (zatrzymanoWatek())
+            if (stop.stop_requested())
                 return WynikOdbioru::Zatrzymano;
             const auto teraz = Zegar::now();
             const auto termin = terminWiadomosci(start + przestoj, opcje.limit, calosc);
@@ -155,7 +156,7 @@ private:
                 koniec = std::min(koniec, teraz + std::chrono::seconds(1));
             const auto czas = std::chrono::duration_cast<std::chrono::milliseconds>(koniec - teraz)
                 + std::chrono::milliseconds(1);
-            const int wynik = czekajNaGniazdo(gniazdo, POLLIN, czas);
+            const int wynik = gniazdo.czekaj(POLLIN, czas, stop);
             if (wynik > 0)
                 return WynikOdbioru::Odebrano;
             if (wynik < 0)
@@ -181,8 +182,9 @@ private:
         return odebrane - wtedy >= wymagane;
     }
 
-    Gniazdo gniazdo;
+    const Gniazdo& gniazdo;
     const OpcjeOdbioru& opcje;
+    const std::stop_token& stop;
     const Zegar::time_point start = Zegar::now();
     Zegar::duration przestoj{};
     Zegar::time_point ostatniBajt = start;
@@ -194,8 +196,8 @@ private:
 
 } // namespace
 
-bool wyslijCzesci(Gniazdo gniazdo, std::initializer_list<std::string_view> czesci,
-                  std::chrono::milliseconds limit)
+bool wyslijCzesci(const Gniazdo& gniazdo, std::initializer_list<std::string_view> czesci,
+                  const std::stop_token& stop, std::chrono::milliseconds limit)
 {
     std::size_t dlugosc = 0;
     for (const std::string_view czesc : czesci)
@@ -205,9 +207,10 @@ bool wyslijCzesci(Gniazdo gniazdo, std::initializer_list<std::string_view> czesc
         return false;
     const std::string naglowek = naglowekDlugosci(dlugosc);
     const auto termin = terminWiadomosci(Zegar::now(), limit, naglowek.size() + dlugosc);
-    bool wyslano = wyslijWszystko(gniazdo, naglowek.data(), naglowek.size(), limit, termin);
+    bool wyslano = wyslijWszystko(gniazdo, naglowek.data(), naglowek.size(), limit, termin, stop);
     for (const std::string_view czesc : czesci)
-        wyslano = wyslano && wyslijWszystko(gniazdo, czesc.data(), czesc.size(), limit, termin);
+        wyslano =
+            wyslano && wyslijWszystko(gniazdo, czesc.data(), czesc.size(), limit, termin, stop);
     return wyslano;
 }
 
@@ -219,42 +222,43 @@ std::string naglowekDlugosci(std::size_t dlugosc)
     return cyfry;
 }
 
-OdebranaRamka odbierzRamke(Gniazdo gniazdo, const OpcjeOdbioru& opcje)
+OdebranaRamka odbierzRamke(const Gniazdo& gniazdo, const OpcjeOdbioru& opcje,
+                           const std::stop_token& stop)
 {
-    return OdbiorRamki(gniazdo, opcje).odbierz();
+    return OdbiorRamki(gniazdo, opcje, stop).odbierz();
 }
 
-bool wyslijWiadomosc(Gniazdo gniazdo, const std::string& tresc, std::chrono::milliseconds limit)
+bool wyslijWiadomosc(const Gniazdo& gniazdo, const std::string& tresc, const std::stop_token& stop,
+                     std::chrono::milliseconds limit)
 {
-    return wyslijCzesci(gniazdo, {tresc}, limit);
+    return wyslijCzesci(gniazdo, {tresc}, stop, limit);
 }
 
-std::string odbierzWiadomosc(Gniazdo gniazdo, std::chrono::milliseconds limit,
-                             std::uint64_t maksDlugosc)
+std::string odbierzWiadomosc(const Gniazdo& gniazdo, const std::stop_token& stop,
+                             std::chrono::milliseconds limit, std::uint64_t maksDlugosc)
 {
     OpcjeOdbioru opcje;
     opcje.limit = limit;
     opcje.maksDlugosc = maksDlugosc;
-    return odbierzRamke(gniazdo, opcje).tresc;
+    return odbierzRamke(gniazdo, opcje, stop).tresc;
 }
 
 bool wyslijIOdbierz(Dziennik& dziennik, const std::string& ip, int port,
                     const std::string& zapytanie, std::string& odpowiedz,
-                    std::chrono::milliseconds limit)
+                    const std::stop_token& stop, std::chrono::milliseconds limit)
 {
-    return wyslijCzesciIOdbierz(dziennik, ip, port, {zapytanie}, odpowiedz, limit);
+    return wyslijCzesciIOdbierz(dziennik, ip, port, {zapytanie}, odpowiedz, stop, limit);
 }
 
 bool wyslijCzesciIOdbierz(Dziennik& dziennik, const std::string& ip, int port,
                           std::initializer_list<std::string_view> czesci, std::string& odpowiedz,
-                          std::chrono::milliseconds limit)
+                          const std::stop_token& stop, std::chrono::milliseconds limit)
 {
-    const Gniazdo gniazdo = polaczZLimitemCzasu(dziennik, ip, port);
-    if (gniazdo == NIEPRAWIDLOWE_GNIAZDO)
+    const Gniazdo gniazdo = polaczZLimitemCzasu(dziennik, ip, port, stop);
+    if (!gniazdo.otwarte())
         return false;
-    const bool wyslano = wyslijCzesci(gniazdo, czesci, limit);
+    const bool wyslano = wyslijCzesci(gniazdo, czesci, stop, limit);
     if (wyslano)
-        odpowiedz = odbierzWiadomosc(gniazdo, limit, MAKS_DLUGOSC_ODPOWIEDZI);
-    zamknijGniazdo(gniazdo);
+        odpowiedz = odbierzWiadomosc(gniazdo, stop, limit, MAKS_DLUGOSC_ODPOWIEDZI);
     return wyslano;
 }

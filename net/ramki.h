@@ -3,8 +3,10 @@
 
 #include <atomic>
 #include <chrono>
+#include <cstddef>
 #include <cstdint>
 #include <initializer_list>
+#include <stop_token>
 #include <string>
 #include <string_view>
 
@@ -15,6 +17,8 @@ class Dziennik;
 
 // Odpowiedz to lista wezlow: nawet pelny plik wezlow miesci sie w tym z zapasem.
 inline constexpr long long MAKS_DLUGOSC_ODPOWIEDZI = 16LL * 1024 * 1024;
+// Cyfry naglowka dlugosci (ramki i lancucha w wiadomosci lancucha).
+inline constexpr std::size_t DLUGOSC_NAGLOWKA = 10;
 // Najwieksza dlugosc, jaka zapisze naglowek dziesieciu cyfr.
 inline constexpr std::uint64_t MAKS_DLUGOSC_W_NAGLOWKU = 9'999'999'999ULL;
 
@@ -57,18 +61,22 @@ struct OdebranaRamka {
     RezerwacjaPamieci pamiec; // trzymac, dopoki tresc (i to, co z niej powstanie) zyje
 };
 
-[[nodiscard]] OdebranaRamka odbierzRamke(Gniazdo gniazdo, const OpcjeOdbioru& opcje);
+// Kazde czekanie (na bajty i na budzet pamieci) konczy tez `stop`: wynik Zatrzymano.
+[[nodiscard]] OdebranaRamka odbierzRamke(const Gniazdo& gniazdo, const OpcjeOdbioru& opcje,
+                                         const std::stop_token& stop);
 
 // Wysylanie i odbior maja limit ciszy (`limit`) oraz termin calej wiadomosci:
-// limit plus jej dlugosc przy 1 MiB/s. Kazde czekanie konczy tez zatrzymanie watku.
-[[nodiscard]] bool wyslijWiadomosc(Gniazdo gniazdo, const std::string& tresc,
+// limit plus jej dlugosc przy 1 MiB/s. Kazde czekanie konczy tez `stop`.
+[[nodiscard]] bool wyslijWiadomosc(const Gniazdo& gniazdo, const std::string& tresc,
+                                   const std::stop_token& stop,
                                    std::chrono::milliseconds limit = LIMIT_ODBIORU);
 // Tresc ramki albo pusty tekst przy kazdym niepowodzeniu.
-[[nodiscard]] std::string odbierzWiadomosc(Gniazdo gniazdo,
+[[nodiscard]] std::string odbierzWiadomosc(const Gniazdo& gniazdo, const std::stop_token& stop,
                                            std::chrono::milliseconds limit = LIMIT_ODBIORU,
                                            std::uint64_t maksDlugosc = MAKS_DLUGOSC_RAMKI);
-[[nodiscard]] bool wyslijIOdbierz(Dziennik& dziennik, const std::string& ip, int port, const std::string& zapytanie,
-                                  std::string& odpowiedz,
+[[nodiscard]] bool wyslijIOdbierz(Dziennik& dziennik, const std::string& ip, int port,
+                                  const std::string& zapytanie, std::string& odpowiedz,
+                                  const std::stop_token& stop,
                                   std::chrono::milliseconds limit = LIMIT_ODBIORU);
 
 // Jak wyslijIOdbierz, ale tresc zapytania to kolejne czesci wyslane jedna za druga
@@ -77,12 +85,14 @@ struct OdebranaRamka {
 // nie jest wysylana.
 [[nodiscard]] bool wyslijCzesciIOdbierz(Dziennik& dziennik, const std::string& ip, int port,
                                         std::initializer_list<std::string_view> czesci,
-                                        std::string& odpowiedz,
+                                        std::string& odpowiedz, const std::stop_token& stop,
                                         std::chrono::milliseconds limit = LIMIT_ODBIORU);
 
 // Jedna ramka: naglowek dlugosci i kolejne czesci tresci w jednym terminie calej wiadomosci
 // (bez sklejania duzego tekstu w pamieci).
-[[nodiscard]] bool wyslijCzesci(Gniazdo gniazdo, std::initializer_list<std::string_view> czesci,
+[[nodiscard]] bool wyslijCzesci(const Gniazdo& gniazdo,
+                                std::initializer_list<std::string_view> czesci,
+                                const std::stop_token& stop,
                                 std::chrono::milliseconds limit = LIMIT_ODBIORU);
 
 // Naglowek dlugosci: co najmniej dziesiec cyfr z zerami z lewej.

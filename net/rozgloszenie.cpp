@@ -73,8 +73,9 @@ void DecyzjeWezlow::dolicz(const RozmowaWypchniecia& rozmowa)
     ++bezOdpowiedzi;
 }
 
-WynikRozgloszenia rozglosLancuch(Dziennik& dziennik, const Blockchain& lancuch,
-                                 const std::string& plikWezlow, int mojPort, std::chrono::milliseconds limitOdbioru)
+WynikRozgloszenia rozglosLancuch(Dziennik& dziennik, const Blockchain& lancuch, const std::string& plikWezlow,
+                                 int mojPort, const std::stop_token& stop,
+                                 std::chrono::milliseconds limitOdbioru)
 {
     // Migawka: wezly poznane z odpowiedzi w trakcie nie sa juz w tym rozgloszeniu odwiedzane.
     std::vector<Wezel> cele;
@@ -92,15 +93,12 @@ WynikRozgloszenia rozglosLancuch(Dziennik& dziennik, const Blockchain& lancuch,
     const ZrodloWypchniecia zrodlo{lancuch, nullptr, tekst};
     Wyniki wyniki(cele.size());
     std::atomic<std::size_t> nastepny{0};
-    // Watki pomocnicze przejmuja flage zatrzymania wolajacego: stop konczy tez ich czekanie.
-    const StopPredykat* stopWolajacego = biezacyStop();
+    // Watki pomocnicze dostaja zatrzymanie wolajacego: konczy tez ich czekanie.
     const auto pracuj = [&] {
-        const StopPredykat bezStopu = [] { return false; };
-        const ZakresStopu zakres(stopWolajacego != nullptr ? *stopWolajacego : bezStopu);
         for (std::size_t i = nastepny++; i < cele.size(); i = nastepny++) {
             RozmowaWypchniecia rozmowa;
             const WynikWypchniecia wypchniecie =
-                wypchnijDoWezla(dziennik, zrodlo, cele[i], plikWezlow, mojPort, limitOdbioru, &rozmowa);
+                wypchnijDoWezla(dziennik, zrodlo, cele[i], plikWezlow, mojPort, stop, limitOdbioru, &rozmowa);
             wyniki.ustaw(i, {wypchniecie, rozmowa});
         }
     };
@@ -135,13 +133,13 @@ std::vector<Wezel> seedyDoBootstrapu(const std::string& plikWezlow, const std::s
 }
 
 void bootstrapZSeedow(Dziennik& dziennik, const Blockchain& lancuch, const std::vector<Wezel>& seedy,
-                      const std::string& plikWezlow, int mojPort,
+                      const std::string& plikWezlow, int mojPort, const std::stop_token& stop,
                       const std::function<void()>& gotowe, std::chrono::milliseconds limitOdbioru)
 {
     TekstNaZadanie tekst(lancuch);
     const ZrodloWypchniecia zrodlo{lancuch, nullptr, tekst};
     for (const Wezel& seed : seedy)
-        (void)wypchnijBlokami(dziennik, zrodlo, seed, seed.port, plikWezlow, mojPort, limitOdbioru);
+        (void)wypchnijBlokami(dziennik, zrodlo, seed, seed.port, plikWezlow, mojPort, stop, limitOdbioru);
     if (gotowe)
         gotowe();
 }

@@ -3,6 +3,7 @@
 
 #include <chrono>
 #include <functional>
+#include <stop_token>
 #include <string>
 #include <vector>
 
@@ -42,9 +43,10 @@ struct WynikRozgloszenia {
 };
 
 // Wpisy, ktore czyToJa rozpoznaje jako ten wezel, sa pomijane i nie wchodza do licznikow.
+// `stop` konczy czekania wszystkich wysylek (takze na watkach pomocniczych).
 [[nodiscard]] WynikRozgloszenia rozglosLancuch(
     Dziennik& dziennik, const Blockchain& lancuch, const std::string& plikWezlow, int mojPort,
-    std::chrono::milliseconds limitOdbioru = LIMIT_ODBIORU);
+    const std::stop_token& stop, std::chrono::milliseconds limitOdbioru = LIMIT_ODBIORU);
 
 // Seedy do bootstrapu: puste, gdy znamy juz jakis wezel albo nie ma seedow.
 [[nodiscard]] std::vector<Wezel> seedyDoBootstrapu(const std::string& plikWezlow,
@@ -53,6 +55,6 @@ struct WynikRozgloszenia {
 // Sieciowa polowa bootstrapu (dla watku okna): wypycha lancuch do kazdego seeda po kolei,
 // scala odpowiedzi z plikiem wezlow, na koncu wola `gotowe` (jesli ustawione).
 void bootstrapZSeedow(Dziennik& dziennik, const Blockchain& lancuch, const std::vector<Wezel>& seedy,
-                      const std::string& plikWezlow, int mojPort,
+                      const std::string& plikWezlow, int mojPort, const std::stop_token& stop,
                       const std::function<void()>& gotowe,
                       std::chrono::milliseconds limitOdbioru = LIMIT_ODBIORU);

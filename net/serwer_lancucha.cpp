@@ -257,7 +257,8 @@ Decyzja rozpatrzTekstLancucha(KontekstSerwera& kontekst, std::string_view tekstL
     if (std::optional<Decyzja> d = przekraczaBudzet(tekstLancucha, potrzeba))
         return *d;
     // Odczyt rezerwuje swoja pamiec we wspolnym budzecie procesu (tekst ma juz swoja).
-    const RezerwacjaPamieci pamiec = budzetPamieci().zarezerwuj(potrzeba, CZEKANIE_NA_PAMIEC);
+    const RezerwacjaPamieci pamiec =
+        budzetPamieci().zarezerwuj(potrzeba, CZEKANIE_NA_PAMIEC, kontekst.stop);
     if (!pamiec) {
         Decyzja d = decyzja(RodzajDecyzji::brakPamieci);
         d.pamiec = potrzeba;

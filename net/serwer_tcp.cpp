@@ -4,7 +4,6 @@
 
 #include <arpa/inet.h>
 #include <condition_variable>
-#include <fcntl.h>
 #include <iostream>
 #include <list>
 #include <map>
@@ -14,8 +13,10 @@
 #include <optional>
 #include <poll.h>
 #include <sys/socket.h>
+#include <stop_token>
 #include <system_error>
 #include <thread>
+#include <utility>
 #include <vector>
 
 #include "net/gniazda.h"
@@ -26,8 +27,6 @@ namespace {
 
 using Zegar = std::chrono::steady_clock;
 constexpr std::chrono::milliseconds OKRES_PETLI{500};
-
-using Obsluga = std::function<std::string(const std::string&, Gniazdo)>;
 
 // Powod zamkniecia dla wyniku odbioru ramki; nic, gdy koniec jest zwykly albo z woli peera.
 std::optional<PowodZamkniecia> powod(WynikOdbioru wynik)
@@ -61,15 +60,18 @@ void zglosZamkniecie(Dziennik& dziennik, std::uint32_t adres, Powod przyczyna)
     dziennik.zglos({.rodzaj = RodzajWpisu::zamknietoPolaczenie, .adres = ip, .zamkniecie = *opis});
 }
 
-// Przyjete polaczenie; pola bez atomic zmieniane tylko pod blokada puli.
+// Przyjete polaczenie; pola bez atomic zmieniane tylko pod blokada puli. Gniazdo zamyka
+// zdjecie polaczenia z listy.
 struct Polaczenie {
-    Polaczenie(Gniazdo klient, std::uint32_t adres) : klient(klient), adres(adres) {}
+    Polaczenie(Gniazdo klient, std::uint32_t adres) : klient(std::move(klient)), adres(adres) {}
     Gniazdo klient;
     std::uint32_t adres;
     Zegar::time_point przyjete = Zegar::now();
     std::atomic<std::uint64_t> odebrane{0};
     bool odbiera = true; // jeszcze czeka na bajty zapytania (nie na nasza obsluge)
-    std::atomic<bool> wyparte{false}; // czytane takze przez czekania jego watku
+    bool wyparte = false;
+    // Wyparcie albo zatrzymanie petli: konczy kazde czekanie tego polaczenia.
+    std::stop_source koniec;
 };
 
 // Stale watki obslugi (najwyzej MAKS_POLACZEN, tworzone w miare potrzeby) i kolejka
@@ -77,9 +79,10 @@ struct Polaczenie {
 // pamiec, wiec kolejne duze zapytania nie zaczynaja od pustej sterty.
 class PulaPolaczen {
 public:
-    PulaPolaczen(Dziennik& dziennik, const Obsluga& obsluga, const StopPredykat& stop,
+    PulaPolaczen(Dziennik& dziennik, const ObslugaPolaczenia& obsluga, std::stop_token stop,
                  std::chrono::milliseconds limit, const LimitRamki& limitRamki)
-        : dziennik(dziennik), obsluga(obsluga), stop(stop), limit(limit), limitRamki(limitRamki)
+        : dziennik(dziennik), obsluga(obsluga), stop(std::move(stop)), limit(limit),
+          limitRamki(limitRamki)
     {
         watki.reserve(MAKS_POLACZEN);
         kolejka.reserve(2 * MAKS_POLACZEN); // z wypieranymi najwyzej tyle
@@ -112,7 +115,7 @@ public:
         const auto znany = zAdresu.find(adres);
         if (znany != zAdresu.end() && znany->second >= MAKS_POLACZEN_Z_ADRESU) {
             blokada.unlock();
-            zamknijGniazdo(klient);
+            klient.zamknij();
             zglosZamkniecie(dziennik, adres, PowodZamkniecia::kompletZAdresu);
             return;
         }
@@ -127,7 +130,7 @@ public:
             zmiana.notify_all();
             return;
         }
-        zamknijGniazdo(klient);
+        klient.zamknij();
         if (!jestMiejsce)
             zglosZamkniecie(dziennik, adres, PowodZamkniecia::komplet);
     }
@@ -164,13 +167,15 @@ private:
             return false;
         p->wyparte = true;
         ++wypierane;
-        ::shutdown(p->klient, SHUT_RDWR); // gniazdo zamyka dopiero jego watek
+        p->koniec.request_stop();
+        ::shutdown(*p->klient, SHUT_RDWR); // gniazdo zamyka dopiero jego watek
         return true;
     }
 
     // Pod blokada: w razie potrzeby doklada watek i dopisuje polaczenie.
     // Gdy zawiedzie (brak watku, brak pamieci), liczniki zostaja jak byly.
-    bool zakolejkuj(Gniazdo klient, std::uint32_t adres)
+    // Gniazdo przechodzi do puli tylko, gdy sie udalo.
+    bool zakolejkuj(Gniazdo& klient, std::uint32_t adres)
     {
         if (kolejka.size() >= wolne && watki.size() < MAKS_POLACZEN) {
             try {
@@ -181,7 +186,7 @@ private:
         }
         if (watki.empty())
             return false;
-        polaczenia.emplace_back(klient, adres);
+        polaczenia.emplace_back(std::move(klient), adres);
         kolejka.push_back(&polaczenia.back()); // miejsce zarezerwowane, bez wyjatku
         ++zAdresu[adres];
         ++aktywne;
@@ -190,16 +195,16 @@ private:
 
     void obsluz(Polaczenie& p)
     {
-        // Wyparcie konczy kazde czekanie tego polaczenia (na bajty i na budzet) jak zatrzymanie.
-        const StopPredykat koniecPolaczenia = [this, &p] { return p.wyparte.load() || stop(); };
-        const ZakresStopu zakres(koniecPolaczenia);
+        // Zatrzymanie petli konczy polaczenie tak jak wyparcie.
+        const std::stop_callback lacznik(stop, [&p] { p.koniec.request_stop(); });
+        const std::stop_token koniecPolaczenia = p.koniec.get_token();
         OpcjeOdbioru opcje;
         opcje.limit = limit;
         opcje.maksDlugosc = limitRamki ? limitRamki() : MAKS_DLUGOSC_RAMKI;
         opcje.minimalneTempo = true;
         opcje.budzet = &budzetPamieci();
         opcje.postep = &p.odebrane;
-        const OdebranaRamka ramka = odbierzRamke(p.klient, opcje);
+        const OdebranaRamka ramka = odbierzRamke(p.klient, opcje, koniecPolaczenia);
         bool wyparte = false;
         {
             const std::lock_guard blokada(mutex);
@@ -212,9 +217,9 @@ private:
             zglosZamkniecie(dziennik, p.adres, ramka.wynik);
         if (ramka.wynik != WynikOdbioru::Odebrano || wyparte)
             return;
-        const std::string odpowiedz = obsluga(ramka.tresc, p.klient);
+        const std::string odpowiedz = obsluga(ramka.tresc, p.klient, koniecPolaczenia);
         if (!odpowiedz.empty())
-            (void)wyslijWiadomosc(p.klient, odpowiedz, limit);
+            (void)wyslijWiadomosc(p.klient, odpowiedz, koniecPolaczenia, limit);
     }
 
     // Brak pamieci konczy jedno zapytanie, nie proces.
@@ -229,7 +234,6 @@ private:
 
     void pracuj()
     {
-        const ZakresStopu zakres(stop);
         std::unique_lock blokada(mutex);
         for (;;) {
             ++wolne;
@@ -246,24 +250,22 @@ private:
         }
     }
 
-    // Pod blokada: zwalnia miejsce; gniazdo zamykane po zdjeciu z listy, zeby wypieranie
-    // nigdy nie trafilo w numer uzyty juz przez inne gniazdo.
+    // Pod blokada: zwalnia miejsce; gniazdo zamyka zdjecie z listy, pod ta sama blokada,
+    // wiec wypieranie nigdy nie trafi w numer uzyty juz przez inne gniazdo.
     void zakoncz(Polaczenie& p)
     {
-        const Gniazdo klient = p.klient;
         --aktywne;
         if (p.wyparte)
             --wypierane;
         if (--zAdresu[p.adres] == 0)
             zAdresu.erase(p.adres);
         polaczenia.remove_if([&p](const Polaczenie& q) { return &q == &p; });
-        zamknijGniazdo(klient);
         zmiana.notify_all();
     }
 
     Dziennik& dziennik;
-    const Obsluga& obsluga;
-    const StopPredykat& stop;
+    const ObslugaPolaczenia& obsluga;
+    const std::stop_token stop;
     std::chrono::milliseconds limit;
     const LimitRamki& limitRamki;
     std::mutex mutex;
@@ -280,35 +282,34 @@ private:
 
 } // namespace
 
-void nasluchujTcpWPetli(Dziennik& dziennik, int port, const StopPredykat& stop, const Obsluga& obsluga,
+void nasluchujTcpWPetli(Dziennik& dziennik, int port, const std::stop_token& stop, const ObslugaPolaczenia& obsluga,
                         const std::function<void(bool)>& gotowy,
                         std::chrono::milliseconds limitOdbioru, const LimitRamki& limitRamki)
 {
     const Gniazdo nasluch = utworzGniazdoNasluchu(dziennik, port);
-    if (nasluch == NIEPRAWIDLOWE_GNIAZDO) {
+    if (!nasluch.otwarte()) {
         if (gotowy)
             gotowy(false);
         return;
     }
     // Nieblokujace accept: polaczenie zerwane miedzy poll a accept nie zawiesza petli.
-    (void)::fcntl(nasluch, F_SETFL, ::fcntl(nasluch, F_GETFL, 0) | O_NONBLOCK);
+    (void)nasluch.ustawNieblokujace(true);
     if (gotowy)
         gotowy(true);
     dziennik.zglos({.rodzaj = RodzajWpisu::nasluchNaPorcie, .port = port});
     {
         PulaPolaczen pula(dziennik, obsluga, stop, limitOdbioru, limitRamki);
-        while (!stop()) {
-            if (czekajNaGniazdo(nasluch, POLLIN, OKRES_PETLI) <= 0)
+        while (!stop.stop_requested()) {
+            if (nasluch.czekaj(POLLIN, OKRES_PETLI, stop) <= 0)
                 continue;
             if (!pula.czekajNaMiejsce(OKRES_PETLI))
                 continue;
             sockaddr_in adres{};
             socklen_t dlugosc = sizeof adres;
-            const Gniazdo klient = ::accept4(nasluch, reinterpret_cast<sockaddr*>(&adres),
-                                             &dlugosc, SOCK_CLOEXEC);
-            if (klient >= 0)
-                pula.przyjmij(klient, adres.sin_addr.s_addr);
+            Gniazdo klient(::accept4(*nasluch, reinterpret_cast<sockaddr*>(&adres), &dlugosc,
+                                     SOCK_CLOEXEC));
+            if (klient.otwarte())
+                pula.przyjmij(std::move(klient), adres.sin_addr.s_addr);
         }
     }
-    zamknijGniazdo(nasluch);
 }

@@ -14,13 +14,13 @@ constexpr std::chrono::milliseconds OKRES_PETLI{500};
 
 // Jeden datagram: MSG_TRUNC podaje prawdziwa dlugosc, wiec za dlugi jest odrzucany w calosci.
 void odbierzDatagram(
-    Gniazdo gniazdo,
+    const Gniazdo& gniazdo,
     const std::function<void(const std::string&, const std::string&)>& obsluga)
 {
     char bufor[MAKS_DLUGOSC_DATAGRAMU + 1];
     sockaddr_in nadawca{};
     socklen_t dlugoscAdresu = sizeof nadawca;
-    const ssize_t n = ::recvfrom(gniazdo, bufor, MAKS_DLUGOSC_DATAGRAMU, MSG_TRUNC,
+    const ssize_t n = ::recvfrom(*gniazdo, bufor, MAKS_DLUGOSC_DATAGRAMU, MSG_TRUNC,
                                  reinterpret_cast<sockaddr*>(&nadawca), &dlugoscAdresu);
     if (n <= 0 || static_cast<std::size_t>(n) > MAKS_DLUGOSC_DATAGRAMU)
         return;
@@ -34,48 +34,38 @@ void odbierzDatagram(
 } // namespace
 
 void nasluchujUdpWPetli(
-    Dziennik& dziennik, int port, const StopPredykat& stop,
+    Dziennik& dziennik, int port, const std::stop_token& stop,
     const std::function<void(const std::string&, const std::string&)>& obsluga,
     const std::function<void()>& poKroku)
 {
-    const Gniazdo gniazdo = ::socket(AF_INET, SOCK_DGRAM | SOCK_CLOEXEC, 0);
-    if (gniazdo < 0)
+    const Gniazdo gniazdo = Gniazdo::utworz(SOCK_DGRAM);
+    if (!gniazdo.otwarte())
         return;
     const int tak = 1;
-    (void)::setsockopt(gniazdo, SOL_SOCKET, SO_REUSEADDR, &tak, sizeof tak);
-    sockaddr_in sa{};
-    sa.sin_family = AF_INET;
-    sa.sin_addr.s_addr = htonl(INADDR_ANY);
-    sa.sin_port = htons(static_cast<std::uint16_t>(port));
-    if (!portPoprawny(port) || ::bind(gniazdo, reinterpret_cast<sockaddr*>(&sa), sizeof sa) != 0) {
+    (void)::setsockopt(*gniazdo, SOL_SOCKET, SO_REUSEADDR, &tak, sizeof tak);
+    if (!gniazdo.przypisz(htonl(INADDR_ANY), port)) {
         dziennik.zglos({.rodzaj = RodzajWpisu::bladPortuWykrywania, .port = port});
-        zamknijGniazdo(gniazdo);
         return;
     }
-    while (!stop()) {
-        if (czekajNaGniazdo(gniazdo, POLLIN, OKRES_PETLI) > 0)
+    while (!stop.stop_requested()) {
+        if (gniazdo.czekaj(POLLIN, OKRES_PETLI, stop) > 0)
             odbierzDatagram(gniazdo, obsluga);
         if (poKroku)
             poKroku();
     }
-    zamknijGniazdo(gniazdo);
 }
 
 bool rozglosUdp(int port, const std::string& tresc)
 {
     if (!portPoprawny(port))
         return false;
-    const Gniazdo gniazdo = ::socket(AF_INET, SOCK_DGRAM | SOCK_CLOEXEC, 0);
-    if (gniazdo < 0)
+    const Gniazdo gniazdo = Gniazdo::utworz(SOCK_DGRAM);
+    if (!gniazdo.otwarte())
         return false;
     const int tak = 1;
-    (void)::setsockopt(gniazdo, SOL_SOCKET, SO_BROADCAST, &tak, sizeof tak);
-    sockaddr_in sa{};
-    sa.sin_family = AF_INET;
-    sa.sin_addr.s_addr = htonl(INADDR_BROADCAST);
-    sa.sin_port = htons(static_cast<std::uint16_t>(port));
-    const ssize_t n = ::sendto(gniazdo, tresc.data(), tresc.size(), MSG_NOSIGNAL,
-                               reinterpret_cast<sockaddr*>(&sa), sizeof sa);
-    zamknijGniazdo(gniazdo);
+    (void)::setsockopt(*gniazdo, SOL_SOCKET, SO_BROADCAST, &tak, sizeof tak);
+    const sockaddr_in sa = Gniazdo::adres(htonl(INADDR_BROADCAST), port);
+    const ssize_t n = ::sendto(*gniazdo, tresc.data(), tresc.size(), MSG_NOSIGNAL,
+                               reinterpret_cast<const sockaddr*>(&sa), sizeof sa);
     return n >= 0 && static_cast<std::size_t>(n) == tresc.size();
 }

@@ -13,6 +13,7 @@
 #include <utility>
 
 #include "net/gniazda.h"
+#include "core/deskryptor.h"
 #include "core/pliki.h"
 #include "net/zdrowie_wezlow.h"
 
@@ -38,24 +39,21 @@ void zapiszBezBlokady(const std::string& plik, const std::vector<Wezel>& wezly)
 void dopiszWiersz(const std::string& plik, const Wezel& wezel)
 {
     // Bez blokowania i tylko do zwyklego pliku: FIFO w miejscu pliku nie zawiesi watku.
-    const int fd =
-        ::open(plik.c_str(), O_RDWR | O_APPEND | O_CREAT | O_CLOEXEC | O_NONBLOCK, 0666);
-    if (fd < 0)
+    const Deskryptor fd =
+        Deskryptor::otworz(plik, O_RDWR | O_APPEND | O_CREAT | O_CLOEXEC | O_NONBLOCK, 0666);
+    if (!fd.otwarty())
         return;
     struct stat info {};
-    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
-        ::close(fd);
+    if (::fstat(*fd, &info) != 0 || !S_ISREG(info.st_mode))
         return;
-    }
     std::string tekst;
     char ostatni = '\n';
-    const off_t rozmiar = ::lseek(fd, 0, SEEK_END);
-    if (rozmiar > 0 && ::pread(fd, &ostatni, 1, rozmiar - 1) == 1 && ostatni != '\n')
+    const off_t rozmiar = ::lseek(*fd, 0, SEEK_END);
+    if (rozmiar > 0 && fd.czytajOd(&ostatni, 1, rozmiar - 1) == 1 && ostatni != '\n')
         tekst += '\n';
     tekst += wierszWezla(wezel);
     tekst += '\n';
-    (void)zapiszWszystko(fd, tekst);
-    ::close(fd);
+    (void)fd.zapiszWszystko(tekst);
 }
 
 bool tenSam(const Wezel& a, const std::string& ip, int port)

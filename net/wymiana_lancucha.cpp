@@ -12,8 +12,6 @@
 
 namespace {
 
-constexpr std::size_t DLUGOSC_NAGLOWKA = 10;
-
 // Rozmiar pliku: tani zastepnik dlugosci tekstu wlasnego lancucha (0, gdy go nie ma).
 std::uint64_t rozmiarPliku(const std::string& sciezka)
 {
@@ -80,22 +78,23 @@ void scalListeWezlow(std::string_view tekstWezlow, const std::string& plikWezlow
 }
 
 bool wyslijLancuchDoWezla(Dziennik& dziennik, const Blockchain& lancuch, const Wezel& wezel, int port,
-                          const std::string& plikWezlow, int mojPort,
+                          const std::string& plikWezlow, int mojPort, const std::stop_token& stop,
                           std::chrono::milliseconds limitOdbioru)
 {
-    return wyslijTekstLancuchaDoWezla(dziennik, serializujLancuch(lancuch), wezel, port, plikWezlow, mojPort,
-                                      limitOdbioru);
+    return wyslijTekstLancuchaDoWezla(dziennik, serializujLancuch(lancuch), wezel, port, plikWezlow,
+                                      mojPort, stop, limitOdbioru);
 }
 
 bool wyslijTekstLancuchaDoWezla(Dziennik& dziennik, std::string_view tekstLancucha, const Wezel& wezel, int port,
                                 const std::string& plikWezlow, int mojPort,
-                                std::chrono::milliseconds limitOdbioru)
+                                const std::stop_token& stop, std::chrono::milliseconds limitOdbioru)
 {
     const std::string tekstWezlow = wezlyDoTekstu(wczytajWezly(plikWezlow));
     const std::string naglowek = naglowekDlugosci(tekstLancucha.size());
     std::string odpowiedz;
-    const bool wyslano = wyslijCzesciIOdbierz(dziennik, wezel.ip, port, {naglowek, tekstLancucha, tekstWezlow},
-                                              odpowiedz, limitOdbioru);
+    const bool wyslano = wyslijCzesciIOdbierz(dziennik, wezel.ip, port,
+                                              {naglowek, tekstLancucha, tekstWezlow}, odpowiedz,
+                                              stop, limitOdbioru);
     if (wyslano && !odpowiedz.empty())
         scalListeWezlow(odpowiedz, plikWezlow, mojPort);
     return wyslano;
@@ -103,7 +102,7 @@ bool wyslijTekstLancuchaDoWezla(Dziennik& dziennik, std::string_view tekstLancuc
 
 void nasluchujIPrzyjmujLancuchyWPetli(Dziennik& dziennik, Blockchain& lancuch, int port,
                                       const std::string& plikLancucha,
-                                      const std::string& plikWezlow, const StopPredykat& stop,
+                                      const std::string& plikWezlow, const std::stop_token& stop,
                                       const std::function<void(bool)>& gotowy,
                                       const std::string& kluczPubliczny,
                                       std::chrono::milliseconds limitOdbioru)
@@ -113,7 +112,7 @@ void nasluchujIPrzyjmujLancuchyWPetli(Dziennik& dziennik, Blockchain& lancuch, i
     Wypychacz wypychacz({dziennik, plikLancucha, plikWezlow, port, limitOdbioru});
     KontekstSerwera kontekst{dziennik, lancuch, plikLancucha, plikWezlow, kluczPubliczny, port,
                              limitOdbioru,
-                             [&wypychacz] { wypychacz.zlec(); }, {}};
+                             [&wypychacz] { wypychacz.zlec(); }, stop, {}};
     // Przy kazdym polaczeniu rozmiar pliku lancucha wyznacza najdluzsze zapytanie
     // i budzet pamieci procesu: dlugie lancuchy nie napotkaja stalej granicy.
     const LimitRamki limitRamki = [&plikLancucha] {
@@ -123,8 +122,9 @@ void nasluchujIPrzyjmujLancuchyWPetli(Dziennik& dziennik, Blockchain& lancuch, i
     };
     nasluchujTcpWPetli(
         dziennik, port, stop,
-        [&kontekst, limitOdbioru](const std::string& wiadomosc, Gniazdo klient) {
-            KanalGniazda kanal(klient, limitOdbioru);
+        [&kontekst, limitOdbioru](const std::string& wiadomosc, const Gniazdo& klient,
+                                  const std::stop_token& koniecPolaczenia) {
+            KanalGniazda kanal(klient, limitOdbioru, koniecPolaczenia);
             return obsluzPrzychodzacyLancuch(kontekst, wiadomosc, &kanal);
         },
         gotowy, limitOdbioru, limitRamki);

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <functional>
 #include <shared_mutex>
+#include <stop_token>
 #include <string>
 #include <string_view>
 
@@ -28,6 +29,9 @@ struct KontekstSerwera {
     // Zleca rozgloszenie przyjetego lancucha w tle; gdy puste, obsluga rozglasza sama,
     // przed wyslaniem odpowiedzi. W obu razach juz po scaleniu listy nadawcy.
     std::function<void()> poPrzyjeciu;
+    // Zatrzymanie petli serwera albo pobierania: konczy czekania obslugi poza kanalem
+    // (budzet pamieci, rozgloszenie bez rozglaszacza w tle).
+    std::stop_token stop{};
     // Zywy lancuch zmieniaja polaczenia obslugiwane naraz: zmiana pod wylaczna blokada
     // (i pod blokada zapisu pliku), odczyt porownujacy pod wspolna.
     std::shared_mutex mutexLancucha{};
@@ -57,13 +61,14 @@ inline constexpr std::uint64_t ZAPAS_PONAD_WLASNY_LANCUCH = 64ULL * 1024 * 1024;
 
 [[nodiscard]] bool wyslijLancuchDoWezla(Dziennik& dziennik, const Blockchain& lancuch, const Wezel& wezel, int port,
                                         const std::string& plikWezlow, int mojPort,
+                                        const std::stop_token& stop,
                                         std::chrono::milliseconds limitOdbioru = LIMIT_ODBIORU);
 
 // Jak wyslijLancuchDoWezla, z gotowym tekstem lancucha (jeden tekst dla wielu wezlow).
 // Bezpieczne dla kilku watkow naraz: odczyt i scalanie pliku wezlow sa szeregowane.
 [[nodiscard]] bool wyslijTekstLancuchaDoWezla(Dziennik& dziennik, std::string_view tekstLancucha, const Wezel& wezel,
                                               int port, const std::string& plikWezlow,
-                                              int mojPort,
+                                              int mojPort, const std::stop_token& stop,
                                               std::chrono::milliseconds limitOdbioru = LIMIT_ODBIORU);
 
 // Odpowiedz na pierwsza wiadomosc polaczenia: caly lancuch albo poczatek rozmowy
@@ -74,7 +79,7 @@ inline constexpr std::uint64_t ZAPAS_PONAD_WLASNY_LANCUCH = 64ULL * 1024 * 1024;
 
 void nasluchujIPrzyjmujLancuchyWPetli(Dziennik& dziennik, Blockchain& lancuch, int port,
                                       const std::string& plikLancucha,
-                                      const std::string& plikWezlow, const StopPredykat& stop,
+                                      const std::string& plikWezlow, const std::stop_token& stop,
                                       const std::function<void(bool)>& gotowy,
                                       const std::string& kluczPubliczny,
                                       std::chrono::milliseconds limitOdbioru = LIMIT_ODBIORU);

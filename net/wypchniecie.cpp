@@ -15,11 +15,12 @@ Wpis wpisWypchniecia(WynikWypchniecia wynik, const Wezel& wezel)
 
 WynikWypchniecia wypchnijDoWezla(Dziennik& dziennik, const ZrodloWypchniecia& zrodlo, const Wezel& wezel,
                                  const std::string& plikWezlow, int mojPort,
+                                 const std::stop_token& stop,
                                  std::chrono::milliseconds limitOdbioru,
                                  RozmowaWypchniecia* rozmowa)
 {
     const RozmowaWypchniecia wynikRozmowy =
-        wypchnijBlokami(dziennik, zrodlo, wezel, wezel.port, plikWezlow, mojPort, limitOdbioru);
+        wypchnijBlokami(dziennik, zrodlo, wezel, wezel.port, plikWezlow, mojPort, stop, limitOdbioru);
     if (rozmowa != nullptr)
         *rozmowa = wynikRozmowy;
     const bool wyslano = osiagniety(wynikRozmowy.wynik);
@@ -28,7 +29,7 @@ WynikWypchniecia wypchnijDoWezla(Dziennik& dziennik, const ZrodloWypchniecia& zr
         return WynikWypchniecia::wyslano;
     }
     // Zatrzymanie to nie wina wezla: nie liczy sie jako porazka.
-    if (zatrzymanoWatek())
+    if (stop.stop_requested())
         return WynikWypchniecia::zatrzymane;
     zdrowieWezlow().porazka(wezel, ZegarWezlow::now());
     return WynikWypchniecia::nieudane;

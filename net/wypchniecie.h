@@ -3,6 +3,7 @@
 // i jeden wpis dziennika. Co dokladnie idzie po sieci, wie tylko wypchnijDoWezla.
 
 #include <chrono>
+#include <stop_token>
 #include <string>
 #include <string_view>
 
@@ -17,10 +18,10 @@ enum class WynikWypchniecia { wyslano, nieudane, zatrzymane };
 [[nodiscard]] Wpis wpisWypchniecia(WynikWypchniecia wynik, const Wezel& wezel);
 
 // Wezel tego programu dostaje tylko brakujace bloki, wezel starego rodzaju caly lancuch;
-// odpowiedz scalana z plikiem wezlow. Przerwane przez zatrzymanie watku (ZakresStopu) daje
-// `zatrzymane`; inne wyniki trafiaja do zdrowieWezlow(). `rozmowa` (gdy podana) dostaje
-// to, co wezel odpowiedzial.
+// odpowiedz scalana z plikiem wezlow. Przerwane przez `stop` daje `zatrzymane`; inne wyniki
+// trafiaja do zdrowieWezlow(). `rozmowa` (gdy podana) dostaje to, co wezel odpowiedzial.
 [[nodiscard]] WynikWypchniecia wypchnijDoWezla(Dziennik& dziennik, const ZrodloWypchniecia& zrodlo, const Wezel& wezel,
                                                const std::string& plikWezlow, int mojPort,
+                                               const std::stop_token& stop,
                                                std::chrono::milliseconds limitOdbioru,
                                                RozmowaWypchniecia* rozmowa = nullptr);

@@ -16,16 +16,6 @@ constexpr std::size_t MAKS_BLOKOW_CALEGO_PO_CISZY = 5000;
 // Odpowiedzi dawcy w jednej rozmowie: zawezanie i kawalki calego najdluzszego lancucha.
 constexpr int MAKS_ODPOWIEDZI_DAWCY = 10000;
 
-// Gniazdo zamykane przy wyjsciu z zakresu.
-class Polaczenie {
-public:
-    explicit Polaczenie(Gniazdo gniazdo) : gniazdo(gniazdo) {}
-    ~Polaczenie() { zamknijGniazdo(gniazdo); }
-    Polaczenie(const Polaczenie&) = delete;
-    Polaczenie& operator=(const Polaczenie&) = delete;
-    Gniazdo gniazdo = NIEPRAWIDLOWE_GNIAZDO;
-};
-
 WynikRozmowy wynikDecyzji(KodDecyzji kod)
 {
     switch (kod) {
@@ -46,11 +36,11 @@ WynikRozmowy wynikDecyzji(KodDecyzji kod)
 }
 
 RozmowaWypchniecia wypchnijCaly(Dziennik& dziennik, TekstNaZadanie& tekst, const Wezel& wezel, int port,
-                         const std::string& plikWezlow, int mojPort,
+                         const std::string& plikWezlow, int mojPort, const std::stop_token& stop,
                          std::chrono::milliseconds limit)
 {
-    const bool wyslano =
-        wyslijTekstLancuchaDoWezla(dziennik, tekst.pobierz(), wezel, port, plikWezlow, mojPort, limit);
+    const bool wyslano = wyslijTekstLancuchaDoWezla(dziennik, tekst.pobierz(), wezel, port, plikWezlow,
+                                                    mojPort, stop, limit);
     return {wyslano ? WynikRozmowy::wyslanyCaly : WynikRozmowy::nieOsiagniety, 0};
 }
 
@@ -103,18 +93,18 @@ std::string_view TekstNaZadanie::pobierz()
 
 RozmowaWypchniecia wypchnijBlokami(Dziennik& dziennik, const ZrodloWypchniecia& zrodlo, const Wezel& wezel, int port,
                                    const std::string& plikWezlow, int mojPort,
-                                   std::chrono::milliseconds limit)
+                                   const std::stop_token& stop, std::chrono::milliseconds limit)
 {
     TekstNaZadanie& tekst = zrodlo.tekst;
     if (!synchronizacjaWlaczona() || rodzajWezla(wezel.ip, port) == RodzajWezla::stary)
-        return wypchnijCaly(dziennik, tekst, wezel, port, plikWezlow, mojPort, limit);
+        return wypchnijCaly(dziennik, tekst, wezel, port, plikWezlow, mojPort, stop, limit);
     std::string odpowiedz;
     std::size_t ileBlokow = 0;
     {
-        const Polaczenie polaczenie(polaczZLimitemCzasu(dziennik, wezel.ip, port));
-        if (polaczenie.gniazdo == NIEPRAWIDLOWE_GNIAZDO)
+        const Gniazdo gniazdo = polaczZLimitemCzasu(dziennik, wezel.ip, port, stop);
+        if (!gniazdo.otwarte())
             return {};
-        KanalGniazda kanal(polaczenie.gniazdo, limit);
+        KanalGniazda kanal(gniazdo, limit, stop);
         const std::string wezly = wezlyDoTekstu(wczytajWezly(plikWezlow));
         std::string oferta;
         {
@@ -136,14 +126,14 @@ RozmowaWypchniecia wypchnijBlokami(Dziennik& dziennik, const ZrodloWypchniecia& 
         // wezlow: odtad dostaje cale lancuchy.
         scalListeWezlow(odpowiedz, plikWezlow, mojPort);
         zapamietajRodzaj(wezel.ip, port, RodzajWezla::stary);
-        return wypchnijCaly(dziennik, tekst, wezel, port, plikWezlow, mojPort, limit);
+        return wypchnijCaly(dziennik, tekst, wezel, port, plikWezlow, mojPort, stop, limit);
     }
     // Zamkniecie bez odpowiedzi: wezel starego rodzaju z pusta lista albo zajety wezel tego
     // programu. Maly lancuch idzie caly (i wtedy wezel uznajemy za stary); duzy nie, zeby
     // chwilowo zajety wezel nie dostal setek megabajtow.
-    if (ileBlokow > MAKS_BLOKOW_CALEGO_PO_CISZY || zatrzymanoWatek())
+    if (ileBlokow > MAKS_BLOKOW_CALEGO_PO_CISZY || stop.stop_requested())
         return {WynikRozmowy::przerwany, 0};
-    RozmowaWypchniecia caly = wypchnijCaly(dziennik, tekst, wezel, port, plikWezlow, mojPort, limit);
+    RozmowaWypchniecia caly = wypchnijCaly(dziennik, tekst, wezel, port, plikWezlow, mojPort, stop, limit);
     if (osiagniety(caly.wynik))
         zapamietajRodzaj(wezel.ip, port, RodzajWezla::stary);
     return caly;
@@ -159,10 +149,10 @@ WynikPobierania pobierzLancuchOd(KontekstSerwera& kontekst, const Wezel& wezel,
         stary = true;
         return wynik;
     }
-    const Polaczenie polaczenie(polaczZLimitemCzasu(kontekst.dziennik, wezel.ip, wezel.port));
-    if (polaczenie.gniazdo == NIEPRAWIDLOWE_GNIAZDO)
+    const Gniazdo gniazdo = polaczZLimitemCzasu(kontekst.dziennik, wezel.ip, wezel.port, kontekst.stop);
+    if (!gniazdo.otwarte())
         return wynik;
-    KanalGniazda kanal(polaczenie.gniazdo, kontekst.limitOdbioru);
+    KanalGniazda kanal(gniazdo, kontekst.limitOdbioru, kontekst.stop);
     const std::string wezly = wezlyDoTekstu(wczytajWezly(kontekst.plikWezlow));
     const std::string odpowiedz = kanal.zapytaj(tekstStanu(wezly), MAKS_WIADOMOSCI_SYNCHRONIZACJI);
     Oferta oferta;

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <mutex>
 #include <shared_mutex>
+#include <stop_token>
 #include <string>
 #include <string_view>
 
@@ -63,9 +64,11 @@ struct ZrodloWypchniecia {
 [[nodiscard]] RozmowaWypchniecia wypchnijBlokami(Dziennik& dziennik, const ZrodloWypchniecia& zrodlo,
                                                  const Wezel& wezel, int port,
                                                  const std::string& plikWezlow, int mojPort,
+                                                 const std::stop_token& stop,
                                                  std::chrono::milliseconds limitOdbioru = LIMIT_ODBIORU);
 
 // Pobranie lancucha od wezla tego programu do zywego lancucha `kontekst` (zwyklymi
-// regulami). `stary`: wezel okazal sie starego rodzaju (nie umie dawac blokow).
+// regulami); kazde czekanie konczy `kontekst.stop`. `stary`: wezel okazal sie starego
+// rodzaju (nie umie dawac blokow).
 [[nodiscard]] WynikPobierania pobierzLancuchOd(KontekstSerwera& kontekst, const Wezel& wezel,
                                                const ZglosPostep& postep, bool& stary);

@@ -75,9 +75,6 @@ void Wypychacz::zakoncz(Chwila koniec)
 
 void Wypychacz::pracuj(const std::stop_token& stop)
 {
-    // Kazde czekanie na siec w tym watku konczy sie po zatrzymaniu wypychacza.
-    const StopPredykat zatrzymano = [&stop] { return stop.stop_requested(); };
-    const ZakresStopu zakres(zatrzymano);
     std::unique_lock blokada(mutex);
     while (!stop.stop_requested()) {
         if (zlecona != wersjaMigawki && !przygotowywana) {
@@ -86,7 +83,7 @@ void Wypychacz::pracuj(const std::stop_token& stop)
         }
         Chwila pobudka = Chwila::max();
         if (Cel* cel = wybierzCel(ZegarWezlow::now(), true, pobudka)) {
-            wypchnij(*cel, blokada);
+            wypchnij(*cel, blokada, stop);
             continue;
         }
         const std::uint64_t widziane = pokolenie;
@@ -178,7 +175,8 @@ Wypychacz::Cel* Wypychacz::wybierzCel(Chwila teraz, bool zLimitem, Chwila& pobud
     return najlepszy;
 }
 
-void Wypychacz::wypchnij(Cel& cel, std::unique_lock<std::mutex>& blokada)
+void Wypychacz::wypchnij(Cel& cel, std::unique_lock<std::mutex>& blokada,
+                         const std::stop_token& stop)
 {
     cel.wToku = true;
     cel.niepewny = zdrowieWezlow().ocen(cel.wezel).stan != StanWezla::dobry;
@@ -190,8 +188,8 @@ void Wypychacz::wypchnij(Cel& cel, std::unique_lock<std::mutex>& blokada)
     blokada.unlock();
     WynikWypchniecia wynik = WynikWypchniecia::nieudane;
     try {
-        wynik = wypchnijDoWezla(ustawienia.dziennik, {lancuch, &mutexLancucha, *tekst}, wezel, ustawienia.plikWezlow,
-                                ustawienia.mojPort,
+        wynik = wypchnijDoWezla(ustawienia.dziennik, {lancuch, &mutexLancucha, *tekst}, wezel,
+                                ustawienia.plikWezlow, ustawienia.mojPort, stop,
                                 ustawienia.limitOdbioru);
         ustawienia.dziennik.zglos(wpisWypchniecia(wynik, wezel));
     } catch (const std::bad_alloc&) {

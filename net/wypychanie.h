@@ -71,7 +71,8 @@ private:
     void odswiezCele(const std::vector<Wezel>& wezly);
     // Nastepny cel do wypchniecia teraz; `pobudka`: kiedy skonczy sie najblizsza przerwa.
     [[nodiscard]] Cel* wybierzCel(Chwila teraz, bool zLimitem, Chwila& pobudka);
-    void wypchnij(Cel& cel, std::unique_lock<std::mutex>& blokada);
+    // Zatrzymanie wypychacza (`stop`) konczy kazde czekanie wypchniecia na siec.
+    void wypchnij(Cel& cel, std::unique_lock<std::mutex>& blokada, const std::stop_token& stop);
     // Nic do wyslania teraz (wezly w przerwie sie nie licza) i nic w toku.
     [[nodiscard]] bool bezczynny(Chwila teraz);
 

@@ -3,18 +3,15 @@
 #include <cstdint>
 #include <limits>
 
-bool bialyZnakStrumienia(char z)
-{
-    return z == ' ' || z == '\t' || z == '\n' || z == '\v' || z == '\f' || z == '\r';
-}
+#include "core/znaki.h"
 
 std::string_view nastepnyWyraz(std::string_view& reszta)
 {
     std::size_t i = 0;
-    while (i < reszta.size() && bialyZnakStrumienia(reszta[i]))
+    while (i < reszta.size() && bialyZnak(reszta[i]))
         ++i;
     std::size_t koniec = i;
-    while (koniec < reszta.size() && !bialyZnakStrumienia(reszta[koniec]))
+    while (koniec < reszta.size() && !bialyZnak(reszta[koniec]))
         ++koniec;
     const std::string_view wyraz = reszta.substr(i, koniec - i);
     reszta.remove_prefix(koniec);
@@ -25,7 +22,7 @@ bool czytajInt(std::string_view& reszta, int& wynik)
 {
     constexpr std::int64_t GRANICA = std::int64_t{std::numeric_limits<int>::max()} + 1;
     std::size_t i = 0;
-    while (i < reszta.size() && bialyZnakStrumienia(reszta[i]))
+    while (i < reszta.size() && bialyZnak(reszta[i]))
         ++i;
     bool ujemna = false;
     if (i < reszta.size() && (reszta[i] == '+' || reszta[i] == '-'))

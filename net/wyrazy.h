@@ -3,7 +3,6 @@
 
 #include <string_view>
 
-[[nodiscard]] bool bialyZnakStrumienia(char znak);
 // Pomija biale znaki, zwraca wyraz do nastepnego bialego znaku (pusty, gdy nic nie zostalo).
 [[nodiscard]] std::string_view nastepnyWyraz(std::string_view& reszta);
 // Znak i cyfry do pierwszej nie-cyfry; brak cyfr albo wartosc poza int to blad.

@@ -3,14 +3,7 @@
 #include <algorithm>
 #include <sodium.h>
 
-namespace {
-
-bool bialy(char z)
-{
-    return z == ' ' || z == '\t' || z == '\n' || z == '\r' || z == '\v' || z == '\f';
-}
-
-} // namespace
+#include "core/znaki.h"
 
 Fraza generujFraze()
 {
@@ -38,10 +31,10 @@ Fraza podzielFraze(std::string_view tekst)
     Fraza slowa;
     std::size_t i = 0;
     while (i < tekst.size()) {
-        while (i < tekst.size() && bialy(tekst[i]))
+        while (i < tekst.size() && bialyZnak(tekst[i]))
             ++i;
         const std::size_t poczatek = i;
-        while (i < tekst.size() && !bialy(tekst[i]))
+        while (i < tekst.size() && !bialyZnak(tekst[i]))
             ++i;
         if (i > poczatek)
             slowa.emplace_back(tekst.substr(poczatek, i - poczatek));

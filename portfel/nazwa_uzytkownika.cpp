@@ -2,6 +2,7 @@
 #include <string_view>
 
 #include "core/pliki.h"
+#include "core/znaki.h"
 #include "portfel/portfel.h"
 
 namespace {
@@ -14,17 +15,12 @@ constexpr std::array<std::string_view, 19> BIALE_UNICODE = {
     "\xE2\x80\xA9", "\xE2\x80\xAF", "\xE2\x81\x9F", "\xE3\x80\x80",
 };
 
-bool bialyAscii(char z)
-{
-    return z == ' ' || (z >= '\t' && z <= '\r');
-}
-
 // Dlugosc bialego znaku na poczatku (odKonca = false) albo na koncu tekstu; 0, gdy go nie ma.
-std::size_t bialyZnak(std::string_view tekst, bool odKonca)
+std::size_t dlugoscBialego(std::string_view tekst, bool odKonca)
 {
     if (tekst.empty())
         return 0;
-    if (bialyAscii(odKonca ? tekst.back() : tekst.front()))
+    if (bialyZnak(odKonca ? tekst.back() : tekst.front()))
         return 1;
     auto pasuje = [&](std::string_view wzor) {
         return odKonca ? tekst.ends_with(wzor) : tekst.starts_with(wzor);
@@ -37,9 +33,9 @@ std::size_t bialyZnak(std::string_view tekst, bool odKonca)
 
 std::string obetnij(std::string_view tekst)
 {
-    while (const std::size_t n = bialyZnak(tekst, false))
+    while (const std::size_t n = dlugoscBialego(tekst, false))
         tekst.remove_prefix(n);
-    while (const std::size_t n = bialyZnak(tekst, true))
+    while (const std::size_t n = dlugoscBialego(tekst, true))
         tekst.remove_suffix(n);
     return std::string(tekst);
 }

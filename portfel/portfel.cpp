@@ -7,6 +7,7 @@
 #include <unistd.h>
 
 #include "core/dziennik.h"
+#include "core/deskryptor.h"
 #include "core/pliki.h"
 #include "core/skrot.h"
 
@@ -83,13 +84,13 @@ bool wczytajPortfel(ParaKluczy& klucze, const std::string& sciezka)
 bool zabezpieczPrawaPortfela(Dziennik& dziennik, const std::string& sciezka)
 {
     // Na otwartym pliku: sprawdzenie i zmiana praw dotycza tego samego pliku, nie dowiazania.
-    const int fd = ::open(sciezka.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0)
+    const Deskryptor fd =
+        Deskryptor::otworz(sciezka, O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+    if (!fd.otwarty())
         return false;
     struct stat info {};
-    const bool dlaInnych = ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode)
-        && (info.st_mode & 077) != 0 && ::fchmod(fd, PRAWA_PORTFELA) == 0;
-    ::close(fd);
+    const bool dlaInnych = ::fstat(*fd, &info) == 0 && S_ISREG(info.st_mode)
+        && (info.st_mode & 077) != 0 && ::fchmod(*fd, PRAWA_PORTFELA) == 0;
     if (dlaInnych) {
         dziennik.zglos({.rodzaj = RodzajWpisu::prawaPortfela,
                         .ile = static_cast<std::int64_t>(info.st_mode & 07777), .plik = sciezka});

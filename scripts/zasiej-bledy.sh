@@ -36,7 +36,7 @@ blad 11 core core/plik_przyrostowy.cpp 's/const bool zCr = usunCrPrzedLf\(tekst\
   "plik lancucha z CR LF sie nie wczytuje"
 blad 12 core core/klucze.cpp 's/if \(tekst\.size\(\) != 64\)/if (tekst.size() < 64)/' \
   "klucz publiczny dluzszy niz 64 znaki uznany za poprawny"
-blad 13 net net/ramki.cpp 's/DLUGOSC_NAGLOWKA = 10;/DLUGOSC_NAGLOWKA = 8;/' \
+blad 13 net net/ramki.h 's/DLUGOSC_NAGLOWKA = 10;/DLUGOSC_NAGLOWKA = 8;/' \
   "naglowek ramki: 8 cyfr zamiast 10"
 blad 14 net net/ramki.cpp 's/\} else if \(static_cast<std::uint64_t>\(\*dlugosc\) > opcje\.maksDlugosc\) \{/} else if (false) {/' \
   "brak limitu dlugosci odbieranej ramki"
@@ -83,7 +83,7 @@ blad 34 wezel wezel/praca_wezla.cpp 's/        wypychacz\.zlec\(\);\n//' \
   "petla kopania nie rozglasza wykopanych blokow"
 blad 35 wezel wezel/wezel_bez_okna.cpp 's/    ja\.nazwa = wczytajNazweUzytkownika\(katalog\.nazwa\);\n//' \
   "wezel bez okna oglasza sie bez nazwy z nazwa_uzytkownika.txt"
-blad 36 net net/ramki.cpp 's/odpowiedz = odbierzWiadomosc\(gniazdo, limit, MAKS_DLUGOSC_ODPOWIEDZI\);/odpowiedz = odbierzWiadomosc(gniazdo, limit);/' \
+blad 36 net net/ramki.cpp 's/odpowiedz = odbierzWiadomosc\(gniazdo, stop, limit, MAKS_DLUGOSC_ODPOWIEDZI\);/odpowiedz = odbierzWiadomosc(gniazdo, stop, limit);/' \
   "odpowiedz na wyslany lancuch bez limitu dlugosci"
 
 blad 40 core core/bramka_lancucha.cpp 's/jest \|= \(znak == \x27\\r\x27\) \| /jest |= /' \
@@ -145,7 +145,7 @@ blad 89 net net/lokator.cpp 's/wlasne\.hash\(static_cast<std::size_t>\(w\.wysoko
   "synchronizacja: lokator zgodny bez porownania hashy"
 blad 90 net net/biorca.cpp 's/if \(!doKonca && kawalek\.tekst\.size\(\) < MIN_BAJTOW_KAWALKA\)/if (false)/' \
   "synchronizacja: skapy dawca nie odciety"
-blad 91 wezel wezel/wezel.cpp 's/            if \(!skad\.empty\(\)\)\n                pobierzIZglos\(skad, port, CelPobrania::zwykle, siec\.predykat\(\)\);\n//' \
+blad 91 wezel wezel/wezel.cpp 's/            if \(!skad\.empty\(\)\)\n                pobierzIZglos\(skad, port, CelPobrania::zwykle, stop\);\n//' \
   "wezel bez okna nie pobiera lancucha przy starcie"
 blad 92 net net/obsluga_zapytania.cpp 's/(    const Decyzja decyzja = rozpatrzTekstLancucha\(kontekst, tekstLancucha\);\n)/$1    if (decyzja.rodzaj == RodzajDecyzji::przyjety) rozglosPrzyjety(kontekst);\n/' \
   "serwer rozglasza przyjety lancuch przed scaleniem listy nadawcy"
@@ -161,7 +161,7 @@ blad 97 wezel wezel/praca_wezla.cpp 's/if \(pobranie\.decyzja->rodzaj == RodzajD
   "pobieranie: odmowa straznika salda nie wraca do wolajacego"
 blad 98 ui ui/zakladka_wyslij.cpp 's/if \(d\.zDecyzja\(\) == 0\) \{/if (true) {/' \
   "okno: wynik wysylki same liczby mimo decyzji wezlow (odmowa jako sukces)"
-blad 75 net net/gniazda.cpp 's/\(void\)::setsockopt\(gniazdo, SOL_SOCKET, SO_REUSEADDR, &wlacz, sizeof wlacz\);/(void)wlacz;/' \
+blad 75 net net/gniazda.cpp 's/\(void\)::setsockopt\(\*gniazdo, SOL_SOCKET, SO_REUSEADDR, &wlacz, sizeof wlacz\);/(void)wlacz;/' \
   "nasluch bez SO_REUSEADDR: port zablokowany przez TIME_WAIT po ponownym starcie"
 blad 76 net net/obsluga_zapytania.cpp 's/(    scalListeWezlow\(tekstWezlow, kontekst\.plikWezlow, kontekst\.mojPort\);\n    std::string odpowiedz = [^\n]*\n)(    if \(decyzja\.rodzaj == RodzajDecyzji::przyjety\)\n        rozglosPrzyjety\(kontekst\);\n)/$2$1/' \
   "serwer: rozgloszenie przyjetego lancucha przed scaleniem listy nadawcy"
@@ -191,20 +191,20 @@ blad 53 net net/wypychanie.cpp 's/cel\.wyslanaWersja = std::max\(cel\.wyslanaWer
   "wypychanie: kazde zlecenie osobnym wypchnieciem (bez laczenia)"
 blad 54 net net/wypychanie.cpp 's/const Chwila termin = koniec - CZAS_NA_PRZERWANIE;/const Chwila termin = ZegarWezlow::now();/' \
   "wypychanie: wyjscie przerywa od razu, zapisany blok nie dociera"
-blad 55 net net/gniazda.cpp 's/if \(!zatrzymanoWatek\(\)\)\n\s*dziennik\.zglos\(\{\.rodzaj = RodzajWpisu::limitPolaczenia/dziennik.zglos({.rodzaj = RodzajWpisu::limitPolaczenia/' \
+blad 55 net net/gniazda.cpp 's/if \(!stop\.stop_requested\(\)\)\n\s*dziennik\.zglos\(\{\.rodzaj = RodzajWpisu::limitPolaczenia/dziennik.zglos({.rodzaj = RodzajWpisu::limitPolaczenia/' \
   "zatrzymanie opisane jako przekroczenie czasu polaczenia (wezel offline?)"
-blad 56 portfel portfel/portfel.cpp 's/&& \(info\.st_mode & 077\) != 0 && ::fchmod\(fd, PRAWA_PORTFELA\) == 0/\&\& false/' \
+blad 56 portfel portfel/portfel.cpp 's/&& \(info\.st_mode & 077\) != 0 && ::fchmod\(\*fd, PRAWA_PORTFELA\) == 0/\&\& false/' \
   "portfel czytelny dla innych zostaje bez zmiany praw i bez ostrzezenia"
 blad 57 net net/zdrowie_wezlow.cpp 's/if \(wpis\.porazki == 0\)\n\s*wpis\.zawodziOd = teraz;/wpis.zawodziOd = teraz;/' \
   "pelny plik wezlow: wymieniany wpis z najswiezsza porazka zamiast zawodzacego najdluzej"
-blad 58 wezel wezel/blokada_folderu.cpp 's/if \(::flock\(fd, LOCK_EX \| LOCK_NB\) != 0\)/if (false)/' \
+blad 58 wezel wezel/blokada_folderu.cpp 's/if \(::flock\(\*fd, LOCK_EX \| LOCK_NB\) != 0\)/if (false)/' \
   "dwa procesy na jednym folderze danych"
 blad 59 net net/obecnosc.cpp 's/\(ostatniZapis && teraz - \*ostatniZapis < OKRES_ZAPISU_OBECNOSCI\)/false/' \
   "obecnosc: kazdy datagram przepisuje plik wezlow"
 
 blad 100 net net/udp.cpp 's/    if \(n <= 0 \|\| static_cast<std::size_t>\(n\) > MAKS_DLUGOSC_DATAGRAMU\)/    if (n <= 0)/' \
   "za dlugi datagram obecnosci przyjety (uciety)"
-blad 101 core core/pliki.cpp 's/    if \(::fstat\(fd, &info\) != 0 \|\| !S_ISREG\(info\.st_mode\)\) \{/    if (::fstat(fd, &info) != 0) {/' \
+blad 101 core core/pliki.cpp 's/    if \(::fstat\(\*fd, &info\) != 0 \|\| !S_ISREG\(info\.st_mode\)\) \{/    if (::fstat(*fd, &info) != 0) {/' \
   "FIFO w miejscu pliku czytane jak zwykly plik"
 blad 102 core core/pliki.cpp 's/        if \(::unlink\(pelna\.c_str\(\)\) == 0\)\n            \+\+usuniete;/        ++usuniete;/' \
   "pozostalosci przerwanych zapisow nie usuwane przy starcie"
@@ -214,6 +214,28 @@ blad 104 net net/ramki.cpp 's/    const auto termin = terminWiadomosci\(Zegar::n
   "wysylka bez terminu calej wiadomosci"
 blad 105 wezel wezel/katalog_danych.cpp 's/    \(void\)usunPozostalosciZapisow\(katalog\.lancuch\);\n//' \
   "start nie sprzata pozostalosci zapisu lancucha"
+blad 110 core core/deskryptor.cpp 's/: fd\(std::exchange\(inny\.fd, -1\)\) \{\}/: fd(inny.fd) {}/' \
+  "przeniesiony deskryptor zamyka tez zrodlo (drugie zamkniecie)"
+blad 111 core core/deskryptor.cpp 's/        \(void\)zamknij\(\);\n        fd = std::exchange/        fd = std::exchange/' \
+  "przypisanie deskryptora nie zamyka poprzedniego (wyciek)"
+blad 112 core core/deskryptor.cpp 's/(const auto wynik = wywolanie\(\);\n)\s*if \(wynik < 0 && errno == EINTR\)\n\s*continue;\n/$1/' \
+  "odczyt i zapis przerwane sygnalem koncza sie bledem"
+blad 113 core core/deskryptor.cpp 's/        \/\/ Sygnal w trakcie[^\n]*\n        if \(wynik < 0 && errno == EINTR\)\n            continue;\n//' \
+  "czekanie na deskryptor przerwane sygnalem konczy sie bledem"
+blad 114 net net/gniazda.cpp 's/const bool odcinkami = stop\.stop_possible\(\);/const bool odcinkami = false;/' \
+  "czekanie na gniazdo nie pyta o zatrzymanie (jeden poll na caly limit)"
+blad 115 net net/wypychanie.cpp 's/ustawienia\.mojPort, stop, ustawienia\.limitOdbioru/ustawienia.mojPort, {}, ustawienia.limitOdbioru/' \
+  "wypychacz nie przekazuje zatrzymania do wypchniecia"
+blad 116 net net/serwer_tcp.cpp 's/        const std::stop_callback lacznik\(stop, \[&p\] \{ p\.koniec\.request_stop\(\); \}\);\n//' \
+  "zatrzymanie petli serwera nie konczy czekania przyjetego polaczenia"
+blad 117 net net/rozgloszenie.cpp 's/wypchnijDoWezla\(zrodlo, cele\[i\], plikWezlow, mojPort, stop,/wypchnijDoWezla(zrodlo, cele[i], plikWezlow, mojPort, {},/' \
+  "watki rozgloszenia nie dostaja zatrzymania wolajacego"
+blad 118 net net/port.h 's/port <= 65535/port <= 99999/' \
+  "port ponad 65535 przyjety (obciety po cichu do innego)"
+blad 119 core core/znaki.h 's/z <= \x27\\r\x27\)/z <= \x27\\n\x27)/' \
+  "\\v, \\f i \\r nie sa bialymi znakami"
+blad 120 ui ui/widoki_lancucha.cpp 's/klucz\.left\(8\) \+ QStringLiteral\("\.\.\."\) \+ klucz\.right\(8\)/klucz.left(8) + QStringLiteral("...") + klucz.right(6)/' \
+  "skrot klucza w etykietach bez dwoch ostatnich znakow"
 blad 180 core core/segment_blokow.cpp 's/return \(z >= \x270\x27 && z <= \x279\x27\) \|\| \(z >= \x27a\x27 && z <= \x27f\x27\);/return (z >= \x270\x27 \&\& z <= \x279\x27) || (z >= \x27a\x27 \&\& z <= \x27f\x27) || (z >= \x27A\x27 \&\& z <= \x27F\x27);/' \
   "zwarty lancuch: hex wielkimi literami zapamietany jako bajty (traci wielkosc liter)"
 blad 181 core core/segment_blokow.cpp 's/        numeryTekstow\.emplace\(std::string_view\(teksty\[i\]\), static_cast<std::uint32_t>\(i\)\);/        (void)i;/' \
@@ -242,7 +264,7 @@ blad 151 wezel wezel/katalog_danych.cpp 's/return folder == "\." \? std::string\
   "folder danych: sciezki plikow bez folderu (pliki w biezacym folderze procesu)"
 blad 152 wezel wezel/wezel.cpp 's/            pobranoNaStarcie = true;\n        \}\)\)/        }))/' \
   "wezel: koniec pobrania startowego nie zgloszony, petla kopania czeka bez konca"
-blad 153 wezel wezel/wezel.cpp 's/obserwator\.rozgloszono\(rozglosLancuch\(dziennik, kopia, pliki\.wezly, port\), cel\);/obserwator.rozgloszono(rozglosLancuch(dziennik, kopia, pliki.wezly, port), CelRozgloszenia::reczne);/' \
+blad 153 wezel wezel/wezel.cpp 's/obserwator\.rozgloszono\(rozglosLancuch\(dziennik, kopia, pliki\.wezly, port, stop\), cel\);/obserwator.rozgloszono(rozglosLancuch(dziennik, kopia, pliki.wezly, port, stop), CelRozgloszenia::reczne);/' \
   "wezel: wynik rozgloszenia wraca z innym celem (przycisk Kop blok zostaje wylaczony)"
 blad 154 wezel wezel/wezel.cpp 's/        if \(!zapisano\)\n            obserwator\.zapisNieudany\(\);\n//' \
   "wezel: petla stanela po nieudanym zapisie, a okno o tym nie wie"

@@ -12,6 +12,8 @@
 [[nodiscard]] QString tekstKwoty(std::int64_t kwota);
 // Pierwsze 12 znakow klucza i "..."; krotszy klucz w calosci.
 [[nodiscard]] QString krotkiKlucz(const std::string& klucz);
+// Klucz w etykiecie: pierwsze 8 znakow, "...", ostatnie 8.
+[[nodiscard]] QString skrotKlucza(const QString& klucz);
 
 // Wzory przetlumaczone raz na przebudowe, nie raz na transakcje.
 struct WzoryLinii {

@@ -14,6 +14,11 @@ QString krotkiKlucz(const std::string& klucz)
     return QString::fromStdString(klucz.substr(0, 12)) + QStringLiteral("...");
 }
 
+QString skrotKlucza(const QString& klucz)
+{
+    return klucz.left(8) + QStringLiteral("...") + klucz.right(8);
+}
+
 WzoryLinii WzoryLinii::przetlumaczone()
 {
     return WzoryLinii{trOkna(TEKST_BLOK_GENEZA),       trOkna(TEKST_BLOK_MOJA_NAGRODA),

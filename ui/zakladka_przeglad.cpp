@@ -8,6 +8,7 @@
 #include "portfel/kwota.h"
 #include "ui/dane_okna.h"
 #include "ui/kursor_czekania.h"
+#include "ui/linie_lancucha.h"
 #include "ui/teksty_okna.h"
 #include "ui_mainwindow.h"
 
@@ -36,7 +37,7 @@ void ZakladkaPrzeglad::odswiez()
     Blockchain& lancuch = dane->lancuch();
     const std::string& ja = dane->mojKlucz();
     const QString klucz = QString::fromStdString(ja);
-    ui->labelKlucz->setText(trOkna(TEKST_KLUCZ) + klucz.left(8) + QStringLiteral("...") + klucz.right(8));
+    ui->labelKlucz->setText(trOkna(TEKST_KLUCZ) + skrotKlucza(klucz));
     ui->labelKlucz->setToolTip(klucz + QStringLiteral("\n\n") + trOkna(TEKST_KLUCZ_PODPOWIEDZ));
     lancuch.przygotujSalda();
     ui->labelSaldo->setText(trOkna(TEKST_SALDO).arg(QString::fromStdString(formatujKwote(lancuch.saldo(ja))),

@@ -10,6 +10,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include "net/port.h"
 #include "net/wezly.h"
 #include "ui/dane_okna.h"
 #include "ui/etykiety_wezlow.h"
@@ -25,7 +26,7 @@ bool poprawnyPort(const QString& tekst, int& port)
 {
     bool ok = false;
     port = tekst.toInt(&ok, 10);
-    return ok && port >= 1 && port <= 65535;
+    return ok && portPoprawny(port);
 }
 
 void dodajPozycje(QListWidget* lista, const QString& tekst, const Wezel& wezel)

@@ -10,18 +10,9 @@
 #include "ui/dane_okna.h"
 #include "ui/etykiety_wezlow.h"
 #include "ui/kursor_czekania.h"
+#include "ui/linie_lancucha.h"
 #include "ui/teksty_okna.h"
 #include "ui_mainwindow.h"
-
-namespace {
-
-// Pierwsze 8 znakow, "...", ostatnie 8.
-QString skrotOdbiorcy(const QString& klucz)
-{
-    return klucz.left(8) + QStringLiteral("...") + klucz.right(8);
-}
-
-} // namespace
 
 void ZakladkaWyslij::przygotuj(DaneOkna& daneOkna, Ui::MainWindow& formularz)
 {
@@ -69,7 +60,7 @@ void ZakladkaWyslij::naWyslij()
     }
     const QString pytanie = trOkna(TEKST_POTWIERDZ_PYTANIE)
                                 .arg(QString::fromStdString(formatujKwote(kwota)), symbol,
-                                     skrotOdbiorcy(odbiorca));
+                                     skrotKlucza(odbiorca));
     if (QMessageBox::question(this, trOkna(TEKST_POTWIERDZ_TYTUL), pytanie,
                               QMessageBox::Yes | QMessageBox::No, QMessageBox::No)
         != QMessageBox::Yes)
@@ -173,7 +164,7 @@ void ZakladkaWyslij::odswiezOdbiorcow()
         if (wezel.kluczPubliczny.empty())
             continue;
         const QString klucz = QString::fromStdString(wezel.kluczPubliczny);
-        pudelko->addItem(QStringLiteral("%1 (%2)").arg(etykietaWezla(wezel), skrotOdbiorcy(klucz)), klucz);
+        pudelko->addItem(QStringLiteral("%1 (%2)").arg(etykietaWezla(wezel), skrotKlucza(klucz)), klucz);
     }
     const int indeks = pudelko->findData(wybranyKlucz, Qt::UserRole, Qt::MatchExactly);
     pudelko->setCurrentIndex(indeks >= 0 ? indeks : 0);

@@ -10,6 +10,7 @@
 #include <thread>
 #include <unistd.h>
 
+#include "core/deskryptor.h"
 #include "core/pliki.h"
 
 namespace {
@@ -33,37 +34,31 @@ pid_t czytajPid(int fd)
 
 } // namespace
 
-BlokadaFolderu::~BlokadaFolderu()
-{
-    if (fd >= 0)
-        ::close(fd);
-}
-
 WynikBlokady BlokadaFolderu::zajmij(const KatalogDanych& katalog)
 {
     std::error_code kod;
     pelnyFolder = std::filesystem::weakly_canonical(katalog.folder, kod).string();
     if (kod)
         pelnyFolder = katalog.folder;
-    fd = ::open(katalog.blokada.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK, 0600);
-    if (fd < 0) {
+    fd = Deskryptor::otworz(katalog.blokada, O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK,
+                            0600);
+    if (!fd.otwarty()) {
         blad = std::strerror(errno);
         return WynikBlokady::blad;
     }
-    if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+    if (::flock(*fd, LOCK_EX | LOCK_NB) != 0) {
         const int numer = errno;
         WynikBlokady wynik = WynikBlokady::blad;
         if (numer == EWOULDBLOCK) {
-            pid = czytajPid(fd);
+            pid = czytajPid(*fd);
             wynik = WynikBlokady::uzywanyPrzezInny;
         }
         blad = std::strerror(numer);
-        ::close(fd);
-        fd = -1;
+        (void)fd.zamknij();
         return wynik;
     }
     // Pid dla tego, kto zapyta; blokade trzyma otwarty deskryptor, nie tresc pliku.
-    if (::ftruncate(fd, 0) != 0 || !zapiszWszystko(fd, std::to_string(::getpid()) + "\n"))
+    if (::ftruncate(*fd, 0) != 0 || !fd.zapiszWszystko(std::to_string(::getpid()) + "\n"))
         blad = std::strerror(errno);
     return WynikBlokady::zajeta;
 }

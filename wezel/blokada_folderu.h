@@ -5,6 +5,7 @@
 #include <string>
 #include <sys/types.h>
 
+#include "core/deskryptor.h"
 #include "wezel/katalog_danych.h"
 
 inline constexpr const char* PLIK_BLOKADY = "talvarin.blokada";
@@ -14,7 +15,6 @@ enum class WynikBlokady { zajeta, uzywanyPrzezInny, blad };
 class BlokadaFolderu {
 public:
     BlokadaFolderu() = default;
-    ~BlokadaFolderu();
     BlokadaFolderu(const BlokadaFolderu&) = delete;
     BlokadaFolderu& operator=(const BlokadaFolderu&) = delete;
 
@@ -27,7 +27,7 @@ public:
     [[nodiscard]] const std::string& opisBledu() const { return blad; }
 
 private:
-    int fd = -1;
+    Deskryptor fd;
     std::string pelnyFolder;
     pid_t pid = 0;
     std::string blad;

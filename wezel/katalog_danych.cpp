@@ -8,6 +8,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "core/deskryptor.h"
 #include "core/pliki.h"
 #include "core/plik_lancucha.h"
 #include "portfel/portfel.h"
@@ -66,12 +67,12 @@ bool przygotujFolder(const KatalogDanych& katalog, std::string& blad)
 bool folderZapisywalny(const KatalogDanych& katalog, std::string& blad)
 {
     const char* proba = katalog.probaZapisu.c_str();
-    const int fd = ::open(proba, O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
-    if (fd < 0) {
+    Deskryptor fd = Deskryptor::otworz(proba, O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
+    if (!fd.otwarty()) {
         blad = std::string("nie mozna pisac w folderze danych: ") + opisBledu(errno);
         return false;
     }
-    ::close(fd);
+    (void)fd.zamknij();
     ::unlink(proba);
     return true;
 }

@@ -4,6 +4,7 @@
 #include <charconv>
 #include <string_view>
 
+#include "net/port.h"
 #include "wezel/katalog_danych.h"
 
 namespace {
@@ -13,8 +14,7 @@ bool czytajPort(std::string_view tekst, int& port)
 {
     int wartosc = 0;
     const auto [koniec, kod] = std::from_chars(tekst.data(), tekst.data() + tekst.size(), wartosc);
-    if (kod != std::errc() || koniec != tekst.data() + tekst.size() || wartosc < 1
-        || wartosc > 65535)
+    if (kod != std::errc() || koniec != tekst.data() + tekst.size() || !portPoprawny(wartosc))
         return false;
     port = wartosc;
     return true;

@@ -23,12 +23,12 @@ std::unique_ptr<Wypychacz> wypychaczPetli(Dziennik& dziennik, const KatalogDanyc
         UstawieniaWypychania{dziennik, katalog.lancuch, katalog.wezly, port});
 }
 
-bool petlaKopania(const KatalogDanych& katalog, const std::string& klucz, const StopPredykat& stop,
+bool petlaKopania(const KatalogDanych& katalog, const std::string& klucz, const std::stop_token& stop,
                   const KopaczBloku& kop, Wypychacz& wypychacz, const std::function<void()>& poBloku)
 {
     // Wlasny lancuch watku: kazde przejscie i tak wczytuje najnowszy plik pod blokada.
     Blockchain prywatny;
-    while (!stop()) {
+    while (!stop.stop_requested()) {
         // Dalsze kopanie tylko do pamieci byloby praca na nic.
         if (!kop(prywatny, klucz, katalog.lancuch, {}))
             return false;
@@ -52,15 +52,16 @@ std::vector<Wezel> wezlyDoPobrania(const KatalogDanych& katalog, int port)
 
 WynikPobieraniaOdWezlow pobierzOdWezlow(Dziennik& dziennik, const std::vector<Wezel>& skad,
                                         const KatalogDanych& katalog, const std::string& klucz,
-                                        int port, const StopPredykat& stop,
+                                        int port, const std::stop_token& stop,
                                         ObserwatorWezla& obserwator)
 {
     Blockchain zywy;
+    // Zatrzymanie konczy tez czekanie na budzet pamieci przy odczycie pobranego lancucha.
     KontekstSerwera kontekst{dziennik, zywy, katalog.lancuch, katalog.wezly, klucz, port,
-                             LIMIT_ODBIORU, {}};
+                             LIMIT_ODBIORU, {}, stop};
     WynikPobieraniaOdWezlow wynik;
     for (const Wezel& wezel : skad) {
-        if (stop())
+        if (stop.stop_requested())
             break;
         const std::string dawca = wezel.ip + ":" + std::to_string(wezel.port);
         bool stary = false;

@@ -5,6 +5,7 @@
 #include <chrono>
 #include <functional>
 #include <memory>
+#include <stop_token>
 #include <string>
 #include <vector>
 
@@ -35,7 +36,7 @@ inline constexpr std::chrono::milliseconds CZAS_NA_WYJSCIE{1000};
 // (pod blokada zapisu lancucha) i zleca go wypychaczowi, nie czekajac na wezly. `poBloku`
 // po kazdym zapisanym bloku. False, gdy stanela, bo bloku nie dalo sie zapisac.
 [[nodiscard]] bool petlaKopania(const KatalogDanych& katalog, const std::string& klucz,
-                                const StopPredykat& stop, const KopaczBloku& kop,
+                                const std::stop_token& stop, const KopaczBloku& kop,
                                 Wypychacz& wypychacz, const std::function<void()>& poBloku = {});
 
 // Znane wezly i seedy, od ktorych warto pobrac lancuch (bez wpisow tego wezla).
@@ -47,5 +48,5 @@ inline constexpr std::chrono::milliseconds CZAS_NA_WYJSCIE{1000};
                                                       const std::vector<Wezel>& skad,
                                                       const KatalogDanych& katalog,
                                                       const std::string& klucz, int port,
-                                                      const StopPredykat& stop,
+                                                      const std::stop_token& stop,
                                                       ObserwatorWezla& obserwator);

@@ -6,7 +6,6 @@
 #include "net/obecnosc.h"
 #include "net/rozgloszenie.h"
 #include "net/wymiana_lancucha.h"
-#include "wezel/stop_sieci.h"
 
 namespace {
 
@@ -30,11 +29,10 @@ WezelProgramu::~WezelProgramu()
 bool WezelProgramu::uruchomNasluch(int port)
 {
     return serwer.uruchom([this, port](const std::stop_token& stop) {
-        const StopSieci siec(stop);
         Blockchain prywatny;
         static_cast<void>(wczytajLancuch(prywatny, pliki.lancuch));
         nasluchujIPrzyjmujLancuchyWPetli(
-            dziennik, prywatny, port, pliki.lancuch, pliki.wezly, siec.predykat(),
+            dziennik, prywatny, port, pliki.lancuch, pliki.wezly, stop,
             [this, port](bool sukces) { obserwator.nasluchGotowy(port, sukces); }, ja.klucz);
     });
 }
@@ -52,29 +50,26 @@ StartPoNasluchu WezelProgramu::uruchomPoNasluchu(int port, bool zObecnoscia)
     pobranoNaStarcie = false;
     if (!uruchomPrace("bootstrapu", [this, kopia = std::move(kopia), seedy = std::move(seedy),
                                      port](const std::stop_token& stop) {
-            const StopSieci siec(stop);
             if (!seedy.empty()) {
-                bootstrapZSeedow(dziennik, kopia, seedy, pliki.wezly, port, nullptr);
+                bootstrapZSeedow(dziennik, kopia, seedy, pliki.wezly, port, stop, nullptr);
                 obserwator.bootstrapZakonczony();
             }
             const std::vector<Wezel> skad = wezlyDoPobrania(pliki, port);
             if (!skad.empty())
-                pobierzIZglos(skad, port, CelPobrania::zwykle, siec.predykat());
+                pobierzIZglos(skad, port, CelPobrania::zwykle, stop);
             pobranoNaStarcie = true;
         }))
         pobranoNaStarcie = true;
     if (!zObecnoscia)
         return wynik;
     const bool sluchaczDziala = sluchacz.uruchom([this, port](const std::stop_token& stop) {
-        const StopSieci siec(stop);
-        nasluchujObecnosciWPetli(dziennik, port, ja.idWezla, pliki.wezly, siec.predykat(),
+        nasluchujObecnosciWPetli(dziennik, port, ja.idWezla, pliki.wezly, stop,
                                  [this](const std::string& ip, int portWezla) {
                                      obserwator.wykrytoWezel(ip, portWezla);
                                  });
     });
     const bool oglaszaczDziala = oglaszacz.uruchom([this, port](const std::stop_token& stop) {
-        const StopSieci siec(stop);
-        oglaszajObecnoscWPetli(port, ja.idWezla, ja.klucz, ja.nazwa, siec.flaga());
+        oglaszajObecnoscWPetli(port, ja.idWezla, ja.klucz, ja.nazwa, stop);
     });
     wynik.obecnosc = sluchaczDziala && oglaszaczDziala;
     return wynik;
@@ -102,13 +97,12 @@ bool WezelProgramu::uruchomPetle(int port, bool najpierwPobierz)
     petlaAktywna = true;
     const bool ruszyla = petla.uruchom([this, port, najpierwPobierz, kop = kopacz,
                                         wypychaj = wypychacz.get()](const std::stop_token& stop) {
-        const StopSieci siec(stop);
         if (najpierwPobierz)
-            pobierzIZglos(wezlyDoPobrania(pliki, port), port, CelPobrania::zwykle, siec.predykat());
+            pobierzIZglos(wezlyDoPobrania(pliki, port), port, CelPobrania::zwykle, stop);
         while (!pobranoNaStarcie.load() && !stop.stop_requested())
             std::this_thread::sleep_for(KROK_CZEKANIA_NA_POBRANIE);
         // Nieudany zapis konczy petle; kopacz wypisal juz przyczyne.
-        const bool zapisano = petlaKopania(pliki, ja.klucz, siec.predykat(), kop, *wypychaj,
+        const bool zapisano = petlaKopania(pliki, ja.klucz, stop, kop, *wypychaj,
                                            [this] { obserwator.wykopanoBlok(); });
         bladZapisuWPetli = !zapisano;
         // Po zgloszeniu konca wolno od razu uruchomic petle znowu.
@@ -132,8 +126,7 @@ bool WezelProgramu::rozglos(Blockchain kopia, int port, CelRozgloszenia cel)
 {
     return uruchomPrace("rozgloszenia", [this, kopia = std::move(kopia), port,
                                          cel](const std::stop_token& stop) {
-        const StopSieci siec(stop);
-        obserwator.rozgloszono(rozglosLancuch(dziennik, kopia, pliki.wezly, port), cel);
+        obserwator.rozgloszono(rozglosLancuch(dziennik, kopia, pliki.wezly, port, stop), cel);
     });
 }
 
@@ -143,8 +136,7 @@ bool WezelProgramu::pobierz(std::vector<Wezel> skad, int port, CelPobrania cel)
         return false;
     return uruchomPrace("pobierania", [this, skad = std::move(skad), port,
                                        cel](const std::stop_token& stop) {
-        const StopSieci siec(stop);
-        pobierzIZglos(skad, port, cel, siec.predykat());
+        pobierzIZglos(skad, port, cel, stop);
     });
 }
 
@@ -155,14 +147,13 @@ bool WezelProgramu::bootstrap(Blockchain kopia, int port)
         return false;
     return uruchomPrace("bootstrapu", [this, kopia = std::move(kopia), seedy = std::move(seedy),
                                        port](const std::stop_token& stop) {
-        const StopSieci siec(stop);
-        bootstrapZSeedow(dziennik, kopia, seedy, pliki.wezly, port,
+        bootstrapZSeedow(dziennik, kopia, seedy, pliki.wezly, port, stop,
                          [this] { obserwator.bootstrapZakonczony(); });
     });
 }
 
 void WezelProgramu::pobierzIZglos(const std::vector<Wezel>& skad, int port, CelPobrania cel,
-                                  const StopPredykat& stop)
+                                  const std::stop_token& stop)
 {
     const WynikPobieraniaOdWezlow wynik =
         pobierzOdWezlow(dziennik, skad, pliki, ja.klucz, port, stop, obserwator);

@@ -92,7 +92,7 @@ private:
     [[nodiscard]] bool uruchomPrace(const char* opis, WatekWezla::Praca praca);
     void sprzatnijPrace();
     void pobierzIZglos(const std::vector<Wezel>& skad, int port, CelPobrania cel,
-                       const StopPredykat& stop);
+                       const std::stop_token& stop);
 
     KatalogDanych pliki;
     TozsamoscWezla ja;

@@ -9,6 +9,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include "core/deskryptor.h"
 #include "core/format_lancucha.h"
 #include "core/plik_lancucha.h"
 #include "core/pliki.h"
@@ -67,9 +68,7 @@ TEST_F(PrzyrostPliku, ObcaZmianaWJednymTyknieciuJestWidoczna)
     Blockchain dluzszy = wzor;
     dokop(dluzszy, OBCY_ADRES, 2);
     std::string dopisek = serializujLancuch(dluzszy).substr(inny.size());
-    const int fd = ::open(plik.c_str(), O_WRONLY | O_APPEND);
-    ASSERT_TRUE(zapiszWszystko(fd, dopisek));
-    ::close(fd);
+    ASSERT_TRUE(Deskryptor::otworz(plik, O_WRONLY | O_APPEND).zapiszWszystko(dopisek));
     ustawCzasZmiany(plik, przed.st_mtim);
     ASSERT_TRUE(wczytajLancuch(czytelnik, plik));
     EXPECT_EQ(czytelnik.pobierzLancuch(), dluzszy.pobierzLancuch());

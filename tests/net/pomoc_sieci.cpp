@@ -19,8 +19,8 @@ bool czekajAz(const std::function<bool()>& warunek, std::chrono::milliseconds li
 
 PetlaTestowa::PetlaTestowa(Petla petla) : numerPortu(wolnyPort())
 {
-    watek = std::thread([this, petla = std::move(petla)] {
-        petla(numerPortu, [this] { return stop.load(); }, [this](bool ok) { stan = ok ? 1 : 2; });
+    watek = std::jthread([this, petla = std::move(petla)](const std::stop_token& stop) {
+        petla(numerPortu, stop, [this](bool ok) { stan = ok ? 1 : 2; });
     });
     if (!czekajAz([&] { return stan.load() != 0; }) || stan.load() != 1) {
         zatrzymaj();
@@ -30,15 +30,16 @@ PetlaTestowa::PetlaTestowa(Petla petla) : numerPortu(wolnyPort())
 
 void PetlaTestowa::zatrzymaj()
 {
-    stop = true;
+    watek.request_stop();
     if (watek.joinable())
         watek.join();
 }
 
 SerwerTestowy::SerwerTestowy(Obsluga obslugaWiadomosci, std::chrono::milliseconds limit)
     : obsluga(std::move(obslugaWiadomosci)),
-      petla([this, limit](int port, const StopPredykat& stop, const std::function<void(bool)>& gotowy) {
-          nasluchujTcpWPetli(dziennikTestu(), port, stop, [this](const std::string& wiadomosc, Gniazdo) {
+      petla([this, limit](int port, const std::stop_token& stop, const std::function<void(bool)>& gotowy) {
+          nasluchujTcpWPetli(dziennikTestu(), port, stop, [this](const std::string& wiadomosc, const Gniazdo&,
+                                                const std::stop_token&) {
               {
                   // Udaje wezel starego rodzaju: wiadomosci synchronizacji tylko liczy.
                   std::lock_guard blokada(mutexOtrzymanych);

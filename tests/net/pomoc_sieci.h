@@ -5,6 +5,7 @@
 #include <chrono>
 #include <functional>
 #include <mutex>
+#include <stop_token>
 #include <string>
 #include <thread>
 #include <vector>
@@ -21,7 +22,7 @@ using namespace std::chrono_literals;
 // Petla serwera na osobnym watku i wolnym porcie; konstruktor czeka na gotowosc.
 class PetlaTestowa {
 public:
-    using Petla = std::function<void(int, const StopPredykat&, const std::function<void(bool)>&)>;
+    using Petla = std::function<void(int, const std::stop_token&, const std::function<void(bool)>&)>;
     explicit PetlaTestowa(Petla petla);
     ~PetlaTestowa() { zatrzymaj(); }
     [[nodiscard]] int port() const { return numerPortu; }
@@ -29,9 +30,8 @@ public:
 
 private:
     int numerPortu = 0;
-    std::atomic<bool> stop{false};
     std::atomic<int> stan{0};
-    std::thread watek;
+    std::jthread watek;
 };
 
 // nasluchujTcpWPetli na wolnym porcie; zapamietuje otrzymane wiadomosci.

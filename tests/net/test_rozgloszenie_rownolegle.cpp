@@ -3,6 +3,12 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
+#include <sstream>
+#include <stop_token>
+#include <thread>
+#include <unistd.h>
 
 #include "core/format_lancucha.h"
 #include "pomoc_sieci.h"
@@ -34,7 +40,7 @@ TEST(RozgloszenieRownolegle, WolnyWezelNieWstrzymujeInnychAWierszeIdaWKolejnosci
 
     const Blockchain lancuch = lancuchTestowy(1, 2);
     ZbieraczWpisow zbieracz;
-    const WynikRozgloszenia wynik = rozglosLancuch(dziennikTestu(), lancuch, plikWezlow, mojPort, 10s);
+    const WynikRozgloszenia wynik = rozglosLancuch(dziennikTestu(), lancuch, plikWezlow, mojPort, {}, 10s);
 
     EXPECT_TRUE(wolnyWidzialSzybkie);
     EXPECT_EQ(wynik, (WynikRozgloszenia{3, 4, {.stare = 3, .bezOdpowiedzi = 1}}));
@@ -52,4 +58,30 @@ TEST(RozgloszenieRownolegle, WolnyWezelNieWstrzymujeInnychAWierszeIdaWKolejnosci
     const std::string zapytanie = wolny.otrzymane().at(0);
     EXPECT_NE(zapytanie.find(serializujLancuch(lancuch)), std::string::npos);
     EXPECT_EQ(szybki1.otrzymane().at(0), zapytanie);
+}
+
+// Zatrzymanie wolajacego konczy czekanie watku wysylki na wezel, ktory nigdy nie odpowiada.
+TEST(RozgloszenieRownolegle, ZatrzymanieKonczyCzekanieNaZawieszonyWezel)
+{
+    FolderTymczasowy folder;
+    int port = 0;
+    const int zawieszony = nasluchNaLoopbacku(4, port); // polaczenie czeka w kolejce jadra
+    ASSERT_GE(zawieszony, 0);
+    zapiszPlikTestu(folder.plik("wezly.dat"), "127.0.0.1 " + std::to_string(port) + " - -\n");
+    std::stop_source stop;
+    std::jthread zatrzymanie([&stop] {
+        std::this_thread::sleep_for(300ms);
+        stop.request_stop();
+    });
+    ZbieraczWpisow zbieracz;
+    const auto start = std::chrono::steady_clock::now();
+    const WynikRozgloszenia wynik = rozglosLancuch(dziennikTestu(), lancuchTestowy(1, 2),
+                                                   folder.plik("wezly.dat"), -1, stop.get_token(), 20s);
+    EXPECT_LT(std::chrono::steady_clock::now() - start, 5s);
+    EXPECT_EQ(wynik.sukcesy, 0);
+    const Wpis przerwane{.rodzaj = RodzajWpisu::rozglaszaniePrzerwane,
+                         .adres = "127.0.0.1:" + std::to_string(port)};
+    const std::vector<Wpis> wpisy = zbieracz.wpisy();
+    EXPECT_NE(std::find(wpisy.begin(), wpisy.end(), przerwane), wpisy.end());
+    ::close(zawieszony);
 }

@@ -159,7 +159,7 @@ TEST(Synchronizacja, WezelStaregoRodzajuDostajeJednaOferteNaUruchomienieIPotemCa
     zapiszPlikTestu(folder.plik("wezly.dat"), "127.0.0.1 " + std::to_string(stary.port()) + " - -\n");
     const Blockchain lancuch = lancuchTestowy(1, 2);
     for (int i = 0; i < 3; ++i)
-        EXPECT_EQ(rozglosLancuch(dziennikTestu(), lancuch, folder.plik("wezly.dat"), -1, 2s), (WynikRozgloszenia{1, 1, {.stare = 1}}));
+        EXPECT_EQ(rozglosLancuch(dziennikTestu(), lancuch, folder.plik("wezly.dat"), -1, {}, 2s), (WynikRozgloszenia{1, 1, {.stare = 1}}));
     EXPECT_EQ(stary.ileSynchronizacji(), 1);
     EXPECT_EQ(stary.otrzymane(), std::vector(3, zbudujWiadomoscLancucha(serializujLancuch(lancuch),
                                                                         czytajPlikTestu(folder.plik("wezly.dat")))));
@@ -175,7 +175,7 @@ TEST(Synchronizacja, PobranieWKilkuKawalkachZSerweraNaLoopbacku)
     FolderTymczasowy folderDawcy;
     ASSERT_TRUE(zapiszLancuch(dawca, folderDawcy.plik("blockchain.dat")));
     Blockchain zywyDawcy;
-    PetlaTestowa serwer([&](int port, const StopPredykat& stop, const auto& gotowy) {
+    PetlaTestowa serwer([&](int port, const std::stop_token& stop, const auto& gotowy) {
         ASSERT_TRUE(wczytajLancuch(zywyDawcy, folderDawcy.plik("blockchain.dat")));
         nasluchujIPrzyjmujLancuchyWPetli(dziennikTestu(), zywyDawcy, port, folderDawcy.plik("blockchain.dat"),
                                          folderDawcy.plik("wezly.dat"), stop, gotowy, "", 5s);

@@ -17,6 +17,7 @@ using namespace std::chrono_literals;
 #include "net/obecnosc.h"
 #include "pomoc_testow.h"
 #include "net/wezly.h"
+#include "net/wyrazy.h"
 
 TEST(Wezly, WierszUzupelnienieIRownolegleZmiany)
 {
@@ -56,6 +57,16 @@ TEST(Wezly, WierszUzupelnienieIRownolegleZmiany)
     EXPECT_EQ(std::count(wezly.begin(), wezly.end(), Wezel{"10.9.9.9", 1, "", ""}), 1);
 }
 
+// Wyrazy (ogloszen, wierszy wezlow) rozdziela kazdy bialy znak ASCII, jak w strumieniu.
+TEST(Wezly, WyrazyRozdzielaKazdyBialyZnakAscii)
+{
+    std::string_view reszta = " a\tb\nc\vd\fe\rf  ";
+    std::string wyrazy;
+    for (std::string_view w = nastepnyWyraz(reszta); !w.empty(); w = nastepnyWyraz(reszta))
+        wyrazy.append(w).push_back(',');
+    EXPECT_EQ(wyrazy, "a,b,c,d,e,f,");
+}
+
 TEST(Obecnosc, ZalewOgloszenZapisujePlikNajwyzejRazNaSekunde)
 {
     FolderTymczasowy folder;
@@ -88,12 +99,11 @@ TEST(Obecnosc, ZalewOgloszenZapisujePlikNajwyzejRazNaSekunde)
 
 TEST(Obecnosc, ZaDlugiDatagramOdrzucanyWCalosciANieUciety)
 {
-    std::atomic<bool> stop{false};
     std::vector<std::string> odebrane;
     std::mutex mutex;
     const int port = wolnyPort();
-    std::thread sluchacz([&] {
-        nasluchujUdpWPetli(dziennikTestu(), port, [&] { return stop.load(); }, [&](const std::string& d, const std::string&) {
+    std::jthread sluchacz([&](const std::stop_token& stop) {
+        nasluchujUdpWPetli(dziennikTestu(), port, stop, [&](const std::string& d, const std::string&) {
             const std::lock_guard blokada(mutex);
             odebrane.push_back(d);
         });
@@ -115,7 +125,7 @@ TEST(Obecnosc, ZaDlugiDatagramOdrzucanyWCalosciANieUciety)
     wyslij("koniec");
     for (int i = 0; i < 100 && [&] { const std::lock_guard b(mutex); return odebrane.back() != "koniec"; }(); ++i)
         std::this_thread::sleep_for(20ms);
-    stop = true;
+    sluchacz.request_stop();
     sluchacz.join();
     ::close(gniazdo);
     EXPECT_EQ(odebrane.back(), "koniec");

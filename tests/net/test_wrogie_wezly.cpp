@@ -24,21 +24,21 @@ using Zegar = std::chrono::steady_clock;
 // Polaczenie z 127.0.0.1:port z podanego adresu zrodlowego (caly 127/8 to loopback).
 Gniazdo polaczZAdresu(const char* zrodlo, int port)
 {
-    const Gniazdo g = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    Gniazdo g = Gniazdo::utworz(SOCK_STREAM);
     sockaddr_in sa{AF_INET, 0, {}, {}};
     ::inet_pton(AF_INET, zrodlo, &sa.sin_addr);
-    EXPECT_EQ(::bind(g, reinterpret_cast<sockaddr*>(&sa), sizeof sa), 0);
+    EXPECT_EQ(::bind(*g, reinterpret_cast<sockaddr*>(&sa), sizeof sa), 0);
     sa.sin_port = htons(static_cast<std::uint16_t>(port));
     ::inet_pton(AF_INET, "127.0.0.1", &sa.sin_addr);
-    EXPECT_EQ(::connect(g, reinterpret_cast<sockaddr*>(&sa), sizeof sa), 0);
+    EXPECT_EQ(::connect(*g, reinterpret_cast<sockaddr*>(&sa), sizeof sa), 0);
     return g;
 }
 
 // Czy serwer zamknal polaczenie (czekajac najwyzej `limit`).
-bool zamkniete(Gniazdo g, std::chrono::milliseconds limit)
+bool zamkniete(const Gniazdo& g, std::chrono::milliseconds limit)
 {
     char bajt = 0;
-    return czekajNaGniazdo(g, POLLIN, limit) > 0 && ::recv(g, &bajt, 1, 0) == 0;
+    return g.czekaj(POLLIN, limit, {}) > 0 && ::recv(*g, &bajt, 1, 0) == 0;
 }
 
 } // namespace
@@ -53,27 +53,24 @@ TEST(WrogiPeer, SaczacyIMilczacyNieBlokujaUczciwego)
     milczace.push_back(polaczZAdresu("127.0.0.2", serwer.port()));
     EXPECT_TRUE(zamkniete(milczace.back(), 300ms));
     // Milknie po naglowku dlugiej ramki: konczy je cisza (1 s), nie termin ani tempo.
-    ASSERT_EQ(::send(milczace[0], "0104857600", 10, MSG_NOSIGNAL), 10);
+    ASSERT_EQ(::send(*milczace[0], "0104857600", 10, MSG_NOSIGNAL), 10);
     // Zapowiada 1000 bajtow i saczy bajt co 100 ms: kazda przerwa krotsza niz limit.
     const Gniazdo saczacy = polaczZAdresu("127.0.0.7", serwer.port());
     const auto start = Zegar::now();
     std::thread saczenie([&] {
         std::string bajty = "0000001000";
-        while (::send(saczacy, bajty.data(), bajty.size(), MSG_NOSIGNAL) > 0 && Zegar::now() - start < 5s) {
+        while (::send(*saczacy, bajty.data(), bajty.size(), MSG_NOSIGNAL) > 0 && Zegar::now() - start < 5s) {
             bajty = "s";
             std::this_thread::sleep_for(100ms);
         }
     });
     std::string odpowiedz;
-    EXPECT_TRUE(wyslijIOdbierz(dziennikTestu(), "127.0.0.1", serwer.port(), "uczciwy", odpowiedz, 2s));
+    EXPECT_TRUE(wyslijIOdbierz(dziennikTestu(), "127.0.0.1", serwer.port(), "uczciwy", odpowiedz, {}, 2s));
     EXPECT_EQ(odpowiedz, "echo uczciwy");
     saczenie.join();
     EXPECT_LT(Zegar::now() - start, 2s) << "saczacy nie zostal odciety w terminie wiadomosci";
     EXPECT_EQ(serwer.otrzymane(), std::vector<std::string>{"uczciwy"});
     EXPECT_TRUE(zamkniete(milczace[0], 2s));
-    for (Gniazdo g : milczace)
-        zamknijGniazdo(g);
-    zamknijGniazdo(saczacy);
 }
 
 TEST(WrogiPeer, BrakPamieciKonczyJednoZapytanie)
@@ -87,8 +84,8 @@ TEST(WrogiPeer, BrakPamieciKonczyJednoZapytanie)
     std::string pierwsza = "-";
     std::string druga;
     ZbieraczWpisow zbieracz;
-    EXPECT_TRUE(wyslijIOdbierz(dziennikTestu(), "127.0.0.1", serwer.port(), "1", pierwsza, 2s)
-                && wyslijIOdbierz(dziennikTestu(), "127.0.0.1", serwer.port(), "2", druga, 2s));
+    EXPECT_TRUE(wyslijIOdbierz(dziennikTestu(), "127.0.0.1", serwer.port(), "1", pierwsza, {}, 2s)
+                && wyslijIOdbierz(dziennikTestu(), "127.0.0.1", serwer.port(), "2", druga, {}, 2s));
     EXPECT_EQ(pierwsza + druga, "dalej");
     const std::vector<RodzajWpisu> rodzaje = zbieracz.rodzaje();
     EXPECT_NE(std::find(rodzaje.begin(), rodzaje.end(), RodzajWpisu::brakPamieciNaZapytanie), rodzaje.end());
@@ -98,7 +95,7 @@ TEST(WrogiPeer, ZaDlugaOdpowiedzOdrzuconaBezCzytania)
 {
     SerwerTestowy serwer([](const std::string&) { return std::string(MAKS_DLUGOSC_ODPOWIEDZI + 1, 'x'); });
     std::string odpowiedz = "-";
-    EXPECT_TRUE(wyslijCzesciIOdbierz(dziennikTestu(), "127.0.0.1", serwer.port(), {"lancuch", "wezly"}, odpowiedz, 5s));
+    EXPECT_TRUE(wyslijCzesciIOdbierz(dziennikTestu(), "127.0.0.1", serwer.port(), {"lancuch", "wezly"}, odpowiedz, {}, 5s));
     EXPECT_EQ(odpowiedz, "");
 }
 
@@ -209,11 +206,11 @@ TEST(PlikiNiezwykle, FifoZamiastLancuchaIWezlowOdrzucaneBezCzekania)
 TEST_F(WrogiLancuch, OdpowiedzPrzedRozgloszeniemDoZawieszonegoIZatrzymanieWSekunde)
 {
     int portPeera = 0;
-    const Gniazdo zawieszony = nasluchNaLoopbacku(4, portPeera); // nie przyjmuje i nie czyta
+    const int zawieszony = nasluchNaLoopbacku(4, portPeera); // nie przyjmuje i nie czyta
     ASSERT_GE(zawieszony, 0);
     zapiszPlikTestu(plikWezlow, "127.0.0.1 " + std::to_string(portPeera) + " - -\n");
     PrzechwycWyjscie cisza;
-    PetlaTestowa serwer([this](int port, const StopPredykat& stop, const std::function<void(bool)>& gotowy) {
+    PetlaTestowa serwer([this](int port, const std::stop_token& stop, const std::function<void(bool)>& gotowy) {
         Blockchain lancuch;
         nasluchujIPrzyjmujLancuchyWPetli(dziennikTestu(), lancuch, port, plikLancucha, plikWezlow, stop, gotowy, "", 30s);
     });
@@ -221,14 +218,14 @@ TEST_F(WrogiLancuch, OdpowiedzPrzedRozgloszeniemDoZawieszonegoIZatrzymanieWSekun
     auto start = Zegar::now();
     ASSERT_TRUE(wyslijIOdbierz(dziennikTestu(), "127.0.0.1", serwer.port(),
                                zbudujWiadomoscLancucha(serializujLancuch(lancuchTestowy(1, 3)), ""),
-                               odpowiedz, 5s));
+                               odpowiedz, {}, 5s));
     EXPECT_LT(Zegar::now() - start, 2s);
     EXPECT_EQ(odpowiedz, "127.0.0.1 " + std::to_string(portPeera) + " - -\n");
     std::this_thread::sleep_for(300ms); // rozgloszenie czeka juz na zawieszonego
     start = Zegar::now();
     serwer.zatrzymaj();
     EXPECT_LT(Zegar::now() - start, 1300ms);
-    zamknijGniazdo(zawieszony);
+    ::close(zawieszony);
 }
 
 // Osiem saczacych polaczen z czterech adresow (po dwa) zapowiada 200 MiB i milknie.
@@ -239,23 +236,21 @@ TEST(LimityPolaczen, SaczaceWypieraneIZamykanePrzezTempo)
     for (const char* adres : {"127.0.0.2", "127.0.0.3", "127.0.0.4", "127.0.0.5"})
         for (int i = 0; i < 2; ++i) {
             saczace.push_back(polaczZAdresu(adres, serwer.port()));
-            ASSERT_EQ(::send(saczace.back(), "0209715200s", 11, MSG_NOSIGNAL), 11);
+            ASSERT_EQ(::send(*saczace.back(), "0209715200s", 11, MSG_NOSIGNAL), 11);
         }
     std::this_thread::sleep_for(KARENCJA_WYPARCIA + 200ms);
     std::string odpowiedz;
-    EXPECT_TRUE(wyslijIOdbierz(dziennikTestu(), "127.0.0.1", serwer.port(), "uczciwy", odpowiedz, 2s));
+    EXPECT_TRUE(wyslijIOdbierz(dziennikTestu(), "127.0.0.1", serwer.port(), "uczciwy", odpowiedz, {}, 2s));
     EXPECT_EQ(odpowiedz, "echo uczciwy");
     // Uczciwe polaczenie wyparlo dokladnie jedno saczace.
-    std::vector<Gniazdo> otwarte;
-    for (Gniazdo g : saczace)
+    std::vector<const Gniazdo*> otwarte;
+    for (const Gniazdo& g : saczace)
         if (!zamkniete(g, 0ms))
-            otwarte.push_back(g);
+            otwarte.push_back(&g);
     EXPECT_EQ(otwarte.size(), saczace.size() - 1);
     // Reszte zamyka tempo, dlugo przed limitem ciszy (30 s) i terminem wiadomosci.
-    for (Gniazdo g : otwarte)
-        EXPECT_TRUE(zamkniete(g, KARENCJA_TEMPA + 2s));
-    for (Gniazdo g : saczace)
-        zamknijGniazdo(g);
+    for (const Gniazdo* g : otwarte)
+        EXPECT_TRUE(zamkniete(*g, KARENCJA_TEMPA + 2s));
 }
 
 // Budzet procesu zmniejszony do 1 MiB: ramka wieksza od niego jest odrzucana, mniejsza
@@ -267,14 +262,14 @@ TEST_F(WrogiLancuch, BudzetPamieciProcesuDlaRamekIOdczytu)
     SerwerTestowy serwer([](const std::string&) { return std::to_string(budzetPamieci().zajete()); });
     // Serwer zamyka po naglowku, wiec wysylka moze sie nie udac; odpowiedzi nie ma.
     std::string odpowiedz;
-    (void)wyslijIOdbierz(dziennikTestu(), "127.0.0.1", serwer.port(), std::string(2 << 20, 'x'), odpowiedz, 5s);
+    (void)wyslijIOdbierz(dziennikTestu(), "127.0.0.1", serwer.port(), std::string(2 << 20, 'x'), odpowiedz, {}, 5s);
     EXPECT_EQ(odpowiedz, "");
-    RezerwacjaPamieci zajete = budzetPamieci().zarezerwuj((1 << 20) - 1000, 0ms);
+    RezerwacjaPamieci zajete = budzetPamieci().zarezerwuj((1 << 20) - 1000, 0ms, {});
     std::thread zwolnienie([&] {
         std::this_thread::sleep_for(300ms);
         zajete = RezerwacjaPamieci();
     });
-    EXPECT_TRUE(wyslijIOdbierz(dziennikTestu(), "127.0.0.1", serwer.port(), std::string(4000, 'x'), odpowiedz, 5s));
+    EXPECT_TRUE(wyslijIOdbierz(dziennikTestu(), "127.0.0.1", serwer.port(), std::string(4000, 'x'), odpowiedz, {}, 5s));
     EXPECT_EQ(odpowiedz, "4000");
     zwolnienie.join();
 
@@ -294,16 +289,14 @@ TEST_F(WrogiLancuch, BudzetPamieciProcesuDlaRamekIOdczytu)
 TEST_F(WrogiLancuch, ZapytanieDluzszeNiz512MiBPrzyDlugimWlasnymLancuchu)
 {
     ASSERT_EQ(::truncate(plikLancucha.c_str(), 2560LL << 20), 0);
-    PetlaTestowa serwer([this](int port, const StopPredykat& stop, const std::function<void(bool)>& gotowy) {
+    PetlaTestowa serwer([this](int port, const std::stop_token& stop, const std::function<void(bool)>& gotowy) {
         Blockchain lancuch;
         nasluchujIPrzyjmujLancuchyWPetli(dziennikTestu(), lancuch, port, plikLancucha, plikWezlow, stop, gotowy, "");
     });
     const Gniazdo czytane = polaczZAdresu("127.0.0.2", serwer.port());
     const Gniazdo zaDlugie = polaczZAdresu("127.0.0.3", serwer.port());
-    ASSERT_EQ(::send(czytane, "2700000000", 10, MSG_NOSIGNAL), 10);
-    ASSERT_EQ(::send(zaDlugie, "2800000000", 10, MSG_NOSIGNAL), 10);
+    ASSERT_EQ(::send(*czytane, "2700000000", 10, MSG_NOSIGNAL), 10);
+    ASSERT_EQ(::send(*zaDlugie, "2800000000", 10, MSG_NOSIGNAL), 10);
     EXPECT_TRUE(zamkniete(zaDlugie, 1s));
     EXPECT_FALSE(zamkniete(czytane, 300ms));
-    zamknijGniazdo(czytane);
-    zamknijGniazdo(zaDlugie);
 }

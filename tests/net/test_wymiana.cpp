@@ -22,43 +22,60 @@ TEST(Ramki, NaglowekDziesieciuCyfrILimitDlugosci)
 {
     int para[2];
     ASSERT_EQ(::socketpair(AF_UNIX, SOCK_STREAM, 0, para), 0);
-    ASSERT_TRUE(wyslijWiadomosc(para[0], "abc"));
+    const Gniazdo nadawca(para[0]);
+    const Gniazdo odbiorca(para[1]);
+    ASSERT_TRUE(wyslijWiadomosc(nadawca, "abc", {}));
     char bufor[32] = {};
-    EXPECT_EQ(std::string(bufor, static_cast<std::size_t>(::recv(para[1], bufor, sizeof bufor, 0))),
+    EXPECT_EQ(std::string(bufor, static_cast<std::size_t>(::recv(*odbiorca, bufor, sizeof bufor, 0))),
               "0000000003abc");
-    ASSERT_TRUE(wyslijWiadomosc(para[0], "xyz"));
-    EXPECT_EQ(odbierzWiadomosc(para[1], 1s), "xyz");
+    ASSERT_TRUE(wyslijWiadomosc(nadawca, "xyz", {}));
+    EXPECT_EQ(odbierzWiadomosc(odbiorca, {}, 1s), "xyz");
     // Za dluga zapowiedz: odmowa bez czytania tresci (bajty tresci zostaja w gniezdzie).
     const std::string zaDluga = "0536870913tresc";
-    ASSERT_EQ(::send(para[0], zaDluga.data(), zaDluga.size(), 0), static_cast<ssize_t>(zaDluga.size()));
-    EXPECT_EQ(odbierzWiadomosc(para[1], 200ms), "");
-    EXPECT_EQ(::recv(para[1], bufor, sizeof bufor, MSG_DONTWAIT), 5);
-    ::close(para[0]);
-    ::close(para[1]);
+    ASSERT_EQ(::send(*nadawca, zaDluga.data(), zaDluga.size(), 0), static_cast<ssize_t>(zaDluga.size()));
+    EXPECT_EQ(odbierzWiadomosc(odbiorca, {}, 200ms), "");
+    EXPECT_EQ(::recv(*odbiorca, bufor, sizeof bufor, MSG_DONTWAIT), 5);
 }
 
 TEST(Nasluch, PonownieZarazPoObsluzonymPolaczeniuAleNigdyDwaNaraz)
 {
     const int port = wolnyPort();
     Gniazdo nasluch = utworzGniazdoNasluchu(dziennikTestu(), port);
-    const Gniazdo klient = polaczZLimitemCzasu(dziennikTestu(), "127.0.0.1", port);
+    Gniazdo klient = polaczZLimitemCzasu(dziennikTestu(), "127.0.0.1", port, {});
     // Serwer zamyka polaczenie pierwszy: jego strona zostaje w TIME_WAIT i trzyma port.
-    zamknijGniazdo(::accept(nasluch, nullptr, nullptr));
-    zamknijGniazdo(klient);
-    zamknijGniazdo(nasluch);
+    Gniazdo(::accept(*nasluch, nullptr, nullptr)).zamknij();
+    klient.zamknij();
+    nasluch.zamknij();
     ZbieraczWpisow zbieracz;
     nasluch = utworzGniazdoNasluchu(dziennikTestu(), port);
-    EXPECT_NE(nasluch, NIEPRAWIDLOWE_GNIAZDO);
-    EXPECT_EQ(utworzGniazdoNasluchu(dziennikTestu(), port), NIEPRAWIDLOWE_GNIAZDO);
+    EXPECT_TRUE(nasluch.otwarte());
+    EXPECT_FALSE(utworzGniazdoNasluchu(dziennikTestu(), port).otwarte());
     EXPECT_EQ(zbieracz.wpisy(), (std::vector<Wpis>{{.rodzaj = RodzajWpisu::bladBindowania, .port = port}}));
-    zamknijGniazdo(nasluch);
+}
+
+// Zatrzymanie petli konczy tez czekanie polaczenia, ktore nic nie przysyla (cisza do 30 s,
+// minimalne tempo dopiero po 5 s).
+TEST(Nasluch, ZatrzymanieKonczyCzekanieMilczacegoPolaczenia)
+{
+    PetlaTestowa petla([](int port, const std::stop_token& stop, const std::function<void(bool)>& gotowy) {
+        nasluchujTcpWPetli(
+            dziennikTestu(), port, stop,
+            [](const std::string&, const Gniazdo&, const std::stop_token&) { return std::string(); },
+            gotowy);
+    });
+    const Gniazdo milczacy = polaczZLimitemCzasu(dziennikTestu(), "127.0.0.1", petla.port(), {});
+    ASSERT_TRUE(milczacy.otwarte());
+    std::this_thread::sleep_for(300ms); // przyjete i czeka na naglowek
+    const auto start = std::chrono::steady_clock::now();
+    petla.zatrzymaj();
+    EXPECT_LT(std::chrono::steady_clock::now() - start, 2s);
 }
 
 TEST(Polaczenie, OdmowaZglaszanaZAdresemWezla)
 {
     ZbieraczWpisow zbieracz;
     const int port = wolnyPort();
-    zamknijGniazdo(polaczZLimitemCzasu(dziennikTestu(), "127.0.0.1", port));
+    (void)polaczZLimitemCzasu(dziennikTestu(), "127.0.0.1", port, {});
     const std::vector<Wpis> wpisy = zbieracz.wpisy();
     ASSERT_EQ(wpisy.size(), 1u);
     EXPECT_EQ(wpisy[0].rodzaj, RodzajWpisu::bladPolaczenia);
@@ -71,8 +88,9 @@ TEST(Ramki, WysylkaDoSaczacegoOdbiorcyKonczySieWTerminieCalejWiadomosci)
     ASSERT_EQ(::socketpair(AF_UNIX, SOCK_STREAM, 0, para), 0);
     // Maly bufor i odbiorca czytajacy po 16 KiB co 50 ms: nadawca nigdy nie czeka 300 ms,
     // ale 2 MiB zajmuja ponad 6 s, a termin calej wiadomosci to 0,3 s plus 2 s.
+    const Gniazdo nadawca(para[0]);
     const int bufor = 16 * 1024;
-    ASSERT_EQ(::setsockopt(para[0], SOL_SOCKET, SO_SNDBUF, &bufor, sizeof bufor), 0);
+    ASSERT_EQ(::setsockopt(*nadawca, SOL_SOCKET, SO_SNDBUF, &bufor, sizeof bufor), 0);
     std::atomic<bool> koniec{false};
     std::thread odbiorca([&] {
         std::vector<char> dane(16 * 1024);
@@ -81,10 +99,9 @@ TEST(Ramki, WysylkaDoSaczacegoOdbiorcyKonczySieWTerminieCalejWiadomosci)
             std::this_thread::sleep_for(50ms);
         }
     });
-    EXPECT_FALSE(wyslijWiadomosc(para[0], std::string(2 * 1024 * 1024, 'x'), 300ms));
+    EXPECT_FALSE(wyslijWiadomosc(nadawca, std::string(2 * 1024 * 1024, 'x'), {}, 300ms));
     koniec = true;
     odbiorca.join();
-    ::close(para[0]);
     ::close(para[1]);
 }
 

@@ -231,6 +231,7 @@ void TestOkna::wysylanieSprawdzaPolaIZapisujeBlok()
         QCOMPARE(blokiWPliku(), std::size_t{2});
     }
     ui->editOdbiorca->clear();
+    QVERIFY(ui->comboZnaniOdbiorcy->itemText(1).endsWith(QStringLiteral(" (eeeeeeee...eeeeeeee)")));
     ui->comboZnaniOdbiorcy->setCurrentIndex(1);
     emit ui->comboZnaniOdbiorcy->activated(1); // jak wybor uzytkownika
     ui->editKwota->setText("12.5");
@@ -474,7 +475,7 @@ void TestOkna::odmowaSerweraWDziennikuIChwilowoWStatusieSieci()
     QTRY_VERIFY(ui.buttonNasluchuj->text() == MainWindow::tr(TEKST_ZATRZYMAJ_NASLUCH));
     const QString statusNasluchu = ui.labelStatusNasluchu->text();
     const Wezel ja{"127.0.0.1", port, {}, {}};
-    QVERIFY(wyslijLancuchDoWezla(dziennikTestu(), obcy, ja, port, "wezly_nadawcy.dat", -1));
+    QVERIFY(wyslijLancuchDoWezla(dziennikTestu(), obcy, ja, port, "wezly_nadawcy.dat", -1, {}));
     auto* dziennik = okno.findChild<QPlainTextEdit*>(QStringLiteral("tekstDziennika"));
     // Kwoty w oknie jako TLV, na konsoli w jednostkach.
     const QRegularExpression odmowa(QStringLiteral(
@@ -572,8 +573,8 @@ void TestOkna::kopanieNajpierwBierzeLancuchSieciARozwidlenieWidac()
     // Serwer staje takze wtedy, gdy test konczy sie wczesniej (porazka porownania).
     std::jthread serwer([&](const std::stop_token& stop) {
         Blockchain zywy;
-        nasluchujIPrzyjmujLancuchyWPetli(dziennikTestu(), zywy, port, "obcy/blockchain.dat", "obcy/wezly.dat",
-                                         [&stop] { return stop.stop_requested(); }, [](bool) {}, obcy);
+        nasluchujIPrzyjmujLancuchyWPetli(dziennikTestu(), zywy, port, "obcy/blockchain.dat",
+                                         "obcy/wezly.dat", stop, [](bool) {}, obcy);
     });
     zapiszPlikTestu(PLIK_WEZLOW, "127.0.0.1 " + std::to_string(port) + " - -\n");
     otworz(lancuchTestowy(0, 0, moj()));
