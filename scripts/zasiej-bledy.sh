@@ -224,11 +224,11 @@ blad 113 core core/deskryptor.cpp 's/        \/\/ Sygnal w trakcie[^\n]*\n      
   "czekanie na deskryptor przerwane sygnalem konczy sie bledem"
 blad 114 net net/gniazda.cpp 's/const bool odcinkami = stop\.stop_possible\(\);/const bool odcinkami = false;/' \
   "czekanie na gniazdo nie pyta o zatrzymanie (jeden poll na caly limit)"
-blad 115 net net/wypychanie.cpp 's/ustawienia\.mojPort, stop, ustawienia\.limitOdbioru/ustawienia.mojPort, {}, ustawienia.limitOdbioru/' \
+blad 115 net net/wypychanie.cpp 's/ustawienia\.mojPort, stop,\n/ustawienia.mojPort, {},\n/' \
   "wypychacz nie przekazuje zatrzymania do wypchniecia"
 blad 116 net net/serwer_tcp.cpp 's/        const std::stop_callback lacznik\(stop, \[&p\] \{ p\.koniec\.request_stop\(\); \}\);\n//' \
   "zatrzymanie petli serwera nie konczy czekania przyjetego polaczenia"
-blad 117 net net/rozgloszenie.cpp 's/wypchnijDoWezla\(zrodlo, cele\[i\], plikWezlow, mojPort, stop,/wypchnijDoWezla(zrodlo, cele[i], plikWezlow, mojPort, {},/' \
+blad 117 net net/rozgloszenie.cpp 's/wypchnijDoWezla\(dziennik, zrodlo, cele\[i\], plikWezlow, mojPort, stop,/wypchnijDoWezla(dziennik, zrodlo, cele[i], plikWezlow, mojPort, {},/' \
   "watki rozgloszenia nie dostaja zatrzymania wolajacego"
 blad 118 net net/port.h 's/port <= 65535/port <= 99999/' \
   "port ponad 65535 przyjety (obciety po cichu do innego)"
