@@ -1,28 +1,10 @@
 #include "core/blockchain.h"
 
 #include <atomic>
-#include <limits>
+
+#include "core/liczby.h"
 
 namespace {
-
-// Dodawanie z nasyceniem: saldo z wrogiego pliku nie moze wywolac UB.
-std::int64_t dodajNasycajac(std::int64_t a, std::int64_t b)
-{
-    std::int64_t wynik = 0;
-    if (!__builtin_add_overflow(a, b, &wynik))
-        return wynik;
-    return b > 0 ? std::numeric_limits<std::int64_t>::max()
-                 : std::numeric_limits<std::int64_t>::min();
-}
-
-std::int64_t odejmijNasycajac(std::int64_t a, std::int64_t b)
-{
-    std::int64_t wynik = 0;
-    if (!__builtin_sub_overflow(a, b, &wynik))
-        return wynik;
-    return b < 0 ? std::numeric_limits<std::int64_t>::max()
-                 : std::numeric_limits<std::int64_t>::min();
-}
 
 // Jedna transakcja w saldach wszystkich adresow, w tej samej kolejnosci co saldo().
 void doliczTransakcje(Salda& salda, const Transakcja& tx)

@@ -80,9 +80,12 @@ bool blokRowny(CzytnikWierszy& czytnik, const Blok& wzor)
     return true;
 }
 
-// Czyta tekst do konca, dopisujac bloki do `wynik` (reguly parsujBloki).
+// Czyta pelne bloki, dopisujac je do `wynik` (reguly parsujBloki), z polozeniami
+// przesunietymi o `baza`. Gdy tekst to nie `ostatni` kawalek, niepelny blok konczy odczyt,
+// a `zuzyte` (jesli podane) mowi, gdzie zaczyna sie to, co trzeba przeczytac jeszcze raz.
 template <typename Odczytane>
-bool czytajReszte(CzytnikWierszy& czytnik, Odczytane& wynik)
+bool czytajBloki(CzytnikWierszy& czytnik, Odczytane& wynik, bool ostatni, std::size_t baza,
+                 std::size_t* zuzyte)
 {
     std::string_view wiersz;
     for (;;) {
@@ -95,16 +98,28 @@ bool czytajReszte(CzytnikWierszy& czytnik, Odczytane& wynik)
         const Wynik w = czytajBlok(czytnik, blok);
         if (w == Wynik::zlaLiczba)
             return false;
-        if (w == Wynik::koniecTekstu)
-            break;
+        if (w == Wynik::koniecTekstu) {
+            if (zuzyte != nullptr)
+                *zuzyte = ostatni ? czytnik.pozycja() : poczatek;
+            return true;
+        }
         if constexpr (std::is_same_v<Odczytane, OdczytaneBloki>)
             wynik.bloki.push_back(std::move(*blok));
         else
             wynik.bloki.push_back(*blok);
-        wynik.poczatekOstatniego = poczatek;
-        wynik.koniecOstatniego = czytnik.pozycja();
+        wynik.poczatekOstatniego = baza + poczatek;
+        wynik.koniecOstatniego = baza + czytnik.pozycja();
     }
+    if (zuzyte != nullptr)
+        *zuzyte = czytnik.pozycja();
     return true;
+}
+
+// Czyta tekst do konca (reguly parsujBloki).
+template <typename Odczytane>
+bool czytajReszte(CzytnikWierszy& czytnik, Odczytane& wynik)
+{
+    return czytajBloki(czytnik, wynik, true, 0, nullptr);
 }
 
 std::size_t rozmiarTekstu(const Blockchain& ksiega)
@@ -163,28 +178,7 @@ bool parsujKawalek(std::string_view tekst, bool ostatni, std::size_t baza,
                    OdczytaneZwarte& wynik, std::size_t& zuzyte)
 {
     CzytnikWierszy czytnik(tekst);
-    std::string_view wiersz;
-    for (;;) {
-        const std::size_t poczatek = czytnik.pozycja();
-        if (!czytnik.nastepny(wiersz))
-            break;
-        if (wiersz != ZNACZNIK_BLOKU)
-            continue;
-        std::optional<Blok> blok;
-        const Wynik w = czytajBlok(czytnik, blok);
-        if (w == Wynik::zlaLiczba)
-            return false;
-        if (w == Wynik::koniecTekstu) {
-            // Reszta bloku jest w dalszej czesci pliku: ten blok czyta sie od znacznika.
-            zuzyte = ostatni ? tekst.size() : poczatek;
-            return true;
-        }
-        wynik.bloki.push_back(*blok);
-        wynik.poczatekOstatniego = baza + poczatek;
-        wynik.koniecOstatniego = baza + czytnik.pozycja();
-    }
-    zuzyte = tekst.size();
-    return true;
+    return czytajBloki(czytnik, wynik, ostatni, baza, &zuzyte);
 }
 
 bool parsujBloki(std::string_view tekst, OdczytaneZwarte& wynik)

@@ -65,3 +65,21 @@ void dopiszLiczbe(std::string& cel, std::int64_t wartosc)
     const auto wynik = std::to_chars(bufor, bufor + sizeof bufor, wartosc);
     cel.append(bufor, wynik.ptr);
 }
+
+std::int64_t dodajNasycajac(std::int64_t a, std::int64_t b)
+{
+    std::int64_t wynik = 0;
+    if (!__builtin_add_overflow(a, b, &wynik))
+        return wynik;
+    return b > 0 ? std::numeric_limits<std::int64_t>::max()
+                 : std::numeric_limits<std::int64_t>::min();
+}
+
+std::int64_t odejmijNasycajac(std::int64_t a, std::int64_t b)
+{
+    std::int64_t wynik = 0;
+    if (!__builtin_sub_overflow(a, b, &wynik))
+        return wynik;
+    return b < 0 ? std::numeric_limits<std::int64_t>::max()
+                 : std::numeric_limits<std::int64_t>::min();
+}

@@ -11,3 +11,8 @@
 
 // Dopisuje liczbe dziesietnie (bez zer wiodacych, minus tylko dla ujemnych).
 void dopiszLiczbe(std::string& cel, std::int64_t wartosc);
+
+// Dodawanie i odejmowanie z nasyceniem na granicach int64: saldo z wrogiego pliku nie moze
+// wywolac UB.
+[[nodiscard]] std::int64_t dodajNasycajac(std::int64_t a, std::int64_t b);
+[[nodiscard]] std::int64_t odejmijNasycajac(std::int64_t a, std::int64_t b);

@@ -4,6 +4,7 @@
 #include <cstring>
 #include <limits>
 
+#include "core/liczby.h"
 #include "core/skrot.h"
 
 namespace {
@@ -38,22 +39,6 @@ std::array<unsigned char, N> naBajty(std::string_view hex)
     for (std::size_t i = 0; i < N; ++i)
         bajty[i] = static_cast<unsigned char>(cyfraHex(hex[2 * i]) << 4 | cyfraHex(hex[2 * i + 1]));
     return bajty;
-}
-
-std::int64_t dodajNasycajac(std::int64_t a, std::int64_t b)
-{
-    std::int64_t wynik = 0;
-    if (!__builtin_add_overflow(a, b, &wynik))
-        return wynik;
-    return b > 0 ? std::numeric_limits<std::int64_t>::max() : std::numeric_limits<std::int64_t>::min();
-}
-
-std::int64_t odejmijNasycajac(std::int64_t a, std::int64_t b)
-{
-    std::int64_t wynik = 0;
-    if (!__builtin_sub_overflow(a, b, &wynik))
-        return wynik;
-    return b < 0 ? std::numeric_limits<std::int64_t>::max() : std::numeric_limits<std::int64_t>::min();
 }
 
 } // namespace

@@ -80,7 +80,7 @@ std::vector<Blok> wczytane()
     Blockchain lancuch;
     if (!wczytajLancuch(lancuch, plik))
         return {};
-    return lancuch.pobierzLancuch();
+    return lancuch.pobierzLancuch().kopia();
 }
 
 ino_t wezel()

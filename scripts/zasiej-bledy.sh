@@ -240,7 +240,7 @@ blad 180 core core/segment_blokow.cpp 's/return \(z >= \x270\x27 && z <= \x279\x
   "zwarty lancuch: hex wielkimi literami zapamietany jako bajty (traci wielkosc liter)"
 blad 181 core core/segment_blokow.cpp 's/        numeryTekstow\.emplace\(std::string_view\(teksty\[i\]\), static_cast<std::uint32_t>\(i\)\);/        (void)i;/' \
   "zwarty lancuch: kopia bez indeksu tekstow (ten sam adres dostaje drugi numer)"
-blad 183 core core/format_lancucha.cpp 's/zuzyte = ostatni \? tekst\.size\(\) : poczatek;/zuzyte = tekst.size();/' \
+blad 183 core core/format_lancucha.cpp 's/\*zuzyte = ostatni \? czytnik\.pozycja\(\) : poczatek;/*zuzyte = czytnik.pozycja();/' \
   "odczyt kawalkami: niepelny blok na koncu kawalka przepada"
 blad 184 core core/odczyt_kawalkami.cpp 's/bufor\.empty\(\) \? 0 : bufor\.size\(\) - 1;/bufor.size();/' \
   "odczyt kawalkami: CR LF na granicy kawalkow niezauwazony"

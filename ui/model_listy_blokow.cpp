@@ -45,8 +45,10 @@ void ModelListyBlokow::przebuduj(const std::string& mojKlucz)
     sumy.clear();
     sumy.reserve(lancuch.liczbaBlokow());
     std::size_t suma = 0;
-    for (const Blok& blok : lancuch.pobierzLancuch())
-        sumy.push_back(suma += blok.transakcje.size());
+    // Same liczby transakcji: bloki sa budowane dopiero dla pokazywanych wierszy.
+    const auto& bloki = lancuch.pobierzLancuch();
+    for (std::size_t b = 0; b < bloki.size(); ++b)
+        sumy.push_back(suma += bloki.liczbaTransakcji(b));
     endResetModel();
 }
 
@@ -57,12 +59,12 @@ void ModelListyBlokow::dopisz(std::size_t od)
         return;
     std::size_t nowe = 0;
     for (std::size_t b = od; b < bloki.size(); ++b)
-        nowe += bloki[b].transakcje.size();
+        nowe += bloki.liczbaTransakcji(b);
     // Bloki bez transakcji nie dodaja wierszy, ale sumy musza znac kazdy blok.
     if (nowe > 0)
         beginInsertRows(QModelIndex(), 0, static_cast<int>(nowe) - 1);
     for (std::size_t b = od; b < bloki.size(); ++b)
-        sumy.push_back((sumy.empty() ? 0 : sumy.back()) + bloki[b].transakcje.size());
+        sumy.push_back((sumy.empty() ? 0 : sumy.back()) + bloki.liczbaTransakcji(b));
     if (nowe > 0)
         endInsertRows();
 }

@@ -16,9 +16,12 @@ QStringList linieOdebranych(const Blockchain& lancuch, std::size_t od, const std
 {
     const QString wzor = trOkna(TEKST_ODEBRANE_OD);
     const auto& bloki = lancuch.pobierzLancuch();
+    // Pelne bloki tylko tam, gdzie sa wplaty: reszta lancucha (np. same nagrody) nie jest
+    // budowana.
+    const std::vector<std::size_t> zWplatami = bloki.blokiZWplatami(ja, od);
     QStringList linie;
-    for (std::size_t b = bloki.size(); b > od; --b) {
-        const Blok& blok = bloki[b - 1];
+    for (auto b = zWplatami.rbegin(); b != zWplatami.rend(); ++b) {
+        const Blok blok = bloki[*b];
         for (const Transakcja& tx : blok.transakcje)
             if (!tx.nadawca.empty() && tx.nadawca != ja && tx.odbiorca == ja)
                 linie.append(wzor.arg(QString::number(blok.indeks), krotkiKlucz(tx.nadawca),
