@@ -6,15 +6,6 @@
 
 namespace {
 
-// Jedna transakcja w saldach wszystkich adresow, w tej samej kolejnosci co saldo().
-void doliczTransakcje(Salda& salda, const Transakcja& tx)
-{
-    std::int64_t& odbiorca = salda[tx.odbiorca];
-    odbiorca = dodajNasycajac(odbiorca, tx.kwota);
-    std::int64_t& nadawca = salda[tx.nadawca];
-    nadawca = odejmijNasycajac(nadawca, tx.kwota);
-}
-
 std::int64_t doliczBloki(std::int64_t suma, const std::vector<Blok>& bloki, std::size_t od,
                          const std::string& adres)
 {
@@ -102,9 +93,7 @@ void Blockchain::przygotujSalda()
         salda.clear();
         od = 0;
     }
-    for (std::size_t i = od; i < lancuch.size(); ++i)
-        for (const Transakcja& tx : lancuch[i].transakcje)
-            doliczTransakcje(salda, tx);
+    lancuch.doliczSalda(salda, od);
     punktSald = punkt();
 }
 

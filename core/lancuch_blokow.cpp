@@ -105,6 +105,12 @@ std::vector<std::size_t> LancuchBlokow::blokiZWplatami(const std::string& adres,
     return wynik;
 }
 
+void LancuchBlokow::doliczSalda(Salda& salda, std::size_t od) const
+{
+    for (std::size_t nr = od / BLOKOW_W_SEGMENCIE; nr <= pelne.size(); ++nr)
+        segment(nr).doliczSalda(salda, nr == od / BLOKOW_W_SEGMENCIE ? od % BLOKOW_W_SEGMENCIE : 0);
+}
+
 std::size_t LancuchBlokow::bajty() const
 {
     std::size_t wynik = ogon.bajty() + pelne.capacity() * sizeof(pelne.front());

@@ -53,6 +53,8 @@ public:
     // Saldo `adres` po blokach [od, size()), liczone od `poczatek`, bez budowania blokow.
     [[nodiscard]] std::int64_t saldo(std::int64_t poczatek, std::size_t od,
                                      const std::string& adres) const;
+    // Dolicza do `salda` transakcje blokow [od, size()), bez budowania blokow.
+    void doliczSalda(Salda& salda, std::size_t od) const;
     // Bajty zajete przez bloki, transakcje i teksty (segmenty dzielone z kopiami tez).
     [[nodiscard]] std::size_t bajty() const;
 

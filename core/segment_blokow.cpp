@@ -245,6 +245,27 @@ void SegmentBlokow::blokiZWplatami(const std::string& adres, std::vector<std::si
     }
 }
 
+void SegmentBlokow::doliczSalda(Salda& salda, std::size_t od) const
+{
+    if (od >= bloki.size())
+        return;
+    // Tekst adresu raz na pole w segmencie; wskazanie na saldo w mapie zostaje wazne.
+    std::unordered_map<Pole, std::int64_t*> znane;
+    const auto saldoPola = [&](Pole pole) -> std::int64_t& {
+        const auto [it, nowe] = znane.try_emplace(pole, nullptr);
+        if (nowe)
+            it->second = &salda[odczytajTekst(pole)];
+        return *it->second;
+    };
+    for (std::size_t t = bloki[od].pierwszaTransakcja; t < transakcje.size(); ++t) {
+        const ZapisTransakcji& zt = transakcje[t];
+        std::int64_t& odbiorca = saldoPola(zt.odbiorca);
+        odbiorca = dodajNasycajac(odbiorca, zt.kwota);
+        std::int64_t& nadawca = saldoPola(zt.nadawca);
+        nadawca = odejmijNasycajac(nadawca, zt.kwota);
+    }
+}
+
 std::size_t SegmentBlokow::bajty() const
 {
     // Wezel tablicy z haszowaniem: wskaznik nastepnego, klucz, numer, zapamietany hasz.

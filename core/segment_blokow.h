@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "core/blok.h"
+#include "core/pamiec_lancucha.h"
 
 inline constexpr std::size_t BLOKOW_W_SEGMENCIE = 4096;
 
@@ -47,6 +48,9 @@ public:
     // Bloki z platnoscia dla `adres` od innego, niepustego nadawcy (bez budowania blokow).
     void blokiZWplatami(const std::string& adres, std::vector<std::size_t>& wynik,
                         std::size_t przesuniecie) const;
+    // Dolicza do `salda` wszystkie transakcje blokow [od, size()) jak saldo(), bez budowania
+    // blokow.
+    void doliczSalda(Salda& salda, std::size_t od) const;
     // Czy `tekst` to dokladnie hash ostatniego bloku (bez skladania tekstu hasha).
     [[nodiscard]] bool hashOstatniegoRowny(std::string_view tekst) const;
     [[nodiscard]] std::size_t bajty() const;

@@ -305,6 +305,10 @@ blad 142 core core/dziennik.cpp 's/<< std::oct << std::setw\(4\)/<< std::setw(4)
   "wiersz o prawach portfela z prawami dziesietnie zamiast osemkowo"
 blad 143 core core/plik_lancucha.cpp 's/    wynik\.hash = blok\.hash;\n//' \
   "wiersz kopania bez hasha wykopanego bloku"
+blad 191 core core/segment_blokow.cpp 's/        if \(zt\.nadawca == szukane\)\n            suma = odejmijNasycajac\(suma, zt\.kwota\);\n//' \
+  "zwarty lancuch: saldo adresu bez jego wydatkow"
+blad 192 core core/segment_blokow.cpp 's/        nadawca = odejmijNasycajac\(nadawca, zt\.kwota\);/        nadawca = dodajNasycajac(nadawca, zt.kwota);/' \
+  "zwarty lancuch: salda wszystkich adresow licza wydatek jak wplyw"
 
 przywroc() { [ -n "${kopia:-}" ] && cp "$kopia" "$plik" && rm -f "$kopia"; kopia=; }
 trap przywroc EXIT INT TERM

@@ -103,10 +103,16 @@ TEST(ZwartyLancuch, KopiaDzieliPelneSegmentyAleNieZmiany)
     const LancuchBlokow oryginal(bloki);
     ASSERT_EQ(oryginal.kopia(), bloki);
     for (const std::size_t od : {std::size_t{0}, BLOKOW_W_SEGMENCIE - 1, BLOKOW_W_SEGMENCIE,
-                                 2 * BLOKOW_W_SEGMENCIE + 3})
-        for (const std::string& adres : {std::string(64, 'a'), std::string("adres 1")})
-            EXPECT_EQ(oryginal.saldo(0, od, adres),
-                      saldoPoBlokach(0, std::vector<Blok>(bloki.begin() + static_cast<long>(od), bloki.end()), adres));
+                                 2 * BLOKOW_W_SEGMENCIE + 3}) {
+        Salda wszystkie{{"adres 1", 7}};
+        oryginal.doliczSalda(wszystkie, od);
+        for (const std::string& adres : {std::string(64, 'a'), std::string("adres 1"), std::string()}) {
+            const std::int64_t wzor = saldoPoBlokach(
+                0, std::vector<Blok>(bloki.begin() + static_cast<long>(od), bloki.end()), adres);
+            EXPECT_EQ(oryginal.saldo(0, od, adres), wzor);
+            EXPECT_EQ(wszystkie[adres], wzor + (adres == "adres 1" ? 7 : 0)) << adres << " od " << od;
+        }
+    }
 
     std::vector<std::size_t> zWplatami;
     for (std::size_t i = BLOKOW_W_SEGMENCIE - 3; i < bloki.size(); ++i)
