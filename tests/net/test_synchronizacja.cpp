@@ -178,9 +178,11 @@ TEST(Synchronizacja, PobranieWKilkuKawalkachZSerweraNaLoopbacku)
     PetlaTestowa serwer([&](int port, const std::stop_token& stop, const auto& gotowy) {
         ASSERT_TRUE(wczytajLancuch(zywyDawcy, folderDawcy.plik("blockchain.dat")));
         nasluchujIPrzyjmujLancuchyWPetli(dziennikTestu(), zywyDawcy, port, folderDawcy.plik("blockchain.dat"),
-                                         folderDawcy.plik("wezly.dat"), stop, gotowy, "", 5s);
+                                         folderDawcy.plik("wezly.dat"), stop, gotowy, "", 20s);
     });
     Wezel1 nowy(lancuchTestowy(1, 0), "");
+    // Kawalki po 16 MiB przygotowuje sie dlugo w budowie z sanitizerem watkow.
+    nowy.kontekst.limitOdbioru = 20s;
     std::vector<std::uint64_t> postep;
     bool stary = true;
     PrzechwycWyjscie przechwyc;
