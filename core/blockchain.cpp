@@ -97,8 +97,9 @@ void Blockchain::przygotujSalda()
     punktSald = punkt();
 }
 
-void Blockchain::wykopIDodajBlok(const std::string& adresGornika,
-                                 const std::vector<Transakcja>& oczekujace)
+bool Blockchain::wykopIDodajBlok(const std::string& adresGornika,
+                                 const std::vector<Transakcja>& oczekujace,
+                                 const std::stop_token& stop)
 {
     std::vector<Transakcja> transakcje;
     transakcje.reserve(oczekujace.size() + 1);
@@ -106,8 +107,10 @@ void Blockchain::wykopIDodajBlok(const std::string& adresGornika,
     transakcje.insert(transakcje.end(), oczekujace.begin(), oczekujace.end());
     Blok nowy(static_cast<std::int32_t>(lancuch.size()), std::move(transakcje),
               lancuch.hash(lancuch.size() - 1));
-    nowy.kopBlok(trudnosc);
+    if (!nowy.kopBlok(trudnosc, stop))
+        return false;
     lancuch.push_back(nowy);
+    return true;
 }
 
 void Blockchain::zastapLancuch(const std::vector<Blok>& bloki)

@@ -29,8 +29,10 @@ public:
     [[nodiscard]] std::int64_t saldoOd(std::size_t od, std::int64_t poczatek,
                                        const std::string& adres) const;
     [[nodiscard]] bool czyLancuchPoprawny() const;
-    void wykopIDodajBlok(const std::string& adresGornika,
-                         const std::vector<Transakcja>& oczekujace);
+    // False (bez nowego bloku), gdy `stop` przerwal szukanie dowodu pracy.
+    bool wykopIDodajBlok(const std::string& adresGornika,
+                         const std::vector<Transakcja>& oczekujace,
+                         const std::stop_token& stop = {});
     void zastapLancuch(const std::vector<Blok>& bloki);
     void zastapLancuch(std::vector<Blok>&& bloki);
     void zastapLancuch(LancuchBlokow&& bloki);

@@ -62,8 +62,10 @@ bool zeraNaPoczatku(const unsigned char* skrot, std::size_t cyfry)
 
 } // namespace
 
-void Blok::kopBlok(int trudnosc)
+bool Blok::kopBlok(int trudnosc, const std::stop_token& stop)
 {
+    // Zatrzymanie sprawdzane co tyle prob: dlugie szukanie nie wstrzymuje wyjscia programu.
+    constexpr std::int64_t PROB_MIEDZY_SPRAWDZENIAMI = 4096;
     const std::string cel(static_cast<std::size_t>(trudnosc > 0 ? trudnosc : 0), '0');
     if (std::string_view(hash).substr(0, cel.size()) != cel) {
         // Kazda proba buduje caly tekst bloku od nowa i haszuje go od poczatku; tekst hasha
@@ -73,9 +75,12 @@ void Blok::kopBlok(int trudnosc)
         unsigned char skrot[32];
         do {
             ++nonce;
+            if (nonce % PROB_MIEDZY_SPRAWDZENIAMI == 0 && stop.stop_requested())
+                return false;
             zbudujTekstBloku(tekst);
             sha256Bajty(tekst, skrot);
         } while (!zeraNaPoczatku(skrot, cyfry));
         hash = bajtyNaHex(skrot, sizeof skrot);
     }
+    return true;
 }

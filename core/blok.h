@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <stop_token>
 #include <string>
 #include <vector>
 
@@ -25,7 +26,8 @@ struct Blok {
     [[nodiscard]] std::string obliczHash() const;
     // Tekst bloku do haszowania; bufor jest czyszczony i uzywany ponownie.
     void zbudujTekstBloku(std::string& bufor) const;
-    void kopBlok(int trudnosc);
+    // False, gdy `stop` przerwal szukanie (blok zostaje bez dowodu pracy).
+    bool kopBlok(int trudnosc, const std::stop_token& stop = {});
 
     bool operator==(const Blok&) const = default;
 

@@ -109,7 +109,8 @@ PrzedZapisem PlikLancucha::wczytajPrzedZapisem(Blockchain& ksiega)
 }
 
 WynikKopania PlikLancucha::kopIZapisz(Blockchain& ksiega, const std::string& adresGornika,
-                                      const std::vector<Transakcja>& oczekujace)
+                                      const std::vector<Transakcja>& oczekujace,
+                                      const std::stop_token& stop)
 {
     const Blokada blokada(mutexZapisu);
     WynikKopania wynik;
@@ -117,7 +118,10 @@ WynikKopania PlikLancucha::kopIZapisz(Blockchain& ksiega, const std::string& adr
     wynik.przedZapisem = wczytajPrzedZapisem(ksiega);
     if (!wynik.przedZapisem.wolnoZapisac())
         return wynik;
-    ksiega.wykopIDodajBlok(adresGornika, oczekujace);
+    if (!ksiega.wykopIDodajBlok(adresGornika, oczekujace, stop)) {
+        wynik.rodzaj = RodzajKopania::przerwane;
+        return wynik;
+    }
     const Blok& blok = ksiega.pobierzLancuch().back();
     wynik.wykopano = true;
     wynik.indeks = blok.indeks;
@@ -160,7 +164,8 @@ PrzedZapisem wczytajPrzedZapisem(Blockchain& ksiega, const std::string& sciezka)
 }
 
 WynikKopania kopIZapisz(Blockchain& ksiega, const std::string& adresGornika,
-                        const std::string& sciezka, const std::vector<Transakcja>& oczekujace)
+                        const std::string& sciezka, const std::vector<Transakcja>& oczekujace,
+                        const std::stop_token& stop)
 {
-    return PlikLancucha::dla(sciezka).kopIZapisz(ksiega, adresGornika, oczekujace);
+    return PlikLancucha::dla(sciezka).kopIZapisz(ksiega, adresGornika, oczekujace, stop);
 }

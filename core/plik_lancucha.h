@@ -53,6 +53,7 @@ enum class RodzajKopania {
     plikNieDoZapisu, // wczytanie przed zapisem nie pozwolilo zapisac: nic nie kopano
     odmowa,          // wykopany blok nie przechodzi bramki tego wezla
     bladZapisu,
+    przerwane, // zatrzymanie w trakcie szukania dowodu pracy: nic nie zapisano
 };
 
 // Co dalo kopIZapisz; pola bloku sa wypelnione, gdy blok wykopano.
@@ -88,7 +89,8 @@ public:
     [[nodiscard]] bool zapiszCaly(const Blockchain& ksiega) WYKLUCZA(mutexPliku);
     [[nodiscard]] PrzedZapisem wczytajPrzedZapisem(Blockchain& ksiega) WYMAGA(mutexZapisu);
     [[nodiscard]] WynikKopania kopIZapisz(Blockchain& ksiega, const std::string& adresGornika,
-                                          const std::vector<Transakcja>& oczekujace)
+                                          const std::vector<Transakcja>& oczekujace,
+                                          const std::stop_token& stop = {})
         WYKLUCZA(mutexZapisu);
 
 private:
@@ -110,4 +112,5 @@ private:
 // zostaje zaden niezapisany blok (gdy pliku nie wolno nadpisac, nic nie jest kopane).
 [[nodiscard]] WynikKopania kopIZapisz(Blockchain& ksiega, const std::string& adresGornika,
                                       const std::string& sciezka,
-                                      const std::vector<Transakcja>& oczekujace);
+                                      const std::vector<Transakcja>& oczekujace,
+                                      const std::stop_token& stop = {});

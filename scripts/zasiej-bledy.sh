@@ -309,6 +309,8 @@ blad 191 core core/segment_blokow.cpp 's/        if \(zt\.nadawca == szukane\)\n
   "zwarty lancuch: saldo adresu bez jego wydatkow"
 blad 192 core core/segment_blokow.cpp 's/        nadawca = odejmijNasycajac\(nadawca, zt\.kwota\);/        nadawca = dodajNasycajac(nadawca, zt.kwota);/' \
   "zwarty lancuch: salda wszystkich adresow licza wydatek jak wplyw"
+blad 193 core core/blok.cpp 's/if \(nonce % PROB_MIEDZY_SPRAWDZENIAMI == 0 && stop\.stop_requested\(\)\)/if (false \&\& stop.stop_requested())/' \
+  "kopanie nie sprawdza zatrzymania (wyjscie czeka na trudny blok)"
 
 przywroc() { [ -n "${kopia:-}" ] && cp "$kopia" "$plik" && rm -f "$kopia"; kopia=; }
 trap przywroc EXIT INT TERM

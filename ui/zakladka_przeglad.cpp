@@ -79,7 +79,7 @@ void ZakladkaPrzeglad::kopJedenBlok()
         const KursorCzekania kursor;
         QCoreApplication::processEvents();
         zapisano = dane->wezel().kopaczBloku()(dane->lancuch(), dane->mojKlucz(),
-                                               dane->katalog().lancuch, {});
+                                               dane->katalog().lancuch, {}, {});
     }
     dane->zmienionoLancuch(przed);
     // Blok, ktorego nie ma w pliku, nie jest rozglaszany.

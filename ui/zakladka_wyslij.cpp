@@ -71,7 +71,7 @@ void ZakladkaWyslij::naWyslij()
     bool zapisano = false;
     {
         const KursorCzekania kursor;
-        zapisano = dane->wezel().kopaczBloku()(mojLancuch, ja, dane->katalog().lancuch, {platnosc});
+        zapisano = dane->wezel().kopaczBloku()(mojLancuch, ja, dane->katalog().lancuch, {platnosc}, {});
     }
     if (!zapisano) {
         // Pola zostaja, zeby mozna bylo sprobowac jeszcze raz; nic nie idzie do sieci.

@@ -10,8 +10,8 @@
 KopaczBloku kopaczZDziennikiem(Dziennik& dziennik)
 {
     return [&dziennik](Blockchain& ksiega, const std::string& adres, const std::string& plik,
-                       const std::vector<Transakcja>& oczekujace) {
-        const WynikKopania wynik = kopIZapisz(ksiega, adres, plik, oczekujace);
+                       const std::vector<Transakcja>& oczekujace, const std::stop_token& stop) {
+        const WynikKopania wynik = kopIZapisz(ksiega, adres, plik, oczekujace, stop);
         zglosKopanie(dziennik, wynik);
         return wynik.zapisano();
     };
@@ -30,8 +30,8 @@ bool petlaKopania(const KatalogDanych& katalog, const std::string& klucz, const 
     Blockchain prywatny;
     while (!stop.stop_requested()) {
         // Dalsze kopanie tylko do pamieci byloby praca na nic.
-        if (!kop(prywatny, klucz, katalog.lancuch, {}))
-            return false;
+        if (!kop(prywatny, klucz, katalog.lancuch, {}, stop))
+            return stop.stop_requested();
         // Blok jest w pliku: wypychacz wysle go (albo nowszy) obok petli.
         wypychacz.zlec();
         if (poBloku)

@@ -19,8 +19,9 @@
 
 // Wczytaj-wykop-zapisz; zwykle kopaczZDziennikiem, testy moga podejrzec wywolanie.
 // False: blok nie trafil do pliku.
+// `stop` przerywa szukanie dowodu pracy (wtedy false i nic nie zapisano).
 using KopaczBloku = std::function<bool(Blockchain&, const std::string&, const std::string&,
-                                       const std::vector<Transakcja>&)>;
+                                       const std::vector<Transakcja>&, const std::stop_token&)>;
 
 // kopIZapisz, ktorego przebieg (blok, odmowa, blad zapisu) trafia do `dziennik`.
 [[nodiscard]] KopaczBloku kopaczZDziennikiem(Dziennik& dziennik);

@@ -151,3 +151,20 @@ TEST(KopBezZapisu, FalseIBezBlokuWPamieci)
     ::chmod(folder.sciezka().c_str(), 0700);
     EXPECT_EQ(czytajPlikTestu(plik), "zepsute\n");
 }
+
+// Zatrzymanie w trakcie szukania dowodu pracy konczy kopanie bez bloku w pamieci i w pliku:
+// wyjscie programu nie czeka na trudny blok.
+TEST_F(PlikLancuchaNaDysku, ZatrzymanieKopaniaNieZapisujeBloku)
+{
+    Blockchain ksiega = lancuchTestowy(0, 2);
+    ASSERT_TRUE(zapiszLancuch(ksiega, plik));
+    const std::string przed = czytajPlikTestu(plik);
+    ksiega.trudnosc = 6; // okolo 16 milionow prob: bez zatrzymania trwaloby sekundy
+    std::stop_source stop;
+    stop.request_stop();
+    const WynikKopania wynik = kopIZapisz(ksiega, OBCY_ADRES, plik, {}, stop.get_token());
+    EXPECT_EQ(wynik.rodzaj, RodzajKopania::przerwane);
+    EXPECT_FALSE(wynik.wykopano);
+    EXPECT_EQ(ksiega.liczbaBlokow(), 3u);
+    EXPECT_EQ(czytajPlikTestu(plik), przed);
+}

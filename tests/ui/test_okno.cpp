@@ -59,7 +59,8 @@ std::size_t blokiWPliku()
 }
 
 // Przebieg petli, ktory nic nie kopie: lancuch rosnie tylko z zewnatrz.
-bool pustyPrzebieg(Blockchain&, const std::string&, const std::string&, const std::vector<Transakcja>&)
+bool pustyPrzebieg(Blockchain&, const std::string&, const std::string&, const std::vector<Transakcja>&,
+                   const std::stop_token&)
 {
     std::this_thread::sleep_for(std::chrono::milliseconds(5));
     return true;
@@ -303,7 +304,7 @@ void TestOkna::nieudanyZapisNieUdajeSukcesu()
 {
     otworz(lancuchTestowy(0, 1, moj()));
     std::string odbiorca;
-    okno->dane().wezel().ustawKopacza([&](Blockchain&, const std::string&, const std::string&, const std::vector<Transakcja>& t) {
+    okno->dane().wezel().ustawKopacza([&](Blockchain&, const std::string&, const std::string&, const std::vector<Transakcja>& t, const std::stop_token&) {
         odbiorca = t.empty() ? odbiorca : t[0].odbiorca;
         return false;
     });
@@ -406,7 +407,7 @@ void TestOkna::zawieszonyWezelNieWstrzymujeZatrzyman()
     sockaddr_in adres{AF_INET, htons(static_cast<std::uint16_t>(port)), {htonl(INADDR_LOOPBACK)}, {}};
     QVERIFY(::connect(klient, reinterpret_cast<sockaddr*>(&adres), sizeof adres) == 0);
     QVERIFY(::write(klient, "0000000100abc", 13) == 13);
-    okno->dane().wezel().ustawKopacza([](Blockchain&, const std::string&, const std::string&, const std::vector<Transakcja>&) { return true; });
+    okno->dane().wezel().ustawKopacza([](Blockchain&, const std::string&, const std::string&, const std::vector<Transakcja>&, const std::stop_token&) { return true; });
     ui->buttonKopWPetli->click(); // rozgloszenie z petli wisi na cichym wezle
     QTest::qWait(500);
     QElapsedTimer zegar;

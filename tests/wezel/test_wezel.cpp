@@ -83,7 +83,7 @@ TEST(ObiektWezla, PetlaKopieDoNieudanegoZapisuIRuszaPonownie)
     int przebiegi = 0;
     std::string sciezka;
     // Trzeci blok nie trafia do pliku.
-    wezel.ustawKopacza([&](Blockchain&, const std::string&, const std::string& plik, const std::vector<Transakcja>&) {
+    wezel.ustawKopacza([&](Blockchain&, const std::string&, const std::string& plik, const std::vector<Transakcja>&, const std::stop_token&) {
         sciezka = plik;
         return ++przebiegi % 3 != 0;
     });
@@ -98,7 +98,7 @@ TEST(ObiektWezla, PetlaKopieDoNieudanegoZapisuIRuszaPonownie)
     dwaPrzebiegi.insert(dwaPrzebiegi.end(), {"blok", "blok", "zapis nieudany", "petla stoi po bledzie"});
     EXPECT_EQ(zdarzenia.czekaj(9), dwaPrzebiegi);
     // Zatrzymana przez wolajacego nie zglasza bledu zapisu.
-    wezel.ustawKopacza([](Blockchain&, const std::string&, const std::string&, const std::vector<Transakcja>&) {
+    wezel.ustawKopacza([](Blockchain&, const std::string&, const std::string&, const std::vector<Transakcja>&, const std::stop_token&) {
         std::this_thread::sleep_for(std::chrono::milliseconds(5));
         return true;
     });
