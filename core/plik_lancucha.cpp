@@ -2,32 +2,11 @@
 
 #include <map>
 #include <memory>
-#include <sys/stat.h>
 
 #include "core/bramka_lancucha.h"
 #include "core/format_lancucha.h"
 #include "core/plik_przyrostowy.h"
 #include "core/pliki.h"
-
-namespace {
-
-std::int64_t nanosekundy(const timespec& czas)
-{
-    return static_cast<std::int64_t>(czas.tv_sec) * 1000000000 + czas.tv_nsec;
-}
-
-// Plik na dysku jest dokladnie tym, ktory lancuch zna.
-bool plikTakiJak(const StanPliku& stan)
-{
-    struct stat info {};
-    return ::stat(stan.sciezka.c_str(), &info) == 0
-        && stan.urzadzenie == static_cast<std::uint64_t>(info.st_dev)
-        && stan.wezel == static_cast<std::uint64_t>(info.st_ino) && stan.rozmiar == info.st_size
-        && stan.czasZmianyNs == nanosekundy(info.st_mtim)
-        && stan.czasStatusuNs == nanosekundy(info.st_ctim);
-}
-
-} // namespace
 
 PlikLancucha& PlikLancucha::dla(const std::string& sciezka)
 {
@@ -44,7 +23,7 @@ PlikLancucha& PlikLancucha::dla(const std::string& sciezka)
 bool PlikLancucha::wezStan(Blockchain& ksiega)
 {
     if (stan.plik.sciezka != sciezkaPliku || ksiega.punkt() == stan.punkt()
-        || !plikTakiJak(stan.plik))
+        || !plikTakiJakStan(stan.plik))
         return false;
     ksiega.przejmijKopie(stan);
     return true;

@@ -26,6 +26,13 @@ bool tenSamPlik(const StanPliku& stan, const struct stat& info)
         && stan.wezel == static_cast<std::uint64_t>(info.st_ino);
 }
 
+// Rozmiar i oba czasy takie, jakie byly przy ostatnim zapamietaniu.
+bool bezZmianOdStanu(const StanPliku& stan, const struct stat& info)
+{
+    return info.st_size == stan.rozmiar && nanosekundy(info.st_mtim) == stan.czasZmianyNs
+        && nanosekundy(info.st_ctim) == stan.czasStatusuNs;
+}
+
 void zapamietajStat(StanPliku& stan, const struct stat& info)
 {
     stan.urzadzenie = static_cast<std::uint64_t>(info.st_dev);
@@ -123,6 +130,13 @@ namespace {
 bool wczytajCaloscNaraz(Blockchain& ksiega, const std::string& sciezka);
 } // namespace
 
+bool plikTakiJakStan(const StanPliku& stan)
+{
+    struct stat info {};
+    return ::stat(stan.sciezka.c_str(), &info) == 0 && tenSamPlik(stan, info)
+        && bezZmianOdStanu(stan, info);
+}
+
 Wczytanie wczytajPrzyrost(Blockchain& ksiega, const std::string& sciezka)
 {
     StanPliku& stan = ksiega.plik;
@@ -134,9 +148,7 @@ Wczytanie wczytajPrzyrost(Blockchain& ksiega, const std::string& sciezka)
         return Wczytanie::blad;
     if (!plikZnany(fd, stan, info))
         return Wczytanie::trzebaCalosci;
-    const bool tenSamStan = info.st_size == stan.rozmiar
-        && nanosekundy(info.st_mtim) == stan.czasZmianyNs
-        && nanosekundy(info.st_ctim) == stan.czasStatusuNs;
+    const bool tenSamStan = bezZmianOdStanu(stan, info);
     if (!tenSamStan && info.st_size <= stan.rozmiar)
         return Wczytanie::trzebaCalosci; // zmiana bez wzrostu: mogla dotknac trzymanej czesci
     OdczytaneBloki nowe;

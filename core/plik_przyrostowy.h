@@ -9,6 +9,8 @@
 
 enum class Wczytanie { bezZmian, doczytano, trzebaCalosci, blad };
 
+// Plik `stan.sciezka` na dysku jest dokladnie tym, ktory stan zna (ten sam plik, rozmiar, czasy).
+[[nodiscard]] bool plikTakiJakStan(const StanPliku& stan);
 // Gdy plik jest ten sam i tylko urosl za trzymana czescia, doczytuje nowe bloki.
 [[nodiscard]] Wczytanie wczytajPrzyrost(Blockchain& ksiega, const std::string& sciezka);
 // Caly plik od nowa; zapamietuje jego stan do nastepnych wczytan i zapisow.

@@ -250,7 +250,7 @@ blad 186 core core/lancuch_blokow.cpp 's/pelne\[nr - 1\]->hash\(BLOKOW_W_SEGMENC
   "zwarty lancuch: poprzedni hash pierwszego bloku segmentu z niewlasciwego bloku"
 blad 187 core core/lancuch_blokow.cpp 's/nr <= pelne\.size\(\); \+\+nr\)/nr < pelne.size(); ++nr)/' \
   "zwarty lancuch: saldo bez ostatniego, niepelnego segmentu"
-blad 188 core core/plik_lancucha.cpp 's/\n        \|\| !plikTakiJak\(stan\.plik\)\)/)/' \
+blad 188 core core/plik_lancucha.cpp 's/\n        \|\| !plikTakiJakStan\(stan\.plik\)\)/)/' \
   "lancuch procesu: stan innego watku przejety, choc plik zmienil sie od tamtej pory"
 blad 189 core core/blockchain.cpp 's/    trudnosc = stary\.trudnosc;\n//' \
   "lancuch procesu: przejecie kopii zmienia trudnosc watku"
