@@ -166,23 +166,21 @@ std::optional<Wiersze> poRodzaju(std::string_view wiadomosc, RodzajWiadomosci ro
     return wiersze;
 }
 
-// Wiadomosc `rodzaj` zaczynajaca sie dwiema liczbami; `ogon` to reszta po nich.
-struct DwieLiczby {
-    std::uint64_t pierwsza = 0;
-    std::uint64_t druga = 0;
-    std::string_view ogon;
-};
-
-std::optional<DwieLiczby> dwieLiczby(std::string_view wiadomosc, RodzajWiadomosci rodzaj)
+// Wiadomosc `rodzaj` zaczynajaca sie dwiema liczbami; `ogon` dostaje reszte po nich.
+bool dwieLiczby(std::string_view wiadomosc, RodzajWiadomosci rodzaj, std::uint64_t& pierwsza,
+                std::uint64_t& druga, std::string_view& ogon)
 {
     auto wiersze = poRodzaju(wiadomosc, rodzaj);
     if (!wiersze)
-        return std::nullopt;
-    const auto pierwsza = wiersze->liczba();
-    const auto druga = wiersze->liczba();
-    if (!pierwsza || !druga)
-        return std::nullopt;
-    return DwieLiczby{*pierwsza, *druga, wiersze->ogon()};
+        return false;
+    const auto a = wiersze->liczba();
+    const auto b = wiersze->liczba();
+    if (!a || !b)
+        return false;
+    pierwsza = *a;
+    druga = *b;
+    ogon = wiersze->ogon();
+    return true;
 }
 
 } // namespace
@@ -289,10 +287,12 @@ bool parsujStan(std::string_view wiadomosc, std::string_view& wezly)
 
 bool parsujSzukaj(std::string_view wiadomosc, Szukaj& szukaj)
 {
-    const auto liczby = dwieLiczby(wiadomosc, RodzajWiadomosci::szukaj);
-    if (!liczby || liczby->pierwsza >= liczby->druga || !liczby->ogon.empty())
+    Szukaj nowe;
+    std::string_view ogon;
+    if (!dwieLiczby(wiadomosc, RodzajWiadomosci::szukaj, nowe.od, nowe.do_, ogon)
+        || nowe.od >= nowe.do_ || !ogon.empty())
         return false;
-    szukaj = {liczby->pierwsza, liczby->druga};
+    szukaj = nowe;
     return true;
 }
 
@@ -316,11 +316,12 @@ bool parsujDaj(std::string_view wiadomosc, std::uint64_t& od)
 
 bool parsujKawalek(std::string_view wiadomosc, Bloki& bloki)
 {
+    Bloki nowe;
     // Kawalek za koncem lancucha dawcy nie istnieje.
-    const auto liczby = dwieLiczby(wiadomosc, RodzajWiadomosci::bloki);
-    if (!liczby || liczby->pierwsza > liczby->druga)
+    if (!dwieLiczby(wiadomosc, RodzajWiadomosci::bloki, nowe.od, nowe.liczbaBlokow, nowe.tekst)
+        || nowe.od > nowe.liczbaBlokow)
         return false;
-    bloki = {liczby->pierwsza, liczby->druga, liczby->ogon};
+    bloki = nowe;
     return true;
 }
 
