@@ -138,7 +138,8 @@ void BM_SerwerPrzyjmujeDluzszy(benchmark::State& stan)
         stan.SkipWithError("lancuch niepoprawny");
     wlasny.walidacja = StanWalidacji{wlasny.punkt(), std::move(salda)};
     wlasny.przygotujSalda();
-    KontekstSerwera kontekst{dziennikPomiaru(), wlasny, plik, plikWezlow, kluczPublicznyHex(gornik()), -1, LIMIT_ODBIORU, {}};
+    KontekstSerwera kontekst{{dziennikPomiaru(), plik, plikWezlow, -1, LIMIT_ODBIORU},
+                             wlasny, kluczPublicznyHex(gornik()), {}};
     Blockchain zrodlo = wlasny;
     std::string tekst = serializujLancuch(zrodlo);
     {

@@ -216,7 +216,7 @@ void BM_CalePchniecie(benchmark::State& stan)
     Blockchain zywy;
     const int portSerwera = wolnyPort();
     std::thread t([&] {
-        KontekstSerwera kontekst{dziennikPomiaru(), zywy, plikLancucha, plikWezlow, "", portSerwera};
+        KontekstSerwera kontekst{{dziennikPomiaru(), plikLancucha, plikWezlow, portSerwera}, zywy, ""};
         kontekst.stop = stop.get_token();
         nasluchujIPrzyjmujLancuchyWPetli(kontekst, [&](bool ok) { gotowy = ok ? 1 : 2; });
     });

@@ -69,7 +69,7 @@ public:
         watek = std::thread([this] {
             Blockchain lancuch;
             (void)wczytajLancuch(lancuch, plikLancucha);
-            KontekstSerwera kontekst{dziennikPomiaru(), lancuch, plikLancucha, plikWezlow, "", this->port};
+            KontekstSerwera kontekst{{dziennikPomiaru(), plikLancucha, plikWezlow, this->port}, lancuch, ""};
             kontekst.stop = stop.get_token();
             nasluchujIPrzyjmujLancuchyWPetli(kontekst, [this](bool) { gotowy = true; });
         });

@@ -68,8 +68,8 @@ public:
             // Linux: dotyczy tego watku i watkow polaczen, ktore utworzy.
             (void)::setpriority(PRIO_PROCESS, 0, 19);
             Blockchain lancuch;
-            KontekstSerwera kontekst{dziennikPomiaru(), lancuch, plik, "/nie-ma-takiego-folderu/wezly.dat", "", port,
-                                     LIMIT_ODBIORU, [] {}, {}};
+            KontekstSerwera kontekst{{dziennikPomiaru(), plik, "/nie-ma-takiego-folderu/wezly.dat", port, LIMIT_ODBIORU},
+                                     lancuch, "", [] {}, {}};
             nasluchujTcpWPetli(
                 dziennikPomiaru(), port, stop.get_token(),
                 [&](const std::string& wiadomosc, const Gniazdo&, const std::stop_token&) {

@@ -86,8 +86,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bajty, std::size_t roz
     if (!zapiszAtomowo(plikLancucha, serwerFuzzowania().tekstPoczatkowy))
         std::abort();
     Blockchain zywy;
-    KontekstSerwera kontekst{dziennikFuzzowania(), zywy, plikLancucha, plikWezlow, "", -1,
-                             std::chrono::milliseconds(100), {}};
+    KontekstSerwera kontekst{{dziennikFuzzowania(), plikLancucha, plikWezlow, -1, std::chrono::milliseconds(100)},
+                             zywy, "", {}};
     KanalZWejscia kanal({wiadomosci.begin() + 1, wiadomosci.end()});
     (void)obsluzPrzychodzacyLancuch(kontekst, wiadomosci.front(), &kanal);
     Blockchain poRozmowie;
@@ -101,8 +101,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bajty, std::size_t roz
     if (!zapiszAtomowo(plikCalosci, serwerFuzzowania().tekstPoczatkowy))
         std::abort();
     Blockchain zywyCalosci;
-    KontekstSerwera calosc{dziennikFuzzowania(), zywyCalosci, plikCalosci, plikWezlow, "", -1,
-                           std::chrono::milliseconds(100), {}};
+    KontekstSerwera calosc{{dziennikFuzzowania(), plikCalosci, plikWezlow, -1, std::chrono::milliseconds(100)},
+                           zywyCalosci, "", {}};
     (void)obsluzPrzychodzacyLancuch(calosc, zbudujWiadomoscLancucha(przyjety, ""));
     if (wczytajPlik(plikCalosci) != std::optional<std::string>(przyjety))
         __builtin_trap();

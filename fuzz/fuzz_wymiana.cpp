@@ -37,8 +37,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* bajty, std::size_t roz
     if (!zapiszAtomowo(plikLancucha, serwerFuzzowania().tekstPoczatkowy))
         std::abort();
     Blockchain zywy;
-    KontekstSerwera kontekst{dziennikFuzzowania(), zywy, plikLancucha, plikWezlow, "", -1,
-                             std::chrono::milliseconds(100), {}};
+    KontekstSerwera kontekst{{dziennikFuzzowania(), plikLancucha, plikWezlow, -1, std::chrono::milliseconds(100)},
+                             zywy, "", {}};
     const std::string odpowiedz = obsluzPrzychodzacyLancuch(kontekst, wiadomosc);
     // Odpowiedz na lancuch to zawsze lista wezlow z pliku po scaleniu (rozmowy
     // synchronizacji sprawdza osobny cel).

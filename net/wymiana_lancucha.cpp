@@ -107,8 +107,7 @@ void nasluchujIPrzyjmujLancuchyWPetli(KontekstSerwera& kontekst,
     const std::string& plikLancucha = kontekst.plikLancucha;
     // Przyjety lancuch idzie dalej w tle, najnowszy z pliku; wypychacz zyje dluzej niz petla,
     // a po jej powrocie (zatrzymanie) przerywa wypchniecia w toku.
-    Wypychacz wypychacz(
-        {kontekst.dziennik, plikLancucha, kontekst.plikWezlow, kontekst.mojPort, limitOdbioru});
+    Wypychacz wypychacz(kontekst);
     kontekst.poPrzyjeciu = [&wypychacz] { wypychacz.zlec(); };
     // Przy kazdym polaczeniu rozmiar pliku lancucha wyznacza najdluzsze zapytanie
     // i budzet pamieci procesu: dlugie lancuchy nie napotkaja stalej granicy.

@@ -13,19 +13,15 @@
 #include "core/blockchain.h"
 #include "net/gniazda.h"
 #include "net/kanal.h"
+#include "net/ustawienia_wezla.h"
 #include "net/wezly.h"
 #include "core/dziennik.h"
 
 // Wszystko, z czym pracuje obsluga zapytan serwera przez caly czas jego petli.
-struct KontekstSerwera {
-    // Decyzje i odmowy serwera.
-    Dziennik& dziennik;
+struct KontekstSerwera : UstawieniaWezla {
     Blockchain& lancuch;
-    std::string plikLancucha;
-    std::string plikWezlow;
+    // Wlasny klucz: straznik salda odrzuca lancuch, ktory zmniejszylby jego saldo.
     std::string kluczPubliczny;
-    int mojPort = -1;
-    std::chrono::milliseconds limitOdbioru = LIMIT_ODBIORU;
     // Zleca rozgloszenie przyjetego lancucha w tle; gdy puste, obsluga rozglasza sama,
     // przed wyslaniem odpowiedzi. W obu razach juz po scaleniu listy nadawcy.
     std::function<void()> poPrzyjeciu;

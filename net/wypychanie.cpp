@@ -16,7 +16,7 @@ constexpr std::chrono::milliseconds KROK_ZAKONCZENIA{50};
 
 } // namespace
 
-Wypychacz::Wypychacz(UstawieniaWypychania ustawienia, std::size_t watkow)
+Wypychacz::Wypychacz(UstawieniaWezla ustawienia, std::size_t watkow)
     : ustawienia(std::move(ustawienia))
 {
     std::lock_guard blokada(mutex);

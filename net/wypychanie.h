@@ -20,6 +20,7 @@
 #include "core/blockchain.h"
 #include "core/dziennik.h"
 #include "net/gniazda.h"
+#include "net/ustawienia_wezla.h"
 #include "net/wypchniecie_blokami.h"
 #include "net/zdrowie_wezlow.h"
 
@@ -30,18 +31,9 @@ inline constexpr std::size_t WATKOW_DLA_DOBRYCH = 2;
 // Przerwanie wypchniec po terminie trwa najwyzej tyle (krok czekania na gniazdo z zapasem).
 inline constexpr std::chrono::milliseconds CZAS_NA_PRZERWANIE{250};
 
-struct UstawieniaWypychania {
-    // Wynik kazdego wypchniecia i bledy watkow.
-    Dziennik& dziennik;
-    std::string plikLancucha;
-    std::string plikWezlow;
-    int mojPort = -1;
-    std::chrono::milliseconds limitOdbioru = LIMIT_ODBIORU;
-};
-
 class Wypychacz {
 public:
-    explicit Wypychacz(UstawieniaWypychania ustawienia, std::size_t watkow = WATKOW_WYPYCHANIA);
+    explicit Wypychacz(UstawieniaWezla ustawienia, std::size_t watkow = WATKOW_WYPYCHANIA);
     // Przerywa wypchniecia w toku od razu (wiersz "przerwane" dla kazdego).
     ~Wypychacz();
     Wypychacz(const Wypychacz&) = delete;
@@ -78,7 +70,7 @@ private:
     // Nic do wyslania teraz (wezly w przerwie sie nie licza) i nic w toku.
     [[nodiscard]] bool bezczynny(Chwila teraz);
 
-    UstawieniaWypychania ustawienia;
+    UstawieniaWezla ustawienia;
     std::size_t limitNiepewnych = 0;
     std::mutex mutex;
     std::condition_variable_any zmiana;

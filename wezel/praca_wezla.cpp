@@ -20,7 +20,7 @@ KopaczBloku kopaczZDziennikiem(Dziennik& dziennik)
 std::unique_ptr<Wypychacz> wypychaczPetli(Dziennik& dziennik, const KatalogDanych& katalog, int port)
 {
     return std::make_unique<Wypychacz>(
-        UstawieniaWypychania{dziennik, katalog.lancuch, katalog.wezly, port});
+        UstawieniaWezla{dziennik, katalog.lancuch, katalog.wezly, port});
 }
 
 bool petlaKopania(const KatalogDanych& katalog, const std::string& klucz, const std::stop_token& stop,
@@ -57,8 +57,8 @@ WynikPobieraniaOdWezlow pobierzOdWezlow(Dziennik& dziennik, const std::vector<We
 {
     Blockchain zywy;
     // Zatrzymanie konczy tez czekanie na budzet pamieci przy odczycie pobranego lancucha.
-    KontekstSerwera kontekst{dziennik, zywy, katalog.lancuch, katalog.wezly, klucz, port,
-                             LIMIT_ODBIORU, {}, stop};
+    KontekstSerwera kontekst{{dziennik, katalog.lancuch, katalog.wezly, port, LIMIT_ODBIORU},
+                             zywy, klucz, {}, stop};
     WynikPobieraniaOdWezlow wynik;
     for (const Wezel& wezel : skad) {
         if (stop.stop_requested())

@@ -31,7 +31,7 @@ bool WezelProgramu::uruchomNasluch(int port)
     return serwer.uruchom([this, port](const std::stop_token& stop) {
         Blockchain prywatny;
         static_cast<void>(wczytajLancuch(prywatny, pliki.lancuch));
-        KontekstSerwera kontekst{dziennik, prywatny, pliki.lancuch, pliki.wezly, ja.klucz, port};
+        KontekstSerwera kontekst{{dziennik, pliki.lancuch, pliki.wezly, port}, prywatny, ja.klucz};
         kontekst.stop = stop;
         nasluchujIPrzyjmujLancuchyWPetli(
             kontekst, [this, port](bool sukces) { obserwator.nasluchGotowy(port, sukces); });

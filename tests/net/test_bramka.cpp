@@ -55,7 +55,7 @@ protected:
     Blockchain wlasny = lancuchTestowy(1, 1);
     std::string przed;
     Blockchain zywy;
-    KontekstSerwera kontekst{dziennikTestu(), zywy, plik, folder.plik("wezly.dat"), "", 1700, 1s, [] {}, {}};
+    KontekstSerwera kontekst{{dziennikTestu(), plik, folder.plik("wezly.dat"), 1700, 1s}, zywy, "", [] {}, {}};
 };
 
 TEST_F(Bramka, PoleKtoreNiePrzetrwaPlikuOdrzucone)

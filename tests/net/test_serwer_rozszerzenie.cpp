@@ -18,7 +18,8 @@ TEST(SerwerRozszerzenie, PoPrzyjeciuSprawdzaNoweBlokiJakCalosc)
     Blockchain zrodlo = lancuchTestowy(1, 2, klucz);
     ASSERT_TRUE(zapiszLancuch(static_cast<const Blockchain&>(zrodlo), plik));
     Blockchain zywy;
-    KontekstSerwera kontekst{dziennikTestu(), zywy, plik, folder.plik("wezly.dat"), klucz, 1700, LIMIT_ODBIORU, {}};
+    KontekstSerwera kontekst{{dziennikTestu(), plik, folder.plik("wezly.dat"), 1700, LIMIT_ODBIORU},
+                             zywy, klucz, {}};
     const auto dokop = [&](const std::vector<Transakcja>& txy) { zrodlo.wykopIDodajBlok(klucz, txy); };
     const auto obsluz = [&] {
         ZbieraczWpisow zbieracz;

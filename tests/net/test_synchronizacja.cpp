@@ -44,7 +44,7 @@ struct Wezel1 {
     std::string plik = folder.plik("blockchain.dat");
     std::string klucz;
     Blockchain zywy;
-    KontekstSerwera kontekst{dziennikTestu(), zywy, plik, folder.plik("wezly.dat"), klucz, 1700, 2s, {}};
+    KontekstSerwera kontekst{{dziennikTestu(), plik, folder.plik("wezly.dat"), 1700, 2s}, zywy, klucz, {}};
 };
 
 std::string oferta(const Blockchain& l)
@@ -177,8 +177,8 @@ TEST(Synchronizacja, PobranieWKilkuKawalkachZSerweraNaLoopbacku)
     Blockchain zywyDawcy;
     PetlaTestowa serwer([&](int port, const std::stop_token& stop, const auto& gotowy) {
         ASSERT_TRUE(wczytajLancuch(zywyDawcy, folderDawcy.plik("blockchain.dat")));
-        KontekstSerwera kontekst{dziennikTestu(), zywyDawcy, folderDawcy.plik("blockchain.dat"),
-                                 folderDawcy.plik("wezly.dat"), "", port, 20s, {}, stop};
+        KontekstSerwera kontekst{{dziennikTestu(), folderDawcy.plik("blockchain.dat"), folderDawcy.plik("wezly.dat"), port, 20s},
+                                 zywyDawcy, "", {}, stop};
         nasluchujIPrzyjmujLancuchyWPetli(kontekst, gotowy);
     });
     Wezel1 nowy(lancuchTestowy(1, 0), "");

@@ -117,8 +117,8 @@ protected:
     std::string plikWezlow = folder.plik("wezly.dat");
     Blockchain zywy;
     bool rozgloszono = false;
-    KontekstSerwera kontekst{dziennikTestu(), zywy, plikLancucha, plikWezlow, "", 1700, 1s,
-                             [this] { rozgloszono = true; }, {}};
+    KontekstSerwera kontekst{{dziennikTestu(), plikLancucha, plikWezlow, 1700, 1s},
+                             zywy, "", [this] { rozgloszono = true; }, {}};
 };
 
 TEST_F(WrogiLancuch, BudzetPamieciOdrzucaPustePrzepuszczaPlatnosci)
@@ -212,7 +212,8 @@ TEST_F(WrogiLancuch, OdpowiedzPrzedRozgloszeniemDoZawieszonegoIZatrzymanieWSekun
     PrzechwycWyjscie cisza;
     PetlaTestowa serwer([this](int port, const std::stop_token& stop, const std::function<void(bool)>& gotowy) {
         Blockchain lancuch;
-        KontekstSerwera kontekst{dziennikTestu(), lancuch, plikLancucha, plikWezlow, "", port, 30s, {}, stop};
+        KontekstSerwera kontekst{{dziennikTestu(), plikLancucha, plikWezlow, port, 30s},
+                                 lancuch, "", {}, stop};
         nasluchujIPrzyjmujLancuchyWPetli(kontekst, gotowy);
     });
     std::string odpowiedz;
@@ -292,7 +293,8 @@ TEST_F(WrogiLancuch, ZapytanieDluzszeNiz512MiBPrzyDlugimWlasnymLancuchu)
     ASSERT_EQ(::truncate(plikLancucha.c_str(), 2560LL << 20), 0);
     PetlaTestowa serwer([this](int port, const std::stop_token& stop, const std::function<void(bool)>& gotowy) {
         Blockchain lancuch;
-        KontekstSerwera kontekst{dziennikTestu(), lancuch, plikLancucha, plikWezlow, "", port, LIMIT_ODBIORU, {}, stop};
+        KontekstSerwera kontekst{{dziennikTestu(), plikLancucha, plikWezlow, port, LIMIT_ODBIORU},
+                                 lancuch, "", {}, stop};
         nasluchujIPrzyjmujLancuchyWPetli(kontekst, gotowy);
     });
     const Gniazdo czytane = polaczZAdresu("127.0.0.2", serwer.port());

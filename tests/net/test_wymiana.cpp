@@ -134,7 +134,7 @@ protected:
     std::string mojKlucz = kluczPublicznyHex(moje);
     Blockchain mojLancuch = lancuchTestowy(1, 1, mojKlucz);
     Blockchain zywy;
-    KontekstSerwera kontekst{dziennikTestu(), zywy, plikLancucha, plikWezlow, mojKlucz, 1700, 2s, {}};
+    KontekstSerwera kontekst{{dziennikTestu(), plikLancucha, plikWezlow, 1700, 2s}, zywy, mojKlucz, {}};
     std::vector<Wpis> wpisy;
 };
 

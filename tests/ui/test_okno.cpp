@@ -574,7 +574,7 @@ void TestOkna::kopanieNajpierwBierzeLancuchSieciARozwidlenieWidac()
     // Serwer staje takze wtedy, gdy test konczy sie wczesniej (porazka porownania).
     std::jthread serwer([&](const std::stop_token& stop) {
         Blockchain zywy;
-        KontekstSerwera kontekst{dziennikTestu(), zywy, "obcy/blockchain.dat", "obcy/wezly.dat", obcy, port};
+        KontekstSerwera kontekst{{dziennikTestu(), "obcy/blockchain.dat", "obcy/wezly.dat", port}, zywy, obcy};
         kontekst.stop = stop;
         nasluchujIPrzyjmujLancuchyWPetli(kontekst, [](bool) {});
     });
