@@ -216,9 +216,9 @@ void BM_CalePchniecie(benchmark::State& stan)
     Blockchain zywy;
     const int portSerwera = wolnyPort();
     std::thread t([&] {
-        nasluchujIPrzyjmujLancuchyWPetli(dziennikPomiaru(), zywy, portSerwera, plikLancucha, plikWezlow,
-                                         stop.get_token(),
-                                         [&](bool ok) { gotowy = ok ? 1 : 2; }, "");
+        KontekstSerwera kontekst{dziennikPomiaru(), zywy, plikLancucha, plikWezlow, "", portSerwera};
+        kontekst.stop = stop.get_token();
+        nasluchujIPrzyjmujLancuchyWPetli(kontekst, [&](bool ok) { gotowy = ok ? 1 : 2; });
     });
     while (gotowy.load() == 0)
         std::this_thread::sleep_for(std::chrono::milliseconds(1));

@@ -69,9 +69,9 @@ public:
         watek = std::thread([this] {
             Blockchain lancuch;
             (void)wczytajLancuch(lancuch, plikLancucha);
-            nasluchujIPrzyjmujLancuchyWPetli(dziennikPomiaru(), lancuch, this->port, plikLancucha, plikWezlow,
-                                             stop.get_token(),
-                                             [this](bool) { gotowy = true; }, "");
+            KontekstSerwera kontekst{dziennikPomiaru(), lancuch, plikLancucha, plikWezlow, "", this->port};
+            kontekst.stop = stop.get_token();
+            nasluchujIPrzyjmujLancuchyWPetli(kontekst, [this](bool) { gotowy = true; });
         });
         while (!gotowy)
             std::this_thread::sleep_for(std::chrono::milliseconds(5));

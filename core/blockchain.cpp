@@ -10,12 +10,8 @@ std::int64_t doliczBloki(std::int64_t suma, const std::vector<Blok>& bloki, std:
                          const std::string& adres)
 {
     for (std::size_t i = od; i < bloki.size(); ++i) {
-        for (const Transakcja& tx : bloki[i].transakcje) {
-            if (tx.odbiorca == adres)
-                suma = dodajNasycajac(suma, tx.kwota);
-            if (tx.nadawca == adres)
-                suma = odejmijNasycajac(suma, tx.kwota);
-        }
+        for (const Transakcja& tx : bloki[i].transakcje)
+            suma = poTransakcji(suma, tx.kwota, tx.odbiorca == adres, tx.nadawca == adres);
     }
     return suma;
 }

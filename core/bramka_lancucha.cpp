@@ -89,25 +89,18 @@ std::optional<OdmowaBramki> sprawdzRozmiaryTekstu(std::string_view tekstLancucha
     std::string_view wiersz;
     for (std::int32_t pozycja = 0;; ++pozycja) {
         std::size_t poczatek = 0;
-        do {
-            poczatek = czytnik.pozycja();
-            if (!czytnik.nastepny(wiersz))
-                return std::nullopt;
-        } while (wiersz != ZNACZNIK_BLOKU);
-        std::string_view naglowek[6];
-        for (std::string_view& w : naglowek)
-            if (!czytnik.nastepny(w))
-                return std::nullopt;
-        const auto ile = liczbaJakStrtol32(naglowek[5]);
-        if (!ile)
+        NaglowekBloku naglowek;
+        if (!doZnacznikaBloku(czytnik, poczatek)
+            || czytajNaglowek(czytnik, naglowek) != WynikOdczytu::jest)
             return std::nullopt;
-        const std::int32_t indeks = liczbaJakStrtol32(naglowek[0]).value_or(pozycja);
-        if (*ile > 0 && static_cast<std::size_t>(*ile) > MAKS_TRANSAKCJI_W_BLOKU)
+        const std::int32_t ile = naglowek.transakcji;
+        const std::int32_t indeks = liczbaJakStrtol32(naglowek.wiersze[0]).value_or(pozycja);
+        if (ile > 0 && static_cast<std::size_t>(ile) > MAKS_TRANSAKCJI_W_BLOKU)
             return OdmowaBramki{PowodOdmowy::zaDuzoTransakcji, indeks};
         if (czytnik.pozycja() - poczatek > MAKS_TEKSTU_BLOKU)
             return OdmowaBramki{PowodOdmowy::zaDuzyTekst, indeks};
         // Takze niepelny blok na koncu: czytnik zbudowalby jego transakcje przed odrzuceniem.
-        for (std::int64_t w = 0; w < 5 * static_cast<std::int64_t>(*ile); ++w) {
+        for (std::int64_t w = 0; w < 5 * static_cast<std::int64_t>(ile); ++w) {
             if (!czytnik.nastepny(wiersz))
                 return std::nullopt;
             if (czytnik.pozycja() - poczatek > MAKS_TEKSTU_BLOKU)

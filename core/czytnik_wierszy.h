@@ -28,6 +28,16 @@ public:
         return true;
     }
 
+    // Kolejne wiersze do wszystkich `wiersze`; false, gdy tekst skonczyl sie wczesniej.
+    template <std::size_t N>
+    bool nastepne(std::string_view (&wiersze)[N])
+    {
+        for (std::string_view& wiersz : wiersze)
+            if (!nastepny(wiersz))
+                return false;
+        return true;
+    }
+
 private:
     std::string_view reszta;
     std::string_view tekst;

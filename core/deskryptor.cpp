@@ -57,16 +57,18 @@ ssize_t Deskryptor::czytajOd(char* bufor, std::size_t ile, off_t od) const
     return ponawiajPoSygnale([&] { return ::pread(fd, bufor, ile, od); });
 }
 
-bool Deskryptor::doczytajDoKonca(std::string& tekst) const
+bool Deskryptor::doczytajDoKonca(std::string& tekst, off_t od) const
 {
     char bufor[65536];
     for (;;) {
-        const ssize_t n = czytaj(bufor, sizeof bufor);
+        const ssize_t n = od < 0 ? czytaj(bufor, sizeof bufor) : czytajOd(bufor, sizeof bufor, od);
         if (n < 0)
             return false;
         if (n == 0)
             return true;
         tekst.append(bufor, static_cast<std::size_t>(n));
+        if (od >= 0)
+            od += n;
     }
 }
 

@@ -30,8 +30,9 @@ public:
     // Jeden odczyt (read albo pread od `od`): liczba bajtow, 0 na koncu, <0 przy bledzie.
     [[nodiscard]] ssize_t czytaj(char* bufor, std::size_t ile) const;
     [[nodiscard]] ssize_t czytajOd(char* bufor, std::size_t ile, off_t od) const;
-    // Dopisuje do `tekst` wszystko do konca pliku; false przy bledzie odczytu.
-    [[nodiscard]] bool doczytajDoKonca(std::string& tekst) const;
+    // Dopisuje do `tekst` wszystko do konca pliku: od biezacego miejsca albo, gdy `od` >= 0,
+    // przez pread od `od` (bez ruszania biezacego miejsca); false przy bledzie odczytu.
+    [[nodiscard]] bool doczytajDoKonca(std::string& tekst, off_t od = -1) const;
     // Caly tekst (powtarza po czesciowym zapisie); z `od` przez pwrite od tego miejsca.
     [[nodiscard]] bool zapiszWszystko(std::string_view tekst) const;
     [[nodiscard]] bool zapiszWszystkoOd(std::string_view tekst, off_t od) const;

@@ -8,71 +8,64 @@
 
 namespace {
 
-enum class Wynik { blok, koniecTekstu, zlaLiczba };
+using Wynik = WynikOdczytu;
 
 Wynik czytajTransakcje(CzytnikWierszy& czytnik, Transakcja& tx)
 {
     std::string_view pola[5];
-    for (std::string_view& pole : pola)
-        if (!czytnik.nastepny(pole))
-            return Wynik::koniecTekstu;
-    const auto kwota = liczbaJakStrtoll(pola[2]);
-    if (!kwota)
-        return Wynik::zlaLiczba;
+    if (!czytnik.nastepne(pola))
+        return Wynik::koniecTekstu;
     tx.nadawca = pola[0];
     tx.odbiorca = pola[1];
-    tx.kwota = *kwota;
     tx.opis = pola[3];
     tx.podpis = pola[4];
-    return Wynik::blok;
+    const std::optional<std::int64_t> kwota = liczbaJakStrtoll(pola[2]);
+    tx.kwota = kwota.value_or(0);
+    return kwota ? Wynik::jest : Wynik::zlaLiczba;
 }
 
 // Czyta blok po wierszu znacznika. Liczba transakcji jest zaufana tylko na tyle,
 // na ile tekst naprawde ma wiersze: nic nie jest rezerwowane z gory.
 Wynik czytajBlok(CzytnikWierszy& czytnik, std::optional<Blok>& wynik)
 {
-    std::string_view naglowek[6];
-    for (std::string_view& wiersz : naglowek)
-        if (!czytnik.nastepny(wiersz))
-            return Wynik::koniecTekstu;
-    const auto ile = liczbaJakStrtol32(naglowek[5]);
-    if (!ile)
-        return Wynik::zlaLiczba;
+    NaglowekBloku naglowek;
+    if (const Wynik w = czytajNaglowek(czytnik, naglowek); w != Wynik::jest)
+        return w;
     std::vector<Transakcja> transakcje;
-    for (std::int32_t i = 0; i < *ile; ++i) {
+    for (std::int32_t i = 0; i < naglowek.transakcji; ++i) {
         Transakcja tx;
         const Wynik w = czytajTransakcje(czytnik, tx);
-        if (w != Wynik::blok)
+        if (w != Wynik::jest)
             return w;
         transakcje.push_back(std::move(tx));
     }
-    const auto indeks = liczbaJakStrtol32(naglowek[0]);
-    const auto nonce = liczbaJakStrtoll(naglowek[3]);
-    const auto czas = liczbaJakStrtoll(naglowek[4]);
+    const std::string_view* w = naglowek.wiersze;
+    const auto indeks = liczbaJakStrtol32(w[0]);
+    const auto nonce = liczbaJakStrtoll(w[3]);
+    const auto czas = liczbaJakStrtoll(w[4]);
     if (!indeks || !nonce || !czas)
         return Wynik::zlaLiczba;
-    wynik.emplace(Blok::zPol(*indeks, std::string(naglowek[1]), std::move(transakcje), *nonce,
-                             std::string(naglowek[2]), *czas));
-    return Wynik::blok;
+    wynik.emplace(Blok::zPol(*indeks, std::string(w[1]), std::move(transakcje), *nonce,
+                             std::string(w[2]), *czas));
+    return Wynik::jest;
 }
 
 // Czy nastepny blok tekstu (po znaczniku) jest w calosci i daje dokladnie `wzor`.
 // Nie buduje bloku; przy false polozenie czytnika nie ma znaczenia.
 bool blokRowny(CzytnikWierszy& czytnik, const Blok& wzor)
 {
-    std::string_view w[6];
-    for (std::string_view& wiersz : w)
-        if (!czytnik.nastepny(wiersz))
-            return false;
+    NaglowekBloku naglowek;
+    if (czytajNaglowek(czytnik, naglowek) != Wynik::jest)
+        return false;
+    const std::string_view* w = naglowek.wiersze;
     if (liczbaJakStrtol32(w[0]) != wzor.indeks || w[1] != wzor.poprzedniHash || w[2] != wzor.hash
         || liczbaJakStrtoll(w[3]) != wzor.nonce || liczbaJakStrtoll(w[4]) != wzor.czas
-        || liczbaJakStrtol32(w[5]) != static_cast<std::int64_t>(wzor.transakcje.size()))
+        || naglowek.transakcji != static_cast<std::int64_t>(wzor.transakcje.size()))
         return false;
     for (const Transakcja& tx : wzor.transakcje) {
         std::string_view p[5];
-        for (std::string_view& pole : p)
-            if (!czytnik.nastepny(pole))
-                return false;
+        if (!czytnik.nastepne(p))
+            return false;
         if (p[0] != tx.nadawca || p[1] != tx.odbiorca || liczbaJakStrtoll(p[2]) != tx.kwota
             || p[3] != tx.opis || p[4] != tx.podpis)
             return false;
@@ -87,13 +80,8 @@ template <typename Odczytane>
 bool czytajBloki(CzytnikWierszy& czytnik, Odczytane& wynik, bool ostatni, std::size_t baza,
                  std::size_t* zuzyte)
 {
-    std::string_view wiersz;
-    for (;;) {
-        const std::size_t poczatek = czytnik.pozycja();
-        if (!czytnik.nastepny(wiersz))
-            break;
-        if (wiersz != ZNACZNIK_BLOKU)
-            continue;
+    std::size_t poczatek = 0;
+    while (doZnacznikaBloku(czytnik, poczatek)) {
         std::optional<Blok> blok;
         const Wynik w = czytajBlok(czytnik, blok);
         if (w == Wynik::zlaLiczba)
@@ -136,26 +124,46 @@ std::size_t rozmiarTekstu(const Blockchain& ksiega)
 
 } // namespace
 
+bool doZnacznikaBloku(CzytnikWierszy& czytnik, std::size_t& poczatek)
+{
+    std::string_view wiersz;
+    do {
+        poczatek = czytnik.pozycja();
+        if (!czytnik.nastepny(wiersz))
+            return false;
+    } while (wiersz != ZNACZNIK_BLOKU);
+    return true;
+}
+
+WynikOdczytu czytajNaglowek(CzytnikWierszy& czytnik, NaglowekBloku& naglowek)
+{
+    if (!czytnik.nastepne(naglowek.wiersze))
+        return WynikOdczytu::koniecTekstu;
+    const std::optional<std::int32_t> ile = liczbaJakStrtol32(naglowek.wiersze[5]);
+    naglowek.transakcji = ile.value_or(0);
+    return ile ? WynikOdczytu::jest : WynikOdczytu::zlaLiczba;
+}
+
 void dopiszTekstBloku(std::string& tekst, const Blok& blok)
 {
-    tekst.append(ZNACZNIK_BLOKU).push_back('\n');
-    dopiszLiczbe(tekst, blok.indeks);
-    tekst.push_back('\n');
-    tekst.append(blok.poprzedniHash).push_back('\n');
-    tekst.append(blok.hash).push_back('\n');
-    dopiszLiczbe(tekst, blok.nonce);
-    tekst.push_back('\n');
-    dopiszLiczbe(tekst, blok.czas);
-    tekst.push_back('\n');
-    dopiszLiczbe(tekst, static_cast<std::int64_t>(blok.transakcje.size()));
-    tekst.push_back('\n');
-    for (const Transakcja& tx : blok.transakcje) {
-        tekst.append(tx.nadawca).push_back('\n');
-        tekst.append(tx.odbiorca).push_back('\n');
-        dopiszLiczbe(tekst, tx.kwota);
+    const auto wiersz = [&tekst](std::string_view pole) { tekst.append(pole).push_back('\n'); };
+    const auto liczba = [&tekst](std::int64_t wartosc) {
+        dopiszLiczbe(tekst, wartosc);
         tekst.push_back('\n');
-        tekst.append(tx.opis).push_back('\n');
-        tekst.append(tx.podpis).push_back('\n');
+    };
+    wiersz(ZNACZNIK_BLOKU);
+    liczba(blok.indeks);
+    wiersz(blok.poprzedniHash);
+    wiersz(blok.hash);
+    liczba(blok.nonce);
+    liczba(blok.czas);
+    liczba(static_cast<std::int64_t>(blok.transakcje.size()));
+    for (const Transakcja& tx : blok.transakcje) {
+        wiersz(tx.nadawca);
+        wiersz(tx.odbiorca);
+        liczba(tx.kwota);
+        wiersz(tx.opis);
+        wiersz(tx.podpis);
     }
 }
 
@@ -191,14 +199,11 @@ bool parsujZaWspolnymi(std::string_view tekst, const LancuchBlokow& wzor,
                        std::size_t& wspolnych, OdczytaneBloki& wynik)
 {
     CzytnikWierszy czytnik(tekst);
-    std::string_view wiersz;
     wspolnych = 0;
     while (wspolnych < wzor.size()) {
-        const std::size_t poczatek = czytnik.pozycja();
-        if (!czytnik.nastepny(wiersz))
+        std::size_t poczatek = 0;
+        if (!doZnacznikaBloku(czytnik, poczatek))
             return true;
-        if (wiersz != ZNACZNIK_BLOKU)
-            continue;
         if (!blokRowny(czytnik, wzor[wspolnych])) {
             // Ten blok czyta sie od nowa zwyklym odczytem, z jego regulami.
             czytnik.cofnijDo(poczatek);
@@ -209,13 +214,20 @@ bool parsujZaWspolnymi(std::string_view tekst, const LancuchBlokow& wzor,
     return czytajReszte(czytnik, wynik);
 }
 
-bool parsujLancuch(Blockchain& ksiega, std::string_view tekst)
+bool parsujLancuch(Blockchain& ksiega, std::string_view tekst, PolozenieOstatniego& polozenie)
 {
     OdczytaneZwarte wynik;
     if (!parsujBloki(tekst, wynik) || wynik.bloki.empty())
         return false;
     ksiega.zastapLancuch(std::move(wynik.bloki));
+    polozenie = wynik;
     return true;
+}
+
+bool parsujLancuch(Blockchain& ksiega, std::string_view tekst)
+{
+    PolozenieOstatniego polozenie;
+    return parsujLancuch(ksiega, tekst, polozenie);
 }
 
 namespace {
@@ -235,23 +247,17 @@ std::uint64_t szacujPamiecLancucha(std::string_view tekst)
 {
     std::uint64_t suma = 0;
     CzytnikWierszy czytnik(tekst);
-    std::string_view wiersz;
-    while (czytnik.nastepny(wiersz)) {
-        if (wiersz != ZNACZNIK_BLOKU)
-            continue;
-        std::string_view naglowek[6];
-        for (std::string_view& w : naglowek)
-            if (!czytnik.nastepny(w))
-                return suma;
-        const auto ile = liczbaJakStrtol32(naglowek[5]);
-        if (!ile)
+    std::size_t poczatek = 0;
+    NaglowekBloku naglowek;
+    while (doZnacznikaBloku(czytnik, poczatek)) {
+        if (czytajNaglowek(czytnik, naglowek) != WynikOdczytu::jest)
             return suma;
-        suma += ZAPAS_WEKTORA * sizeof(Blok) + naStercie(naglowek[1]) + naStercie(naglowek[2]);
-        for (std::int32_t i = 0; i < *ile; ++i) {
+        suma += ZAPAS_WEKTORA * sizeof(Blok) + naStercie(naglowek.wiersze[1])
+            + naStercie(naglowek.wiersze[2]);
+        for (std::int32_t i = 0; i < naglowek.transakcji; ++i) {
             std::string_view pola[5];
-            for (std::string_view& pole : pola)
-                if (!czytnik.nastepny(pole))
-                    return suma;
+            if (!czytnik.nastepne(pola))
+                return suma;
             suma += ZAPAS_WEKTORA * sizeof(Transakcja);
             for (std::string_view pole : pola)
                 suma += naStercie(pole);

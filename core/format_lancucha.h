@@ -7,9 +7,22 @@
 #include <vector>
 
 #include "core/blockchain.h"
+#include "core/czytnik_wierszy.h"
 
 // Pierwszy wiersz kazdego bloku w tekscie lancucha.
 inline constexpr std::string_view ZNACZNIK_BLOKU = "=== BLOK ===";
+
+// Szesc wierszy naglowka bloku (za znacznikiem) i liczba transakcji z ostatniego z nich.
+struct NaglowekBloku {
+    std::string_view wiersze[6];
+    std::int32_t transakcji = 0;
+};
+enum class WynikOdczytu { jest, koniecTekstu, zlaLiczba };
+
+// Przesuwa czytnik za nastepny wiersz znacznika; `poczatek` dostaje polozenie znacznika.
+// false, gdy tekst skonczyl sie bez znacznika.
+[[nodiscard]] bool doZnacznikaBloku(CzytnikWierszy& czytnik, std::size_t& poczatek);
+[[nodiscard]] WynikOdczytu czytajNaglowek(CzytnikWierszy& czytnik, NaglowekBloku& naglowek);
 
 [[nodiscard]] std::string serializujLancuch(const Blockchain& ksiega);
 [[nodiscard]] bool parsujLancuch(Blockchain& ksiega, std::string_view tekst);
@@ -23,6 +36,10 @@ struct PolozenieOstatniego {
     std::size_t poczatekOstatniego = 0;
     std::size_t koniecOstatniego = 0;
 };
+
+// Jak parsujLancuch, a `polozenie` dostaje miejsce ostatniego bloku w tekscie.
+[[nodiscard]] bool parsujLancuch(Blockchain& ksiega, std::string_view tekst,
+                                 PolozenieOstatniego& polozenie);
 
 // Bloki odczytane z tekstu razem z polozeniem ostatniego z nich.
 struct OdczytaneBloki : PolozenieOstatniego {

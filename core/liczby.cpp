@@ -8,25 +8,27 @@
 
 namespace {
 
-// Wartosc bezwzgledna w uint64; nullopt gdy brak cyfr albo przekroczony `limit`.
-std::optional<std::int64_t> strtollZLimitem(std::string_view tekst, std::int64_t min,
+// Liczba z poczatku `reszta` (biale znaki, znak, cyfry); nullopt, gdy brak cyfr albo wyjscie
+// poza [min, max]. Po sukcesie `reszta` zaczyna sie za ostatnia cyfra.
+std::optional<std::int64_t> zdejmijZLimitem(std::string_view& reszta, std::int64_t min,
                                             std::int64_t max)
 {
     std::size_t i = 0;
-    while (i < tekst.size() && bialyZnak(tekst[i]))
+    while (i < reszta.size() && bialyZnak(reszta[i]))
         ++i;
     bool ujemna = false;
-    if (i < tekst.size() && (tekst[i] == '+' || tekst[i] == '-')) {
-        ujemna = tekst[i] == '-';
+    if (i < reszta.size() && (reszta[i] == '+' || reszta[i] == '-')) {
+        ujemna = reszta[i] == '-';
         ++i;
     }
+    // Wartosc bezwzgledna w uint64, z granica dla swojego znaku.
     const std::uint64_t granica = ujemna ? static_cast<std::uint64_t>(-(min + 1)) + 1
                                          : static_cast<std::uint64_t>(max);
     std::uint64_t wartosc = 0;
     bool zaDuza = false;
     const std::size_t poczatekCyfr = i;
-    for (; i < tekst.size() && tekst[i] >= '0' && tekst[i] <= '9'; ++i) {
-        const auto cyfra = static_cast<std::uint64_t>(tekst[i] - '0');
+    for (; i < reszta.size() && reszta[i] >= '0' && reszta[i] <= '9'; ++i) {
+        const auto cyfra = static_cast<std::uint64_t>(reszta[i] - '0');
         if (wartosc > (granica - cyfra) / 10)
             zaDuza = true;
         else
@@ -34,6 +36,7 @@ std::optional<std::int64_t> strtollZLimitem(std::string_view tekst, std::int64_t
     }
     if (i == poczatekCyfr || zaDuza)
         return std::nullopt;
+    reszta.remove_prefix(i);
     if (!ujemna)
         return static_cast<std::int64_t>(wartosc);
     if (wartosc == 0)
@@ -42,21 +45,31 @@ std::optional<std::int64_t> strtollZLimitem(std::string_view tekst, std::int64_t
     return -static_cast<std::int64_t>(wartosc - 1) - 1;
 }
 
+std::int64_t granicaInt64(bool wGore)
+{
+    return wGore ? std::numeric_limits<std::int64_t>::max() : std::numeric_limits<std::int64_t>::min();
+}
+
 } // namespace
 
 std::optional<std::int64_t> liczbaJakStrtoll(std::string_view tekst)
 {
-    return strtollZLimitem(tekst, std::numeric_limits<std::int64_t>::min(),
+    return zdejmijZLimitem(tekst, std::numeric_limits<std::int64_t>::min(),
                            std::numeric_limits<std::int64_t>::max());
 }
 
-std::optional<std::int32_t> liczbaJakStrtol32(std::string_view tekst)
+std::optional<std::int32_t> zdejmijLiczbe32(std::string_view& reszta)
 {
-    const auto wynik = strtollZLimitem(tekst, std::numeric_limits<std::int32_t>::min(),
+    const auto wynik = zdejmijZLimitem(reszta, std::numeric_limits<std::int32_t>::min(),
                                        std::numeric_limits<std::int32_t>::max());
     if (!wynik)
         return std::nullopt;
     return static_cast<std::int32_t>(*wynik);
+}
+
+std::optional<std::int32_t> liczbaJakStrtol32(std::string_view tekst)
+{
+    return zdejmijLiczbe32(tekst);
 }
 
 void dopiszLiczbe(std::string& cel, std::int64_t wartosc)
@@ -69,17 +82,20 @@ void dopiszLiczbe(std::string& cel, std::int64_t wartosc)
 std::int64_t dodajNasycajac(std::int64_t a, std::int64_t b)
 {
     std::int64_t wynik = 0;
-    if (!__builtin_add_overflow(a, b, &wynik))
-        return wynik;
-    return b > 0 ? std::numeric_limits<std::int64_t>::max()
-                 : std::numeric_limits<std::int64_t>::min();
+    return __builtin_add_overflow(a, b, &wynik) ? granicaInt64(b > 0) : wynik;
 }
 
 std::int64_t odejmijNasycajac(std::int64_t a, std::int64_t b)
 {
     std::int64_t wynik = 0;
-    if (!__builtin_sub_overflow(a, b, &wynik))
-        return wynik;
-    return b < 0 ? std::numeric_limits<std::int64_t>::max()
-                 : std::numeric_limits<std::int64_t>::min();
+    return __builtin_sub_overflow(a, b, &wynik) ? granicaInt64(b < 0) : wynik;
+}
+
+std::int64_t poTransakcji(std::int64_t saldo, std::int64_t kwota, bool wplata, bool wydatek)
+{
+    if (wplata)
+        saldo = dodajNasycajac(saldo, kwota);
+    if (wydatek)
+        saldo = odejmijNasycajac(saldo, kwota);
+    return saldo;
 }

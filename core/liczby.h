@@ -8,6 +8,9 @@
 
 [[nodiscard]] std::optional<std::int64_t> liczbaJakStrtoll(std::string_view tekst);
 [[nodiscard]] std::optional<std::int32_t> liczbaJakStrtol32(std::string_view tekst);
+// Jak liczbaJakStrtol32, a po sukcesie zdejmuje z `reszta` wszystko do ostatniej cyfry;
+// przy bledzie `reszta` zostaje bez zmian.
+[[nodiscard]] std::optional<std::int32_t> zdejmijLiczbe32(std::string_view& reszta);
 
 // Dopisuje liczbe dziesietnie (bez zer wiodacych, minus tylko dla ujemnych).
 void dopiszLiczbe(std::string& cel, std::int64_t wartosc);
@@ -16,3 +19,7 @@ void dopiszLiczbe(std::string& cel, std::int64_t wartosc);
 // wywolac UB.
 [[nodiscard]] std::int64_t dodajNasycajac(std::int64_t a, std::int64_t b);
 [[nodiscard]] std::int64_t odejmijNasycajac(std::int64_t a, std::int64_t b);
+// Saldo adresu po jednej transakcji: wplata, gdy adres jest odbiorca, wydatek, gdy nadawca
+// (jedno i drugie przy platnosci do siebie).
+[[nodiscard]] std::int64_t poTransakcji(std::int64_t saldo, std::int64_t kwota, bool wplata,
+                                        bool wydatek);

@@ -42,22 +42,6 @@ void zapamietajStat(StanPliku& stan, const struct stat& info)
     stan.czasStatusuNs = nanosekundy(info.st_ctim);
 }
 
-// Czyta od `od` do konca pliku.
-bool czytajOd(const Deskryptor& fd, std::int64_t od, std::string& tekst)
-{
-    tekst.clear();
-    char bufor[65536];
-    for (;;) {
-        const ssize_t n = fd.czytajOd(bufor, sizeof bufor, static_cast<off_t>(od));
-        if (n < 0)
-            return false;
-        if (n == 0)
-            return true;
-        tekst.append(bufor, static_cast<std::size_t>(n));
-        od += n;
-    }
-}
-
 // Ostatni trzymany blok lezy w pliku tam, gdzie byl: tania proba, ze czesc sie nie zmienila.
 bool ostatniBlokNaMiejscu(const Deskryptor& fd, const StanPliku& stan)
 {
@@ -154,7 +138,7 @@ Wczytanie wczytajPrzyrost(Blockchain& ksiega, const std::string& sciezka)
     OdczytaneBloki nowe;
     if (!tenSamStan) {
         std::string ogon;
-        if (!czytajOd(fd, stan.dlugosc, ogon))
+        if (!fd.doczytajDoKonca(ogon, static_cast<off_t>(stan.dlugosc)))
             return Wczytanie::blad;
         if (maCrPrzedLf(ogon))
             return Wczytanie::trzebaCalosci;
@@ -207,15 +191,14 @@ bool wczytajCaloscNaraz(Blockchain& ksiega, const std::string& sciezka)
         return false;
     std::string& tekst = *odczyt;
     const bool zCr = usunCrPrzedLf(tekst);
-    OdczytaneZwarte wynik;
-    if (!parsujBloki(tekst, wynik) || wynik.bloki.empty())
+    PolozenieOstatniego polozenie;
+    if (!parsujLancuch(ksiega, tekst, polozenie))
         return false;
-    ksiega.zastapLancuch(std::move(wynik.bloki));
     ksiega.plik = StanPliku{};
     // Po usunieciu CR polozenia w tekscie nie sa polozeniami w pliku.
-    if (zCr || !konczySieLf(tekst, wynik))
+    if (zCr || !konczySieLf(tekst, polozenie))
         return true;
-    zapamietajCalyPlik(ksiega, sciezka, wynik, tekst, info);
+    zapamietajCalyPlik(ksiega, sciezka, polozenie, tekst, info);
     return true;
 }
 

@@ -11,17 +11,31 @@ bool czyRozszerza(const Blockchain& wlasny, const Blockchain& otrzymany)
     return jego.size() >= moje.size() && std::equal(moje.begin(), moje.end(), jego.begin());
 }
 
-std::optional<OcenaOtrzymanego> ocenRozszerzenie(const Blockchain& wlasny,
-                                                 const Blockchain& otrzymany)
+namespace {
+
+// Ocena blokow dopisanych za wlasnym lancuchem: `sprawdz` wypelnia salda zmianami wzgledem
+// sald wlasnego lancucha i zwraca wynik walidacji.
+template <typename Sprawdzenie>
+std::optional<OcenaOtrzymanego> ocenDopisane(bool zaWlasnym, Sprawdzenie sprawdz)
 {
-    if (!wlasny.zawiera(wlasny.walidacja.punkt) || !czyRozszerza(wlasny, otrzymany))
+    if (!zaWlasnym)
         return std::nullopt;
     OcenaOtrzymanego ocena;
     ocena.rozszerzaWlasny = true;
     ocena.wzgledemWlasnego = true;
-    ocena.blad = sprawdzOd(otrzymany, wlasny.walidacja.punkt.liczba, wlasny.walidacja.salda,
-                           ocena.salda);
+    ocena.blad = sprawdz(ocena.salda);
     return ocena;
+}
+
+} // namespace
+
+std::optional<OcenaOtrzymanego> ocenRozszerzenie(const Blockchain& wlasny,
+                                                 const Blockchain& otrzymany)
+{
+    const bool rozszerza = wlasny.zawiera(wlasny.walidacja.punkt) && czyRozszerza(wlasny, otrzymany);
+    return ocenDopisane(rozszerza, [&](Salda& zmiany) {
+        return sprawdzOd(otrzymany, wlasny.walidacja.punkt.liczba, wlasny.walidacja.salda, zmiany);
+    });
 }
 
 OcenaOtrzymanego ocenCalosc(const Blockchain& otrzymany)
@@ -72,14 +86,12 @@ void przejmijLancuch(Blockchain& wlasny, Blockchain& otrzymany, OcenaOtrzymanego
 
 std::optional<OcenaOtrzymanego> ocenNoweBloki(const Blockchain& wlasny, const NoweBloki& otrzymany)
 {
-    if (!wlasny.zawiera(wlasny.walidacja.punkt) || otrzymany.wspolnych != wlasny.liczbaBlokow())
-        return std::nullopt;
-    OcenaOtrzymanego ocena;
-    ocena.rozszerzaWlasny = true;
-    ocena.wzgledemWlasnego = true;
-    ocena.blad = sprawdzZNowymi(wlasny, wlasny.walidacja.punkt.liczba, otrzymany.bloki,
-                                wlasny.walidacja.salda, ocena.salda);
-    return ocena;
+    const bool zaWlasnym = wlasny.zawiera(wlasny.walidacja.punkt)
+        && otrzymany.wspolnych == wlasny.liczbaBlokow();
+    return ocenDopisane(zaWlasnym, [&](Salda& zmiany) {
+        return sprawdzZNowymi(wlasny, wlasny.walidacja.punkt.liczba, otrzymany.bloki,
+                              wlasny.walidacja.salda, zmiany);
+    });
 }
 
 std::int64_t saldoOtrzymanego(Blockchain& wlasny, const NoweBloki& otrzymany,

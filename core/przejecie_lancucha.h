@@ -58,7 +58,8 @@ struct NoweBloki {
 // rowne liczbie blokow wlasnego). Nic, gdy wlasny nie zna sald walidacji swojego poczatku.
 [[nodiscard]] std::optional<OcenaOtrzymanego> ocenNoweBloki(const Blockchain& wlasny,
                                                             const NoweBloki& otrzymany);
+void przejmijLancuch(Blockchain& wlasny, NoweBloki& otrzymany, OcenaOtrzymanego&& ocena);
+// Saldo po nowych blokach liczy sie od salda wlasnego lancucha; ocena nie jest potrzebna.
 [[nodiscard]] std::int64_t saldoOtrzymanego(Blockchain& wlasny, const NoweBloki& otrzymany,
                                             const OcenaOtrzymanego& ocena,
                                             const std::string& adres);
-void przejmijLancuch(Blockchain& wlasny, NoweBloki& otrzymany, OcenaOtrzymanego&& ocena);

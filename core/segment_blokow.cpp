@@ -218,10 +218,7 @@ std::int64_t SegmentBlokow::saldo(std::int64_t poczatek, std::size_t od,
     std::int64_t suma = poczatek;
     for (std::size_t t = bloki[od].pierwszaTransakcja; t < transakcje.size(); ++t) {
         const ZapisTransakcji& zt = transakcje[t];
-        if (zt.odbiorca == szukane)
-            suma = dodajNasycajac(suma, zt.kwota);
-        if (zt.nadawca == szukane)
-            suma = odejmijNasycajac(suma, zt.kwota);
+        suma = poTransakcji(suma, zt.kwota, zt.odbiorca == szukane, zt.nadawca == szukane);
     }
     return suma;
 }

@@ -10,25 +10,27 @@ Transakcja::Transakcja(const ParaKluczy& klucze, std::string odbiorcaTx, std::in
     podpis = podpiszTekst(klucze, tekstDoPodpisu());
 }
 
-std::string Transakcja::tekstDoPodpisu() const
-{
-    std::string tekst;
-    tekst.reserve(nadawca.size() + odbiorca.size() + opis.size() + 24);
-    tekst.append(nadawca).push_back('|');
-    tekst.append(odbiorca).push_back('|');
-    dopiszLiczbe(tekst, kwota);
-    tekst.push_back('|');
-    tekst.append(opis);
-    return tekst;
-}
-
-void Transakcja::dopiszTekstDoHasha(std::string& cel) const
+void Transakcja::dopiszTekstDoPodpisu(std::string& cel) const
 {
     cel.append(nadawca).push_back('|');
     cel.append(odbiorca).push_back('|');
     dopiszLiczbe(cel, kwota);
     cel.push_back('|');
-    cel.append(opis).push_back('|');
+    cel.append(opis);
+}
+
+std::string Transakcja::tekstDoPodpisu() const
+{
+    std::string tekst;
+    tekst.reserve(nadawca.size() + odbiorca.size() + opis.size() + 24);
+    dopiszTekstDoPodpisu(tekst);
+    return tekst;
+}
+
+void Transakcja::dopiszTekstDoHasha(std::string& cel) const
+{
+    dopiszTekstDoPodpisu(cel);
+    cel.push_back('|');
     cel.append(podpis);
 }
 

@@ -22,7 +22,8 @@ struct Transakcja {
 
     [[nodiscard]] std::string tekstDoPodpisu() const;
     [[nodiscard]] std::string tekstDoHasha() const;
-    // Dopisuje tekstDoHasha() bez tworzenia tymczasowego napisu.
+    // Dopisuja tekstDoPodpisu() i tekstDoHasha() bez tworzenia tymczasowego napisu.
+    void dopiszTekstDoPodpisu(std::string& cel) const;
     void dopiszTekstDoHasha(std::string& cel) const;
     [[nodiscard]] bool czyPodpisPoprawny() const;
 

@@ -67,19 +67,21 @@ void RezerwacjaPamieci::zwolnij()
 
 void BudzetPamieci::ustawWlasnyLancuch(std::uint64_t bajtyTekstu)
 {
-    {
-        const std::lock_guard blokada(mutex);
-        wlasnyLancuch = bajtyTekstu;
-    }
-    zmiana.notify_all();
+    ustawIPowiadom(&BudzetPamieci::wlasnyLancuch, bajtyTekstu);
 }
 
 void BudzetPamieci::ustawMinimum(std::uint64_t bajty)
 {
+    ustawIPowiadom(&BudzetPamieci::minimum, bajty);
+}
+
+void BudzetPamieci::ustawIPowiadom(std::uint64_t BudzetPamieci::*pole, std::uint64_t wartosc)
+{
     {
         const std::lock_guard blokada(mutex);
-        minimum = bajty;
+        this->*pole = wartosc;
     }
+    // Czekajacy na rezerwacje licza limit od nowa.
     zmiana.notify_all();
 }
 

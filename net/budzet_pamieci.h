@@ -71,6 +71,7 @@ private:
     [[nodiscard]] std::uint64_t dostepneDla(std::uint64_t bajty) const;
     [[nodiscard]] bool moznaPodBlokada(std::uint64_t bajty) const;
     void zwolnij(std::uint64_t bajty);
+    void ustawIPowiadom(std::uint64_t BudzetPamieci::*pole, std::uint64_t wartosc);
 
     mutable std::mutex mutex;
     std::condition_variable zmiana;

@@ -31,12 +31,8 @@ enum class RodzajDecyzji {
     brakPamieci,     // odczyt nie miesci sie w budzecie pamieci procesu
 };
 
-struct Decyzja {
+struct Decyzja : LiczbyDecyzji {
     RodzajDecyzji rodzaj = RodzajDecyzji::nieLancuch;
-    std::int64_t ileOtrzymany = 0;
-    std::int64_t ileMoj = 0;
-    std::int64_t przed = 0;
-    std::int64_t po = 0;
     std::uint64_t pamiec = 0;
     std::uint64_t tekst = 0;
     std::string plik;

@@ -70,6 +70,16 @@ bool Gniazdo::przypisz(in_addr_t adresSieci, int port) const
         && ::bind(*fd, reinterpret_cast<const sockaddr*>(&sa), sizeof sa) == 0;
 }
 
+bool Gniazdo::przypiszWszystkim(int port) const
+{
+    // Bez tej opcji polaczenia zamkniete chwile temu (TIME_WAIT) blokuja port do minuty po
+    // ponownym uruchomieniu. Na Linuksie nie pozwala ona nasluchiwac drugiemu gniazdu na
+    // porcie, na ktorym ktos juz nasluchuje.
+    const int wlacz = 1;
+    (void)::setsockopt(*fd, SOL_SOCKET, SO_REUSEADDR, &wlacz, sizeof wlacz);
+    return przypisz(htonl(INADDR_ANY), port);
+}
+
 bool Gniazdo::ustawNieblokujace(bool wlacz) const
 {
     const int flagi = ::fcntl(*fd, F_GETFL, 0);
@@ -106,19 +116,24 @@ bool inicjalizujSiec()
 
 void zakonczSiec() {}
 
-Gniazdo utworzGniazdoNasluchu(Dziennik& dziennik, int port)
+namespace {
+
+Gniazdo gniazdoTcp(Dziennik& dziennik)
 {
     Gniazdo gniazdo = Gniazdo::utworz(SOCK_STREAM);
-    if (!gniazdo.otwarte()) {
+    if (!gniazdo.otwarte())
         dziennik.zglos({.rodzaj = RodzajWpisu::bladGniazda});
+    return gniazdo;
+}
+
+} // namespace
+
+Gniazdo utworzGniazdoNasluchu(Dziennik& dziennik, int port)
+{
+    Gniazdo gniazdo = gniazdoTcp(dziennik);
+    if (!gniazdo.otwarte())
         return {};
-    }
-    // Bez tej opcji polaczenia zamkniete chwile temu (TIME_WAIT) blokuja port do minuty po
-    // ponownym uruchomieniu. Na Linuksie nie pozwala ona nasluchiwac drugiemu gniazdu na
-    // porcie, na ktorym ktos juz nasluchuje.
-    const int wlacz = 1;
-    (void)::setsockopt(*gniazdo, SOL_SOCKET, SO_REUSEADDR, &wlacz, sizeof wlacz);
-    if (!gniazdo.przypisz(htonl(INADDR_ANY), port)) {
+    if (!gniazdo.przypiszWszystkim(port)) {
         dziennik.zglos({.rodzaj = RodzajWpisu::bladBindowania, .port = port});
         return {};
     }
@@ -134,11 +149,9 @@ Gniazdo utworzGniazdoNasluchu(Dziennik& dziennik, int port)
 Gniazdo polaczZLimitemCzasu(Dziennik& dziennik, const std::string& ip, int port, const std::stop_token& stop,
                             std::chrono::milliseconds limit)
 {
-    Gniazdo gniazdo = Gniazdo::utworz(SOCK_STREAM);
-    if (!gniazdo.otwarte()) {
-        dziennik.zglos({.rodzaj = RodzajWpisu::bladGniazda});
+    Gniazdo gniazdo = gniazdoTcp(dziennik);
+    if (!gniazdo.otwarte())
         return {};
-    }
     in_addr adres{};
     if (::inet_pton(AF_INET, ip.c_str(), &adres) != 1) {
         dziennik.zglos({.rodzaj = RodzajWpisu::niepoprawnyAdresIp});

@@ -33,6 +33,8 @@ public:
 
     // bind na `adresSieci` i `port`; port spoza zakresu daje false jak zajety.
     [[nodiscard]] bool przypisz(in_addr_t adresSieci, int port) const;
+    // bind na wszystkich adresach z SO_REUSEADDR (port wolny mimo TIME_WAIT po restarcie).
+    [[nodiscard]] bool przypiszWszystkim(int port) const;
     [[nodiscard]] bool ustawNieblokujace(bool wlacz) const;
     // Czeka na `zdarzenia` najwyzej `limit`: >0 gotowe, 0 uplynal czas albo zatrzymano,
     // <0 blad. Zatrzymanie jest sprawdzane co KROK_CZEKANIA_NA_STOP.

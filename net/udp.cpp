@@ -41,9 +41,7 @@ void nasluchujUdpWPetli(
     const Gniazdo gniazdo = Gniazdo::utworz(SOCK_DGRAM);
     if (!gniazdo.otwarte())
         return;
-    const int tak = 1;
-    (void)::setsockopt(*gniazdo, SOL_SOCKET, SO_REUSEADDR, &tak, sizeof tak);
-    if (!gniazdo.przypisz(htonl(INADDR_ANY), port)) {
+    if (!gniazdo.przypiszWszystkim(port)) {
         dziennik.zglos({.rodzaj = RodzajWpisu::bladPortuWykrywania, .port = port});
         return;
     }

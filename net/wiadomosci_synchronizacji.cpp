@@ -166,6 +166,25 @@ std::optional<Wiersze> poRodzaju(std::string_view wiadomosc, RodzajWiadomosci ro
     return wiersze;
 }
 
+// Wiadomosc `rodzaj` zaczynajaca sie dwiema liczbami; `ogon` to reszta po nich.
+struct DwieLiczby {
+    std::uint64_t pierwsza = 0;
+    std::uint64_t druga = 0;
+    std::string_view ogon;
+};
+
+std::optional<DwieLiczby> dwieLiczby(std::string_view wiadomosc, RodzajWiadomosci rodzaj)
+{
+    auto wiersze = poRodzaju(wiadomosc, rodzaj);
+    if (!wiersze)
+        return std::nullopt;
+    const auto pierwsza = wiersze->liczba();
+    const auto druga = wiersze->liczba();
+    if (!pierwsza || !druga)
+        return std::nullopt;
+    return DwieLiczby{*pierwsza, *druga, wiersze->ogon()};
+}
+
 } // namespace
 
 RodzajWiadomosci rodzajWiadomosci(std::string_view wiadomosc)
@@ -270,14 +289,10 @@ bool parsujStan(std::string_view wiadomosc, std::string_view& wezly)
 
 bool parsujSzukaj(std::string_view wiadomosc, Szukaj& szukaj)
 {
-    auto wiersze = poRodzaju(wiadomosc, RodzajWiadomosci::szukaj);
-    if (!wiersze)
+    const auto liczby = dwieLiczby(wiadomosc, RodzajWiadomosci::szukaj);
+    if (!liczby || liczby->pierwsza >= liczby->druga || !liczby->ogon.empty())
         return false;
-    const auto od = wiersze->liczba();
-    const auto do_ = wiersze->liczba();
-    if (!od || !do_ || *od >= *do_ || !wiersze->ogon().empty())
-        return false;
-    szukaj = {*od, *do_};
+    szukaj = {liczby->pierwsza, liczby->druga};
     return true;
 }
 
@@ -301,14 +316,11 @@ bool parsujDaj(std::string_view wiadomosc, std::uint64_t& od)
 
 bool parsujKawalek(std::string_view wiadomosc, Bloki& bloki)
 {
-    auto wiersze = poRodzaju(wiadomosc, RodzajWiadomosci::bloki);
-    if (!wiersze)
+    // Kawalek za koncem lancucha dawcy nie istnieje.
+    const auto liczby = dwieLiczby(wiadomosc, RodzajWiadomosci::bloki);
+    if (!liczby || liczby->pierwsza > liczby->druga)
         return false;
-    const auto od = wiersze->liczba();
-    const auto ile = wiersze->liczba();
-    if (!od || !ile || *od > *ile)
-        return false;
-    bloki = {*od, *ile, wiersze->ogon()};
+    bloki = {liczby->pierwsza, liczby->druga, liczby->ogon};
     return true;
 }
 

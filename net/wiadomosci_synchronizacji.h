@@ -54,12 +54,17 @@ struct Bloki {
 // Decyzja odbiorcy wypchniecia, odeslana nadawcy.
 enum class KodDecyzji { przyjety, juzMial, nieDluzszy, saldo, niepoprawny, odmowa };
 
-struct DecyzjaWezla {
-    KodDecyzji kod = KodDecyzji::odmowa;
+// Liczby, ktorymi odbiorca uzasadnia decyzje: dlugosci obu lancuchow i wlasne saldo przed
+// i po przyjeciu.
+struct LiczbyDecyzji {
     std::int64_t ileOtrzymany = 0;
     std::int64_t ileMoj = 0;
     std::int64_t przed = 0;
     std::int64_t po = 0;
+};
+
+struct DecyzjaWezla : LiczbyDecyzji {
+    KodDecyzji kod = KodDecyzji::odmowa;
     std::string_view wezly;
 };
 

@@ -100,19 +100,16 @@ bool wyslijTekstLancuchaDoWezla(Dziennik& dziennik, std::string_view tekstLancuc
     return wyslano;
 }
 
-void nasluchujIPrzyjmujLancuchyWPetli(Dziennik& dziennik, Blockchain& lancuch, int port,
-                                      const std::string& plikLancucha,
-                                      const std::string& plikWezlow, const std::stop_token& stop,
-                                      const std::function<void(bool)>& gotowy,
-                                      const std::string& kluczPubliczny,
-                                      std::chrono::milliseconds limitOdbioru)
+void nasluchujIPrzyjmujLancuchyWPetli(KontekstSerwera& kontekst,
+                                      const std::function<void(bool)>& gotowy)
 {
+    const std::chrono::milliseconds limitOdbioru = kontekst.limitOdbioru;
+    const std::string& plikLancucha = kontekst.plikLancucha;
     // Przyjety lancuch idzie dalej w tle, najnowszy z pliku; wypychacz zyje dluzej niz petla,
     // a po jej powrocie (zatrzymanie) przerywa wypchniecia w toku.
-    Wypychacz wypychacz({dziennik, plikLancucha, plikWezlow, port, limitOdbioru});
-    KontekstSerwera kontekst{dziennik, lancuch, plikLancucha, plikWezlow, kluczPubliczny, port,
-                             limitOdbioru,
-                             [&wypychacz] { wypychacz.zlec(); }, stop, {}};
+    Wypychacz wypychacz(
+        {kontekst.dziennik, plikLancucha, kontekst.plikWezlow, kontekst.mojPort, limitOdbioru});
+    kontekst.poPrzyjeciu = [&wypychacz] { wypychacz.zlec(); };
     // Przy kazdym polaczeniu rozmiar pliku lancucha wyznacza najdluzsze zapytanie
     // i budzet pamieci procesu: dlugie lancuchy nie napotkaja stalej granicy.
     const LimitRamki limitRamki = [&plikLancucha] {
@@ -121,11 +118,13 @@ void nasluchujIPrzyjmujLancuchyWPetli(Dziennik& dziennik, Blockchain& lancuch, i
         return najdluzszeZapytanie(wlasny);
     };
     nasluchujTcpWPetli(
-        dziennik, port, stop,
+        kontekst.dziennik, kontekst.mojPort, kontekst.stop,
         [&kontekst, limitOdbioru](const std::string& wiadomosc, const Gniazdo& klient,
                                   const std::stop_token& koniecPolaczenia) {
             KanalGniazda kanal(klient, limitOdbioru, koniecPolaczenia);
             return obsluzPrzychodzacyLancuch(kontekst, wiadomosc, &kanal);
         },
         gotowy, limitOdbioru, limitRamki);
+    // Wypychacz konczy sie razem z petla: kontekst wolajacego nie zostaje z wiszacym zleceniem.
+    kontekst.poPrzyjeciu = {};
 }

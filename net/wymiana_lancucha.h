@@ -77,12 +77,10 @@ inline constexpr std::uint64_t ZAPAS_PONAD_WLASNY_LANCUCH = 64ULL * 1024 * 1024;
                                                     const std::string& wiadomosc,
                                                     Kanal* kanal = nullptr);
 
-void nasluchujIPrzyjmujLancuchyWPetli(Dziennik& dziennik, Blockchain& lancuch, int port,
-                                      const std::string& plikLancucha,
-                                      const std::string& plikWezlow, const std::stop_token& stop,
-                                      const std::function<void(bool)>& gotowy,
-                                      const std::string& kluczPubliczny,
-                                      std::chrono::milliseconds limitOdbioru = LIMIT_ODBIORU);
+// Serwer na porcie kontekst.mojPort do zatrzymania kontekst.stop; przyjete lancuchy idza dalej
+// w tle (kontekst.poPrzyjeciu ustawia sama petla). `gotowy` dostaje wynik otwarcia portu.
+void nasluchujIPrzyjmujLancuchyWPetli(KontekstSerwera& kontekst,
+                                      const std::function<void(bool)>& gotowy);
 
 // Dopisuje do pliku wezly z listy, pomijajac wpisy oznaczajace ten wezel
 // (najwyzej MAKS_WEZLOW_Z_WIADOMOSCI wpisow, jednym odczytem i jednym zapisem pliku).

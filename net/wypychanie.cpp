@@ -35,6 +35,11 @@ Wypychacz::Wypychacz(UstawieniaWypychania ustawienia, std::size_t watkow)
 
 Wypychacz::~Wypychacz()
 {
+    zatrzymajWatki();
+}
+
+void Wypychacz::zatrzymajWatki()
+{
     for (std::jthread& watek : watki)
         watek.request_stop();
     for (std::jthread& watek : watki)
@@ -66,11 +71,7 @@ void Wypychacz::zakoncz(Chwila koniec)
                               [&] { return pokolenie != widziane; });
         }
     }
-    for (std::jthread& watek : watki)
-        watek.request_stop();
-    for (std::jthread& watek : watki)
-        if (watek.joinable())
-            watek.join();
+    zatrzymajWatki();
 }
 
 void Wypychacz::pracuj(const std::stop_token& stop)

@@ -55,6 +55,8 @@ public:
     [[nodiscard]] int port() const { return ustawienia.mojPort; }
 
 private:
+    // Zatrzymuje watki i czeka na nie (kazde wypchniecie w toku konczy sie przerwaniem).
+    void zatrzymajWatki();
     struct Cel {
         Wezel wezel;
         std::uint64_t wyslanaWersja = 0;

@@ -1,8 +1,9 @@
 #include "net/wyrazy.h"
 
 #include <cstdint>
-#include <limits>
+#include <optional>
 
+#include "core/liczby.h"
 #include "core/znaki.h"
 
 std::string_view nastepnyWyraz(std::string_view& reszta)
@@ -20,29 +21,9 @@ std::string_view nastepnyWyraz(std::string_view& reszta)
 
 bool czytajInt(std::string_view& reszta, int& wynik)
 {
-    constexpr std::int64_t GRANICA = std::int64_t{std::numeric_limits<int>::max()} + 1;
-    std::size_t i = 0;
-    while (i < reszta.size() && bialyZnak(reszta[i]))
-        ++i;
-    bool ujemna = false;
-    if (i < reszta.size() && (reszta[i] == '+' || reszta[i] == '-'))
-        ujemna = reszta[i++] == '-';
-    const std::size_t poczatek = i;
-    std::int64_t wartosc = 0;
-    bool zaDuza = false;
-    for (; i < reszta.size() && reszta[i] >= '0' && reszta[i] <= '9'; ++i) {
-        // Po przekroczeniu granicy tylko doczytujemy cyfry, bez dalszego mnozenia.
-        if (!zaDuza)
-            wartosc = wartosc * 10 + (reszta[i] - '0');
-        zaDuza = zaDuza || wartosc > GRANICA;
-    }
-    if (i == poczatek || zaDuza)
+    const std::optional<std::int32_t> liczba = zdejmijLiczbe32(reszta);
+    if (!liczba)
         return false;
-    if (ujemna)
-        wartosc = -wartosc;
-    if (wartosc > std::numeric_limits<int>::max())
-        return false;
-    wynik = static_cast<int>(wartosc);
-    reszta.remove_prefix(i);
+    wynik = *liczba;
     return true;
 }

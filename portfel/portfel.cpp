@@ -6,6 +6,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "core/czytnik_wierszy.h"
 #include "core/dziennik.h"
 #include "core/deskryptor.h"
 #include "core/pliki.h"
@@ -18,21 +19,13 @@ constexpr std::size_t ZNAKOW_TAJNEGO = 128;
 // Klucz tajny w pliku jawnym tekstem: tylko wlasciciel czyta i pisze.
 constexpr mode_t PRAWA_PORTFELA = 0600;
 
-// Kolejna linia do LF, bez CR stojacego tuz przed nim; ostatnia linia bez LF tez sie liczy.
-bool nastepnaLinia(std::string_view& reszta, std::string_view& linia)
+// Kolejna linia bez CR stojacego tuz przed LF (plik mogl przejsc przez edytor z Windows).
+bool nastepnaLinia(CzytnikWierszy& czytnik, std::string_view& linia)
 {
-    if (reszta.empty())
+    if (!czytnik.nastepny(linia))
         return false;
-    const std::size_t lf = reszta.find('\n');
-    if (lf == std::string_view::npos) {
-        linia = reszta;
-        reszta = {};
-        return true;
-    }
-    linia = reszta.substr(0, lf);
     if (!linia.empty() && linia.back() == '\r')
         linia.remove_suffix(1);
-    reszta.remove_prefix(lf + 1);
     return true;
 }
 
@@ -65,11 +58,11 @@ bool wczytajPortfel(ParaKluczy& klucze, const std::string& sciezka)
     std::optional<std::string> zawartosc = wczytajPlik(sciezka);
     if (!zawartosc)
         return false;
-    std::string_view reszta = *zawartosc;
+    CzytnikWierszy czytnik(*zawartosc);
     std::string_view publiczny;
     std::string_view tajny;
     ParaKluczy nowe;
-    const bool dobrze = nastepnaLinia(reszta, publiczny) && nastepnaLinia(reszta, tajny)
+    const bool dobrze = nastepnaLinia(czytnik, publiczny) && nastepnaLinia(czytnik, tajny)
         && publiczny.size() == ZNAKOW_PUBLICZNEGO && tajny.size() == ZNAKOW_TAJNEGO
         && hexNaBajty(publiczny, nowe.bajty.data(), 32)
         && hexNaBajty(tajny, nowe.bajty.data() + 32, 64);

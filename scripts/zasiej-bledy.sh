@@ -20,11 +20,11 @@ blad 3 core core/walidacja.cpp 's/nagrody > 1 \|\|/nagrody > 2 ||/' \
   "walidacja: dwie nagrody w jednym bloku przechodza"
 blad 4 core core/walidacja.cpp 's/if \(saldoNadawcy < 0\)/if (saldoNadawcy < -1)/' \
   "walidacja: wydanie o jedna jednostke wiecej niz saldo przechodzi"
-blad 5 core core/transakcja.cpp 's/cel\.append\(opis\)\.push_back\(\x27\|\x27\)/cel.append(opis).push_back(\x27;\x27)/' \
+blad 5 core core/transakcja.cpp 's/cel\.push_back\(\x27\|\x27\);\n    cel\.append\(podpis\)/cel.push_back(\x27;\x27);\n    cel.append(podpis)/' \
   "tekst kanoniczny transakcji: zly separator przed podpisem"
 blad 6 core core/blok.cpp 's/    dopiszLiczbe\(bufor, czas\);\n//' \
   "tekst bloku: brak czasu w haszowanym tekscie"
-blad 7 core core/blockchain.cpp 's/if \(tx\.nadawca == adres\)\n\s*suma = odejmijNasycajac\(suma, tx\.kwota\);//' \
+blad 7 core core/blockchain.cpp 's/tx\.kwota, tx\.odbiorca == adres, tx\.nadawca == adres\)/tx.kwota, tx.odbiorca == adres, false)/' \
   "saldo: wydatki nie odejmowane"
 blad 8 core core/pliki.cpp 's/const std::string tymczasowy = nazwaTymczasowa\(sciezka\);/const std::string tymczasowy = sciezka;/; s/O_CREAT \| O_EXCL/O_CREAT | O_TRUNC/' \
   "zapis w miejscu zamiast przez plik tymczasowy (nieatomowy)"
@@ -161,7 +161,7 @@ blad 97 wezel wezel/praca_wezla.cpp 's/if \(pobranie\.decyzja->rodzaj == RodzajD
   "pobieranie: odmowa straznika salda nie wraca do wolajacego"
 blad 98 ui ui/zakladka_wyslij.cpp 's/if \(d\.zDecyzja\(\) == 0\) \{/if (true) {/' \
   "okno: wynik wysylki same liczby mimo decyzji wezlow (odmowa jako sukces)"
-blad 75 net net/gniazda.cpp 's/\(void\)::setsockopt\(\*gniazdo, SOL_SOCKET, SO_REUSEADDR, &wlacz, sizeof wlacz\);/(void)wlacz;/' \
+blad 75 net net/gniazda.cpp 's/\(void\)::setsockopt\(\*fd, SOL_SOCKET, SO_REUSEADDR, &wlacz, sizeof wlacz\);/(void)wlacz;/' \
   "nasluch bez SO_REUSEADDR: port zablokowany przez TIME_WAIT po ponownym starcie"
 blad 76 net net/obsluga_zapytania.cpp 's/(    scalListeWezlow\(tekstWezlow, kontekst\.plikWezlow, kontekst\.mojPort\);\n    std::string odpowiedz = [^\n]*\n)(    if \(decyzja\.rodzaj == RodzajDecyzji::przyjety\)\n        rozglosPrzyjety\(kontekst\);\n)/$2$1/' \
   "serwer: rozgloszenie przyjetego lancucha przed scaleniem listy nadawcy"
@@ -305,7 +305,7 @@ blad 142 core core/dziennik.cpp 's/<< std::oct << std::setw\(4\)/<< std::setw(4)
   "wiersz o prawach portfela z prawami dziesietnie zamiast osemkowo"
 blad 143 core core/plik_lancucha.cpp 's/    wynik\.hash = blok\.hash;\n//' \
   "wiersz kopania bez hasha wykopanego bloku"
-blad 191 core core/segment_blokow.cpp 's/        if \(zt\.nadawca == szukane\)\n            suma = odejmijNasycajac\(suma, zt\.kwota\);\n//' \
+blad 191 core core/segment_blokow.cpp 's/zt\.odbiorca == szukane, zt\.nadawca == szukane\)/zt.odbiorca == szukane, false)/' \
   "zwarty lancuch: saldo adresu bez jego wydatkow"
 blad 192 core core/segment_blokow.cpp 's/        nadawca = odejmijNasycajac\(nadawca, zt\.kwota\);/        nadawca = dodajNasycajac(nadawca, zt.kwota);/' \
   "zwarty lancuch: salda wszystkich adresow licza wydatek jak wplyw"

@@ -31,9 +31,10 @@ bool WezelProgramu::uruchomNasluch(int port)
     return serwer.uruchom([this, port](const std::stop_token& stop) {
         Blockchain prywatny;
         static_cast<void>(wczytajLancuch(prywatny, pliki.lancuch));
+        KontekstSerwera kontekst{dziennik, prywatny, pliki.lancuch, pliki.wezly, ja.klucz, port};
+        kontekst.stop = stop;
         nasluchujIPrzyjmujLancuchyWPetli(
-            dziennik, prywatny, port, pliki.lancuch, pliki.wezly, stop,
-            [this, port](bool sukces) { obserwator.nasluchGotowy(port, sukces); }, ja.klucz);
+            kontekst, [this, port](bool sukces) { obserwator.nasluchGotowy(port, sukces); });
     });
 }
 

@@ -177,8 +177,9 @@ TEST(Synchronizacja, PobranieWKilkuKawalkachZSerweraNaLoopbacku)
     Blockchain zywyDawcy;
     PetlaTestowa serwer([&](int port, const std::stop_token& stop, const auto& gotowy) {
         ASSERT_TRUE(wczytajLancuch(zywyDawcy, folderDawcy.plik("blockchain.dat")));
-        nasluchujIPrzyjmujLancuchyWPetli(dziennikTestu(), zywyDawcy, port, folderDawcy.plik("blockchain.dat"),
-                                         folderDawcy.plik("wezly.dat"), stop, gotowy, "", 20s);
+        KontekstSerwera kontekst{dziennikTestu(), zywyDawcy, folderDawcy.plik("blockchain.dat"),
+                                 folderDawcy.plik("wezly.dat"), "", port, 20s, {}, stop};
+        nasluchujIPrzyjmujLancuchyWPetli(kontekst, gotowy);
     });
     Wezel1 nowy(lancuchTestowy(1, 0), "");
     // Kawalki po 16 MiB przygotowuje sie dlugo w budowie z sanitizerem watkow.

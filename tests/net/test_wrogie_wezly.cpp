@@ -212,7 +212,8 @@ TEST_F(WrogiLancuch, OdpowiedzPrzedRozgloszeniemDoZawieszonegoIZatrzymanieWSekun
     PrzechwycWyjscie cisza;
     PetlaTestowa serwer([this](int port, const std::stop_token& stop, const std::function<void(bool)>& gotowy) {
         Blockchain lancuch;
-        nasluchujIPrzyjmujLancuchyWPetli(dziennikTestu(), lancuch, port, plikLancucha, plikWezlow, stop, gotowy, "", 30s);
+        KontekstSerwera kontekst{dziennikTestu(), lancuch, plikLancucha, plikWezlow, "", port, 30s, {}, stop};
+        nasluchujIPrzyjmujLancuchyWPetli(kontekst, gotowy);
     });
     std::string odpowiedz;
     auto start = Zegar::now();
@@ -291,7 +292,8 @@ TEST_F(WrogiLancuch, ZapytanieDluzszeNiz512MiBPrzyDlugimWlasnymLancuchu)
     ASSERT_EQ(::truncate(plikLancucha.c_str(), 2560LL << 20), 0);
     PetlaTestowa serwer([this](int port, const std::stop_token& stop, const std::function<void(bool)>& gotowy) {
         Blockchain lancuch;
-        nasluchujIPrzyjmujLancuchyWPetli(dziennikTestu(), lancuch, port, plikLancucha, plikWezlow, stop, gotowy, "");
+        KontekstSerwera kontekst{dziennikTestu(), lancuch, plikLancucha, plikWezlow, "", port, LIMIT_ODBIORU, {}, stop};
+        nasluchujIPrzyjmujLancuchyWPetli(kontekst, gotowy);
     });
     const Gniazdo czytane = polaczZAdresu("127.0.0.2", serwer.port());
     const Gniazdo zaDlugie = polaczZAdresu("127.0.0.3", serwer.port());

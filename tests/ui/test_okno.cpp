@@ -574,8 +574,9 @@ void TestOkna::kopanieNajpierwBierzeLancuchSieciARozwidlenieWidac()
     // Serwer staje takze wtedy, gdy test konczy sie wczesniej (porazka porownania).
     std::jthread serwer([&](const std::stop_token& stop) {
         Blockchain zywy;
-        nasluchujIPrzyjmujLancuchyWPetli(dziennikTestu(), zywy, port, "obcy/blockchain.dat",
-                                         "obcy/wezly.dat", stop, [](bool) {}, obcy);
+        KontekstSerwera kontekst{dziennikTestu(), zywy, "obcy/blockchain.dat", "obcy/wezly.dat", obcy, port};
+        kontekst.stop = stop;
+        nasluchujIPrzyjmujLancuchyWPetli(kontekst, [](bool) {});
     });
     zapiszPlikTestu(PLIK_WEZLOW, "127.0.0.1 " + std::to_string(port) + " - -\n");
     otworz(lancuchTestowy(0, 0, moj()));
