@@ -70,7 +70,7 @@ blad 28 ui ui/zakladka_wyslij.cpp 's/if \(kwota > saldo\)/if (false)/' \
   "wysylanie: brak sprawdzenia salda"
 blad 29 ui ui/zakladka_wyslij.cpp 's/ui->buttonWyslij->setEnabled\(!dane->kopanieWPetli\(\)\);/ui->buttonWyslij->setEnabled(true);/' \
   "wysylanie: przycisk wlaczony mimo petli kopania"
-blad 30 ui ui/dane_okna.cpp 's/if \(czas == ostatniaZmianaPliku\)\n\s*return;/if (czas != ostatniaZmianaPliku) return;/' \
+blad 30 ui ui/dane_okna.cpp 's/if \(std::exchange\(ostatniaZmianaPliku, czas\) != czas\)\n\s*odswiezWTle\(\);/ostatniaZmianaPliku = czas;/' \
   "okno: zmiana pliku lancucha nie odswieza widokow"
 blad 31 ui ui/zakladka_odebrane.cpp 's/tx\.nadawca != ja && tx\.odbiorca == ja/tx.odbiorca == ja/' \
   "Odebrane: nagrody i platnosci do siebie na liscie"
@@ -311,6 +311,12 @@ blad 192 core core/segment_blokow.cpp 's/        nadawca = odejmijNasycajac\(nad
   "zwarty lancuch: salda wszystkich adresow licza wydatek jak wplyw"
 blad 193 core core/blok.cpp 's/if \(nonce % PROB_MIEDZY_SPRAWDZENIAMI == 0 && stop\.stop_requested\(\)\)/if (false \&\& stop.stop_requested())/' \
   "kopanie nie sprawdza zatrzymania (wyjscie czeka na trudny blok)"
+blad 200 ui ui/przyciski.cpp 's/    przycisk->setEnabled\(false\);\n//' \
+  "przycisk zajety trwajaca czynnoscia (kopanie, rozgloszenie, zatrzymywanie) da sie kliknac"
+blad 201 ui ui/zakladka_siec.cpp 's/    lista->clear\(\);\n//' \
+  "lista wezlow albo seedow dopisuje wpisy pliku do starych zamiast pokazac je od nowa"
+blad 202 ui ui/zakladka_siec.cpp 's/    komunikat->clear\(\);\n//' \
+  "po udanym dodaniu wezla zostaje komunikat o bledzie z poprzedniej proby"
 
 przywroc() { [ -n "${kopia:-}" ] && cp "$kopia" "$plik" && rm -f "$kopia"; kopia=; }
 trap przywroc EXIT INT TERM

@@ -2,12 +2,14 @@
 
 #include <QFileInfo>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QTimer>
+
+#include <utility>
 
 #include "core/plik_lancucha.h"
 #include "net/obecnosc.h"
 #include "portfel/portfel.h"
+#include "ui/przyciski.h"
 #include "ui/teksty_okna.h"
 
 namespace {
@@ -125,10 +127,8 @@ void DaneOkna::ustawZegar()
 void DaneOkna::sprawdzZmianyPliku()
 {
     const std::int64_t czas = czasZmiany(pliki.lancuch);
-    if (czas == ostatniaZmianaPliku)
-        return;
-    ostatniaZmianaPliku = czas;
-    odswiezWTle();
+    if (std::exchange(ostatniaZmianaPliku, czas) != czas)
+        odswiezWTle();
 }
 
 void DaneOkna::odswiezWTle()
@@ -140,6 +140,10 @@ void DaneOkna::odswiezWTle()
 void odswiezZPliku(DaneOkna& dane, QPushButton* przycisk)
 {
     dane.wczytajZPliku();
-    przycisk->setText(trOkna(TEKST_ODSWIEZONO));
-    QTimer::singleShot(1000, przycisk, [przycisk] { przycisk->setText(trOkna(TEKST_ODSWIEZ)); });
+    pokazOdswiezono(przycisk);
+}
+
+void pokazOdswiezono(QPushButton* przycisk)
+{
+    napisNaChwile(przycisk, trOkna(TEKST_ODSWIEZONO), TEKST_ODSWIEZ, 1000);
 }

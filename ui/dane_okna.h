@@ -30,8 +30,6 @@ public:
     DaneOkna(const KatalogDanych& katalog, Dziennik& dziennik, const QString& nazwa,
              QLineEdit* polePortu, QObject* rodzic);
     ~DaneOkna() override;
-    DaneOkna(const DaneOkna&) = delete;
-    DaneOkna& operator=(const DaneOkna&) = delete;
 
     [[nodiscard]] const KatalogDanych& katalog() const { return pliki; }
     [[nodiscard]] Dziennik& dziennik() const { return dziennikOkna; }
@@ -102,3 +100,5 @@ private:
 
 // Przycisk "Odswiez" zakladki: wczytanie pliku i na sekunde "Odswiezono!" na przycisku.
 void odswiezZPliku(DaneOkna& dane, QPushButton* przycisk);
+// Samo "Odswiezono!" na sekunde, gdy plik wczytalo cos innego niz klikniecie.
+void pokazOdswiezono(QPushButton* przycisk);

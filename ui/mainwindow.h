@@ -27,9 +27,6 @@ public:
                QWidget* parent = nullptr);
     ~MainWindow() override;
 
-    MainWindow(const MainWindow&) = delete;
-    MainWindow& operator=(const MainWindow&) = delete;
-
     // Wysokosc, przy ktorej zadna zakladka nie przewija, o ile miesci sie na ekranie.
     void dopasujDoEkranu();
     // Wspolne dane zakladek: lancuch w pamieci, portfel i wezel.

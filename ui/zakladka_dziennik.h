@@ -18,8 +18,6 @@ public:
     // Subskrybuje `dziennik` az do odlacz() albo zniszczenia zakladki.
     explicit ZakladkaDziennik(Dziennik& dziennik, QWidget* rodzic = nullptr);
     ~ZakladkaDziennik() override;
-    ZakladkaDziennik(const ZakladkaDziennik&) = delete;
-    ZakladkaDziennik& operator=(const ZakladkaDziennik&) = delete;
 
     // Po powrocie zaden nowy wpis nie trafi juz do zakladki.
     void odlacz();

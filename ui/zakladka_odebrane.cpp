@@ -32,10 +32,8 @@ QStringList linieOdebranych(const Blockchain& lancuch, std::size_t od, const std
 
 } // namespace
 
-void ZakladkaOdebrane::przygotuj(DaneOkna& daneOkna, Ui::MainWindow& formularz)
+void ZakladkaOdebrane::poPodpieciu()
 {
-    dane = &daneOkna;
-    ui = &formularz;
     connect(ui->buttonOdswiezOdebrane, &QPushButton::clicked, this,
             [this] { odswiezZPliku(*dane, ui->buttonOdswiezOdebrane); });
     connect(dane, &DaneOkna::lancuchZmieniony, this, &ZakladkaOdebrane::poZmianie);

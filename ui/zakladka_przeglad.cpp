@@ -3,31 +3,28 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QPushButton>
-#include <QTimer>
 
 #include "portfel/kwota.h"
 #include "ui/dane_okna.h"
 #include "ui/kursor_czekania.h"
 #include "ui/linie_lancucha.h"
+#include "ui/przyciski.h"
 #include "ui/teksty_okna.h"
 #include "ui_mainwindow.h"
 
-void ZakladkaPrzeglad::przygotuj(DaneOkna& daneOkna, Ui::MainWindow& formularz)
+void ZakladkaPrzeglad::poPodpieciu()
 {
-    dane = &daneOkna;
-    ui = &formularz;
     connect(ui->buttonKopiujKlucz, &QPushButton::clicked, this, &ZakladkaPrzeglad::naKopiujKlucz);
     connect(ui->buttonOdswiez, &QPushButton::clicked, this,
             [this] { odswiezZPliku(*dane, ui->buttonOdswiez); });
     connect(ui->buttonKop, &QPushButton::clicked, this, &ZakladkaPrzeglad::naKopBlok);
     connect(ui->buttonKopWPetli, &QPushButton::clicked, this, &ZakladkaPrzeglad::naKopWPetli);
     connect(dane, &DaneOkna::lancuchZmieniony, this, &ZakladkaPrzeglad::odswiez);
-    MostWezla& most = dane->most();
-    connect(&most, &MostWezla::rozgloszonoWTle, this,
+    connect(&dane->most(), &MostWezla::rozgloszonoWTle, this,
             [this](const WynikRozgloszenia&, CelRozgloszenia cel) { naRozgloszono(cel); });
-    connect(&most, &MostWezla::pobrano, this,
+    connect(&dane->most(), &MostWezla::pobrano, this,
             [this](qint64, bool, bool potemKop) { naPobrano(potemKop); });
-    connect(&most, &MostWezla::petlaKopaniaPrzerwana, this,
+    connect(&dane->most(), &MostWezla::petlaKopaniaPrzerwana, this,
             &ZakladkaPrzeglad::naPetlaKopaniaPrzerwana);
     odswiez();
 }
@@ -52,15 +49,13 @@ void ZakladkaPrzeglad::odswiez()
 void ZakladkaPrzeglad::naKopiujKlucz()
 {
     QGuiApplication::clipboard()->setText(QString::fromStdString(dane->mojKlucz()));
-    ui->buttonKopiujKlucz->setText(trOkna(TEKST_SKOPIOWANO));
-    QTimer::singleShot(1200, this, [this] { ui->buttonKopiujKlucz->setText(trOkna(TEKST_KOPIUJ_KLUCZ)); });
+    napisNaChwile(ui->buttonKopiujKlucz, trOkna(TEKST_SKOPIOWANO), TEKST_KOPIUJ_KLUCZ, 1200);
 }
 
 void ZakladkaPrzeglad::naKopBlok()
 {
-    ui->buttonKop->setEnabled(false);
     // Najpierw najdluzszy lancuch znanych wezlow: blok na krotszym bylby od razu rozwidleniem.
-    ui->buttonKop->setText(trOkna(TEKST_POBIERANIE));
+    zajmijPrzycisk(ui->buttonKop, TEKST_POBIERANIE);
     rozglaszanieBloku = true;
     if (!dane->pobierzOdZnanych(CelPobrania::przedBlokiem)) {
         rozglaszanieBloku = false;
@@ -70,8 +65,7 @@ void ZakladkaPrzeglad::naKopBlok()
 
 void ZakladkaPrzeglad::kopJedenBlok()
 {
-    ui->buttonKop->setEnabled(false);
-    ui->buttonKop->setText(trOkna(TEKST_KOPANIE));
+    zajmijPrzycisk(ui->buttonKop, TEKST_KOPANIE);
     const Punkt przed = dane->lancuch().punkt();
     bool zapisano = false;
     {
@@ -85,8 +79,7 @@ void ZakladkaPrzeglad::kopJedenBlok()
     // Blok, ktorego nie ma w pliku, nie jest rozglaszany.
     ui->labelStatusKopania->setText(zapisano ? trOkna(TEKST_NIEAKTYWNE) : trOkna(TEKST_BLOK_NIE_ZAPISANY));
     if (!zapisano) {
-        ui->buttonKop->setText(trOkna(TEKST_KOP_BLOK));
-        ui->buttonKop->setEnabled(true);
+        zwolnijPrzycisk(ui->buttonKop, TEKST_KOP_BLOK);
         return;
     }
     ui->buttonKop->setText(trOkna(TEKST_ROZGLASZANIE));
@@ -145,17 +138,10 @@ void ZakladkaPrzeglad::naKopWPetli()
 
 void ZakladkaPrzeglad::zatrzymajPetleKopania()
 {
-    ui->buttonKopWPetli->setEnabled(false);
-    ui->buttonKopWPetli->setText(trOkna(TEKST_ZATRZYMYWANIE));
-    QCoreApplication::processEvents();
-    {
-        const KursorCzekania kursor;
-        dane->wezel().zatrzymajPetle();
-    }
+    zatrzymajZCzekaniem(ui->buttonKopWPetli, [this] { dane->wezel().zatrzymajPetle(); });
     dane->ustawPetle(false);
     blokujNaCzasPetli(false);
-    ui->buttonKopWPetli->setText(trOkna(TEKST_KOP_W_PETLI));
-    ui->buttonKopWPetli->setEnabled(true);
+    zwolnijPrzycisk(ui->buttonKopWPetli, TEKST_KOP_W_PETLI);
     ui->labelStatusKopania->setText(dane->wezel().petlaPoBledzieZapisu() ? trOkna(TEKST_BLOK_NIE_ZAPISANY)
                                                                           : trOkna(TEKST_NIEAKTYWNE));
     dane->odswiezWTle();

@@ -1,24 +1,14 @@
 #pragma once
 // Zakladka Przeglad: klucz, saldo, wysokosc lancucha, jeden blok i kopanie w petli.
 
-#include <QWidget>
-
 #include <cstdint>
 
 #include "net/rozgloszenie.h"
+#include "ui/zakladka.h"
 #include "wezel/obserwator_wezla.h"
 
-class DaneOkna;
-namespace Ui {
-class MainWindow;
-}
-
-class ZakladkaPrzeglad : public QWidget {
+class ZakladkaPrzeglad : public Zakladka {
 public:
-    explicit ZakladkaPrzeglad(QWidget* rodzic = nullptr) : QWidget(rodzic) {}
-
-    // Po zbudowaniu formularza: polaczenia i pierwsze wypelnienie.
-    void przygotuj(DaneOkna& dane, Ui::MainWindow& formularz);
     // Klucz, saldo, wysokosc i stan petli z lancucha w pamieci.
     void odswiez();
 
@@ -33,9 +23,8 @@ private:
     void naPobrano(bool potemKop);
     void blokujNaCzasPetli(bool blokuj);
     void pokazDluzszyOdrzucony();
+    void poPodpieciu() override;
 
-    DaneOkna* dane = nullptr;
-    Ui::MainWindow* ui = nullptr;
     std::int64_t wysokoscStartowa = 0;
     // Rozgloszenie jednego bloku w toku: zatrzymanie petli nie odblokowuje wtedy buttonKop.
     bool rozglaszanieBloku = false;

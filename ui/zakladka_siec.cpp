@@ -1,13 +1,11 @@
 #include "ui/zakladka_siec.h"
 
 #include <QComboBox>
-#include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QScrollArea>
-#include <QTimer>
 #include <QVBoxLayout>
 
 #include "net/port.h"
@@ -15,7 +13,7 @@
 #include "ui/dane_okna.h"
 #include "ui/etykiety_wezlow.h"
 #include "ui/kropka_statusu.h"
-#include "ui/kursor_czekania.h"
+#include "ui/przyciski.h"
 #include "ui/teksty_okna.h"
 #include "ui_mainwindow.h"
 
@@ -29,27 +27,36 @@ bool poprawnyPort(const QString& tekst, int& port)
     return ok && portPoprawny(port);
 }
 
-void dodajPozycje(QListWidget* lista, const QString& tekst, const Wezel& wezel)
+// Lista od nowa z pliku wezlow; pozycja pamieta adres i port, po ktorych usunWybrany ja znajdzie.
+void wypelnijListe(QListWidget* lista, const std::string& plik, QString (*napis)(const Wezel&))
 {
-    auto* pozycja = new QListWidgetItem(tekst, lista);
-    pozycja->setData(Qt::UserRole, QString::fromStdString(wezel.ip));
-    pozycja->setData(Qt::UserRole + 1, wezel.port);
+    lista->clear();
+    for (const Wezel& wezel : wczytajWezly(plik)) {
+        auto* pozycja = new QListWidgetItem(napis(wezel), lista);
+        pozycja->setData(Qt::UserRole, QString::fromStdString(wezel.ip));
+        pozycja->setData(Qt::UserRole + 1, wezel.port);
+    }
 }
 
-// Dodaje wpis z pol i mowi, co poszlo nie tak; przy bledzie pola i plik zostaja bez zmian.
-// Pusty tekst: dodano.
-QString dodajZPol(QLineEdit* poleIp, QLineEdit* polePortu, const std::string& plik)
+// Dodaje wpis z pol; `komunikat` mowi, co poszlo nie tak (po dodaniu jest pusty). Przy bledzie
+// pola i plik zostaja bez zmian.
+bool dodajZPol(QLineEdit* poleIp, QLineEdit* polePortu, QLabel* komunikat, const std::string& plik)
 {
     // Adres po tych samych zasadach co wpisy z sieci; port sprawdzany po nim, osobno.
     Wezel wezel{poleIp->text().trimmed().toStdString(), 1, {}, {}};
-    if (!przygotujWezelDoZapisu(wezel))
-        return trOkna(TEKST_ZLY_ADRES_IP);
-    if (!poprawnyPort(polePortu->text().trimmed(), wezel.port))
-        return trOkna(TEKST_ZLY_PORT);
+    if (!przygotujWezelDoZapisu(wezel)) {
+        komunikat->setText(trOkna(TEKST_ZLY_ADRES_IP));
+        return false;
+    }
+    if (!poprawnyPort(polePortu->text().trimmed(), wezel.port)) {
+        komunikat->setText(trOkna(TEKST_ZLY_PORT));
+        return false;
+    }
     dodajLubUzupelnijWezel(plik, wezel.ip, wezel.port, std::string(), std::string());
     poleIp->clear();
     polePortu->clear();
-    return {};
+    komunikat->clear();
+    return true;
 }
 
 // Usuwa biezaca pozycje listy z pliku; false, gdy nic nie jest wybrane.
@@ -81,10 +88,8 @@ void komunikatWJednymWierszu(QLabel* komunikat)
 
 } // namespace
 
-void ZakladkaSiec::przygotuj(DaneOkna& daneOkna, Ui::MainWindow& formularz)
+void ZakladkaSiec::poPodpieciu()
 {
-    dane = &daneOkna;
-    ui = &formularz;
     przeniesDoPrzewijania();
     przygotujPola();
     ui->labelStatusNasluchu->setText(kropkaStatusu(KOLOR_CZERWONY, trOkna(TEKST_NIEAKTYWNY)));
@@ -120,13 +125,7 @@ void ZakladkaSiec::przygotujPola()
 void ZakladkaSiec::naNasluchuj()
 {
     if (nasluchAktywny) {
-        ui->buttonNasluchuj->setEnabled(false);
-        ui->buttonNasluchuj->setText(trOkna(TEKST_ZATRZYMYWANIE));
-        QCoreApplication::processEvents();
-        {
-            const KursorCzekania kursor;
-            dane->wezel().zatrzymajNasluch();
-        }
+        zatrzymajZCzekaniem(ui->buttonNasluchuj, [this] { dane->wezel().zatrzymajNasluch(); });
         wrocDoStanuBezNasluchu(kropkaStatusu(KOLOR_CZERWONY, trOkna(TEKST_NIEAKTYWNY)));
         return;
     }
@@ -154,8 +153,7 @@ void ZakladkaSiec::naNasluchGotowy(bool sukces, int port)
         return;
     }
     nasluchAktywny = true;
-    ui->buttonNasluchuj->setText(trOkna(TEKST_ZATRZYMAJ_NASLUCH));
-    ui->buttonNasluchuj->setEnabled(true);
+    zwolnijPrzycisk(ui->buttonNasluchuj, TEKST_ZATRZYMAJ_NASLUCH);
     ui->labelStatusNasluchu->setText(kropkaStatusu(KOLOR_ZIELONY, trOkna(TEKST_NASLUCH_AKTYWNY).arg(port)));
     dane->ustawNasluch(true);
     // Usuniecie siebie z listy, bootstrap, pobranie od znanych wezlow i obecnosc.
@@ -175,8 +173,7 @@ void ZakladkaSiec::wrocDoStanuBezNasluchu(const QString& status)
     nasluchAktywny = false;
     dane->ustawNasluch(false);
     ui->editPortNasluchu->setEnabled(true);
-    ui->buttonNasluchuj->setText(trOkna(TEKST_NASLUCHUJ));
-    ui->buttonNasluchuj->setEnabled(true);
+    zwolnijPrzycisk(ui->buttonNasluchuj, TEKST_NASLUCHUJ);
     ui->labelStatusNasluchu->setText(status);
 }
 
@@ -191,9 +188,7 @@ void ZakladkaSiec::naWezelWykryty(const QString& ip, int port)
 
 void ZakladkaSiec::naDodajWezel()
 {
-    const QString blad = dodajZPol(ui->editIpWezla, ui->editPortWezla, dane->katalog().wezly);
-    ui->labelStatusWezla->setText(blad);
-    if (!blad.isEmpty())
+    if (!dodajZPol(ui->editIpWezla, ui->editPortWezla, ui->labelStatusWezla, dane->katalog().wezly))
         return;
     emit dane->wezlyZmienione();
     static_cast<void>(dane->pobierzOdZnanych(CelPobrania::zwykle));
@@ -201,9 +196,7 @@ void ZakladkaSiec::naDodajWezel()
 
 void ZakladkaSiec::naDodajSeed()
 {
-    const QString blad = dodajZPol(ui->editIpSeeda, ui->editPortSeeda, dane->katalog().seedy);
-    ui->labelStatusSeeda->setText(blad);
-    if (!blad.isEmpty())
+    if (!dodajZPol(ui->editIpSeeda, ui->editPortSeeda, ui->labelStatusSeeda, dane->katalog().seedy))
         return;
     odswiezSeedy();
     static_cast<void>(dane->wezel().bootstrap(dane->lancuch(), dane->port()));
@@ -224,17 +217,16 @@ void ZakladkaSiec::naUsunSeed()
 
 void ZakladkaSiec::naRozgloscTeraz()
 {
-    ui->buttonRozgloscTeraz->setEnabled(false);
-    ui->buttonRozgloscTeraz->setText(trOkna(TEKST_ROZGLASZANIE));
+    zajmijPrzycisk(ui->buttonRozgloscTeraz, TEKST_ROZGLASZANIE);
     dane->rozglos(CelRozgloszenia::reczne);
 }
 
 void ZakladkaSiec::naRozgloszono(int sukcesy, int wszystkie)
 {
-    ui->buttonRozgloscTeraz->setText(
-        wszystkie > 0 ? trOkna(TEKST_ROZGLOSZONO).arg(sukcesy).arg(wszystkie) : trOkna(TEKST_BRAK_WEZLOW));
     ui->buttonRozgloscTeraz->setEnabled(true);
-    QTimer::singleShot(2000, this, [this] { ui->buttonRozgloscTeraz->setText(trOkna(TEKST_ROZGLOS_TERAZ)); });
+    napisNaChwile(ui->buttonRozgloscTeraz,
+                  wszystkie > 0 ? trOkna(TEKST_ROZGLOSZONO).arg(sukcesy).arg(wszystkie) : trOkna(TEKST_BRAK_WEZLOW),
+                  TEKST_ROZGLOS_TERAZ, 2000);
 }
 
 void ZakladkaSiec::naPostepPobierania(const QString& dawca, qint64 mam, qint64 wszystkie)
@@ -255,16 +247,12 @@ void ZakladkaSiec::naPobrano()
 
 void ZakladkaSiec::odswiezWezly()
 {
-    ui->listaWezlow->clear();
-    for (const Wezel& wezel : wczytajWezly(dane->katalog().wezly))
-        dodajPozycje(ui->listaWezlow, etykietaWezla(wezel), wezel);
+    wypelnijListe(ui->listaWezlow, dane->katalog().wezly, etykietaWezla);
 }
 
 void ZakladkaSiec::odswiezSeedy()
 {
-    ui->listaSeedow->clear();
-    for (const Wezel& seed : wczytajWezly(dane->katalog().seedy))
-        dodajPozycje(ui->listaSeedow, adresWezla(seed), seed);
+    wypelnijListe(ui->listaSeedow, dane->katalog().seedy, adresWezla);
 }
 
 void ZakladkaSiec::przeniesDoPrzewijania()

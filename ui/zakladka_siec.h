@@ -2,20 +2,10 @@
 // Zakladka Siec: nasluch, znane wezly, seedy, rozgloszenie na zadanie i postep pobierania.
 
 #include <QString>
-#include <QWidget>
 
-class DaneOkna;
-class QLineEdit;
-namespace Ui {
-class MainWindow;
-}
+#include "ui/zakladka.h"
 
-class ZakladkaSiec : public QWidget {
-public:
-    explicit ZakladkaSiec(QWidget* rodzic = nullptr) : QWidget(rodzic) {}
-
-    void przygotuj(DaneOkna& dane, Ui::MainWindow& formularz);
-
+class ZakladkaSiec : public Zakladka {
 private:
     void naNasluchuj();
     void naNasluchGotowy(bool sukces, int port);
@@ -33,9 +23,8 @@ private:
     void odswiezSeedy();
     void przeniesDoPrzewijania();
     void przygotujPola();
+    void poPodpieciu() override;
 
-    DaneOkna* dane = nullptr;
-    Ui::MainWindow* ui = nullptr;
     bool nasluchAktywny = false;
     // Tekst statusu sprzed klikniecia Nasluchuj, przywracany, gdy watek nie powstal.
     QString statusPrzedNasluchem;

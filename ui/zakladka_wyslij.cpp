@@ -14,10 +14,8 @@
 #include "ui/teksty_okna.h"
 #include "ui_mainwindow.h"
 
-void ZakladkaWyslij::przygotuj(DaneOkna& daneOkna, Ui::MainWindow& formularz)
+void ZakladkaWyslij::poPodpieciu()
 {
-    dane = &daneOkna;
-    ui = &formularz;
     ui->editKwota->setPlaceholderText(trOkna(TEKST_PRZYKLAD_KWOTY));
     connect(ui->buttonWyslij, &QPushButton::clicked, this, &ZakladkaWyslij::naWyslij);
     connect(ui->comboZnaniOdbiorcy, &QComboBox::activated, this,

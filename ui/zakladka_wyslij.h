@@ -2,20 +2,12 @@
 // Zakladka Wyslij: sprawdzenie pol, potwierdzenie, blok z platnoscia, rozgloszenie i jego wynik.
 
 #include <QString>
-#include <QWidget>
 
 #include "net/rozgloszenie.h"
+#include "ui/zakladka.h"
 
-class DaneOkna;
-namespace Ui {
-class MainWindow;
-}
-
-class ZakladkaWyslij : public QWidget {
+class ZakladkaWyslij : public Zakladka {
 public:
-    explicit ZakladkaWyslij(QWidget* rodzic = nullptr) : QWidget(rodzic) {}
-
-    void przygotuj(DaneOkna& dane, Ui::MainWindow& formularz);
     // Wynik rozgloszenia wyslanej transakcji (przychodzi z wezla).
     void pokazWynikWyslania(const WynikRozgloszenia& wynik);
     // Komunikat o wyniku wysylki: decyzje wezli, a bez nich same liczby.
@@ -27,9 +19,8 @@ private:
     void odswiezOdbiorcow();
     void blokujNaCzasPetli(bool blokuj);
     void pokazStatusWyslania();
+    void poPodpieciu() override;
 
-    DaneOkna* dane = nullptr;
-    Ui::MainWindow* ui = nullptr;
     // Rozgloszenie wyslanej transakcji w toku: buttonWyslij czeka na jego wynik.
     bool rozglaszanieWyslania = false;
     // Stan wysylki (w toku albo wynik); podczas petli pokazywany nad jej komunikatem.
