@@ -317,6 +317,8 @@ blad 201 ui ui/zakladka_siec.cpp 's/    lista->clear\(\);\n//' \
   "lista wezlow albo seedow dopisuje wpisy pliku do starych zamiast pokazac je od nowa"
 blad 202 ui ui/zakladka_siec.cpp 's/    komunikat->clear\(\);\n//' \
   "po udanym dodaniu wezla zostaje komunikat o bledzie z poprzedniej proby"
+blad 203 ui ui/mainwindow.cpp 's/(    zakladkaDziennik = new ZakladkaDziennik[^\n]*\n)(    daneOkna = new DaneOkna[^\n]*\n)/$2$1/' \
+  "wpisy z otwarcia portfela (odlozony na bok) nie trafiaja do zakladki Dziennik"
 
 przywroc() { [ -n "${kopia:-}" ] && cp "$kopia" "$plik" && rm -f "$kopia"; kopia=; }
 trap przywroc EXIT INT TERM

@@ -7,6 +7,7 @@
 
 #include "ui/dane_okna.h"
 #include "ui/teksty_okna.h"
+#include "ui/zakladka_dziennik.h"
 #include "ui_mainwindow.h"
 
 MainWindow::MainWindow(const KatalogDanych& katalog, std::shared_ptr<Dziennik> dziennik,
@@ -17,6 +18,9 @@ MainWindow::MainWindow(const KatalogDanych& katalog, std::shared_ptr<Dziennik> d
     // Nazwa uzytkownika nie przechodzi przez tlumaczenie.
     if (!nazwa.isEmpty())
         setWindowTitle(QStringLiteral("Talvarin - ") + nazwa);
+    // Zakladka Dziennik subskrybuje przed otwarciem portfela: wpis o portfelu odlozonym na bok
+    // trafia do niej, nie tylko na konsole.
+    zakladkaDziennik = new ZakladkaDziennik(*this->dziennik, ui->tabWidget);
     daneOkna = new DaneOkna(katalog, *this->dziennik, nazwa, ui->editPortNasluchu, this);
     // Kolejnosc ma znaczenie: Siec przenosi swoje grupy do przewijanego pola, zanim
     // Dziennik podepnie sie pod jej status.

@@ -35,7 +35,7 @@ public:
 private:
     // Komunikat o portfelu, ktory byl dostepny dla innych (prawa juz poprawione).
     void ostrzezOPrawachPortfela();
-    // Zakladka Dziennik i droga wpisow do niej (plik zakladki Dziennik).
+    // Zakladka Dziennik w oknie i odmowy w statusie (plik zakladki Dziennik).
     void podlaczDziennik();
     void odlaczDziennik();
     void odbierzWpis(const Wpis& wpis);

@@ -80,7 +80,6 @@ void ZakladkaDziennik::dopisz(qint64 czasMs, const QString& tekst)
 
 void MainWindow::podlaczDziennik()
 {
-    zakladkaDziennik = new ZakladkaDziennik(*dziennik, ui->tabWidget);
     ui->tabWidget->addTab(zakladkaDziennik, tr(TEKST_DZIENNIK));
     statusOdmowy = new StatusChwilowy(ui->labelStatusNasluchu, CZAS_ODMOWY_W_STATUSIE);
     connect(zakladkaDziennik, &ZakladkaDziennik::wpisOdebrany, this,

@@ -153,6 +153,7 @@ private slots:
     void wezlyDodawaneIUsuwane();
     void nieudanyZapisNieUdajeSukcesu();
     void niezapisanyPortfelBezFrazy();
+    void portfelOdlozonyNaBokWDziennikuOkna();
     void nazwaMiesciSieWOgloszeniu();
     void wysylanieCzekaNaSwojeRozgloszenie();
     void zawieszonyWezelNieWstrzymujeZatrzyman();
@@ -352,6 +353,16 @@ void TestOkna::niezapisanyPortfelBezFrazy()
     QVERIFY(QDir::setCurrent(folderTestu));
     QCOMPARE(tytuly, QStringList({"Portfel", "Blad", "Portfel"}));
     QVERIFY2(komunikat.contains("moj_portfel.dat") && komunikat.contains(std::strerror(ENOENT)), qPrintable(komunikat));
+}
+
+void TestOkna::portfelOdlozonyNaBokWDziennikuOkna()
+{
+    // Wpis z otwarcia portfela powstaje w konstruktorze okna, zanim ktokolwiek go pokaze.
+    zapiszPlikTestu(PLIK_PORTFELA, "zepsuty\n");
+    otworz(lancuchTestowy(0, 0));
+    auto* dziennik = okno->findChild<QPlainTextEdit*>(QStringLiteral("tekstDziennika"));
+    QTRY_VERIFY(dziennik->toPlainText().contains(QStringLiteral(" - przeniesiono go do ")));
+    QVERIFY(dziennik->toPlainText().contains(QString::fromLatin1(PLIK_PORTFELA)));
 }
 
 void TestOkna::nazwaMiesciSieWOgloszeniu()
