@@ -1,6 +1,5 @@
 #include <QApplication>
 
-#include <memory>
 #include <string>
 #include <string_view>
 
@@ -10,16 +9,16 @@
 
 int main(int argc, char* argv[])
 {
-    // Jedyny dziennik procesu: wiersze na konsoli i wpisy zakladki Dziennik. Watki odlaczone
-    // okna dostaja wlasne kopie wskaznika, wiec dziennik zyje tak dlugo jak one.
-    const auto dziennik = std::make_shared<Dziennik>();
+    // Jedyny dziennik procesu: wiersze na konsoli i wpisy zakladki Dziennik. Zyje dluzej niz
+    // okno, a watki wezla koncza sie razem z oknem.
+    Dziennik dziennik;
     const auto blad = [&dziennik](std::string opis) {
-        dziennik->zglos({.rodzaj = RodzajWpisu::bladProgramu, .tekst = "talvarin", .opis = std::move(opis)});
+        dziennik.zglos({.rodzaj = RodzajWpisu::bladProgramu, .tekst = "talvarin", .opis = std::move(opis)});
     };
     // Wersja bez tworzenia aplikacji: dziala takze bez ekranu.
     for (int i = 1; i < argc; ++i) {
         if (std::string_view(argv[i]) == "--version") {
-            dziennik->zglos({.rodzaj = RodzajWpisu::wersja, .tekst = "talvarin", .opis = TALVARIN_WERSJA});
+            dziennik.zglos({.rodzaj = RodzajWpisu::wersja, .tekst = "talvarin", .opis = TALVARIN_WERSJA});
             return 0;
         }
     }

@@ -27,7 +27,6 @@ const Blockchain& lancuch(int ile, bool zPlatnosciami)
     auto it = gotowe.find({ile, zPlatnosciami});
     if (it != gotowe.end())
         return it->second;
-    Cisza cisza;
     const ParaKluczy gornik = generujPareKluczy();
     const std::string adres = kluczPublicznyHex(gornik);
     Blockchain nowy;
@@ -83,7 +82,6 @@ void BM_KopBlok(benchmark::State& stan)
 {
     std::int64_t proby = 0;
     int indeks = 1;
-    Cisza cisza;
     for (auto _ : stan) {
         Blok blok(indeks++, {transakcjaNagrody(std::string(64, 'a'), 5000000000)},
                   std::string(64, '0'));

@@ -7,11 +7,9 @@
 
 #include <arpa/inet.h>
 #include <filesystem>
-#include <iostream>
 #include <map>
 #include <memory>
 #include <netinet/in.h>
-#include <sstream>
 #include <sys/resource.h>
 #include <sys/socket.h>
 #include <thread>
@@ -24,17 +22,6 @@
 #include "core/walidacja.h"
 #include "net/wymiana_lancucha.h"
 #include "core/dziennik.h"
-
-namespace {
-
-// Wiersze pomiaru ida na konsole jak wiersze programu.
-Dziennik& dziennikPomiaru()
-{
-    static Dziennik dziennik;
-    return dziennik;
-}
-
-} // namespace
 
 namespace {
 
@@ -78,7 +65,6 @@ void BM_JedenBlokKopIZapisz(benchmark::State& stan)
     ksiega.trudnosc = 0;
     const std::string adres = kluczPublicznyHex(gornik());
     {
-        Cisza cisza;
         for (auto _ : stan)
             if (!kopIZapisz(ksiega, adres, plik, {}).zapisano())
                 stan.SkipWithError("blok nie trafil do pliku");
@@ -143,7 +129,6 @@ void BM_SerwerPrzyjmujeDluzszy(benchmark::State& stan)
     Blockchain zrodlo = wlasny;
     std::string tekst = serializujLancuch(zrodlo);
     {
-        Cisza cisza;
         for (auto _ : stan) {
             stan.PauseTiming();
             dodajBlok(zrodlo);
@@ -241,7 +226,6 @@ void rozglos(benchmark::State& stan, int zywych, int martwych)
     std::FILE* f = std::fopen(plikWezlow.c_str(), "w");
     std::fputs(wpisy.c_str(), f);
     std::fclose(f);
-    Cisza cisza;
     for (auto _ : stan) {
         const WynikRozgloszenia w = rozglosLancuch(dziennikPomiaru(), lancuch(1000), plikWezlow, -1, {});
         if (w.wszystkie != zywych + martwych || w.sukcesy != zywych)

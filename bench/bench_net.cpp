@@ -9,10 +9,8 @@
 #include <filesystem>
 #include <functional>
 #include <map>
-#include <iostream>
 #include <netinet/in.h>
 #include <sodium.h>
-#include <sstream>
 #include <sys/socket.h>
 #include <thread>
 #include <unistd.h>
@@ -22,17 +20,6 @@
 #include "net/ramki.h"
 #include "net/wymiana_lancucha.h"
 #include "core/dziennik.h"
-
-namespace {
-
-// Wiersze pomiaru ida na konsole jak wiersze programu.
-Dziennik& dziennikPomiaru()
-{
-    static Dziennik dziennik;
-    return dziennik;
-}
-
-} // namespace
 
 namespace {
 
@@ -209,8 +196,6 @@ void BM_CalePchniecie(benchmark::State& stan)
     const std::string plikLancucha = folder + "/serwer.dat";
     const std::string plikWezlow = folder + "/wezly-serwera.dat";
     const std::string plikKlienta = folder + "/wezly-klienta.dat";
-    std::ostringstream cisza;
-    std::streambuf* poprzedni = std::cout.rdbuf(cisza.rdbuf());
     std::stop_source stop;
     std::atomic<int> gotowy{0};
     Blockchain zywy;
@@ -236,7 +221,6 @@ void BM_CalePchniecie(benchmark::State& stan)
     }
     stop.request_stop();
     t.join();
-    std::cout.rdbuf(poprzedni);
 }
 
 } // namespace

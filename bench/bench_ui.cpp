@@ -16,10 +16,8 @@
 #include <unistd.h>
 
 #include <cstdio>
-#include <iostream>
 #include <map>
 #include <memory>
-#include <sstream>
 
 #include "ui/dane_okna.h"
 #include "ui/mainwindow.h"
@@ -71,7 +69,6 @@ QString folderZLancuchem(int ile)
     const std::string mojKlucz = kluczPublicznyHex(ja);
     const std::string innyKlucz = kluczPublicznyHex(inny);
     static_cast<void>(zapiszPortfel(ja, folder + "/" + PLIK_PORTFELA));
-    Cisza cisza;
     Blockchain lancuch;
     lancuch.trudnosc = 0; // dowod pracy nie jest tu mierzony
     for (int i = 1; i < ile; ++i) {
@@ -90,8 +87,7 @@ QString folderZLancuchem(int ile)
 std::unique_ptr<MainWindow> oknoDla(int ile)
 {
     QDir::setCurrent(folderZLancuchem(ile));
-    Cisza cisza;
-    return std::make_unique<MainWindow>(KatalogDanych::w("."), std::make_shared<Dziennik>(), QString{});
+    return std::make_unique<MainWindow>(KatalogDanych::w("."), dziennikPomiaru(), QString{});
 }
 
 // Nastepny pomiar startuje od lancucha tej samej dlugosci (po pomiarze, bez mierzenia).
@@ -147,7 +143,6 @@ void BM_NaKopBlok(benchmark::State& stan)
 {
     const int ile = static_cast<int>(stan.range(0));
     auto okno = oknoDla(ile);
-    Cisza cisza;
     for (auto _ : stan) {
         PomiarOkna::kopBlok(*okno);
         // Wynik rozgloszenia (brak wezlow) wraca, zanim zacznie sie nastepny blok.
@@ -162,7 +157,6 @@ void BM_NaKopBlok(benchmark::State& stan)
 void BM_KopIZapisz(benchmark::State& stan)
 {
     QDir::setCurrent(folderZLancuchem(static_cast<int>(stan.range(0))));
-    Cisza cisza;
     const std::string klucz = kluczPublicznyHex(generujPareKluczy());
     const int ile = static_cast<int>(stan.range(0));
     for (auto _ : stan) {
@@ -177,8 +171,7 @@ void BM_StartOknaDoBezczynnosci(benchmark::State& stan)
 {
     QDir::setCurrent(folderZLancuchem(static_cast<int>(stan.range(0))));
     for (auto _ : stan) {
-        Cisza cisza;
-        MainWindow okno(KatalogDanych::w("."), std::make_shared<Dziennik>(), QString{});
+        MainWindow okno(KatalogDanych::w("."), dziennikPomiaru(), QString{});
         okno.show();
         QCoreApplication::processEvents();
         stan.PauseTiming();
@@ -202,7 +195,6 @@ void BM_NowyBlokZPetliWOknie(benchmark::State& stan)
     for (auto _ : stan) {
         stan.PauseTiming();
         {
-            Cisza cisza;
             if (!kopIZapisz(petla, klucz, PLIK_LANCUCHA, {}).zapisano())
                 stan.SkipWithError("blok nie trafil do pliku");
         }
@@ -248,7 +240,6 @@ void BM_SzczytOknaZNasluchemIPetla(benchmark::State& stan)
     QDir::setCurrent(folderZLancuchem(ile));
     double szczyt = 0;
     for (auto _ : stan) {
-        Cisza cisza;
         // Szczyt od tej chwili: budowa lancucha do pomiaru sie nie liczy.
         wyzerujSzczyt();
         auto okno = oknoDla(ile);

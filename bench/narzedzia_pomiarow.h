@@ -1,7 +1,9 @@
 #pragma once
-// Drobne narzedzia wspolne programom pomiarowym: folder roboczy, wolny port, szczyt pamieci.
+// Drobne narzedzia wspolne programom pomiarowym: folder roboczy, wolny port, szczyt pamieci,
+// cichy dziennik.
 
 #include <arpa/inet.h>
+#include <fcntl.h>
 #include <netinet/in.h>
 #include <sys/resource.h>
 #include <sys/socket.h>
@@ -11,6 +13,8 @@
 #include <cstdlib>
 #include <filesystem>
 #include <string>
+
+#include "core/dziennik.h"
 
 // Jeden folder w /tmp na caly program, tworzony przy pierwszym uzyciu.
 [[nodiscard]] inline const std::string& folderRoboczy()
@@ -53,4 +57,12 @@ inline void usunFolderRoboczy()
     rusage uzycie{};
     ::getrusage(RUSAGE_SELF, &uzycie);
     return static_cast<double>(uzycie.ru_maxrss) / 1024.0;
+}
+
+// Wiersze programu (serwer, rozglaszanie, okno) ida do /dev/null, nie miedzy wyniki pomiarow.
+[[nodiscard]] inline Dziennik& dziennikPomiaru()
+{
+    static const int nic = ::open("/dev/null", O_WRONLY | O_CLOEXEC);
+    static Dziennik dziennik(nic, nic);
+    return dziennik;
 }

@@ -35,10 +35,9 @@ int main(int argc, char** argv)
         return 2;
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication aplikacja(argc, argv);
-    auto dziennik = std::make_shared<Dziennik>();
     QElapsedTimer zegar;
     zegar.start();
-    MainWindow okno(KatalogDanych::w(argv[1]), dziennik, QStringLiteral("Pomiar"));
+    MainWindow okno(KatalogDanych::w(argv[1]), dziennikPomiaru(), QStringLiteral("Pomiar"));
     okno.show();
     // Bezczynnosc: pierwsze przejscie petli zdarzen bez pracy do zrobienia.
     QTimer::singleShot(0, &aplikacja, [&] {

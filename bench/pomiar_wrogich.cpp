@@ -10,7 +10,6 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
-#include <iostream>
 #include <netinet/in.h>
 #include <poll.h>
 #include <sodium.h>
@@ -27,17 +26,6 @@
 #include "net/ramki.h"
 #include "net/wymiana_lancucha.h"
 #include "core/dziennik.h"
-
-namespace {
-
-// Wiersze pomiaru ida na konsole jak wiersze programu.
-Dziennik& dziennikPomiaru()
-{
-    static Dziennik dziennik;
-    return dziennik;
-}
-
-} // namespace
 
 namespace {
 
@@ -188,7 +176,6 @@ void szczytPamieci(const std::string& folder, const char* opis, std::size_t mb, 
         return;
     const pid_t potomek = ::fork();
     if (potomek == 0) {
-        std::cout.rdbuf(nullptr);
         const long przed = static_cast<long>(szczytPamieciMB());
         {
             Serwer serwer(folder, port);
@@ -344,7 +331,6 @@ void osiemDuzychRamek(const std::string& folder)
     std::fflush(stdout); // potomek nie powtorzy wierszy z bufora
     const pid_t potomek = ::fork();
     if (potomek == 0) {
-        std::cout.rdbuf(nullptr);
         {
             Serwer serwer(folder, port);
             char bajt = 0;
@@ -392,7 +378,6 @@ int main()
     if (sodium_init() < 0)
         return 1;
     const std::string& folder = folderRoboczy();
-    std::streambuf* wyjscie = std::cout.rdbuf(nullptr); // wiersze serwera nie mieszaja sie z wynikami
     szczytPamieci(folder, "ramka 100 MB pustych transakcji", 100, "0");
     // Kwota dopelniona zerami do 39 bajtow na transakcje miesci sie w szacunku pamieci.
     szczytPamieci(folder, "ramka 50 MB pustych transakcji po 39 bajtow", 50, std::string(34, '0'));
@@ -402,7 +387,6 @@ int main()
     zatrzymanieZZawieszonym(folder);
     osiemSaczacych(folder);
     osiemDuzychRamek(folder);
-    std::cout.rdbuf(wyjscie);
     usunFolderRoboczy();
     return 0;
 }

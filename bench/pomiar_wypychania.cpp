@@ -31,17 +31,6 @@
 
 namespace {
 
-// Wiersze pomiaru ida na konsole jak wiersze programu.
-Dziennik& dziennikPomiaru()
-{
-    static Dziennik dziennik;
-    return dziennik;
-}
-
-} // namespace
-
-namespace {
-
 using Zegar = std::chrono::steady_clock;
 using namespace std::chrono_literals;
 

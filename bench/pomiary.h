@@ -6,8 +6,6 @@
 
 #include "narzedzia_pomiarow.h"
 
-#include <iostream>
-#include <sstream>
 
 [[nodiscard]] inline int uruchomPomiary(int& argc, char** argv)
 {
@@ -26,16 +24,3 @@ inline void szczytPamieci(benchmark::State& stan)
 {
     stan.counters["szczyt_MB"] = szczytPamieciMB();
 }
-
-// Wypisy kopania i serwera na std::cout nie mieszaja sie z tabela wynikow.
-class Cisza {
-public:
-    Cisza() : poprzedni(std::cout.rdbuf(bufor.rdbuf())) {}
-    ~Cisza() { std::cout.rdbuf(poprzedni); }
-    Cisza(const Cisza&) = delete;
-    Cisza& operator=(const Cisza&) = delete;
-
-private:
-    std::ostringstream bufor;
-    std::streambuf* poprzedni;
-};

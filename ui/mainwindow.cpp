@@ -10,9 +10,9 @@
 #include "ui/zakladka_dziennik.h"
 #include "ui_mainwindow.h"
 
-MainWindow::MainWindow(const KatalogDanych& katalog, std::shared_ptr<Dziennik> dziennik,
-                       QString nazwa, QWidget* parent)
-    : QMainWindow(parent), ui(new Ui::MainWindow), dziennik(std::move(dziennik))
+MainWindow::MainWindow(const KatalogDanych& katalog, Dziennik& dziennik, QString nazwa,
+                       QWidget* parent)
+    : QMainWindow(parent), ui(new Ui::MainWindow), dziennik(dziennik)
 {
     ui->setupUi(this);
     // Nazwa uzytkownika nie przechodzi przez tlumaczenie.
@@ -20,8 +20,8 @@ MainWindow::MainWindow(const KatalogDanych& katalog, std::shared_ptr<Dziennik> d
         setWindowTitle(QStringLiteral("Talvarin - ") + nazwa);
     // Zakladka Dziennik subskrybuje przed otwarciem portfela: wpis o portfelu odlozonym na bok
     // trafia do niej, nie tylko na konsole.
-    zakladkaDziennik = new ZakladkaDziennik(*this->dziennik, ui->tabWidget);
-    daneOkna = new DaneOkna(katalog, *this->dziennik, nazwa, ui->editPortNasluchu, this);
+    zakladkaDziennik = new ZakladkaDziennik(this->dziennik, ui->tabWidget);
+    daneOkna = new DaneOkna(katalog, this->dziennik, nazwa, ui->editPortNasluchu, this);
     // Kolejnosc ma znaczenie: Siec przenosi swoje grupy do przewijanego pola, zanim
     // Dziennik podepnie sie pod jej status.
     ui->tabSiec->przygotuj(*daneOkna, *ui);

@@ -5,8 +5,6 @@
 #include <QMainWindow>
 #include <QString>
 
-#include <memory>
-
 #include "core/dziennik.h"
 #include "wezel/katalog_danych.h"
 
@@ -23,7 +21,7 @@ class MainWindow : public QMainWindow {
 
 public:
     // Wszystko, co okno i wezel zglaszaja, idzie do `dziennik`.
-    MainWindow(const KatalogDanych& katalog, std::shared_ptr<Dziennik> dziennik, QString nazwa,
+    MainWindow(const KatalogDanych& katalog, Dziennik& dziennik, QString nazwa,
                QWidget* parent = nullptr);
     ~MainWindow() override;
 
@@ -41,7 +39,7 @@ private:
     void odbierzWpis(const Wpis& wpis);
 
     Ui::MainWindow* ui = nullptr;
-    std::shared_ptr<Dziennik> dziennik;
+    Dziennik& dziennik;
     DaneOkna* daneOkna = nullptr;
     // Wpisy dziennika; odmowy serwera pokazywane chwilowo w statusie nasluchu.
     ZakladkaDziennik* zakladkaDziennik = nullptr;

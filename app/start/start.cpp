@@ -88,12 +88,12 @@ int odmowBlokady(Dziennik& dziennik, WynikBlokady wynik, const BlokadaFolderu& b
 } // namespace
 
 int uruchomProgram(QApplication& aplikacja, const BibliotekiStartu& biblioteki,
-                   const KatalogDanych& katalog, std::shared_ptr<Dziennik> dziennik)
+                   const KatalogDanych& katalog, Dziennik& dziennik)
 {
     // Jeden proces na folder danych, zanim cokolwiek w nim zapisze.
     BlokadaFolderu blokada;
     if (const WynikBlokady wynik = blokada.zajmij(katalog); wynik != WynikBlokady::zajeta)
-        return odmowBlokady(*dziennik, wynik, blokada, katalog);
+        return odmowBlokady(dziennik, wynik, blokada, katalog);
     // Zanim cokolwiek zapisze pliki: pliki tymczasowe po przerwanych zapisach precz.
     usunPozostalosciPoAwariach(katalog);
     // Jezyk przed bibliotekami: komunikaty o ich bledach sa juz przetlumaczone.
@@ -116,7 +116,7 @@ int uruchomProgram(QApplication& aplikacja, const BibliotekiStartu& biblioteki,
     const QString nazwa = zapytajONazwe(katalog);
     przygotujPortfel(katalog);
 
-    MainWindow okno(katalog, std::move(dziennik), nazwa);
+    MainWindow okno(katalog, dziennik, nazwa);
     okno.dopasujDoEkranu();
     okno.show();
     const int wynik = aplikacja.exec();

@@ -4,7 +4,6 @@
 #include <QString>
 
 #include <functional>
-#include <memory>
 
 #include "core/dziennik.h"
 
@@ -39,4 +38,4 @@ bool zainstalujTlumaczenieQt(QTranslator& tlumacz, const QString& kod);
 // Wszystko po utworzeniu obiektu aplikacji; wynik to kod wyjscia programu. Okno i jego
 // watki zglaszaja wszystko do `dziennik`.
 [[nodiscard]] int uruchomProgram(QApplication& aplikacja, const BibliotekiStartu& biblioteki,
-                                 const KatalogDanych& katalog, std::shared_ptr<Dziennik> dziennik);
+                                 const KatalogDanych& katalog, Dziennik& dziennik);

@@ -168,7 +168,7 @@ private:
     void otworz(const Blockchain& lancuch)
     {
         QVERIFY(zapiszLancuch(lancuch, PLIK_LANCUCHA));
-        okno = std::make_unique<MainWindow>(BIEZACY, dziennik, QString{});
+        okno = std::make_unique<MainWindow>(BIEZACY, *dziennik, QString{});
         okno->dane().lancuch().trudnosc = 1;
         widoki = std::make_unique<Widoki>(okno.get());
         ui = widoki.get();
@@ -447,7 +447,7 @@ void TestOkna::duzyLancuchNowyBlokDodajeWierszeAInnyPrzebudowuje()
     Blockchain petla = lancuchTestowy(0, 20000, kluczPublicznyHex(inny));
     // Zapis wlasciciela, ktory potem dopisuje (jak petla kopania), przed otwarciem okna.
     QVERIFY(zapiszLancuch(petla, PLIK_LANCUCHA));
-    okno = std::make_unique<MainWindow>(BIEZACY, dziennik, QString{});
+    okno = std::make_unique<MainWindow>(BIEZACY, *dziennik, QString{});
     widoki = std::make_unique<Widoki>(okno.get());
     ui = widoki.get();
     QAbstractItemModel* model = ui->listaBlokow->model();
@@ -535,7 +535,7 @@ void TestOkna::oknoMiesciSieNaEkranie1366x768()
         QTranslator katalog;
         if (zaladujKatalog(katalog, QString::fromLatin1(kod)))
             QCoreApplication::installTranslator(&katalog);
-        MainWindow okno(BIEZACY, dziennik, QStringLiteral("Ala"));
+        MainWindow okno(BIEZACY, *dziennik, QStringLiteral("Ala"));
         QVERIFY2(okno.minimumSizeHint().height() <= LIMIT_WYSOKOSCI, kod);
         okno.dopasujDoEkranu();
         QVERIFY(okno.height() <= okno.screen()->availableGeometry().height());
@@ -558,7 +558,7 @@ void TestOkna::startPoAngielskuZNazwaWTytule()
                 widac = QStringList{glowne->windowTitle(), glowne->findChild<QTabWidget*>()->tabText(0)};
     });
     zegar.start(20);
-    QCOMPARE(uruchomProgram(*qApp, {[] { return 0; }, [] { return true; }, [] {}}, BIEZACY, dziennik), 0);
+    QCOMPARE(uruchomProgram(*qApp, {[] { return 0; }, [] { return true; }, [] {}}, BIEZACY, *dziennik), 0);
     QCOMPARE(widac, QStringList({"Talvarin - Ala", "Overview"}));
 }
 

@@ -131,7 +131,8 @@ int main(int argc, char** argv)
         return 3;
     bool udany = false;
     {
-        MainWindow glowne(KatalogDanych::w(argv[2]), std::make_shared<Dziennik>(),
+        Dziennik dziennik;
+        MainWindow glowne(KatalogDanych::w(argv[2]), dziennik,
                           nadawca ? QStringLiteral("Ala") : QStringLiteral("Ola"));
         okno = &glowne;
         glowne.show();
