@@ -98,13 +98,13 @@ enum class PowodZamkniecia {
 
 // Czemu synchronizacja z dawca sie skonczyla przed koncem.
 enum class PowodPrzerwania {
-    ciszaDawcy,
-    zlaOdpowiedz,
-    blokiNieLacza,
-    skapyKawalek,
-    zaDuzoWiadomosci,
-    brakObiecanych,
-    zmianaLancucha,
+    ciszaDawcy,       // brak odpowiedzi (cisza, zerwane polaczenie, zatrzymanie)
+    zlaOdpowiedz,     // odpowiedz nie jest oczekiwana wiadomoscia
+    blokiNieLacza,    // kawalek nie zaczyna sie tam, gdzie proszono, albo sie nie laczy
+    skapyKawalek,     // kawalek bez konca lancucha i mniejszy niz wymagane minimum
+    zaDuzoWiadomosci, // dawca nie konczy (zawezanie albo kawalki bez konca)
+    brakObiecanych,   // dawca nie ma blokow, ktore zapowiedzial
+    zmianaLancucha,   // wlasny lancuch wymienilo w tym czasie inne polaczenie
 };
 
 // Pola uzywane przez dany rodzaj opisuje komentarz przy nim; pozostale zostaja domyslne.

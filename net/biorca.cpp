@@ -43,7 +43,7 @@ bool znajdzRozejscie(KontekstSerwera& kontekst, Kanal& kanal, const Oferta& ofer
     Dopasowanie d = dopasuj(kontekst, oferta.lokator, {0, oferta.liczbaBlokow}, stan);
     for (int runda = 0; d.granica > d.wspolnych + WPISOW_ZAWEZENIA; ++runda) {
         if (runda == MAKS_RUND_ZAWEZANIA) {
-            wynik.przerwanie = PrzerwaniePobierania::zaDuzoWiadomosci;
+            wynik.przerwanie = PowodPrzerwania::zaDuzoWiadomosci;
             return false;
         }
         const Szukaj przedzial{d.wspolnych, d.granica};
@@ -51,14 +51,14 @@ bool znajdzRozejscie(KontekstSerwera& kontekst, Kanal& kanal, const Oferta& ofer
             kanal.zapytaj(tekstSzukaj(przedzial), MAKS_WIADOMOSCI_SYNCHRONIZACJI);
         std::vector<WpisLokatora> lokator;
         if (odpowiedz.empty()) {
-            wynik.przerwanie = PrzerwaniePobierania::ciszaDawcy;
+            wynik.przerwanie = PowodPrzerwania::ciszaDawcy;
             return false;
         }
         // Wpisy spoza przedzialu nic nie mowia: dawca, ktory je wysyla, nie gra uczciwie.
         if (!parsujLokator(odpowiedz, lokator) || lokator.empty()
             || lokator.front().wysokosc >= przedzial.do_
             || lokator.back().wysokosc != przedzial.od) {
-            wynik.przerwanie = PrzerwaniePobierania::zlaOdpowiedz;
+            wynik.przerwanie = PowodPrzerwania::zlaOdpowiedz;
             return false;
         }
         const Dopasowanie nowe = dopasuj(kontekst, lokator, d, stan);
@@ -82,28 +82,28 @@ std::optional<std::size_t> pobierzKawalek(Dziennik& dziennik, Kanal& kanal, Stan
     Bloki kawalek;
     OdczytaneBloki odczyt;
     if (odpowiedz.empty()) {
-        wynik.przerwanie = PrzerwaniePobierania::ciszaDawcy;
+        wynik.przerwanie = PowodPrzerwania::ciszaDawcy;
         return std::nullopt;
     }
     if (!parsujKawalek(odpowiedz, kawalek) || !parsujBloki(kawalek.tekst, odczyt)) {
-        wynik.przerwanie = PrzerwaniePobierania::zlaOdpowiedz;
+        wynik.przerwanie = PowodPrzerwania::zlaOdpowiedz;
         return std::nullopt;
     }
     wynik.ileDawca = kawalek.liczbaBlokow;
     if (kawalek.od != od) {
-        wynik.przerwanie = PrzerwaniePobierania::blokiNieLacza;
+        wynik.przerwanie = PowodPrzerwania::blokiNieLacza;
         return std::nullopt;
     }
     const bool doKonca = od + odczyt.bloki.size() >= kawalek.liczbaBlokow;
     if (!doKonca && kawalek.tekst.size() < MIN_BAJTOW_KAWALKA) {
-        wynik.przerwanie = PrzerwaniePobierania::skapyKawalek;
+        wynik.przerwanie = PowodPrzerwania::skapyKawalek;
         return std::nullopt;
     }
     for (std::size_t i = 0; i < odczyt.bloki.size(); ++i) {
         const Blok& blok = odczyt.bloki[i];
         const bool laczy = od + i == 0 ? true : blok.poprzedniHash == stan.hashOstatniego;
         if (static_cast<std::uint64_t>(blok.indeks) != od + i || !laczy) {
-            wynik.przerwanie = PrzerwaniePobierania::blokiNieLacza;
+            wynik.przerwanie = PowodPrzerwania::blokiNieLacza;
             return std::nullopt;
         }
         stan.hashOstatniego = blok.hash;
@@ -129,7 +129,7 @@ bool zdecyduj(KontekstSerwera& kontekst, Stan& stan, WynikPobierania& wynik)
         kontekst, static_cast<std::size_t>(stan.wspolnych), std::move(stan.nowe), stan.porownany);
     stan.nowe.clear();
     if (!d) {
-        wynik.przerwanie = PrzerwaniePobierania::zmianaLancucha;
+        wynik.przerwanie = PowodPrzerwania::zmianaLancucha;
         return false;
     }
     zglosDecyzje(kontekst.dziennik, *d);
@@ -171,7 +171,7 @@ WynikPobierania pobierzOdDawcy(KontekstSerwera& kontekst, Kanal& kanal, const Of
         oferta.liczbaBlokow - std::min(oferta.liczbaBlokow, stan.wspolnych) + ZAPAS_KAWALKOW;
     for (std::uint64_t kawalkow = 0;; ++kawalkow) {
         if (kawalkow == maksKawalkow) {
-            wynik.przerwanie = PrzerwaniePobierania::zaDuzoWiadomosci;
+            wynik.przerwanie = PowodPrzerwania::zaDuzoWiadomosci;
             break;
         }
         const std::optional<std::size_t> ile = pobierzKawalek(kontekst.dziennik, kanal, stan, wynik);
@@ -185,24 +185,16 @@ WynikPobierania pobierzOdDawcy(KontekstSerwera& kontekst, Kanal& kanal, const Of
     }
     // Bloki dawcy, ktore nie daly dluzszego lancucha, przepadaja: nic nie jest zapisywane.
     wynik.ileMoj = liczbaZywych(kontekst);
-    if (wynik.przerwanie == PrzerwaniePobierania::brak && !wynik.decyzja
+    if (!wynik.przerwanie && !wynik.decyzja
         && stan.wspolnych + stan.nowe.size() < oferta.liczbaBlokow)
-        wynik.przerwanie = PrzerwaniePobierania::brakObiecanych;
+        wynik.przerwanie = PowodPrzerwania::brakObiecanych;
     return wynik;
 }
 
-std::optional<Wpis> wpisPrzerwania(PrzerwaniePobierania przerwanie, const std::string& dawca)
+std::optional<Wpis> wpisPrzerwania(std::optional<PowodPrzerwania> przerwanie,
+                                   const std::string& dawca)
 {
-    PowodPrzerwania powod = PowodPrzerwania::ciszaDawcy;
-    switch (przerwanie) {
-    case PrzerwaniePobierania::brak: return std::nullopt;
-    case PrzerwaniePobierania::ciszaDawcy: powod = PowodPrzerwania::ciszaDawcy; break;
-    case PrzerwaniePobierania::zlaOdpowiedz: powod = PowodPrzerwania::zlaOdpowiedz; break;
-    case PrzerwaniePobierania::blokiNieLacza: powod = PowodPrzerwania::blokiNieLacza; break;
-    case PrzerwaniePobierania::skapyKawalek: powod = PowodPrzerwania::skapyKawalek; break;
-    case PrzerwaniePobierania::zaDuzoWiadomosci: powod = PowodPrzerwania::zaDuzoWiadomosci; break;
-    case PrzerwaniePobierania::brakObiecanych: powod = PowodPrzerwania::brakObiecanych; break;
-    case PrzerwaniePobierania::zmianaLancucha: powod = PowodPrzerwania::zmianaLancucha; break;
-    }
-    return Wpis{.rodzaj = RodzajWpisu::synchronizacjaPrzerwana, .adres = dawca, .przerwanie = powod};
+    if (!przerwanie)
+        return std::nullopt;
+    return Wpis{.rodzaj = RodzajWpisu::synchronizacjaPrzerwana, .adres = dawca, .przerwanie = *przerwanie};
 }

@@ -16,18 +16,6 @@
 
 struct KontekstSerwera;
 
-// Dlaczego pobieranie skonczylo sie przed koncem lancucha dawcy.
-enum class PrzerwaniePobierania {
-    brak,
-    ciszaDawcy,       // brak odpowiedzi (cisza, zerwane polaczenie, zatrzymanie)
-    zlaOdpowiedz,     // odpowiedz nie jest oczekiwana wiadomoscia
-    blokiNieLacza,    // kawalek nie zaczyna sie tam, gdzie proszono, albo sie nie laczy
-    skapyKawalek,     // kawalek bez konca lancucha i mniejszy niz wymagane minimum
-    zaDuzoWiadomosci, // dawca nie konczy (zawezanie albo kawalki bez konca)
-    zmianaLancucha,   // wlasny lancuch wymienilo w tym czasie inne polaczenie
-    brakObiecanych,   // dawca nie ma blokow, ktore zapowiedzial
-};
-
 struct WynikPobierania {
     std::uint64_t ileDawca = 0;
     std::uint64_t ileMoj = 0;
@@ -36,7 +24,8 @@ struct WynikPobierania {
     // Ostatnia decyzja o zlozonym lancuchu (brak: dawca nie mial nic dluzszego).
     std::optional<Decyzja> decyzja;
     bool przyjetoCokolwiek = false;
-    PrzerwaniePobierania przerwanie = PrzerwaniePobierania::brak;
+    // Dlaczego pobieranie skonczylo sie przed koncem lancucha dawcy (brak: nie przerwano).
+    std::optional<PowodPrzerwania> przerwanie;
 };
 
 // Postep: ile blokow ma juz zlozony lancuch i ile ma dawca.
@@ -50,5 +39,5 @@ inline constexpr std::size_t MIN_BAJTOW_KAWALKA = 1024 * 1024;
                                              const Oferta& oferta, const ZglosPostep& postep);
 
 // Wiersz konsoli o przerwaniu (z koncem wiersza); `dawca` to "A:P" albo opis.
-[[nodiscard]] std::optional<Wpis> wpisPrzerwania(PrzerwaniePobierania przerwanie,
+[[nodiscard]] std::optional<Wpis> wpisPrzerwania(std::optional<PowodPrzerwania> przerwanie,
                                                  const std::string& dawca);

@@ -38,7 +38,7 @@ DecyzjaWezla decyzjaDlaNadawcy(const WynikPobierania& wynik)
         d.kod = kodDlaNadawcy(wynik.decyzja->rodzaj);
         d.przed = wynik.decyzja->przed;
         d.po = wynik.decyzja->po;
-    } else if (wynik.przerwanie != PrzerwaniePobierania::brak)
+    } else if (wynik.przerwanie)
         d.kod = KodDecyzji::odmowa;
     else
         d.kod = KodDecyzji::nieDluzszy;
@@ -56,7 +56,7 @@ std::string obsluzOferte(KontekstSerwera& kontekst, std::string_view wiadomosc, 
     }
     scalListeWezlow(oferta.wezly, kontekst.plikWezlow, kontekst.mojPort);
     const WynikPobierania wynik = pobierzOdDawcy(kontekst, kanal, oferta, {});
-    if (!wynik.decyzja && wynik.przerwanie == PrzerwaniePobierania::brak) {
+    if (!wynik.decyzja && !wynik.przerwanie) {
         // Ten sam wiersz, co przy wypchnieciu calego lancucha, ktory nie jest dluzszy.
         Decyzja d;
         d.rodzaj = RodzajDecyzji::nieDluzszy;

@@ -144,7 +144,7 @@ WynikPobierania pobierzLancuchOd(KontekstSerwera& kontekst, const Wezel& wezel,
 {
     stary = false;
     WynikPobierania wynik;
-    wynik.przerwanie = PrzerwaniePobierania::ciszaDawcy;
+    wynik.przerwanie = PowodPrzerwania::ciszaDawcy;
     if (!synchronizacjaWlaczona() || rodzajWezla(wezel.ip, wezel.port) == RodzajWezla::stary) {
         stary = true;
         return wynik;
@@ -164,7 +164,7 @@ WynikPobierania pobierzLancuchOd(KontekstSerwera& kontekst, const Wezel& wezel,
         return wynik;
     }
     if (!parsujOferte(odpowiedz, oferta)) {
-        wynik.przerwanie = PrzerwaniePobierania::zlaOdpowiedz;
+        wynik.przerwanie = PowodPrzerwania::zlaOdpowiedz;
         return wynik;
     }
     zapamietajRodzaj(wezel.ip, wezel.port, RodzajWezla::nowy);

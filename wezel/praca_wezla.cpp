@@ -74,7 +74,7 @@ WynikPobieraniaOdWezlow pobierzOdWezlow(Dziennik& dziennik, const std::vector<We
                 obserwator.postepPobierania(dawca, mam, wszystkie);
             },
             stary);
-        if (!stary && pobranie.przerwanie != PrzerwaniePobierania::ciszaDawcy)
+        if (!stary && pobranie.przerwanie != PowodPrzerwania::ciszaDawcy)
             if (const std::optional<Wpis> wpis = wpisPrzerwania(pobranie.przerwanie, dawca))
                 dziennik.zglos(*wpis);
         wynik.przyjeto = wynik.przyjeto || pobranie.przyjetoCokolwiek;

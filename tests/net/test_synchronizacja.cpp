@@ -122,18 +122,18 @@ TEST(Synchronizacja, NieuczciwyDawcaOdcietyAPlikNietkniety)
         const char* opis;
         KanalDoDawcy::Podmiana podmiana;
         std::uint64_t zapowiedz;
-        PrzerwaniePobierania przerwanie;
+        PowodPrzerwania przerwanie;
     } przypadki[] = {
-        {"cisza", [](auto&, auto) { return std::string(); }, 7, PrzerwaniePobierania::ciszaDawcy},
+        {"cisza", [](auto&, auto) { return std::string(); }, 7, PowodPrzerwania::ciszaDawcy},
         {"bloki z innego lancucha", [&](auto&, auto) { return jakoKawalek(obcy, 4, 11); }, 7,
-         PrzerwaniePobierania::blokiNieLacza},
+         PowodPrzerwania::blokiNieLacza},
         {"skapy kawalek", [&](auto&, auto) { return jakoKawalek(zOdgalezieniem(moj, 4, 1), 4, 7); },
-         7, PrzerwaniePobierania::skapyKawalek},
+         7, PowodPrzerwania::skapyKawalek},
         {"zapowiada wiecej, niz ma", [&](auto& prosba, auto odpowiedz) {
              return rodzajWiadomosci(prosba) == RodzajWiadomosci::daj ? jakoKawalek(moj, 4, 4) : odpowiedz;
-         }, 100, PrzerwaniePobierania::brakObiecanych},
+         }, 100, PowodPrzerwania::brakObiecanych},
         {"nie ta wiadomosc", [](auto&, auto) { return tekstDaj(1); }, 7,
-         PrzerwaniePobierania::zlaOdpowiedz},
+         PowodPrzerwania::zlaOdpowiedz},
     };
     for (const auto& p : przypadki) {
         SCOPED_TRACE(p.opis);
@@ -192,7 +192,7 @@ TEST(Synchronizacja, PobranieWKilkuKawalkachZSerweraNaLoopbacku)
         [&](std::uint64_t mam, std::uint64_t) { postep.push_back(mam); }, stary);
     EXPECT_FALSE(stary);
     EXPECT_TRUE(wynik.przyjetoCokolwiek);
-    EXPECT_EQ(wynik.przerwanie, PrzerwaniePobierania::brak);
+    EXPECT_EQ(wynik.przerwanie, std::nullopt);
     ASSERT_EQ(postep.size(), 2u);
     EXPECT_EQ(postep.back(), 41u);
     EXPECT_EQ(czytajPlikTestu(nowy.plik), serializujLancuch(dawca));
