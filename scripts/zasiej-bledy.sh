@@ -319,6 +319,8 @@ blad 202 ui ui/zakladka_siec.cpp 's/    komunikat->clear\(\);\n//' \
   "po udanym dodaniu wezla zostaje komunikat o bledzie z poprzedniej proby"
 blad 203 ui ui/mainwindow.cpp 's/(    zakladkaDziennik = new ZakladkaDziennik[^\n]*\n)(    daneOkna = new DaneOkna[^\n]*\n)/$2$1/' \
   "wpisy z otwarcia portfela (odlozony na bok) nie trafiaja do zakladki Dziennik"
+blad 204 net net/wezly.cpp 's/    \(void\)zapiszAtomowo\(plik, wezlyDoTekstu\(wezly\)\);/    (void)::unlink(plik.c_str());\n    (void)zapiszAtomowo(plik, wezlyDoTekstu(wezly));/' \
+  "zapis listy wezlow najpierw usuwa plik: FIFO w miejscu listy podmienione plikiem"
 
 przywroc() { [ -n "${kopia:-}" ] && cp "$kopia" "$plik" && rm -f "$kopia"; kopia=; }
 trap przywroc EXIT INT TERM

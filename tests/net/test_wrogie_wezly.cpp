@@ -199,8 +199,11 @@ TEST(PlikiNiezwykle, FifoZamiastLancuchaIWezlowOdrzucaneBezCzekania)
     EXPECT_TRUE(wczytajWezly(wezly).empty());
     dodajLubUzupelnijWezel(wezly, "10.0.0.1", 1700, "", "");
     (void)scalWezly(wezly, {Wezel{"10.0.0.2", 1700, "", ""}});
-    struct stat info {};
-    EXPECT_TRUE(::stat(lancuch.c_str(), &info) == 0 && S_ISFIFO(info.st_mode));
+    // Zaden zapis nie podmienil kolejki plikiem zwyklym.
+    for (const std::string& plik : {lancuch, wezly}) {
+        struct stat info {};
+        EXPECT_TRUE(::stat(plik.c_str(), &info) == 0 && S_ISFIFO(info.st_mode)) << plik;
+    }
 }
 
 TEST_F(WrogiLancuch, OdpowiedzPrzedRozgloszeniemDoZawieszonegoIZatrzymanieWSekunde)
